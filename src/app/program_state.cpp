@@ -1,0 +1,10 @@
+#include "app/program_state.h"
+
+namespace nyra {
+
+ProgramState& Program() {
+    static ProgramState state;
+    return state;
+}
+
+} // namespace nyra

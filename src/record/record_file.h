@@ -1,0 +1,63 @@
+// The saved record file (.moo): fifteen scrambled text lines holding one
+// BirthRecord. Plain C++.
+#pragma once
+
+#include "engine/ephemeris.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace nyra {
+
+inline constexpr int kRecordLineCount = 15;
+
+// Every byte of a stored line is the text's byte raised by this offset. With
+// 11 or less no byte of valid UTF-8 (at most 0xF4) is raised past 255, so
+// names in any script survive.
+inline constexpr int RecordOffset = 7;
+
+// Longest stored line the reader accepts; the rest of a longer line is
+// skipped, so a huge or binary file cannot exhaust memory.
+inline constexpr std::size_t kMaxRecordLineBytes = 4096;
+
+using RecordLines = std::array<std::string, kRecordLineCount>;
+
+// Raise every byte by RecordOffset; a byte that would pass 255 is left out.
+std::string ScrambleRecordLine(std::string_view text);
+// Lower every byte by RecordOffset; a byte that would fall below 0 is left out.
+std::string UnscrambleRecordLine(std::string_view stored);
+
+// The fifteen plain (unscrambled) lines of a record, in file order:
+// name, month, day, year, hour, minute, lon deg, lon min, lat deg, lat min,
+// zone hours, zone minutes, east, south, DST ("1"/"0").
+RecordLines RecordLinesFrom(const BirthRecord& record);
+
+// The whole file's bytes: every line scrambled and ended by CR LF.
+std::string EncodeRecordFile(const BirthRecord& record);
+
+// Writes the record to `path` atomically (a temporary file in the same
+// folder, flushed, then renamed over the target), so a failed save leaves
+// an existing file as it was. Returns the reason on failure.
+std::optional<std::string> WriteBirthRecord(const std::string& path, const BirthRecord& record);
+
+struct RecordReadResult {
+    bool ok = false;
+    std::string error;  ///< Why the file could not be read, when !ok.
+    RecordLines lines;  ///< Unscrambled; a line the file lacks is empty.
+};
+
+// Reads at most fifteen lines (CR LF, or a bare LF) of at most
+// kMaxRecordLineBytes each and unscrambles them. A folder, a missing or
+// unreadable file is a failure with its reason.
+RecordReadResult ReadBirthRecordFile(const std::string& path);
+
+// Turns the plain lines back into a record, for tools that skip the main
+// window: numbers must be whole decimal integers within 16 bits; the flags
+// are true exactly when their line is "1". Returns the first problem as
+// "line N: reason" on failure.
+std::optional<BirthRecord> BirthRecordFromLines(const RecordLines& lines, std::string* error);
+
+} // namespace nyra

@@ -1,0 +1,7 @@
+#include "ui/frm_about.h"
+
+namespace nyra {
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {}
+
+} // namespace nyra
