@@ -23,6 +23,12 @@ inline constexpr int RecordOffset = 7;
 // skipped, so a huge or binary file cannot exhaust memory.
 inline constexpr std::size_t kMaxRecordLineBytes = 4096;
 
+// The reader stops after this many bytes even when it has not met fifteen
+// line ends, so an endless device or a huge file returns promptly. A file the
+// program writes stays far below it: fifteen lines of at most
+// kMaxRecordLineBytes.
+inline constexpr std::size_t kMaxRecordFileBytes = 1024 * 1024;
+
 using RecordLines = std::array<std::string, kRecordLineCount>;
 
 // Raise every byte by RecordOffset; a byte that would pass 255 is left out.
@@ -32,7 +38,9 @@ std::string UnscrambleRecordLine(std::string_view stored);
 
 // The fifteen plain (unscrambled) lines of a record, in file order:
 // name, month, day, year, hour, minute, lon deg, lon min, lat deg, lat min,
-// zone hours, zone minutes, east, south, DST ("1"/"0").
+// zone hours, zone minutes, east, south, DST ("1"/"0"). The name loses its
+// control characters (two of them would scramble into CR and LF and split
+// the file) and is cut, at a character boundary, to what the reader keeps.
 RecordLines RecordLinesFrom(const BirthRecord& record);
 
 // The whole file's bytes: every line scrambled and ended by CR LF.
@@ -40,7 +48,8 @@ std::string EncodeRecordFile(const BirthRecord& record);
 
 // Writes the record to `path` atomically (a temporary file in the same
 // folder, flushed, then renamed over the target), so a failed save leaves
-// an existing file as it was. Returns the reason on failure.
+// an existing file as it was. Returns the reason on failure. A target or
+// folder without any write permission bit is refused even for root.
 std::optional<std::string> WriteBirthRecord(const std::string& path, const BirthRecord& record);
 
 struct RecordReadResult {

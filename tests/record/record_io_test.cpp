@@ -1,0 +1,415 @@
+#include "record/record_file.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+
+namespace nyra {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::set<std::string> Listing(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    return names;
+}
+
+mode_t PermissionBits(const fs::path& path) {
+    struct stat st {};
+    EXPECT_EQ(::stat(path.c_str(), &st), 0);
+    return st.st_mode & 0777;
+}
+
+// A fresh folder per test, removed afterwards even when a test left it
+// read-only.
+class RecordFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (fs::temp_directory_path() / "nyra-record-test-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        for (const auto& entry : fs::recursive_directory_iterator(folder_, ignored)) {
+            if (entry.is_directory(ignored)) ::chmod(entry.path().c_str(), 0755);
+        }
+        ::chmod(folder_.c_str(), 0755);
+        fs::remove_all(folder_, ignored);
+    }
+    fs::path folder_;
+};
+
+BirthRecord SouthEastDst() {
+    BirthRecord r;
+    r.BirthName = "Zo\u00eb \u00d1\u00fa\u00f1ez \u674e\u5c0f\u9f8d";
+    r.BirthMonth = 11;
+    r.BirthDay = 30;
+    r.BirthYear = 1972;
+    r.BirthHour = 23;
+    r.BirthMinute = 59;
+    r.LonDegrees = 151;
+    r.LonMinutes = 12;
+    r.LatDegrees = 33;
+    r.LatMinutes = 52;
+    r.ZoneHours = 10;
+    r.ZoneMinutes = 0;
+    r.LonIsEast = kTrue;
+    r.LatIsSouth = kTrue;
+    r.DstOn = kTrue;
+    return r;
+}
+
+BirthRecord NorthWestNoDst() {
+    BirthRecord r;
+    r.BirthName = "Ann O'Neil";
+    r.BirthMonth = 1;
+    r.BirthDay = 1;
+    r.BirthYear = 1901;
+    r.BirthHour = 0;
+    r.BirthMinute = 0;
+    r.LonDegrees = 74;
+    r.LonMinutes = 0;
+    r.LatDegrees = 40;
+    r.LatMinutes = 42;
+    r.ZoneHours = 5;
+    r.ZoneMinutes = 0;
+    r.LonIsEast = kFalse;
+    r.LatIsSouth = kFalse;
+    r.DstOn = kFalse;
+    return r;
+}
+
+BirthRecord ReadBack(const fs::path& path) {
+    const RecordReadResult read = ReadBirthRecordFile(path.string());
+    EXPECT_TRUE(read.ok) << read.error;
+    std::string error;
+    const auto record = BirthRecordFromLines(read.lines, &error);
+    EXPECT_TRUE(record.has_value()) << error;
+    return record.value_or(BirthRecord{});
+}
+
+// ------------------------------------------------------------------- saving
+
+struct RoundTripCase {
+    const char* name;
+    BirthRecord (*record)();
+};
+
+class RecordRoundTrip : public RecordFolder, public ::testing::WithParamInterface<RoundTripCase> {};
+
+TEST_P(RecordRoundTrip, ReproducesEveryField) {
+    const fs::path path = folder_ / "person.moo";
+    const BirthRecord record = GetParam().record();
+    const auto error = WriteBirthRecord(path.string(), record);
+    ASSERT_FALSE(error.has_value()) << *error;
+    EXPECT_EQ(ReadBytes(path), EncodeRecordFile(record));
+    EXPECT_EQ(ReadBack(path), record);
+}
+
+INSTANTIATE_TEST_SUITE_P(Record, RecordRoundTrip,
+                         ::testing::Values(RoundTripCase{"SouthEastDst", SouthEastDst},
+                                           RoundTripCase{"NorthWestNoDst", NorthWestNoDst}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RecordFolder, OverwritingReplacesTheWholeFile) {
+    const fs::path path = folder_ / "person.moo";
+    BirthRecord longer = SouthEastDst();
+    longer.BirthName = std::string(500, 'x');
+    ASSERT_FALSE(WriteBirthRecord(path.string(), longer).has_value());
+    const auto error = WriteBirthRecord(path.string(), NorthWestNoDst());
+    ASSERT_FALSE(error.has_value()) << *error;
+    EXPECT_EQ(ReadBytes(path), EncodeRecordFile(NorthWestNoDst()));
+    EXPECT_EQ(Listing(folder_), std::set<std::string>{"person.moo"});
+}
+
+TEST_F(RecordFolder, RelativePathInTheCurrentFolder) {
+    const fs::path before = fs::current_path();
+    fs::current_path(folder_);
+    const auto error = WriteBirthRecord("plain.moo", NorthWestNoDst());
+    fs::current_path(before);
+    ASSERT_FALSE(error.has_value()) << *error;
+    EXPECT_EQ(ReadBack(folder_ / "plain.moo"), NorthWestNoDst());
+}
+
+TEST_F(RecordFolder, OverwriteKeepsThePermissionBits) {
+    const fs::path path = folder_ / "person.moo";
+    WriteBytes(path, "old");
+    ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
+    ASSERT_FALSE(WriteBirthRecord(path.string(), SouthEastDst()).has_value());
+    EXPECT_EQ(PermissionBits(path), 0640u);
+}
+
+TEST_F(RecordFolder, NewFileFollowsTheUmask) {
+    const fs::path path = folder_ / "person.moo";
+    const mode_t saved = ::umask(027);
+    const auto error = WriteBirthRecord(path.string(), SouthEastDst());
+    ::umask(saved);
+    ASSERT_FALSE(error.has_value()) << *error;
+    EXPECT_EQ(PermissionBits(path), 0640u);
+}
+
+TEST_F(RecordFolder, SavingThroughALinkUpdatesTheLinkedFile) {
+    const fs::path real = folder_ / "real.moo";
+    const fs::path link = folder_ / "link.moo";
+    WriteBytes(real, "old");
+    fs::create_symlink(real, link);
+    ASSERT_FALSE(WriteBirthRecord(link.string(), SouthEastDst()).has_value());
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadBytes(real), EncodeRecordFile(SouthEastDst()));
+}
+
+// Every failed save leaves the folder as it was: the old file byte for byte
+// and no temporary file behind.
+struct FailedSaveCase {
+    const char* name;
+    const char* target;  ///< inside the test folder, which holds old.moo
+    void (*prepare)(const fs::path& folder);
+    const char* reason;
+};
+
+class FailedSave : public RecordFolder, public ::testing::WithParamInterface<FailedSaveCase> {};
+
+TEST_P(FailedSave, LeavesTheFolderAsItWas) {
+    const fs::path old = folder_ / "old.moo";
+    const std::string oldBytes = EncodeRecordFile(NorthWestNoDst());
+    WriteBytes(old, oldBytes);
+    GetParam().prepare(folder_);
+    const std::set<std::string> before = Listing(folder_);
+
+    const auto error = WriteBirthRecord((folder_ / GetParam().target).string(), SouthEastDst());
+
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(*error, GetParam().reason);
+    EXPECT_EQ(ReadBytes(old), oldBytes);
+    EXPECT_EQ(Listing(folder_), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Record, FailedSave,
+    ::testing::Values(
+        FailedSaveCase{"MissingFolder", "missing/new.moo", [](const fs::path&) {},
+                       "No such file or directory"},
+        FailedSaveCase{"ReadOnlyFolder", "old.moo",
+                       [](const fs::path& f) { ASSERT_EQ(::chmod(f.c_str(), 0555), 0); },
+                       "The folder is read-only."},
+        FailedSaveCase{"NewFileInReadOnlyFolder", "new.moo",
+                       [](const fs::path& f) { ASSERT_EQ(::chmod(f.c_str(), 0555), 0); },
+                       "The folder is read-only."},
+        FailedSaveCase{"ReadOnlyFile", "old.moo",
+                       [](const fs::path& f) { ASSERT_EQ(::chmod((f / "old.moo").c_str(), 0444), 0); },
+                       "The file is read-only."},
+        FailedSaveCase{"TargetIsAFolder", "x.moo", [](const fs::path& f) { fs::create_directory(f / "x.moo"); },
+                       "Is a directory"},
+        FailedSaveCase{"TargetIsAPipe", "pipe.moo",
+                       [](const fs::path& f) { ASSERT_EQ(::mkfifo((f / "pipe.moo").c_str(), 0644), 0); },
+                       "The file is not a regular file."},
+        FailedSaveCase{"FolderIsAFile", "old.moo/new.moo", [](const fs::path&) {}, "Not a directory"},
+        FailedSaveCase{"DanglingLink", "dangling.moo",
+                       [](const fs::path& f) { fs::create_symlink(f / "nowhere" / "x.moo", f / "dangling.moo"); },
+                       "No such file or directory"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RecordFolder, WriteErrorRemovesTheTemporaryFile) {
+    // A file size limit makes the write itself fail once the temporary file
+    // exists, as a full disk would.
+    const fs::path old = folder_ / "old.moo";
+    const std::string oldBytes = EncodeRecordFile(NorthWestNoDst());
+    WriteBytes(old, oldBytes);
+    rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 8;
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    const auto error = WriteBirthRecord(old.string(), SouthEastDst());
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(*error, "File too large");
+    EXPECT_EQ(ReadBytes(old), oldBytes);
+    EXPECT_EQ(Listing(folder_), std::set<std::string>{"old.moo"});
+}
+
+TEST(WriteBirthRecord, EmptyPathIsRefused) {
+    EXPECT_EQ(WriteBirthRecord("", SouthEastDst()), std::optional<std::string>("No such file or directory"));
+}
+
+// ------------------------------------------------------------------ reading
+
+RecordLines Scrambled(const RecordLines& plain) {
+    RecordLines stored;
+    for (std::size_t i = 0; i < plain.size(); ++i) stored[i] = ScrambleRecordLine(plain[i]);
+    return stored;
+}
+
+TEST_F(RecordFolder, EmptyFileReadsAsFifteenEmptyLines) {
+    const fs::path path = folder_ / "empty.moo";
+    WriteBytes(path, "");
+    const RecordReadResult read = ReadBirthRecordFile(path.string());
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.lines, RecordLines{});
+}
+
+TEST_F(RecordFolder, BareLineFeedsAndAMissingLastLineEnd) {
+    const RecordLines plain = RecordLinesFrom(SouthEastDst());
+    const RecordLines stored = Scrambled(plain);
+    std::string file;
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        file += stored[i];
+        if (i + 1 < stored.size()) file += i % 2 == 0 ? "\n" : "\r\n";
+    }
+    const fs::path path = folder_ / "unix.moo";
+    WriteBytes(path, file);
+    const RecordReadResult read = ReadBirthRecordFile(path.string());
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.lines, plain);
+}
+
+TEST_F(RecordFolder, ShortFileLeavesTheRestEmpty) {
+    const fs::path path = folder_ / "short.moo";
+    WriteBytes(path, ScrambleRecordLine("Ann") + "\r\n" + ScrambleRecordLine("7") + "\r\n");
+    const RecordReadResult read = ReadBirthRecordFile(path.string());
+    ASSERT_TRUE(read.ok) << read.error;
+    RecordLines expected;
+    expected[0] = "Ann";
+    expected[1] = "7";
+    EXPECT_EQ(read.lines, expected);
+}
+
+TEST_F(RecordFolder, LinesAfterTheFifteenthAreIgnored) {
+    std::string file;
+    RecordLines expected;
+    for (int i = 1; i <= 20; ++i) {
+        file += ScrambleRecordLine(std::to_string(i)) + "\r\n";
+        if (i <= kRecordLineCount) expected[static_cast<std::size_t>(i - 1)] = std::to_string(i);
+    }
+    const fs::path path = folder_ / "twenty.moo";
+    WriteBytes(path, file);
+    const RecordReadResult read = ReadBirthRecordFile(path.string());
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.lines, expected);
+}
+
+TEST_F(RecordFolder, BinaryFileIsReadAsFarAsItGoes) {
+    std::string file;
+    for (int code = 0; code <= 255; ++code) file.push_back(static_cast<char>(code));
+    const fs::path path = folder_ / "binary.moo";
+    WriteBytes(path, file);
+    const RecordReadResult read = ReadBirthRecordFile(path.string());
+    ASSERT_TRUE(read.ok) << read.error;
+    // Line 1 is bytes 0..9 (the LF is 10), of which 0..6 fall below the
+    // offset; line 2 is bytes 11..255, its CR (13) being no line end.
+    RecordLines expected;
+    expected[0] = std::string("\x00\x01\x02", 3);
+    for (int code = 11; code <= 255; ++code) expected[1].push_back(static_cast<char>(code - RecordOffset));
+    EXPECT_EQ(read.lines, expected);
+}
+
+struct LongLineCase {
+    const char* name;
+    std::size_t bytes;
+    std::size_t kept;
+};
+
+class LongLine : public RecordFolder, public ::testing::WithParamInterface<LongLineCase> {};
+
+TEST_P(LongLine, IsCutAndTheFollowingLinesStillRead) {
+    const RecordLines plain = RecordLinesFrom(NorthWestNoDst());
+    RecordLines stored = Scrambled(plain);
+    stored[0] = std::string(GetParam().bytes, 'H');  // 'A' scrambled
+    std::string file;
+    for (const std::string& line : stored) file += line + "\r\n";
+    const fs::path path = folder_ / "long.moo";
+    WriteBytes(path, file);
+
+    const RecordReadResult read = ReadBirthRecordFile(path.string());
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.lines[0], std::string(GetParam().kept, 'A'));
+    for (std::size_t i = 1; i < plain.size(); ++i) EXPECT_EQ(read.lines[i], plain[i]) << "line " << i + 1;
+}
+
+INSTANTIATE_TEST_SUITE_P(Record, LongLine,
+                         ::testing::Values(LongLineCase{"AtTheLimit", kMaxRecordLineBytes, kMaxRecordLineBytes},
+                                           LongLineCase{"OneOver", kMaxRecordLineBytes + 1, kMaxRecordLineBytes},
+                                           LongLineCase{"FarOver", 300'000, kMaxRecordLineBytes}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RecordFolder, ReadingStopsAtTheFileCap) {
+    // One line larger than the cap, then a line that is never reached.
+    const fs::path path = folder_ / "huge.moo";
+    WriteBytes(path, std::string(kMaxRecordFileBytes + 10, 'H') + "\r\n" + ScrambleRecordLine("5") + "\r\n");
+    const RecordReadResult read = ReadBirthRecordFile(path.string());
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.lines[0], std::string(kMaxRecordLineBytes, 'A'));
+    EXPECT_EQ(read.lines[1], "");
+}
+
+struct DeviceCase {
+    const char* name;
+    const char* path;
+};
+
+class EndlessDevice : public ::testing::TestWithParam<DeviceCase> {};
+
+TEST_P(EndlessDevice, ReturnsWithBoundedLines) {
+    const RecordReadResult read = ReadBirthRecordFile(GetParam().path);
+    ASSERT_TRUE(read.ok) << read.error;
+    for (const std::string& line : read.lines) EXPECT_LE(line.size(), kMaxRecordLineBytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Record, EndlessDevice,
+                         ::testing::Values(DeviceCase{"Zero", "/dev/zero"}, DeviceCase{"Random", "/dev/urandom"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReadBirthRecordFile, ZeroBytesAllFallBelowTheOffset) {
+    const RecordReadResult read = ReadBirthRecordFile("/dev/zero");
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.lines, RecordLines{});
+}
+
+TEST_F(RecordFolder, PipeWithoutWriterDoesNotHang) {
+    const fs::path path = folder_ / "pipe.moo";
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    const RecordReadResult read = ReadBirthRecordFile(path.string());
+    ASSERT_TRUE(read.ok) << read.error;
+    EXPECT_EQ(read.lines, RecordLines{});
+}
+
+TEST_F(RecordFolder, FolderIsRefused) {
+    fs::create_directory(folder_ / "x.moo");
+    const RecordReadResult read = ReadBirthRecordFile((folder_ / "x.moo").string());
+    EXPECT_FALSE(read.ok);
+    EXPECT_EQ(read.error, "Is a directory");
+}
+
+TEST_F(RecordFolder, MissingFileIsRefused) {
+    const RecordReadResult read = ReadBirthRecordFile((folder_ / "absent.moo").string());
+    EXPECT_FALSE(read.ok);
+    EXPECT_EQ(read.error, "No such file or directory");
+}
+
+} // namespace
+} // namespace nyra
