@@ -166,10 +166,11 @@ EngineRecord ComputeMoonChart(const BirthRecord& birth) {
     r.Longitude = birth.LonDegrees + birth.LonMinutes / 60.0;
     if (IsSet(birth.LonIsEast)) r.Longitude = -r.Longitude;
 
-    // The zone's direction comes from the longitude's side: east of
-    // Greenwich the clock runs ahead of universal time. A longitude of
-    // exactly 0 (also -0.0) counts as west.
-    const bool east = r.Longitude < 0.0;
+    // The clock runs ahead of universal time east of Greenwich; a longitude
+    // of exactly 0 (also -0.0) counts as west. A zone written with a minus
+    // sign says so itself, which places west of Greenwich on a zone east of
+    // it (Spain, Morocco, Samoa) need.
+    const bool east = IsSet(birth.ZoneIsEast) || r.Longitude < 0.0;
     if (IsSet(birth.DstOn)) r.ZoneOffset = east ? r.ZoneOffset + 1.0 : r.ZoneOffset - 1.0;
 
     r.DayNumber = DayNumberFromDate(birth.BirthMonth, birth.BirthDay, birth.BirthYear);

@@ -32,6 +32,10 @@ struct BirthRecord {
     std::int16_t LonIsEast = kFalse;  ///< Flag: the place is east of Greenwich.
     std::int16_t LatIsSouth = kFalse; ///< Flag: the place is south of the equator.
     std::int16_t DstOn = kFalse;      ///< Flag: one hour of daylight saving was in force.
+    /// Flag: the zone was written with a minus sign (as the picker and the
+    /// atlas write zones east of Greenwich): the clock runs ahead of
+    /// universal time whatever the longitude. Typed zones leave it false.
+    std::int16_t ZoneIsEast = kFalse;
 
     friend bool operator==(const BirthRecord&, const BirthRecord&) = default;
 };

@@ -241,3 +241,27 @@ TEST(ComputeMoonChart, EveryWorkingQuantityIsFilled) {
 
 } // namespace
 } // namespace nyra
+
+namespace nyra {
+namespace {
+
+TEST(ComputeMoonChart, ZoneWrittenAsEastPutsTheClockAheadWhateverTheLongitude) {
+    // Madrid lies west of Greenwich but keeps Central European time.
+    BirthRecord madrid = Birth(1975, 7, 1, 12, 0);
+    madrid.LonDegrees = 3;
+    madrid.LonMinutes = 42;
+    madrid.ZoneHours = 1;
+    madrid.ZoneIsEast = kTrue;
+    madrid.DstOn = kTrue;
+    EXPECT_EQ(ComputeMoonChart(madrid).ZoneOffset, 2.0);
+    EXPECT_EQ(ComputeMoonChart(madrid).UniversalHours, 10.0);
+
+    // On an eastern longitude the flag changes nothing.
+    BirthRecord delhi = Delhi1947();
+    const EngineRecord plain = ComputeMoonChart(delhi);
+    delhi.ZoneIsEast = kTrue;
+    EXPECT_EQ(ComputeMoonChart(delhi).MoonLongitude, plain.MoonLongitude);
+}
+
+} // namespace
+} // namespace nyra

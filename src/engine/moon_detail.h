@@ -1,0 +1,93 @@
+// The Moon in detail, from the engine's own results: nakshatra and pada,
+// and when the Moon entered and leaves its sign and nakshatra, found with the
+// same series, ayanamsa and birth-instant conventions as the chart.
+#pragma once
+
+#include "engine/ephemeris.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace nyra {
+
+inline constexpr std::array<std::string_view, 27> kNakshatraNames{
+    "Ashwini",       "Bharani",         "Krittika",       "Rohini",           "Mrigashira",
+    "Ardra",         "Punarvasu",       "Pushya",         "Ashlesha",         "Magha",
+    "Purva Phalguni", "Uttara Phalguni", "Hasta",          "Chitra",           "Swati",
+    "Vishakha",      "Anuradha",        "Jyeshtha",       "Mula",             "Purva Ashadha",
+    "Uttara Ashadha", "Shravana",       "Dhanishta",      "Shatabhisha",      "Purva Bhadrapada",
+    "Uttara Bhadrapada", "Revati",
+};
+
+// Lords of the nakshatras, repeating three times from Ashwini.
+inline constexpr std::array<std::string_view, 9> kNakshatraLords{
+    "Ketu", "Venus", "Sun", "Moon", "Mars", "Rahu", "Jupiter", "Saturn", "Mercury",
+};
+
+struct Nakshatra {
+    int index = 0;  ///< 0 (Ashwini) .. 26 (Revati): 13° 20' each from 0° Mesha.
+    int pada = 1;   ///< Quarter of the nakshatra, 1..4: 3° 20' each.
+    std::string_view name;
+    std::string_view lord;
+};
+
+Nakshatra NakshatraAt(double siderealDeg);
+
+// A civil date and clock time at the birth place.
+struct LocalTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0;
+    friend bool operator==(const LocalTime&, const LocalTime&) = default;
+};
+
+// One crossing of a boundary by the Moon.
+struct Crossing {
+    double centuries = 0;  ///< Julian centuries from J2000.0, as the engine counts.
+    LocalTime local;       ///< Clock time at the birth place, to the nearest minute.
+};
+
+// The stretch of sky the Moon was in at birth, between two boundaries.
+struct Span {
+    int index = 0;      ///< Sign 0..11 or nakshatra 0..26.
+    Crossing entered;   ///< When the Moon crossed the lower boundary.
+    Crossing leaves;    ///< When it crosses the upper boundary.
+    /// Signed minutes from the birth to the nearer crossing: negative when
+    /// that crossing lies before the birth.
+    double minutesFromNearerChange = 0;
+};
+
+// The sign and the nakshatra the Moon was in at birth, with their crossings.
+Span FindSignSpan(const EngineRecord& chart);
+Span FindNakshatraSpan(const EngineRecord& chart);
+
+// The Moon's sidereal longitude at T by the engine's series and ayanamsa.
+double SiderealMoonAt(double centuries);
+
+// Clock time at the birth place for an instant: the birth's own difference
+// between clock and universal time (zone, daylight saving, direction).
+LocalTime LocalTimeAt(double centuries, const EngineRecord& chart);
+
+// "2000-01-02 09:51"
+std::string FormatIsoMinute(const LocalTime& t);
+// "2 Jan 2000 at 09:51"
+std::string FormatLongMinute(const LocalTime& t);
+
+// "19° 27′ 44″ in Thula"
+std::string PositionInSignText(const EngineRecord& chart);
+// "23° 51′ 26″": the ayanamsa (minus the engine's shift) in degrees,
+// minutes and seconds.
+std::string AyanamsaText(const EngineRecord& chart);
+inline constexpr std::string_view kAyanamsaName = "Lahiri (Chitrapaksha)";
+
+// Births this close to a change of sign or nakshatra get a notice.
+inline constexpr double kNoticeMinutes = 120.0;
+
+// "The Moon entered Thula on 31 Dec 1999 at 22:14 and leaves it on
+// 2 Jan 2000 at 09:51 (local time)."
+std::string SignSpanSentence(const Span& sign);
+// The notice for a birth within kNoticeMinutes of a change of sign, or "".
+std::string SignChangeNotice(const Span& sign);
+// The same for the nakshatra, or "".
+std::string NakshatraChangeNotice(const Span& nakshatra);
+
+} // namespace nyra
