@@ -1,12 +1,14 @@
 #include "batch/batch.h"
 
 #include "engine/ephemeris.h"
+#include "engine/moon_detail.h"
 #include "record/record_file.h"
 #include "signs/rashi_information.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <istream>
@@ -45,9 +47,10 @@ constexpr std::array<InputColumn, 15> kInputColumns{{
     {"DstOn", Kind::Flag, true, &BirthRecord::DstOn},
 }};
 
-constexpr std::array<std::string_view, 7> kChartColumns{
+constexpr std::array<std::string_view, 13> kChartColumns{
     "UniversalHours", "Centuries",  "TropicalLongitude", "AyanamsaShift",
     "MoonLongitude",  "MoonPositionText", "RashiName",
+    "Nakshatra", "Pada", "NakshatraLord", "SignEntered", "SignLeaves", "MinutesFromSignChange",
 };
 
 std::string_view StripCarriageReturn(std::string_view line) {
@@ -130,9 +133,14 @@ std::string ComputedHeader(const BatchOptions& options) {
 
 void WriteComputedCells(const BirthRecord& birth, const BatchOptions& options, std::string& line) {
     const EngineRecord chart = ComputeMoonChart(birth);
-    for (const std::string& cell : {FormatDouble(chart.UniversalHours), FormatDouble(chart.Centuries),
-                                    FormatDouble(chart.TropicalLongitude), FormatDouble(chart.AyanamsaShift),
-                                    FormatDouble(chart.MoonLongitude), chart.MoonPositionText, chart.RashiName}) {
+    const Nakshatra nakshatra = NakshatraAt(chart.MoonLongitude);
+    const Span sign = FindSignSpan(chart);
+    for (const std::string& cell :
+         {FormatDouble(chart.UniversalHours), FormatDouble(chart.Centuries), FormatDouble(chart.TropicalLongitude),
+          FormatDouble(chart.AyanamsaShift), FormatDouble(chart.MoonLongitude), chart.MoonPositionText,
+          chart.RashiName, std::string(nakshatra.name), std::to_string(nakshatra.pada), std::string(nakshatra.lord),
+          FormatIsoMinute(sign.entered.local), FormatIsoMinute(sign.leaves.local),
+          std::to_string(std::llround(sign.minutesFromNearerChange))}) {
         (line += '\t') += cell;
     }
     if (options.describe) {
@@ -155,13 +163,18 @@ std::string BatchUsage() {
            "Computes the Moon sign of every row of a tab-separated table read from the\n"
            "FILEs, or from standard input when none is named, and writes a table to\n"
            "standard output: the input columns as given, then UniversalHours, Centuries,\n"
-           "TropicalLongitude, AyanamsaShift, MoonLongitude (sidereal), MoonPositionText\n"
-           "and RashiName.\n"
+           "TropicalLongitude, AyanamsaShift, MoonLongitude (sidereal), MoonPositionText,\n"
+           "RashiName, Nakshatra, Pada, NakshatraLord, SignEntered and SignLeaves (local\n"
+           "clock time, YYYY-MM-DD HH:MM) and MinutesFromSignChange (to the nearer change;\n"
+           "negative when it lies before the birth).\n"
            "\n"
            "The first line names the columns, in any order. Required: BirthMonth BirthDay\n"
            "BirthYear BirthHour BirthMinute ZoneHours ZoneMinutes LonDegrees LonMinutes\n"
            "LonIsEast DstOn. Optional: BirthName LatDegrees LatMinutes LatIsSouth.\n"
            "Numbers are whole and fit 16 bits; flags are 0 (false), 1 or -1 (true).\n"
+           "Zones are sizes: the clock is ahead of universal time east of Greenwich,\n"
+           "behind it west; a negative ZoneHours or ZoneMinutes (as the desktop\n"
+           "program's zone picker writes them) always means ahead.\n"
            "\n"
            "  --describe  also write the sign description's 27 fields as columns\n"
            "  --records   read saved record files (.moo) instead of tables\n"
@@ -309,6 +322,21 @@ void BatchRun::ProcessTable(std::istream& in, const std::string& label) {
                 good = false;
             } else {
                 birth.*column.field = *value;
+            }
+        }
+        if (!good) {
+            Fail(kBatchRowErrors);
+            continue;
+        }
+        // A negative zone is one east of Greenwich, as the picker writes it.
+        for (std::int16_t* zone : {&birth.ZoneHours, &birth.ZoneMinutes}) {
+            if (*zone == -32768) {
+                err_ << prefix << "line " << lineNumber << ": " << (zone == &birth.ZoneHours ? "ZoneHours" : "ZoneMinutes")
+                     << ": \"-32768\" is outside -32767..32767\n";
+                good = false;
+            } else if (*zone < 0) {
+                birth.ZoneIsEast = kTrue;
+                *zone = static_cast<std::int16_t>(-*zone);
             }
         }
         if (!good) {

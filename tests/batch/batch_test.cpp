@@ -86,6 +86,38 @@ TEST(BatchTable, KeepsInputColumnsAsGivenInAnyOrder) {
     EXPECT_EQ(lines[0].find('\r'), std::string::npos);
 }
 
+TEST(BatchTable, MoonDetailColumnsFollowRashiName) {
+    const BatchResult r = RunTool(kHeader + kJ2000);
+    ASSERT_EQ(r.status, kBatchOk) << r.err;
+    const auto lines = Lines(r.out);
+    const auto names = Cells(lines[0]);
+    const auto rashi = std::find(names.begin(), names.end(), "RashiName");
+    ASSERT_NE(rashi, names.end());
+    EXPECT_EQ(std::vector<std::string>(rashi + 1, names.end()),
+              (std::vector<std::string>{"Nakshatra", "Pada", "NakshatraLord", "SignEntered", "SignLeaves",
+                                        "MinutesFromSignChange"}));
+    EXPECT_EQ(Cell(lines[0], lines[1], "Nakshatra"), "Swati");
+    EXPECT_EQ(Cell(lines[0], lines[1], "Pada"), "4");
+    EXPECT_EQ(Cell(lines[0], lines[1], "NakshatraLord"), "Rahu");
+    EXPECT_EQ(Cell(lines[0], lines[1], "SignEntered"), "1999-12-30 21:37");
+    EXPECT_EQ(Cell(lines[0], lines[1], "SignLeaves"), "2000-01-02 09:08");
+    // Leaves 21 h 8 min after the birth; entered 38 h 23 min before it.
+    EXPECT_EQ(Cell(lines[0], lines[1], "MinutesFromSignChange"), "1268");
+}
+
+TEST(BatchTable, NegativeZoneMeansAheadOfUtcWhateverTheLongitude) {
+    // Madrid, 3° 42' west, on Central European summer time.
+    const BatchResult r = RunTool(kHeader + "7\t1\t1975\t12\t0\t-1\t0\t3\t42\t0\t1\n" +
+                                  "7\t1\t1975\t12\t0\t1\t0\t3\t42\t0\t1\n" +
+                                  "7\t1\t1975\t12\t0\t-32768\t0\t3\t42\t0\t1\n");
+    EXPECT_EQ(r.status, kBatchRowErrors);
+    EXPECT_NE(r.err.find("line 4: ZoneHours"), std::string::npos) << r.err;
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(Cell(lines[0], lines[1], "UniversalHours"), "10");
+    EXPECT_EQ(Cell(lines[0], lines[2], "UniversalHours"), "12");  // typed sizes keep the longitude rule
+}
+
 TEST(BatchTable, FlagsAcceptZeroOneAndMinusOne) {
     const BatchResult plusOne = RunTool(kHeader + kDelhi);
     std::string minusOneRow = kDelhi;
