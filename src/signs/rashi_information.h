@@ -53,7 +53,7 @@ struct SignField {
 };
 extern const std::array<SignField, kSignFieldCount> kSignFields;
 
-// The texts of sign 0..11 (0 = Mesha).
+// The texts of sign 0..11 (0 = Mesha); all 27 empty for any other number.
 SignDescription SignDescriptionAt(int sign);
 
 // The sign whose VedicName equals `name` exactly (case-sensitive), or

@@ -1,0 +1,22 @@
+// The five long paragraph tables of the sign knowledge base, kept apart from
+// the one-row-per-sign tables so that those stay readable. Internal to
+// src/signs.
+#pragma once
+
+#include "signs/rashi_information.h"
+
+#include <array>
+#include <string_view>
+
+namespace nyra::signs_detail {
+
+// One text per sign, indexed 0 (Mesha) .. 11 (Meena).
+using SignTexts = std::array<std::string_view, kSignCount>;
+
+extern const SignTexts kLooks;
+extern const SignTexts kNature;
+extern const SignTexts kCareerAndFinance;
+extern const SignTexts kLoveAndDomesticLife;
+extern const SignTexts kHealth;
+
+} // namespace nyra::signs_detail
