@@ -12,13 +12,18 @@ constexpr double kMinutesPerCentury = kDaysPerCentury * 1440.0;
 constexpr double kNakshatraWidthDeg = 40.0 / 3.0;  // 13° 20'
 constexpr double kPadaWidthDeg = 10.0 / 3.0;       // 3° 20'
 
-// Search steps of a quarter of a day: the Moon moves 3 to 4 degrees in that
-// time, so a step can never jump over a boundary and back.
+// The Moon's sidereal motion stays within these bounds (it moves 11.8 to
+// 15.4 degrees a day), which brackets a crossing from a single position.
+constexpr double kSlowestDegPerCentury = 11.0 * kDaysPerCentury;
+constexpr double kFastestDegPerCentury = 16.0 * kDaysPerCentury;
+// Fallback search steps of a quarter of a day: the Moon moves 3 to 4
+// degrees in that time, so a step can never jump over a boundary and back.
 constexpr double kSearchStep = 0.25 / kDaysPerCentury;
 constexpr int kMaxSearchSteps = 60;  // 15 days: far more than any span
-// Bisection stops below a hundredth of a second; the Moon moves about
-// 1.5e-6 degrees in that time.
-constexpr double kBisectionLimit = 0.01 / 86400.0 / kDaysPerCentury;
+// The search stops below a hundredth of a second (the Moon moves about
+// 1.5e-6 degrees in that time) or on the boundary itself.
+constexpr double kTimeLimit = 0.01 / 86400.0 / kDaysPerCentury;
+constexpr double kAngleLimitDeg = 1e-9;
 
 // Angle from `boundary` to `longitude`, in (-180, 180].
 double SignedDistance(double longitude, double boundary) {
@@ -28,15 +33,32 @@ double SignedDistance(double longitude, double boundary) {
     return d;
 }
 
+double DistanceAt(double t, double boundary) { return SignedDistance(SiderealMoonAt(t), boundary); }
+
 // The instant between `before` (Moon short of the boundary) and `after`
-// (Moon past it) when the Moon stands on the boundary.
-double Bisect(double before, double after, double boundary) {
-    while (std::fabs(after - before) > kBisectionLimit) {
-        const double middle = before + (after - before) / 2.0;
-        if (SignedDistance(SiderealMoonAt(middle), boundary) < 0.0)
-            before = middle;
-        else
-            after = middle;
+// (Moon on or past it) when the Moon stands on the boundary: false position
+// with the Illinois modification, which keeps the bracket and converges in
+// a few steps; a step outside the bracket falls back to halving.
+double SolveCrossing(double before, double after, double boundary) {
+    double fBefore = DistanceAt(before, boundary);
+    double fAfter = DistanceAt(after, boundary);
+    int lastSide = 0;
+    for (int i = 0; i < 200 && after - before > kTimeLimit; ++i) {
+        double t = (before * fAfter - after * fBefore) / (fAfter - fBefore);
+        if (!(t > before && t < after)) t = before + (after - before) / 2.0;
+        const double f = DistanceAt(t, boundary);
+        if (std::fabs(f) < kAngleLimitDeg) return t;
+        if (f < 0.0) {
+            before = t;
+            fBefore = f;
+            if (lastSide < 0) fAfter /= 2.0;
+            lastSide = -1;
+        } else {
+            after = t;
+            fAfter = f;
+            if (lastSide > 0) fBefore /= 2.0;
+            lastSide = 1;
+        }
     }
     return before + (after - before) / 2.0;
 }
@@ -44,23 +66,27 @@ double Bisect(double before, double after, double boundary) {
 // The Moon always moves forward, so the boundary was last crossed before t
 // and will next be crossed after it.
 double CrossingBefore(double t, double boundary) {
-    double after = t;
-    double before = t - kSearchStep;
-    for (int i = 0; i < kMaxSearchSteps && SignedDistance(SiderealMoonAt(before), boundary) >= 0.0; ++i) {
+    const double past = DistanceAt(t, boundary);  // degrees since the crossing
+    double before = t - std::max(past, 0.0) / kSlowestDegPerCentury - kSearchStep / 8.0;
+    double after = t - std::max(past, 0.0) / kFastestDegPerCentury;
+    if (DistanceAt(after, boundary) < 0.0) after = t;
+    for (int i = 0; i < kMaxSearchSteps && DistanceAt(before, boundary) >= 0.0; ++i) {
         after = before;
         before -= kSearchStep;
     }
-    return Bisect(before, after, boundary);
+    return SolveCrossing(before, after, boundary);
 }
 
 double CrossingAfter(double t, double boundary) {
-    double before = t;
-    double after = t + kSearchStep;
-    for (int i = 0; i < kMaxSearchSteps && SignedDistance(SiderealMoonAt(after), boundary) < 0.0; ++i) {
+    const double ahead = -DistanceAt(t, boundary);  // degrees still to go
+    double before = t + std::max(ahead, 0.0) / kFastestDegPerCentury;
+    double after = t + std::max(ahead, 0.0) / kSlowestDegPerCentury + kSearchStep / 8.0;
+    if (DistanceAt(before, boundary) >= 0.0) before = t;
+    for (int i = 0; i < kMaxSearchSteps && DistanceAt(after, boundary) < 0.0; ++i) {
         before = after;
         after += kSearchStep;
     }
-    return Bisect(before, after, boundary);
+    return SolveCrossing(before, after, boundary);
 }
 
 Span FindSpan(const EngineRecord& chart, int index, double lowerDeg, double upperDeg) {
