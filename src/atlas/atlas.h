@@ -1,0 +1,94 @@
+// The birth place atlas: GeoNames' cities (about 24,000 with their time zone
+// ids) and the system's time zone database, read through QtCore. It turns a
+// typed place into coordinates and a date and clock time at that place into
+// the values of the main window's zone boxes. Everything here is safe to call
+// from any thread; the city index is built once, on first use.
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace nyra {
+
+struct Place {
+    QString city;         ///< As GeoNames writes it, accents kept ("São Paulo").
+    QString state;        ///< First-level division ("Tamil Nadu"); may be empty.
+    QString country;      ///< Country name ("India").
+    QString countryCode;  ///< ISO 3166 two-letter code ("IN").
+    QString timeZoneId;   ///< IANA id ("Asia/Kolkata").
+    double latitudeDeg = 0;   ///< -90..90, north positive.
+    double longitudeDeg = 0;  ///< -180..180, east positive (the engine's sense is the opposite).
+    quint32 population = 0;
+
+    /// "Chennai, Tamil Nadu, India"; an empty state is left out.
+    QString displayText() const;
+};
+
+/// Builds the city index now rather than on the first search, which would
+/// otherwise take a fifth of a second or so longer. Any thread may call it.
+void LoadAtlas();
+
+/// Cities whose name begins with cityText, then (to fill up to limit) those
+/// with a later word beginning with it, each group largest first. Case and
+/// accents are ignored. A non-empty stateText must begin a word of the state,
+/// a non-empty countryText a word of the country or be its two-letter code.
+/// Fewer than two letters or digits of city text give an empty list.
+QList<Place> MatchPlaces(const QString& cityText, const QString& stateText = {},
+                         const QString& countryText = {}, int limit = 20);
+
+/// The best city for free text such as "Madrid, Spain" or "Pune": the part
+/// before the first comma names the city, every further part must match its
+/// state or its country. An exact name beats a longer one; then population.
+std::optional<Place> FindPlace(const QString& text);
+
+/// The zone in force at a local date and clock time.
+struct ZoneAtLocalTime {
+    bool valid = false;            ///< False for an unknown zone id or an impossible date or time.
+    QString timeZoneId;
+    QDate date;                    ///< Local civil date as asked.
+    int hour = 0;                  ///< Local clock time as asked, 0..23.
+    int minute = 0;                ///< 0..59.
+    int utcOffsetSeconds = 0;      ///< Clock minus UTC, rounded to whole minutes.
+    int standardOffsetSeconds = 0; ///< The zone's standard offset then, rounded likewise.
+    int daylightSeconds = 0;       ///< utcOffsetSeconds - standardOffsetSeconds; negative for Irish winter time.
+    bool nonexistent = false;      ///< Clocks jumped over this time; the offset before the jump is used.
+    bool ambiguous = false;        ///< This time happened twice; the first occurrence is used.
+    int otherOffsetSeconds = 0;    ///< For a gap the offset after the jump, for a repeat the second one's.
+    QString abbreviation;          ///< "IST", "CEST", "+0630", ...
+    QDateTime utc;                 ///< The local time less utcOffsetSeconds, in UTC.
+};
+
+ZoneAtLocalTime ResolveZone(const QString& timeZoneId, QDate date, int hour, int minute);
+
+/// Texts for the main window's zone boxes and DST box, written the way the
+/// time zone picker writes them: a clock ahead of UTC as negative numbers,
+/// one behind as positive ones ("-5" and "-30" for India, "5" and "0" for
+/// New York). When the whole hours are 0 the minutes carry the sign ("0" and
+/// "-20"). The DST box is ticked only for exactly one hour of daylight
+/// saving, and the zone boxes then hold the standard offset; any other saving
+/// is folded into the zone boxes. Zone plus the DST hour is always the true
+/// offset at that local time.
+struct ZoneEntry {
+    QString zoneHourText;
+    QString zoneMinuteText;
+    bool dst = false;
+    QString note;  ///< One line for the user, e.g. "Asia/Kolkata: UTC+06:30 on 1 May 1943 (daylight saving)".
+};
+
+ZoneEntry ZoneEntryFor(const ZoneAtLocalTime& zone);
+ZoneEntry ZoneEntryFor(const QString& timeZoneId, QDate date, int hour, int minute);
+
+/// "+05:30", "-04:00", "+00:00"; seconds are rounded to the nearest minute.
+QString FormatUtcOffset(int seconds);
+
+/// What a typed zone means to the calculation, DST hour included: "Clock
+/// ahead of UTC by 5:30", "Clock behind UTC by 4:00" or "Clock on UTC". The
+/// boxes' magnitudes count; a minus sign in either box means ahead of UTC,
+/// otherwise the longitude's side decides (east ahead, west behind).
+QString TypedZoneNote(int zoneHours, int zoneMinutes, bool minusSign, bool east, bool dst);
+
+} // namespace nyra

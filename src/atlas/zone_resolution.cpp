@@ -1,0 +1,191 @@
+#include "atlas/atlas.h"
+
+#include <QLocale>
+#include <QTimeZone>
+
+#include <cstdlib>
+#include <limits>
+#include <vector>
+
+namespace nyra {
+namespace {
+
+constexpr qint64 kSecondsPerDay = 86400;
+// No zone has ever been more than about 15 hours from UTC, so every instant
+// that a local clock time can stand for lies within a day of that clock time
+// read as UTC; two days each side leaves room for the transitions that bound
+// those instants.
+constexpr qint64 kSearchWindowSeconds = 2 * kSecondsPerDay;
+// The engine knows whole minutes only; the DST box stands for exactly this.
+constexpr int kDstBoxSeconds = 3600;
+
+// Half a minute away from zero: local mean time 5:53:28 becomes 5:53,
+// Amsterdam's 0:19:32 becomes 0:20 and Dublin's -0:25:21 becomes -0:25.
+int RoundToMinute(int seconds) {
+    const int minutes = seconds >= 0 ? (seconds + 30) / 60 : -((-seconds + 30) / 60);
+    return minutes * 60;
+}
+
+QDateTime UtcAt(qint64 secondsSinceEpoch) {
+    return QDateTime::fromSecsSinceEpoch(secondsSinceEpoch, QTimeZone::utc());
+}
+
+// A stretch of UTC during which one offset is in force.
+struct Period {
+    qint64 startUtc;  // Seconds since the epoch; the first period is open to the past.
+    int offsetSeconds;
+};
+
+// The offsets in force around a local clock time, as consecutive periods
+// that each differ from the one before.
+std::vector<Period> PeriodsAround(const QTimeZone& zone, qint64 localAsUtc) {
+    const QDateTime from = UtcAt(localAsUtc - kSearchWindowSeconds);
+    const QDateTime to = UtcAt(localAsUtc + kSearchWindowSeconds);
+    std::vector<Period> periods{{std::numeric_limits<qint64>::min(), zone.offsetFromUtc(from)}};
+    if (!zone.hasTransitions()) return periods;
+    for (const QTimeZone::OffsetData& transition : zone.transitions(from, to)) {
+        const qint64 at = transition.atUtc.toSecsSinceEpoch();
+        // Some transitions change only the name or the daylight flag.
+        if (at <= periods.back().startUtc || transition.offsetFromUtc == periods.back().offsetSeconds)
+            continue;
+        periods.push_back({at, transition.offsetFromUtc});
+    }
+    return periods;
+}
+
+QString ClockText(int hour, int minute) {
+    return QStringLiteral("%1:%2").arg(hour, 2, 10, QLatin1Char('0')).arg(minute, 2, 10, QLatin1Char('0'));
+}
+
+// Hours and minutes of a magnitude, "5:30".
+QString HoursMinutesText(int seconds) {
+    const int minutes = std::abs(RoundToMinute(seconds)) / 60;
+    return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+ZoneAtLocalTime ResolveZone(const QString& timeZoneId, QDate date, int hour, int minute) {
+    ZoneAtLocalTime result;
+    result.timeZoneId = timeZoneId;
+    result.date = date;
+    result.hour = hour;
+    result.minute = minute;
+    if (timeZoneId.isEmpty() || !date.isValid() || hour < 0 || hour > 23 || minute < 0 || minute > 59)
+        return result;
+    const QTimeZone zone(timeZoneId.toUtf8());
+    if (!zone.isValid()) return result;
+
+    // The clock reading as if it were UTC; an instant u shows this reading
+    // when u + offset(u) equals it.
+    const qint64 localAsUtc = QDateTime(date, QTime(hour, minute), QTimeZone::utc()).toSecsSinceEpoch();
+    const std::vector<Period> periods = PeriodsAround(zone, localAsUtc);
+    const auto periodEnd = [&](std::size_t i) {
+        return i + 1 < periods.size() ? periods[i + 1].startUtc : std::numeric_limits<qint64>::max();
+    };
+
+    // Periods run in time order, so their hits come earliest first.
+    std::vector<std::size_t> hits;
+    for (std::size_t i = 0; i < periods.size(); ++i) {
+        const qint64 instant = localAsUtc - periods[i].offsetSeconds;
+        if (instant >= periods[i].startUtc && instant < periodEnd(i)) hits.push_back(i);
+    }
+
+    int exactOffset = 0;
+    qint64 describedInstant = 0;  // Where the standard offset and the name are read.
+    if (!hits.empty()) {
+        exactOffset = periods[hits[0]].offsetSeconds;
+        describedInstant = localAsUtc - exactOffset;
+        if (hits.size() > 1) {
+            result.ambiguous = true;
+            result.otherOffsetSeconds = RoundToMinute(periods[hits[1]].offsetSeconds);
+        }
+    } else {
+        // No instant shows this reading: the clock jumped over it. Read it
+        // with the offset from before the jump, as a clock not yet put
+        // forward would have.
+        std::size_t before = periods.size();
+        for (std::size_t i = 0; i + 1 < periods.size(); ++i) {
+            const qint64 jumpAt = periods[i + 1].startUtc;
+            if (localAsUtc >= jumpAt + periods[i].offsetSeconds &&
+                localAsUtc < jumpAt + periods[i + 1].offsetSeconds)
+                before = i;
+        }
+        if (before == periods.size()) return result;
+        result.nonexistent = true;
+        exactOffset = periods[before].offsetSeconds;
+        result.otherOffsetSeconds = RoundToMinute(periods[before + 1].offsetSeconds);
+        describedInstant = periods[before + 1].startUtc - 1;
+    }
+
+    const QDateTime described = UtcAt(describedInstant);
+    result.utcOffsetSeconds = RoundToMinute(exactOffset);
+    result.standardOffsetSeconds = RoundToMinute(zone.standardTimeOffset(described));
+    result.daylightSeconds = result.utcOffsetSeconds - result.standardOffsetSeconds;
+    result.abbreviation = zone.abbreviation(described);
+    result.utc = UtcAt(localAsUtc - result.utcOffsetSeconds);
+    result.valid = true;
+    return result;
+}
+
+ZoneEntry ZoneEntryFor(const ZoneAtLocalTime& zone) {
+    ZoneEntry entry;
+    if (!zone.valid) {
+        entry.note = QStringLiteral("%1: no time zone data for that date and time")
+                         .arg(zone.timeZoneId.isEmpty() ? QStringLiteral("No time zone") : zone.timeZoneId);
+        return entry;
+    }
+    entry.dst = zone.daylightSeconds == kDstBoxSeconds;
+    const int boxSeconds = entry.dst ? zone.utcOffsetSeconds - kDstBoxSeconds : zone.utcOffsetSeconds;
+    const int boxMinutes = std::abs(boxSeconds) / 60;
+    const int hours = boxMinutes / 60;
+    const int minutes = boxMinutes % 60;
+    // The picker's sense: ahead of UTC is negative. A zero is never signed,
+    // so with no whole hours the minutes alone carry the direction.
+    const bool ahead = boxSeconds > 0;
+    entry.zoneHourText = QString::number(ahead ? -hours : hours);
+    entry.zoneMinuteText = QString::number(ahead ? -minutes : minutes);
+
+    QString note = QStringLiteral("%1: UTC%2 on %3")
+                       .arg(zone.timeZoneId, FormatUtcOffset(zone.utcOffsetSeconds),
+                            QLocale::c().toString(zone.date, QStringLiteral("d MMMM yyyy")));
+    if (entry.dst)
+        note += QStringLiteral(" (daylight saving)");
+    else if (zone.daylightSeconds > 0)
+        note += QStringLiteral(" (daylight saving of %1 included)").arg(HoursMinutesText(zone.daylightSeconds));
+    const QString clock = ClockText(zone.hour, zone.minute);
+    if (zone.nonexistent)
+        note += QStringLiteral(" \u2014 %1 did not exist (clocks went forward); UTC%2 used")
+                    .arg(clock, FormatUtcOffset(zone.utcOffsetSeconds));
+    else if (zone.ambiguous)
+        note += QStringLiteral(" \u2014 %1 happened twice (clocks went back); the first, UTC%2, used")
+                    .arg(clock, FormatUtcOffset(zone.utcOffsetSeconds));
+    entry.note = note;
+    return entry;
+}
+
+ZoneEntry ZoneEntryFor(const QString& timeZoneId, QDate date, int hour, int minute) {
+    return ZoneEntryFor(ResolveZone(timeZoneId, date, hour, minute));
+}
+
+QString FormatUtcOffset(int seconds) {
+    const int rounded = RoundToMinute(seconds);
+    const int minutes = std::abs(rounded) / 60;
+    return QStringLiteral("%1%2:%3")
+        .arg(rounded < 0 ? QLatin1Char('-') : QLatin1Char('+'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString TypedZoneNote(int zoneHours, int zoneMinutes, bool minusSign, bool east, bool dst) {
+    // Only magnitudes reach the calculation, as with the boxes themselves.
+    const int sizeMinutes = std::abs(zoneHours) * 60 + std::abs(zoneMinutes);
+    const bool ahead = minusSign || east;
+    const int aheadMinutes = (ahead ? sizeMinutes : -sizeMinutes) + (dst ? 60 : 0);
+    if (aheadMinutes == 0) return QStringLiteral("Clock on UTC");
+    const QString size = HoursMinutesText(aheadMinutes * 60);
+    return aheadMinutes > 0 ? QStringLiteral("Clock ahead of UTC by %1").arg(size)
+                            : QStringLiteral("Clock behind UTC by %1").arg(size);
+}
+
+} // namespace nyra
