@@ -1,7 +1,197 @@
 #include "ui/frm_about.h"
 
-namespace nyra {
+#include "links/web_links.h"
+#include "ui/clickable_label.h"
+#include "ui/messages.h"
 
-frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {}
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace nyra {
+namespace {
+
+constexpr int kPictureSize = 72;
+constexpr int kTextWidth = 350;
+
+QFont Verdana(double pointSize, bool bold) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+// A crescent Moon on a night-blue disc with a few stars, drawn here so the
+// program ships no image files.
+QPixmap MoonPicture(int size, qreal ratio) {
+    QPixmap pixmap(QSize(size, size) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF disc(1, 1, size - 2, size - 2);
+    QRadialGradient sky(disc.center(), size / 2.0);
+    sky.setColorAt(0.0, QColor(0x23, 0x3a, 0x7a));
+    sky.setColorAt(1.0, QColor(0x0b, 0x16, 0x3f));
+    p.setPen(QPen(QColor(0x08, 0x10, 0x30), 1));
+    p.setBrush(sky);
+    p.drawEllipse(disc);
+
+    QPainterPath discPath;
+    discPath.addEllipse(disc);
+    p.setClipPath(discPath);
+
+    // The crescent is the full disc less a slightly smaller one shifted off
+    // towards the upper right.
+    const qreal r = size * 0.29;
+    const QPointF moonCentre(size * 0.44, size * 0.52);
+    QPainterPath moon;
+    moon.addEllipse(moonCentre, r, r);
+    QPainterPath shadow;
+    shadow.addEllipse(moonCentre + QPointF(r * 0.55, -r * 0.28), r * 0.95, r * 0.95);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xf6, 0xe7, 0xa8));
+    p.drawPath(moon.subtracted(shadow));
+
+    const struct {
+        qreal x, y, radius;
+    } stars[] = {{0.72, 0.26, 1.6}, {0.80, 0.52, 1.1}, {0.62, 0.78, 1.3},
+                 {0.30, 0.18, 1.0}, {0.86, 0.38, 0.8}, {0.50, 0.12, 0.8}};
+    p.setBrush(QColor(0xff, 0xff, 0xf0));
+    for (const auto& star : stars) p.drawEllipse(QPointF(star.x * size, star.y * size), star.radius, star.radius);
+    return pixmap;
+}
+
+void StyleAsLink(QLabel* label) {
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
+    label->setPalette(palette);
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
+    createControls();
+    layOutControls();
+    connectControls();
+    setTexts();
+}
+
+void frmAbout::createControls() {
+    setObjectName(QStringLiteral("frmAbout"));
+    setModal(true);
+    setFont(Verdana(8.25, false));
+
+    Picture1 = new QLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setPixmap(MoonPicture(kPictureSize, devicePixelRatioF()));
+    Picture1->setFixedSize(kPictureSize, kPictureSize);
+
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setFont(Verdana(9.75, true));
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    Label1->setMinimumWidth(kTextWidth);
+
+    Line1 = new QFrame(this);
+    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Sunken);
+
+    Label3 = new QLabel(this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3->setWordWrap(true);
+
+    lblCoBrand = new ClickableLabel(QString(), this);
+    lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
+    StyleAsLink(lblCoBrand);
+
+    lblHomePage = new ClickableLabel(QString(), this);
+    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
+    StyleAsLink(lblHomePage);
+
+    lblDataSources = new QLabel(this);
+    lblDataSources->setObjectName(QStringLiteral("lblDataSources"));
+
+    cmdOK = new QPushButton(this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    cmdOK->setMinimumWidth(88);
+}
+
+void frmAbout::layOutControls() {
+    auto* heading = new QVBoxLayout;
+    heading->setSpacing(8);
+    heading->addWidget(Label2);
+    heading->addWidget(Label1);
+    heading->addStretch();
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(14);
+    top->addWidget(Picture1, 0, Qt::AlignTop);
+    top->addLayout(heading, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(14, 14, 14, 12);
+    window->setSpacing(6);
+    window->addLayout(top);
+    window->addSpacing(4);
+    window->addWidget(Line1);
+    window->addSpacing(4);
+    window->addWidget(Label3);
+    window->addWidget(lblCoBrand);
+    window->addSpacing(6);
+    window->addWidget(lblHomePage);
+    window->addSpacing(6);
+    window->addWidget(lblDataSources);
+    window->addSpacing(6);
+    window->addLayout(buttons);
+    window->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmAbout::connectControls() {
+    connect(lblHomePage, &ClickableLabel::clicked, this, &frmAbout::lblHomePage_Click);
+    connect(lblCoBrand, &ClickableLabel::clicked, this, &frmAbout::lblCoBrand_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+}
+
+void frmAbout::setTexts() {
+    setWindowTitle(kWindowTitle);
+    Label2->setText(kWindowTitle);
+    Label1->setText(tr("Nyra Moon Sign is a moon sign software based on Vedic Astrology. This program "
+                       "tells us in detail the characteristics and features of people born under a "
+                       "particular moon sign. This is different from the sun sign calculated in western "
+                       "astrology. This helps you understand your positive and negative traits, thus "
+                       "helping you improve your personality."));
+    Label3->setText(tr("Home Business Opportunity. Start your own Internet business and make money "
+                       "online. Get this software fully branded for your website."));
+    lblCoBrand->setText(tr("Click here for more details."));
+    lblHomePage->setText(tr("Visit us at %1").arg(QUrl(ProductPageUrl()).host()));
+    lblDataSources->setText(tr("Place data: GeoNames (geonames.org), CC BY 4.0; "
+                               "time zones: the IANA tz database."));
+    cmdOK->setText(tr("OK"));
+}
+
+void frmAbout::lblHomePage_Click() { OpenHomePage(); }
+
+void frmAbout::lblCoBrand_Click() { OpenFullyBrandedPage(); }
+
+void frmAbout::cmdOK_Click() { accept(); }
 
 } // namespace nyra

@@ -1,0 +1,135 @@
+#include "ui/frm_about.h"
+
+#include "links/web_links.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+#include <QUrlQuery>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace nyra {
+namespace {
+
+// Stands in for the browser: records every address the program asks the
+// desktop to open, for as long as it lives.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    explicit UrlCatcher(const QString& scheme) : scheme_(scheme) {
+        QDesktopServices::setUrlHandler(scheme_, this, "openUrl");
+    }
+    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(scheme_); }
+
+    QList<QUrl> opened;
+
+public slots:
+    void openUrl(const QUrl& url) { opened.append(url); }
+
+private:
+    QString scheme_;
+};
+
+class AboutBox : public ::testing::Test {
+protected:
+    void SetUp() override {
+        about = std::make_unique<frmAbout>();
+        about->show();
+    }
+
+    template <typename T = QLabel>
+    T* Control(const char* name) const {
+        T* control = about->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+
+    std::string Text(const char* name) const {
+        const QLabel* label = Control(name);
+        return label ? label->text().toStdString() : std::string();
+    }
+
+    // The addresses opened by one click on the named label.
+    QList<QUrl> Click(const char* name) {
+        UrlCatcher catcher(QUrl(ProductPageUrl()).scheme());
+        if (QLabel* label = Control(name)) QTest::mouseClick(label, Qt::LeftButton);
+        return catcher.opened;
+    }
+
+    static std::string PageKey(const QUrl& url) {
+        return QUrlQuery(url).queryItemValue(QStringLiteral("page")).toStdString();
+    }
+    static std::string PageAddress(const char* key) {
+        return (ProductPageUrl() + QStringLiteral("?page=") + QString::fromLatin1(key)).toStdString();
+    }
+
+    std::unique_ptr<frmAbout> about;
+};
+
+TEST_F(AboutBox, TitleAndHeading) {
+    EXPECT_EQ(about->windowTitle().toStdString(), "Nyra Moon Sign v2.10");
+    EXPECT_EQ(Text("Label2"), "Nyra Moon Sign v2.10");
+    const QFont heading = Control("Label2")->font();
+    EXPECT_EQ(heading.family().toStdString(), "Verdana");
+    EXPECT_DOUBLE_EQ(heading.pointSizeF(), 9.75);
+    EXPECT_TRUE(heading.bold());
+}
+
+TEST_F(AboutBox, DescriptionAndPromotionTexts) {
+    EXPECT_EQ(Text("Label1"),
+              "Nyra Moon Sign is a moon sign software based on Vedic Astrology. This program tells us "
+              "in detail the characteristics and features of people born under a particular moon sign. "
+              "This is different from the sun sign calculated in western astrology. This helps you "
+              "understand your positive and negative traits, thus helping you improve your personality.");
+    EXPECT_EQ(Text("Label3"),
+              "Home Business Opportunity. Start your own Internet business and make money online. "
+              "Get this software fully branded for your website.");
+    EXPECT_EQ(Text("lblCoBrand"), "Click here for more details.");
+    EXPECT_EQ(Text("lblDataSources"),
+              "Place data: GeoNames (geonames.org), CC BY 4.0; time zones: the IANA tz database.");
+}
+
+TEST_F(AboutBox, HomePageCaptionNamesTheSitesAddress) {
+    const QString host = QUrl(ProductPageUrl()).host();
+    ASSERT_FALSE(host.isEmpty());
+    EXPECT_EQ(Text("lblHomePage"), "Visit us at " + host.toStdString());
+}
+
+TEST_F(AboutBox, HomePageLabelOpensTheHomePage) {
+    const QList<QUrl> opened = Click("lblHomePage");
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.front().toString().toStdString(), PageAddress("home-page"));
+    EXPECT_EQ(PageKey(opened.front()), "home-page");
+}
+
+TEST_F(AboutBox, MoreDetailsOpensFullyBrandedNotCoBrand) {
+    const QList<QUrl> opened = Click("lblCoBrand");
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.front().toString().toStdString(), PageAddress("fully-branded"));
+    EXPECT_EQ(PageKey(opened.front()), "fully-branded");
+}
+
+TEST_F(AboutBox, PromotionTextItselfIsNoLink) {
+    EXPECT_TRUE(Click("Label3").isEmpty());
+    EXPECT_TRUE(Click("Label1").isEmpty());
+}
+
+TEST_F(AboutBox, OkCloses) {
+    auto* ok = Control<QPushButton>("cmdOK");
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->text().toStdString(), "OK");
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_EQ(about->result(), QDialog::Accepted);
+}
+
+} // namespace
+} // namespace nyra
+
+#include "about_test.moc"
