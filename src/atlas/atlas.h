@@ -82,6 +82,15 @@ struct ZoneEntry {
 ZoneEntry ZoneEntryFor(const ZoneAtLocalTime& zone);
 ZoneEntry ZoneEntryFor(const QString& timeZoneId, QDate date, int hour, int minute);
 
+/// An angle as the main window's degree and minute boxes take it: the size
+/// rounded to the nearest arc minute, and its side.
+struct DegreesMinutes {
+    int degrees = 0;
+    int minutes = 0;
+    bool negative = false;  ///< South or west.
+};
+DegreesMinutes SplitDegrees(double angleDeg);
+
 /// "+05:30", "-04:00", "+00:00"; seconds are rounded to the nearest minute.
 QString FormatUtcOffset(int seconds);
 

@@ -1,5 +1,6 @@
 #include "batch/batch.h"
 
+#include "atlas/atlas.h"
 #include "engine/ephemeris.h"
 #include "engine/moon_detail.h"
 #include "record/record_file.h"
@@ -19,33 +20,73 @@
 namespace nyra {
 namespace {
 
-enum class Kind { Integer, Flag, Text };
+enum class Kind { Integer, Flag, Text, Place };
 
 // Input columns and where each goes in the birth record.
 struct InputColumn {
     std::string_view name;
     Kind kind;
     bool required;
-    std::int16_t BirthRecord::*field;  // null for BirthName
+    bool fromPlace;                    // a Place column can stand in for it
+    std::int16_t BirthRecord::*field;  // null for BirthName and Place
 };
 
-constexpr std::array<InputColumn, 15> kInputColumns{{
-    {"BirthName", Kind::Text, false, nullptr},
-    {"BirthMonth", Kind::Integer, true, &BirthRecord::BirthMonth},
-    {"BirthDay", Kind::Integer, true, &BirthRecord::BirthDay},
-    {"BirthYear", Kind::Integer, true, &BirthRecord::BirthYear},
-    {"BirthHour", Kind::Integer, true, &BirthRecord::BirthHour},
-    {"BirthMinute", Kind::Integer, true, &BirthRecord::BirthMinute},
-    {"ZoneHours", Kind::Integer, true, &BirthRecord::ZoneHours},
-    {"ZoneMinutes", Kind::Integer, true, &BirthRecord::ZoneMinutes},
-    {"LonDegrees", Kind::Integer, true, &BirthRecord::LonDegrees},
-    {"LonMinutes", Kind::Integer, true, &BirthRecord::LonMinutes},
-    {"LatDegrees", Kind::Integer, false, &BirthRecord::LatDegrees},
-    {"LatMinutes", Kind::Integer, false, &BirthRecord::LatMinutes},
-    {"LonIsEast", Kind::Flag, true, &BirthRecord::LonIsEast},
-    {"LatIsSouth", Kind::Flag, false, &BirthRecord::LatIsSouth},
-    {"DstOn", Kind::Flag, true, &BirthRecord::DstOn},
+// The first fifteen are the birth record's fields, in its order.
+constexpr std::size_t kRecordColumnCount = 15;
+constexpr std::array<InputColumn, 16> kInputColumns{{
+    {"BirthName", Kind::Text, false, false, nullptr},
+    {"BirthMonth", Kind::Integer, true, false, &BirthRecord::BirthMonth},
+    {"BirthDay", Kind::Integer, true, false, &BirthRecord::BirthDay},
+    {"BirthYear", Kind::Integer, true, false, &BirthRecord::BirthYear},
+    {"BirthHour", Kind::Integer, true, false, &BirthRecord::BirthHour},
+    {"BirthMinute", Kind::Integer, true, false, &BirthRecord::BirthMinute},
+    {"ZoneHours", Kind::Integer, true, true, &BirthRecord::ZoneHours},
+    {"ZoneMinutes", Kind::Integer, true, true, &BirthRecord::ZoneMinutes},
+    {"LonDegrees", Kind::Integer, true, true, &BirthRecord::LonDegrees},
+    {"LonMinutes", Kind::Integer, true, true, &BirthRecord::LonMinutes},
+    {"LatDegrees", Kind::Integer, false, true, &BirthRecord::LatDegrees},
+    {"LatMinutes", Kind::Integer, false, true, &BirthRecord::LatMinutes},
+    {"LonIsEast", Kind::Flag, true, true, &BirthRecord::LonIsEast},
+    {"LatIsSouth", Kind::Flag, false, true, &BirthRecord::LatIsSouth},
+    {"DstOn", Kind::Flag, true, true, &BirthRecord::DstOn},
+    {"Place", Kind::Place, false, false, nullptr},
 }};
+
+constexpr std::array<std::string_view, 3> kPlaceColumns{"ResolvedPlace", "TimeZoneId", "UtcOffset"};
+
+// Fills the coordinates, zone and daylight saving of `birth` from the atlas
+// for its date and clock time. The zone keeps the picker's signs (negative
+// means ahead of UTC). Returns the place columns' cells, or the reason.
+std::optional<std::array<std::string, 3>> ResolvePlace(std::string_view text, BirthRecord& birth,
+                                                       std::string& reason) {
+    const std::optional<Place> place = FindPlace(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    if (!place) {
+        reason = "no place matches \"" + std::string(text) + "\"";
+        return std::nullopt;
+    }
+    const ZoneAtLocalTime resolved =
+        ResolveZone(place->timeZoneId, QDate(birth.BirthYear, birth.BirthMonth, birth.BirthDay), birth.BirthHour,
+                    birth.BirthMinute);
+    if (!resolved.valid) {
+        reason = "no time zone known for " + place->displayText().toStdString() + " on that date and time";
+        return std::nullopt;
+    }
+    const ZoneEntry zone = ZoneEntryFor(resolved);
+    const DegreesMinutes lon = SplitDegrees(place->longitudeDeg);
+    const DegreesMinutes lat = SplitDegrees(place->latitudeDeg);
+    birth.LonDegrees = static_cast<std::int16_t>(lon.degrees);
+    birth.LonMinutes = static_cast<std::int16_t>(lon.minutes);
+    birth.LonIsEast = place->longitudeDeg > 0.0 && !lon.negative && (lon.degrees || lon.minutes) ? kTrue : kFalse;
+    birth.LatDegrees = static_cast<std::int16_t>(lat.degrees);
+    birth.LatMinutes = static_cast<std::int16_t>(lat.minutes);
+    birth.LatIsSouth = lat.negative ? kTrue : kFalse;
+    birth.ZoneHours = static_cast<std::int16_t>(zone.zoneHourText.toInt());
+    birth.ZoneMinutes = static_cast<std::int16_t>(zone.zoneMinuteText.toInt());
+    birth.ZoneIsEast = kFalse;
+    birth.DstOn = zone.dst ? kTrue : kFalse;
+    return std::array<std::string, 3>{place->displayText().toStdString(), place->timeZoneId.toStdString(),
+                                      FormatUtcOffset(resolved.utcOffsetSeconds).toStdString()};
+}
 
 constexpr std::array<std::string_view, 13> kChartColumns{
     "UniversalHours", "Centuries",  "TropicalLongitude", "AyanamsaShift",
@@ -122,8 +163,11 @@ std::string CellText(std::string_view text) {
     return cell;
 }
 
-std::string ComputedHeader(const BatchOptions& options) {
+std::string ComputedHeader(const BatchOptions& options, bool withPlace) {
     std::string header;
+    if (withPlace) {
+        for (std::string_view name : kPlaceColumns) (header += '\t') += name;
+    }
     for (std::string_view name : kChartColumns) (header += '\t') += name;
     if (options.describe) {
         for (const SignField& field : kSignFields) (header += '\t') += field.name;
@@ -176,6 +220,11 @@ std::string BatchUsage() {
            "behind it west; a negative ZoneHours or ZoneMinutes (as the desktop\n"
            "program's zone picker writes them) always means ahead.\n"
            "\n"
+           "A Place column (\"Madrid, Spain\", \"Pune\") may stand in for the coordinate,\n"
+           "zone and DST columns: the place is found in the atlas and the zone and\n"
+           "daylight saving in force there at the row's date and clock time are used;\n"
+           "ResolvedPlace, TimeZoneId and UtcOffset are then written after the input.\n"
+           "\n"
            "  --describe  also write the sign description's 27 fields as columns\n"
            "  --records   read saved record files (.moo) instead of tables\n"
            "  --help      show this text\n"
@@ -216,13 +265,13 @@ BatchRun::BatchRun(const BatchOptions& options, std::ostream& out, std::ostream&
 
 void BatchRun::Fail(int status) { status_ = std::max(status_, status); }
 
-void BatchRun::WriteOutputHeader(const std::vector<std::string>& inputColumns) {
+void BatchRun::WriteOutputHeader(const std::vector<std::string>& inputColumns, bool withPlace) {
     std::string header;
     for (std::size_t i = 0; i < inputColumns.size(); ++i) {
         if (i > 0) header += '\t';
         header += inputColumns[i];
     }
-    header += ComputedHeader(options_);
+    header += ComputedHeader(options_, withPlace);
     if (!headerWritten_) {
         out_ << header << '\n';
         headerWritten_ = true;
@@ -267,8 +316,12 @@ void BatchRun::ProcessTable(std::istream& in, const std::string& label) {
         layout.push_back(&*it);
         columns.emplace_back(trimmed);
     }
+    const auto placeColumn = std::find_if(layout.begin(), layout.end(),
+                                          [](const InputColumn* c) { return c->kind == Kind::Place; });
+    const bool withPlace = placeColumn != layout.end();
     for (const InputColumn& column : kInputColumns) {
-        if (column.required && std::find(layout.begin(), layout.end(), &column) == layout.end()) {
+        if (column.required && !(withPlace && column.fromPlace) &&
+            std::find(layout.begin(), layout.end(), &column) == layout.end()) {
             err_ << prefix << "missing column \"" << column.name << "\"\n";
             Fail(kBatchFailed);
             return;
@@ -278,13 +331,13 @@ void BatchRun::ProcessTable(std::istream& in, const std::string& label) {
     if (headerWritten_) {
         std::string header;
         for (std::size_t i = 0; i < columns.size(); ++i) (header += (i ? "\t" : "")) += columns[i];
-        if (header + ComputedHeader(options_) != writtenHeader_) {
+        if (header + ComputedHeader(options_, withPlace) != writtenHeader_) {
             err_ << prefix << "the columns differ from those of the first input\n";
             Fail(kBatchFailed);
             return;
         }
     }
-    WriteOutputHeader(columns);
+    WriteOutputHeader(columns, withPlace);
 
     std::string output;
     while (std::getline(in, line)) {
@@ -310,6 +363,8 @@ void BatchRun::ProcessTable(std::istream& in, const std::string& label) {
             case Kind::Text:
                 birth.BirthName = std::string(TrimBlanks(fields[i]));
                 continue;
+            case Kind::Place:
+                continue;
             case Kind::Integer:
                 value = ParseInt16(fields[i], reason);
                 break;
@@ -328,6 +383,30 @@ void BatchRun::ProcessTable(std::istream& in, const std::string& label) {
             Fail(kBatchRowErrors);
             continue;
         }
+        // A place stands in for the coordinates, zone and daylight saving.
+        std::array<std::string, 3> placeCells;
+        if (withPlace) {
+            const std::string_view placeText =
+                TrimBlanks(fields[static_cast<std::size_t>(placeColumn - layout.begin())]);
+            std::string reason;
+            std::optional<std::array<std::string, 3>> cells;
+            if (!placeText.empty()) {
+                cells = ResolvePlace(placeText, birth, reason);
+            } else {
+                const bool complete = std::all_of(kInputColumns.begin(), kInputColumns.end(), [&](const InputColumn& c) {
+                    return !c.required || !c.fromPlace || std::find(layout.begin(), layout.end(), &c) != layout.end();
+                });
+                if (complete) cells.emplace();
+                reason = "missing value (the table has no coordinates and zone to use instead)";
+            }
+            if (!cells) {
+                err_ << prefix << "line " << lineNumber << ": Place: " << reason << '\n';
+                Fail(kBatchRowErrors);
+                continue;
+            }
+            placeCells = *cells;
+        }
+
         // A negative zone is one east of Greenwich, as the picker writes it.
         for (std::int16_t* zone : {&birth.ZoneHours, &birth.ZoneMinutes}) {
             if (*zone == -32768) {
@@ -345,6 +424,9 @@ void BatchRun::ProcessTable(std::istream& in, const std::string& label) {
         }
 
         output.assign(text);
+        if (withPlace) {
+            for (const std::string& cell : placeCells) (output += '\t') += CellText(cell);
+        }
         WriteComputedCells(birth, options_, output);
         output += '\n';
         out_ << output;
@@ -367,12 +449,21 @@ void BatchRun::ProcessRecordFile(const std::string& path) {
     }
 
     std::vector<std::string> columns;
-    for (const InputColumn& column : kInputColumns) columns.emplace_back(column.name);
-    WriteOutputHeader(columns);
+    for (std::size_t i = 0; i < kRecordColumnCount; ++i) columns.emplace_back(kInputColumns[i].name);
+    WriteOutputHeader(columns, false);
 
+    // The zone keeps the minus sign it was saved with.
+    const RecordLines stored = RecordLinesFrom(*birth);
     std::string line = CellText(birth->BirthName);
-    for (const InputColumn& column : kInputColumns) {
-        if (column.field) (line += '\t') += std::to_string((*birth).*column.field);
+    for (std::size_t i = 1; i < kRecordColumnCount; ++i) {
+        const InputColumn& column = kInputColumns[i];
+        line += '\t';
+        if (column.field == &BirthRecord::ZoneHours)
+            line += stored[10];
+        else if (column.field == &BirthRecord::ZoneMinutes)
+            line += stored[11];
+        else
+            line += std::to_string((*birth).*column.field);
     }
     WriteComputedCells(*birth, options_, line);
     out_ << line << '\n';

@@ -44,7 +44,7 @@ public:
     int ExitStatus() const { return status_; }
 
 private:
-    void WriteOutputHeader(const std::vector<std::string>& inputColumns);
+    void WriteOutputHeader(const std::vector<std::string>& inputColumns, bool withPlace);
 
     const BatchOptions& options_;
     std::ostream& out_;

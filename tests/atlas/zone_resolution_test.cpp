@@ -446,3 +446,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 } // namespace
 } // namespace nyra
+
+namespace nyra {
+namespace {
+
+TEST(SplitDegrees, RoundsToTheNearestArcMinuteAndKeepsTheSide) {
+    const DegreesMinutes chennai = SplitDegrees(80.2785);
+    EXPECT_EQ(chennai.degrees, 80);
+    EXPECT_EQ(chennai.minutes, 17);
+    EXPECT_FALSE(chennai.negative);
+    const DegreesMinutes west = SplitDegrees(-3.99999);  // rounds up into the next degree
+    EXPECT_EQ(west.degrees, 4);
+    EXPECT_EQ(west.minutes, 0);
+    EXPECT_TRUE(west.negative);
+    EXPECT_FALSE(SplitDegrees(-0.001).negative);
+}
+
+} // namespace
+} // namespace nyra

@@ -284,3 +284,30 @@ TEST(BatchProgram, ExitStatusAndStreamsOfTheRealExecutable) {
 
 } // namespace
 } // namespace nyra
+
+namespace nyra {
+namespace {
+
+TEST(BatchPlace, ResolvesCoordinatesZoneAndDaylightSavingFromTheAtlas) {
+    const std::string header = "BirthName\tBirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\tPlace\n";
+    const BatchResult r = RunTool(header + "Ana\t7\t1\t1975\t12\t0\tMadrid, Spain\n" +
+                                  "Ravi\t5\t1\t1943\t12\t0\tKolkata\n" +
+                                  "Nobody\t1\t1\t1990\t12\t0\tXqzzyville\n" +
+                                  "Mary\t7\t1\t1944\t12\t0\tLondon, United Kingdom\n");
+    EXPECT_EQ(r.status, kBatchRowErrors);
+    EXPECT_NE(r.err.find("line 4: Place: no place matches \"Xqzzyville\""), std::string::npos) << r.err;
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(Cell(lines[0], lines[1], "TimeZoneId"), "Europe/Madrid");
+    EXPECT_EQ(Cell(lines[0], lines[1], "UtcOffset"), "+02:00");
+    EXPECT_EQ(Cell(lines[0], lines[1], "UniversalHours"), "10");
+    EXPECT_EQ(Cell(lines[0], lines[2], "TimeZoneId"), "Asia/Kolkata");
+    EXPECT_EQ(Cell(lines[0], lines[2], "UtcOffset"), "+06:30");
+    EXPECT_EQ(Cell(lines[0], lines[2], "UniversalHours"), "5.5");
+    EXPECT_EQ(Cell(lines[0], lines[3], "UtcOffset"), "+02:00");  // double summer time
+    EXPECT_EQ(Cell(lines[0], lines[3], "UniversalHours"), "10");
+    EXPECT_NE(Cell(lines[0], lines[1], "ResolvedPlace").find("Madrid"), std::string::npos);
+}
+
+} // namespace
+} // namespace nyra
