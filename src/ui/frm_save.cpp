@@ -1,7 +1,229 @@
 #include "ui/frm_save.h"
 
-namespace nyra {
+#include "app/program_state.h"
+#include "links/web_links.h"
+#include "record/record_file.h"
+#include "ui/clickable_label.h"
+#include "ui/messages.h"
+#include "ui/promotions.h"
+#include "ui/report_text.h"
 
-frmSave::frmSave(QWidget* parent) : QDialog(parent) {}
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace nyra {
+namespace {
+
+frmSave::SavePathHandler& SavePathHook() {
+    static frmSave::SavePathHandler handler;
+    return handler;
+}
+
+QString RunSaveDialog(QWidget* parent, const frmSave::SaveRequest& request) {
+    // A fresh dialog every time: no name or folder carries over from the
+    // last save. Overwriting asks first (Qt's default for save dialogs).
+    QFileDialog dialog(parent, request.title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(request.filter);
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QStringList files = dialog.selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}
+
+const frmSave::SaveRequest kRecordRequest{
+    QStringLiteral("Save Your Moon Sign Details"),
+    QStringLiteral("Rich Text Format (*.moo)"),
+    QStringLiteral("moo"),
+};
+
+const frmSave::SaveRequest kPdfRequest{
+    QStringLiteral("Export Report as PDF"),
+    QStringLiteral("PDF (*.pdf)"),
+    QStringLiteral("pdf"),
+};
+
+} // namespace
+
+frmSave::frmSave(QWidget* parent) : QDialog(parent) {
+    createControls();
+    createLayout();
+    connectSignals();
+    setTexts();
+    composeReport();
+}
+
+frmSave::SavePathHandler frmSave::SetSavePathHandler(SavePathHandler handler) {
+    SavePathHandler previous = std::move(SavePathHook());
+    SavePathHook() = std::move(handler);
+    return previous;
+}
+
+void frmSave::createControls() {
+    setModal(true);
+
+    RTB = new QTextBrowser(this);
+    RTB->setObjectName(QStringLiteral("RTB"));
+    RTB->setReadOnly(true);
+    // Links open on the press (ReportMouseWatcher); the browser must not
+    // follow them again on the release.
+    RTB->setOpenLinks(false);
+    RTB->setOpenExternalLinks(false);
+    RTB->setFont(ReportFont());
+    RTB->setMinimumSize(560, 340);
+    new ReportMouseWatcher(RTB);
+
+    cmdSave = new QPushButton(this);
+    cmdSave->setObjectName(QStringLiteral("cmdSave"));
+    cmdPrint = new QPushButton(this);
+    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
+    cmdExportPdf = new QPushButton(this);
+    cmdExportPdf->setObjectName(QStringLiteral("cmdExportPdf"));
+    for (QPushButton* button : {cmdSave, cmdPrint, cmdExportPdf}) {
+        button->setAutoDefault(false);
+        button->setMinimumWidth(110);
+    }
+
+    fraFullBrand = new QFrame(this);
+    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+    fraFullBrand->setFrameShape(QFrame::StyledPanel);
+    fraFullBrand->setFrameShadow(QFrame::Sunken);
+
+    lblFullBrand = NewLinkLabel(QStringLiteral("lblFullBrand"), QString(), fraFullBrand, LinkStyle::Promotion);
+    lblCobrand = NewLinkLabel(QStringLiteral("lblCobrand"), QString(), this, LinkStyle::Promotion);
+    Label14 = NewLinkLabel(QStringLiteral("Label14"), QString(), this, LinkStyle::Promotion);
+    Label3 = NewLinkLabel(QStringLiteral("Label3"), QString(), this, LinkStyle::Promotion);
+    QFont heading = Label14->font();
+    heading.setBold(true);
+    Label14->setFont(heading);
+    Label14->setAlignment(Qt::AlignCenter);
+    Label3->setAlignment(Qt::AlignCenter);
+}
+
+void frmSave::createLayout() {
+    auto* brandLayout = new QVBoxLayout(fraFullBrand);
+    brandLayout->setContentsMargins(8, 6, 8, 6);
+    brandLayout->addWidget(lblFullBrand);
+
+    auto* promoRow = new QHBoxLayout;
+    promoRow->addWidget(fraFullBrand, 1);
+    promoRow->addSpacing(8);
+    promoRow->addWidget(lblCobrand, 1);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(cmdExportPdf);
+    buttonRow->addWidget(cmdPrint);
+    buttonRow->addWidget(cmdSave);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label14);
+    layout->addWidget(Label3);
+    layout->addSpacing(4);
+    layout->addWidget(RTB, 1);
+    layout->addLayout(buttonRow);
+    layout->addSpacing(4);
+    layout->addLayout(promoRow);
+    resize(660, 600);
+}
+
+void frmSave::connectSignals() {
+    connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
+    connect(cmdExportPdf, &QPushButton::clicked, this, &frmSave::cmdExportPdf_Click);
+    connect(lblFullBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
+    connect(lblCobrand, &ClickableLabel::clicked, this, &OpenCoBrandPage);
+    connect(Label14, &ClickableLabel::clicked, this, &OpenHomePage);
+    connect(Label3, &ClickableLabel::clicked, this, &OpenHomePage);
+}
+
+void frmSave::setTexts() {
+    setWindowTitle(kWindowTitle);
+    cmdSave->setText(QStringLiteral("&Save"));
+    cmdPrint->setText(QStringLiteral("&Print"));
+    cmdExportPdf->setText(QStringLiteral("Export &PDF..."));
+    lblFullBrand->setText(kFullBrandOffer + u' ' + kMoreDetails);
+    lblCobrand->setText(kCoBrandInvitation);
+    Label14->setText(QStringLiteral("The Most Popular Online Orrelin Discussion Board"));
+    Label3->setText(QStringLiteral("Talk about your Moon sign with others: visit our discussion board now at %1")
+                        .arg(QUrl(ProductPageUrl()).host()));
+}
+
+void frmSave::showEvent(QShowEvent* event) {
+    // Every opening shows the description as it is now, composed anew.
+    if (!event->spontaneous()) composeReport();
+    QDialog::showEvent(event);
+}
+
+void frmSave::composeReport() {
+    ComposeReport(RTB->document(), Program().description);
+    RTB->moveCursor(QTextCursor::Start);
+    // The report's text must not be carried off through the clipboard;
+    // composing is the report's one change of text.
+    EmptyClipboard();
+}
+
+QString frmSave::askSavePath(const SaveRequest& request) {
+    if (SavePathHook()) return SavePathHook()(this, request);
+    return RunSaveDialog(this, request);
+}
+
+void frmSave::cmdSave_Click() {
+    const QString path = askSavePath(kRecordRequest);
+    if (path.isEmpty()) return;
+    if (const auto error = WriteBirthRecord(QFile::encodeName(path).toStdString(), Program().birth)) {
+        ShowMessage(this,
+                    QStringLiteral("Could not save \"%1\": %2")
+                        .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(error->c_str())),
+                    MessageIcon::Stop);
+    }
+}
+
+void frmSave::cmdPrint_Click() {
+    // With a selection the whole report must still be printed, and nothing
+    // stays selected afterwards.
+    QTextCursor cursor = RTB->textCursor();
+    cursor.clearSelection();
+    RTB->setTextCursor(cursor);
+
+    QPrinterInfo device = QPrinterInfo::defaultPrinter();
+    if (device.isNull()) {
+        const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
+        if (!printers.isEmpty()) device = printers.first();
+    }
+    if (device.isNull()) {
+        ShowMessage(this, QStringLiteral("No printer is available. Use Export PDF to keep the report."),
+                    MessageIcon::Information);
+        return;
+    }
+    QPrinter printer(device, QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Moon Sign Report"));
+    RTB->document()->print(&printer);
+    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+        ShowMessage(this,
+                    QStringLiteral("The report could not be printed on \"%1\". Use Export PDF to keep the report.")
+                        .arg(device.printerName()),
+                    MessageIcon::Information);
+    }
+}
+
+void frmSave::cmdExportPdf_Click() {
+    const QString path = askSavePath(kPdfRequest);
+    if (path.isEmpty()) return;
+    if (const auto error = WriteReportPdf(*RTB->document(), path)) {
+        ShowMessage(this, QStringLiteral("Could not export \"%1\": %2").arg(QDir::toNativeSeparators(path), *error),
+                    MessageIcon::Stop);
+    }
+}
 
 } // namespace nyra

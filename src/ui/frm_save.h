@@ -1,15 +1,61 @@
 // The report window: the current sign's description as formatted rich text,
-// with saving of the birth record and printing.
+// with saving of the birth record, printing and a PDF copy.
 #pragma once
 
 #include <QDialog>
 
+#include <functional>
+
+class QFrame;
+class QPushButton;
+class QTextBrowser;
+
 namespace nyra {
+
+class ClickableLabel;
 
 class frmSave : public QDialog {
     Q_OBJECT
 public:
     explicit frmSave(QWidget* parent = nullptr);
+
+    // What a save dialog of this window asks for.
+    struct SaveRequest {
+        QString title;
+        QString filter;        ///< Qt name filter, "Shown text (*.ext)".
+        QString defaultSuffix; ///< Added when the chosen name has none.
+    };
+    // Returns the chosen path, or an empty text when the user cancelled.
+    using SavePathHandler = std::function<QString(QWidget* parent, const SaveRequest& request)>;
+    // Replaces the file dialog (tests); returns the handler it replaced. An
+    // empty handler restores the real dialog.
+    static SavePathHandler SetSavePathHandler(SavePathHandler handler);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls();
+    void createLayout();
+    void connectSignals();
+    void setTexts();
+    void composeReport();
+
+    void cmdSave_Click();
+    void cmdPrint_Click();
+    void cmdExportPdf_Click();
+
+    QString askSavePath(const SaveRequest& request);
+
+    QTextBrowser* RTB = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdExportPdf = nullptr;
+    QFrame* fraFullBrand = nullptr;
+    ClickableLabel* lblFullBrand = nullptr;
+    ClickableLabel* lblCobrand = nullptr;
+    ClickableLabel* Label14 = nullptr;
+    ClickableLabel* Label3 = nullptr;
 };
 
 } // namespace nyra

@@ -1,0 +1,8 @@
+#pragma once
+
+namespace nyra {
+
+// Closes every window of the program, then ends its event loop.
+void ExitProgram();
+
+} // namespace nyra

@@ -1,0 +1,26 @@
+// Only one copy of the program runs per user: the first holds a lock file
+// for its whole run.
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+namespace nyra {
+
+class SingleInstanceLock {
+public:
+    // The lock file lives in the user's runtime folder (the temporary folder
+    // where there is none), so it never outlives a reboot.
+    static QString DefaultPath();
+
+    explicit SingleInstanceLock(const QString& lockFilePath = DefaultPath());
+
+    // True when this copy now holds the lock, false when a running copy
+    // does. A lock left behind by a copy that has died does not count.
+    bool Acquire();
+
+private:
+    QLockFile lock_;
+};
+
+} // namespace nyra

@@ -1,0 +1,137 @@
+#include "ui/entry_validation.h"
+
+#include <cmath>
+#include <limits>
+
+namespace nyra {
+namespace {
+
+constexpr double kInt16Min = std::numeric_limits<std::int16_t>::min();
+constexpr double kInt16Max = std::numeric_limits<std::int16_t>::max();
+
+EntryProblem Stop(const char* message, EntryBox focus) {
+    return {QString::fromLatin1(message), MessageIcon::Stop, focus};
+}
+
+EntryProblem Information(const char* message) {
+    return {QString::fromLatin1(message), MessageIcon::Information, std::nullopt};
+}
+
+bool IsBlank(const QString& text) { return text.trimmed().isEmpty(); }
+
+std::optional<double> TextToNumber(const QString& text) {
+    bool ok = false;
+    // QString::toDouble reads the C locale and skips surrounding white space.
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+std::optional<std::int16_t> RoundToInt16(double value) {
+    // nearbyint in the default rounding mode sends halves to the even
+    // neighbour, so 2.5 -> 2 and 3.5 -> 4.
+    const double rounded = std::nearbyint(value);
+    if (rounded < kInt16Min || rounded > kInt16Max) return std::nullopt;
+    return static_cast<std::int16_t>(rounded);
+}
+
+EntryProblem NotStorable(const QString& boxTitle, EntryBox box, bool magnitude) {
+    // A zone box stores the size only, so -32768 does not fit there.
+    const QString lowest = magnitude ? QStringLiteral("-32767") : QStringLiteral("-32768");
+    return {QStringLiteral("The value in %1 is not a whole number between %2 and 32767.").arg(boxTitle, lowest),
+            MessageIcon::Stop, box};
+}
+
+} // namespace
+
+bool IsLeapYearInYearList(int year) { return year % 4 == 0; }
+
+std::optional<EntryProblem> FindEntryProblem(const BirthEntry& entry) {
+    if (IsBlank(entry.name)) return Stop("Please Enter Name", EntryBox::Name);
+    if (IsBlank(entry.zoneHour) || IsBlank(entry.zoneMinute))
+        return Stop("Please Enter Hour and Minute of Time Zone", EntryBox::ZoneHour);
+    if (IsBlank(entry.lonDegrees)) return Stop("Please Enter Degree of Longitude", EntryBox::LonDegrees);
+    if (IsBlank(entry.lonMinutes)) return Stop("Please Enter Minute of Longitude", EntryBox::LonMinutes);
+    if (IsBlank(entry.latDegrees)) return Stop("Please Enter Degree of Latitude", EntryBox::LatDegrees);
+    if (IsBlank(entry.latMinutes)) return Stop("Please Enter Minute of Latitude", EntryBox::LatMinutes);
+
+    constexpr int kFebruary = 1;
+    const int day = entry.day.trimmed().toInt();
+    if (entry.monthIndex == kFebruary) {
+        const int lastDay = IsLeapYearInYearList(entry.year.trimmed().toInt()) ? 29 : 28;
+        // The two date messages differ by the blank before "!"; both are
+        // the program's own texts.
+        if (day > lastDay) return Information("Please Enter Correct Date Or Month!");
+    }
+    constexpr int kApril = 3, kJune = 5, kSeptember = 8, kNovember = 10;
+    const int m = entry.monthIndex;
+    if ((m == kApril || m == kJune || m == kSeptember || m == kNovember) && day == 31)
+        return Information("Please Enter Correct Date Or Month !");
+    return std::nullopt;
+}
+
+std::optional<std::int16_t> TextToInt16(const QString& text) {
+    const std::optional<double> value = TextToNumber(text);
+    if (!value) return std::nullopt;
+    return RoundToInt16(*value);
+}
+
+std::optional<std::int16_t> TextToInt16Magnitude(const QString& text) {
+    const std::optional<double> value = TextToNumber(text);
+    if (!value) return std::nullopt;
+    return RoundToInt16(std::fabs(*value));
+}
+
+std::variant<BirthRecord, EntryProblem> BirthRecordFromEntry(const BirthEntry& entry) {
+    struct NumberBox {
+        const QString& text;
+        const char* title;
+        EntryBox box;
+        bool magnitude;
+        std::int16_t BirthRecord::*field;
+    };
+    // In the order the record's fields are filled, so the first bad box is
+    // the one reported.
+    const NumberBox boxes[] = {
+        {entry.lonDegrees, "Degree of Longitude", EntryBox::LonDegrees, false, &BirthRecord::LonDegrees},
+        {entry.lonMinutes, "Minute of Longitude", EntryBox::LonMinutes, false, &BirthRecord::LonMinutes},
+        {entry.latDegrees, "Degree of Latitude",  EntryBox::LatDegrees, false, &BirthRecord::LatDegrees},
+        {entry.latMinutes, "Minute of Latitude",  EntryBox::LatMinutes, false, &BirthRecord::LatMinutes},
+        {entry.zoneHour,   "Hour of Time Zone",   EntryBox::ZoneHour,   true,  &BirthRecord::ZoneHours},
+        {entry.zoneMinute, "Minute of Time Zone", EntryBox::ZoneMinute, true,  &BirthRecord::ZoneMinutes},
+    };
+
+    BirthRecord record;
+    record.BirthName = entry.name.trimmed().toStdString();
+    record.BirthMonth = static_cast<std::int16_t>(entry.monthIndex + 1);
+    // The date and time lists hold small whole numbers only.
+    record.BirthDay = TextToInt16(entry.day).value_or(0);
+    record.BirthYear = TextToInt16(entry.year).value_or(0);
+    record.BirthHour = TextToInt16(entry.hour).value_or(0);
+    record.BirthMinute = TextToInt16(entry.minute).value_or(0);
+    for (const NumberBox& b : boxes) {
+        const std::optional<std::int16_t> value = b.magnitude ? TextToInt16Magnitude(b.text) : TextToInt16(b.text);
+        if (!value) return NotStorable(QString::fromLatin1(b.title), b.box, b.magnitude);
+        record.*b.field = *value;
+    }
+    record.DstOn = entry.dst ? kTrue : kFalse;
+    record.LonIsEast = entry.east ? kTrue : kFalse;
+    record.LatIsSouth = entry.south ? kTrue : kFalse;
+    return record;
+}
+
+KeyVerdict JudgeNumericKey(int key, const QString& keyText, qsizetype textLength,
+                           qsizetype selectedLength, int typingLimit) {
+    // Tab and Delete carry a control character on some platforms, but they
+    // move the focus and delete: they are not typed characters.
+    if (keyText.isEmpty() || key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete)
+        return KeyVerdict::Pass;
+    if (keyText == QStringLiteral("\b")) return KeyVerdict::Pass;
+    for (const QChar c : keyText) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return KeyVerdict::NotANumber;
+    }
+    if (typingLimit > 0 && textLength - selectedLength + keyText.size() > typingLimit) return KeyVerdict::TooLong;
+    return KeyVerdict::Pass;
+}
+
+} // namespace nyra

@@ -1,0 +1,446 @@
+#include "ui/frm_main.h"
+
+#include "app/program_state.h"
+#include "links/web_links.h"
+#include "ui/clickable_label.h"
+#include "ui/frm_about.h"
+#include "ui/frm_result.h"
+#include "ui/frm_time_zone.h"
+#include "ui/messages.h"
+#include "ui/promotions.h"
+#include "ui/sign_pictures.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <variant>
+
+namespace nyra {
+namespace {
+
+// Characters the user may type into the zone boxes; text the time zone
+// picker writes ("-30") is not held to these.
+constexpr int kZoneHourTypingLimit = 3;
+constexpr int kZoneMinuteTypingLimit = 2;
+
+constexpr int kMoonPictureSize = 150;
+
+template <class T>
+T* Named(T* object, const char* name) {
+    object->setObjectName(QLatin1String(name));
+    return object;
+}
+
+void FillNumbers(QComboBox* list, int first, int last) {
+    for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
+    list->setCurrentIndex(0);
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    CreateControls();
+    CreateMenus();
+    ArrangeControls();
+    ConnectControls();
+    SetTexts();
+    FillLists();
+}
+
+void frmMain::CreateControls() {
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    fraBirth = Named(new QGroupBox(central), "fraBirth");
+    lblName = Named(new QLabel(fraBirth), "lblName");
+    txtName = Named(new QLineEdit(fraBirth), "txtName");
+    lblDateOfBirth = Named(new QLabel(fraBirth), "lblDateOfBirth");
+    cboDate = Named(new QComboBox(fraBirth), "cboDate");
+    cboMonth = Named(new QComboBox(fraBirth), "cboMonth");
+    cboYear = Named(new QComboBox(fraBirth), "cboYear");
+    lblTimeOfBirth = Named(new QLabel(fraBirth), "lblTimeOfBirth");
+    cboHH = Named(new QComboBox(fraBirth), "cboHH");
+    cboMM = Named(new QComboBox(fraBirth), "cboMM");
+    cboSS = Named(new QComboBox(fraBirth), "cboSS");
+    lblTimeFormat = Named(new QLabel(fraBirth), "lblTimeFormat");
+
+    fraPlace = Named(new QGroupBox(central), "fraPlace");
+    lblCity = Named(new QLabel(fraPlace), "lblCity");
+    txtMCity = Named(new QLineEdit(fraPlace), "txtMCity");
+    lblState = Named(new QLabel(fraPlace), "lblState");
+    txtMState = Named(new QLineEdit(fraPlace), "txtMState");
+    lblCountry = Named(new QLabel(fraPlace), "lblCountry");
+    txtMCountry = Named(new QLineEdit(fraPlace), "txtMCountry");
+    cmdBrowser = Named(new QPushButton(fraPlace), "cmdBrowser");
+
+    fraLatitude = Named(new QGroupBox(central), "fraLatitude");
+    optLatNorth = Named(new QRadioButton(fraLatitude), "optLat(0)");
+    optLatSouth = Named(new QRadioButton(fraLatitude), "optLat(1)");
+    lblLatDeg = Named(new QLabel(fraLatitude), "lblLatDeg");
+    txtLatD = Named(new QLineEdit(fraLatitude), "txtLatD");
+    lblLatMin = Named(new QLabel(fraLatitude), "lblLatMin");
+    txtLatM = Named(new QLineEdit(fraLatitude), "txtLatM");
+
+    fraLongitude = Named(new QGroupBox(central), "fraLongitude");
+    optLongEast = Named(new QRadioButton(fraLongitude), "optLong(0)");
+    optLongWest = Named(new QRadioButton(fraLongitude), "optLong(1)");
+    lblLonDeg = Named(new QLabel(fraLongitude), "lblLonDeg");
+    txtLonD = Named(new QLineEdit(fraLongitude), "txtLonD");
+    lblLonMin = Named(new QLabel(fraLongitude), "lblLonMin");
+    txtLonM = Named(new QLineEdit(fraLongitude), "txtLonM");
+
+    fraZone = Named(new QGroupBox(central), "fraZone");
+    lblZoneHour = Named(new QLabel(fraZone), "lblZoneHour");
+    txtZoneHour = Named(new QLineEdit(fraZone), "txtZoneHour");
+    lblZoneMinute = Named(new QLabel(fraZone), "lblZoneMinute");
+    txtZoneMinute = Named(new QLineEdit(fraZone), "txtZoneMinute");
+    chkDST = Named(new QCheckBox(fraZone), "chkDST");
+    lblTZHelp = NewLinkLabel(QStringLiteral("lblTZHelp"), QString(), fraZone, LinkStyle::Link);
+
+    cmdOpen = Named(new QPushButton(central), "cmdOpen");
+    cmdRashi = Named(new QPushButton(central), "cmdRashi");
+    QFont strong = cmdRashi->font();
+    strong.setBold(true);
+    cmdRashi->setFont(strong);
+
+    picMain = Named(new QLabel(central), "picMain");
+    picMain->setPixmap(PaintMoonPicture(kMoonPictureSize, devicePixelRatioF()));
+    picMain->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblProductName = Named(new QLabel(central), "lblProductName");
+    lblProductName->setAlignment(Qt::AlignHCenter);
+    QFont heading = lblProductName->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 1.2);
+    lblProductName->setFont(heading);
+
+    lblCobrand = NewLinkLabel(QStringLiteral("lblCobrand"), QString(), central, LinkStyle::Promotion);
+    lblFullBrand = NewLinkLabel(QStringLiteral("lblFullBrand"), QString(), central, LinkStyle::Promotion);
+
+    // Room for a few digits, whatever the font size.
+    const int digitsWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16;
+    for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM, txtZoneHour, txtZoneMinute}) {
+        box->setMaximumWidth(digitsWidth);
+        box->installEventFilter(this);
+    }
+}
+
+void frmMain::CreateMenus() {
+    mnuFile = Named(menuBar()->addMenu(QString()), "mnuFile");
+    mnuCalculate = Named(mnuFile->addAction(QString()), "mnuCalculate");
+
+    mnuHelp = Named(menuBar()->addMenu(QString()), "mnuHelp");
+    mnuOnline = Named(mnuHelp->addAction(QString()), "mnuOnline");
+    mnuVisit = Named(mnuHelp->addAction(QString()), "mnuVisit");
+    mnuHelp1 = Named(mnuHelp->addSeparator(), "mnuHelp1");
+    mnuUpdate = Named(mnuHelp->addAction(QString()), "mnuUpdate");
+    mnuHelp2 = Named(mnuHelp->addSeparator(), "mnuHelp2");
+    mnuAbout = Named(mnuHelp->addAction(QString()), "mnuAbout");
+
+    mnuDonate = Named(menuBar()->addAction(QString()), "mnuDonate");
+    // Never offered: shown greyed out for the whole run.
+    mnuMakeMoney = Named(menuBar()->addAction(QString()), "mnuMakeMoney");
+    mnuMakeMoney->setEnabled(false);
+}
+
+void frmMain::ArrangeControls() {
+    auto* birth = new QGridLayout(fraBirth);
+    birth->addWidget(lblName, 0, 0);
+    birth->addWidget(txtName, 0, 1);
+    auto* date = new QHBoxLayout;
+    date->addWidget(cboDate);
+    date->addWidget(cboMonth);
+    date->addWidget(cboYear);
+    date->addStretch();
+    birth->addWidget(lblDateOfBirth, 1, 0);
+    birth->addLayout(date, 1, 1);
+    auto* time = new QHBoxLayout;
+    time->addWidget(cboHH);
+    time->addWidget(cboMM);
+    time->addWidget(cboSS);
+    time->addWidget(lblTimeFormat);
+    time->addStretch();
+    birth->addWidget(lblTimeOfBirth, 2, 0);
+    birth->addLayout(time, 2, 1);
+    birth->setColumnStretch(1, 1);
+
+    auto* place = new QGridLayout(fraPlace);
+    place->addWidget(lblCity, 0, 0);
+    place->addWidget(txtMCity, 0, 1);
+    place->addWidget(lblState, 1, 0);
+    place->addWidget(txtMState, 1, 1);
+    place->addWidget(lblCountry, 2, 0);
+    place->addWidget(txtMCountry, 2, 1);
+    place->addWidget(cmdBrowser, 3, 1, Qt::AlignLeft);
+    place->setColumnStretch(1, 1);
+
+    const auto coordinateFrame = [](QGroupBox* frame, QWidget* first, QWidget* second, QLabel* degLabel,
+                                    QLineEdit* deg, QLabel* minLabel, QLineEdit* min) {
+        auto* grid = new QGridLayout(frame);
+        grid->addWidget(first, 0, 0, 1, 2);
+        grid->addWidget(second, 0, 2, 1, 2);
+        grid->addWidget(degLabel, 1, 0);
+        grid->addWidget(deg, 1, 1);
+        grid->addWidget(minLabel, 1, 2);
+        grid->addWidget(min, 1, 3);
+    };
+    coordinateFrame(fraLatitude, optLatNorth, optLatSouth, lblLatDeg, txtLatD, lblLatMin, txtLatM);
+    coordinateFrame(fraLongitude, optLongEast, optLongWest, lblLonDeg, txtLonD, lblLonMin, txtLonM);
+    coordinateFrame(fraZone, chkDST, lblTZHelp, lblZoneHour, txtZoneHour, lblZoneMinute, txtZoneMinute);
+
+    auto* coordinates = new QHBoxLayout;
+    coordinates->addWidget(fraLatitude);
+    coordinates->addWidget(fraLongitude);
+    coordinates->addWidget(fraZone);
+
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(cmdOpen);
+    commands->addStretch();
+    commands->addWidget(cmdRashi);
+
+    auto* entry = new QVBoxLayout;
+    entry->addWidget(fraBirth);
+    entry->addWidget(fraPlace);
+    entry->addLayout(coordinates);
+    entry->addSpacing(4);
+    entry->addLayout(commands);
+
+    auto* emblem = new QVBoxLayout;
+    emblem->addWidget(picMain);
+    emblem->addWidget(lblProductName);
+    emblem->addStretch();
+    auto* upper = new QHBoxLayout;
+    upper->addLayout(emblem);
+    upper->addSpacing(6);
+    upper->addLayout(entry, 1);
+
+    auto* promotions = new QFrame(centralWidget());
+    promotions->setFrameShape(QFrame::StyledPanel);
+    auto* promotionRow = new QHBoxLayout(promotions);
+    promotionRow->addWidget(lblCobrand, 1);
+    promotionRow->addSpacing(12);
+    promotionRow->addWidget(lblFullBrand, 1);
+
+    auto* outer = new QVBoxLayout(centralWidget());
+    outer->setContentsMargins(12, 12, 12, 12);
+    outer->setSpacing(10);
+    outer->addLayout(upper);
+    outer->addWidget(promotions);
+}
+
+void frmMain::ConnectControls() {
+    connect(cmdRashi, &QPushButton::clicked, this, &frmMain::Calculate);
+    connect(mnuCalculate, &QAction::triggered, this, &frmMain::Calculate);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmMain::OpenBirthRecord);
+    connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::LookUpPlace);
+    connect(lblTZHelp, &ClickableLabel::clicked, this, &frmMain::ShowTimeZonePicker);
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::ShowAbout);
+    connect(mnuOnline, &QAction::triggered, this, &OpenHelpPage);
+    connect(mnuVisit, &QAction::triggered, this, &OpenHomePage);
+    connect(mnuUpdate, &QAction::triggered, this, &OpenDownloadPage);
+    connect(mnuDonate, &QAction::triggered, this, &OpenDonatePage);
+    connect(lblCobrand, &ClickableLabel::clicked, this, &OpenCoBrandPage);
+    connect(lblFullBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
+}
+
+void frmMain::SetTexts() {
+    setWindowTitle(kWindowTitle);
+    lblProductName->setText(kAppTitle);
+
+    fraBirth->setTitle(QStringLiteral("Birth Details"));
+    lblName->setText(QStringLiteral("Name"));
+    lblDateOfBirth->setText(QStringLiteral("Date of Birth"));
+    lblTimeOfBirth->setText(QStringLiteral("Time of Birth"));
+    lblTimeFormat->setText(QStringLiteral("HH:MM:SS"));
+
+    fraPlace->setTitle(QStringLiteral("Place of Birth"));
+    lblCity->setText(QStringLiteral("City"));
+    lblState->setText(QStringLiteral("State"));
+    lblCountry->setText(QStringLiteral("Country"));
+    cmdBrowser->setText(QStringLiteral("Click Here To Find Latitude && Longitude"));
+
+    fraLatitude->setTitle(QStringLiteral("Latitude"));
+    optLatNorth->setText(QStringLiteral("North"));
+    optLatSouth->setText(QStringLiteral("South"));
+    fraLongitude->setTitle(QStringLiteral("Longitude"));
+    optLongEast->setText(QStringLiteral("East"));
+    optLongWest->setText(QStringLiteral("West"));
+    for (QLabel* label : {lblLatDeg, lblLonDeg}) label->setText(QStringLiteral("Deg"));
+    for (QLabel* label : {lblLatMin, lblLonMin, lblZoneMinute}) label->setText(QStringLiteral("Min"));
+
+    fraZone->setTitle(QStringLiteral("Time Zone"));
+    lblZoneHour->setText(QStringLiteral("Hour"));
+    chkDST->setText(QStringLiteral("DST"));
+    lblTZHelp->setText(QStringLiteral("TZ Help"));
+
+    cmdOpen->setText(QStringLiteral("&Open Previously Saved Record"));
+    cmdRashi->setText(QStringLiteral("Find My Moon Sign"));
+
+    lblCobrand->setText(kCoBrandInvitation);
+    lblFullBrand->setText(kFullBrandOffer + QLatin1Char(' ') + kMoreDetails);
+
+    mnuFile->setTitle(QStringLiteral("&File"));
+    mnuCalculate->setText(QStringLiteral("&Calculate"));
+    mnuHelp->setTitle(QStringLiteral("&Help"));
+    mnuOnline->setText(QStringLiteral("&Online Help"));
+    mnuVisit->setText(QStringLiteral("&Visit Us Online"));
+    mnuUpdate->setText(QStringLiteral("Check for Software &Update"));
+    mnuAbout->setText(QStringLiteral("&About Software"));
+    mnuDonate->setText(QStringLiteral("&Donate"));
+    mnuMakeMoney->setText(QStringLiteral("Make Money &Online"));
+}
+
+void frmMain::FillLists() {
+    cboMonth->addItems({QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+                        QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"),
+                        QStringLiteral("July"), QStringLiteral("August"), QStringLiteral("September"),
+                        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")});
+    cboMonth->setCurrentIndex(0);
+    FillNumbers(cboDate, 1, 31);
+    FillNumbers(cboYear, 1901, 2050);
+    FillNumbers(cboHH, 0, 23);
+    FillNumbers(cboMM, 0, 59);
+    FillNumbers(cboSS, 0, 59);
+    optLatNorth->setChecked(true);
+    optLongEast->setChecked(true);
+}
+
+BirthEntry frmMain::ReadEntry() const {
+    BirthEntry entry;
+    entry.name = txtName->text();
+    entry.monthIndex = cboMonth->currentIndex();
+    entry.day = cboDate->currentText();
+    entry.year = cboYear->currentText();
+    entry.hour = cboHH->currentText();
+    entry.minute = cboMM->currentText();
+    entry.zoneHour = txtZoneHour->text();
+    entry.zoneMinute = txtZoneMinute->text();
+    entry.lonDegrees = txtLonD->text();
+    entry.lonMinutes = txtLonM->text();
+    entry.latDegrees = txtLatD->text();
+    entry.latMinutes = txtLatM->text();
+    entry.east = optLongEast->isChecked();
+    entry.south = optLatSouth->isChecked();
+    entry.dst = chkDST->isChecked();
+    return entry;
+}
+
+QLineEdit* frmMain::BoxFor(EntryBox box) const {
+    switch (box) {
+    case EntryBox::Name: return txtName;
+    case EntryBox::ZoneHour: return txtZoneHour;
+    case EntryBox::ZoneMinute: return txtZoneMinute;
+    case EntryBox::LonDegrees: return txtLonD;
+    case EntryBox::LonMinutes: return txtLonM;
+    case EntryBox::LatDegrees: return txtLatD;
+    case EntryBox::LatMinutes: return txtLatM;
+    }
+    return txtName;
+}
+
+void frmMain::Report(const EntryProblem& problem) {
+    ShowMessage(this, problem.message, problem.icon);
+    if (problem.focus) BoxFor(*problem.focus)->setFocus();
+}
+
+bool frmMain::ValidateBirthEntry() {
+    const std::optional<EntryProblem> problem = FindEntryProblem(ReadEntry());
+    if (!problem) return true;
+    Report(*problem);
+    return false;
+}
+
+void frmMain::Calculate() {
+    if (!ValidateBirthEntry()) return;
+    const std::variant<BirthRecord, EntryProblem> converted = BirthRecordFromEntry(ReadEntry());
+    if (const auto* problem = std::get_if<EntryProblem>(&converted)) {
+        Report(*problem);
+        return;
+    }
+
+    ProgramState& program = Program();
+    program.birth = std::get<BirthRecord>(converted);
+    program.chart = ComputeMoonChart(program.birth);
+    rashiName_ = QString::fromStdString(program.chart.RashiName);
+    if (std::optional<SignDescription> description = DescribeMoonSign(program.chart.RashiName))
+        program.description = std::move(*description);
+
+    // The result window is shown before this one closes, so the program does
+    // not see its last window go.
+    auto* result = new frmResult;
+    result->show();
+    close();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    // Only the six numeric boxes are watched.
+    if (event->type() == QEvent::KeyPress) {
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const qsizetype selected = box->hasSelectedText() ? box->selectedText().size() : 0;
+            switch (JudgeNumericKey(key->key(), key->text(), box->text().size(), selected, TypingLimitOf(box))) {
+            case KeyVerdict::Pass:
+                break;
+            case KeyVerdict::NotANumber:
+                ShowMessage(this, kOnlyNumbersMessage, MessageIcon::Stop);
+                return true;
+            case KeyVerdict::TooLong:
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+int frmMain::TypingLimitOf(const QObject* box) const {
+    if (box == txtZoneHour) return kZoneHourTypingLimit;
+    if (box == txtZoneMinute) return kZoneMinuteTypingLimit;
+    return 0;
+}
+
+void frmMain::LookUpPlace() {
+    // Not trimmed: a box of blanks counts as filled.
+    const struct {
+        QLineEdit* box;
+        const char* message;
+    } required[] = {
+        {txtMCity, "Please Enter City"},
+        {txtMState, "Please Enter State"},
+        {txtMCountry, "Please Enter Country"},
+    };
+    for (const auto& r : required) {
+        if (r.box->text().isEmpty()) {
+            ShowMessage(this, QString::fromLatin1(r.message), MessageIcon::Information);
+            r.box->setFocus();
+            return;
+        }
+    }
+    const QString searchText = txtMCity->text() + QLatin1Char(' ') + txtMState->text() + QLatin1Char(' ') +
+                               txtMCountry->text() + QStringLiteral(" Latitude Longitude");
+    LookUpCoordinates(searchText, WebPageUrl(QStringLiteral("home-page")).toString());
+}
+
+void frmMain::ShowTimeZonePicker() {
+    frmTimeZone picker(txtZoneHour, txtZoneMinute, this);
+    picker.exec();
+}
+
+void frmMain::ShowAbout() {
+    frmAbout about(this);
+    about.exec();
+}
+
+} // namespace nyra

@@ -1,0 +1,134 @@
+// The main window: the birth data entry, its key filter and checks, and the
+// calculate command that hands over to the result window.
+#pragma once
+
+#include "ui/entry_validation.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace nyra {
+
+class ClickableLabel;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // Deletes itself when closed: the calculate command closes it for good,
+    // and the result window's back command makes a fresh one.
+    explicit frmMain(QWidget* parent = nullptr);
+
+    // The zone boxes, for the time zone picker.
+    QLineEdit* ZoneHourBox() const { return txtZoneHour; }
+    QLineEdit* ZoneMinuteBox() const { return txtZoneMinute; }
+
+    // Shows the first problem of the entry, moves the focus as it says, and
+    // tells whether the entry may be calculated.
+    bool ValidateBirthEntry();
+
+public slots:
+    // Validate, fill the program's birth record, compute the chart and the
+    // sign's description, show the result window and close this one.
+    void Calculate();
+    // Reads a saved record into the controls and calculates.
+    void OpenBirthRecord();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void ArrangeControls();
+    void ConnectControls();
+    void SetTexts();
+    void FillLists();
+
+    BirthEntry ReadEntry() const;
+    void Report(const EntryProblem& problem);
+    QLineEdit* BoxFor(EntryBox box) const;
+    int TypingLimitOf(const QObject* box) const;
+    void LookUpPlace();
+    void ShowTimeZonePicker();
+    void ShowAbout();
+
+    // Entry
+    QLineEdit* txtName = nullptr;
+    QComboBox* cboMonth = nullptr;
+    QComboBox* cboDate = nullptr;
+    QComboBox* cboYear = nullptr;
+    QComboBox* cboHH = nullptr;
+    QComboBox* cboMM = nullptr;
+    QComboBox* cboSS = nullptr;
+    QLineEdit* txtMCity = nullptr;
+    QLineEdit* txtMState = nullptr;
+    QLineEdit* txtMCountry = nullptr;
+    QPushButton* cmdBrowser = nullptr;
+    QGroupBox* fraLatitude = nullptr;
+    QRadioButton* optLatNorth = nullptr;  // optLat(0)
+    QRadioButton* optLatSouth = nullptr;  // optLat(1)
+    QLineEdit* txtLatD = nullptr;
+    QLineEdit* txtLatM = nullptr;
+    QGroupBox* fraLongitude = nullptr;
+    QRadioButton* optLongEast = nullptr;  // optLong(0)
+    QRadioButton* optLongWest = nullptr;  // optLong(1)
+    QLineEdit* txtLonD = nullptr;
+    QLineEdit* txtLonM = nullptr;
+    QGroupBox* fraZone = nullptr;
+    QLineEdit* txtZoneHour = nullptr;
+    QLineEdit* txtZoneMinute = nullptr;
+    QCheckBox* chkDST = nullptr;
+    ClickableLabel* lblTZHelp = nullptr;
+    QPushButton* cmdRashi = nullptr;
+    QPushButton* cmdOpen = nullptr;
+
+    // Captions beside the controls
+    QGroupBox* fraBirth = nullptr;
+    QGroupBox* fraPlace = nullptr;
+    QLabel* lblName = nullptr;
+    QLabel* lblDateOfBirth = nullptr;
+    QLabel* lblTimeOfBirth = nullptr;
+    QLabel* lblTimeFormat = nullptr;
+    QLabel* lblCity = nullptr;
+    QLabel* lblState = nullptr;
+    QLabel* lblCountry = nullptr;
+    QLabel* lblLatDeg = nullptr;
+    QLabel* lblLatMin = nullptr;
+    QLabel* lblLonDeg = nullptr;
+    QLabel* lblLonMin = nullptr;
+    QLabel* lblZoneHour = nullptr;
+    QLabel* lblZoneMinute = nullptr;
+
+    // Picture and promotions
+    QLabel* picMain = nullptr;
+    QLabel* lblProductName = nullptr;
+    ClickableLabel* lblCobrand = nullptr;
+    ClickableLabel* lblFullBrand = nullptr;
+
+    // Menus
+    QMenu* mnuFile = nullptr;
+    QAction* mnuCalculate = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuVisit = nullptr;
+    QAction* mnuHelp1 = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuHelp2 = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuDonate = nullptr;
+    QAction* mnuMakeMoney = nullptr;
+
+    // The Moon sign of the last calculation, as handed to the sign texts.
+    QString rashiName_;
+};
+
+} // namespace nyra

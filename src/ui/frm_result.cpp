@@ -1,0 +1,391 @@
+#include "ui/frm_result.h"
+
+#include "app/program_state.h"
+#include "links/web_links.h"
+#include "ui/clickable_label.h"
+#include "ui/frm_main.h"
+#include "ui/frm_save.h"
+#include "ui/messages.h"
+#include "ui/promotions.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+
+namespace nyra {
+
+enum class BoxKind { Line, Paragraph };
+
+// Where each field of the description is shown. The box is "txt" + field,
+// its label "lbl" + field. On the lucky tab the caption is followed by
+// " for " and the sign's Vedic name.
+struct SignFieldRow {
+    int tab;  // -1 for the upper part of the window
+    const char* field;
+    const char* caption;
+    const char* toolTip;
+    std::string SignDescription::*member;
+    BoxKind kind;
+};
+
+namespace {
+
+constexpr int kUpper = -1;
+constexpr int kLuckyTab = 6;
+constexpr int kAboutTab = 7;
+constexpr int kSignPictureSize = 96;
+constexpr int kAboutPictureSize = 96;
+
+using D = SignDescription;
+constexpr BoxKind kLine = BoxKind::Line;
+constexpr BoxKind kParagraph = BoxKind::Paragraph;
+
+// Tool tips are the program's own texts, trailing blanks included.
+const std::array<SignFieldRow, 26> kFieldRows{{
+    {kUpper, "EnglishName", "English Name", "This signifies the English name for the Vedic moon sign.", &D::EnglishName, kLine},
+    {kUpper, "RullingPlanet", "Rulling Planet", "This signifies the planet that exercises a powerful energy on the sign.", &D::RullingPlanet, kLine},
+    {kUpper, "Symbol", "Symbol", "This signifies the picture associated with the moon sign.", &D::Symbol, kLine},
+    {kUpper, "InbornNature", "Inborn Nature", "This describes the human characteristics of this sign.", &D::InbornNature, kLine},
+    {kUpper, "SignColor", "Sign Color", "This signifies the color associated with the sign.", &D::SignColor, kLine},
+
+    {0, "TypeOfSign", "Type Of Sign", "This signifies the attitude of the people under this sign.", &D::TypeOfSign, kLine},
+    {0, "Gender", "Gender", "The male rashis are more dynamic in nature while the female rashis are passive by nature.", &D::Gender, kLine},
+    {0, "Barren", "Barren / Fruitful", "This classifies the signs on basis of fertility.", &D::Barren, kLine},
+    {0, "SignCaste", "Sign Caste", "This classifies the sign based on caste into Brahmana (the seeker and teacher of knowledge), Kshatriya (warriors, rulers), Vaisya (the industrialists, wealth creators) and the Sudras (the workers).", &D::SignCaste, kLine},
+    {0, "SignPosition", "Sign Position", "This classifies the sign based on position into Dwara (Entrance), Bahya (Outside), Garbha (Inside).", &D::SignPosition, kLine},
+    {0, "ConstituentCharacter", "Constituent Character", "This classifies the sign based on constituent making into Dhatu (Mineral), Moola (Vegetable) and Jeeva (Animal). ", &D::ConstituentCharacter, kLine},
+    {0, "PartOfTheBody", "Part Of The Body", "This shows the parts of the bodies that the different signs represent.", &D::PartOfTheBody, kLine},
+
+    {1, "Physique", "Physique", "This signifies the general stature of people born under this sign. ", &D::Physique, kLine},
+    {1, "Looks", "Looks", "This signifies the physical appearance of people born under this sign.", &D::Looks, kParagraph},
+
+    {2, "Nature", "Nature", "This signifies the human nature of people born under this sign. ", &D::Nature, kParagraph},
+
+    {3, "CareerAndFinance", "Career And Finance", "This shows their career interests and financial habits.", &D::CareerAndFinance, kParagraph},
+
+    {4, "LoveAndDomesticLife", "Love And Domestic Life", "This signifies born under this sign.", &D::LoveAndDomesticLife, kParagraph},
+    {4, "CompatibleWith", "Compatible With", "This signifies the other rashis/ moon signs that are compatible with this sign.", &D::CompatibleWith, kLine},
+    {4, "NotCompatibleWith", "Not Compatible With", "This signifies the other rashis/ moon signs that are not compatible with this sign.", &D::NotCompatibleWith, kLine},
+
+    {5, "Health", "Health", "This signifies the health issues of people born under this rashi.", &D::Health, kParagraph},
+
+    {kLuckyTab, "LuckyDays", "Lucky Days", "This signifies the lucky days for people born under this sign.", &D::LuckyDays, kLine},
+    {kLuckyTab, "LuckyNumbers", "Lucky Numbers", "This signifies the lucky numbers for people born under this sign.", &D::LuckyNumbers, kLine},
+    {kLuckyTab, "BestDirection", "Best Direction", "This signifies the lucky directions for people born under this sign.", &D::BestDirection, kLine},
+    {kLuckyTab, "LuckyColors", "Lucky Colors", "This signifies the lucky colors for people born under this sign.", &D::LuckyColors, kLine},
+    {kLuckyTab, "LuckyGemstone", "Lucky Gemstone", "This signifies the lucky gemstones for people born under this sign.", &D::LuckyGemstone, kLine},
+    {kLuckyTab, "BestPeriodOfActivity", "Best Period Of Activity", "This shows the best period of the day when people of this sign are more active.", &D::BestPeriodOfActivity, kLine},
+}};
+// With VedicName, shown in lblVedicName, these are all the sign's texts.
+static_assert(kFieldRows.size() + 1 == kSignFieldCount);
+
+constexpr const char* kTabCaptions[] = {
+    "Sign Characteristics", "Physique And Looks", "Human Nature", "Career and Finance",
+    "Love And Compatibility", "Health", "Lucky for.... Rashi", "About Software",
+};
+static_assert(std::size(kTabCaptions) == kAboutTab + 1);
+
+const QString kAboutDescription = QStringLiteral(
+    "Nyra Free Moon Sign is a moon sign software based on Vedic Astrology. This program tells us in "
+    "detail the characteristics and features of people born under a particular moon sign. This is "
+    "different from the sun sign calculated in western astrology. This helps you understand your "
+    "positive and negative traits, thus helping you improve your personality.");
+
+const QString kDiscussionInvitation = QStringLiteral(
+    "Share your Moon sign and your questions with other readers on the Orrelin discussion board. "
+    "Click here to join in.");
+
+template <class T>
+T* Named(T* object, const QString& name) {
+    object->setObjectName(name);
+    return object;
+}
+
+QLabel* NewHeading(const QString& name, qreal scale, QWidget* parent) {
+    auto* label = Named(new QLabel(parent), name);
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * scale);
+    label->setFont(font);
+    return label;
+}
+
+} // namespace
+
+frmResult::frmResult(QWidget* parent) : QMainWindow(parent) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    IMG = MakeSignPictures(kSignPictureSize, devicePixelRatioF());
+    CreateControls();
+    CreateMenus();
+    ArrangeControls();
+    ConnectControls();
+    SetTexts();
+    ShowDescription();
+}
+
+void frmResult::CreateControls() {
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+
+    lblVedicName = NewHeading(QStringLiteral("lblVedicName"), 1.8, central);
+    picRashi = Named(new QLabel(central), QStringLiteral("picRashi"));
+    picRashi->setFixedSize(kSignPictureSize, kSignPictureSize);
+    picRashi->setAlignment(Qt::AlignCenter);
+    upperFields_ = new QWidget(central);
+    auto* upperGrid = new QGridLayout(upperFields_);
+    upperGrid->setContentsMargins(0, 0, 0, 0);
+
+    SST = Named(new QTabWidget(central), QStringLiteral("SST"));
+    // All eight captions stay in view; the window is as wide as they need.
+    SST->setUsesScrollButtons(false);
+    std::array<QGridLayout*, kAboutTab> tabGrids{};
+    for (int tab = 0; tab < kAboutTab; ++tab) {
+        auto* page = new QWidget(SST);
+        tabGrids[tab] = new QGridLayout(page);
+        SST->addTab(page, QString());
+    }
+
+    int upperCount = 0;
+    for (const SignFieldRow& row : kFieldRows) {
+        QWidget* owner = row.tab == kUpper ? upperFields_ : SST->widget(row.tab);
+        SignFieldView view;
+        view.row = &row;
+        view.label = Named(new QLabel(owner), QStringLiteral("lbl") + QLatin1String(row.field));
+        const QString boxName = QStringLiteral("txt") + QLatin1String(row.field);
+        QWidget* box = nullptr;
+        if (row.kind == BoxKind::Paragraph) {
+            view.paragraph = Named(new QPlainTextEdit(owner), boxName);
+            view.paragraph->setReadOnly(true);
+            view.paragraph->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+            view.paragraph->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            box = view.paragraph;
+        } else {
+            view.line = Named(new QLineEdit(owner), boxName);
+            view.line->setReadOnly(true);
+            box = view.line;
+        }
+
+        if (row.tab == kUpper) {
+            // Two label-and-box pairs a line.
+            const int line = upperCount / 2, column = (upperCount % 2) * 2;
+            upperGrid->addWidget(view.label, line, column);
+            upperGrid->addWidget(box, line, column + 1);
+            ++upperCount;
+        } else {
+            QGridLayout* grid = tabGrids[row.tab];
+            const int line = grid->rowCount();
+            if (row.kind == BoxKind::Paragraph) {
+                grid->addWidget(view.label, line, 0, Qt::AlignTop);
+                grid->addWidget(box, line, 1);
+                grid->setRowStretch(line, 1);
+            } else {
+                grid->addWidget(view.label, line, 0);
+                grid->addWidget(box, line, 1);
+            }
+        }
+        fields_.push_back(view);
+    }
+    upperGrid->setColumnStretch(1, 1);
+    upperGrid->setColumnStretch(3, 1);
+    for (QGridLayout* grid : tabGrids) {
+        grid->setColumnStretch(1, 1);
+        // Pages of single lines keep them at the top.
+        bool hasParagraph = false;
+        for (int r = 0; r < grid->rowCount(); ++r) hasParagraph = hasParagraph || grid->rowStretch(r) > 0;
+        if (!hasParagraph) grid->setRowStretch(grid->rowCount(), 1);
+    }
+    SST->addTab(CreateAboutTab(), QString());
+
+    Label61 = NewLinkLabel(QStringLiteral("Label61"), QString(), central, LinkStyle::Promotion);
+    Label1 = NewLinkLabel(QStringLiteral("Label1"), QString(), central, LinkStyle::Promotion);
+    lblFullBrand = NewLinkLabel(QStringLiteral("lblFullBrand"), QString(), central, LinkStyle::Promotion);
+    cmdBack = Named(new QPushButton(central), QStringLiteral("cmdBack"));
+    cmdSave = Named(new QPushButton(central), QStringLiteral("cmdSave"));
+}
+
+QWidget* frmResult::CreateAboutTab() {
+    auto* page = new QWidget(SST);
+    picAbout = Named(new QLabel(page), QStringLiteral("picAbout"));
+    picAbout->setPixmap(PaintMoonPicture(kAboutPictureSize, devicePixelRatioF()));
+    picAbout->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    lblProductName = NewHeading(QStringLiteral("lblProductName"), 1.3, page);
+    lblDescription = Named(new QLabel(page), QStringLiteral("lblDescription"));
+    lblDescription->setWordWrap(true);
+    lblHomePage = NewLinkLabel(QStringLiteral("lblHomePage"), QString(), page, LinkStyle::Link);
+    lblFullBrandOffer = Named(new QLabel(page), QStringLiteral("lblFullBrandOffer"));
+    lblFullBrandOffer->setWordWrap(true);
+    lblCoBrand = NewLinkLabel(QStringLiteral("lblCoBrand"), QString(), page, LinkStyle::Link);
+
+    auto* text = new QVBoxLayout;
+    text->addWidget(lblProductName);
+    text->addWidget(lblDescription);
+    text->addWidget(lblHomePage);
+    text->addSpacing(10);
+    text->addWidget(lblFullBrandOffer);
+    text->addWidget(lblCoBrand);
+    text->addStretch();
+    auto* layout = new QHBoxLayout(page);
+    layout->addWidget(picAbout, 0, Qt::AlignTop);
+    layout->addSpacing(10);
+    layout->addLayout(text, 1);
+    return page;
+}
+
+void frmResult::CreateMenus() {
+    mnuFile = Named(menuBar()->addMenu(QString()), QStringLiteral("mnuFile"));
+    mnuBack = Named(mnuFile->addAction(QString()), QStringLiteral("mnuBack"));
+    mnuFile1 = Named(mnuFile->addSeparator(), QStringLiteral("mnuFile1"));
+    mnuSave = Named(mnuFile->addAction(QString()), QStringLiteral("mnuSave"));
+
+    mnuHelp = Named(menuBar()->addMenu(QString()), QStringLiteral("mnuHelp"));
+    mnuOnline = Named(mnuHelp->addAction(QString()), QStringLiteral("mnuOnline"));
+    mnuVisit = Named(mnuHelp->addAction(QString()), QStringLiteral("mnuVisit"));
+    mnuHelp1 = Named(mnuHelp->addSeparator(), QStringLiteral("mnuHelp1"));
+    mnuUpdate = Named(mnuHelp->addAction(QString()), QStringLiteral("mnuUpdate"));
+    mnuHelp2 = Named(mnuHelp->addSeparator(), QStringLiteral("mnuHelp2"));
+    mnuAbout = Named(mnuHelp->addAction(QString()), QStringLiteral("mnuAbout"));
+
+    mnuDonate = Named(menuBar()->addAction(QString()), QStringLiteral("mnuDonate"));
+    // Never offered: shown greyed out for the whole run.
+    mnuMakeMoney = Named(menuBar()->addAction(QString()), QStringLiteral("mnuMakeMoney"));
+    mnuMakeMoney->setEnabled(false);
+}
+
+void frmResult::ArrangeControls() {
+    auto* heading = new QVBoxLayout;
+    heading->addWidget(lblVedicName);
+    heading->addWidget(upperFields_);
+    auto* upper = new QHBoxLayout;
+    upper->addWidget(picRashi, 0, Qt::AlignTop);
+    upper->addSpacing(10);
+    upper->addLayout(heading, 1);
+
+    auto* commands = new QHBoxLayout;
+    commands->addStretch();
+    commands->addWidget(cmdBack);
+    commands->addWidget(cmdSave);
+
+    auto* promotions = new QFrame(centralWidget());
+    promotions->setFrameShape(QFrame::StyledPanel);
+    auto* discussion = Named(new QGroupBox(promotions), QStringLiteral("fraDiscussion"));
+    discussion->setTitle(QStringLiteral("Discussion Board"));
+    discussion->setFlat(true);
+    auto* discussionLayout = new QVBoxLayout(discussion);
+    discussionLayout->setContentsMargins(0, 4, 0, 0);
+    discussionLayout->addWidget(Label61);
+    auto* promotionRow = new QHBoxLayout(promotions);
+    promotionRow->addWidget(discussion, 1, Qt::AlignTop);
+    promotionRow->addSpacing(12);
+    promotionRow->addWidget(Label1, 1, Qt::AlignTop);
+    promotionRow->addSpacing(12);
+    promotionRow->addWidget(lblFullBrand, 1, Qt::AlignTop);
+
+    auto* outer = new QVBoxLayout(centralWidget());
+    outer->setContentsMargins(12, 12, 12, 12);
+    outer->setSpacing(10);
+    outer->addLayout(upper);
+    outer->addWidget(SST, 1);
+    outer->addLayout(commands);
+    outer->addWidget(promotions);
+    resize(sizeHint().width(), std::max(sizeHint().height(), 600));
+}
+
+void frmResult::ConnectControls() {
+    connect(cmdBack, &QPushButton::clicked, this, &frmResult::Back);
+    connect(mnuBack, &QAction::triggered, this, &frmResult::Back);
+    connect(cmdSave, &QPushButton::clicked, this, &frmResult::Save);
+    connect(mnuSave, &QAction::triggered, this, &frmResult::Save);
+    connect(mnuAbout, &QAction::triggered, this, &frmResult::ShowAboutTab);
+    connect(mnuOnline, &QAction::triggered, this, &OpenHelpPage);
+    connect(mnuVisit, &QAction::triggered, this, &OpenHomePage);
+    connect(mnuUpdate, &QAction::triggered, this, &OpenDownloadPage);
+    connect(mnuDonate, &QAction::triggered, this, &OpenDonatePage);
+    connect(lblHomePage, &ClickableLabel::clicked, this, &OpenHomePage);
+    connect(Label61, &ClickableLabel::clicked, this, &OpenHomePage);
+    connect(lblCoBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
+    connect(lblFullBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
+    connect(Label1, &ClickableLabel::clicked, this, &OpenCoBrandPage);
+}
+
+void frmResult::SetTexts() {
+    setWindowTitle(kWindowTitle);
+    lblVedicName->setText(QStringLiteral("Rashi"));
+    for (const SignFieldView& view : fields_) {
+        view.label->setText(QLatin1String(view.row->caption));
+        view.label->setToolTip(QLatin1String(view.row->toolTip));
+    }
+    for (int tab = 0; tab <= kAboutTab; ++tab) SST->setTabText(tab, QLatin1String(kTabCaptions[tab]));
+
+    lblProductName->setText(kAppTitle);
+    lblDescription->setText(kAboutDescription);
+    lblHomePage->setText(QStringLiteral("Visit us at ") + QUrl(ProductPageUrl()).host());
+    lblFullBrandOffer->setText(kFullBrandOffer);
+    lblCoBrand->setText(kMoreDetails);
+    Label61->setText(kDiscussionInvitation);
+    Label1->setText(kCoBrandInvitation);
+    lblFullBrand->setText(kFullBrandOffer + QLatin1Char(' ') + kMoreDetails);
+    cmdBack->setText(QStringLiteral("&Back"));
+    cmdSave->setText(QStringLiteral("&Save"));
+
+    mnuFile->setTitle(QStringLiteral("&File"));
+    mnuBack->setText(QStringLiteral("&Back"));
+    mnuSave->setText(QStringLiteral("&Save"));
+    mnuHelp->setTitle(QStringLiteral("&Help"));
+    mnuOnline->setText(QStringLiteral("&Online Help"));
+    mnuVisit->setText(QStringLiteral("&Visit Us Online"));
+    mnuUpdate->setText(QStringLiteral("Check for Software &Update"));
+    mnuAbout->setText(QStringLiteral("&About Software"));
+    mnuDonate->setText(QStringLiteral("&Donate"));
+    mnuMakeMoney->setText(QStringLiteral("Make Money &Online"));
+}
+
+void frmResult::ShowDescription() {
+    const SignDescription& sign = Program().description;
+    const QString vedicName = QString::fromStdString(sign.VedicName);
+    SST->setCurrentIndex(0);
+    lblVedicName->setText(vedicName);
+    SST->setTabText(kLuckyTab, QStringLiteral("Lucky for ") + vedicName);
+    for (const SignFieldView& view : fields_) {
+        const QString text = QString::fromStdString(sign.*(view.row->member));
+        if (view.paragraph) {
+            view.paragraph->setPlainText(text);
+        } else {
+            view.line->setText(text);
+            view.line->setCursorPosition(0);
+        }
+        if (view.row->tab == kLuckyTab)
+            view.label->setText(QLatin1String(view.row->caption) + QStringLiteral(" for ") + vedicName);
+    }
+    // An unknown English name leaves the picture as it is.
+    const QPixmap picture = FindPicture(IMG, QString::fromStdString(sign.EnglishName));
+    if (!picture.isNull()) picRashi->setPixmap(picture);
+}
+
+void frmResult::Back() {
+    auto* main = new frmMain;
+    main->show();
+    close();
+}
+
+void frmResult::Save() {
+    frmSave report(this);
+    report.exec();
+}
+
+void frmResult::ShowAboutTab() { SST->setCurrentIndex(kAboutTab); }
+
+} // namespace nyra

@@ -1,0 +1,92 @@
+// The result window: the computed Moon sign's picture and all its texts, on
+// an upper part and eight tabs.
+#pragma once
+
+#include "ui/sign_pictures.h"
+
+#include <QMainWindow>
+
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+
+namespace nyra {
+
+class ClickableLabel;
+struct SignFieldRow;
+
+// One shown field of the sign description: its row of the field table, the
+// caption label and the read-only box (one of the two kinds).
+struct SignFieldView {
+    const SignFieldRow* row = nullptr;
+    QLabel* label = nullptr;
+    QLineEdit* line = nullptr;
+    QPlainTextEdit* paragraph = nullptr;
+};
+
+class frmResult : public QMainWindow {
+    Q_OBJECT
+public:
+    // Shows the program's current sign description as it is at creation.
+    // Deletes itself when closed.
+    explicit frmResult(QWidget* parent = nullptr);
+
+public slots:
+    // A fresh main window, then this one closes.
+    void Back();
+    // The report window, modal over this one.
+    void Save();
+    void ShowAboutTab();
+
+private:
+    void CreateControls();
+    QWidget* CreateAboutTab();
+    void CreateMenus();
+    void ArrangeControls();
+    void ConnectControls();
+    void SetTexts();
+    void ShowDescription();
+
+    QLabel* lblVedicName = nullptr;
+    QLabel* picRashi = nullptr;
+    QTabWidget* SST = nullptr;
+    QWidget* upperFields_ = nullptr;
+    std::vector<SignFieldView> fields_;
+    QLabel* picAbout = nullptr;
+    QLabel* lblProductName = nullptr;
+    QLabel* lblDescription = nullptr;
+    QLabel* lblFullBrandOffer = nullptr;
+
+    ClickableLabel* lblHomePage = nullptr;
+    ClickableLabel* lblCoBrand = nullptr;
+    ClickableLabel* Label1 = nullptr;
+    ClickableLabel* lblFullBrand = nullptr;
+    ClickableLabel* Label61 = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdSave = nullptr;
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuBack = nullptr;
+    QAction* mnuFile1 = nullptr;
+    QAction* mnuSave = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuOnline = nullptr;
+    QAction* mnuVisit = nullptr;
+    QAction* mnuHelp1 = nullptr;
+    QAction* mnuUpdate = nullptr;
+    QAction* mnuHelp2 = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuDonate = nullptr;
+    QAction* mnuMakeMoney = nullptr;
+
+    // The image list: one picture per sign, under its English name.
+    std::vector<KeyedPicture> IMG;
+};
+
+} // namespace nyra

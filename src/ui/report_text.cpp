@@ -1,0 +1,297 @@
+#include "ui/report_text.h"
+
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryFile>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
+
+#include <filesystem>
+#include <iterator>
+#include <span>
+#include <system_error>
+
+namespace nyra {
+namespace {
+
+struct ReportItem {
+    const char* label;
+    std::string SignDescription::*field;
+};
+
+struct ReportSection {
+    const char* heading;
+    std::span<const ReportItem> items;
+};
+
+// The report's order is its own, not the order of the fields in
+// SignDescription: PartOfTheBody closes section 2, BestPeriodOfActivity ends
+// the report. The labels' spelling ("Rulling", "Compatible with") is the
+// report's and must stay as it is.
+constexpr ReportItem kCommon[] = {
+    {"Vedic Name: ",              &SignDescription::VedicName},
+    {"English Name: ",            &SignDescription::EnglishName},
+    {"Rulling Planet / Lord: ",   &SignDescription::RullingPlanet},
+    {"Symbol: ",                  &SignDescription::Symbol},
+    {"Element / Inborn Nature: ", &SignDescription::InbornNature},
+    {"Sign Color: ",              &SignDescription::SignColor},
+};
+constexpr ReportItem kCharacteristics[] = {
+    {"Type Of Sign: ",            &SignDescription::TypeOfSign},
+    {"Gender: ",                  &SignDescription::Gender},
+    {"Fruitful / Barren: ",       &SignDescription::Barren},
+    {"Sign Caste: ",              &SignDescription::SignCaste},
+    {"Sign Position: ",           &SignDescription::SignPosition},
+    {"Constituent Characters: ",  &SignDescription::ConstituentCharacter},
+    {"Part of the Body: ",        &SignDescription::PartOfTheBody},
+};
+constexpr ReportItem kPhysique[] = {
+    {"Physique: ",                &SignDescription::Physique},
+    {"Looks: ",                   &SignDescription::Looks},
+};
+constexpr ReportItem kNature[] = {
+    {"Nature: ",                  &SignDescription::Nature},
+};
+constexpr ReportItem kCareer[] = {
+    {"Career And Finance: ",      &SignDescription::CareerAndFinance},
+};
+constexpr ReportItem kLove[] = {
+    {"Love And Domestic Life: ",  &SignDescription::LoveAndDomesticLife},
+    {"Compatible with: ",         &SignDescription::CompatibleWith},
+    {"Not Compatible with: ",     &SignDescription::NotCompatibleWith},
+};
+constexpr ReportItem kHealth[] = {
+    {"Health: ",                  &SignDescription::Health},
+};
+constexpr ReportItem kLucky[] = {
+    {"Lucky Days: ",              &SignDescription::LuckyDays},
+    {"Lucky Numbers: ",           &SignDescription::LuckyNumbers},
+    {"Best Direction: ",          &SignDescription::BestDirection},
+    {"Lucky Colors: ",            &SignDescription::LuckyColors},
+    {"Lucky Gemstone: ",          &SignDescription::LuckyGemstone},
+    {"Best Period of Activity: ", &SignDescription::BestPeriodOfActivity},
+};
+
+constexpr ReportSection kSections[] = {
+    {"Common: ",                 kCommon},
+    {"Sign Characteristics: ",   kCharacteristics},
+    {"Physique And Looks: ",     kPhysique},
+    {"Human Nature: ",           kNature},
+    {"Career And Finance: ",     kCareer},
+    {"Love And Compatibility: ", kLove},
+    {"Health: ",                 kHealth},
+    {"Lucky For....Rashi: ",     kLucky},
+};
+static_assert(std::size(kSections) == 8);
+
+constexpr std::size_t ReportItemCount() {
+    std::size_t count = 0;
+    for (const ReportSection& section : kSections) count += section.items.size();
+    return count;
+}
+static_assert(ReportItemCount() == kSignFieldCount, "the report shows every field once");
+
+// Empty lines after every section but the last.
+constexpr int kLinesBetweenSections = 2;
+
+QString Value(const SignDescription& description, const ReportItem& item) {
+    return QString::fromStdString(description.*item.field);
+}
+
+// Characters that end a sentence rather than an address.
+bool IsTrailingPunctuation(QChar c) {
+    return QStringLiteral(".,;:!?'\")]}>").contains(c);
+}
+
+QUrl WebAddressUrl(const QString& address) {
+    if (address.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        return QUrl(QStringLiteral("http://") + address, QUrl::TolerantMode);
+    return QUrl(address, QUrl::TolerantMode);
+}
+
+} // namespace
+
+QFont ReportFont() {
+    QFont font(kReportFontFamily);
+    font.setPointSizeF(kReportPointSize);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+QTextCharFormat ReportFormat(ReportRole role) {
+    QTextCharFormat format;
+    format.setFontFamilies(QStringList{kReportFontFamily});
+    format.setFontPointSize(kReportPointSize);
+    format.setFontWeight(role == ReportRole::Heading ? QFont::Bold : QFont::Normal);
+    switch (role) {
+    case ReportRole::Heading: format.setForeground(QColor(128, 0, 128)); break;
+    case ReportRole::Label: format.setForeground(QColor(0, 128, 128)); break;
+    case ReportRole::Value: format.setForeground(QColor(0, 0, 0)); break;
+    }
+    return format;
+}
+
+QStringList ReportPlainLines(const SignDescription& description) {
+    QStringList lines;
+    for (std::size_t s = 0; s < std::size(kSections); ++s) {
+        const ReportSection& section = kSections[s];
+        lines << QString::fromLatin1(section.heading);
+        for (const ReportItem& item : section.items)
+            lines << QString::fromLatin1(item.label) + Value(description, item);
+        if (s + 1 < std::size(kSections))
+            for (int i = 0; i < kLinesBetweenSections; ++i) lines << QString();
+    }
+    return lines;
+}
+
+void ComposeReport(QTextDocument* document, const SignDescription& description) {
+    const QTextCharFormat heading = ReportFormat(ReportRole::Heading);
+    const QTextCharFormat label = ReportFormat(ReportRole::Label);
+    const QTextCharFormat value = ReportFormat(ReportRole::Value);
+
+    document->clear();
+    document->setDefaultFont(ReportFont());
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    cursor.setCharFormat(value);
+    // Every line is a block of its own, so the plain text has one "\n" per
+    // line and the last value's line end leaves an empty final block.
+    const auto endLine = [&cursor](const QTextCharFormat& format) {
+        cursor.insertBlock(QTextBlockFormat(), format);
+    };
+    for (std::size_t s = 0; s < std::size(kSections); ++s) {
+        const ReportSection& section = kSections[s];
+        cursor.insertText(QString::fromLatin1(section.heading), heading);
+        endLine(heading);
+        for (const ReportItem& item : section.items) {
+            cursor.insertText(QString::fromLatin1(item.label), label);
+            cursor.insertText(Value(description, item), value);
+            endLine(value);
+        }
+        if (s + 1 < std::size(kSections))
+            for (int i = 0; i < kLinesBetweenSections; ++i) endLine(value);
+    }
+    cursor.endEditBlock();
+    MarkWebAddresses(document);
+}
+
+std::vector<WebAddress> FindWebAddresses(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral(R"((?:https?://|www\.)[^\s<>"]+)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    std::vector<WebAddress> found;
+    for (auto it = pattern.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        QString address = match.captured();
+        while (!address.isEmpty() && IsTrailingPunctuation(address.back())) {
+            // A closing bracket belongs to the address when it opened one.
+            if (address.back() == u')' && address.count(u'(') >= address.count(u')')) break;
+            address.chop(1);
+        }
+        const QString prefix = address.startsWith(QLatin1String("www."), Qt::CaseInsensitive)
+                                   ? QStringLiteral("www.")
+                                   : address.left(address.indexOf(u'/') + 2);
+        if (address.size() <= prefix.size()) continue;
+        found.push_back({static_cast<int>(match.capturedStart()), static_cast<int>(address.size()),
+                         WebAddressUrl(address)});
+    }
+    return found;
+}
+
+void MarkWebAddresses(QTextDocument* document) {
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (const WebAddress& address : FindWebAddresses(block.text())) {
+            QTextCharFormat link;
+            link.setAnchor(true);
+            link.setAnchorHref(address.url.toString());
+            link.setFontUnderline(true);
+            link.setForeground(QColor(0, 0, 255));
+            QTextCursor cursor(document);
+            cursor.setPosition(block.position() + address.start);
+            cursor.setPosition(block.position() + address.start + address.length, QTextCursor::KeepAnchor);
+            cursor.mergeCharFormat(link);
+        }
+    }
+}
+
+void EmptyClipboard() {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->clear();
+}
+
+ReportMouseWatcher::ReportMouseWatcher(QTextEdit* view) : QObject(view), view_(view) {
+    // Moves without a pressed button reach the viewport only with tracking.
+    view->viewport()->setMouseTracking(true);
+    view->viewport()->installEventFilter(this);
+}
+
+bool ReportMouseWatcher::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        // The link opens on the press; the view's own handling of the later
+        // release must not open it again (its browser has openLinks off).
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            const QString href = view_->anchorAt(mouse->position().toPoint());
+            if (!href.isEmpty()) QDesktopServices::openUrl(QUrl(href));
+        }
+        EmptyClipboard();
+        break;
+    }
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        EmptyClipboard();
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+std::optional<QString> WriteReportPdf(const QTextDocument& document, const QString& path) {
+    if (path.isEmpty()) return QStringLiteral("No file name was given.");
+    const QFileInfo chosen(path);
+    // Writing through a symbolic link updates the file it points to.
+    const QFileInfo target(chosen.isSymLink() ? chosen.symLinkTarget() : chosen.absoluteFilePath());
+    constexpr QFile::Permissions kAnyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    if (target.exists()) {
+        if (target.isDir()) return QStringLiteral("It is a folder.");
+        if (!target.isFile()) return QStringLiteral("The file is not a regular file.");
+        // Root passes every permission check; the bits say what the user meant.
+        if ((target.permissions() & kAnyWrite) == 0) return QStringLiteral("The file is read-only.");
+        permissions = target.permissions();
+    }
+    const QFileInfo folder(target.absolutePath());
+    if (!folder.isDir()) return QStringLiteral("The folder does not exist.");
+
+    QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.nyra-report-XXXXXX.pdf"));
+    if (!temp.open()) return temp.errorString();
+    temp.close();
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(temp.fileName());
+    printer.setDocName(QStringLiteral("Moon Sign Report"));
+    document.print(&printer);
+    // print() stays silent when it cannot paint; an empty file tells.
+    if (printer.printerState() == QPrinter::Error || QFileInfo(temp.fileName()).size() == 0)
+        return QStringLiteral("The PDF could not be written.");
+    QFile written(temp.fileName());
+    if (!written.setPermissions(permissions)) return written.errorString();
+
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(temp.fileName()).toStdString(),
+                            QFile::encodeName(target.absoluteFilePath()).toStdString(), error);
+    if (error) return QString::fromStdString(error.message());
+    temp.setAutoRemove(false);
+    return std::nullopt;
+}
+
+} // namespace nyra

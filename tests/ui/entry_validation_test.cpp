@@ -1,0 +1,353 @@
+#include "ui/entry_validation.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+
+namespace nyra {
+namespace {
+
+// A complete entry that passes every check: 15 March 1980, 77° 13' E,
+// 28° 39' N, zone 5:30.
+BirthEntry ValidEntry() {
+    BirthEntry e;
+    e.name = QStringLiteral("Asha");
+    e.monthIndex = 2;
+    e.day = QStringLiteral("15");
+    e.year = QStringLiteral("1980");
+    e.hour = QStringLiteral("6");
+    e.minute = QStringLiteral("45");
+    e.zoneHour = QStringLiteral("5");
+    e.zoneMinute = QStringLiteral("30");
+    e.lonDegrees = QStringLiteral("77");
+    e.lonMinutes = QStringLiteral("13");
+    e.latDegrees = QStringLiteral("28");
+    e.latMinutes = QStringLiteral("39");
+    return e;
+}
+
+// ---- Required boxes -------------------------------------------------------
+
+struct RequiredCase {
+    const char* name;
+    std::function<void(BirthEntry&)> change;
+    const char* message;  // nullptr: accepted
+    EntryBox focus;
+};
+
+void PrintTo(const RequiredCase& c, std::ostream* os) { *os << c.name; }
+
+class RequiredBoxes : public ::testing::TestWithParam<RequiredCase> {};
+
+TEST_P(RequiredBoxes, FirstFailingCheckIsReported) {
+    BirthEntry entry = ValidEntry();
+    GetParam().change(entry);
+    const std::optional<EntryProblem> problem = FindEntryProblem(entry);
+    if (!GetParam().message) {
+        EXPECT_FALSE(problem.has_value()) << problem->message.toStdString();
+        return;
+    }
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(problem->message.toStdString(), GetParam().message);
+    EXPECT_EQ(problem->icon, MessageIcon::Stop);
+    ASSERT_TRUE(problem->focus.has_value());
+    EXPECT_EQ(*problem->focus, GetParam().focus);
+}
+
+const QString kNone;
+const QString kBlanks = QStringLiteral("   ");
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, RequiredBoxes,
+    ::testing::Values(
+        RequiredCase{"NameBlankWinsOverEverything",
+                     [](BirthEntry& e) {
+                         e = BirthEntry{};
+                         e.day = QStringLiteral("31");
+                         e.monthIndex = 3;
+                     },
+                     "Please Enter Name", EntryBox::Name},
+        RequiredCase{"NameOfBlanksIsEmpty", [](BirthEntry& e) { e.name = kBlanks; }, "Please Enter Name",
+                     EntryBox::Name},
+        RequiredCase{"ZoneMinuteMissing", [](BirthEntry& e) { e.zoneMinute = kNone; },
+                     "Please Enter Hour and Minute of Time Zone", EntryBox::ZoneHour},
+        RequiredCase{"ZoneHourMissing", [](BirthEntry& e) { e.zoneHour = kBlanks; },
+                     "Please Enter Hour and Minute of Time Zone", EntryBox::ZoneHour},
+        RequiredCase{"ZoneBeforeCoordinates",
+                     [](BirthEntry& e) {
+                         e.zoneHour = kNone;
+                         e.lonDegrees = kNone;
+                     },
+                     "Please Enter Hour and Minute of Time Zone", EntryBox::ZoneHour},
+        RequiredCase{"LongitudeDegrees", [](BirthEntry& e) { e.lonDegrees = kNone; },
+                     "Please Enter Degree of Longitude", EntryBox::LonDegrees},
+        RequiredCase{"LongitudeMinutes", [](BirthEntry& e) { e.lonMinutes = kBlanks; },
+                     "Please Enter Minute of Longitude", EntryBox::LonMinutes},
+        RequiredCase{"LatitudeDegrees", [](BirthEntry& e) { e.latDegrees = kNone; },
+                     "Please Enter Degree of Latitude", EntryBox::LatDegrees},
+        RequiredCase{"LatitudeMinutes", [](BirthEntry& e) { e.latMinutes = kNone; },
+                     "Please Enter Minute of Latitude", EntryBox::LatMinutes},
+        RequiredCase{"ZeroZoneIsGiven",
+                     [](BirthEntry& e) {
+                         e.zoneHour = QStringLiteral("0");
+                         e.zoneMinute = QStringLiteral("0");
+                     },
+                     nullptr, EntryBox::Name},
+        RequiredCase{"NoRangeCheckOnCoordinates", [](BirthEntry& e) { e.lonMinutes = QStringLiteral("99"); },
+                     nullptr, EntryBox::Name}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Calendar ---------------------------------------------------------------
+
+constexpr const char* kFebruaryMessage = "Please Enter Correct Date Or Month!";
+constexpr const char* kThirtyDayMessage = "Please Enter Correct Date Or Month !";
+
+struct DateCase {
+    const char* name;
+    int month;  // 1..12
+    int day;
+    int year;
+    const char* message;  // nullptr: accepted
+};
+
+void PrintTo(const DateCase& c, std::ostream* os) { *os << c.name; }
+
+class Calendar : public ::testing::TestWithParam<DateCase> {};
+
+TEST_P(Calendar, DayMustExistInItsMonth) {
+    BirthEntry entry = ValidEntry();
+    entry.monthIndex = GetParam().month - 1;
+    entry.day = QString::number(GetParam().day);
+    entry.year = QString::number(GetParam().year);
+    const std::optional<EntryProblem> problem = FindEntryProblem(entry);
+    if (!GetParam().message) {
+        EXPECT_FALSE(problem.has_value()) << problem->message.toStdString();
+        return;
+    }
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_EQ(problem->message.toStdString(), GetParam().message);
+    EXPECT_EQ(problem->icon, MessageIcon::Information);
+    EXPECT_FALSE(problem->focus.has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, Calendar,
+    ::testing::Values(DateCase{"Feb29In2000", 2, 29, 2000, nullptr},
+                      DateCase{"Feb29In1904", 2, 29, 1904, nullptr},
+                      DateCase{"Feb28In1901", 2, 28, 1901, nullptr},
+                      DateCase{"Feb29In1901", 2, 29, 1901, kFebruaryMessage},
+                      DateCase{"Feb29In2050", 2, 29, 2050, kFebruaryMessage},
+                      DateCase{"Feb30In2000", 2, 30, 2000, kFebruaryMessage},
+                      DateCase{"Feb31In2000", 2, 31, 2000, kFebruaryMessage},
+                      DateCase{"Apr31", 4, 31, 1980, kThirtyDayMessage},
+                      DateCase{"Jun31", 6, 31, 1980, kThirtyDayMessage},
+                      DateCase{"Sep31", 9, 31, 1980, kThirtyDayMessage},
+                      DateCase{"Nov31", 11, 31, 1980, kThirtyDayMessage},
+                      DateCase{"Apr30", 4, 30, 1980, nullptr},
+                      DateCase{"Mar31", 3, 31, 1980, nullptr},
+                      DateCase{"Dec31", 12, 31, 2050, nullptr},
+                      DateCase{"Jan31", 1, 31, 1901, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(LeapYear, FourYearRuleOverTheYearList) {
+    EXPECT_TRUE(IsLeapYearInYearList(1904));
+    EXPECT_TRUE(IsLeapYearInYearList(2000));
+    EXPECT_TRUE(IsLeapYearInYearList(2048));
+    EXPECT_FALSE(IsLeapYearInYearList(1901));
+    EXPECT_FALSE(IsLeapYearInYearList(2050));
+}
+
+// ---- Text to 16-bit integers ---------------------------------------------
+
+struct NumberCase {
+    const char* name;
+    const char* text;
+    std::optional<std::int16_t> value;
+    std::optional<std::int16_t> magnitude;
+};
+
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << c.name; }
+
+class TextToNumber : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(TextToNumber, NearestWithHalvesToEven) {
+    const QString text = QString::fromLatin1(GetParam().text);
+    EXPECT_EQ(TextToInt16(text), GetParam().value);
+    EXPECT_EQ(TextToInt16Magnitude(text), GetParam().magnitude);
+}
+
+using I = std::optional<std::int16_t>;
+const I kRefused = std::nullopt;
+
+INSTANTIATE_TEST_SUITE_P(
+    Conversions, TextToNumber,
+    ::testing::Values(NumberCase{"Plain", "77", I(77), I(77)},
+                      NumberCase{"Blanks", "  13 ", I(13), I(13)},
+                      NumberCase{"Negative", "-30", I(-30), I(30)},
+                      NumberCase{"HalfDownToEven", "2.5", I(2), I(2)},
+                      NumberCase{"HalfUpToEven", "3.5", I(4), I(4)},
+                      NumberCase{"NegativeHalf", "-2.5", I(-2), I(2)},
+                      NumberCase{"Fraction", "12.7", I(13), I(13)},
+                      NumberCase{"Largest", "32767", I(32767), I(32767)},
+                      NumberCase{"Smallest", "-32768", I(-32768), kRefused},
+                      NumberCase{"TooLarge", "32768", kRefused, kRefused},
+                      NumberCase{"RoundsPastTheTop", "32767.5", kRefused, kRefused},
+                      NumberCase{"Letters", "abc", kRefused, kRefused},
+                      NumberCase{"TrailingLetters", "12abc", kRefused, kRefused},
+                      NumberCase{"Empty", "", kRefused, kRefused},
+                      NumberCase{"Infinity", "inf", kRefused, kRefused},
+                      NumberCase{"NotANumber", "nan", kRefused, kRefused},
+                      NumberCase{"HugeDigitRun", "123456789012345678901234567890", kRefused, kRefused}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Entry to record ---------------------------------------------------------
+
+TEST(BirthRecordFromEntry, FillsEveryField) {
+    BirthEntry entry = ValidEntry();
+    entry.name = QStringLiteral("  Asha Rao ");
+    entry.east = false;
+    entry.south = true;
+    entry.dst = true;
+    const auto converted = BirthRecordFromEntry(entry);
+    ASSERT_TRUE(std::holds_alternative<BirthRecord>(converted));
+    const BirthRecord& r = std::get<BirthRecord>(converted);
+    EXPECT_EQ(r.BirthName, "Asha Rao");
+    EXPECT_EQ(r.BirthMonth, 3);
+    EXPECT_EQ(r.BirthDay, 15);
+    EXPECT_EQ(r.BirthYear, 1980);
+    EXPECT_EQ(r.BirthHour, 6);
+    EXPECT_EQ(r.BirthMinute, 45);
+    EXPECT_EQ(r.LonDegrees, 77);
+    EXPECT_EQ(r.LonMinutes, 13);
+    EXPECT_EQ(r.LatDegrees, 28);
+    EXPECT_EQ(r.LatMinutes, 39);
+    EXPECT_EQ(r.ZoneHours, 5);
+    EXPECT_EQ(r.ZoneMinutes, 30);
+    EXPECT_EQ(r.LonIsEast, kFalse);
+    EXPECT_EQ(r.LatIsSouth, kTrue);
+    EXPECT_EQ(r.DstOn, kTrue);
+}
+
+TEST(BirthRecordFromEntry, ZoneIsStoredAsItsSize) {
+    BirthEntry entry = ValidEntry();
+    entry.zoneHour = QStringLiteral("-5");
+    entry.zoneMinute = QStringLiteral("-30");
+    const auto converted = BirthRecordFromEntry(entry);
+    ASSERT_TRUE(std::holds_alternative<BirthRecord>(converted));
+    EXPECT_EQ(std::get<BirthRecord>(converted).ZoneHours, 5);
+    EXPECT_EQ(std::get<BirthRecord>(converted).ZoneMinutes, 30);
+    EXPECT_EQ(std::get<BirthRecord>(converted).LonIsEast, kTrue);
+}
+
+TEST(BirthRecordFromEntry, EastAndNorthAreTheDefaults) {
+    BirthEntry entry = ValidEntry();
+    const auto converted = BirthRecordFromEntry(entry);
+    ASSERT_TRUE(std::holds_alternative<BirthRecord>(converted));
+    EXPECT_EQ(std::get<BirthRecord>(converted).LonIsEast, -1);
+    EXPECT_EQ(std::get<BirthRecord>(converted).LatIsSouth, 0);
+    EXPECT_EQ(std::get<BirthRecord>(converted).DstOn, 0);
+}
+
+struct UnstorableCase {
+    const char* name;
+    std::function<void(BirthEntry&)> change;
+    const char* message;
+    EntryBox focus;
+};
+
+void PrintTo(const UnstorableCase& c, std::ostream* os) { *os << c.name; }
+
+class UnstorableValue : public ::testing::TestWithParam<UnstorableCase> {};
+
+TEST_P(UnstorableValue, IsRefusedNamingTheBox) {
+    BirthEntry entry = ValidEntry();
+    GetParam().change(entry);
+    const auto converted = BirthRecordFromEntry(entry);
+    ASSERT_TRUE(std::holds_alternative<EntryProblem>(converted));
+    const EntryProblem& problem = std::get<EntryProblem>(converted);
+    EXPECT_EQ(problem.message.toStdString(), GetParam().message);
+    EXPECT_EQ(problem.icon, MessageIcon::Stop);
+    ASSERT_TRUE(problem.focus.has_value());
+    EXPECT_EQ(*problem.focus, GetParam().focus);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PastedText, UnstorableValue,
+    ::testing::Values(
+        UnstorableCase{"LettersInLongitude", [](BirthEntry& e) { e.lonDegrees = QStringLiteral("east"); },
+                       "The value in Degree of Longitude is not a whole number between -32768 and 32767.",
+                       EntryBox::LonDegrees},
+        UnstorableCase{"TooLargeLatitudeMinutes", [](BirthEntry& e) { e.latMinutes = QStringLiteral("40000"); },
+                       "The value in Minute of Latitude is not a whole number between -32768 and 32767.",
+                       EntryBox::LatMinutes},
+        UnstorableCase{"ZoneHourSizeTooLarge", [](BirthEntry& e) { e.zoneHour = QStringLiteral("-32768"); },
+                       "The value in Hour of Time Zone is not a whole number between -32767 and 32767.",
+                       EntryBox::ZoneHour},
+        UnstorableCase{"ZoneMinuteLetters", [](BirthEntry& e) { e.zoneMinute = QStringLiteral("3O"); },
+                       "The value in Minute of Time Zone is not a whole number between -32767 and 32767.",
+                       EntryBox::ZoneMinute},
+        UnstorableCase{"FirstInFillOrderIsReported",
+                       [](BirthEntry& e) {
+                           e.zoneHour = QStringLiteral("x");
+                           e.lonMinutes = QStringLiteral("1-3");
+                           e.latDegrees = QStringLiteral("y");
+                       },
+                       "The value in Minute of Longitude is not a whole number between -32768 and 32767.",
+                       EntryBox::LonMinutes}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Key filter ----------------------------------------------------------------
+
+struct KeyCase {
+    const char* name;
+    int key;
+    const char* text;
+    int length;
+    int selected;
+    int limit;
+    KeyVerdict verdict;
+};
+
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+
+class NumericKey : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(NumericKey, Verdict) {
+    const KeyCase& c = GetParam();
+    EXPECT_EQ(JudgeNumericKey(c.key, QString::fromLatin1(c.text), c.length, c.selected, c.limit), c.verdict);
+}
+
+constexpr int kHourLimit = 3;
+constexpr int kMinuteLimit = 2;
+constexpr int kNoLimit = 0;
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, NumericKey,
+    ::testing::Values(
+        KeyCase{"Digit", Qt::Key_7, "7", 0, 0, kNoLimit, KeyVerdict::Pass},
+        KeyCase{"Zero", Qt::Key_0, "0", 5, 0, kNoLimit, KeyVerdict::Pass},
+        KeyCase{"Letter", Qt::Key_A, "a", 0, 0, kNoLimit, KeyVerdict::NotANumber},
+        KeyCase{"Minus", Qt::Key_Minus, "-", 0, 0, kNoLimit, KeyVerdict::NotANumber},
+        KeyCase{"Point", Qt::Key_Period, ".", 1, 0, kNoLimit, KeyVerdict::NotANumber},
+        KeyCase{"Space", Qt::Key_Space, " ", 1, 0, kNoLimit, KeyVerdict::NotANumber},
+        KeyCase{"Enter", Qt::Key_Return, "\r", 1, 0, kNoLimit, KeyVerdict::NotANumber},
+        KeyCase{"Escape", Qt::Key_Escape, "\x1b", 1, 0, kNoLimit, KeyVerdict::NotANumber},
+        KeyCase{"ControlCharacter", Qt::Key_V, "\x16", 1, 0, kNoLimit, KeyVerdict::NotANumber},
+        KeyCase{"DigitsWithLetter", Qt::Key_1, "1a", 0, 0, kNoLimit, KeyVerdict::NotANumber},
+        KeyCase{"Backspace", Qt::Key_Backspace, "\b", 3, 0, kHourLimit, KeyVerdict::Pass},
+        KeyCase{"ArrowHasNoText", Qt::Key_Left, "", 3, 0, kHourLimit, KeyVerdict::Pass},
+        KeyCase{"TabMovesOn", Qt::Key_Tab, "\t", 1, 0, kNoLimit, KeyVerdict::Pass},
+        KeyCase{"DeleteDeletes", Qt::Key_Delete, "\x7f", 1, 0, kNoLimit, KeyVerdict::Pass},
+        KeyCase{"ThirdHourDigit", Qt::Key_1, "1", 2, 0, kHourLimit, KeyVerdict::Pass},
+        KeyCase{"FourthHourDigit", Qt::Key_1, "1", 3, 0, kHourLimit, KeyVerdict::TooLong},
+        KeyCase{"FourthOverSelection", Qt::Key_1, "1", 3, 1, kHourLimit, KeyVerdict::Pass},
+        KeyCase{"SecondMinuteDigit", Qt::Key_1, "1", 1, 0, kMinuteLimit, KeyVerdict::Pass},
+        KeyCase{"ThirdMinuteDigit", Qt::Key_1, "1", 2, 0, kMinuteLimit, KeyVerdict::TooLong},
+        KeyCase{"LetterAtLimitStillSaysNumbers", Qt::Key_A, "a", 2, 0, kMinuteLimit, KeyVerdict::NotANumber},
+        KeyCase{"NoLimitOnCoordinates", Qt::Key_1, "1", 12, 0, kNoLimit, KeyVerdict::Pass}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace nyra

@@ -1,0 +1,595 @@
+#include "ui/frm_main.h"
+
+#include "app/program_state.h"
+#include "links/web_links.h"
+#include "report_test_support.h"
+#include "ui/frm_result.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+namespace nyra {
+namespace {
+
+using report_test::MessageRecorder;
+using report_test::UrlRecorder;
+
+template <class T>
+QList<T*> TopLevel() {
+    QList<T*> found;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* t = qobject_cast<T*>(w); t && t->isVisible()) found.append(t);
+    }
+    return found;
+}
+
+void RunDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// The class name of the modal window `trigger` opens, which is then closed;
+// empty when none opens.
+QString ModalOpenedBy(const std::function<void()>& trigger) {
+    QString seen;
+    QTimer closer;
+    closer.setSingleShot(true);
+    QObject::connect(&closer, &QTimer::timeout, [&seen] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            seen = QString::fromLatin1(modal->metaObject()->className());
+            modal->close();
+        }
+    });
+    closer.start(0);
+    trigger();
+    return seen;
+}
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        savedState_ = Program();
+        window = new frmMain;
+        window->show();
+    }
+
+    void TearDown() override {
+        // Menus are top-level widgets too and go with their window: pick
+        // first, delete after.
+        QList<QWidget*> windows;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<frmMain*>(w) || qobject_cast<frmResult*>(w)) windows.append(w);
+        }
+        qDeleteAll(windows);
+        Program() = savedState_;
+    }
+
+    template <class T = QLineEdit>
+    T* Child(const char* name, QWidget* owner = nullptr) const {
+        T* child = (owner ? owner : window.data())->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+
+    QLineEdit* Box(const char* name) const { return Child<QLineEdit>(name); }
+    QComboBox* List(const char* name) const { return Child<QComboBox>(name); }
+
+    // 15 March 1980, 06:45, 77° 13' E, 28° 39' N, zone 5:30.
+    void FillValidEntry() {
+        Box("txtName")->setText(QStringLiteral("Asha"));
+        List("cboDate")->setCurrentIndex(14);
+        List("cboMonth")->setCurrentIndex(2);
+        List("cboYear")->setCurrentText(QStringLiteral("1980"));
+        List("cboHH")->setCurrentIndex(6);
+        List("cboMM")->setCurrentIndex(45);
+        Box("txtZoneHour")->setText(QStringLiteral("5"));
+        Box("txtZoneMinute")->setText(QStringLiteral("30"));
+        Box("txtLonD")->setText(QStringLiteral("77"));
+        Box("txtLonM")->setText(QStringLiteral("13"));
+        Box("txtLatD")->setText(QStringLiteral("28"));
+        Box("txtLatM")->setText(QStringLiteral("39"));
+    }
+
+    void ClickFindMoonSign() { QTest::mouseClick(Child<QPushButton>("cmdRashi"), Qt::LeftButton); }
+
+    void ExpectLoadTimeContents(frmMain* w) const;
+
+    QPointer<frmMain> window;
+    MessageRecorder messages;
+
+private:
+    ProgramState savedState_;
+};
+
+void MainWindow::ExpectLoadTimeContents(frmMain* w) const {
+    const auto list = [&](const char* name) { return Child<QComboBox>(name, w); };
+    EXPECT_EQ(list("cboDate")->currentText().toStdString(), "1");
+    EXPECT_EQ(list("cboMonth")->currentText().toStdString(), "January");
+    EXPECT_EQ(list("cboYear")->currentText().toStdString(), "1901");
+    EXPECT_EQ(list("cboHH")->currentText().toStdString(), "0");
+    EXPECT_EQ(list("cboMM")->currentText().toStdString(), "0");
+    EXPECT_EQ(list("cboSS")->currentText().toStdString(), "0");
+    for (const char* name : {"txtName", "txtMCity", "txtMState", "txtMCountry", "txtLatD", "txtLatM", "txtLonD",
+                             "txtLonM", "txtZoneHour", "txtZoneMinute"})
+        EXPECT_TRUE(Child<QLineEdit>(name, w)->text().isEmpty()) << name;
+    EXPECT_FALSE(Child<QCheckBox>("chkDST", w)->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>("optLat(0)", w)->isChecked());
+    EXPECT_FALSE(Child<QRadioButton>("optLat(1)", w)->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>("optLong(0)", w)->isChecked());
+    EXPECT_FALSE(Child<QRadioButton>("optLong(1)", w)->isChecked());
+}
+
+// ---- Loading -------------------------------------------------------------------
+
+TEST_F(MainWindow, LoadsWithFirstEntriesAndEmptyBoxes) {
+    EXPECT_EQ(window->windowTitle().toStdString(), "Nyra Moon Sign v2.10");
+    ExpectLoadTimeContents(window);
+}
+
+struct ListCase {
+    const char* list;
+    int count;
+    const char* first;
+    const char* last;
+};
+
+TEST_F(MainWindow, ListsHoldTheirEntriesAndCannotBeTypedInto) {
+    const ListCase lists[] = {
+        {"cboMonth", 12, "January", "December"}, {"cboDate", 31, "1", "31"}, {"cboYear", 150, "1901", "2050"},
+        {"cboHH", 24, "0", "23"},                {"cboMM", 60, "0", "59"},   {"cboSS", 60, "0", "59"},
+    };
+    for (const ListCase& c : lists) {
+        QComboBox* list = List(c.list);
+        ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->count(), c.count) << c.list;
+        EXPECT_EQ(list->itemText(0).toStdString(), c.first) << c.list;
+        EXPECT_EQ(list->itemText(list->count() - 1).toStdString(), c.last) << c.list;
+        EXPECT_FALSE(list->isEditable()) << c.list;
+    }
+    EXPECT_EQ(List("cboMonth")->itemText(8).toStdString(), "September");
+    EXPECT_EQ(List("cboYear")->itemText(99).toStdString(), "2000");
+}
+
+TEST_F(MainWindow, Captions) {
+    EXPECT_EQ(Child<QPushButton>("cmdBrowser")->text().toStdString(), "Click Here To Find Latitude && Longitude");
+    EXPECT_EQ(Child<QPushButton>("cmdOpen")->text().toStdString(), "&Open Previously Saved Record");
+    EXPECT_EQ(Child<QPushButton>("cmdRashi")->text().toStdString(), "Find My Moon Sign");
+    EXPECT_EQ(Child<QCheckBox>("chkDST")->text().toStdString(), "DST");
+    EXPECT_EQ(Child<QLabel>("lblTZHelp")->text().toStdString(), "TZ Help");
+    EXPECT_EQ(Child<QRadioButton>("optLat(0)")->text().toStdString(), "North");
+    EXPECT_EQ(Child<QRadioButton>("optLat(1)")->text().toStdString(), "South");
+    EXPECT_EQ(Child<QRadioButton>("optLong(0)")->text().toStdString(), "East");
+    EXPECT_EQ(Child<QRadioButton>("optLong(1)")->text().toStdString(), "West");
+    EXPECT_EQ(Child<QGroupBox>("fraZone")->title().toStdString(), "Time Zone");
+    EXPECT_EQ(Child<QLabel>("lblCobrand")->text().toStdString(),
+              "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
+              "site's name &  link here. See \"Help\" for details.    Click Here for more info on co-branding.");
+    EXPECT_EQ(Child<QLabel>("lblFullBrand")->text().toStdString(),
+              "Home Business Opportunity. Start your own Internet business and make money online. Get this "
+              "software fully branded for your website. Click here for more details.");
+    EXPECT_EQ(Child<QLabel>("lblFullBrand")->font().family().toStdString(), "Verdana");
+    EXPECT_FALSE(Child<QLabel>("picMain")->pixmap().isNull());
+}
+
+TEST_F(MainWindow, Menus) {
+    QMenuBar* bar = window->menuBar();
+    const QList<QAction*> top = bar->actions();
+    ASSERT_EQ(top.size(), 4);
+    EXPECT_EQ(top[0]->text().toStdString(), "&File");
+    EXPECT_EQ(top[0]->menu(), Child<QMenu>("mnuFile"));
+    EXPECT_EQ(top[1]->text().toStdString(), "&Help");
+    EXPECT_EQ(top[1]->menu(), Child<QMenu>("mnuHelp"));
+    EXPECT_EQ(top[2], Child<QAction>("mnuDonate"));
+    EXPECT_EQ(top[2]->text().toStdString(), "&Donate");
+    EXPECT_TRUE(top[2]->isEnabled());
+    EXPECT_EQ(top[3], Child<QAction>("mnuMakeMoney"));
+    EXPECT_EQ(top[3]->text().toStdString(), "Make Money &Online");
+    EXPECT_FALSE(top[3]->isEnabled());
+
+    const QList<QAction*> file = Child<QMenu>("mnuFile")->actions();
+    ASSERT_EQ(file.size(), 1);
+    EXPECT_EQ(file[0]->objectName().toStdString(), "mnuCalculate");
+    EXPECT_EQ(file[0]->text().toStdString(), "&Calculate");
+
+    const QList<QAction*> help = Child<QMenu>("mnuHelp")->actions();
+    const char* const names[] = {"mnuOnline", "mnuVisit", "mnuHelp1", "mnuUpdate", "mnuHelp2", "mnuAbout"};
+    const char* const texts[] = {"&Online Help", "&Visit Us Online", "", "Check for Software &Update", "",
+                                 "&About Software"};
+    ASSERT_EQ(help.size(), 6);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(help[i]->objectName().toStdString(), names[i]);
+        EXPECT_EQ(help[i]->isSeparator(), *texts[i] == '\0') << names[i];
+        if (!help[i]->isSeparator()) {
+            EXPECT_EQ(help[i]->text().toStdString(), texts[i]);
+        }
+    }
+}
+
+// ---- Validation through the window -----------------------------------------------
+
+TEST_F(MainWindow, BlankEntryReportsOnlyTheNameAndFocusesIt) {
+    Box("txtLatD")->setFocus();
+    ClickFindMoonSign();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text.toStdString(), "Please Enter Name");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(window->focusWidget(), Box("txtName"));
+    EXPECT_TRUE(TopLevel<frmResult>().isEmpty());
+}
+
+struct FocusCase {
+    const char* name;
+    const char* blankBox;
+    const char* message;
+    const char* focus;
+};
+
+void PrintTo(const FocusCase& c, std::ostream* os) { *os << c.name; }
+
+class MainWindowValidation : public MainWindow, public ::testing::WithParamInterface<FocusCase> {};
+
+TEST_P(MainWindowValidation, MessageAndFocus) {
+    FillValidEntry();
+    Box(GetParam().blankBox)->clear();
+    Box("txtName")->setFocus();
+    const BirthRecord before = Program().birth;
+    ClickFindMoonSign();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text.toStdString(), GetParam().message);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(window->focusWidget(), Box(GetParam().focus));
+    EXPECT_EQ(Program().birth, before);
+    EXPECT_TRUE(window->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MainWindowValidation,
+    ::testing::Values(FocusCase{"ZoneMinute", "txtZoneMinute", "Please Enter Hour and Minute of Time Zone", "txtZoneHour"},
+                      FocusCase{"ZoneHour", "txtZoneHour", "Please Enter Hour and Minute of Time Zone", "txtZoneHour"},
+                      FocusCase{"LonDegrees", "txtLonD", "Please Enter Degree of Longitude", "txtLonD"},
+                      FocusCase{"LonMinutes", "txtLonM", "Please Enter Minute of Longitude", "txtLonM"},
+                      FocusCase{"LatDegrees", "txtLatD", "Please Enter Degree of Latitude", "txtLatD"},
+                      FocusCase{"LatMinutes", "txtLatM", "Please Enter Minute of Latitude", "txtLatM"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindow, DateMessagesComeFromTheSelectedLists) {
+    FillValidEntry();
+    List("cboMonth")->setCurrentIndex(1);
+    List("cboDate")->setCurrentText(QStringLiteral("29"));
+    List("cboYear")->setCurrentText(QStringLiteral("1901"));
+    Box("txtLonD")->setFocus();
+    EXPECT_FALSE(window->ValidateBirthEntry());
+    List("cboMonth")->setCurrentIndex(3);
+    List("cboDate")->setCurrentText(QStringLiteral("31"));
+    EXPECT_FALSE(window->ValidateBirthEntry());
+    List("cboDate")->setCurrentText(QStringLiteral("30"));
+    EXPECT_TRUE(window->ValidateBirthEntry());
+
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text.toStdString(), "Please Enter Correct Date Or Month!");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+    EXPECT_EQ(messages.shown[1].text.toStdString(), "Please Enter Correct Date Or Month !");
+    EXPECT_EQ(messages.shown[1].icon, MessageIcon::Information);
+    EXPECT_EQ(window->focusWidget(), Box("txtLonD"));  // the date checks leave the focus alone
+}
+
+TEST_F(MainWindow, LeapDayIn1904IsCalculated) {
+    FillValidEntry();
+    List("cboMonth")->setCurrentIndex(1);
+    List("cboDate")->setCurrentText(QStringLiteral("29"));
+    List("cboYear")->setCurrentText(QStringLiteral("1904"));
+    ClickFindMoonSign();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(Program().birth.BirthMonth, 2);
+    EXPECT_EQ(Program().birth.BirthDay, 29);
+    EXPECT_EQ(Program().birth.BirthYear, 1904);
+}
+
+// ---- Key filter and typing limits ---------------------------------------------------
+
+class NumericBox : public MainWindow, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(NumericBox, RefusesEverythingButDigitsAndBackspace) {
+    QLineEdit* box = Box(GetParam());
+    QTest::keyClicks(box, QStringLiteral("12"));
+    QTest::keyClick(box, 'x');
+    QTest::keyClick(box, '-');
+    QTest::keyClick(box, '.');
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(box->text().toStdString(), "12");
+    ASSERT_EQ(messages.shown.size(), 4u);
+    for (const report_test::ShownMessage& m : messages.shown) {
+        EXPECT_EQ(m.text.toStdString(), "Only Numbers Are Accepted");
+        EXPECT_EQ(m.icon, MessageIcon::Stop);
+    }
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_EQ(box->text().toStdString(), "1");
+    QTest::keyClick(box, Qt::Key_Left);
+    QTest::keyClick(box, Qt::Key_Delete);
+    EXPECT_EQ(box->text().toStdString(), "");
+    EXPECT_EQ(messages.shown.size(), 4u);
+}
+
+INSTANTIATE_TEST_SUITE_P(SixBoxes, NumericBox,
+                         ::testing::Values("txtLatD", "txtLatM", "txtLonD", "txtLonM", "txtZoneHour", "txtZoneMinute"));
+
+TEST_F(MainWindow, NameAndPlaceBoxesTakeAnyText) {
+    for (const char* name : {"txtName", "txtMCity", "txtMState", "txtMCountry"}) {
+        QTest::keyClicks(Box(name), QStringLiteral("Pune-1."));
+        EXPECT_EQ(Box(name)->text().toStdString(), "Pune-1.") << name;
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindow, ZoneHourTakesThreeTypedDigits) {
+    QLineEdit* box = Box("txtZoneHour");
+    QTest::keyClicks(box, QStringLiteral("1234"));
+    EXPECT_EQ(box->text().toStdString(), "123");
+    box->selectAll();
+    QTest::keyClick(box, '9');
+    EXPECT_EQ(box->text().toStdString(), "9");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindow, ZoneMinuteTakesTwoTypedDigits) {
+    QLineEdit* box = Box("txtZoneMinute");
+    QTest::keyClicks(box, QStringLiteral("305"));
+    EXPECT_EQ(box->text().toStdString(), "30");
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, '5');
+    EXPECT_EQ(box->text().toStdString(), "35");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindow, TextSetByTheProgramIsNotCut) {
+    Box("txtZoneHour")->setText(QStringLiteral("-30"));
+    Box("txtZoneMinute")->setText(QStringLiteral("-30"));
+    EXPECT_EQ(Box("txtZoneHour")->text().toStdString(), "-30");
+    EXPECT_EQ(Box("txtZoneMinute")->text().toStdString(), "-30");
+    // ... and a full box still refuses typing.
+    QTest::keyClick(Box("txtZoneHour"), '1');
+    EXPECT_EQ(Box("txtZoneHour")->text().toStdString(), "-30");
+}
+
+TEST_F(MainWindow, CoordinateBoxesHaveNoTypingLimit) {
+    QTest::keyClicks(Box("txtLonD"), QStringLiteral("1234567"));
+    EXPECT_EQ(Box("txtLonD")->text().toStdString(), "1234567");
+}
+
+// ---- Calculate ---------------------------------------------------------------------------
+
+TEST_F(MainWindow, CalculateFillsTheRecordAndHandsOverToTheResult) {
+    FillValidEntry();
+    Box("txtName")->setText(QStringLiteral("  Asha Rao  "));
+    ClickFindMoonSign();
+    EXPECT_TRUE(messages.shown.empty());
+
+    const BirthRecord& b = Program().birth;
+    EXPECT_EQ(b.BirthName, "Asha Rao");
+    EXPECT_EQ(b.BirthMonth, 3);
+    EXPECT_EQ(b.BirthDay, 15);
+    EXPECT_EQ(b.BirthYear, 1980);
+    EXPECT_EQ(b.BirthHour, 6);
+    EXPECT_EQ(b.BirthMinute, 45);
+    EXPECT_EQ(b.ZoneHours, 5);
+    EXPECT_EQ(b.ZoneMinutes, 30);
+    EXPECT_EQ(b.LonDegrees, 77);
+    EXPECT_EQ(b.LonMinutes, 13);
+    EXPECT_EQ(b.LatDegrees, 28);
+    EXPECT_EQ(b.LatMinutes, 39);
+    EXPECT_EQ(b.LonIsEast, kTrue);
+    EXPECT_EQ(b.LatIsSouth, kFalse);
+    EXPECT_EQ(b.DstOn, kFalse);
+
+    EXPECT_EQ(Program().chart.MoonLongitude, ComputeMoonChart(b).MoonLongitude);
+    EXPECT_FALSE(Program().chart.RashiName.empty());
+    EXPECT_EQ(Program().description.VedicName, Program().chart.RashiName);
+    EXPECT_FALSE(Program().description.EnglishName.empty());
+
+    const QList<frmResult*> results = TopLevel<frmResult>();
+    ASSERT_EQ(results.size(), 1);
+    EXPECT_EQ(results[0]->findChild<QLabel*>(QStringLiteral("lblVedicName"))->text().toStdString(),
+              Program().chart.RashiName);
+    EXPECT_FALSE(window->isVisible());
+    RunDeferredDeletes();
+    EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(MainWindow, MenuCalculateIsTheSameCommand) {
+    FillValidEntry();
+    Child<QAction>("mnuCalculate")->trigger();
+    EXPECT_EQ(Program().birth.LonDegrees, 77);
+    EXPECT_EQ(TopLevel<frmResult>().size(), 1);
+}
+
+TEST_F(MainWindow, HemisphereChoicesAndDaylightAreStored) {
+    FillValidEntry();
+    Child<QRadioButton>("optLat(1)")->setChecked(true);
+    Child<QRadioButton>("optLong(1)")->setChecked(true);
+    Child<QCheckBox>("chkDST")->setChecked(true);
+    window->Calculate();
+    EXPECT_EQ(Program().birth.LatIsSouth, kTrue);
+    EXPECT_EQ(Program().birth.LonIsEast, kFalse);
+    EXPECT_EQ(Program().birth.DstOn, kTrue);
+    EXPECT_EQ(Program().birth.ZoneHours, 5);
+    EXPECT_EQ(Program().birth.ZoneMinutes, 30);
+}
+
+TEST_F(MainWindow, PickerValuesLoseTheirSign) {
+    FillValidEntry();
+    Box("txtZoneHour")->setText(QStringLiteral("-5"));
+    Box("txtZoneMinute")->setText(QStringLiteral("-30"));
+    window->Calculate();
+    EXPECT_EQ(Program().birth.ZoneHours, 5);
+    EXPECT_EQ(Program().birth.ZoneMinutes, 30);
+}
+
+TEST_F(MainWindow, SecondsDoNotChangeTheResult) {
+    FillValidEntry();
+    window->Calculate();
+    const ProgramState first = Program();
+
+    window = new frmMain;
+    window->show();
+    FillValidEntry();
+    List("cboSS")->setCurrentIndex(59);
+    window->Calculate();
+    EXPECT_EQ(Program().birth, first.birth);
+    EXPECT_EQ(Program().chart.MoonLongitude, first.chart.MoonLongitude);
+}
+
+TEST_F(MainWindow, UnstorableValueIsRefusedAndNothingChanges) {
+    FillValidEntry();
+    window->Calculate();
+    const ProgramState before = Program();
+    qDeleteAll(TopLevel<frmResult>());
+
+    window = new frmMain;
+    window->show();
+    FillValidEntry();
+    Box("txtName")->setText(QStringLiteral("Someone Else"));
+    Box("txtLonD")->setText(QStringLiteral("seventy"));  // as pasted: no key filter saw it
+    Box("txtName")->setFocus();
+    ClickFindMoonSign();
+
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text.toStdString(),
+              "The value in Degree of Longitude is not a whole number between -32768 and 32767.");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(window->focusWidget(), Box("txtLonD"));
+    EXPECT_EQ(Program().birth, before.birth);
+    EXPECT_EQ(Program().chart.MoonLongitude, before.chart.MoonLongitude);
+    EXPECT_EQ(Program().description, before.description);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(TopLevel<frmResult>().isEmpty());
+}
+
+TEST_F(MainWindow, BackBringsAFreshEntry) {
+    FillValidEntry();
+    Box("txtMCity")->setText(QStringLiteral("Delhi"));
+    Child<QCheckBox>("chkDST")->setChecked(true);
+    ClickFindMoonSign();
+    const QList<frmResult*> results = TopLevel<frmResult>();
+    ASSERT_EQ(results.size(), 1);
+    QTest::mouseClick(results[0]->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
+    RunDeferredDeletes();
+
+    EXPECT_TRUE(TopLevel<frmResult>().isEmpty());
+    const QList<frmMain*> mains = TopLevel<frmMain>();
+    ASSERT_EQ(mains.size(), 1);
+    EXPECT_TRUE(window.isNull());
+    ExpectLoadTimeContents(mains[0]);
+}
+
+// ---- Coordinate lookup ----------------------------------------------------------------
+
+struct LookupCase {
+    const char* name;
+    const char* city;
+    const char* state;
+    const char* country;
+    const char* message;
+    const char* focus;
+};
+
+void PrintTo(const LookupCase& c, std::ostream* os) { *os << c.name; }
+
+class CoordinateLookup : public MainWindow, public ::testing::WithParamInterface<LookupCase> {};
+
+TEST_P(CoordinateLookup, PlaceBoxesAreRequired) {
+    UrlRecorder browser;
+    Box("txtMCity")->setText(QString::fromLatin1(GetParam().city));
+    Box("txtMState")->setText(QString::fromLatin1(GetParam().state));
+    Box("txtMCountry")->setText(QString::fromLatin1(GetParam().country));
+    QTest::mouseClick(Child<QPushButton>("cmdBrowser"), Qt::LeftButton);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text.toStdString(), GetParam().message);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+    EXPECT_EQ(window->focusWidget(), Box(GetParam().focus));
+    EXPECT_TRUE(browser.opened.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CoordinateLookup,
+    ::testing::Values(LookupCase{"AllEmptySaysCityOnly", "", "", "", "Please Enter City", "txtMCity"},
+                      LookupCase{"State", "Pune", "", "India", "Please Enter State", "txtMState"},
+                      LookupCase{"Country", "Pune", "MH", "", "Please Enter Country", "txtMCountry"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindow, LookupSearchesThePlaceAsTyped) {
+    UrlRecorder browser;
+    Box("txtMCity")->setText(QStringLiteral("Pune "));
+    Box("txtMState")->setText(QStringLiteral("  "));  // blanks count as filled
+    Box("txtMCountry")->setText(QStringLiteral("India"));
+    QTest::mouseClick(Child<QPushButton>("cmdBrowser"), Qt::LeftButton);
+    EXPECT_TRUE(messages.shown.empty());
+    ASSERT_EQ(browser.opened.size(), 1);
+    EXPECT_EQ(browser.opened[0].toString().toStdString(),
+              MapSearchUrl(QStringLiteral("Pune     India Latitude Longitude")).toString().toStdString());
+}
+
+// ---- Links and modal windows ------------------------------------------------------------
+
+struct LinkCase {
+    const char* name;
+    const char* trigger;
+    bool isMenu;
+    const char* page;
+};
+
+void PrintTo(const LinkCase& c, std::ostream* os) { *os << c.name; }
+
+class MainWindowLink : public MainWindow, public ::testing::WithParamInterface<LinkCase> {};
+
+TEST_P(MainWindowLink, OpensItsPage) {
+    UrlRecorder browser;
+    if (GetParam().isMenu)
+        Child<QAction>(GetParam().trigger)->trigger();
+    else
+        QTest::mouseClick(Child<QLabel>(GetParam().trigger), Qt::LeftButton);
+    ASSERT_EQ(browser.opened.size(), 1);
+    EXPECT_EQ(browser.opened[0].toString().toStdString(),
+              WebPageUrl(QString::fromLatin1(GetParam().page)).toString().toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, MainWindowLink,
+    ::testing::Values(LinkCase{"OnlineHelp", "mnuOnline", true, "help-web-page"},
+                      LinkCase{"VisitUs", "mnuVisit", true, "home-page"},
+                      LinkCase{"Update", "mnuUpdate", true, "download-web-page"},
+                      LinkCase{"Donate", "mnuDonate", true, "donate"},
+                      LinkCase{"CoBrand", "lblCobrand", false, "co-brand"},
+                      LinkCase{"FullBrand", "lblFullBrand", false, "fully-branded"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainWindow, TimeZoneHelpOpensThePickerModally) {
+    EXPECT_EQ(ModalOpenedBy([&] { QTest::mouseClick(Child<QLabel>("lblTZHelp"), Qt::LeftButton); }).toStdString(),
+              "nyra::frmTimeZone");
+}
+
+TEST_F(MainWindow, AboutOpensTheAboutBoxModally) {
+    EXPECT_EQ(ModalOpenedBy([&] { Child<QAction>("mnuAbout")->trigger(); }).toStdString(), "nyra::frmAbout");
+}
+
+TEST_F(MainWindow, PickerReachesTheZoneBoxes) {
+    EXPECT_EQ(window->ZoneHourBox(), Box("txtZoneHour"));
+    EXPECT_EQ(window->ZoneMinuteBox(), Box("txtZoneMinute"));
+}
+
+} // namespace
+} // namespace nyra
