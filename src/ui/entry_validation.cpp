@@ -114,6 +114,10 @@ std::variant<BirthRecord, EntryProblem> BirthRecordFromEntry(const BirthEntry& e
         if (!value) return NotStorable(QString::fromLatin1(b.title), b.box, b.magnitude);
         record.*b.field = *value;
     }
+    // The picker and the atlas write zones east of Greenwich with a minus
+    // sign; the record keeps the sizes and this flag. Typed zones have none.
+    const auto minus = [](const QString& text) { return text.trimmed().startsWith(QLatin1Char('-')); };
+    record.ZoneIsEast = minus(entry.zoneHour) || minus(entry.zoneMinute) ? kTrue : kFalse;
     record.DstOn = entry.dst ? kTrue : kFalse;
     record.LonIsEast = entry.east ? kTrue : kFalse;
     record.LatIsSouth = entry.south ? kTrue : kFalse;

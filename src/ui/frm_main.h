@@ -6,6 +6,8 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -34,6 +36,12 @@ public:
     // Shows the first problem of the entry, moves the focus as it says, and
     // tells whether the entry may be calculated.
     bool ValidateBirthEntry();
+
+    // Replaces the open dialog of OpenBirthRecord (tests): it returns the
+    // chosen path, or an empty text for a cancel. Returns the handler it
+    // replaced; an empty handler restores the real dialog.
+    using OpenPathHandler = std::function<QString(QWidget* parent)>;
+    static OpenPathHandler SetOpenPathHandler(OpenPathHandler handler);
 
 public slots:
     // Validate, fill the program's birth record, compute the chart and the

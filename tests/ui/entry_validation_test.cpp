@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <functional>
 #include <ostream>
 #include <string>
@@ -228,6 +230,7 @@ TEST(BirthRecordFromEntry, FillsEveryField) {
     EXPECT_EQ(r.LonIsEast, kFalse);
     EXPECT_EQ(r.LatIsSouth, kTrue);
     EXPECT_EQ(r.DstOn, kTrue);
+    EXPECT_EQ(r.ZoneIsEast, kFalse);  // typed digits carry no direction
 }
 
 TEST(BirthRecordFromEntry, ZoneIsStoredAsItsSize) {
@@ -239,6 +242,20 @@ TEST(BirthRecordFromEntry, ZoneIsStoredAsItsSize) {
     EXPECT_EQ(std::get<BirthRecord>(converted).ZoneHours, 5);
     EXPECT_EQ(std::get<BirthRecord>(converted).ZoneMinutes, 30);
     EXPECT_EQ(std::get<BirthRecord>(converted).LonIsEast, kTrue);
+    EXPECT_EQ(std::get<BirthRecord>(converted).ZoneIsEast, kTrue);
+}
+
+TEST(BirthRecordFromEntry, AMinusSignInEitherZoneBoxMeansEastOfGreenwich) {
+    for (const auto& [hour, minute, east] : {std::tuple{"0", "-30", true}, std::tuple{"-0", "0", true},
+                                             std::tuple{" -1", "0", true}, std::tuple{"1", "0", false}}) {
+        BirthEntry entry = ValidEntry();
+        entry.east = false;
+        entry.zoneHour = QString::fromLatin1(hour);
+        entry.zoneMinute = QString::fromLatin1(minute);
+        const auto converted = BirthRecordFromEntry(entry);
+        ASSERT_TRUE(std::holds_alternative<BirthRecord>(converted));
+        EXPECT_EQ(std::get<BirthRecord>(converted).ZoneIsEast, east ? kTrue : kFalse) << hour << " " << minute;
+    }
 }
 
 TEST(BirthRecordFromEntry, EastAndNorthAreTheDefaults) {
