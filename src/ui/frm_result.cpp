@@ -1,6 +1,7 @@
 #include "ui/frm_result.h"
 
 #include "app/program_state.h"
+#include "engine/moon_detail.h"
 #include "links/web_links.h"
 #include "ui/clickable_label.h"
 #include "ui/frm_main.h"
@@ -9,6 +10,7 @@
 #include "ui/promotions.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,12 +21,14 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTabWidget>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 
 namespace nyra {
 
@@ -124,6 +128,65 @@ QLabel* NewHeading(const QString& name, qreal scale, QWidget* parent) {
     return label;
 }
 
+// The engine's names are plain ASCII.
+QLatin1String Latin(std::string_view text) { return QLatin1String(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A line of the Moon's details: selectable, so a position can be copied.
+QLabel* NewDetail(const QString& name, QWidget* parent) {
+    auto* label = Named(new QLabel(parent), name);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QFrame* NewSeparator(QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setForegroundRole(QPalette::Mid);
+    return line;
+}
+
+// A warning box: the style's warning icon beside a wrapped text, both made
+// here; the text label is returned, the box is its parent.
+QLabel* NewNotice(const QString& frameName, const QString& labelName, int iconPx, qreal textScale, bool bold,
+                  QWidget* parent) {
+    auto* box = Named(new QFrame(parent), frameName);
+    auto* icon = new QLabel(box);
+    icon->setPixmap(box->style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconPx, iconPx));
+    icon->setAlignment(Qt::AlignTop);
+    auto* text = Named(new QLabel(box), labelName);
+    text->setWordWrap(true);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont font = text->font();
+    font.setBold(bold);
+    font.setPointSizeF(font.pointSizeF() * textScale);
+    text->setFont(font);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(8, 5, 8, 5);
+    row->setSpacing(8);
+    row->addWidget(icon, 0, Qt::AlignTop);
+    row->addWidget(text, 1);
+    return text;
+}
+
+// Amber in both themes, but the light one gets a pale box with dark text and
+// the dark one a deep box with light text: either way the text keeps a
+// contrast above 7:1 and the box stands apart from the window.
+struct NoticeColours {
+    const char* background;
+    const char* border;
+    const char* text;
+};
+constexpr NoticeColours kLightNotice{"#fff3cd", "#8a5a00", "#3d2a00"};
+constexpr NoticeColours kDarkNotice{"#4a3500", "#e0a526", "#ffe8a8"};
+
+QString NoticeStyleSheet(const QString& frameName, const NoticeColours& colours) {
+    return QStringLiteral("QFrame#%1 { background-color: %2; border: 1px solid %3; border-radius: 4px; }"
+                          " QFrame#%1 QLabel { background: transparent; border: none; color: %4; }")
+        .arg(frameName, QLatin1String(colours.background), QLatin1String(colours.border),
+             QLatin1String(colours.text));
+}
+
 } // namespace
 
 frmResult::frmResult(QWidget* parent) : QMainWindow(parent) {
@@ -135,6 +198,7 @@ frmResult::frmResult(QWidget* parent) : QMainWindow(parent) {
     ConnectControls();
     SetTexts();
     ShowDescription();
+    ShowMoonDetail();
 }
 
 void frmResult::CreateControls() {
@@ -142,6 +206,7 @@ void frmResult::CreateControls() {
     setCentralWidget(central);
 
     lblVedicName = NewHeading(QStringLiteral("lblVedicName"), 1.8, central);
+    CreateMoonDetail(central);
     picRashi = Named(new QLabel(central), QStringLiteral("picRashi"));
     picRashi->setFixedSize(kSignPictureSize, kSignPictureSize);
     picRashi->setAlignment(Qt::AlignCenter);
@@ -217,6 +282,54 @@ void frmResult::CreateControls() {
     cmdSave = Named(new QPushButton(central), QStringLiteral("cmdSave"));
 }
 
+void frmResult::CreateMoonDetail(QWidget* parent) {
+    moonDetail_ = new QWidget(parent);
+    lblMoonPosition = NewDetail(QStringLiteral("lblMoonPosition"), moonDetail_);
+    QFont lead = lblMoonPosition->font();
+    lead.setBold(true);
+    lblMoonPosition->setFont(lead);
+    lblNakshatra = NewDetail(QStringLiteral("lblNakshatra"), moonDetail_);
+    lblAyanamsa = NewDetail(QStringLiteral("lblAyanamsa"), moonDetail_);
+    lblSignSpan = NewDetail(QStringLiteral("lblSignSpan"), moonDetail_);
+    lblSignSpan->setWordWrap(true);
+    lblSignNotice = NewNotice(QStringLiteral("fraSignNotice"), QStringLiteral("lblSignNotice"), 20, 1.0, true,
+                              moonDetail_);
+    fraSignNotice = qobject_cast<QFrame*>(lblSignNotice->parentWidget());
+    lblNakshatraNotice = NewNotice(QStringLiteral("fraNakshatraNotice"), QStringLiteral("lblNakshatraNotice"), 16,
+                                   0.9, false, moonDetail_);
+    fraNakshatraNotice = qobject_cast<QFrame*>(lblNakshatraNotice->parentWidget());
+    ColourNotices();
+
+    auto* facts = new QHBoxLayout;
+    facts->setSpacing(10);
+    facts->addWidget(lblMoonPosition);
+    facts->addWidget(NewSeparator(moonDetail_));
+    facts->addWidget(lblNakshatra);
+    facts->addWidget(NewSeparator(moonDetail_));
+    facts->addWidget(lblAyanamsa);
+    facts->addStretch();
+    auto* block = new QVBoxLayout(moonDetail_);
+    block->setContentsMargins(0, 0, 0, 4);
+    block->setSpacing(4);
+    block->addLayout(facts);
+    block->addWidget(lblSignSpan);
+    block->addWidget(fraSignNotice);
+    block->addWidget(fraNakshatraNotice);
+}
+
+void frmResult::ColourNotices() {
+    const QPalette& colours = palette();
+    const bool dark = colours.color(QPalette::Window).lightness() < colours.color(QPalette::WindowText).lightness();
+    const NoticeColours& notice = dark ? kDarkNotice : kLightNotice;
+    fraSignNotice->setStyleSheet(NoticeStyleSheet(fraSignNotice->objectName(), notice));
+    fraNakshatraNotice->setStyleSheet(NoticeStyleSheet(fraNakshatraNotice->objectName(), notice));
+}
+
+void frmResult::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange && fraSignNotice) ColourNotices();
+    QMainWindow::changeEvent(event);
+}
+
 QWidget* frmResult::CreateAboutTab() {
     auto* page = new QWidget(SST);
     picAbout = Named(new QLabel(page), QStringLiteral("picAbout"));
@@ -268,6 +381,7 @@ void frmResult::CreateMenus() {
 void frmResult::ArrangeControls() {
     auto* heading = new QVBoxLayout;
     heading->addWidget(lblVedicName);
+    heading->addWidget(moonDetail_);
     heading->addWidget(upperFields_);
     auto* upper = new QHBoxLayout;
     upper->addWidget(picRashi, 0, Qt::AlignTop);
@@ -373,6 +487,37 @@ void frmResult::ShowDescription() {
     // An unknown English name leaves the picture as it is.
     const QPixmap picture = FindPicture(IMG, QString::fromStdString(sign.EnglishName));
     if (!picture.isNull()) picRashi->setPixmap(picture);
+}
+
+void frmResult::ShowMoonDetail() {
+    const EngineRecord& chart = Program().chart;
+    // Only a chart of the sign on show is described: without a calculation
+    // (or with a description that did not come from it) the block would
+    // contradict the heading.
+    const bool belongs = !chart.RashiName.empty() && chart.RashiName == Program().description.VedicName;
+    moonDetail_->setVisible(belongs);
+    if (!belongs) return;
+
+    const Nakshatra nakshatra = NakshatraAt(chart.MoonLongitude);
+    const Span sign = FindSignSpan(chart);
+    const Span mansion = FindNakshatraSpan(chart);
+    lblMoonPosition->setText(QStringLiteral("Moon at ") + QString::fromStdString(PositionInSignText(chart)));
+    lblNakshatra->setText(QStringLiteral("Nakshatra %1, pada %2 (lord %3)")
+                              .arg(Latin(nakshatra.name))
+                              .arg(nakshatra.pada)
+                              .arg(Latin(nakshatra.lord)));
+    lblAyanamsa->setText(QStringLiteral("Ayanamsa: ") + Latin(kAyanamsaName) + QLatin1Char(' ') +
+                         QString::fromStdString(AyanamsaText(chart)));
+    lblSignSpan->setText(QString::fromStdString(SignSpanSentence(sign)));
+
+    const QString signNotice = QString::fromStdString(SignChangeNotice(sign));
+    lblSignNotice->setText(signNotice);
+    lblSignNotice->setVisible(!signNotice.isEmpty());
+    fraSignNotice->setVisible(!signNotice.isEmpty());
+    const QString mansionNotice = QString::fromStdString(NakshatraChangeNotice(mansion));
+    lblNakshatraNotice->setText(mansionNotice);
+    lblNakshatraNotice->setVisible(!mansionNotice.isEmpty());
+    fraNakshatraNotice->setVisible(!mansionNotice.isEmpty());
 }
 
 void frmResult::Back() {

@@ -1,5 +1,7 @@
 // The result window: the computed Moon sign's picture and all its texts, on
-// an upper part and eight tabs.
+// an upper part and eight tabs; under the sign's name, the Moon in detail
+// (position, nakshatra, ayanamsa, the sign's span and a notice for a birth
+// close to a change).
 #pragma once
 
 #include "ui/sign_pictures.h"
@@ -9,6 +11,7 @@
 #include <vector>
 
 class QAction;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -33,8 +36,8 @@ struct SignFieldView {
 class frmResult : public QMainWindow {
     Q_OBJECT
 public:
-    // Shows the program's current sign description as it is at creation.
-    // Deletes itself when closed.
+    // Shows the program's current sign description and chart as they are at
+    // creation. Deletes itself when closed.
     explicit frmResult(QWidget* parent = nullptr);
 
 public slots:
@@ -44,16 +47,31 @@ public slots:
     void Save();
     void ShowAboutTab();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void CreateControls();
+    void CreateMoonDetail(QWidget* parent);
     QWidget* CreateAboutTab();
     void CreateMenus();
     void ArrangeControls();
     void ConnectControls();
     void SetTexts();
     void ShowDescription();
+    void ShowMoonDetail();
+    void ColourNotices();
 
     QLabel* lblVedicName = nullptr;
+    QWidget* moonDetail_ = nullptr;
+    QLabel* lblMoonPosition = nullptr;
+    QLabel* lblNakshatra = nullptr;
+    QLabel* lblAyanamsa = nullptr;
+    QLabel* lblSignSpan = nullptr;
+    QFrame* fraSignNotice = nullptr;
+    QLabel* lblSignNotice = nullptr;
+    QFrame* fraNakshatraNotice = nullptr;
+    QLabel* lblNakshatraNotice = nullptr;
     QLabel* picRashi = nullptr;
     QTabWidget* SST = nullptr;
     QWidget* upperFields_ = nullptr;
