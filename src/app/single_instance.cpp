@@ -39,7 +39,9 @@ SingleInstanceLock::SingleInstanceLock(const QString& lockFilePath) : lock_(lock
 
 bool SingleInstanceLock::Acquire() {
     if (lock_.tryLock(0)) return true;
-    if (lock_.error() != QLockFile::LockFailedError) return false;
+    // A lock that can't be written at all (no runtime folder, a full disk)
+    // says nothing about another copy: start rather than refuse.
+    if (lock_.error() != QLockFile::LockFailedError) return true;
 
     // QLockFile normally clears a lock whose owner has died by itself; should
     // it not have (another start was clearing it at the same moment), look

@@ -15,8 +15,8 @@ public:
 
     explicit SingleInstanceLock(const QString& lockFilePath = DefaultPath());
 
-    // True when this copy now holds the lock, false when a running copy
-    // does. A lock left behind by a copy that has died does not count.
+    // False only when a running copy holds the lock. A lock left behind by a
+    // copy that has died does not count, nor one that cannot be written.
     bool Acquire();
 
 private:

@@ -34,6 +34,13 @@ TEST(SingleInstanceLock, SecondHolderIsRefusedUntilTheFirstEnds) {
     EXPECT_TRUE(third.Acquire());
 }
 
+TEST(SingleInstanceLock, AnUnwritableLockDoesNotKeepTheProgramFromStarting) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    SingleInstanceLock lock(folder.filePath(QStringLiteral("no-such-folder/nyra-moonsign.lock")));
+    EXPECT_TRUE(lock.Acquire());
+}
+
 TEST(SingleInstanceLock, LivesInTheUsersRuntimeFolder) {
     const QString path = SingleInstanceLock::DefaultPath();
     EXPECT_TRUE(path.endsWith(QStringLiteral("/nyra-moonsign.lock"))) << path.toStdString();
