@@ -7,8 +7,10 @@
 #include "ui/frm_result.h"
 #include "ui/frm_time_zone.h"
 #include "ui/messages.h"
+#include "ui/place_completion.h"
 #include "ui/promotions.h"
 #include "ui/sign_pictures.h"
+#include "ui/zone_note.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -24,6 +26,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QThreadPool>
 #include <QVBoxLayout>
 
 #include <variant>
@@ -59,6 +62,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     ConnectControls();
     SetTexts();
     FillLists();
+    PrepareAtlas();
 }
 
 void frmMain::CreateControls() {
@@ -110,6 +114,20 @@ void frmMain::CreateControls() {
     txtZoneMinute = Named(new QLineEdit(fraZone), "txtZoneMinute");
     chkDST = Named(new QCheckBox(fraZone), "chkDST");
     lblTZHelp = NewLinkLabel(QStringLiteral("lblTZHelp"), QString(), fraZone, LinkStyle::Link);
+    lblZoneNote = Named(new QLabel(central), "lblZoneNote");
+    lblZoneNote->setWordWrap(true);
+    // Right-aligned, so that a short note sits under the zone frame it
+    // speaks of; a long one reaches left and wraps.
+    lblZoneNote->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    QFont noteFont = lblZoneNote->font();
+    noteFont.setPointSizeF(noteFont.pointSizeF() * 0.92);
+    lblZoneNote->setFont(noteFont);
+    QPalette notePalette = lblZoneNote->palette();
+    QColor noteColour = notePalette.color(QPalette::WindowText);
+    noteColour.setAlphaF(0.72f);
+    notePalette.setColor(QPalette::WindowText, noteColour);
+    lblZoneNote->setPalette(notePalette);
+    placeCompletion_ = new PlaceCompletion(txtMCity, txtMState, txtMCountry, this);
 
     cmdOpen = Named(new QPushButton(central), "cmdOpen");
     cmdRashi = Named(new QPushButton(central), "cmdRashi");
@@ -215,6 +233,7 @@ void frmMain::ArrangeControls() {
     entry->addWidget(fraBirth);
     entry->addWidget(fraPlace);
     entry->addLayout(coordinates);
+    entry->addWidget(lblZoneNote);
     entry->addSpacing(4);
     entry->addLayout(commands);
 
@@ -254,6 +273,20 @@ void frmMain::ConnectControls() {
     connect(mnuDonate, &QAction::triggered, this, &OpenDonatePage);
     connect(lblCobrand, &ClickableLabel::clicked, this, &OpenCoBrandPage);
     connect(lblFullBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
+
+    connect(placeCompletion_, &PlaceCompletion::placeChosen, this, &frmMain::UsePlace);
+    connect(txtMCity, &QLineEdit::textEdited, this, &frmMain::StopFollowingPick);
+    for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHH, cboMM})
+        connect(list, &QComboBox::currentIndexChanged, this, &frmMain::FollowPickedZone);
+    // textChanged rather than textEdited: the picker and an opened record
+    // write these boxes too, and either takes the zone over from the pick.
+    for (QLineEdit* box : {txtZoneHour, txtZoneMinute})
+        connect(box, &QLineEdit::textChanged, this, &frmMain::ZoneBoxChanged);
+    connect(chkDST, &QCheckBox::toggled, this, &frmMain::ZoneBoxChanged);
+    // The zone's direction can hang on the longitude.
+    for (QLineEdit* box : {txtLonD, txtLonM})
+        connect(box, &QLineEdit::textChanged, this, &frmMain::UpdateZoneNote);
+    connect(optLongEast, &QRadioButton::toggled, this, &frmMain::UpdateZoneNote);
 }
 
 void frmMain::SetTexts() {
@@ -285,6 +318,7 @@ void frmMain::SetTexts() {
     lblZoneHour->setText(QStringLiteral("Hour"));
     chkDST->setText(QStringLiteral("DST"));
     lblTZHelp->setText(QStringLiteral("TZ Help"));
+    UpdateZoneNote();
 
     cmdOpen->setText(QStringLiteral("&Open Previously Saved Record"));
     cmdRashi->setText(QStringLiteral("Find My Moon Sign"));
@@ -316,6 +350,12 @@ void frmMain::FillLists() {
     FillNumbers(cboSS, 0, 59);
     optLatNorth->setChecked(true);
     optLongEast->setChecked(true);
+}
+
+void frmMain::PrepareAtlas() {
+    // Reading the city list takes a fifth of a second or so; done now, on
+    // a worker, the first letters typed into the city box find it ready.
+    QThreadPool::globalInstance()->start(&LoadAtlas);
 }
 
 BirthEntry frmMain::ReadEntry() const {
@@ -405,6 +445,27 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    MakeRoomForWrappedText();
+}
+
+void frmMain::MakeRoomForWrappedText() {
+    // The note and the promotions wrap, so the height they need depends on
+    // the width, which the layout's minimum size cannot express for a
+    // window: at a large font the frames above them were squeezed instead.
+    // Before the window is polished the lists would measure, and keep,
+    // sizes for the wrong style.
+    if (!testAttribute(Qt::WA_WState_Polished)) return;
+    QWidget* central = centralWidget();
+    if (!central || !central->layout() || !central->layout()->hasHeightForWidth()) return;
+    // Not laid out yet: a height for this width would be meaningless.
+    if (central->width() < central->layout()->minimumSize().width()) return;
+    const int needed = central->layout()->totalHeightForWidth(central->width());
+    const int around = height() - central->height();  // menu bar
+    if (needed > 0 && minimumHeight() != around + needed) setMinimumHeight(around + needed);
+}
+
 int frmMain::TypingLimitOf(const QObject* box) const {
     if (box == txtZoneHour) return kZoneHourTypingLimit;
     if (box == txtZoneMinute) return kZoneMinuteTypingLimit;
@@ -435,12 +496,102 @@ void frmMain::LookUpPlace() {
 
 void frmMain::ShowTimeZonePicker() {
     frmTimeZone picker(txtZoneHour, txtZoneMinute, this);
-    picker.exec();
+    // A zone chosen there ends the pick's hold even when it writes the
+    // values the boxes already hold.
+    if (picker.exec() == QDialog::Accepted) StopFollowingPick();
 }
 
 void frmMain::ShowAbout() {
     frmAbout about(this);
     about.exec();
+}
+
+void frmMain::UsePlace(const Place& place) {
+    txtMCity->setText(place.city);
+    txtMState->setText(place.state);
+    txtMCountry->setText(place.country);
+    const DegreesMinutes latitude = SplitDegrees(place.latitudeDeg);
+    txtLatD->setText(QString::number(latitude.degrees));
+    txtLatM->setText(QString::number(latitude.minutes));
+    (latitude.negative ? optLatSouth : optLatNorth)->setChecked(true);
+    const DegreesMinutes longitude = SplitDegrees(place.longitudeDeg);
+    txtLonD->setText(QString::number(longitude.degrees));
+    txtLonM->setText(QString::number(longitude.minutes));
+    // The engine reads a longitude of 0 as west, so the choice says so too.
+    const bool onMeridian = longitude.degrees == 0 && longitude.minutes == 0;
+    (longitude.negative || onMeridian ? optLongWest : optLongEast)->setChecked(true);
+
+    pickedPlace_ = place;
+    FollowPickedZone();
+}
+
+QDate frmMain::DateOnScreen() const {
+    return QDate(cboYear->currentText().toInt(), cboMonth->currentIndex() + 1, cboDate->currentText().toInt());
+}
+
+void frmMain::FollowPickedZone() {
+    if (!pickedPlace_) return;
+    const QDate date = DateOnScreen();
+    if (!date.isValid()) {
+        // 31 April and the like: the checks refuse the date anyway, and the
+        // boxes keep what they hold until the date makes sense.
+        pickedZone_ = ZoneAtLocalTime{};
+        pickedZoneNote_ = QStringLiteral("There is no %1 %2 %3: choose a valid date for the zone of %4.")
+                              .arg(cboDate->currentText(), cboMonth->currentText(), cboYear->currentText(),
+                                   pickedPlace_->timeZoneId);
+        UpdateZoneNote();
+        return;
+    }
+    pickedZone_ = ResolveZone(pickedPlace_->timeZoneId, date, cboHH->currentText().toInt(),
+                              cboMM->currentText().toInt());
+    const ZoneEntry zone = ZoneEntryFor(pickedZone_);
+    pickedZoneNote_ = zone.note;
+    if (pickedZone_.valid) {
+        // setText, never cut: "-30" is one more character than a user may
+        // type into the minute box.
+        writingZone_ = true;
+        txtZoneHour->setText(zone.zoneHourText);
+        txtZoneMinute->setText(zone.zoneMinuteText);
+        chkDST->setChecked(zone.dst);
+        writingZone_ = false;
+    }
+    UpdateZoneNote();
+}
+
+void frmMain::StopFollowingPick() {
+    if (!pickedPlace_) return;
+    pickedPlace_.reset();
+    pickedZone_ = ZoneAtLocalTime{};
+    pickedZoneNote_.clear();
+    UpdateZoneNote();
+}
+
+void frmMain::ZoneBoxChanged() {
+    if (writingZone_) return;
+    StopFollowingPick();
+    UpdateZoneNote();
+}
+
+void frmMain::UpdateZoneNote() {
+    if (writingZone_) return;
+    const QString note = ZoneNoteText();
+    lblZoneNote->setText(note);
+    lblZoneNote->setToolTip(note);
+    MakeRoomForWrappedText();
+}
+
+QString frmMain::ZoneNoteText() const {
+    const BirthEntry entry = ReadEntry();
+    const QString typed = TypedZoneNoteFor(entry);
+    if (!pickedPlace_) return typed;
+    if (!DateOnScreen().isValid()) return pickedZoneNote_;
+    // No zone data for that date: the boxes kept their values.
+    if (!pickedZone_.valid) return pickedZoneNote_ + QStringLiteral("; ") + typed;
+    const int pickedAheadMinutes = pickedZone_.utcOffsetSeconds / 60;
+    if (ClockAheadMinutes(entry) == pickedAheadMinutes) return pickedZoneNote_;
+    // The pick's values, read another way: East/West was changed since.
+    return typed + QStringLiteral(", though %1 had UTC%2 then")
+                       .arg(pickedPlace_->timeZoneId, FormatUtcOffset(pickedZone_.utcOffsetSeconds));
 }
 
 } // namespace nyra

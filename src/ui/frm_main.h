@@ -2,11 +2,13 @@
 // calculate command that hands over to the result window.
 #pragma once
 
+#include "atlas/atlas.h"
 #include "ui/entry_validation.h"
 
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -21,6 +23,7 @@ class QRadioButton;
 namespace nyra {
 
 class ClickableLabel;
+class PlaceCompletion;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -52,6 +55,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void CreateControls();
@@ -60,6 +64,7 @@ private:
     void ConnectControls();
     void SetTexts();
     void FillLists();
+    void PrepareAtlas();
 
     BirthEntry ReadEntry() const;
     void Report(const EntryProblem& problem);
@@ -68,6 +73,20 @@ private:
     void LookUpPlace();
     void ShowTimeZonePicker();
     void ShowAbout();
+
+    // A place from the city box's list fills the place, the coordinates and,
+    // for the date and clock time on screen, the zone and DST boxes.
+    void UsePlace(const Place& place);
+    // Sets the zone and DST boxes from the picked place for the date and
+    // time on screen; nothing once the user has taken the zone over.
+    void FollowPickedZone();
+    void StopFollowingPick();
+    void ZoneBoxChanged();
+    void UpdateZoneNote();
+    QString ZoneNoteText() const;
+    void MakeRoomForWrappedText();
+    // The date the three lists show; invalid for a day its month lacks.
+    QDate DateOnScreen() const;
 
     // Entry
     QLineEdit* txtName = nullptr;
@@ -96,6 +115,7 @@ private:
     QLineEdit* txtZoneMinute = nullptr;
     QCheckBox* chkDST = nullptr;
     ClickableLabel* lblTZHelp = nullptr;
+    QLabel* lblZoneNote = nullptr;  // What the calculation will make of the zone.
     QPushButton* cmdRashi = nullptr;
     QPushButton* cmdOpen = nullptr;
 
@@ -137,6 +157,17 @@ private:
 
     // The Moon sign of the last calculation, as handed to the sign texts.
     QString rashiName_;
+
+    PlaceCompletion* placeCompletion_ = nullptr;
+    // The place picked from the list, for as long as it sets the zone: a
+    // hand edit of the zone or DST box, an edit of the city box or a zone
+    // from the picker ends that.
+    std::optional<Place> pickedPlace_;
+    ZoneAtLocalTime pickedZone_;  // At the date and time on screen.
+    QString pickedZoneNote_;
+    // Set while the picked place writes the zone boxes, which is not the
+    // user taking the zone over.
+    bool writingZone_ = false;
 };
 
 } // namespace nyra

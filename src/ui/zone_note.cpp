@@ -1,0 +1,47 @@
+#include "ui/zone_note.h"
+
+#include "atlas/atlas.h"
+
+namespace nyra {
+namespace {
+
+bool HasMinusSign(const QString& text) { return text.trimmed().startsWith(QLatin1Char('-')); }
+
+// The zone's direction as the engine takes it: a minus sign in either box
+// says east, otherwise the longitude does, and a longitude of exactly 0 (or
+// one the boxes cannot give yet) counts as west whatever East/West says. The
+// sum is formed as the engine forms it, so 0° 0' East is west there too.
+bool CountsAsEast(const BirthEntry& entry) {
+    if (HasMinusSign(entry.zoneHour) || HasMinusSign(entry.zoneMinute)) return true;
+    const std::optional<std::int16_t> degrees = TextToInt16(entry.lonDegrees);
+    const std::optional<std::int16_t> minutes = TextToInt16(entry.lonMinutes);
+    if (!degrees || !minutes) return entry.east;
+    double longitude = *degrees + *minutes / 60.0;
+    if (entry.east) longitude = -longitude;
+    return longitude < 0.0;
+}
+
+} // namespace
+
+std::optional<int> ClockAheadMinutes(const BirthEntry& entry) {
+    const std::optional<std::int16_t> hours = TextToInt16Magnitude(entry.zoneHour);
+    const std::optional<std::int16_t> minutes = TextToInt16Magnitude(entry.zoneMinute);
+    if (!hours || !minutes) return std::nullopt;
+    const int size = *hours * 60 + *minutes;
+    return (CountsAsEast(entry) ? size : -size) + (entry.dst ? 60 : 0);
+}
+
+QString TypedZoneNoteFor(const BirthEntry& entry) {
+    const bool hourBlank = entry.zoneHour.trimmed().isEmpty();
+    const bool minuteBlank = entry.zoneMinute.trimmed().isEmpty();
+    if (hourBlank && minuteBlank)
+        return QStringLiteral("Enter the time zone, or pick a place or a zone from TZ Help.");
+    if (hourBlank || minuteBlank) return QStringLiteral("Enter both the hours and the minutes of the time zone.");
+    const std::optional<std::int16_t> hours = TextToInt16Magnitude(entry.zoneHour);
+    const std::optional<std::int16_t> minutes = TextToInt16Magnitude(entry.zoneMinute);
+    if (!hours || !minutes) return QStringLiteral("The time zone boxes take whole numbers only.");
+    const bool minus = HasMinusSign(entry.zoneHour) || HasMinusSign(entry.zoneMinute);
+    return TypedZoneNote(*hours, *minutes, minus, CountsAsEast(entry), entry.dst);
+}
+
+} // namespace nyra

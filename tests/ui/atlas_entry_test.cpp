@@ -1,0 +1,618 @@
+// The birth place atlas in the main window: the place list under the city
+// box, what a pick fills in, how the zone follows the date until the user
+// takes it over, and the note under the zone frame.
+#include "ui/frm_main.h"
+
+#include "app/program_state.h"
+#include "report_test_support.h"
+#include "ui/frm_result.h"
+#include "ui/frm_time_zone.h"
+#include "ui/place_completion.h"
+#include "ui/zone_note.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCompleter>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <variant>
+
+namespace nyra {
+namespace {
+
+using report_test::MessageRecorder;
+
+// UniversalHours is a sum of hours and minutes/60 taken from 16-bit fields;
+// anything beyond rounding means a wrong zone.
+constexpr double kHoursTolerance = 1e-9;
+
+Place MakePlace(double latitudeDeg, double longitudeDeg) {
+    Place place;
+    place.city = QStringLiteral("Somewhere");
+    place.country = QStringLiteral("Nowhere");
+    place.latitudeDeg = latitudeDeg;
+    place.longitudeDeg = longitudeDeg;
+    return place;
+}
+
+// ---- List texts ---------------------------------------------------------------------
+
+struct CoordinatesCase {
+    const char* name;
+    double latitudeDeg;
+    double longitudeDeg;
+    const char* text;
+};
+
+void PrintTo(const CoordinatesCase& c, std::ostream* os) { *os << c.name; }
+
+class PlaceCoordinates : public ::testing::TestWithParam<CoordinatesCase> {};
+
+TEST_P(PlaceCoordinates, AreWrittenAsTheBoxesWillReceiveThem) {
+    const CoordinatesCase& c = GetParam();
+    EXPECT_EQ(PlaceCoordinatesText(MakePlace(c.latitudeDeg, c.longitudeDeg)).toStdString(), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PlaceCoordinates,
+    ::testing::Values(CoordinatesCase{"KolkataNorthEast", 22.5626, 88.3630, "22°34′N 88°22′E"},
+                      CoordinatesCase{"BuenosAiresSouthWest", -34.6132, -58.3772, "34°37′S 58°23′W"},
+                      CoordinatesCase{"MinutesRoundUpIntoTheDegree", 10.99999, 0.5, "11°00′N 0°30′E"},
+                      CoordinatesCase{"ZeroLongitudeReadsWestAsTheBoxesWill", 51.5, 0.008, "51°30′N 0°00′W"},
+                      CoordinatesCase{"ZeroLatitudeReadsNorth", -0.004, 10.0, "0°00′N 10°00′E"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PlaceListText, TwoPlacesOfOneNameDifferInTheirCoordinates) {
+    const QList<Place> ashfords = MatchPlaces(QStringLiteral("Ashford"), {}, QStringLiteral("United Kingdom"));
+    ASSERT_GE(ashfords.size(), 2);
+    ASSERT_EQ(ashfords[0].displayText(), ashfords[1].displayText());
+    EXPECT_NE(PlaceListText(ashfords[0]), PlaceListText(ashfords[1]));
+    EXPECT_TRUE(PlaceListText(ashfords[0]).startsWith(ashfords[0].displayText() + QStringLiteral(" (")));
+}
+
+// ---- What the zone boxes mean ----------------------------------------------------------
+
+struct ZoneReadingCase {
+    const char* name;
+    const char* zoneHour;
+    const char* zoneMinute;
+    const char* lonDegrees;
+    const char* lonMinutes;
+    bool east;
+    bool dst;
+    int aheadMinutes;
+    const char* note;
+};
+
+void PrintTo(const ZoneReadingCase& c, std::ostream* os) { *os << c.name; }
+
+BirthEntry EntryWithZone(const ZoneReadingCase& c) {
+    BirthEntry entry;
+    entry.name = QStringLiteral("Asha");
+    entry.monthIndex = 5;
+    entry.day = QStringLiteral("15");
+    entry.year = QStringLiteral("1990");
+    entry.hour = QStringLiteral("12");
+    entry.minute = QStringLiteral("0");
+    entry.zoneHour = QString::fromLatin1(c.zoneHour);
+    entry.zoneMinute = QString::fromLatin1(c.zoneMinute);
+    entry.lonDegrees = QString::fromLatin1(c.lonDegrees);
+    entry.lonMinutes = QString::fromLatin1(c.lonMinutes);
+    entry.latDegrees = QStringLiteral("20");
+    entry.latMinutes = QStringLiteral("0");
+    entry.east = c.east;
+    entry.dst = c.dst;
+    return entry;
+}
+
+class ZoneReading : public ::testing::TestWithParam<ZoneReadingCase> {};
+
+// The note promises what the calculation will do: the engine's own clock
+// minus universal time must be the same offset.
+TEST_P(ZoneReading, AgreesWithTheEngine) {
+    const ZoneReadingCase& c = GetParam();
+    const BirthEntry entry = EntryWithZone(c);
+    EXPECT_EQ(ClockAheadMinutes(entry), c.aheadMinutes);
+    EXPECT_EQ(TypedZoneNoteFor(entry).toStdString(), c.note);
+
+    const auto converted = BirthRecordFromEntry(entry);
+    ASSERT_TRUE(std::holds_alternative<BirthRecord>(converted));
+    const EngineRecord chart = ComputeMoonChart(std::get<BirthRecord>(converted));
+    EXPECT_NEAR(chart.LocalHours - chart.UniversalHours, c.aheadMinutes / 60.0, kHoursTolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ZoneReading,
+    ::testing::Values(
+        ZoneReadingCase{"TypedEast", "5", "30", "77", "13", true, false, 330, "Clock ahead of UTC by 5:30"},
+        ZoneReadingCase{"TypedWestWithDaylight", "5", "0", "74", "0", false, true, -240, "Clock behind UTC by 4:00"},
+        ZoneReadingCase{"MinusSignWestOfGreenwich", "-1", "0", "3", "42", false, true, 120,
+                        "Clock ahead of UTC by 2:00"},
+        ZoneReadingCase{"MinutesCarryTheSign", "0", "-20", "4", "54", true, false, 20, "Clock ahead of UTC by 0:20"},
+        ZoneReadingCase{"BehindByMinutesOnly", "0", "25", "6", "15", false, false, -25, "Clock behind UTC by 0:25"},
+        ZoneReadingCase{"DaylightOnAZeroZone", "0", "0", "0", "8", false, true, 60, "Clock ahead of UTC by 1:00"},
+        ZoneReadingCase{"MeridianCountsAsWestWhateverTheChoice", "5", "0", "0", "0", true, false, -300,
+                        "Clock behind UTC by 5:00"},
+        ZoneReadingCase{"OnUtc", "0", "0", "0", "5", true, false, 0, "Clock on UTC"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct IncompleteZoneCase {
+    const char* name;
+    const char* zoneHour;
+    const char* zoneMinute;
+    const char* note;
+};
+
+void PrintTo(const IncompleteZoneCase& c, std::ostream* os) { *os << c.name; }
+
+class IncompleteZone : public ::testing::TestWithParam<IncompleteZoneCase> {};
+
+TEST_P(IncompleteZone, SaysWhatIsMissing) {
+    BirthEntry entry;
+    entry.zoneHour = QString::fromLatin1(GetParam().zoneHour);
+    entry.zoneMinute = QString::fromLatin1(GetParam().zoneMinute);
+    EXPECT_FALSE(ClockAheadMinutes(entry).has_value());
+    EXPECT_EQ(TypedZoneNoteFor(entry).toStdString(), GetParam().note);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, IncompleteZone,
+    ::testing::Values(
+        IncompleteZoneCase{"BothBlank", "", " ", "Enter the time zone, or pick a place or a zone from TZ Help."},
+        IncompleteZoneCase{"MinutesBlank", "5", "", "Enter both the hours and the minutes of the time zone."},
+        IncompleteZoneCase{"PastedLetters", "five", "30", "The time zone boxes take whole numbers only."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- The window ---------------------------------------------------------------------------
+
+// The offscreen platform warns about every popup it cannot raise or let
+// grab the keyboard; those lines would bury a real warning.
+QtMessageHandler gPreviousMessageHandler = nullptr;
+
+void DropOffscreenPopupWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QStringLiteral("This plugin does not support"))) return;
+    if (gPreviousMessageHandler) gPreviousMessageHandler(type, context, message);
+}
+
+// Public helpers: the take-over rows below drive the window through them.
+class AtlasEntry : public ::testing::Test {
+public:
+    void SetUp() override {
+        gPreviousMessageHandler = qInstallMessageHandler(&DropOffscreenPopupWarnings);
+        savedState_ = Program();
+        window = new frmMain;
+        window->show();
+        QApplication::setActiveWindow(window);
+        Box("txtMCity")->setFocus();
+    }
+
+    void TearDown() override {
+        QList<QWidget*> windows;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (qobject_cast<frmMain*>(w) || qobject_cast<frmResult*>(w)) windows.append(w);
+        }
+        qDeleteAll(windows);
+        Program() = savedState_;
+        qInstallMessageHandler(gPreviousMessageHandler);
+    }
+
+    template <class T = QLineEdit>
+    T* Child(const char* name) const {
+        T* child = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(child, nullptr) << name;
+        return child;
+    }
+    QLineEdit* Box(const char* name) const { return Child<QLineEdit>(name); }
+    QComboBox* List(const char* name) const { return Child<QComboBox>(name); }
+    QCheckBox* Dst() const { return Child<QCheckBox>("chkDST"); }
+    std::string Text(const char* box) const { return Box(box)->text().toStdString(); }
+    std::string Note() const { return Child<QLabel>("lblZoneNote")->text().toStdString(); }
+
+    QCompleter* Completer() const { return Box("txtMCity")->completer(); }
+    QAbstractItemView* Popup() const { return Completer()->popup(); }
+    int Rows() const { return Completer()->completionModel()->rowCount(); }
+    QString RowData(int row, int role) const {
+        return Completer()->completionModel()->index(row, 0).data(role).toString();
+    }
+    QString PlaceText(int row) const { return RowData(row, PlaceCompletion::PlaceTextRole); }
+
+    void TypeCity(const char* text) { QTest::keyClicks(Box("txtMCity"), QString::fromUtf8(text)); }
+
+    // The row of the list for `city` in `country`; -1 when none.
+    int RowOf(const char* city, const char* country) const {
+        for (int row = 0; row < Rows(); ++row) {
+            const QString text = PlaceText(row);
+            if (text.startsWith(QString::fromUtf8(city) + QStringLiteral(", ")) &&
+                text.endsWith(QStringLiteral(", ") + QString::fromUtf8(country)))
+                return row;
+        }
+        return -1;
+    }
+
+    void ClickRow(int row) {
+        QAbstractItemView* popup = Popup();
+        const QRect rect = popup->visualRect(Completer()->completionModel()->index(row, 0));
+        QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+    void SetDate(int day, int month, int year, int hour = 12, int minute = 0) {
+        List("cboDate")->setCurrentIndex(day - 1);
+        List("cboMonth")->setCurrentIndex(month - 1);
+        List("cboYear")->setCurrentIndex(year - 1901);
+        List("cboHH")->setCurrentIndex(hour);
+        List("cboMM")->setCurrentIndex(minute);
+    }
+
+    // Types the city and clicks its row, as a user would.
+    void Pick(const char* city, const char* country) {
+        TypeCity(city);
+        ASSERT_TRUE(Popup()->isVisible()) << city;
+        const int row = RowOf(city, country);
+        ASSERT_GE(row, 0) << city << ", " << country;
+        ClickRow(row);
+        ASSERT_FALSE(Popup()->isVisible());
+        ASSERT_EQ(Text("txtMCity"), city);
+    }
+
+    void Calculate() {
+        Box("txtName")->setText(QStringLiteral("Asha"));
+        QTest::mouseClick(Child<QPushButton>("cmdRashi"), Qt::LeftButton);
+    }
+
+    QPointer<frmMain> window;
+    MessageRecorder messages;
+
+private:
+    ProgramState savedState_;
+};
+
+// ---- The list ----------------------------------------------------------------------------
+
+TEST_F(AtlasEntry, TwoLettersOfferPlacesWithoutTakingTheFocus) {
+    TypeCity("K");
+    EXPECT_FALSE(Popup()->isVisible());
+    TypeCity("olk");
+    ASSERT_TRUE(Popup()->isVisible());
+    ASSERT_GE(Rows(), 1);
+    EXPECT_TRUE(PlaceText(0).startsWith(QStringLiteral("Kolkata, "))) << PlaceText(0).toStdString();
+    EXPECT_TRUE(PlaceText(0).contains(QStringLiteral("West Bengal")));
+    EXPECT_TRUE(PlaceText(0).endsWith(QStringLiteral(", India")));
+    EXPECT_EQ(RowData(0, Qt::DisplayRole).toStdString(), PlaceText(0).toStdString() + " (22°34′N 88°22′E)");
+    EXPECT_EQ(window->focusWidget(), Box("txtMCity"));
+    EXPECT_EQ(Text("txtMCity"), "Kolk");
+}
+
+TEST_F(AtlasEntry, KeysReachingTheOpenListGoOnIntoTheCityBox) {
+    TypeCity("Ash");
+    ASSERT_TRUE(Popup()->isVisible());
+    const int rowsForAsh = Rows();
+    // While the list is open the window system hands it the keys.
+    QTest::keyClicks(Popup(), QStringLiteral("ford"));
+    EXPECT_EQ(Text("txtMCity"), "Ashford");
+    EXPECT_TRUE(Popup()->isVisible());
+    EXPECT_LT(Rows(), rowsForAsh);
+    EXPECT_TRUE(PlaceText(0).startsWith(QStringLiteral("Ashford, ")));
+    for (int i = 0; i < 6; ++i) QTest::keyClick(Popup(), Qt::Key_Backspace);
+    EXPECT_EQ(Text("txtMCity"), "A");
+    EXPECT_FALSE(Popup()->isVisible());
+}
+
+TEST_F(AtlasEntry, ListIsCappedAndLargestFirst) {
+    TypeCity("Chen");
+    ASSERT_EQ(Rows(), PlaceCompletion::kMaxOffered);
+    EXPECT_TRUE(PlaceText(0).startsWith(QStringLiteral("Chengdu, ")));
+    EXPECT_TRUE(PlaceText(1).startsWith(QStringLiteral("Chennai, Tamil Nadu, India")));
+}
+
+TEST_F(AtlasEntry, PlacesOfOneNameAreToldApart) {
+    TypeCity("Ashford");
+    ASSERT_GE(Rows(), 2);
+    ASSERT_EQ(PlaceText(0), PlaceText(1));
+    EXPECT_NE(RowData(0, Qt::DisplayRole), RowData(1, Qt::DisplayRole));
+}
+
+TEST_F(AtlasEntry, CountryBoxNarrowsTheList) {
+    TypeCity("Hyderabad");
+    ASSERT_GE(Rows(), 2);
+    EXPECT_TRUE(PlaceText(0).endsWith(QStringLiteral(", India")));
+
+    Box("txtMCity")->clear();
+    QTest::keyClicks(Box("txtMCountry"), QStringLiteral("Pakistan"));
+    Box("txtMCity")->setFocus();
+    TypeCity("Hyderabad");
+    ASSERT_GE(Rows(), 1);
+    for (int row = 0; row < Rows(); ++row)
+        EXPECT_TRUE(PlaceText(row).endsWith(QStringLiteral(", Pakistan"))) << PlaceText(row).toStdString();
+}
+
+TEST_F(AtlasEntry, APickedCountryDoesNotNarrowTheNextSearch) {
+    Pick("Chennai", "India");
+    Box("txtMCity")->selectAll();
+    TypeCity("Madri");
+    EXPECT_GE(RowOf("Madrid", "Spain"), 0);
+
+    // Typed by the user, it narrows again.
+    Box("txtMCountry")->clear();
+    QTest::keyClicks(Box("txtMCountry"), QStringLiteral("Colombia"));
+    Box("txtMCity")->setFocus();
+    Box("txtMCity")->selectAll();
+    TypeCity("Madri");
+    EXPECT_LT(RowOf("Madrid", "Spain"), 0);
+    EXPECT_GE(RowOf("Madrid", "Colombia"), 0);
+}
+
+TEST_F(AtlasEntry, EscapeClosesTheListAndFillsNothing) {
+    TypeCity("Kolk");
+    ASSERT_TRUE(Popup()->isVisible());
+    QTest::keyClick(Popup(), Qt::Key_Escape);
+    EXPECT_FALSE(Popup()->isVisible());
+    EXPECT_EQ(Text("txtMCity"), "Kolk");
+    EXPECT_EQ(Text("txtLatD"), "");
+    EXPECT_EQ(Text("txtZoneHour"), "");
+}
+
+TEST_F(AtlasEntry, DownAndEnterPickTheHighlightedRow) {
+    TypeCity("Hyderabad");
+    ASSERT_GE(Rows(), 2);
+    QTest::keyClick(Popup(), Qt::Key_Down);
+    QTest::keyClick(Popup(), Qt::Key_Down);
+    QTest::keyClick(Popup(), Qt::Key_Return);
+    EXPECT_FALSE(Popup()->isVisible());
+    EXPECT_EQ(Text("txtMCity"), "Hyderābād");
+    EXPECT_EQ(Text("txtMCountry"), "Pakistan");
+}
+
+TEST_F(AtlasEntry, EnterStraightAfterTypingTakesTheFirstMatch) {
+    TypeCity("kolk");
+    QTest::keyClick(Popup(), Qt::Key_Return);
+    EXPECT_EQ(Text("txtMCity"), "Kolkata");
+    EXPECT_EQ(Text("txtMCountry"), "India");
+}
+
+// ---- A pick ------------------------------------------------------------------------------
+
+TEST_F(AtlasEntry, PickFillsPlaceCoordinatesZoneAndNote) {
+    SetDate(1, 5, 1943);
+    Pick("Kolkata", "India");
+    EXPECT_TRUE(QString::fromStdString(Text("txtMState")).contains(QStringLiteral("West Bengal")));
+    EXPECT_EQ(Text("txtMCountry"), "India");
+    EXPECT_EQ(Text("txtLatD"), "22");
+    EXPECT_EQ(Text("txtLatM"), "34");
+    EXPECT_TRUE(Child<QRadioButton>("optLat(0)")->isChecked());
+    EXPECT_EQ(Text("txtLonD"), "88");
+    EXPECT_EQ(Text("txtLonM"), "22");
+    EXPECT_TRUE(Child<QRadioButton>("optLong(0)")->isChecked());
+    // India kept its clocks an hour ahead from 1942 to 1945.
+    EXPECT_EQ(Text("txtZoneHour"), "-5");
+    EXPECT_EQ(Text("txtZoneMinute"), "-30");
+    EXPECT_TRUE(Dst()->isChecked());
+    EXPECT_EQ(Note(), "Asia/Kolkata: UTC+06:30 on 1 May 1943 (daylight saving)");
+
+    Calculate();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_NEAR(Program().chart.UniversalHours, 5.5, kHoursTolerance);
+}
+
+TEST_F(AtlasEntry, SouthAndWestAreChosen) {
+    SetDate(1, 6, 1990);
+    Pick("Buenos Aires", "Argentina");
+    EXPECT_TRUE(Child<QRadioButton>("optLat(1)")->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>("optLong(1)")->isChecked());
+    EXPECT_EQ(Text("txtZoneHour"), "3");
+    EXPECT_EQ(Text("txtZoneMinute"), "0");
+    Calculate();
+    EXPECT_NEAR(Program().chart.UniversalHours, 15.0, kHoursTolerance);
+}
+
+TEST_F(AtlasEntry, APlaceOnTheMeridianIsWest) {
+    // Blackheath lies 0.0079° east: 0° 0' once rounded, which the engine
+    // reads as west, so the choice says West too.
+    SetDate(1, 7, 1990);
+    Pick("Blackheath", "United Kingdom");
+    EXPECT_EQ(Text("txtLonD"), "0");
+    EXPECT_EQ(Text("txtLonM"), "0");
+    EXPECT_TRUE(Child<QRadioButton>("optLong(1)")->isChecked());
+    Calculate();
+    EXPECT_EQ(Program().birth.LonIsEast, kFalse);
+    EXPECT_NEAR(Program().chart.UniversalHours, 11.0, kHoursTolerance);
+}
+
+struct PickCase {
+    const char* name;
+    const char* city;
+    const char* country;
+    int day, month, year;
+    double universalHours;  // At 12:00 on the clock, from the tz database's offset that day.
+};
+
+void PrintTo(const PickCase& c, std::ostream* os) { *os << c.name; }
+
+class AtlasPick : public AtlasEntry, public ::testing::WithParamInterface<PickCase> {};
+
+TEST_P(AtlasPick, CalculatesWithTheTrueOffset) {
+    const PickCase& c = GetParam();
+    SetDate(c.day, c.month, c.year);
+    Pick(c.city, c.country);
+    Calculate();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_NEAR(Program().chart.UniversalHours, c.universalHours, kHoursTolerance);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, AtlasPick,
+    ::testing::Values(PickCase{"KolkataWarTime", "Kolkata", "India", 1, 5, 1943, 5.5},
+                      PickCase{"MadridWestOfGreenwichOnCentralEuropeanSummerTime", "Madrid", "Spain", 1, 7, 1975, 10},
+                      PickCase{"LondonDoubleSummerTime", "London", "United Kingdom", 1, 7, 1944, 10},
+                      PickCase{"NewYorkDaylight", "New York", "United States of America", 1, 7, 1970, 16},
+                      PickCase{"KathmanduQuarterHour", "Kathmandu", "Nepal", 1, 1, 1990, 6.25},
+                      PickCase{"AdelaideHalfHourDaylight", "Adelaide", "Australia", 15, 1, 2000, 1.5},
+                      PickCase{"ApiaBeforeTheDateLineMove", "Apia", "Samoa", 1, 6, 2012, -1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- The zone follows the date until the user takes it over ---------------------------------
+
+TEST_F(AtlasEntry, ChangingTheDateRefreshesTheZone) {
+    SetDate(1, 7, 1944);
+    Pick("London", "United Kingdom");
+    EXPECT_EQ(Text("txtZoneHour"), "-2");
+    EXPECT_FALSE(Dst()->isChecked());
+
+    // Britain kept summer time through the winters of the war.
+    List("cboMonth")->setCurrentIndex(0);
+    EXPECT_EQ(Text("txtZoneHour"), "0");
+    EXPECT_EQ(Text("txtZoneMinute"), "0");
+    EXPECT_TRUE(Dst()->isChecked());
+    EXPECT_EQ(Note(), "Europe/London: UTC+01:00 on 1 January 1944 (daylight saving)");
+    Calculate();
+    EXPECT_NEAR(Program().chart.UniversalHours, 11.0, kHoursTolerance);
+}
+
+TEST_F(AtlasEntry, ChangingTheClockTimeRefreshesTheZoneAndNamesAGap) {
+    SetDate(28, 3, 2021, 0, 30);
+    Pick("London", "United Kingdom");
+    List("cboHH")->setCurrentIndex(1);
+    EXPECT_NE(Note().find("01:30 did not exist"), std::string::npos) << Note();
+    List("cboHH")->setCurrentIndex(3);
+    EXPECT_EQ(Text("txtZoneHour"), "0");
+    EXPECT_TRUE(Dst()->isChecked());
+}
+
+TEST_F(AtlasEntry, AnImpossibleDateLeavesTheZoneAndSaysSo) {
+    SetDate(30, 4, 1943);
+    Pick("Kolkata", "India");
+    List("cboDate")->setCurrentIndex(30);
+    EXPECT_EQ(Text("txtZoneHour"), "-5");
+    EXPECT_EQ(Text("txtZoneMinute"), "-30");
+    EXPECT_EQ(Note(), "There is no 31 April 1943: choose a valid date for the zone of Asia/Kolkata.");
+
+    List("cboYear")->setCurrentIndex(2000 - 1901);
+    EXPECT_EQ(Text("txtZoneHour"), "-5");
+    List("cboMonth")->setCurrentIndex(4);  // 31 May 2000: India without daylight saving
+    EXPECT_FALSE(Dst()->isChecked());
+    EXPECT_EQ(Note(), "Asia/Kolkata: UTC+05:30 on 31 May 2000");
+}
+
+struct TakeOverCase {
+    const char* name;
+    void (*takeOver)(AtlasEntry&);
+};
+
+void PrintTo(const TakeOverCase& c, std::ostream* os) { *os << c.name; }
+
+class ZoneTakenOver : public AtlasEntry, public ::testing::WithParamInterface<TakeOverCase> {};
+
+// After the user's own zone, a new date leaves the boxes as they are and the
+// note tells what the boxes now mean.
+TEST_P(ZoneTakenOver, DateChangesNoLongerRefresh) {
+    SetDate(1, 7, 1944);
+    Pick("London", "United Kingdom");
+    GetParam().takeOver(*this);
+    const std::string hour = Text("txtZoneHour");
+    const std::string minute = Text("txtZoneMinute");
+    const bool dst = Dst()->isChecked();
+
+    List("cboMonth")->setCurrentIndex(0);
+    EXPECT_EQ(Text("txtZoneHour"), hour);
+    EXPECT_EQ(Text("txtZoneMinute"), minute);
+    EXPECT_EQ(Dst()->isChecked(), dst);
+    EXPECT_EQ(Note().rfind("Clock ", 0), 0u) << Note();
+}
+
+void TypeZoneHour(AtlasEntry& test) {
+    QLineEdit* box = test.Box("txtZoneHour");
+    box->selectAll();
+    QTest::keyClick(box, '1');
+}
+
+void ClickDst(AtlasEntry& test) { QTest::mouseClick(test.Dst(), Qt::LeftButton); }
+
+void TypeInCity(AtlasEntry& test) {
+    test.Box("txtMCity")->setFocus();
+    test.TypeCity("s");
+}
+
+void ChooseFromPicker(AtlasEntry& test) {
+    QTimer chooser;
+    chooser.setSingleShot(true);
+    QObject::connect(&chooser, &QTimer::timeout, [] {
+        auto* picker = qobject_cast<frmTimeZone*>(QApplication::activeModalWidget());
+        ASSERT_NE(picker, nullptr);
+        auto* list = picker->findChild<QListWidget*>(QStringLiteral("lstTimeZone"));
+        const QList<QListWidgetItem*> bst = list->findItems(QStringLiteral("British Summer Time,BST,+1.0"), Qt::MatchExactly);
+        ASSERT_EQ(bst.size(), 1);
+        list->setCurrentItem(bst.front());
+        picker->lstTimeZone_DblClick();
+    });
+    chooser.start(0);
+    QTest::mouseClick(test.window->findChild<QLabel*>(QStringLiteral("lblTZHelp")), Qt::LeftButton);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, ZoneTakenOver,
+                         ::testing::Values(TakeOverCase{"TypedZoneHour", &TypeZoneHour},
+                                           TakeOverCase{"ClickedDst", &ClickDst},
+                                           TakeOverCase{"EditedCity", &TypeInCity},
+                                           TakeOverCase{"ZoneFromPicker", &ChooseFromPicker}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- The note ------------------------------------------------------------------------------------
+
+TEST_F(AtlasEntry, NoteFollowsTheTypedZone) {
+    EXPECT_EQ(Note(), "Enter the time zone, or pick a place or a zone from TZ Help.");
+    QTest::keyClicks(Box("txtZoneHour"), QStringLiteral("5"));
+    QTest::keyClicks(Box("txtZoneMinute"), QStringLiteral("30"));
+    EXPECT_EQ(Note(), "Clock ahead of UTC by 5:30");
+    QTest::mouseClick(Dst(), Qt::LeftButton);
+    EXPECT_EQ(Note(), "Clock ahead of UTC by 6:30");
+    Child<QRadioButton>("optLong(1)")->setChecked(true);
+    EXPECT_EQ(Note(), "Clock behind UTC by 4:30");
+}
+
+TEST_F(AtlasEntry, TypedDigitsCalculateAsBefore) {
+    SetDate(15, 3, 1980, 6, 45);
+    for (const auto& [box, text] : {std::pair{"txtZoneHour", "5"}, std::pair{"txtZoneMinute", "30"},
+                                    std::pair{"txtLonD", "77"}, std::pair{"txtLonM", "13"},
+                                    std::pair{"txtLatD", "28"}, std::pair{"txtLatM", "39"}})
+        QTest::keyClicks(Box(box), QString::fromLatin1(text));
+    EXPECT_EQ(Note(), "Clock ahead of UTC by 5:30");
+    Calculate();
+    const BirthRecord& birth = Program().birth;
+    EXPECT_EQ(birth.ZoneIsEast, kFalse);
+    EXPECT_EQ(Program().chart.UniversalHours, ComputeMoonChart(birth).UniversalHours);
+    EXPECT_NEAR(Program().chart.UniversalHours, 6.75 - 5.5, kHoursTolerance);
+}
+
+TEST_F(AtlasEntry, NoteTellsWhenEastWestNoLongerFitsThePick) {
+    SetDate(1, 7, 1970);
+    Pick("New York", "United States of America");
+    EXPECT_EQ(Note(), "America/New_York: UTC-04:00 on 1 July 1970 (daylight saving)");
+    Child<QRadioButton>("optLong(0)")->setChecked(true);
+    EXPECT_EQ(Note(), "Clock ahead of UTC by 6:00, though America/New_York had UTC-04:00 then");
+    Child<QRadioButton>("optLong(1)")->setChecked(true);
+    EXPECT_EQ(Note(), "America/New_York: UTC-04:00 on 1 July 1970 (daylight saving)");
+}
+
+TEST_F(AtlasEntry, NoteSitsBelowTheZoneFrame) {
+    const QWidget* zone = Child<QGroupBox>("fraZone");
+    const QWidget* note = Child<QLabel>("lblZoneNote");
+    const QPoint zoneBottom = zone->mapTo(window, QPoint(0, zone->height()));
+    const QPoint noteTop = note->mapTo(window, QPoint(0, 0));
+    EXPECT_GE(noteTop.y(), zoneBottom.y());
+    EXPECT_TRUE(note->isVisible());
+}
+
+} // namespace
+} // namespace nyra
