@@ -52,6 +52,14 @@ constexpr std::array<InputColumn, 16> kInputColumns{{
     {"Place", Kind::Place, false, false, nullptr},
 }};
 
+// "text" in double quotes, for messages.
+std::string Quoted(std::string_view text) {
+    std::string quoted(1, '"');
+    quoted.append(text);
+    quoted.push_back('"');
+    return quoted;
+}
+
 constexpr std::array<std::string_view, 3> kPlaceColumns{"ResolvedPlace", "TimeZoneId", "UtcOffset"};
 
 // Fills the coordinates, zone and daylight saving of `birth` from the atlas
@@ -61,7 +69,7 @@ std::optional<std::array<std::string, 3>> ResolvePlace(std::string_view text, Bi
                                                        std::string& reason) {
     const std::optional<Place> place = FindPlace(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     if (!place) {
-        reason = "no place matches \"" + std::string(text) + "\"";
+        reason = "no place matches " + Quoted(text);
         return std::nullopt;
     }
     const ZoneAtLocalTime resolved =
@@ -131,11 +139,11 @@ std::optional<std::int16_t> ParseInt16(std::string_view text, std::string& reaso
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (ec == std::errc::result_out_of_range ||
         (ec == std::errc() && end == text.data() + text.size() && (value < -32768 || value > 32767))) {
-        reason = "\"" + std::string(text) + "\" is outside -32768..32767";
+        reason = Quoted(text) + " is outside -32768..32767";
         return std::nullopt;
     }
     if (ec != std::errc() || end != text.data() + text.size()) {
-        reason = "\"" + std::string(text) + "\" is not a whole number";
+        reason = Quoted(text) + " is not a whole number";
         return std::nullopt;
     }
     return static_cast<std::int16_t>(value);
@@ -146,7 +154,7 @@ std::optional<std::int16_t> ParseFlag(std::string_view text, std::string& reason
     if (!value) return std::nullopt;
     if (*value == 0) return kFalse;
     if (*value == 1 || *value == -1) return kTrue;
-    reason = "\"" + std::string(TrimBlanks(text)) + "\" is not a flag (0, 1 or -1)";
+    reason = Quoted(TrimBlanks(text)) + " is not a flag (0, 1 or -1)";
     return std::nullopt;
 }
 
