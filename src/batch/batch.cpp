@@ -63,8 +63,7 @@ std::string Quoted(std::string_view text) {
 constexpr std::array<std::string_view, 3> kPlaceColumns{"ResolvedPlace", "TimeZoneId", "UtcOffset"};
 
 // Fills the coordinates, zone and daylight saving of `birth` from the atlas
-// for its date and clock time. The zone keeps the picker's signs (negative
-// means ahead of UTC). Returns the place columns' cells, or the reason.
+// for its date and clock time. Returns the place columns' cells, or the reason.
 std::optional<std::array<std::string, 3>> ResolvePlace(std::string_view text, BirthRecord& birth,
                                                        std::string& reason) {
     const std::optional<Place> place = FindPlace(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
@@ -88,9 +87,8 @@ std::optional<std::array<std::string, 3>> ResolvePlace(std::string_view text, Bi
     birth.LatDegrees = static_cast<std::int16_t>(lat.degrees);
     birth.LatMinutes = static_cast<std::int16_t>(lat.minutes);
     birth.LatIsSouth = lat.negative ? kTrue : kFalse;
-    birth.ZoneHours = static_cast<std::int16_t>(zone.zoneHourText.toInt());
-    birth.ZoneMinutes = static_cast<std::int16_t>(zone.zoneMinuteText.toInt());
-    birth.ZoneIsEast = kFalse;
+    StoreSignedZone(birth, zone.zoneHourText.toInt(), zone.zoneMinuteText.toInt(),
+                    zone.zoneHourText.startsWith(u'-') || zone.zoneMinuteText.startsWith(u'-'));
     birth.DstOn = zone.dst ? kTrue : kFalse;
     return std::array<std::string, 3>{place->displayText().toStdString(), place->timeZoneId.toStdString(),
                                       FormatUtcOffset(resolved.utcOffsetSeconds).toStdString()};
@@ -363,6 +361,7 @@ void BatchRun::ProcessTable(std::istream& in, const std::string& label) {
 
         BirthRecord birth;
         bool good = true;
+        bool zoneMinus = false;
         for (std::size_t i = 0; i < fields.size() && good; ++i) {
             const InputColumn& column = *layout[i];
             std::string reason;
@@ -375,6 +374,8 @@ void BatchRun::ProcessTable(std::istream& in, const std::string& label) {
                 continue;
             case Kind::Integer:
                 value = ParseInt16(fields[i], reason);
+                if (column.field == &BirthRecord::ZoneHours || column.field == &BirthRecord::ZoneMinutes)
+                    zoneMinus = zoneMinus || TrimBlanks(fields[i]).starts_with('-');
                 break;
             case Kind::Flag:
                 value = ParseFlag(fields[i], reason);
@@ -393,6 +394,7 @@ void BatchRun::ProcessTable(std::istream& in, const std::string& label) {
         }
         // A place stands in for the coordinates, zone and daylight saving.
         std::array<std::string, 3> placeCells;
+        bool zoneFromPlace = false;
         if (withPlace) {
             const std::string_view placeText =
                 TrimBlanks(fields[static_cast<std::size_t>(placeColumn - layout.begin())]);
@@ -400,6 +402,7 @@ void BatchRun::ProcessTable(std::istream& in, const std::string& label) {
             std::optional<std::array<std::string, 3>> cells;
             if (!placeText.empty()) {
                 cells = ResolvePlace(placeText, birth, reason);
+                zoneFromPlace = true;
             } else {
                 const bool complete = std::all_of(kInputColumns.begin(), kInputColumns.end(), [&](const InputColumn& c) {
                     return !c.required || !c.fromPlace || std::find(layout.begin(), layout.end(), &c) != layout.end();
@@ -416,17 +419,10 @@ void BatchRun::ProcessTable(std::istream& in, const std::string& label) {
         }
 
         // A negative zone is one east of Greenwich, as the picker writes it.
-        for (std::int16_t* zone : {&birth.ZoneHours, &birth.ZoneMinutes}) {
-            if (*zone == -32768) {
-                err_ << prefix << "line " << lineNumber << ": " << (zone == &birth.ZoneHours ? "ZoneHours" : "ZoneMinutes")
-                     << ": \"-32768\" is outside -32767..32767\n";
-                good = false;
-            } else if (*zone < 0) {
-                birth.ZoneIsEast = kTrue;
-                *zone = static_cast<std::int16_t>(-*zone);
-            }
-        }
-        if (!good) {
+        if (!zoneFromPlace && !StoreSignedZone(birth, birth.ZoneHours, birth.ZoneMinutes, zoneMinus)) {
+            err_ << prefix << "line " << lineNumber << ": "
+                 << (birth.ZoneHours == -32768 ? "ZoneHours" : "ZoneMinutes")
+                 << ": \"-32768\" is outside -32767..32767\n";
             Fail(kBatchRowErrors);
             continue;
         }

@@ -1,6 +1,7 @@
 #include "engine/ephemeris.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace nyra {
 namespace {
@@ -63,6 +64,16 @@ std::string_view Trim(std::string_view text) {
 }
 
 } // namespace
+
+bool StoreSignedZone(BirthRecord& record, int hours, int minutes, bool minusSign) {
+    const int hourSize = std::abs(hours);
+    const int minuteSize = std::abs(minutes);
+    if (hourSize > 32767 || minuteSize > 32767) return false;
+    record.ZoneHours = static_cast<std::int16_t>(hourSize);
+    record.ZoneMinutes = static_cast<std::int16_t>(minuteSize);
+    record.ZoneIsEast = minusSign || hours < 0 || minutes < 0 ? kTrue : kFalse;
+    return true;
+}
 
 double DayNumberFromDate(int month, int day, int year) {
     // Months counted from March of year -4800, carried in doubles so that

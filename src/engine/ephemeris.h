@@ -78,6 +78,12 @@ inline constexpr std::array<RashiNameRow, 12> RashiNames{{
     {"Sag", "Dhanus"}, {"Cap", "Makara"},    {"Aqu", "Kumbha"},    {"Pis", "Meena"},
 }};
 
+// Stores a zone written as the picker and the atlas write it: the sizes of
+// the hours and minutes, and a minus sign on either ("-0" too) as
+// ZoneIsEast. Returns false, changing nothing, when a size does not fit
+// 16 bits (-32768 has none).
+bool StoreSignedZone(BirthRecord& record, int hours, int minutes, bool minusSign);
+
 // Julian day number of a civil date (Julian calendar before 1582-10-15,
 // Gregorian from then on). A day past the end of its month counts on.
 double DayNumberFromDate(int month, int day, int year);

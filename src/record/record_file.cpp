@@ -350,18 +350,11 @@ std::optional<BirthRecord> BirthRecordFromLines(const RecordLines& lines, std::s
 
     // A minus sign on either zone line marks a zone east of Greenwich; the
     // record keeps the sizes.
-    bool zoneEast = false;
-    for (std::int16_t* zone : {&record.ZoneHours, &record.ZoneMinutes}) {
-        const std::size_t line = zone == &record.ZoneHours ? 10 : 11;
-        if (lines[line].find('-') == std::string::npos) continue;
-        zoneEast = true;
-        if (*zone == -32768) {
-            if (error != nullptr) *error = "line " + std::to_string(line + 1) + ": out of range";
-            return std::nullopt;
-        }
-        *zone = static_cast<std::int16_t>(-*zone);
+    const bool minus = lines[10].find('-') != std::string::npos || lines[11].find('-') != std::string::npos;
+    if (!StoreSignedZone(record, record.ZoneHours, record.ZoneMinutes, minus)) {
+        if (error != nullptr) *error = "line " + std::string(record.ZoneHours == -32768 ? "11" : "12") + ": out of range";
+        return std::nullopt;
     }
-    record.ZoneIsEast = zoneEast ? kTrue : kFalse;
 
     const auto flag = [](const std::string& line) { return line == "1" ? kTrue : kFalse; };
     record.LonIsEast = flag(lines[12]);

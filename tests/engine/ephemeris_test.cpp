@@ -265,3 +265,23 @@ TEST(ComputeMoonChart, ZoneWrittenAsEastPutsTheClockAheadWhateverTheLongitude) {
 
 } // namespace
 } // namespace nyra
+
+namespace nyra {
+namespace {
+
+TEST(StoreSignedZone, KeepsSizesAndTakesAnyMinusSignAsEast) {
+    BirthRecord r;
+    ASSERT_TRUE(StoreSignedZone(r, -5, -30, false));
+    EXPECT_EQ(r.ZoneHours, 5);
+    EXPECT_EQ(r.ZoneMinutes, 30);
+    EXPECT_EQ(r.ZoneIsEast, kTrue);
+    ASSERT_TRUE(StoreSignedZone(r, 0, 0, true));  // "-0"
+    EXPECT_EQ(r.ZoneIsEast, kTrue);
+    ASSERT_TRUE(StoreSignedZone(r, 4, 0, false));
+    EXPECT_EQ(r.ZoneIsEast, kFalse);
+    EXPECT_FALSE(StoreSignedZone(r, -32768, 0, true));
+    EXPECT_EQ(r.ZoneHours, 4);  // unchanged
+}
+
+} // namespace
+} // namespace nyra
