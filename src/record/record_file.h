@@ -46,10 +46,9 @@ RecordLines RecordLinesFrom(const BirthRecord& record);
 // The whole file's bytes: every line scrambled and ended by CR LF.
 std::string EncodeRecordFile(const BirthRecord& record);
 
-// Writes the record to `path` atomically (a temporary file in the same
-// folder, flushed, then renamed over the target), so a failed save leaves
-// an existing file as it was. Returns the reason on failure. A target or
-// folder without any write permission bit is refused even for root.
+// Writes the record to `path` with WriteFileAtomically (record/file_io.h):
+// a failed save leaves an existing file as it was. Returns the reason on
+// failure.
 std::optional<std::string> WriteBirthRecord(const std::string& path, const BirthRecord& record);
 
 struct RecordReadResult {
