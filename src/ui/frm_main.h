@@ -50,8 +50,11 @@ public slots:
     // Validate, fill the program's birth record, compute the chart and the
     // sign's description, show the result window and close this one.
     void Calculate();
-    // Reads a saved record into the controls and calculates.
+    // Asks for a saved record, reads it into the controls and calculates.
     void OpenBirthRecord();
+    // The same for a record already chosen (the file given on the command
+    // line): the same checks and messages.
+    void OpenRecordFile(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -50,7 +50,10 @@ frmMain::OpenPathHandler frmMain::SetOpenPathHandler(OpenPathHandler handler) {
 void frmMain::OpenBirthRecord() {
     const QString path = AskOpenPath(this);
     if (path.isEmpty()) return;
+    OpenRecordFile(path);
+}
 
+void frmMain::OpenRecordFile(const QString& path) {
     if (!path.endsWith(QStringLiteral("moo"), Qt::CaseSensitive)) {
         ShowMessage(this, QStringLiteral("Please Check The File."), MessageIcon::Stop);
         return;
