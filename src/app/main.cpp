@@ -1,5 +1,7 @@
+#include "app/command_line.h"
 #include "app/exit_program.h"
 #include "app/single_instance.h"
+#include "app/window_trace.h"
 #include "ui/frm_main.h"
 #include "ui/messages.h"
 
@@ -10,14 +12,21 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nyra-moonsign"));
+    QApplication::setApplicationVersion(QStringLiteral(NYRA_VERSION));
+    // Ties the windows to the installed desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(NYRA_APP_ID));
+
+    // Before the lock: --help and --version answer even while a copy runs.
+    const nyra::StartRequest request = nyra::ReadCommandLine(QApplication::arguments());
 
     // For scripted runs without a screen: messages go to stderr instead of
-    // waiting for a click.
+    // waiting for a click, and the windows that open are named there.
     if (qEnvironmentVariableIntValue("NYRA_MESSAGES_TO_STDERR") == 1) {
         nyra::SetMessageHandler([](const QString& text, nyra::MessageIcon) {
             std::fprintf(stderr, "%s\n", qPrintable(text));
         });
     }
+    if (qEnvironmentVariableIntValue("NYRA_WINDOWS_TO_STDERR") == 1) nyra::TraceWindowsOnStderr();
 
     nyra::SingleInstanceLock instance;
     if (!instance.Acquire()) {
@@ -29,5 +38,6 @@ int main(int argc, char** argv) {
 
     auto* window = new nyra::frmMain;
     window->show();
+    if (request.recordPath) nyra::OpenRecordOnceRunning(window, *request.recordPath);
     return app.exec();
 }
