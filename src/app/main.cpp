@@ -10,6 +10,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nyra-moonsign"));
+    // Settings (the chosen ayanamsa) live in ~/.config/nyra/nyra-moonsign.conf.
+    if (QApplication::organizationName().isEmpty()) QApplication::setOrganizationName(QStringLiteral("nyra"));
 
     // For scripted runs without a screen: messages go to stderr instead of
     // waiting for a click.
