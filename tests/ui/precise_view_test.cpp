@@ -5,6 +5,7 @@
 #include "app/program_state.h"
 #include "precise/precise_moon.h"
 #include "report_test_support.h"
+#include "ui/frm_about.h"
 #include "ui/frm_main.h"
 
 #include <QApplication>
@@ -250,6 +251,17 @@ TEST_F(PreciseView, WithoutTheFilesTheLineNamesTheFallback) {
     EXPECT_EQ(Text("lblPrecise"),
               "Precise position: 0\u00B0 38\u2032 01\u2033 in Thula (Moshier ephemeris, Lahiri) \u2014 same sign.");
     EXPECT_TRUE(Child("lblPrecise")->toolTip().contains(QStringLiteral("Moshier")));
+}
+
+// The library's licence asks for its name and terms wherever it is used.
+TEST(AboutBoxCredit, NamesSwissEphemerisAndItsLicence) {
+    frmAbout about;
+    about.show();
+    auto* credit = about.findChild<QLabel*>(QStringLiteral("lblEphemerisCredit"));
+    ASSERT_NE(credit, nullptr);
+    EXPECT_TRUE(credit->isVisibleTo(&about));
+    EXPECT_EQ(credit->text().toStdString(),
+              "Precise Moon positions: Swiss Ephemeris, \u00A9 Astrodienst AG (astro.com/swisseph), AGPL-3.0.");
 }
 
 } // namespace
