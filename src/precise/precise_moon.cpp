@@ -49,11 +49,12 @@ const AyanamsaRow& RowOf(Ayanamsa ayanamsa) { return kAyanamsaRows[static_cast<s
 // no other flag, so the position is the apparent geocentric one.
 constexpr int32 kMoonFlags = SEFLG_SWIEPH | SEFLG_SPEED;
 
-// Everything the library remembers between calls, guarded by one lock.
+// What we ask of the library, guarded by one lock. Each change of folder
+// gets a new number.
 struct Library {
     std::mutex lock;
     std::string folder{kDefaultEphemerisFolder};
-    bool folderApplied = false;
+    unsigned folderNumber = 1;
 };
 
 Library& TheLibrary() {
@@ -61,12 +62,16 @@ Library& TheLibrary() {
     return library;
 }
 
-// Setting the path closes the library's open files, so it is done only when
-// the folder changes, not on every call (the batch tool calls once a row).
-void ApplyFolder(Library& library) {
-    if (library.folderApplied) return;
+// Debian builds the library with its state per thread (sweodef.h's TLS), so
+// each thread has to be given the folder itself. Setting the path closes the
+// library's open files, so it is done only when the folder has changed since
+// this thread last set it, not on every call (the batch tool calls once a row).
+thread_local unsigned folderNumberOfThisThread = 0;
+
+void ApplyFolder(const Library& library) {
+    if (folderNumberOfThisThread == library.folderNumber) return;
     swe_set_ephe_path(library.folder.c_str());
-    library.folderApplied = true;
+    folderNumberOfThisThread = library.folderNumber;
 }
 
 std::string Reason(const char* libraryText) {
@@ -174,7 +179,7 @@ void SetEphemerisFolder(std::string_view folder) {
     Library& library = TheLibrary();
     const std::lock_guard guard(library.lock);
     library.folder = std::string(folder);
-    library.folderApplied = false;
+    ++library.folderNumber;
 }
 
 } // namespace nyra

@@ -4,7 +4,8 @@
 //
 // Swiss Ephemeris keeps global state (file handles, the sidereal mode, the
 // ephemeris folder) and is not thread-safe: every call into it goes through
-// this module, one call at a time.
+// this module, one call at a time. Debian's build keeps that state per
+// thread, so the module also gives each calling thread the folder.
 #pragma once
 
 #include "engine/ephemeris.h"
