@@ -208,13 +208,6 @@ TEST_F(PreciseView, TheChoiceIsRememberedForTheNextWindow) {
         << Text("lblPrecise");
 }
 
-// Opening a window shows the remembered choice without storing it again: a
-// settings file that cannot be written costs nothing until a choice is made.
-TEST_F(PreciseView, OpeningAWindowStoresNothing) {
-    OpenFor(kEarlyThula);
-    EXPECT_FALSE(QSettings().contains(kAyanamsaSetting));
-}
-
 // --- Placement ------------------------------------------------------------------
 
 TEST_F(PreciseView, LineAndChooserSitSideBySideAboveTheNotices) {
