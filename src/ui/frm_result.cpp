@@ -185,7 +185,7 @@ constexpr NoticeColours kLightNotice{"#fff3cd", "#8a5a00", "#3d2a00"};
 constexpr NoticeColours kDarkNotice{"#4a3500", "#e0a526", "#ffe8a8"};
 
 // The ayanamsa chosen for the precise line, remembered between runs by its
-// key ("lahiri", "kp", ...): the same names the batch tool takes.
+// key ("lahiri", "kp", ...), as AyanamsaFromKey reads it.
 const QString kAyanamsaSetting = QStringLiteral("precise/ayanamsa");
 
 // A missing or unknown setting (an older or hand-edited file) means the
