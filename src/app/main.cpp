@@ -12,6 +12,8 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nyra-moonsign"));
+    // Settings (the chosen ayanamsa) live in ~/.config/nyra/nyra-moonsign.conf.
+    QApplication::setOrganizationName(QStringLiteral("nyra"));
     QApplication::setApplicationVersion(QStringLiteral(NYRA_VERSION));
     // Ties the windows to the installed desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(NYRA_APP_ID));

@@ -125,6 +125,9 @@ void frmAbout::createControls() {
     lblDataSources = new QLabel(this);
     lblDataSources->setObjectName(QStringLiteral("lblDataSources"));
 
+    lblEphemerisCredit = new QLabel(this);
+    lblEphemerisCredit->setObjectName(QStringLiteral("lblEphemerisCredit"));
+
     cmdOK = new QPushButton(this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
@@ -160,6 +163,7 @@ void frmAbout::layOutControls() {
     window->addWidget(lblHomePage);
     window->addSpacing(6);
     window->addWidget(lblDataSources);
+    window->addWidget(lblEphemerisCredit);
     window->addSpacing(6);
     window->addLayout(buttons);
     window->setSizeConstraint(QLayout::SetFixedSize);
@@ -185,6 +189,8 @@ void frmAbout::setTexts() {
     lblHomePage->setText(tr("Visit us at %1").arg(QUrl(ProductPageUrl()).host()));
     lblDataSources->setText(tr("Place data: GeoNames (geonames.org), CC BY 4.0; "
                                "time zones: the IANA tz database."));
+    lblEphemerisCredit->setText(tr("Precise Moon positions: Swiss Ephemeris, \u00A9 Astrodienst AG "
+                                   "(astro.com/swisseph), AGPL-3.0."));
     cmdOK->setText(tr("OK"));
 }
 

@@ -36,6 +36,7 @@ private:
     ClickableLabel* lblCoBrand = nullptr;
     ClickableLabel* lblHomePage = nullptr;
     QLabel* lblDataSources = nullptr;
+    QLabel* lblEphemerisCredit = nullptr;
     QPushButton* cmdOK = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include "app/program_state.h"
 #include "engine/moon_detail.h"
 #include "links/web_links.h"
+#include "precise/precise_moon.h"
 #include "ui/clickable_label.h"
 #include "ui/frm_main.h"
 #include "ui/frm_save.h"
@@ -10,6 +11,7 @@
 #include "ui/promotions.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -21,6 +23,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTabWidget>
 #include <QUrl>
@@ -180,6 +184,55 @@ struct NoticeColours {
 constexpr NoticeColours kLightNotice{"#fff3cd", "#8a5a00", "#3d2a00"};
 constexpr NoticeColours kDarkNotice{"#4a3500", "#e0a526", "#ffe8a8"};
 
+// The ayanamsa chosen for the precise line, remembered between runs by its
+// key ("lahiri", "kp", ...), as AyanamsaFromKey reads it.
+const QString kAyanamsaSetting = QStringLiteral("precise/ayanamsa");
+
+// A missing or unknown setting (an older or hand-edited file) means the
+// default, never an error.
+Ayanamsa RememberedAyanamsa() {
+    const QString key = QSettings().value(kAyanamsaSetting).toString();
+    return AyanamsaFromKey(key.toStdString()).value_or(kDefaultAyanamsa);
+}
+
+struct PreciseTexts {
+    QString line;
+    QString notice;  // empty when the two agree or nothing could be computed
+    QString toolTip;
+};
+
+// The precise line, and the notice when the precise sign is not the one the
+// window describes.
+PreciseTexts DescribePrecise(const PreciseMoon& moon, const QString& programSign) {
+    PreciseTexts texts;
+    if (!moon.ok()) {
+        texts.line = QStringLiteral("Precise position: not available \u2014 Swiss Ephemeris could not compute "
+                                    "the Moon for this birth.");
+        texts.toolTip = QStringLiteral("Swiss Ephemeris: ") + QString::fromStdString(moon.error);
+        return texts;
+    }
+    const QString position = QString::fromStdString(DegreesInSignText(moon.siderealDeg));
+    const QString sign = Latin(RashiNames[static_cast<std::size_t>(SignOfLongitude(moon.siderealDeg))].name);
+    texts.line = QStringLiteral("Precise position: %1 in %2 (%3, %4)")
+                     .arg(position, sign, Latin(EphemerisName(moon.ephemeris)),
+                          Latin(InfoOf(moon.ayanamsa).displayName));
+    if (sign == programSign) {
+        texts.line += QStringLiteral(" \u2014 same sign.");
+    } else {
+        texts.notice = QStringLiteral("A precise ephemeris puts the Moon in %1 (%2). This program's traditional "
+                                      "formula gives %3; the descriptions below are for %3.")
+                           .arg(sign, position, programSign);
+    }
+    texts.toolTip =
+        moon.ephemeris == EphemerisSource::Moshier
+            ? QStringLiteral("No Swiss Ephemeris files were found in %1, so the library's built-in Moshier "
+                             "ephemeris was used.")
+                  .arg(Latin(kDefaultEphemerisFolder))
+            : QStringLiteral("The Moon's apparent position from Swiss Ephemeris, in the sidereal zodiac of the "
+                             "chosen ayanamsa.");
+    return texts;
+}
+
 QString NoticeStyleSheet(const QString& frameName, const NoticeColours& colours) {
     return QStringLiteral("QFrame#%1 { background-color: %2; border: 1px solid %3; border-radius: 4px; }"
                           " QFrame#%1 QLabel { background: transparent; border: none; color: %4; }")
@@ -290,6 +343,13 @@ void frmResult::CreateMoonDetail(QWidget* parent) {
     lblMoonPosition->setFont(lead);
     lblNakshatra = NewDetail(QStringLiteral("lblNakshatra"), moonDetail_);
     lblAyanamsa = NewDetail(QStringLiteral("lblAyanamsa"), moonDetail_);
+    lblPrecise = NewDetail(QStringLiteral("lblPrecise"), moonDetail_);
+    cboAyanamsa = Named(new QComboBox(moonDetail_), QStringLiteral("cboAyanamsa"));
+    cboAyanamsa->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    for (const AyanamsaInfo& info : Ayanamsas()) cboAyanamsa->addItem(QString(), Latin(info.key));
+    lblPreciseNotice = NewNotice(QStringLiteral("fraPreciseNotice"), QStringLiteral("lblPreciseNotice"), 20, 1.0,
+                                 true, moonDetail_);
+    fraPreciseNotice = qobject_cast<QFrame*>(lblPreciseNotice->parentWidget());
     lblSignSpan = NewDetail(QStringLiteral("lblSignSpan"), moonDetail_);
     lblSignSpan->setWordWrap(true);
     lblSignNotice = NewNotice(QStringLiteral("fraSignNotice"), QStringLiteral("lblSignNotice"), 20, 1.0, true,
@@ -308,10 +368,17 @@ void frmResult::CreateMoonDetail(QWidget* parent) {
     facts->addWidget(NewSeparator(moonDetail_));
     facts->addWidget(lblAyanamsa);
     facts->addStretch();
+    auto* precise = new QHBoxLayout;
+    precise->setSpacing(8);
+    precise->addWidget(lblPrecise);
+    precise->addWidget(cboAyanamsa);
+    precise->addStretch();
     auto* block = new QVBoxLayout(moonDetail_);
     block->setContentsMargins(0, 0, 0, 4);
     block->setSpacing(4);
     block->addLayout(facts);
+    block->addLayout(precise);
+    block->addWidget(fraPreciseNotice);
     block->addWidget(lblSignSpan);
     block->addWidget(fraSignNotice);
     block->addWidget(fraNakshatraNotice);
@@ -322,6 +389,7 @@ void frmResult::ColourNotices() {
     const bool dark = colours.color(QPalette::Window).lightness() < colours.color(QPalette::WindowText).lightness();
     const NoticeColours& notice = dark ? kDarkNotice : kLightNotice;
     fraSignNotice->setStyleSheet(NoticeStyleSheet(fraSignNotice->objectName(), notice));
+    fraPreciseNotice->setStyleSheet(NoticeStyleSheet(fraPreciseNotice->objectName(), notice));
     fraNakshatraNotice->setStyleSheet(NoticeStyleSheet(fraNakshatraNotice->objectName(), notice));
 }
 
@@ -424,6 +492,7 @@ void frmResult::ConnectControls() {
     connect(cmdSave, &QPushButton::clicked, this, &frmResult::Save);
     connect(mnuSave, &QAction::triggered, this, &frmResult::Save);
     connect(mnuAbout, &QAction::triggered, this, &frmResult::ShowAboutTab);
+    connect(cboAyanamsa, &QComboBox::currentIndexChanged, this, &frmResult::ChooseAyanamsa);
     connect(mnuOnline, &QAction::triggered, this, &OpenHelpPage);
     connect(mnuVisit, &QAction::triggered, this, &OpenHomePage);
     connect(mnuUpdate, &QAction::triggered, this, &OpenDownloadPage);
@@ -446,6 +515,9 @@ void frmResult::SetTexts() {
 
     lblProductName->setText(kAppTitle);
     lblDescription->setText(kAboutDescription);
+    cboAyanamsa->setToolTip(QStringLiteral("Ayanamsa for the precise position"));
+    for (int i = 0; i < cboAyanamsa->count(); ++i)
+        cboAyanamsa->setItemText(i, Latin(Ayanamsas()[static_cast<std::size_t>(i)].displayName));
     lblHomePage->setText(QStringLiteral("Visit us at ") + QUrl(ProductPageUrl()).host());
     lblFullBrandOffer->setText(kFullBrandOffer);
     lblCoBrand->setText(kMoreDetails);
@@ -518,6 +590,30 @@ void frmResult::ShowMoonDetail() {
     lblNakshatraNotice->setText(mansionNotice);
     lblNakshatraNotice->setVisible(!mansionNotice.isEmpty());
     fraNakshatraNotice->setVisible(!mansionNotice.isEmpty());
+
+    chartJulianDayUt_ = ChartJulianDayUt(chart);
+    chartRashiName_ = QString::fromStdString(chart.RashiName);
+    {
+        // Restoring the remembered choice is not a new choice to store.
+        const QSignalBlocker quiet(cboAyanamsa);
+        cboAyanamsa->setCurrentIndex(cboAyanamsa->findData(Latin(InfoOf(RememberedAyanamsa()).key)));
+    }
+    ShowPrecisePosition();
+}
+
+void frmResult::ShowPrecisePosition() {
+    const Ayanamsa ayanamsa =
+        AyanamsaFromKey(cboAyanamsa->currentData().toString().toStdString()).value_or(kDefaultAyanamsa);
+    const PreciseTexts texts = DescribePrecise(PreciseMoonAt(chartJulianDayUt_, ayanamsa), chartRashiName_);
+    lblPrecise->setText(texts.line);
+    lblPrecise->setToolTip(texts.toolTip);
+    lblPreciseNotice->setText(texts.notice);
+    fraPreciseNotice->setVisible(!texts.notice.isEmpty());
+}
+
+void frmResult::ChooseAyanamsa(int index) {
+    QSettings().setValue(kAyanamsaSetting, cboAyanamsa->itemData(index).toString());
+    ShowPrecisePosition();
 }
 
 void frmResult::Back() {

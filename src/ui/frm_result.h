@@ -1,16 +1,19 @@
 // The result window: the computed Moon sign's picture and all its texts, on
 // an upper part and eight tabs; under the sign's name, the Moon in detail
-// (position, nakshatra, ayanamsa, the sign's span and a notice for a birth
-// close to a change).
+// (position, nakshatra, ayanamsa, a precise second opinion on the position
+// for a chosen ayanamsa, the sign's span and a notice for a birth close to a
+// change).
 #pragma once
 
 #include "ui/sign_pictures.h"
 
 #include <QMainWindow>
+#include <QString>
 
 #include <vector>
 
 class QAction;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -60,6 +63,10 @@ private:
     void SetTexts();
     void ShowDescription();
     void ShowMoonDetail();
+    void ShowPrecisePosition();
+    // The ayanamsa chooser's handler: remembers the choice, then redoes the
+    // precise line.
+    void ChooseAyanamsa(int index);
     void ColourNotices();
 
     QLabel* lblVedicName = nullptr;
@@ -67,7 +74,15 @@ private:
     QLabel* lblMoonPosition = nullptr;
     QLabel* lblNakshatra = nullptr;
     QLabel* lblAyanamsa = nullptr;
+    QLabel* lblPrecise = nullptr;
+    QComboBox* cboAyanamsa = nullptr;
+    QFrame* fraPreciseNotice = nullptr;
+    QLabel* lblPreciseNotice = nullptr;
     QLabel* lblSignSpan = nullptr;
+    // The chart's instant and sign, kept for redoing the precise line when
+    // another ayanamsa is chosen.
+    double chartJulianDayUt_ = 0;
+    QString chartRashiName_;
     QFrame* fraSignNotice = nullptr;
     QLabel* lblSignNotice = nullptr;
     QFrame* fraNakshatraNotice = nullptr;

@@ -1,0 +1,185 @@
+#include "precise/precise_moon.h"
+
+// The library's header defines macros with common names (OK, ERR, TRUE):
+// it stays out of every header of ours.
+#include <swephexp.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <mutex>
+
+namespace nyra {
+namespace {
+
+struct AyanamsaRow {
+    AyanamsaInfo info;
+    int32 libraryMode;  // SE_SIDM_*
+};
+
+constexpr auto kAyanamsaRows = std::to_array<AyanamsaRow>({
+    {{Ayanamsa::Lahiri,           "lahiri",        "Lahiri"},             SE_SIDM_LAHIRI},
+    {{Ayanamsa::Krishnamurti,     "kp",            "Krishnamurti (KP)"},  SE_SIDM_KRISHNAMURTI},
+    {{Ayanamsa::Raman,            "raman",         "Raman"},              SE_SIDM_RAMAN},
+    {{Ayanamsa::TrueChitrapaksha, "true-chitra",   "True Chitrapaksha"},  SE_SIDM_TRUE_CITRA},
+    {{Ayanamsa::FaganBradley,     "fagan-bradley", "Fagan/Bradley"},      SE_SIDM_FAGAN_BRADLEY},
+    {{Ayanamsa::Yukteshwar,       "yukteshwar",    "Yukteshwar"},         SE_SIDM_YUKTESHWAR},
+});
+static_assert(kAyanamsaRows.size() == 6);
+
+// Rows in the enum's order, so an ayanamsa is its own row number.
+constexpr bool RowsFollowTheEnum() {
+    for (std::size_t i = 0; i < kAyanamsaRows.size(); ++i)
+        if (static_cast<std::size_t>(kAyanamsaRows[i].info.id) != i) return false;
+    return true;
+}
+static_assert(RowsFollowTheEnum());
+static_assert(kAyanamsaRows[0].info.id == kDefaultAyanamsa);
+
+constexpr auto kAyanamsaInfos = [] {
+    std::array<AyanamsaInfo, kAyanamsaRows.size()> infos{};
+    for (std::size_t i = 0; i < infos.size(); ++i) infos[i] = kAyanamsaRows[i].info;
+    return infos;
+}();
+
+const AyanamsaRow& RowOf(Ayanamsa ayanamsa) { return kAyanamsaRows[static_cast<std::size_t>(ayanamsa)]; }
+
+// The library's default ephemeris (its own files) plus the daily motion;
+// no other flag, so the position is the apparent geocentric one.
+constexpr int32 kMoonFlags = SEFLG_SWIEPH | SEFLG_SPEED;
+
+// What we ask of the library, guarded by one lock. Each change of folder
+// gets a new number.
+struct Library {
+    std::mutex lock;
+    std::string folder{kDefaultEphemerisFolder};
+    unsigned folderNumber = 1;
+};
+
+Library& TheLibrary() {
+    static Library library;
+    return library;
+}
+
+// Debian builds the library with its state per thread (sweodef.h's TLS), so
+// each thread has to be given the folder itself. Setting the path closes the
+// library's open files, so it is done only when the folder has changed since
+// this thread last set it, not on every call (the batch tool calls once a row).
+thread_local unsigned folderNumberOfThisThread = 0;
+
+void ApplyFolder(const Library& library) {
+    if (folderNumberOfThisThread == library.folderNumber) return;
+    swe_set_ephe_path(library.folder.c_str());
+    folderNumberOfThisThread = library.folderNumber;
+}
+
+std::string Reason(const char* libraryText) {
+    std::string text(libraryText);
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ' || text.back() == ';')) text.pop_back();
+    if (text.empty()) text = "Swiss Ephemeris gave no reason";
+    return text;
+}
+
+std::optional<EphemerisSource> SourceOf(int32 returnedFlags) {
+    if (returnedFlags & SEFLG_MOSEPH) return EphemerisSource::Moshier;
+    if (returnedFlags & SEFLG_SWIEPH) return EphemerisSource::SwissEphemeris;
+    return std::nullopt;
+}
+
+} // namespace
+
+std::span<const AyanamsaInfo> Ayanamsas() { return kAyanamsaInfos; }
+
+const AyanamsaInfo& InfoOf(Ayanamsa ayanamsa) { return RowOf(ayanamsa).info; }
+
+std::optional<Ayanamsa> AyanamsaFromKey(std::string_view key) {
+    for (const AyanamsaRow& row : kAyanamsaRows)
+        if (row.info.key == key) return row.info.id;
+    return std::nullopt;
+}
+
+std::string_view EphemerisName(EphemerisSource source) {
+    return source == EphemerisSource::Moshier ? "Moshier ephemeris" : "Swiss Ephemeris";
+}
+
+PreciseMoon PreciseMoonAt(double julianDayUt, Ayanamsa ayanamsa) {
+    PreciseMoon moon;
+    moon.ayanamsa = ayanamsa;
+    if (!std::isfinite(julianDayUt)) {
+        moon.error = "the birth instant is not a number";
+        return moon;
+    }
+
+    Library& library = TheLibrary();
+    const std::lock_guard guard(library.lock);
+    ApplyFolder(library);
+    swe_set_sid_mode(RowOf(ayanamsa).libraryMode, 0, 0);
+
+    char message[AS_MAXCH] = "";
+    double tropical[6] = {};
+    const int32 tropicalFlags = swe_calc_ut(julianDayUt, SE_MOON, kMoonFlags, tropical, message);
+    if (tropicalFlags < 0) {
+        moon.error = Reason(message);
+        return moon;
+    }
+    double sidereal[6] = {};
+    const int32 siderealFlags = swe_calc_ut(julianDayUt, SE_MOON, kMoonFlags | SEFLG_SIDEREAL, sidereal, message);
+    if (siderealFlags < 0) {
+        moon.error = Reason(message);
+        return moon;
+    }
+    // The true ayanamsa, the one that separates the two longitudes. Only the
+    // ephemeris bits are passed on: the sidereal call answers with
+    // SEFLG_NONUT set, which would give the mean ayanamsa (14″ off at J2000).
+    double ayanamsaDeg = 0;
+    constexpr int32 kEphemerisBits = SEFLG_SWIEPH | SEFLG_MOSEPH | SEFLG_JPLEPH;
+    if (swe_get_ayanamsa_ex_ut(julianDayUt, tropicalFlags & kEphemerisBits, &ayanamsaDeg, message) < 0) {
+        moon.error = Reason(message);
+        return moon;
+    }
+
+    const std::optional<EphemerisSource> source = SourceOf(siderealFlags);
+    if (!source) {
+        moon.error = "Swiss Ephemeris used neither its files nor its built-in ephemeris";
+        return moon;
+    }
+    if (!std::isfinite(tropical[0]) || !std::isfinite(sidereal[0]) || !std::isfinite(sidereal[3]) ||
+        !std::isfinite(ayanamsaDeg)) {
+        moon.error = "Swiss Ephemeris returned no number";
+        return moon;
+    }
+    moon.tropicalDeg = tropical[0];
+    moon.siderealDeg = sidereal[0];
+    moon.ayanamsaDeg = ayanamsaDeg;
+    moon.speedDegPerDay = sidereal[3];
+    moon.ephemeris = *source;
+    return moon;
+}
+
+double ChartJulianDayUt(const EngineRecord& chart) { return chart.DayNumber - 0.5 + chart.UniversalHours / 24.0; }
+
+int SignOfLongitude(double siderealDeg) {
+    return std::clamp(static_cast<int>(std::floor(siderealDeg / 30.0)), 0, 11);
+}
+
+std::string DegreesInSignText(double siderealDeg) {
+    constexpr long long kSecondsPerSign = 30 * 3600;
+    const double inSignDeg = siderealDeg - 30.0 * SignOfLongitude(siderealDeg);
+    // Truncated, never rounded: 29° 59′ 59.7″ must not read as the next sign.
+    const long long seconds =
+        std::clamp(static_cast<long long>(std::floor(inSignDeg * 3600.0)), 0LL, kSecondsPerSign - 1);
+    char text[48];
+    std::snprintf(text, sizeof text, "%lld\u00B0 %02lld\u2032 %02lld\u2033", seconds / 3600, seconds / 60 % 60,
+                  seconds % 60);
+    return text;
+}
+
+void SetEphemerisFolder(std::string_view folder) {
+    Library& library = TheLibrary();
+    const std::lock_guard guard(library.lock);
+    library.folder = std::string(folder);
+    ++library.folderNumber;
+}
+
+} // namespace nyra
