@@ -72,27 +72,27 @@ WindowResult InWindow(const EngineRecord& chart, const TimeWindow& window, Windo
     }
     result.start = LocalTimeAt(startT, chart);
     result.end = LocalTimeAt(endT, chart);
-    const long long startMinute = ClockMinute(result.start);
-    const long long endMinute = ClockMinute(result.end);
 
     const Span birth = findSpan(chart);
-    if (startMinute == endMinute) {
+    if (!window.wholeDay && result.window.minutes == 0) {
         result.shares.push_back({birth.index, NameOf(of, birth.index), result.start, result.end, 0, 100});
         return result;
     }
 
     // Out from the birth's own span, so that the changes next to the birth
-    // are exactly those its span shows. Each crossing is kept as the span
-    // nearer the birth found it.
+    // are exactly those its span shows; each crossing is kept as the span
+    // nearer the birth found it. Any sign the Moon was in at some instant
+    // of the window is listed, even for seconds: every clock time in the
+    // window, entered as the birth time, then gives a sign on the list.
     std::vector<Span> spans{birth};
-    while (spans.size() < kMaxSpans && ClockMinute(spans.front().entered.local) > startMinute) {
+    while (spans.size() < kMaxSpans && spans.front().entered.centuries > startT) {
         const Crossing change = spans.front().entered;
         Span before = findSpan(ChartAt(chart, change.centuries - kIntoNeighbour));
         if (!(before.entered.centuries < change.centuries)) break;
         before.leaves = change;
         spans.insert(spans.begin(), before);
     }
-    while (spans.size() < kMaxSpans && ClockMinute(spans.back().leaves.local) < endMinute) {
+    while (spans.size() < kMaxSpans && spans.back().leaves.centuries < endT) {
         const Crossing change = spans.back().leaves;
         Span after = findSpan(ChartAt(chart, change.centuries + kIntoNeighbour));
         if (!(after.leaves.centuries > change.centuries)) break;
@@ -100,20 +100,13 @@ WindowResult InWindow(const EngineRecord& chart, const TimeWindow& window, Windo
         spans.push_back(after);
     }
 
-    for (const Span& span : spans) {
-        const long long from = std::max(startMinute, ClockMinute(span.entered.local));
-        const long long to = std::min(endMinute, ClockMinute(span.leaves.local));
-        if (to <= from) continue;
-        if (!result.shares.empty()) result.changes.push_back(span.entered);
-        result.shares.push_back({span.index, NameOf(of, span.index),
-                                 from == startMinute ? result.start : span.entered.local,
-                                 to == endMinute ? result.end : span.leaves.local, static_cast<int>(to - from), 0});
-    }
-    if (result.shares.empty()) {
-        // Only a crossing search that went astray leaves the window bare;
-        // the birth's own sign is then the one thing known.
-        result.shares.push_back({birth.index, NameOf(of, birth.index), result.start, result.end,
-                                 static_cast<int>(endMinute - startMinute), 0});
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        const Span& span = spans[i];
+        const LocalTime from = i == 0 ? result.start : span.entered.local;
+        const LocalTime to = i + 1 == spans.size() ? result.end : span.leaves.local;
+        if (i > 0) result.changes.push_back(span.entered);
+        result.shares.push_back({span.index, NameOf(of, span.index), from, to,
+                                 static_cast<int>(ClockMinute(to) - ClockMinute(from)), 0});
     }
     std::vector<int> minutes;
     for (const WindowShare& share : result.shares) minutes.push_back(share.minutes);
@@ -185,7 +178,7 @@ std::optional<TimeWindow> ParseTimeWindow(std::string_view text, std::string& re
 
 std::string TimeWindowSentence(const WindowResult& result) {
     const bool wholeDay = result.window.wholeDay;
-    if (!wholeDay && result.window.minutes == 0) return {};
+    if (result.shares.empty() || (!wholeDay && result.window.minutes == 0)) return {};
     const WindowShare& first = result.shares.front();
     if (result.certain) {
         return "The Moon stayed in " + std::string(first.name) + " all through that " +

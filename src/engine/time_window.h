@@ -47,14 +47,16 @@ struct WindowResult {
     TimeWindow window;
     LocalTime start;  ///< Window start; 00:00 of the birth date for the whole day.
     LocalTime end;    ///< Window end; 00:00 of the next date for the whole day.
-    /// In time order, at least one. Only signs with at least one whole minute
-    /// in the window are listed: a change that falls on the window's start or
-    /// end minute adds nothing. An exact time lists its one sign with 0
-    /// minutes and 100 percent.
+    /// In time order, at least one: every sign the Moon was in at some
+    /// instant of the window, so that any clock time in it, entered as the
+    /// birth time, gives a sign listed here. A change seconds inside the
+    /// window's first or last minute lists a sign with 0 minutes (and
+    /// likely 0 percent). An exact time lists its one sign with 0 minutes
+    /// and 100 percent.
     std::vector<WindowShare> shares;
     /// The changes between consecutive shares, as the spans found them.
     std::vector<Crossing> changes;
-    bool certain = true;  ///< One sign covers the whole window.
+    bool certain = true;  ///< One sign covers the whole window: one share.
 };
 
 // The signs the Moon was in during `window` around the birth of `chart`
@@ -83,8 +85,11 @@ std::optional<TimeWindow> ParseTimeWindow(std::string_view text, std::string& re
 // "Your birth time is not exact. Between 08:30 and 10:30 the Moon was in
 // Thula until 09:12 and then in Vrischika: Thula 35%, Vrischika 65%."
 // or, inside one sign, "The Moon stayed in Thula all through that window, so
-// your Moon sign is certain." The whole day reads "Your birth time is not
-// known. Between 00:00 and 24:00 ...". An exact time gives "".
+// your Moon sign is certain." For the whole day: "Your birth time is not
+// known. Between 00:00 and 24:00 ..." and "... all through that day, ...".
+// Two changes read "in Bharani until 01:01, then in Krittika until 23:47
+// and then in Rohini". Nakshatras say "so your nakshatra is certain". An
+// exact time gives "".
 std::string TimeWindowSentence(const WindowResult& result);
 
 // "Thula 35%; Vrischika 65%", in time order.
