@@ -1,0 +1,213 @@
+#include "engine/time_window.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace nyra {
+namespace {
+
+constexpr double kDaysPerCentury = 36525.0;
+constexpr double kMinutesPerCentury = kDaysPerCentury * 1440.0;
+constexpr int kMinutesPerDay = 1440;
+
+// A minute past a crossing the Moon is about 0.01 degrees beyond the
+// boundary, far more than the crossing search leaves (a hundredth of a
+// second), and no sign or nakshatra lasts less than 20 hours: that instant
+// lies inside the neighbour.
+constexpr double kIntoNeighbour = 1.0 / kMinutesPerCentury;
+
+// A day-long window meets at most two signs or three nakshatras; the bound
+// only stops a search that makes no headway.
+constexpr int kMaxSpans = 8;
+
+// The chart as it stands at instant t: the Moon of that instant with the
+// birth's own difference between clock and universal time, so that spans
+// found from it give clock times as the birth's spans do.
+EngineRecord ChartAt(const EngineRecord& birth, double t) {
+    EngineRecord chart = birth;
+    ComputeMoonAt(t, chart);
+    chart.MoonPositionText = FormatSignPosition(chart.MoonLongitude);
+    if (auto name = RashiNameFromPosition(chart.MoonPositionText)) chart.RashiName = std::string(*name);
+    return chart;
+}
+
+// Minutes on one continuous clock, for differences of clock times.
+long long ClockMinute(const LocalTime& t) {
+    const auto day = static_cast<long long>(DayNumberFromDate(t.month, t.day, t.year));
+    return day * kMinutesPerDay + t.hour * 60LL + t.minute;
+}
+
+std::string ClockText(int hour, int minute) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%02d:%02d", hour, minute);
+    return buffer;
+}
+
+std::string ClockText(const LocalTime& t) { return ClockText(t.hour, t.minute); }
+
+std::string_view NameOf(WindowOf of, int index) {
+    const auto i = static_cast<std::size_t>(index);
+    return of == WindowOf::Signs ? RashiNames[i].name : kNakshatraNames[i];
+}
+
+WindowResult InWindow(const EngineRecord& chart, const TimeWindow& window, WindowOf of) {
+    Span (*const findSpan)(const EngineRecord&) = of == WindowOf::Signs ? FindSignSpan : FindNakshatraSpan;
+
+    WindowResult result;
+    result.of = of;
+    result.window = window;
+    result.window.minutes = window.wholeDay ? 0 : std::clamp(window.minutes, 0, kMaxWindowMinutes);
+
+    double startT = 0;
+    double endT = 0;
+    if (window.wholeDay) {
+        // 00:00 of the birth date on the birth's own clock.
+        startT = chart.Centuries - chart.LocalHours / 24.0 / kDaysPerCentury;
+        endT = startT + 1.0 / kDaysPerCentury;
+    } else {
+        startT = chart.Centuries - result.window.minutes / kMinutesPerCentury;
+        endT = chart.Centuries + result.window.minutes / kMinutesPerCentury;
+    }
+    result.start = LocalTimeAt(startT, chart);
+    result.end = LocalTimeAt(endT, chart);
+
+    const Span birth = findSpan(chart);
+    if (!window.wholeDay && result.window.minutes == 0) {
+        result.shares.push_back({birth.index, NameOf(of, birth.index), result.start, result.end, 0, 100});
+        return result;
+    }
+
+    // Out from the birth's own span, so that the changes next to the birth
+    // are exactly those its span shows; each crossing is kept as the span
+    // nearer the birth found it. Any sign the Moon was in at some instant
+    // of the window is listed, even for seconds: every clock time in the
+    // window, entered as the birth time, then gives a sign on the list.
+    std::vector<Span> spans{birth};
+    while (spans.size() < kMaxSpans && spans.front().entered.centuries > startT) {
+        const Crossing change = spans.front().entered;
+        Span before = findSpan(ChartAt(chart, change.centuries - kIntoNeighbour));
+        if (!(before.entered.centuries < change.centuries)) break;
+        before.leaves = change;
+        spans.insert(spans.begin(), before);
+    }
+    while (spans.size() < kMaxSpans && spans.back().leaves.centuries < endT) {
+        const Crossing change = spans.back().leaves;
+        Span after = findSpan(ChartAt(chart, change.centuries + kIntoNeighbour));
+        if (!(after.leaves.centuries > change.centuries)) break;
+        after.entered = change;
+        spans.push_back(after);
+    }
+
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        const Span& span = spans[i];
+        const LocalTime from = i == 0 ? result.start : span.entered.local;
+        const LocalTime to = i + 1 == spans.size() ? result.end : span.leaves.local;
+        if (i > 0) result.changes.push_back(span.entered);
+        result.shares.push_back({span.index, NameOf(of, span.index), from, to,
+                                 static_cast<int>(ClockMinute(to) - ClockMinute(from)), 0});
+    }
+    std::vector<int> minutes;
+    for (const WindowShare& share : result.shares) minutes.push_back(share.minutes);
+    const std::vector<int> percents = WholePercents(minutes);
+    for (std::size_t i = 0; i < percents.size(); ++i) result.shares[i].percent = percents[i];
+    result.certain = result.shares.size() == 1;
+    return result;
+}
+
+} // namespace
+
+std::vector<int> WholePercents(const std::vector<int>& parts) {
+    std::vector<int> percents(parts.size(), 0);
+    long long total = 0;
+    for (int part : parts) total += std::max(part, 0);
+    if (parts.empty()) return percents;
+    if (total == 0) {
+        percents.front() = 100;
+        return percents;
+    }
+    auto share = [&](std::size_t i) { return 100LL * std::max(parts[i], 0); };
+    std::vector<std::size_t> order(parts.size());
+    int given = 0;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        percents[i] = static_cast<int>(share(i) / total);
+        given += percents[i];
+        order[i] = i;
+    }
+    // Stable: among equal remainders and equal parts the earlier comes first.
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const long long ra = share(a) % total;
+        const long long rb = share(b) % total;
+        return ra != rb ? ra > rb : parts[a] > parts[b];
+    });
+    for (std::size_t k = 0; given < 100; ++k, ++given) ++percents[order[k]];
+    return percents;
+}
+
+WindowResult SignsInWindow(const EngineRecord& chart, const TimeWindow& window) {
+    return InWindow(chart, window, WindowOf::Signs);
+}
+
+WindowResult NakshatrasInWindow(const EngineRecord& chart, const TimeWindow& window) {
+    return InWindow(chart, window, WindowOf::Nakshatras);
+}
+
+std::optional<TimeWindow> ParseTimeWindow(std::string_view text, std::string& reason) {
+    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+    if (text.empty()) {
+        reason = "missing value (minutes 0.." + std::to_string(kMaxWindowMinutes) + ", or day)";
+        return std::nullopt;
+    }
+    if (text == "day") return TimeWindow::WholeDay();
+    const std::string quoted = "\"" + std::string(text) + "\"";
+    int minutes = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), minutes);
+    if (end != text.data() + text.size()) {
+        reason = quoted + " is neither a whole number of minutes nor day";
+        return std::nullopt;
+    }
+    if (ec == std::errc::result_out_of_range || minutes < 0 || minutes > kMaxWindowMinutes) {
+        reason = quoted + " is outside 0.." + std::to_string(kMaxWindowMinutes) +
+                 " minutes (day stands for an unknown time)";
+        return std::nullopt;
+    }
+    return TimeWindow::PlusMinus(minutes);
+}
+
+std::string TimeWindowSentence(const WindowResult& result) {
+    const bool wholeDay = result.window.wholeDay;
+    if (result.shares.empty() || (!wholeDay && result.window.minutes == 0)) return {};
+    const WindowShare& first = result.shares.front();
+    if (result.certain) {
+        return "The Moon stayed in " + std::string(first.name) + " all through that " +
+               (wholeDay ? "day" : "window") + ", so your " +
+               (result.of == WindowOf::Signs ? "Moon sign" : "nakshatra") + " is certain.";
+    }
+    std::string text = wholeDay ? "Your birth time is not known. " : "Your birth time is not exact. ";
+    // The whole day ends at 24:00 of its own date, not 00:00 of the next.
+    text += "Between " + ClockText(result.start) + " and " +
+            (wholeDay ? ClockText(24, 0) : ClockText(result.end)) + " the Moon was in ";
+    for (std::size_t i = 0; i + 1 < result.shares.size(); ++i) {
+        if (i > 0) text += ", then in ";
+        text += std::string(result.shares[i].name) + " until " + ClockText(result.shares[i].to);
+    }
+    text += " and then in " + std::string(result.shares.back().name) + ": ";
+    for (std::size_t i = 0; i < result.shares.size(); ++i) {
+        if (i > 0) text += ", ";
+        text += std::string(result.shares[i].name) + " " + std::to_string(result.shares[i].percent) + "%";
+    }
+    return text + ".";
+}
+
+std::string TimeWindowCell(const WindowResult& result) {
+    std::string cell;
+    for (const WindowShare& share : result.shares) {
+        if (!cell.empty()) cell += "; ";
+        cell += std::string(share.name) + " " + std::to_string(share.percent) + "%";
+    }
+    return cell;
+}
+
+} // namespace nyra
