@@ -58,6 +58,8 @@ public:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
+        // The user's own settings stay out of the test, and the test out of them.
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), runtimeFolder);
         environment.insert(QStringLiteral("NYRA_MESSAGES_TO_STDERR"), QStringLiteral("1"));
         environment.insert(QStringLiteral("NYRA_WINDOWS_TO_STDERR"), QStringLiteral("1"));
         process_.setProcessEnvironment(environment);

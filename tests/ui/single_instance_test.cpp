@@ -56,6 +56,8 @@ protected:
         environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+        // The user's own settings stay out of the test, and the test out of them.
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), runtime.path());
         environment.insert(QStringLiteral("NYRA_MESSAGES_TO_STDERR"), QStringLiteral("1"));
     }
 
