@@ -495,8 +495,8 @@ TEST_P(ExportFault, TellsAndKeepsTheOldFile) {
 
     ASSERT_EQ(messages.shown.size(), 1u) << "a failed export was reported as success";
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(messages.shown[0].text,
-              QStringLiteral("Could not export \"%1\": %2").arg(path, QString::fromLatin1(row.reason)));
+    EXPECT_EQ(messages.shown[0].text.toStdString(),
+              QStringLiteral("Could not export \"%1\": %2").arg(path, QString::fromLatin1(row.reason)).toStdString());
     EXPECT_EQ(FileBytes(old), oldBytes);
     EXPECT_EQ(FolderEntries(folder_), before);
     EXPECT_TRUE(window->isVisible());
@@ -747,7 +747,7 @@ TEST_P(ReportPrint, TellsWhenTheReportDidNotReachThePrinter) {
     } else {
         ASSERT_EQ(messages.shown.size(), 1u);
         EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
-        EXPECT_EQ(messages.shown[0].text, QString::fromUtf8(GetParam().message));
+        EXPECT_EQ(messages.shown[0].text.toStdString(), GetParam().message);
     }
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(ReportText(), ExpectedText());
@@ -767,6 +767,25 @@ INSTANTIATE_TEST_SUITE_P(
                   "The report could not be printed on \"Office\": Destination \"Office\" is not accepting jobs. "
                   "Use Export PDF to keep the report."}),
     [](const ::testing::TestParamInfo<PrintCase>& info) { return info.param.name; });
+
+// Against a real CUPS queue that refuses jobs (cupsreject), when one is
+// given: NYRA_TEST_REFUSING_PRINTER names it, and it must be the default
+// printer of the CUPS server the test reaches (CUPS_SERVER).
+TEST_F(ReportWindow, RefusingCupsQueueTells) {
+    const QString queue = qEnvironmentVariable("NYRA_TEST_REFUSING_PRINTER");
+    if (queue.isEmpty()) GTEST_SKIP() << "no refusing CUPS queue given in NYRA_TEST_REFUSING_PRINTER";
+    ASSERT_EQ(QPrinterInfo::defaultPrinter().printerName(), queue) << "the refusing queue must be the default";
+    ASSERT_TRUE(PrintQueueRefusal(queue).has_value());
+    Open();
+    MessageRecorder messages;
+    Click("cmdPrint");
+    ASSERT_EQ(messages.shown.size(), 1u) << "a refused print job went unreported";
+    EXPECT_EQ(messages.shown[0].text.toStdString(),
+              QStringLiteral("The report could not be printed on \"%1\": The printer is not accepting jobs. "
+                             "Use Export PDF to keep the report.")
+                  .arg(queue)
+                  .toStdString());
+}
 
 TEST_F(ReportWindow, PrintWithoutPrinterSaysSoAndClearsTheSelection) {
     if (!QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinters().isEmpty())
