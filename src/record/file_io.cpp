@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -55,6 +56,88 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
+bool WriteAllAt(int fd, std::string_view bytes, off_t offset) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+        offset += n;
+    }
+    return true;
+}
+
+// Reads up to `size` bytes from `offset`; fewer only at the end of the file.
+bool ReadAt(int fd, std::size_t size, off_t offset, std::string* bytes) {
+    bytes->assign(size, '\0');
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd, bytes->data() + done, size - done, offset + static_cast<off_t>(done));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) break;
+        done += static_cast<std::size_t>(n);
+    }
+    bytes->resize(done);
+    return true;
+}
+
+// The last resort for a writable file in a folder that cannot take a
+// temporary file beside it. The file can only be changed where it lies, so
+// the order of the steps is what keeps it whole on failure: the part beyond
+// the old end goes first (it alone needs new space, and cutting it off
+// again restores the old file), and only then are the old bytes overwritten,
+// which needs no new space on the file systems the program meets. Any later
+// failure puts the old bytes back.
+std::optional<std::string> WriteInPlace(const std::string& target, std::string_view contents) {
+    FileDescriptor fd(::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW));
+    if (fd.get() < 0) return ErrnoText(errno);
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) return ErrnoText(errno);
+    if (!S_ISREG(st.st_mode)) return std::string("The file is not a regular file.");
+
+    const auto oldSize = static_cast<std::size_t>(st.st_size);
+    const std::size_t headSize = std::min(oldSize, contents.size());
+    std::string oldHead;
+    if (!ReadAt(fd.get(), headSize, 0, &oldHead)) return ErrnoText(errno);
+    if (oldHead.size() != headSize) return std::string("The file changed while it was being saved.");
+
+    bool headWritten = false;
+    // Best effort: a disk that failed once may fail again.
+    const auto restore = [&](int err) -> std::optional<std::string> {
+        if (headWritten) WriteAllAt(fd.get(), oldHead, 0);
+        [[maybe_unused]] const int cut = ::ftruncate(fd.get(), static_cast<off_t>(oldSize));
+        ::fsync(fd.get());
+        return ErrnoText(err);
+    };
+
+    if (contents.size() > oldSize) {
+        if (!WriteAllAt(fd.get(), contents.substr(oldSize), static_cast<off_t>(oldSize)) || ::fsync(fd.get()) != 0)
+            return restore(errno);
+    }
+    headWritten = true;
+    if (!WriteAllAt(fd.get(), contents.substr(0, headSize), 0)) return restore(errno);
+    if (contents.size() < oldSize && ::ftruncate(fd.get(), static_cast<off_t>(contents.size())) != 0)
+        return restore(errno);
+    if (::fsync(fd.get()) != 0) return restore(errno);
+
+    // Read back what the disk holds rather than what the cache remembers:
+    // the pages are clean after fsync, so dropping them is safe.
+    ::posix_fadvise(fd.get(), 0, 0, POSIX_FADV_DONTNEED);
+    std::string back;
+    if (!ReadAt(fd.get(), contents.size() + 1, 0, &back)) return restore(errno);
+    if (back != contents) {
+        restore(EIO);
+        return std::string("The file did not read back as written.");
+    }
+    if (::close(fd.release()) != 0) return ErrnoText(errno);
+    return std::nullopt;
+}
+
 // Where the new contents go. Saving through a symbolic link updates the
 // file it points to and keeps the link.
 std::optional<std::string> ResolveTarget(const std::string& path, std::string* target) {
@@ -87,11 +170,20 @@ std::optional<std::string> WriteToResolvedTarget(const std::string& target, std:
     struct stat folderStat {};
     if (::stat(folder.c_str(), &folderStat) != 0) return ErrnoText(errno);
     if (!S_ISDIR(folderStat.st_mode)) return ErrnoText(ENOTDIR);
-    if ((folderStat.st_mode & kAnyWrite) == 0) return std::string("The folder is read-only.");
+    // The bits decide for root as for the file; anyone else is also asked
+    // whether the folder lets them in (a group folder they are no member of).
+    const bool folderReadOnly = (folderStat.st_mode & kAnyWrite) == 0 ||
+                                (::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES);
+    if (folderReadOnly) {
+        if (!exists) return std::string("The folder is read-only.");
+        // A writable file in a folder the user may not change, such as a
+        // shared folder of records: it was always possible to update it.
+        return WriteInPlace(target, contents);
+    }
 
     // A short fixed name: the target's own name may already be near the
     // file system's length limit.
-    std::string pattern = folder + "/.nyra-record-XXXXXX";
+    std::string pattern = folder + "/.nyra-save-XXXXXX";
     std::vector<char> tempPath(pattern.begin(), pattern.end());
     tempPath.push_back('\0');
     FileDescriptor fd(::mkostemp(tempPath.data(), O_CLOEXEC));

@@ -35,7 +35,9 @@ private:
 // flushed. A failure leaves an existing file byte-identical and returns the
 // reason. Saving through a symbolic link updates the file it points to. A
 // target or folder without any write permission bit is refused even for
-// root.
+// root, with one exception: a writable file in a read-only folder is
+// rewritten in place (flushed and read back), the old bytes put back on
+// failure.
 std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view contents);
 
 } // namespace nyra

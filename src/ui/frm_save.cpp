@@ -11,10 +11,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTextBrowser>
@@ -28,29 +28,84 @@ frmSave::SavePathHandler& SavePathHook() {
     return handler;
 }
 
+frmSave::PrintHandler& PrintHook() {
+    static frmSave::PrintHandler handler;
+    return handler;
+}
+
+// Open lists only names ending in ".moo" (in lower case) and a PDF viewer
+// wants ".pdf", so a typed "notes.txt" or "Trap.MOO" gets the suffix too;
+// Qt's own default suffix is added only to a name without any.
+QString WithSuffix(const QString& path, const frmSave::SaveRequest& request) {
+    const QString ending = u'.' + request.defaultSuffix;
+    if (path.isEmpty() || path.endsWith(ending, request.suffixCase)) return path;
+    return path + ending;
+}
+
+// Gives the chosen name its suffix before the question about replacing an
+// existing file, so the question is about the file that will be written.
+class SaveDialog : public QFileDialog {
+public:
+    SaveDialog(QWidget* parent, const frmSave::SaveRequest& request)
+        : QFileDialog(parent, request.title), request_(request) {
+        setAcceptMode(QFileDialog::AcceptSave);
+        setFileMode(QFileDialog::AnyFile);
+        setNameFilter(request.filter);
+        setDefaultSuffix(request.defaultSuffix);
+    }
+
+    QString chosenPath() const { return chosen_; }
+
+    void accept() override {
+        const QStringList files = selectedFiles();
+        // A folder typed as the name is opened by the dialog itself.
+        if (files.size() != 1 || QFileInfo(files.first()).isDir()) return QFileDialog::accept();
+        chosen_ = WithSuffix(files.first(), request_);
+        if (chosen_ == files.first()) return QFileDialog::accept();
+        // The dialog asked about the name as typed, if at all; the same
+        // question in the dialog's own words for the name that is written.
+        const QFileInfo target(chosen_);
+        if (target.exists() || target.isSymLink()) {
+            const QString question = QFileDialog::tr("%1 already exists.\nDo you want to replace it?");
+            if (QMessageBox::warning(this, windowTitle(), question.arg(target.fileName()),
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+                return;
+        }
+        QDialog::accept();
+    }
+
+private:
+    frmSave::SaveRequest request_;
+    QString chosen_;
+};
+
 QString RunSaveDialog(QWidget* parent, const frmSave::SaveRequest& request) {
     // A fresh dialog every time: no name or folder carries over from the
     // last save. Overwriting asks first (Qt's default for save dialogs).
-    QFileDialog dialog(parent, request.title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(request.filter);
-    dialog.setDefaultSuffix(request.defaultSuffix);
+    SaveDialog dialog(parent, request);
     if (dialog.exec() != QDialog::Accepted) return {};
-    const QStringList files = dialog.selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
+    return dialog.chosenPath();
+}
+
+// Ends a reason from the system or the printing system as a sentence, so
+// the advice after it reads as one.
+QString AsSentence(QString reason) {
+    if (!reason.endsWith(u'.')) reason += u'.';
+    return reason;
 }
 
 const frmSave::SaveRequest kRecordRequest{
     QStringLiteral("Save Your Moon Sign Details"),
     QStringLiteral("Rich Text Format (*.moo)"),
     QStringLiteral("moo"),
+    Qt::CaseSensitive,
 };
 
 const frmSave::SaveRequest kPdfRequest{
     QStringLiteral("Export Report as PDF"),
     QStringLiteral("PDF (*.pdf)"),
     QStringLiteral("pdf"),
+    Qt::CaseInsensitive,
 };
 
 } // namespace
@@ -66,6 +121,12 @@ frmSave::frmSave(QWidget* parent) : QDialog(parent) {
 frmSave::SavePathHandler frmSave::SetSavePathHandler(SavePathHandler handler) {
     SavePathHandler previous = std::move(SavePathHook());
     SavePathHook() = std::move(handler);
+    return previous;
+}
+
+frmSave::PrintHandler frmSave::SetPrintHandler(PrintHandler handler) {
+    PrintHandler previous = std::move(PrintHook());
+    PrintHook() = std::move(handler);
     return previous;
 }
 
@@ -174,7 +235,8 @@ void frmSave::composeReport() {
 }
 
 QString frmSave::askSavePath(const SaveRequest& request) {
-    if (SavePathHook()) return SavePathHook()(this, request);
+    // The real dialog has already added the suffix; a replaced one may not.
+    if (SavePathHook()) return WithSuffix(SavePathHook()(this, request), request);
     return RunSaveDialog(this, request);
 }
 
@@ -196,23 +258,14 @@ void frmSave::cmdPrint_Click() {
     cursor.clearSelection();
     RTB->setTextCursor(cursor);
 
-    QPrinterInfo device = QPrinterInfo::defaultPrinter();
-    if (device.isNull()) {
-        const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
-        if (!printers.isEmpty()) device = printers.first();
-    }
-    if (device.isNull()) {
+    const PrintOutcome outcome = PrintHook() ? PrintHook()(*RTB->document()) : PrintReport(*RTB->document());
+    if (outcome.printer.isEmpty()) {
         ShowMessage(this, QStringLiteral("No printer is available. Use Export PDF to keep the report."),
                     MessageIcon::Information);
-        return;
-    }
-    QPrinter printer(device, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Moon Sign Report"));
-    RTB->document()->print(&printer);
-    if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
+    } else if (outcome.refusal) {
         ShowMessage(this,
-                    QStringLiteral("The report could not be printed on \"%1\". Use Export PDF to keep the report.")
-                        .arg(device.printerName()),
+                    QStringLiteral("The report could not be printed on \"%1\": %2 Use Export PDF to keep the report.")
+                        .arg(outcome.printer, AsSentence(*outcome.refusal)),
                     MessageIcon::Information);
     }
 }

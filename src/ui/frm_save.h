@@ -2,6 +2,8 @@
 // with saving of the birth record, printing and a PDF copy.
 #pragma once
 
+#include "ui/printing.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -23,13 +25,20 @@ public:
     struct SaveRequest {
         QString title;
         QString filter;        ///< Qt name filter, "Shown text (*.ext)".
-        QString defaultSuffix; ///< Added when the chosen name has none.
+        QString defaultSuffix; ///< Added, after a ".", to a name not ending so.
+        Qt::CaseSensitivity suffixCase = Qt::CaseSensitive; ///< For that ending.
     };
     // Returns the chosen path, or an empty text when the user cancelled.
     using SavePathHandler = std::function<QString(QWidget* parent, const SaveRequest& request)>;
     // Replaces the file dialog (tests); returns the handler it replaced. An
     // empty handler restores the real dialog.
     static SavePathHandler SetSavePathHandler(SavePathHandler handler);
+
+    // Prints the report (PrintReport unless replaced).
+    using PrintHandler = std::function<PrintOutcome(const QTextDocument& report)>;
+    // Replaces the printing (tests); returns the handler it replaced. An
+    // empty handler restores real printing.
+    static PrintHandler SetPrintHandler(PrintHandler handler);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,22 +1,24 @@
 #include "ui/report_text.h"
 
+#include "record/file_io.h"
+
+#include <QBuffer>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QFileInfo>
+#include <QFile>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QTemporaryFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextEdit>
 
-#include <filesystem>
 #include <iterator>
 #include <span>
-#include <system_error>
+#include <string_view>
 
 namespace nyra {
 namespace {
@@ -254,43 +256,40 @@ bool ReportMouseWatcher::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+QByteArray ReportPdf(const QTextDocument& document) {
+    // The page layout and resolution a PDF printer picks by itself: the
+    // report has always been exported with them.
+    const QPrinter printer(QPrinter::HighResolution);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageLayout(printer.pageLayout());
+        writer.setResolution(printer.resolution());
+        writer.setTitle(QStringLiteral("Moon Sign Report"));
+        document.print(&writer);
+    } // the writer completes the file when it goes
+    return buffer.data();
+}
+
+bool IsCompletePdf(const QByteArray& pdf) {
+    // Well below the smallest report, whose fonts alone take several KB.
+    constexpr qsizetype kMinimumBytes = 1024;
+    // A PDF ends with its end-of-file marker, give or take a line end.
+    constexpr qsizetype kMarkerWindow = 16;
+    return pdf.size() >= kMinimumBytes && pdf.startsWith("%PDF-") &&
+           pdf.right(kMarkerWindow).contains("%%EOF");
+}
+
 std::optional<QString> WriteReportPdf(const QTextDocument& document, const QString& path) {
     if (path.isEmpty()) return QStringLiteral("No file name was given.");
-    const QFileInfo chosen(path);
-    // Writing through a symbolic link updates the file it points to.
-    const QFileInfo target(chosen.isSymLink() ? chosen.symLinkTarget() : chosen.absoluteFilePath());
-    constexpr QFile::Permissions kAnyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-    QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
-    if (target.exists()) {
-        if (target.isDir()) return QStringLiteral("It is a folder.");
-        if (!target.isFile()) return QStringLiteral("The file is not a regular file.");
-        // Root passes every permission check; the bits say what the user meant.
-        if ((target.permissions() & kAnyWrite) == 0) return QStringLiteral("The file is read-only.");
-        permissions = target.permissions();
-    }
-    const QFileInfo folder(target.absolutePath());
-    if (!folder.isDir()) return QStringLiteral("The folder does not exist.");
-
-    QTemporaryFile temp(target.absolutePath() + QStringLiteral("/.nyra-report-XXXXXX.pdf"));
-    if (!temp.open()) return temp.errorString();
-    temp.close();
-
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(temp.fileName());
-    printer.setDocName(QStringLiteral("Moon Sign Report"));
-    document.print(&printer);
-    // print() stays silent when it cannot paint; an empty file tells.
-    if (printer.printerState() == QPrinter::Error || QFileInfo(temp.fileName()).size() == 0)
-        return QStringLiteral("The PDF could not be written.");
-    QFile written(temp.fileName());
-    if (!written.setPermissions(permissions)) return written.errorString();
-
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(temp.fileName()).toStdString(),
-                            QFile::encodeName(target.absoluteFilePath()).toStdString(), error);
-    if (error) return QString::fromStdString(error.message());
-    temp.setAutoRemove(false);
+    // Qt's PDF writer does not report write errors, so it never writes the
+    // file itself: the PDF is made in memory and saved like a record.
+    const QByteArray pdf = ReportPdf(document);
+    if (!IsCompletePdf(pdf)) return QStringLiteral("The PDF could not be made.");
+    if (const auto error = WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                               std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size()))))
+        return QString::fromLocal8Bit(error->c_str());
     return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 
 #include "signs/rashi_information.h"
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -68,9 +69,15 @@ private:
     QTextEdit* view_;
 };
 
-// Writes the document as a PDF to `path`: into a temporary file in the same
-// folder, renamed over the target once complete, so a failure leaves an
-// existing file as it was. Returns the reason on failure.
+// The document as a whole PDF file, made in memory.
+QByteArray ReportPdf(const QTextDocument& document);
+
+// Whether `pdf` has the beginning and the end of a PDF file.
+bool IsCompletePdf(const QByteArray& pdf);
+
+// Writes the document as a PDF to `path` with WriteFileAtomically
+// (record/file_io.h): a failure leaves an existing file as it was. Returns
+// the reason on failure.
 std::optional<QString> WriteReportPdf(const QTextDocument& document, const QString& path);
 
 } // namespace nyra

@@ -1,6 +1,7 @@
 #include "report_test_support.h"
 
 #include <QDesktopServices>
+#include <QTextDocument>
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,15 @@ SaveDialogStub::SaveDialogStub(QString answer)
       })) {}
 
 SaveDialogStub::~SaveDialogStub() { frmSave::SetSavePathHandler(std::move(previous_)); }
+
+PrintStub::PrintStub(PrintOutcome outcome)
+    : outcome_(std::move(outcome)),
+      previous_(frmSave::SetPrintHandler([this](const QTextDocument& report) {
+          printed.append(report.toPlainText());
+          return outcome_;
+      })) {}
+
+PrintStub::~PrintStub() { frmSave::SetPrintHandler(std::move(previous_)); }
 
 SignDescription Describe(const char* vedicName) {
     const std::optional<SignDescription> description = DescribeMoonSign(vedicName);

@@ -7,6 +7,7 @@
 #include "ui/messages.h"
 
 #include <QList>
+#include <QStringList>
 #include <QObject>
 #include <QString>
 #include <QUrl>
@@ -62,6 +63,22 @@ public:
 private:
     QString answer_;
     frmSave::SavePathHandler previous_;
+};
+
+// Answers the window's print requests with a fixed outcome instead of
+// printing, and keeps the text of every report it was given.
+class PrintStub {
+public:
+    explicit PrintStub(PrintOutcome outcome);
+    ~PrintStub();
+    PrintStub(const PrintStub&) = delete;
+    PrintStub& operator=(const PrintStub&) = delete;
+
+    QStringList printed;
+
+private:
+    PrintOutcome outcome_;
+    frmSave::PrintHandler previous_;
 };
 
 // The description of a sign by its Vedic name; fails the test when the

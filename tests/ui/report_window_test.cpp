@@ -8,13 +8,19 @@
 #include "report_test_support.h"
 #include "ui/report_text.h"
 
+#include "../support/disk_faults.h"
+
+#include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -22,18 +28,22 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace nyra {
 namespace {
 
 using report_test::Describe;
 using report_test::MessageRecorder;
+using report_test::PrintStub;
 using report_test::SaveDialogStub;
 using report_test::UrlRecorder;
 
@@ -415,6 +425,366 @@ TEST_F(ReportFiles, CancelledExportWritesNothingAndSaysNothing) {
     EXPECT_EQ(dialog.requests.size(), 1u);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_TRUE(FolderEntries(folder.path()).isEmpty());
+}
+
+// ------------------------------------------------------ write failures
+
+// A 64 KB disk holds the old file, the filler and nothing more.
+constexpr std::size_t kSmallDiskBytes = 64 * 1024;
+// "A few KB free": far less than any report's PDF.
+constexpr std::size_t kFreeBytesLeft = 8 * 1024;
+constexpr rlim_t kFileSizeLimitBytes = 8 * 1024;
+
+enum class Fault { FullDisk, SizeLimit };
+
+struct ExportFaultCase {
+    const char* name;
+    Fault fault;
+    const char* target; ///< in the folder that holds report.pdf
+    bool readOnlyFolder;
+    const char* reason;
+};
+
+void PrintTo(const ExportFaultCase& row, std::ostream* os) { *os << row.name; }
+
+class ExportFault : public ReportWindow, public ::testing::WithParamInterface<ExportFaultCase> {
+protected:
+    void TearDown() override {
+        if (!folder_.isEmpty()) ::chmod(QFile::encodeName(folder_).constData(), 0755);
+        QDir(folder_).removeRecursively();
+        disk_.reset();
+        ReportWindow::TearDown();
+    }
+    std::unique_ptr<test::SmallDisk> disk_;
+    QString folder_;
+};
+
+// The PDF writer itself reports no write error; the export must, and keep
+// the old file byte for byte with nothing left beside it.
+TEST_P(ExportFault, TellsAndKeepsTheOldFile) {
+    const ExportFaultCase& row = GetParam();
+    const QByteArray oldBytes = "%PDF-1.4 an older report %%EOF";
+    std::unique_ptr<QTemporaryDir> plainFolder;
+    if (row.fault == Fault::FullDisk) {
+        disk_ = std::make_unique<test::SmallDisk>(kSmallDiskBytes);
+        if (!disk_->mounted()) GTEST_SKIP() << disk_->reason();
+        folder_ = QFile::decodeName(disk_->path().c_str());
+    } else {
+        plainFolder = std::make_unique<QTemporaryDir>();
+        ASSERT_TRUE(plainFolder->isValid());
+        folder_ = plainFolder->path();
+    }
+    const QString old = folder_ + QStringLiteral("/report.pdf");
+    WriteBytes(old, oldBytes);
+    if (row.fault == Fault::FullDisk) {
+        ASSERT_TRUE(disk_->Fill(kFreeBytesLeft));
+    }
+    if (row.readOnlyFolder) {
+        ASSERT_EQ(::chmod(QFile::encodeName(folder_).constData(), 0555), 0);
+    }
+    const QStringList before = FolderEntries(folder_);
+    Open();
+    MessageRecorder messages;
+    const QString path = folder_ + u'/' + QString::fromLatin1(row.target);
+    SaveDialogStub dialog(path);
+    {
+        std::unique_ptr<test::FileSizeLimit> limit;
+        if (row.fault == Fault::SizeLimit) limit = std::make_unique<test::FileSizeLimit>(kFileSizeLimitBytes);
+        Click("cmdExportPdf");
+    }
+
+    ASSERT_EQ(messages.shown.size(), 1u) << "a failed export was reported as success";
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(messages.shown[0].text.toStdString(),
+              QStringLiteral("Could not export \"%1\": %2").arg(path, QString::fromLatin1(row.reason)).toStdString());
+    EXPECT_EQ(FileBytes(old), oldBytes);
+    EXPECT_EQ(FolderEntries(folder_), before);
+    EXPECT_TRUE(window->isVisible());
+    plainFolder.reset();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Report, ExportFault,
+    ::testing::Values(
+        ExportFaultCase{"FullDiskOverOld", Fault::FullDisk, "report.pdf", false, "No space left on device"},
+        ExportFaultCase{"FullDiskNewFile", Fault::FullDisk, "new.pdf", false, "No space left on device"},
+        ExportFaultCase{"FullDiskInReadOnlyFolder", Fault::FullDisk, "report.pdf", true,
+                        "No space left on device"},
+        ExportFaultCase{"SizeLimitOverOld", Fault::SizeLimit, "report.pdf", false, "File too large"},
+        ExportFaultCase{"SizeLimitNewFile", Fault::SizeLimit, "new.pdf", false, "File too large"},
+        ExportFaultCase{"SizeLimitInReadOnlyFolder", Fault::SizeLimit, "report.pdf", true, "File too large"}),
+    [](const ::testing::TestParamInfo<ExportFaultCase>& info) { return info.param.name; });
+
+struct CompletePdfCase {
+    const char* name;
+    QByteArray (*cut)(const QByteArray& whole);
+    bool complete;
+};
+
+void PrintTo(const CompletePdfCase& row, std::ostream* os) { *os << row.name; }
+
+class CompletePdf : public ReportWindow, public ::testing::WithParamInterface<CompletePdfCase> {};
+
+TEST_P(CompletePdf, OnlyAWholeFilePasses) {
+    Open();
+    const QByteArray whole = ReportPdf(*Report()->document());
+    ASSERT_TRUE(whole.startsWith("%PDF-"));
+    EXPECT_EQ(IsCompletePdf(GetParam().cut(whole)), GetParam().complete);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Report, CompletePdf,
+    ::testing::Values(
+        CompletePdfCase{"Whole", [](const QByteArray& pdf) { return pdf; }, true},
+        CompletePdfCase{"CutInHalf", [](const QByteArray& pdf) { return pdf.left(pdf.size() / 2); }, false},
+        CompletePdfCase{"LastBytesMissing", [](const QByteArray& pdf) { return pdf.chopped(8); }, false},
+        CompletePdfCase{"HeaderMissing", [](const QByteArray& pdf) { return pdf.mid(5); }, false},
+        CompletePdfCase{"OnlyTheEnds", [](const QByteArray& pdf) { return pdf.left(16) + pdf.right(16); }, false},
+        CompletePdfCase{"Empty", [](const QByteArray&) { return QByteArray(); }, false}),
+    [](const ::testing::TestParamInfo<CompletePdfCase>& info) { return info.param.name; });
+
+// ------------------------------------------------ names and folders
+
+struct SaveTarget {
+    const char* name;
+    const char* button;
+    const char* typed;   ///< the name the dialog returns
+    const char* written; ///< the only file in the folder afterwards
+};
+
+void PrintTo(const SaveTarget& row, std::ostream* os) { *os << row.name; }
+
+// The written file must be one Open and a PDF viewer recognise.
+bool IsUsable(const SaveTarget& row, const QString& path) {
+    if (qstrcmp(row.button, "cmdExportPdf") == 0) return IsCompletePdf(FileBytes(path));
+    const RecordReadResult read = ReadBirthRecordFile(QFile::encodeName(path).toStdString());
+    std::string error;
+    return read.ok && BirthRecordFromLines(read.lines, &error) == SampleBirth();
+}
+
+class SaveName : public ReportFiles, public ::testing::WithParamInterface<SaveTarget> {};
+
+TEST_P(SaveName, EndsInTheSuffixOpenWants) {
+    SaveDialogStub dialog(PathOf(GetParam().typed));
+    Click(GetParam().button);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(FolderEntries(folder.path()), QStringList{QString::fromLatin1(GetParam().written)});
+    EXPECT_TRUE(IsUsable(GetParam(), PathOf(GetParam().written)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Report, SaveName,
+                         ::testing::Values(SaveTarget{"RecordAsText", "cmdSave", "notes.txt", "notes.txt.moo"},
+                                           SaveTarget{"RecordUpperCase", "cmdSave", "Trap.MOO", "Trap.MOO.moo"},
+                                           SaveTarget{"RecordMoo", "cmdSave", "asha.moo", "asha.moo"},
+                                           SaveTarget{"PdfAsText", "cmdExportPdf", "report.txt", "report.txt.pdf"},
+                                           SaveTarget{"PdfUpperCase", "cmdExportPdf", "Report.PDF", "Report.PDF"}),
+                         [](const ::testing::TestParamInfo<SaveTarget>& info) { return info.param.name; });
+
+class ReadOnlyFolder : public ReportFiles, public ::testing::WithParamInterface<SaveTarget> {
+protected:
+    void TearDown() override {
+        ::chmod(QFile::encodeName(folder.path()).constData(), 0755);
+        ReportFiles::TearDown();
+    }
+};
+
+// A writable file in a folder the user may not change can still be
+// updated; the folder gains nothing.
+TEST_P(ReadOnlyFolder, WritableFileIsUpdated) {
+    const QString path = PathOf(GetParam().written);
+    WriteBytes(path, "an older file");
+    ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0555), 0);
+    SaveDialogStub dialog(path);
+    Click(GetParam().button);
+    EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text.toStdString();
+    EXPECT_EQ(FolderEntries(folder.path()), QStringList{QString::fromLatin1(GetParam().written)});
+    EXPECT_TRUE(IsUsable(GetParam(), path));
+}
+
+INSTANTIATE_TEST_SUITE_P(Report, ReadOnlyFolder,
+                         ::testing::Values(SaveTarget{"Record", "cmdSave", "kept.moo", "kept.moo"},
+                                           SaveTarget{"Pdf", "cmdExportPdf", "kept.pdf", "kept.pdf"}),
+                         [](const ::testing::TestParamInfo<SaveTarget>& info) { return info.param.name; });
+
+// Steps through the modal windows the program opens: each step waits for
+// the top modal window to be of its type and then acts on it. Whatever is
+// still open after the time limit is closed, so a test fails instead of
+// hanging.
+class ModalScript : public QObject {
+public:
+    template <typename T>
+    void Then(std::function<void(T*)> act) {
+        steps_.push_back({[](QWidget* w) { return qobject_cast<T*>(w) != nullptr; },
+                          [act](QWidget* w) { act(qobject_cast<T*>(w)); }});
+    }
+
+    void Start() {
+        Arm();
+        QTimer::singleShot(kTimeLimitMs, this, [] {
+            while (QWidget* modal = QApplication::activeModalWidget()) {
+                if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+                else modal->close();
+                QCoreApplication::processEvents();
+            }
+        });
+    }
+
+    bool Finished() const { return next_ == steps_.size(); }
+
+private:
+    struct Step {
+        std::function<bool(QWidget*)> matches;
+        std::function<void(QWidget*)> act;
+    };
+
+    // A timer of its own for every step: a step's action may wait inside
+    // the next modal window, and Qt does not fire a timer again while its
+    // own handler runs.
+    void Arm() {
+        if (next_ >= steps_.size()) return;
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, [this, poll] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || !modal->isVisible() || !steps_[next_].matches(modal)) return;
+            poll->stop();
+            const Step& step = steps_[next_++];
+            Arm();
+            step.act(modal);
+        });
+        poll->start(kPollMs);
+    }
+
+    static constexpr int kPollMs = 20;
+    static constexpr int kTimeLimitMs = 10'000;
+    std::vector<Step> steps_;
+    std::size_t next_ = 0;
+};
+
+struct ReplaceCase {
+    const char* name;
+    bool exists;                       ///< notes.txt.moo is there before
+    QMessageBox::StandardButton answer; ///< to the question about replacing it
+    bool written;
+};
+
+void PrintTo(const ReplaceCase& row, std::ostream* os) { *os << row.name; }
+
+class SaveDialogSuffix : public ReportFiles, public ::testing::WithParamInterface<ReplaceCase> {};
+
+// The real dialog adds the suffix before it asks about replacing a file,
+// so the question is about the file that is written.
+TEST_P(SaveDialogSuffix, AsksAboutTheFileItWrites) {
+    const ReplaceCase& row = GetParam();
+    const QString target = PathOf("notes.txt.moo");
+    if (row.exists) WriteBytes(target, "old record");
+    const QByteArray before = FileBytes(target);
+
+    ModalScript script;
+    QStringList questions;
+    script.Then<QFileDialog>([&](QFileDialog* dialog) {
+        dialog->setDirectory(folder.path());
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(QStringLiteral("notes.txt"));
+        static_cast<QDialog*>(dialog)->accept(); // as the Save button does
+        // "No" leaves the dialog open for another name; the user cancels.
+        if (dialog->isVisible()) dialog->reject();
+    });
+    if (row.exists) {
+        script.Then<QMessageBox>([&](QMessageBox* box) {
+            questions << box->text();
+            box->button(row.answer)->click();
+        });
+    }
+    script.Start();
+    Click("cmdSave");
+
+    EXPECT_TRUE(script.Finished());
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(FolderEntries(folder.path()), QStringList{QStringLiteral("notes.txt.moo")});
+    if (row.exists) {
+        EXPECT_EQ(questions, QStringList{QStringLiteral("notes.txt.moo already exists.\nDo you want to replace it?")});
+    }
+    if (row.written) {
+        EXPECT_TRUE(IsUsable(SaveTarget{"", "cmdSave", "", ""}, target));
+    } else {
+        EXPECT_EQ(FileBytes(target), before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Report, SaveDialogSuffix,
+                         ::testing::Values(ReplaceCase{"NewFile", false, QMessageBox::NoButton, true},
+                                           ReplaceCase{"ReplaceAnswered", true, QMessageBox::Yes, true},
+                                           ReplaceCase{"ReplaceRefused", true, QMessageBox::No, false}),
+                         [](const ::testing::TestParamInfo<ReplaceCase>& info) { return info.param.name; });
+
+// ----------------------------------------------------------- printing
+
+struct PrintCase {
+    const char* name;
+    PrintOutcome outcome;
+    const char* message; ///< nullptr: none
+};
+
+void PrintTo(const PrintCase& row, std::ostream* os) { *os << row.name; }
+
+class ReportPrint : public ReportWindow, public ::testing::WithParamInterface<PrintCase> {};
+
+// The whole report goes to the printer even with a selection, nothing
+// stays selected, and a job the printing system refused is told like a
+// missing printer.
+TEST_P(ReportPrint, TellsWhenTheReportDidNotReachThePrinter) {
+    Open();
+    MessageRecorder messages;
+    PrintStub printer(GetParam().outcome);
+    Report()->selectAll();
+    Click("cmdPrint");
+
+    EXPECT_EQ(printer.printed, QStringList{ExpectedText()});
+    EXPECT_FALSE(Report()->textCursor().hasSelection());
+    if (GetParam().message == nullptr) {
+        EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text.toStdString();
+    } else {
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+        EXPECT_EQ(messages.shown[0].text.toStdString(), GetParam().message);
+    }
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(ReportText(), ExpectedText());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Report, ReportPrint,
+    ::testing::Values(
+        PrintCase{"Printed", {QStringLiteral("Office"), std::nullopt}, nullptr},
+        PrintCase{"NoPrinter", {}, "No printer is available. Use Export PDF to keep the report."},
+        PrintCase{"QueueRefuses",
+                  {QStringLiteral("Office"), QStringLiteral("The printer is not accepting jobs.")},
+                  "The report could not be printed on \"Office\": The printer is not accepting jobs. "
+                  "Use Export PDF to keep the report."},
+        PrintCase{"JobRefused",
+                  {QStringLiteral("Office"), QStringLiteral("Destination \"Office\" is not accepting jobs")},
+                  "The report could not be printed on \"Office\": Destination \"Office\" is not accepting jobs. "
+                  "Use Export PDF to keep the report."}),
+    [](const ::testing::TestParamInfo<PrintCase>& info) { return info.param.name; });
+
+// Against a real CUPS queue that refuses jobs (cupsreject), when one is
+// given: NYRA_TEST_REFUSING_PRINTER names it, and it must be the default
+// printer of the CUPS server the test reaches (CUPS_SERVER).
+TEST_F(ReportWindow, RefusingCupsQueueTells) {
+    const QString queue = qEnvironmentVariable("NYRA_TEST_REFUSING_PRINTER");
+    if (queue.isEmpty()) GTEST_SKIP() << "no refusing CUPS queue given in NYRA_TEST_REFUSING_PRINTER";
+    ASSERT_EQ(QPrinterInfo::defaultPrinter().printerName(), queue) << "the refusing queue must be the default";
+    ASSERT_TRUE(PrintQueueRefusal(queue).has_value());
+    Open();
+    MessageRecorder messages;
+    Click("cmdPrint");
+    ASSERT_EQ(messages.shown.size(), 1u) << "a refused print job went unreported";
+    EXPECT_EQ(messages.shown[0].text.toStdString(),
+              QStringLiteral("The report could not be printed on \"%1\": The printer is not accepting jobs. "
+                             "Use Export PDF to keep the report.")
+                  .arg(queue)
+                  .toStdString());
 }
 
 TEST_F(ReportWindow, PrintWithoutPrinterSaysSoAndClearsTheSelection) {
