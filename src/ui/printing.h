@@ -1,6 +1,7 @@
 // Printing the report, and what the printing system says about it. Qt
 // reports neither a queue that refuses jobs nor a job the printing system
-// turned down, so the program asks CUPS itself where it can.
+// turned down, so the program asks CUPS (the library Qt prints through)
+// itself.
 #pragma once
 
 #include <QString>
@@ -22,7 +23,7 @@ struct PrintOutcome {
 PrintOutcome PrintReport(const QTextDocument& document);
 
 // Why the queue `printer` ("name" or "name/instance") refuses jobs now;
-// nothing when it takes them or when there is no CUPS to ask.
+// nothing when it takes them or when CUPS does not know the queue.
 std::optional<QString> PrintQueueRefusal(const QString& printer);
 
 } // namespace nyra
