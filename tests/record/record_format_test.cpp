@@ -317,13 +317,15 @@ TEST(ZoneLines, CarryTheMinusSignOfAZoneEastOfGreenwich) {
     EXPECT_EQ(RecordLinesFrom(zero)[10], "-0");
     EXPECT_EQ(RecordLinesFrom(zero)[11], "0");
 
-    // The minus sign on the minutes line alone still marks the direction.
+    // A minus sign on the minutes line alone, even on a zero, still marks
+    // the direction.
     RecordLines minutesOnly = RecordLinesFrom(typed);
-    minutesOnly[11] = "-30";
+    minutesOnly[10] = "0";
+    minutesOnly[11] = "-0";
     const auto east = BirthRecordFromLines(minutesOnly);
     ASSERT_TRUE(east.has_value());
     EXPECT_EQ(east->ZoneIsEast, kTrue);
-    EXPECT_EQ(east->ZoneMinutes, 30);
+    EXPECT_EQ(east->ZoneMinutes, 0);
 
     for (const BirthRecord& r : {Ann(), typed, onlyMinutes, zero}) {
         const auto back = BirthRecordFromLines(RecordLinesFrom(r));
