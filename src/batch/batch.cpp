@@ -1,214 +1,193 @@
 #include "batch/batch.h"
 
-#include "atlas/atlas.h"
-#include "engine/ephemeris.h"
-#include "engine/moon_detail.h"
-#include "record/record_file.h"
-#include "signs/rashi_information.h"
+#include "batch/batch_io.h"
+#include "record/file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <algorithm>
-#include <array>
-#include <charconv>
-#include <cmath>
-#include <cstdio>
-#include <fstream>
+#include <cerrno>
 #include <istream>
-#include <optional>
+#include <new>
 #include <ostream>
-#include <string_view>
 
 namespace nyra {
 namespace {
 
-enum class Kind { Integer, Flag, Text, Place };
-
-// Input columns and where each goes in the birth record.
-struct InputColumn {
-    std::string_view name;
-    Kind kind;
-    bool required;
-    bool fromPlace;                    // a Place column can stand in for it
-    std::int16_t BirthRecord::*field;  // null for BirthName and Place
-};
-
-// The first fifteen are the birth record's fields, in its order.
-constexpr std::size_t kRecordColumnCount = 15;
-constexpr std::array<InputColumn, 16> kInputColumns{{
-    {"BirthName", Kind::Text, false, false, nullptr},
-    {"BirthMonth", Kind::Integer, true, false, &BirthRecord::BirthMonth},
-    {"BirthDay", Kind::Integer, true, false, &BirthRecord::BirthDay},
-    {"BirthYear", Kind::Integer, true, false, &BirthRecord::BirthYear},
-    {"BirthHour", Kind::Integer, true, false, &BirthRecord::BirthHour},
-    {"BirthMinute", Kind::Integer, true, false, &BirthRecord::BirthMinute},
-    {"ZoneHours", Kind::Integer, true, true, &BirthRecord::ZoneHours},
-    {"ZoneMinutes", Kind::Integer, true, true, &BirthRecord::ZoneMinutes},
-    {"LonDegrees", Kind::Integer, true, true, &BirthRecord::LonDegrees},
-    {"LonMinutes", Kind::Integer, true, true, &BirthRecord::LonMinutes},
-    {"LatDegrees", Kind::Integer, false, true, &BirthRecord::LatDegrees},
-    {"LatMinutes", Kind::Integer, false, true, &BirthRecord::LatMinutes},
-    {"LonIsEast", Kind::Flag, true, true, &BirthRecord::LonIsEast},
-    {"LatIsSouth", Kind::Flag, false, true, &BirthRecord::LatIsSouth},
-    {"DstOn", Kind::Flag, true, true, &BirthRecord::DstOn},
-    {"Place", Kind::Place, false, false, nullptr},
-}};
-
-// "text" in double quotes, for messages.
-std::string Quoted(std::string_view text) {
-    std::string quoted(1, '"');
-    quoted.append(text);
-    quoted.push_back('"');
-    return quoted;
-}
-
-constexpr std::array<std::string_view, 3> kPlaceColumns{"ResolvedPlace", "TimeZoneId", "UtcOffset"};
-
-// Fills the coordinates, zone and daylight saving of `birth` from the atlas
-// for its date and clock time. Returns the place columns' cells, or the reason.
-std::optional<std::array<std::string, 3>> ResolvePlace(std::string_view text, BirthRecord& birth,
-                                                       std::string& reason) {
-    const std::optional<Place> place = FindPlace(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    if (!place) {
-        reason = "no place matches " + Quoted(text);
-        return std::nullopt;
-    }
-    const ZoneAtLocalTime resolved =
-        ResolveZone(place->timeZoneId, QDate(birth.BirthYear, birth.BirthMonth, birth.BirthDay), birth.BirthHour,
-                    birth.BirthMinute);
-    if (!resolved.valid) {
-        reason = "no time zone known for " + place->displayText().toStdString() + " on that date and time";
-        return std::nullopt;
-    }
-    const ZoneEntry zone = ZoneEntryFor(resolved);
-    const DegreesMinutes lon = SplitDegrees(place->longitudeDeg);
-    const DegreesMinutes lat = SplitDegrees(place->latitudeDeg);
-    birth.LonDegrees = static_cast<std::int16_t>(lon.degrees);
-    birth.LonMinutes = static_cast<std::int16_t>(lon.minutes);
-    birth.LonIsEast = place->longitudeDeg > 0.0 && !lon.negative && (lon.degrees || lon.minutes) ? kTrue : kFalse;
-    birth.LatDegrees = static_cast<std::int16_t>(lat.degrees);
-    birth.LatMinutes = static_cast<std::int16_t>(lat.minutes);
-    birth.LatIsSouth = lat.negative ? kTrue : kFalse;
-    StoreSignedZone(birth, zone.zoneHourText.toInt(), zone.zoneMinuteText.toInt(),
-                    zone.zoneHourText.startsWith(u'-') || zone.zoneMinuteText.startsWith(u'-'));
-    birth.DstOn = zone.dst ? kTrue : kFalse;
-    return std::array<std::string, 3>{place->displayText().toStdString(), place->timeZoneId.toStdString(),
-                                      FormatUtcOffset(resolved.utcOffsetSeconds).toStdString()};
-}
-
-constexpr std::array<std::string_view, 13> kChartColumns{
-    "UniversalHours", "Centuries",  "TropicalLongitude", "AyanamsaShift",
-    "MoonLongitude",  "MoonPositionText", "RashiName",
-    "Nakshatra", "Pada", "NakshatraLord", "SignEntered", "SignLeaves", "MinutesFromSignChange",
-};
-
-std::string_view StripCarriageReturn(std::string_view line) {
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    return line;
-}
-
-std::vector<std::string_view> SplitTabs(std::string_view line) {
-    std::vector<std::string_view> fields;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t tab = line.find('\t', start);
-        if (tab == std::string_view::npos) {
-            fields.push_back(line.substr(start));
-            return fields;
-        }
-        fields.push_back(line.substr(start, tab - start));
-        start = tab + 1;
-    }
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
-
-// A whole decimal number within 16 bits, or the reason it is not.
-std::optional<std::int16_t> ParseInt16(std::string_view text, std::string& reason) {
-    text = TrimBlanks(text);
-    if (text.empty()) {
-        reason = "missing value";
-        return std::nullopt;
-    }
-    if (text.front() == '+') text.remove_prefix(1);
-    long long value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec == std::errc::result_out_of_range ||
-        (ec == std::errc() && end == text.data() + text.size() && (value < -32768 || value > 32767))) {
-        reason = Quoted(text) + " is outside -32768..32767";
-        return std::nullopt;
-    }
-    if (ec != std::errc() || end != text.data() + text.size()) {
-        reason = Quoted(text) + " is not a whole number";
-        return std::nullopt;
-    }
-    return static_cast<std::int16_t>(value);
-}
-
-std::optional<std::int16_t> ParseFlag(std::string_view text, std::string& reason) {
-    const auto value = ParseInt16(text, reason);
-    if (!value) return std::nullopt;
-    if (*value == 0) return kFalse;
-    if (*value == 1 || *value == -1) return kTrue;
-    reason = Quoted(TrimBlanks(text)) + " is not a flag (0, 1 or -1)";
-    return std::nullopt;
-}
-
-std::string FormatDouble(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return buffer;
-}
-
-// Table cells can hold no tab or line break.
-std::string CellText(std::string_view text) {
-    std::string cell(text);
-    std::replace_if(cell.begin(), cell.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
-    return cell;
-}
-
-std::string ComputedHeader(const BatchOptions& options, bool withPlace) {
-    std::string header;
-    if (withPlace) {
-        for (std::string_view name : kPlaceColumns) (header += '\t') += name;
-    }
-    for (std::string_view name : kChartColumns) (header += '\t') += name;
-    if (options.describe) {
-        for (const SignField& field : kSignFields) (header += '\t') += field.name;
-    }
-    return header;
-}
-
-void WriteComputedCells(const BirthRecord& birth, const BatchOptions& options, std::string& line) {
-    const EngineRecord chart = ComputeMoonChart(birth);
-    const Nakshatra nakshatra = NakshatraAt(chart.MoonLongitude);
-    const Span sign = FindSignSpan(chart);
-    for (const std::string& cell :
-         {FormatDouble(chart.UniversalHours), FormatDouble(chart.Centuries), FormatDouble(chart.TropicalLongitude),
-          FormatDouble(chart.AyanamsaShift), FormatDouble(chart.MoonLongitude), chart.MoonPositionText,
-          chart.RashiName, std::string(nakshatra.name), std::to_string(nakshatra.pada), std::string(nakshatra.lord),
-          FormatIsoMinute(sign.entered.local), FormatIsoMinute(sign.leaves.local),
-          std::to_string(std::llround(sign.minutesFromNearerChange))}) {
-        (line += '\t') += cell;
-    }
-    if (options.describe) {
-        const std::optional<SignDescription> description = DescribeMoonSign(chart.RashiName);
-        for (const SignField& field : kSignFields) {
-            line += '\t';
-            if (description) line += CellText((*description).*field.member);
-        }
-    }
-}
+constexpr std::string_view kProgram = "nyra-moonsign-batch";
+// Spreadsheets put this UTF-8 byte-order mark before the header.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 std::string Prefix(const std::string& label) { return label.empty() ? std::string() : label + ": "; }
+
+// One run over several inputs: the output header is written once and later
+// tables must have the same columns. The memory used does not grow with the
+// number of rows.
+class BatchRun {
+public:
+    BatchRun(const BatchOptions& options, std::ostream& out, std::ostream& err)
+        : options_(options), out_(out), err_(err) {}
+
+    // One table: header line, then rows. `label` prefixes messages when
+    // several inputs are read ("" for one); `source` names the input in a
+    // read error.
+    void ProcessTable(std::streambuf& in, const std::string& label, const std::string& source);
+    void ProcessTableFile(const std::string& path, bool several);
+    // One saved record file, as one row.
+    void ProcessRecordFile(const std::string& path);
+
+    // Raises the exit status (never lowers it).
+    void Fail(int status) { status_ = std::max(status_, status); }
+    bool OutputFailed() const { return status_ == kBatchOutputFailed; }
+    // Flushes the output and gives the exit status.
+    int Finish();
+
+private:
+    // False when the columns differ from those already written.
+    bool UseHeader(const std::string& header);
+    void WriteLine(const std::string& line);
+
+    const BatchOptions& options_;
+    std::ostream& out_;
+    std::ostream& err_;
+    int status_ = kBatchOk;
+    std::string writtenHeader_;  ///< Empty until the header is written.
+};
+
+void BatchRun::WriteLine(const std::string& line) {
+    out_.write(line.data(), static_cast<std::streamsize>(line.size()));
+    out_.put('\n');
+    if (!out_) Fail(kBatchOutputFailed);
+}
+
+bool BatchRun::UseHeader(const std::string& header) {
+    if (writtenHeader_.empty()) {
+        writtenHeader_ = header;
+        WriteLine(header);
+        return true;
+    }
+    return header == writtenHeader_;
+}
+
+int BatchRun::Finish() {
+    if (!OutputFailed()) {
+        out_.flush();
+        if (!out_) Fail(kBatchOutputFailed);
+    }
+    if (OutputFailed()) ReportOutputFailure(out_.rdbuf() ? OutputError(*out_.rdbuf()) : 0, err_);
+    return status_;
+}
+
+void BatchRun::ProcessTable(std::streambuf& in, const std::string& label, const std::string& source) {
+    const std::string prefix = Prefix(label);
+    std::string line;
+    long long lineNumber = 0;
+
+    // Header: the first line that is not empty.
+    LineRead read = LineRead::End;
+    while ((read = ReadTableLine(in, line)) != LineRead::End) {
+        ++lineNumber;
+        if (lineNumber == 1 && std::string_view(line).starts_with(kByteOrderMark))
+            line.erase(0, kByteOrderMark.size());
+        if (read == LineRead::TooLong || !line.empty()) break;
+    }
+    if (read == LineRead::TooLong) {
+        err_ << prefix << "line " << lineNumber << ": header longer than " << kMaxTableLineBytes << " bytes\n";
+        Fail(kBatchFailed);
+        return;
+    }
+    if (read == LineRead::End) {
+        if (const int error = InputError(in)) {
+            err_ << source << ": cannot be read: " << ErrnoText(error) << '\n';
+        } else {
+            err_ << prefix << "no header line\n";
+        }
+        Fail(kBatchFailed);
+        return;
+    }
+    const HeaderResult header = ReadTableHeader(line);
+    if (!header.layout) {
+        err_ << prefix << header.error << '\n';
+        Fail(kBatchFailed);
+        return;
+    }
+    const TableLayout& layout = *header.layout;
+    if (!UseHeader(TableOutputHeader(layout, options_.columns))) {
+        err_ << prefix << "the columns differ from those of the first input\n";
+        Fail(kBatchFailed);
+        return;
+    }
+
+    // Rows
+    while (!OutputFailed() && (read = ReadTableLine(in, line)) != LineRead::End) {
+        ++lineNumber;
+        if (read == LineRead::TooLong) {
+            err_ << prefix << "line " << lineNumber << ": longer than " << kMaxTableLineBytes << " bytes\n";
+            Fail(kBatchRowErrors);
+            continue;
+        }
+        if (line.empty()) continue;
+        RowResult row;
+        try {
+            row = ComputeTableRow(layout, options_.columns, line);
+        } catch (const std::bad_alloc&) {
+            row = {false, "not enough memory for this row"};
+        }
+        if (row.ok) {
+            WriteLine(row.text);
+        } else {
+            err_ << prefix << "line " << lineNumber << ": " << row.text << '\n';
+            Fail(kBatchRowErrors);
+        }
+    }
+    if (const int error = InputError(in)) {
+        err_ << source << ": cannot be read: " << ErrnoText(error) << '\n';
+        Fail(kBatchFailed);
+    }
+}
+
+void BatchRun::ProcessTableFile(const std::string& path, bool several) {
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+    struct stat st {};
+    int error = 0;
+    if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0) {
+        error = errno;
+    } else if (S_ISDIR(st.st_mode)) {
+        error = EISDIR;
+    }
+    if (error != 0) {
+        err_ << path << ": cannot be opened: " << ErrnoText(error) << '\n';
+        Fail(kBatchFailed);
+        return;
+    }
+    FdInBuffer in(fd.get());
+    ProcessTable(in, several ? path : "", path);
+}
+
+void BatchRun::ProcessRecordFile(const std::string& path) {
+    RowResult row;
+    try {
+        row = ComputeRecordRow(LoadBirthRecord(path), options_.columns);
+    } catch (const std::bad_alloc&) {
+        row = {false, "not enough memory for this record"};
+    }
+    if (!row.ok) {
+        err_ << path << ": " << row.text << '\n';
+        Fail(kBatchRowErrors);
+        return;
+    }
+    UseHeader(RecordOutputHeader(options_.columns));
+    WriteLine(row.text);
+}
 
 } // namespace
 
 std::string BatchUsage() {
+    const std::string years = std::to_string(kBatchFirstYear) + ".." + std::to_string(kBatchLastYear);
     return "Usage: nyra-moonsign-batch [--describe] [FILE...]\n"
            "       nyra-moonsign-batch [--describe] --records FILE.moo...\n"
+           "       nyra-moonsign-batch --help | --version\n"
            "\n"
            "Computes the Moon sign of every row of a tab-separated table read from the\n"
            "FILEs, or from standard input when none is named, and writes a table to\n"
@@ -218,13 +197,22 @@ std::string BatchUsage() {
            "clock time, YYYY-MM-DD HH:MM) and MinutesFromSignChange (to the nearer change;\n"
            "negative when it lies before the birth).\n"
            "\n"
-           "The first line names the columns, in any order. Required: BirthMonth BirthDay\n"
-           "BirthYear BirthHour BirthMinute ZoneHours ZoneMinutes LonDegrees LonMinutes\n"
-           "LonIsEast DstOn. Optional: BirthName LatDegrees LatMinutes LatIsSouth.\n"
-           "Numbers are whole and fit 16 bits; flags are 0 (false), 1 or -1 (true).\n"
+           "The first line names the columns, in any order (a UTF-8 byte-order mark\n"
+           "before it is allowed). Required: BirthMonth BirthDay BirthYear BirthHour\n"
+           "BirthMinute ZoneHours ZoneMinutes LonDegrees LonMinutes LonIsEast DstOn.\n"
+           "Optional: BirthName LatDegrees LatMinutes LatIsSouth. Lines may end in LF or\n"
+           "CR LF and hold at most " + std::to_string(kMaxTableLineBytes) + " bytes.\n"
+           "Numbers are whole and fit 16 bits (blanks around them, a leading + or - and\n"
+           "leading zeros are allowed); flags are 0 (false), 1 or -1 (true).\n"
            "Zones are sizes: the clock is ahead of universal time east of Greenwich,\n"
            "behind it west; a negative ZoneHours or ZoneMinutes (as the desktop\n"
            "program's zone picker writes them) always means ahead.\n"
+           "\n"
+           "Accepted values: years " + years + " (wider than the desktop program's\n"
+           "1901..2050), a day that its month has in that year, hours 0..23, minutes\n"
+           "0..59, zones up to " + std::to_string(kMaxZoneHours) + " hours and 59 minutes, longitudes up to " +
+           std::to_string(kMaxLongitudeDeg) + " and latitudes\n"
+           "up to " + std::to_string(kMaxLatitudeDeg) + " degrees with minutes 0..59. The same holds for records.\n"
            "\n"
            "A Place column (\"Madrid, Spain\", \"Pune\") may stand in for the coordinate,\n"
            "zone and DST columns: the place is found in the atlas and the zone and\n"
@@ -234,22 +222,26 @@ std::string BatchUsage() {
            "  --describe  also write the sign description's 27 fields as columns\n"
            "  --records   read saved record files (.moo) instead of tables\n"
            "  --help      show this text\n"
+           "  --version   show the version\n"
            "\n"
            "Exit status: 0 all rows written; 1 some rows or files skipped (reasons on\n"
-           "standard error as 'line N: COLUMN: reason'); 2 bad usage or header.\n";
+           "standard error as 'line N: COLUMN: reason'); 2 bad usage, header or input\n"
+           "that cannot be read; 3 the output could not be written (the reason on\n"
+           "standard error; a reader that stops early, as head does, ends the run\n"
+           "without a message).\n";
 }
 
-bool ParseBatchArguments(const std::vector<std::string>& args, BatchOptions& options, bool& help,
-                         std::string& error) {
-    help = false;
+bool ParseBatchArguments(const std::vector<std::string>& args, BatchOptions& options, std::string& error) {
     bool onlyFiles = false;
     for (const std::string& arg : args) {
         if (!onlyFiles && arg == "--") {
             onlyFiles = true;
         } else if (!onlyFiles && (arg == "--help" || arg == "-h")) {
-            help = true;
+            options.help = true;
+        } else if (!onlyFiles && arg == "--version") {
+            options.version = true;
         } else if (!onlyFiles && arg == "--describe") {
-            options.describe = true;
+            options.columns.describe = true;
         } else if (!onlyFiles && arg == "--records") {
             options.records = true;
         } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
@@ -259,252 +251,54 @@ bool ParseBatchArguments(const std::vector<std::string>& args, BatchOptions& opt
             options.inputs.push_back(arg);
         }
     }
-    if (options.records && options.inputs.empty() && !help) {
+    if (options.records && options.inputs.empty() && !options.help && !options.version) {
         error = "--records needs at least one record file";
         return false;
     }
     return true;
 }
 
-BatchRun::BatchRun(const BatchOptions& options, std::ostream& out, std::ostream& err)
-    : options_(options), out_(out), err_(err) {}
-
-void BatchRun::Fail(int status) { status_ = std::max(status_, status); }
-
-void BatchRun::WriteOutputHeader(const std::vector<std::string>& inputColumns, bool withPlace) {
-    std::string header;
-    for (std::size_t i = 0; i < inputColumns.size(); ++i) {
-        if (i > 0) header += '\t';
-        header += inputColumns[i];
+int ReportOutputFailure(int errnoValue, std::ostream& err) {
+    // A reader that has seen enough (head) is normal use, as for any filter.
+    if (errnoValue != EPIPE) {
+        err << kProgram << ": cannot write output: " << (errnoValue != 0 ? ErrnoText(errnoValue) : "write error")
+            << '\n';
     }
-    header += ComputedHeader(options_, withPlace);
-    if (!headerWritten_) {
-        out_ << header << '\n';
-        headerWritten_ = true;
-        writtenHeader_ = header;
-    }
-}
-
-void BatchRun::ProcessTable(std::istream& in, const std::string& label) {
-    const std::string prefix = Prefix(label);
-    std::string line;
-    long long lineNumber = 0;
-
-    // Header: the first line that is not empty.
-    std::vector<std::string> columns;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        if (!StripCarriageReturn(line).empty()) break;
-    }
-    const std::string_view headerLine = StripCarriageReturn(line);
-    if (headerLine.empty()) {
-        err_ << prefix << "no header line\n";
-        Fail(kBatchFailed);
-        return;
-    }
-
-    // Column position -> input column, and which columns were seen.
-    std::vector<const InputColumn*> layout;
-    for (std::string_view name : SplitTabs(headerLine)) {
-        const std::string_view trimmed = TrimBlanks(name);
-        const auto it = std::find_if(kInputColumns.begin(), kInputColumns.end(),
-                                     [&](const InputColumn& c) { return c.name == trimmed; });
-        if (it == kInputColumns.end()) {
-            err_ << prefix << "unknown column \"" << trimmed << "\"\n";
-            Fail(kBatchFailed);
-            return;
-        }
-        if (std::find(layout.begin(), layout.end(), &*it) != layout.end()) {
-            err_ << prefix << "column \"" << trimmed << "\" appears twice\n";
-            Fail(kBatchFailed);
-            return;
-        }
-        layout.push_back(&*it);
-        columns.emplace_back(trimmed);
-    }
-    const auto placeColumn = std::find_if(layout.begin(), layout.end(),
-                                          [](const InputColumn* c) { return c->kind == Kind::Place; });
-    const bool withPlace = placeColumn != layout.end();
-    for (const InputColumn& column : kInputColumns) {
-        if (column.required && !(withPlace && column.fromPlace) &&
-            std::find(layout.begin(), layout.end(), &column) == layout.end()) {
-            err_ << prefix << "missing column \"" << column.name << "\"\n";
-            Fail(kBatchFailed);
-            return;
-        }
-    }
-
-    if (headerWritten_) {
-        std::string header;
-        for (std::size_t i = 0; i < columns.size(); ++i) (header += (i ? "\t" : "")) += columns[i];
-        if (header + ComputedHeader(options_, withPlace) != writtenHeader_) {
-            err_ << prefix << "the columns differ from those of the first input\n";
-            Fail(kBatchFailed);
-            return;
-        }
-    }
-    WriteOutputHeader(columns, withPlace);
-
-    std::string output;
-    while (std::getline(in, line)) {
-        ++lineNumber;
-        const std::string_view text = StripCarriageReturn(line);
-        if (text.empty()) continue;
-
-        const std::vector<std::string_view> fields = SplitTabs(text);
-        if (fields.size() != layout.size()) {
-            err_ << prefix << "line " << lineNumber << ": expected " << layout.size() << " fields, found "
-                 << fields.size() << '\n';
-            Fail(kBatchRowErrors);
-            continue;
-        }
-
-        BirthRecord birth;
-        bool good = true;
-        bool zoneMinus = false;
-        for (std::size_t i = 0; i < fields.size() && good; ++i) {
-            const InputColumn& column = *layout[i];
-            std::string reason;
-            std::optional<std::int16_t> value;
-            switch (column.kind) {
-            case Kind::Text:
-                birth.BirthName = std::string(TrimBlanks(fields[i]));
-                continue;
-            case Kind::Place:
-                continue;
-            case Kind::Integer:
-                value = ParseInt16(fields[i], reason);
-                if (column.field == &BirthRecord::ZoneHours || column.field == &BirthRecord::ZoneMinutes)
-                    zoneMinus = zoneMinus || TrimBlanks(fields[i]).starts_with('-');
-                break;
-            case Kind::Flag:
-                value = ParseFlag(fields[i], reason);
-                break;
-            }
-            if (!value) {
-                err_ << prefix << "line " << lineNumber << ": " << column.name << ": " << reason << '\n';
-                good = false;
-            } else {
-                birth.*column.field = *value;
-            }
-        }
-        if (!good) {
-            Fail(kBatchRowErrors);
-            continue;
-        }
-        // A place stands in for the coordinates, zone and daylight saving.
-        std::array<std::string, 3> placeCells;
-        bool zoneFromPlace = false;
-        if (withPlace) {
-            const std::string_view placeText =
-                TrimBlanks(fields[static_cast<std::size_t>(placeColumn - layout.begin())]);
-            std::string reason;
-            std::optional<std::array<std::string, 3>> cells;
-            if (!placeText.empty()) {
-                cells = ResolvePlace(placeText, birth, reason);
-                zoneFromPlace = true;
-            } else {
-                const bool complete = std::all_of(kInputColumns.begin(), kInputColumns.end(), [&](const InputColumn& c) {
-                    return !c.required || !c.fromPlace || std::find(layout.begin(), layout.end(), &c) != layout.end();
-                });
-                if (complete) cells.emplace();
-                reason = "missing value (the table has no coordinates and zone to use instead)";
-            }
-            if (!cells) {
-                err_ << prefix << "line " << lineNumber << ": Place: " << reason << '\n';
-                Fail(kBatchRowErrors);
-                continue;
-            }
-            placeCells = *cells;
-        }
-
-        // A negative zone is one east of Greenwich, as the picker writes it.
-        if (!zoneFromPlace && !StoreSignedZone(birth, birth.ZoneHours, birth.ZoneMinutes, zoneMinus)) {
-            err_ << prefix << "line " << lineNumber << ": "
-                 << (birth.ZoneHours == -32768 ? "ZoneHours" : "ZoneMinutes")
-                 << ": \"-32768\" is outside -32767..32767\n";
-            Fail(kBatchRowErrors);
-            continue;
-        }
-
-        output.assign(text);
-        if (withPlace) {
-            for (const std::string& cell : placeCells) (output += '\t') += CellText(cell);
-        }
-        WriteComputedCells(birth, options_, output);
-        output += '\n';
-        out_ << output;
-    }
-}
-
-void BatchRun::ProcessRecordFile(const std::string& path) {
-    const RecordReadResult read = ReadBirthRecordFile(path);
-    std::string error;
-    std::optional<BirthRecord> birth;
-    if (!read.ok) {
-        error = read.error;
-    } else {
-        birth = BirthRecordFromLines(read.lines, &error);
-    }
-    if (!birth) {
-        err_ << path << ": " << error << '\n';
-        Fail(kBatchRowErrors);
-        return;
-    }
-
-    std::vector<std::string> columns;
-    for (std::size_t i = 0; i < kRecordColumnCount; ++i) columns.emplace_back(kInputColumns[i].name);
-    WriteOutputHeader(columns, false);
-
-    // The zone keeps the minus sign it was saved with.
-    const RecordLines stored = RecordLinesFrom(*birth);
-    std::string line = CellText(birth->BirthName);
-    for (std::size_t i = 1; i < kRecordColumnCount; ++i) {
-        const InputColumn& column = kInputColumns[i];
-        line += '\t';
-        if (column.field == &BirthRecord::ZoneHours)
-            line += stored[10];
-        else if (column.field == &BirthRecord::ZoneMinutes)
-            line += stored[11];
-        else
-            line += std::to_string((*birth).*column.field);
-    }
-    WriteComputedCells(*birth, options_, line);
-    out_ << line << '\n';
+    return kBatchOutputFailed;
 }
 
 int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
     BatchOptions options;
-    bool help = false;
     std::string error;
-    if (!ParseBatchArguments(args, options, help, error)) {
-        err << "nyra-moonsign-batch: " << error << "\n\n" << BatchUsage();
+    if (!ParseBatchArguments(args, options, error)) {
+        err << kProgram << ": " << error << "\n\n" << BatchUsage();
         return kBatchFailed;
-    }
-    if (help) {
-        out << BatchUsage();
-        return kBatchOk;
     }
 
     BatchRun run(options, out, err);
-    if (options.records) {
-        for (const std::string& path : options.inputs) run.ProcessRecordFile(path);
-    } else if (options.inputs.empty()) {
-        run.ProcessTable(in, "");
-    } else {
-        const bool several = options.inputs.size() > 1;
-        for (const std::string& path : options.inputs) {
-            std::ifstream file(path, std::ios::binary);
-            if (!file) {
-                err << path << ": cannot be opened\n";
-                run.Fail(kBatchFailed);
-                continue;
+    try {
+        if (options.help) {
+            out << BatchUsage();
+        } else if (options.version) {
+            out << kProgram << ' ' << NYRA_VERSION << '\n';
+        } else if (options.records) {
+            for (const std::string& path : options.inputs) {
+                if (run.OutputFailed()) break;
+                run.ProcessRecordFile(path);
             }
-            run.ProcessTable(file, several ? path : "");
+        } else if (options.inputs.empty()) {
+            if (in.rdbuf() != nullptr) run.ProcessTable(*in.rdbuf(), "", "standard input");
+        } else {
+            for (const std::string& path : options.inputs) {
+                if (run.OutputFailed()) break;
+                run.ProcessTableFile(path, options.inputs.size() > 1);
+            }
         }
+    } catch (const std::bad_alloc&) {
+        err << kProgram << ": out of memory\n";
+        run.Fail(kBatchFailed);
     }
-    out.flush();
-    return run.ExitStatus();
+    return run.Finish();
 }
 
 } // namespace nyra

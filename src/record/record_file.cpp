@@ -1,5 +1,6 @@
 #include "record/record_file.h"
 
+#include "record/field_text.h"
 #include "record/file_io.h"
 
 #include <fcntl.h>
@@ -38,28 +39,15 @@ std::string FlagText(std::int16_t flag) {
     return flag != 0 ? "1" : "0";
 }
 
-// Parses a whole decimal integer within 16 bits; surrounding blanks are
-// allowed, blanks inside, a plus sign and a fraction are not.
-std::optional<std::string> ParseInt16(std::string_view text, std::int16_t* value) {
-    const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    if (text.empty()) return std::string("empty");
-
-    const bool negative = text.front() == '-';
-    if (negative) text.remove_prefix(1);
-    if (text.empty()) return std::string("not a whole number");
-
-    long magnitude = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9') return std::string("not a whole number");
-        // Capped so that any number of digits cannot overflow.
-        if (magnitude <= 32768) magnitude = magnitude * 10 + (c - '0');
-    }
-    const long signedValue = negative ? -magnitude : magnitude;
-    if (signedValue < INT16_MIN || signedValue > INT16_MAX) return std::string("out of range");
-    *value = static_cast<std::int16_t>(signedValue);
-    return std::nullopt;
+// Zone sizes are stored with the minus sign they were entered with, so a
+// zone east of Greenwich reads back as it was typed or picked. When both are
+// zero the sign goes on the hours ("-0") so it is not lost.
+std::string ZoneLine(const BirthRecord& record, std::int16_t BirthRecord::*member) {
+    const std::int16_t size = record.*member;
+    const bool bothZero = record.ZoneHours == 0 && record.ZoneMinutes == 0;
+    const bool signHere = size != 0 || (bothZero && member == &BirthRecord::ZoneHours);
+    const std::string digits = std::to_string(std::abs(static_cast<int>(size)));
+    return record.ZoneIsEast != 0 && signHere ? "-" + digits : digits;
 }
 
 } // namespace
@@ -84,34 +72,26 @@ std::string UnscrambleRecordLine(std::string_view stored) {
     return text;
 }
 
-// Zone sizes are stored with the minus sign they were entered with, so a
-// zone east of Greenwich reads back as it was typed or picked. When both are
-// zero the sign goes on the hours ("-0") so it is not lost.
-std::string ZoneLine(std::int16_t magnitude, bool east, bool signHere) {
-    const std::string digits = std::to_string(std::abs(static_cast<int>(magnitude)));
-    return east && signHere ? "-" + digits : digits;
-}
-
 RecordLines RecordLinesFrom(const BirthRecord& record) {
-    const bool zoneEast = record.ZoneIsEast != 0;
-    const bool bothZero = record.ZoneHours == 0 && record.ZoneMinutes == 0;
-    return {
-        StoredName(record.BirthName),
-        std::to_string(record.BirthMonth),
-        std::to_string(record.BirthDay),
-        std::to_string(record.BirthYear),
-        std::to_string(record.BirthHour),
-        std::to_string(record.BirthMinute),
-        std::to_string(record.LonDegrees),
-        std::to_string(record.LonMinutes),
-        std::to_string(record.LatDegrees),
-        std::to_string(record.LatMinutes),
-        ZoneLine(record.ZoneHours, zoneEast, record.ZoneHours != 0 || bothZero),
-        ZoneLine(record.ZoneMinutes, zoneEast, record.ZoneMinutes != 0),
-        FlagText(record.LonIsEast),
-        FlagText(record.LatIsSouth),
-        FlagText(record.DstOn),
-    };
+    RecordLines lines;
+    for (std::size_t i = 0; i < kRecordLayout.size(); ++i) {
+        const RecordField& field = kRecordLayout[i];
+        switch (field.kind) {
+        case RecordLineKind::Name:
+            lines[i] = StoredName(record.BirthName);
+            break;
+        case RecordLineKind::Number:
+            lines[i] = std::to_string(record.*field.member);
+            break;
+        case RecordLineKind::ZoneSize:
+            lines[i] = ZoneLine(record, field.member);
+            break;
+        case RecordLineKind::Flag:
+            lines[i] = FlagText(record.*field.member);
+            break;
+        }
+    }
+    return lines;
 }
 
 std::string EncodeRecordFile(const BirthRecord& record) {
@@ -157,6 +137,7 @@ RecordReadResult ReadBirthRecordFile(const std::string& path) {
     std::vector<char> buffer(64 * 1024);
     std::size_t total = 0;
     int lineIndex = 0;
+    bool lineStarted = false;  // bytes since the last line end
     while (lineIndex < kRecordLineCount && total < kMaxRecordFileBytes) {
         const std::size_t want = std::min(buffer.size(), kMaxRecordFileBytes - total);
         const ssize_t n = ::read(fd.get(), buffer.data(), want);
@@ -173,50 +154,102 @@ RecordReadResult ReadBirthRecordFile(const std::string& path) {
             if (buffer[static_cast<std::size_t>(i)] == '\n') {
                 finishLine(line);
                 ++lineIndex;
-            } else if (line.size() <= kMaxRecordLineBytes) {
-                line.push_back(buffer[static_cast<std::size_t>(i)]);
+                lineStarted = false;
+            } else {
+                if (line.size() <= kMaxRecordLineBytes) line.push_back(buffer[static_cast<std::size_t>(i)]);
+                lineStarted = true;
             }
         }
     }
     // A last line without its line end still counts.
-    if (lineIndex < kRecordLineCount) finishLine(raw[static_cast<std::size_t>(lineIndex)]);
+    if (lineIndex < kRecordLineCount && lineStarted) {
+        finishLine(raw[static_cast<std::size_t>(lineIndex)]);
+        ++lineIndex;
+    }
+    result.linesInFile = lineIndex;
 
     for (std::size_t i = 0; i < raw.size(); ++i) result.lines[i] = UnscrambleRecordLine(raw[i]);
     result.ok = true;
     return result;
 }
 
-std::optional<BirthRecord> BirthRecordFromLines(const RecordLines& lines, std::string* error) {
-    BirthRecord record;
-    record.BirthName = lines[0];
+namespace {
 
-    // In file order, lines 2 to 12.
-    std::int16_t* const numbers[] = {
-        &record.BirthMonth, &record.BirthDay,   &record.BirthYear,  &record.BirthHour,
-        &record.BirthMinute, &record.LonDegrees, &record.LonMinutes, &record.LatDegrees,
-        &record.LatMinutes, &record.ZoneHours,  &record.ZoneMinutes,
+// The record from its lines, of which the file had `present`: an empty line
+// past them is reported as missing rather than as empty.
+std::optional<BirthRecord> RecordFromLines(const RecordLines& lines, int present, RecordProblem* problem) {
+    const auto fail = [problem](const RecordField& field, std::string reason) -> std::optional<BirthRecord> {
+        if (problem != nullptr) *problem = RecordProblem{RecordLineOf(field), std::move(reason)};
+        return std::nullopt;
     };
-    static_assert(std::size(numbers) == kRecordLineCount - 4);
-    for (std::size_t i = 0; i < std::size(numbers); ++i) {
-        if (auto problem = ParseInt16(lines[i + 1], numbers[i])) {
-            if (error != nullptr) *error = "line " + std::to_string(i + 2) + ": " + *problem;
-            return std::nullopt;
+
+    BirthRecord record;
+    bool zoneMinus = false;
+    for (std::size_t i = 0; i < kRecordLayout.size(); ++i) {
+        const RecordField& field = kRecordLayout[i];
+        const std::string& line = lines[i];
+        switch (field.kind) {
+        case RecordLineKind::Name:
+            record.BirthName = line;
+            break;
+        case RecordLineKind::Number:
+        case RecordLineKind::ZoneSize: {
+            if (RecordLineOf(field) > present && line.empty()) {
+                return fail(field, "missing, the file ends before this line");
+            }
+            std::string reason;
+            const std::optional<std::int16_t> value = ParseInt16(line, &reason);
+            if (!value) return fail(field, std::move(reason));
+            record.*field.member = *value;
+            if (field.kind == RecordLineKind::ZoneSize) zoneMinus = zoneMinus || HasMinusSign(line);
+            break;
+        }
+        case RecordLineKind::Flag:
+            record.*field.member = line == "1" ? kTrue : kFalse;
+            break;
         }
     }
 
-    // A minus sign on either zone line marks a zone east of Greenwich; the
-    // record keeps the sizes.
-    const bool minus = lines[10].find('-') != std::string::npos || lines[11].find('-') != std::string::npos;
-    if (!StoreSignedZone(record, record.ZoneHours, record.ZoneMinutes, minus)) {
-        if (error != nullptr) *error = "line " + std::string(record.ZoneHours == -32768 ? "11" : "12") + ": out of range";
-        return std::nullopt;
+    // The record keeps the zone's sizes, and its direction as ZoneIsEast.
+    if (!StoreSignedZone(record, record.ZoneHours, record.ZoneMinutes, zoneMinus)) {
+        const auto* field = RecordFieldOf(record.ZoneHours == kInt16Min ? &BirthRecord::ZoneHours
+                                                                        : &BirthRecord::ZoneMinutes);
+        return fail(*field, QuoteInput(std::to_string(kInt16Min)) + " is outside " + std::to_string(kInt16Min + 1) +
+                                ".." + std::to_string(kInt16Max));
     }
-
-    const auto flag = [](const std::string& line) { return line == "1" ? kTrue : kFalse; };
-    record.LonIsEast = flag(lines[12]);
-    record.LatIsSouth = flag(lines[13]);
-    record.DstOn = flag(lines[14]);
     return record;
+}
+
+} // namespace
+
+std::string RecordProblemText(const RecordProblem& problem) {
+    if (problem.line < 1 || problem.line > kRecordLineCount) return problem.reason;
+    const RecordField& field = kRecordLayout[static_cast<std::size_t>(problem.line - 1)];
+    return "line " + std::to_string(problem.line) + ": " + std::string(field.column) + ": " + problem.reason;
+}
+
+std::optional<BirthRecord> BirthRecordFromLines(const RecordLines& lines, RecordProblem* problem) {
+    return RecordFromLines(lines, kRecordLineCount, problem);
+}
+
+std::optional<BirthRecord> BirthRecordFromLines(const RecordLines& lines, std::string* error) {
+    RecordProblem problem;
+    std::optional<BirthRecord> record = RecordFromLines(lines, kRecordLineCount, &problem);
+    if (!record && error != nullptr) *error = RecordProblemText(problem);
+    return record;
+}
+
+RecordLoadResult LoadBirthRecord(const std::string& path) {
+    RecordLoadResult result;
+    const RecordReadResult read = ReadBirthRecordFile(path);
+    if (!read.ok) {
+        result.problem.reason = read.error;
+    } else if (read.linesInFile == 0) {
+        result.problem.reason = "the file is empty";
+    } else {
+        result.record = RecordFromLines(read.lines, read.linesInFile, &result.problem);
+    }
+    return result;
 }
 
 } // namespace nyra

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/ephemeris.h"
+#include "record/record_layout.h"
 
 #include <array>
 #include <cstddef>
@@ -11,8 +12,6 @@
 #include <string_view>
 
 namespace nyra {
-
-inline constexpr int kRecordLineCount = 15;
 
 // Every byte of a stored line is the text's byte raised by this offset. With
 // 11 or less no byte of valid UTF-8 (at most 0xF4) is raised past 255, so
@@ -36,11 +35,12 @@ std::string ScrambleRecordLine(std::string_view text);
 // Lower every byte by RecordOffset; a byte that would fall below 0 is left out.
 std::string UnscrambleRecordLine(std::string_view stored);
 
-// The fifteen plain (unscrambled) lines of a record, in file order:
-// name, month, day, year, hour, minute, lon deg, lon min, lat deg, lat min,
-// zone hours, zone minutes, east, south, DST ("1"/"0"). The name loses its
-// control characters (two of them would scramble into CR and LF and split
-// the file) and is cut, at a character boundary, to what the reader keeps.
+// The fifteen plain (unscrambled) lines of a record, in the order of
+// kRecordLayout. Numbers in decimal without padding or plus sign; zone sizes
+// of a zone east of Greenwich with a minus sign (on the hours when both are
+// zero: "-0"); flags "1" or "0". The name loses its control characters (two
+// of them would scramble into CR and LF and split the file) and is cut, at a
+// character boundary, to what the reader keeps.
 RecordLines RecordLinesFrom(const BirthRecord& record);
 
 // The whole file's bytes: every line scrambled and ended by CR LF.
@@ -55,6 +55,7 @@ struct RecordReadResult {
     bool ok = false;
     std::string error;  ///< Why the file could not be read, when !ok.
     RecordLines lines;  ///< Unscrambled; a line the file lacks is empty.
+    int linesInFile = 0;  ///< Lines the file has, up to fifteen; 0 when it is empty.
 };
 
 // Reads at most fifteen lines (CR LF, or a bare LF) of at most
@@ -62,10 +63,31 @@ struct RecordReadResult {
 // unreadable file is a failure with its reason.
 RecordReadResult ReadBirthRecordFile(const std::string& path);
 
-// Turns the plain lines back into a record, for tools that skip the main
-// window: numbers must be whole decimal integers within 16 bits; the flags
-// are true exactly when their line is "1". Returns the first problem as
-// "line N: reason" on failure.
+// Why a record cannot be used.
+struct RecordProblem {
+    int line = 0;        ///< 1..15, or 0 when the problem is the file as a whole.
+    std::string reason;  ///< "\"x\" is not a whole number", "the file is empty"
+};
+
+// "line 2: BirthMonth: reason", or the reason alone for the whole file.
+std::string RecordProblemText(const RecordProblem& problem);
+
+// Turns the plain lines back into a record, read as kRecordLayout says:
+// numbers by ParseInt16 (record/field_text.h), a minus sign on either zone
+// line as a zone east of Greenwich, flags true exactly when their line is
+// "1", the name as it is. On failure `problem` gets the first line that
+// cannot be read. Values are not checked against any calendar or list.
+std::optional<BirthRecord> BirthRecordFromLines(const RecordLines& lines, RecordProblem* problem = nullptr);
+// The same with the problem as RecordProblemText.
 std::optional<BirthRecord> BirthRecordFromLines(const RecordLines& lines, std::string* error);
+
+struct RecordLoadResult {
+    std::optional<BirthRecord> record;
+    RecordProblem problem;  ///< When there is no record.
+};
+
+// Reads and converts a whole record file: a file that cannot be read, an
+// empty file and a line the file lacks are problems too.
+RecordLoadResult LoadBirthRecord(const std::string& path);
 
 } // namespace nyra

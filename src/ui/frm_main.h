@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -70,6 +71,16 @@ private:
     void PrepareAtlas();
 
     BirthEntry ReadEntry() const;
+    // Opening a record: a list and the record field whose value it shows.
+    struct RecordList {
+        std::int16_t BirthRecord::*member;
+        QComboBox* box;
+    };
+    std::vector<RecordList> RecordLists() const;
+    // Why the record's month, day, year, hour or minute cannot be shown by
+    // its list, as the open message says it; empty when all can.
+    QString UnshowableLine(const BirthRecord& record) const;
+    void ShowRecord(const BirthRecord& record);
     void Report(const EntryProblem& problem);
     QLineEdit* BoxFor(EntryBox box) const;
     int TypingLimitOf(const QObject* box) const;

@@ -1,7 +1,9 @@
-// Opening a saved record: the file's fifteen lines go into the controls, then
-// the calculate command runs as if the user had pressed it.
+// Opening a saved record: the whole file is read and checked, its values go
+// into the controls, then the calculate command runs as if the user had
+// pressed it.
 #include "ui/frm_main.h"
 
+#include "record/field_text.h"
 #include "record/record_file.h"
 #include "ui/messages.h"
 
@@ -32,11 +34,24 @@ QString AskOpenPath(QWidget* parent) {
     return dialog.selectedFiles().constFirst();
 }
 
-// Selects the entry whose text is exactly `text`; a text the list does not
-// hold leaves the list as it was.
-void SelectEntry(QComboBox* list, const QString& text) {
-    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0) list->setCurrentIndex(index);
+// The position of the entry that shows `value`, or -1.
+int EntryIndex(const QComboBox* list, int value) {
+    return list->findText(QString::number(value), Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
+// "Line 2 (month): \"13\" is not a month." for a line, the reason alone for
+// the whole file.
+QString RecordProblemMessage(const RecordProblem& problem) {
+    QString message = QString::fromStdString(problem.reason);
+    if (problem.line >= 1 && problem.line <= kRecordLineCount) {
+        const RecordField& field = kRecordLayout[static_cast<std::size_t>(problem.line - 1)];
+        message = QStringLiteral("Line %1 (%2): %3")
+                      .arg(problem.line)
+                      .arg(QString::fromUtf8(field.description.data(), static_cast<qsizetype>(field.description.size())),
+                           message);
+    }
+    if (!message.endsWith(u'.')) message += u'.';
+    return message;
 }
 
 } // namespace
@@ -59,37 +74,63 @@ void frmMain::OpenRecordFile(const QString& path) {
         return;
     }
 
-    // A file that can't be read says so by name, rather than leaving empty
-    // boxes for the checks to complain about.
-    const RecordReadResult read = ReadBirthRecordFile(QFile::encodeName(path).toStdString());
-    if (!read.ok) {
-        ShowMessage(this,
-                    QStringLiteral("Could not open \"%1\": %2")
-                        .arg(QDir::toNativeSeparators(path), QString::fromStdString(read.error)),
+    // The whole file is read and checked before any control changes, so a
+    // file that can't be used leaves the user's entry as it was.
+    const RecordLoadResult loaded = LoadBirthRecord(QFile::encodeName(path).toStdString());
+    const QString problem = loaded.record ? UnshowableLine(*loaded.record) : RecordProblemMessage(loaded.problem);
+    if (!problem.isEmpty()) {
+        ShowMessage(this, QStringLiteral("Could not open \"%1\": %2").arg(QDir::toNativeSeparators(path), problem),
                     MessageIcon::Stop);
         return;
     }
-
-    const auto line = [&read](int i) { return QString::fromUtf8(read.lines[static_cast<std::size_t>(i)]); };
-    txtName->setText(line(0));
-    bool isNumber = false;
-    const int month = line(1).trimmed().toInt(&isNumber);
-    if (isNumber && month >= 1 && month <= cboMonth->count()) cboMonth->setCurrentIndex(month - 1);
-    SelectEntry(cboDate, line(2));
-    SelectEntry(cboYear, line(3));
-    SelectEntry(cboHH, line(4));
-    SelectEntry(cboMM, line(5));
-    txtLonD->setText(line(6));
-    txtLonM->setText(line(7));
-    txtLatD->setText(line(8));
-    txtLatM->setText(line(9));
-    txtZoneHour->setText(line(10));
-    txtZoneMinute->setText(line(11));
-    (line(12) == QLatin1String("1") ? optLongEast : optLongWest)->setChecked(true);
-    (line(13) == QLatin1String("1") ? optLatSouth : optLatNorth)->setChecked(true);
-    chkDST->setChecked(line(14) == QLatin1String("1"));
-
+    ShowRecord(*loaded.record);
     Calculate();
+}
+
+std::vector<frmMain::RecordList> frmMain::RecordLists() const {
+    return {
+        {&BirthRecord::BirthDay, cboDate},
+        {&BirthRecord::BirthYear, cboYear},
+        {&BirthRecord::BirthHour, cboHH},
+        {&BirthRecord::BirthMinute, cboMM},
+    };
+}
+
+QString frmMain::UnshowableLine(const BirthRecord& record) const {
+    if (record.BirthMonth < 1 || record.BirthMonth > cboMonth->count()) {
+        return RecordProblemMessage({RecordLineOf(*RecordFieldOf(&BirthRecord::BirthMonth)),
+                                     QuoteInput(std::to_string(record.BirthMonth)) + " is not a month"});
+    }
+    for (const RecordList& list : RecordLists()) {
+        const int value = record.*list.member;
+        if (EntryIndex(list.box, value) >= 0) continue;
+        const QString range = QStringLiteral(" is not in the list (%1 to %2)")
+                                  .arg(list.box->itemText(0), list.box->itemText(list.box->count() - 1));
+        return RecordProblemMessage({RecordLineOf(*RecordFieldOf(list.member)),
+                                     QuoteInput(std::to_string(value)) + range.toStdString()});
+    }
+    return {};
+}
+
+void frmMain::ShowRecord(const BirthRecord& record) {
+    // Boxes get the record's own text for their field: the zone keeps the
+    // minus sign of a zone east of Greenwich.
+    const RecordLines lines = RecordLinesFrom(record);
+    const auto text = [&lines](std::int16_t BirthRecord::*member) {
+        return QString::fromStdString(lines[static_cast<std::size_t>(RecordLineOf(*RecordFieldOf(member)) - 1)]);
+    };
+    txtName->setText(QString::fromStdString(record.BirthName));
+    cboMonth->setCurrentIndex(record.BirthMonth - 1);
+    for (const RecordList& list : RecordLists()) list.box->setCurrentIndex(EntryIndex(list.box, record.*list.member));
+    txtLonD->setText(text(&BirthRecord::LonDegrees));
+    txtLonM->setText(text(&BirthRecord::LonMinutes));
+    txtLatD->setText(text(&BirthRecord::LatDegrees));
+    txtLatM->setText(text(&BirthRecord::LatMinutes));
+    txtZoneHour->setText(text(&BirthRecord::ZoneHours));
+    txtZoneMinute->setText(text(&BirthRecord::ZoneMinutes));
+    (record.LonIsEast != 0 ? optLongEast : optLongWest)->setChecked(true);
+    (record.LatIsSouth != 0 ? optLatSouth : optLatNorth)->setChecked(true);
+    chkDST->setChecked(record.DstOn != 0);
 }
 
 } // namespace nyra

@@ -1,10 +1,17 @@
 #include "batch/batch.h"
 
+#include "batch/batch_io.h"
+#include "record/field_text.h"
 #include "record/record_file.h"
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
+#include <iterator>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -130,8 +137,8 @@ TEST(BatchTable, FlagsAcceptZeroOneAndMinusOne) {
 
 struct BadRow {
     const char* name;
-    const char* row;
-    const char* message;
+    std::string row;
+    std::string message;
 };
 void PrintTo(const BadRow& c, std::ostream* os) { *os << c.name; }
 
@@ -140,24 +147,101 @@ class BatchBadRow : public ::testing::TestWithParam<BadRow> {};
 TEST_P(BatchBadRow, IsReportedAndSkippedWhileOtherRowsAreWritten) {
     const BatchResult r = RunTool(kHeader + kJ2000 + GetParam().row + "\n" + kDelhi);
     EXPECT_EQ(r.status, kBatchRowErrors);
-    EXPECT_NE(r.err.find(GetParam().message), std::string::npos) << r.err;
+    EXPECT_EQ(r.err, GetParam().message + "\n");
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(Cell(lines[0], lines[1], "RashiName"), "Thula");
     EXPECT_EQ(Cell(lines[0], lines[2], "RashiName"), "Kataka");
 }
 
+// Month, day, year, hour, minute, zone hours and minutes, longitude degrees
+// and minutes, east, DST.
+std::string Row(const std::string& date, const std::string& time = "12\t0",
+                const std::string& place = "0\t0\t0\t0\t0\t0") {
+    return date + "\t" + time + "\t" + place;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, BatchBadRow,
     ::testing::Values(
-        BadRow{"NotANumber", "1\tx\t2000\t12\t0\t0\t0\t0\t0\t0\t0", "line 3: BirthDay: \"x\" is not a whole number"},
-        BadRow{"Fraction", "1\t1\t2000\t12.5\t0\t0\t0\t0\t0\t0\t0", "line 3: BirthHour: \"12.5\" is not a whole number"},
-        BadRow{"PastSixteenBits", "1\t1\t32768\t12\t0\t0\t0\t0\t0\t0\t0", "line 3: BirthYear: \"32768\" is outside"},
-        BadRow{"HugeNumber", "1\t1\t2000\t12\t0\t0\t0\t99999999999999999999\t0\t0\t0", "line 3: LonDegrees:"},
-        BadRow{"EmptyField", "1\t1\t2000\t\t0\t0\t0\t0\t0\t0\t0", "line 3: BirthHour: missing value"},
-        BadRow{"BadFlag", "1\t1\t2000\t12\t0\t0\t0\t0\t0\t2\t0", "line 3: LonIsEast: \"2\" is not a flag"},
-        BadRow{"TooFewFields", "1\t1\t2000\t12\t0\t0\t0\t0\t0\t0", "line 3: expected 11 fields, found 10"},
-        BadRow{"TooManyFields", "1\t1\t2000\t12\t0\t0\t0\t0\t0\t0\t0\t0", "line 3: expected 11 fields, found 12"}),
+        BadRow{"NotANumber", Row("1\tx\t2000"), "line 3: BirthDay: \"x\" is not a whole number"},
+        BadRow{"Fraction", Row("1\t1\t2000", "12.5\t0"), "line 3: BirthHour: \"12.5\" is not a whole number"},
+        BadRow{"TwoSigns", Row("1\t1\t2000", "+-5\t0"), "line 3: BirthHour: \"+-5\" is not a whole number"},
+        BadRow{"PastSixteenBits", Row("1\t1\t32768"), "line 3: BirthYear: \"32768\" is outside -32768..32767"},
+        BadRow{"HugeNumber", Row("1\t1\t2000", "12\t0", "0\t0\t99999999999999999999\t0\t0\t0"),
+               "line 3: LonDegrees: \"99999999999999999999\" is outside -32768..32767"},
+        BadRow{"EmptyField", Row("1\t1\t2000", "\t0"), "line 3: BirthHour: missing value"},
+        BadRow{"BadFlag", Row("1\t1\t2000", "12\t0", "0\t0\t0\t0\t2\t0"),
+               "line 3: LonIsEast: \"2\" is not a flag (0, 1 or -1)"},
+        BadRow{"TooFewFields", "1\t1\t2000\t12\t0\t0\t0\t0\t0\t0",
+               "line 3: DstOn: missing, expected 11 fields, found 10"},
+        BadRow{"TooManyFields", Row("1\t1\t2000") + "\t0", "line 3: expected 11 fields, found 12"},
+        BadRow{"ControlBytesAreEscaped", Row(std::string("1\tx\ry\x01\x00z", 8) + "\t2000"),
+               "line 3: BirthDay: \"x\\ry\\x01\\x00z\" is not a whole number"},
+        BadRow{"LongCellIsCut", Row("1\t" + std::string(5000, '7') + "x\t2000"),
+               "line 3: BirthDay: \"" + std::string(kQuotedInputBytes, '7') + "...\" is not a whole number"},
+        BadRow{"ThirtyFirstOfApril", Row("4\t31\t1975"), "line 3: BirthDay: \"31\" is not a day of April 1975 (1..30)"},
+        BadRow{"TwentyNinthFebruary1901", Row("2\t29\t1901"),
+               "line 3: BirthDay: \"29\" is not a day of February 1901 (1..28)"},
+        BadRow{"TwentyNinthFebruary1900", Row("2\t29\t1900"),
+               "line 3: BirthDay: \"29\" is not a day of February 1900 (1..28)"},
+        BadRow{"TwentyNinthFebruary2100", Row("2\t29\t2100"),
+               "line 3: BirthDay: \"29\" is not a day of February 2100 (1..28)"},
+        BadRow{"DayZero", Row("1\t0\t2000"), "line 3: BirthDay: \"0\" is not a day of January 2000 (1..31)"},
+        BadRow{"MonthZero", Row("0\t1\t2000"), "line 3: BirthMonth: \"0\" is not a month (1..12)"},
+        BadRow{"MonthThirteen", Row("13\t1\t2000"), "line 3: BirthMonth: \"13\" is not a month (1..12)"},
+        BadRow{"YearBeforeTheRange", Row("12\t31\t1799"), "line 3: BirthYear: \"1799\" is outside 1800..2399"},
+        BadRow{"YearAfterTheRange", Row("1\t1\t2400"), "line 3: BirthYear: \"2400\" is outside 1800..2399"},
+        BadRow{"YearOneHundred", Row("1\t1\t100"), "line 3: BirthYear: \"100\" is outside 1800..2399"},
+        BadRow{"HourPastTheClock", Row("1\t1\t2000", "24\t0"), "line 3: BirthHour: \"24\" is not an hour (0..23)"},
+        BadRow{"NegativeHour", Row("1\t1\t2000", "-1\t0"), "line 3: BirthHour: \"-1\" is not an hour (0..23)"},
+        BadRow{"MinutePastTheClock", Row("1\t1\t2000", "12\t60"),
+               "line 3: BirthMinute: \"60\" is not a minute (0..59)"},
+        BadRow{"ZonePastFourteenHours", Row("1\t1\t2000", "12\t0", "15\t0\t0\t0\t0\t0"),
+               "line 3: ZoneHours: \"15\" is beyond 14 hours"},
+        BadRow{"ZoneEastPastFourteenHours", Row("1\t1\t2000", "12\t0", "-15\t0\t0\t0\t0\t0"),
+               "line 3: ZoneHours: \"-15\" is beyond 14 hours"},
+        BadRow{"ZoneMinutesPast59", Row("1\t1\t2000", "12\t0", "5\t60\t0\t0\t0\t0"),
+               "line 3: ZoneMinutes: \"60\" is beyond 59 minutes"},
+        BadRow{"LongitudePast180", Row("1\t1\t2000", "12\t0", "0\t0\t181\t0\t0\t0"),
+               "line 3: LonDegrees: \"181\" is beyond 180 degrees of longitude"},
+        BadRow{"LongitudeMinutesPast180", Row("1\t1\t2000", "12\t0", "0\t0\t180\t1\t0\t0"),
+               "line 3: LonMinutes: \"1\" takes the longitude beyond 180 degrees"},
+        BadRow{"LongitudeMinutesPast59", Row("1\t1\t2000", "12\t0", "0\t0\t10\t60\t0\t0"),
+               "line 3: LonMinutes: \"60\" is beyond 59 minutes of arc"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Rows at the edges of what is accepted give the same chart as the plain
+// form of the same birth.
+struct EdgeRow {
+    const char* name;
+    std::string row;
+    std::string plain;  ///< The same birth written plainly; "" for itself.
+};
+void PrintTo(const EdgeRow& c, std::ostream* os) { *os << c.name; }
+
+class BatchEdgeRow : public ::testing::TestWithParam<EdgeRow> {};
+
+TEST_P(BatchEdgeRow, IsComputed) {
+    const std::string plain = GetParam().plain.empty() ? GetParam().row : GetParam().plain;
+    const BatchResult r = RunTool(kHeader + GetParam().row + "\n" + plain + "\n");
+    ASSERT_EQ(r.status, kBatchOk) << r.err;
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(Cell(lines[0], lines[1], "MoonLongitude"), Cell(lines[0], lines[2], "MoonLongitude"));
+    EXPECT_NE(Cell(lines[0], lines[1], "RashiName"), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BatchEdgeRow,
+    ::testing::Values(EdgeRow{"LeapDay2000", Row("2\t29\t2000"), ""}, EdgeRow{"LeapDay1904", Row("2\t29\t1904"), ""},
+                      EdgeRow{"ThirtyFirstOfDecember", Row("12\t31\t1975"), ""},
+                      EdgeRow{"FirstMinuteOfTheRange", Row("1\t1\t1800", "0\t0"), ""},
+                      EdgeRow{"LastMinuteOfTheRange", Row("12\t31\t2399", "23\t59"), ""},
+                      EdgeRow{"WidestZones", Row("1\t1\t2000", "12\t0", "14\t59\t179\t59\t1\t1"), ""},
+                      EdgeRow{"WidestZoneEast", Row("1\t1\t2000", "12\t0", "-14\t59\t180\t0\t0\t0"), ""},
+                      EdgeRow{"PlusSignAndLeadingZeros", Row("+08\t05\t1947", " +0\t00", "05\t30\t077\t13\t1\t0"),
+                              Row("8\t5\t1947", "0\t0", "5\t30\t77\t13\t1\t0")}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BatchTable, EmptyLinesAreSkippedButCounted) {
@@ -167,20 +251,41 @@ TEST(BatchTable, EmptyLinesAreSkippedButCounted) {
     EXPECT_EQ(Lines(r.out).size(), 2u);
 }
 
+TEST(BatchTable, LatitudeIsCheckedWhenGiven) {
+    const std::string header = "LatDegrees\tLatMinutes\t" + kHeader;
+    const BatchResult r = RunTool(header + "90\t0\t" + kJ2000 + "91\t0\t" + kJ2000 + "90\t1\t" + kJ2000);
+    EXPECT_EQ(r.status, kBatchRowErrors);
+    EXPECT_EQ(r.err, "line 3: LatDegrees: \"91\" is beyond 90 degrees of latitude\n"
+                     "line 4: LatMinutes: \"1\" takes the latitude beyond 90 degrees\n");
+    EXPECT_EQ(Lines(r.out).size(), 2u);
+}
+
+TEST(BatchTable, EchoedCellsKeepEveryOutputLineOneRow) {
+    const std::string header = "BirthName\t" + kHeader;
+    const BatchResult r = RunTool(header + std::string("A\rB\x0b" "C\x00" "D\x7f\t", 9) + kJ2000);
+    ASSERT_EQ(r.status, kBatchOk) << r.err;
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(Cell(lines[0], lines[1], "BirthName"), "A B C D ");
+    EXPECT_EQ(Cells(lines[1]).size(), Cells(lines[0]).size());
+}
+
 TEST(BatchHeader, UnknownMissingOrRepeatedColumnStopsWithStatus2) {
     const struct {
-        std::string header;
+        std::string input;
         std::string message;
     } cases[] = {
-        {"Birthmonth\t" + kHeader.substr(kHeader.find('\t') + 1), "unknown column \"Birthmonth\""},
-        {kHeader.substr(0, kHeader.rfind('\t')) + "\n", "missing column \"DstOn\""},
-        {"DstOn\t" + kHeader, "column \"DstOn\" appears twice"},
+        {"Birthmonth\t" + kHeader.substr(kHeader.find('\t') + 1) + kJ2000, "unknown column \"Birthmonth\""},
+        {kHeader.substr(0, kHeader.rfind('\t')) + "\n" + kJ2000, "missing column \"DstOn\""},
+        {"DstOn\t" + kHeader + kJ2000, "column \"DstOn\" appears twice"},
+        {"\n\r\n", "no header line"},
         {"", "no header line"},
+        {"Birth\rMonth\t" + kHeader + kJ2000, "unknown column \"Birth\\rMonth\""},
     };
     for (const auto& c : cases) {
-        const BatchResult r = RunTool(c.header.empty() ? "\n\n" : c.header + kJ2000);
+        const BatchResult r = RunTool(c.input);
         EXPECT_EQ(r.status, kBatchFailed) << c.message;
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_EQ(r.err, c.message + "\n");
         EXPECT_EQ(r.out, "");
     }
 }
@@ -201,23 +306,27 @@ TEST(BatchOptions, DescribeAppendsTheSignFields) {
     EXPECT_EQ(Cell(lines[0], lines[1], "EnglishName"), "Libra");
 }
 
-TEST(BatchOptions, HelpAndBadOptions) {
+TEST(BatchOptions, HelpVersionAndBadOptions) {
     const BatchResult help = RunTool("", {"--help"});
     EXPECT_EQ(help.status, kBatchOk);
     EXPECT_NE(help.out.find("Usage: nyra-moonsign-batch"), std::string::npos);
+    EXPECT_NE(help.out.find("years 1800..2399"), std::string::npos);
+    EXPECT_NE(help.out.find("3 the output could not be written"), std::string::npos);
+    const BatchResult version = RunTool("", {"--version"});
+    EXPECT_EQ(version.status, kBatchOk);
+    EXPECT_EQ(version.out, "nyra-moonsign-batch 2.10\n");
     const BatchResult bad = RunTool("", {"--frobnicate"});
     EXPECT_EQ(bad.status, kBatchFailed);
     EXPECT_NE(bad.err.find("unknown option --frobnicate"), std::string::npos);
 }
 
+// A fresh folder per test, so runs of the suite side by side never meet.
 class BatchFiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("nyra-batch-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(dir_);
-        std::filesystem::create_directories(dir_);
+        std::string pattern = (std::filesystem::temp_directory_path() / "nyra-batch-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
     }
     void TearDown() override { std::filesystem::remove_all(dir_); }
 
@@ -225,6 +334,12 @@ protected:
         const auto path = dir_ / name;
         std::ofstream(path, std::ios::binary) << content;
         return path.string();
+    }
+
+    std::string WriteRecordLines(const std::string& name, const RecordLines& lines) {
+        std::string file;
+        for (const std::string& line : lines) file += ScrambleRecordLine(line) + "\r\n";
+        return Write(name, file);
     }
 
     std::filesystem::path dir_;
@@ -236,51 +351,266 @@ TEST_F(BatchFiles, SeveralTablesShareOneHeaderAndNameTheirFile) {
     const BatchResult r = RunTool("", {a, b, (dir_ / "missing.tsv").string()});
     EXPECT_EQ(r.status, kBatchFailed);
     EXPECT_NE(r.err.find(b + ": line 2: BirthDay"), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("missing.tsv: cannot be opened"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("missing.tsv: cannot be opened: No such file or directory"), std::string::npos) << r.err;
     EXPECT_EQ(Lines(r.out).size(), 3u);
 }
 
-TEST_F(BatchFiles, RecordsAreReadAsRows) {
+// Whole inputs: the exit status is the worst any of them reached, in any
+// order, and every row is one output row or one message.
+struct InputsCase {
+    const char* name;
+    std::vector<std::string> tables;  ///< "<folder>" for a folder.
+    int status;
+    std::string err;       ///< Exact; FILE1, FILE2 stand for the tables' paths.
+    std::size_t outLines;  ///< Header included.
+};
+void PrintTo(const InputsCase& c, std::ostream* os) { *os << c.name; }
+
+class BatchInputs : public BatchFiles, public ::testing::WithParamInterface<InputsCase> {};
+
+TEST_P(BatchInputs, GiveTheirStatusMessagesAndRows) {
+    std::vector<std::string> paths;
+    for (const std::string& table : GetParam().tables) {
+        const std::string name = "t" + std::to_string(paths.size() + 1) + ".tsv";
+        if (table == "<folder>") {
+            std::filesystem::create_directory(dir_ / name);
+            paths.push_back((dir_ / name).string());
+        } else {
+            paths.push_back(Write(name, table));
+        }
+    }
+    const BatchResult r = RunTool("", paths);
+    std::string err = GetParam().err;
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const std::string mark = "FILE" + std::to_string(i + 1);
+        for (std::size_t at; (at = err.find(mark)) != std::string::npos;) err.replace(at, mark.size(), paths[i]);
+    }
+    EXPECT_EQ(r.status, GetParam().status);
+    EXPECT_EQ(r.err, err);
+    EXPECT_EQ(Lines(r.out).size(), GetParam().outLines);
+}
+
+const std::string kBadRowTable = kHeader + "1\tx\t2000\t12\t0\t0\t0\t0\t0\t0\t0\n" + kJ2000;
+const std::string kBadHeaderTable = "Nonsense\n" + kJ2000;
+const std::string kByteOrderMark = "\xEF\xBB\xBF";
+// A row exactly at the line limit: the name pads it.
+const std::string kNamedHeader = "BirthName\t" + kHeader;
+std::string NamedRowOfBytes(std::size_t bytes) {
+    return std::string(bytes - kJ2000.size(), 'n') + "\t" + kJ2000;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tables, BatchInputs,
+    ::testing::Values(
+        InputsCase{"ByteOrderMarkBeforeTheHeader", {kByteOrderMark + kHeader + kJ2000}, kBatchOk, "", 2},
+        InputsCase{"CrLfWithABlankFirstLine", {"\r\n" + kHeader.substr(0, kHeader.size() - 1) + "\r\n" +
+                                               kJ2000.substr(0, kJ2000.size() - 1) + "\r\n"},
+                   kBatchOk, "", 2},
+        InputsCase{"EmptyFile", {""}, kBatchFailed, "no header line\n", 0},
+        InputsCase{"Folder", {"<folder>"}, kBatchFailed, "FILE1: cannot be opened: Is a directory\n", 0},
+        InputsCase{"BadRowThenBadHeader", {kBadRowTable, kBadHeaderTable}, kBatchFailed,
+                   "FILE1: line 2: BirthDay: \"x\" is not a whole number\nFILE2: unknown column \"Nonsense\"\n", 2},
+        InputsCase{"BadHeaderThenBadRow", {kBadHeaderTable, kBadRowTable}, kBatchFailed,
+                   "FILE1: unknown column \"Nonsense\"\nFILE2: line 2: BirthDay: \"x\" is not a whole number\n", 2},
+        InputsCase{"LineAtTheLimit", {kNamedHeader + NamedRowOfBytes(65536)}, kBatchOk, "", 2},
+        InputsCase{"LineOverTheLimit", {kNamedHeader + NamedRowOfBytes(65537) + "n\t" + kJ2000}, kBatchRowErrors,
+                   "line 2: longer than 65536 bytes\n", 2},
+        InputsCase{"HugeLineOfTabs", {kHeader + std::string(3'000'000, '\t') + "\n" + kJ2000}, kBatchRowErrors,
+                   "line 2: longer than 65536 bytes\n", 2},
+        InputsCase{"RowOfManyTabs", {kHeader + std::string(60'000, '\t') + "\n" + kJ2000}, kBatchRowErrors,
+                   "line 2: expected 11 fields, found 60001\n", 2}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+BirthRecord Zoe() {
     BirthRecord birth;
     birth.BirthName = "Zo\u00EB \u674E";
     birth.BirthMonth = 8;
-    birth.BirthDay = 15;
+    birth.BirthDay = 31;
     birth.BirthYear = 1947;
+    birth.BirthHour = 1;
+    birth.BirthMinute = 2;
     birth.ZoneHours = 5;
     birth.ZoneMinutes = 30;
+    birth.ZoneIsEast = kTrue;
     birth.LonDegrees = 77;
     birth.LonMinutes = 13;
+    birth.LatDegrees = 28;
+    birth.LatMinutes = 39;
     birth.LonIsEast = kTrue;
+    birth.LatIsSouth = kFalse;
+    birth.DstOn = kTrue;
+    return birth;
+}
+
+TEST_F(BatchFiles, RecordsAreReadAsRowsWithEveryFieldInItsColumn) {
     const std::string good = (dir_ / "zoe.moo").string();
-    ASSERT_FALSE(WriteBirthRecord(good, birth).has_value());
+    ASSERT_FALSE(WriteBirthRecord(good, Zoe()).has_value());
     const std::string bad = Write("bad.moo", "");
 
     const BatchResult r = RunTool("", {"--records", good, bad, "--describe"});
     EXPECT_EQ(r.status, kBatchRowErrors);
-    EXPECT_NE(r.err.find(bad + ": "), std::string::npos) << r.err;
+    EXPECT_EQ(r.err, bad + ": the file is empty\n");
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(Cell(lines[0], lines[1], "BirthName"), birth.BirthName);
-    EXPECT_EQ(Cell(lines[0], lines[1], "LonIsEast"), "-1");
-    EXPECT_EQ(Cell(lines[0], lines[1], "RashiName"), "Kataka");
-    EXPECT_EQ(Cell(lines[0], lines[1], "EnglishName"), "Cancer");
+    // The columns of records have always come in this order.
+    EXPECT_EQ(lines[0].rfind("BirthName\tBirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\tZoneHours\t"
+                             "ZoneMinutes\tLonDegrees\tLonMinutes\tLatDegrees\tLatMinutes\tLonIsEast\tLatIsSouth\t"
+                             "DstOn\tUniversalHours\t",
+                             0),
+              0u);
+    EXPECT_EQ(lines[1].rfind("Zo\u00EB \u674E\t8\t31\t1947\t1\t2\t-5\t-30\t77\t13\t28\t39\t-1\t0\t-1\t", 0), 0u)
+        << lines[1];
+    EXPECT_EQ(Cell(lines[0], lines[1], "RashiName"), "Kumbha");
+    EXPECT_EQ(Cell(lines[0], lines[1], "EnglishName"), "Aquarius");
 }
 
-TEST(BatchProgram, ExitStatusAndStreamsOfTheRealExecutable) {
-    const std::string dir = std::filesystem::temp_directory_path().string();
-    const std::string input = dir + "/nyra-batch-program.tsv";
-    std::ofstream(input) << kHeader << kJ2000 << "1\tx\t2000\t12\t0\t0\t0\t0\t0\t0\t0\n";
-    const std::string command = std::string(NYRA_BATCH_EXE) + " < " + input + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string out;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-    const int status = pclose(pipe);
-    EXPECT_EQ(WEXITSTATUS(status), kBatchRowErrors);
-    EXPECT_EQ(Lines(out).size(), 2u);
-    std::filesystem::remove(input);
+struct BadRecordCase {
+    const char* name;
+    int line;  ///< 1-based
+    const char* text;
+    const char* message;  ///< After "PATH: ".
+};
+void PrintTo(const BadRecordCase& c, std::ostream* os) { *os << c.name; }
+
+class BatchBadRecord : public BatchFiles, public ::testing::WithParamInterface<BadRecordCase> {};
+
+TEST_P(BatchBadRecord, IsReportedWithItsLineAndColumn) {
+    const std::string good = (dir_ / "zoe.moo").string();
+    ASSERT_FALSE(WriteBirthRecord(good, Zoe()).has_value());
+    RecordLines lines = RecordLinesFrom(Zoe());
+    lines[static_cast<std::size_t>(GetParam().line - 1)] = GetParam().text;
+    const std::string bad = WriteRecordLines("bad.moo", lines);
+
+    const BatchResult r = RunTool("", {"--records", bad, good});
+    EXPECT_EQ(r.status, kBatchRowErrors);
+    EXPECT_EQ(r.err, bad + ": " + GetParam().message + "\n");
+    EXPECT_EQ(Lines(r.out).size(), 2u);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, BatchBadRecord,
+    ::testing::Values(
+        BadRecordCase{"MonthNotANumber", 2, "x", "line 2: BirthMonth: \"x\" is not a whole number"},
+        BadRecordCase{"ThirtyFirstOfApril", 2, "4", "line 3: BirthDay: \"31\" is not a day of April 1947 (1..30)"},
+        BadRecordCase{"MonthThirteen", 2, "13", "line 2: BirthMonth: \"13\" is not a month (1..12)"},
+        BadRecordCase{"YearPastTheRange", 4, "2400", "line 4: BirthYear: \"2400\" is outside 1800..2399"},
+        BadRecordCase{"HourPastTheClock", 5, "25", "line 5: BirthHour: \"25\" is not an hour (0..23)"},
+        BadRecordCase{"LatitudePast90", 9, "95", "line 9: LatDegrees: \"95\" is beyond 90 degrees of latitude"},
+        BadRecordCase{"ZonePast14Hours", 11, "-20", "line 11: ZoneHours: \"20\" is beyond 14 hours"},
+        BadRecordCase{"ZoneMinutesMissing", 12, "", "line 12: ZoneMinutes: missing value"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ------------------------------------------------------------------ output
+
+// An output whose every write fails, as a closed stream would.
+class BrokenOutput : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+TEST_F(BatchFiles, OutputThatCannotBeWrittenEndsWithStatus3) {
+    const std::string table = Write("t.tsv", kHeader + kJ2000 + "1\tx\t2000\t12\t0\t0\t0\t0\t0\t0\t0\n");
+    const int fd = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    const struct {
+        const char* name;
+        std::streambuf* buffer;
+        std::string message;
+    } outputs[] = {
+        {"FullDevice", new FdOutBuffer(fd), "nyra-moonsign-batch: cannot write output: No space left on device\n"},
+        {"BrokenStream", new BrokenOutput, "nyra-moonsign-batch: cannot write output: write error\n"},
+    };
+    for (const auto& output : outputs) {
+        std::istringstream in;
+        std::ostream out(output.buffer);
+        std::ostringstream err;
+        EXPECT_EQ(RunBatch({table}, in, out, err), kBatchOutputFailed) << output.name;
+        const std::string said = err.str();
+        ASSERT_GE(said.size(), output.message.size()) << output.name;
+        EXPECT_EQ(said.substr(said.size() - output.message.size()), output.message) << output.name;
+        delete output.buffer;
+    }
+    ::close(fd);
+}
+
+// The real executable under a shell, as scripts run it.
+struct ProgramResult {
+    int status;  ///< As the shell reports it: 128 + N for a signal N.
+    std::string out;
+    std::string err;
+};
+
+ProgramResult RunProgram(const std::string& arguments, const std::string& reader, const std::filesystem::path& dir,
+                         void (*sigpipe)(int)) {
+    const std::string errPath = (dir / "stderr").string();
+    const std::string statusPath = (dir / "status").string();
+    // The status of the tool itself, not of the reader after it.
+    std::string command =
+        "{ " + std::string(NYRA_BATCH_EXE) + " " + arguments + " 2>" + errPath + "; echo $? >" + statusPath + "; }";
+    if (!reader.empty()) command += " | " + reader;
+    const auto previous = std::signal(SIGPIPE, sigpipe);
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    if (pipe != nullptr) {
+        char buffer[4096];
+        for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+        pclose(pipe);
+    }
+    std::signal(SIGPIPE, previous);
+    std::ifstream statusFile(statusPath);
+    int status = -1;
+    statusFile >> status;
+    std::ifstream errFile(errPath, std::ios::binary);
+    return {status, out, std::string(std::istreambuf_iterator<char>(errFile), {})};
+}
+
+struct ProgramCase {
+    const char* name;
+    std::string arguments;  ///< TABLE stands for a table of many good rows, DIR for the test folder.
+    std::string reader;     ///< What reads the output through a pipe, if anything.
+    void (*sigpipe)(int);   ///< How the tool finds SIGPIPE.
+    int status;
+    std::string err;
+    std::string firstOut;  ///< The start of standard output.
+};
+void PrintTo(const ProgramCase& c, std::ostream* os) { *os << c.name; }
+
+class BatchProgram : public BatchFiles, public ::testing::WithParamInterface<ProgramCase> {};
+
+TEST_P(BatchProgram, EndsWithItsStatusAndMessage) {
+    std::string table = kHeader;
+    // Far more than a pipe holds, so a reader that stops early is noticed.
+    for (int i = 0; i < 4000; ++i) table += kJ2000;
+    table += "1\tx\t2000\t12\t0\t0\t0\t0\t0\t0\t0\n";
+    const std::string tablePath = Write("many.tsv", table);
+    std::string arguments = GetParam().arguments;
+    for (const auto& [mark, value] : {std::pair<std::string, std::string>{"TABLE", tablePath}, {"DIR", dir_.string()}}) {
+        for (std::size_t at; (at = arguments.find(mark)) != std::string::npos;) arguments.replace(at, mark.size(), value);
+    }
+    std::string err = GetParam().err;
+    for (std::size_t at; (at = err.find("DIR")) != std::string::npos;) err.replace(at, 3, dir_.string());
+
+    const ProgramResult r = RunProgram(arguments, GetParam().reader, dir_, GetParam().sigpipe);
+    EXPECT_EQ(r.status, GetParam().status);
+    EXPECT_EQ(r.err, err);
+    EXPECT_EQ(r.out.substr(0, GetParam().firstOut.size()), GetParam().firstOut);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Exit, BatchProgram,
+    ::testing::Values(
+        ProgramCase{"RowErrors", "< TABLE", "tail -1", SIG_DFL, kBatchRowErrors,
+                    "line 4002: BirthDay: \"x\" is not a whole number\n", "1\t1\t2000\t"},
+        ProgramCase{"FullDevice", "TABLE >/dev/full", "", SIG_DFL, kBatchOutputFailed,
+                    "nyra-moonsign-batch: cannot write output: No space left on device\n", ""},
+        ProgramCase{"HelpToAFullDevice", "--help >/dev/full", "", SIG_DFL, kBatchOutputFailed,
+                    "nyra-moonsign-batch: cannot write output: No space left on device\n", ""},
+        ProgramCase{"ReaderStopsEarly", "TABLE", "head -1", SIG_DFL, 128 + SIGPIPE, "", "BirthMonth\t"},
+        ProgramCase{"ReaderStopsEarlyWithSigpipeIgnored", "TABLE", "head -1", SIG_IGN, kBatchOutputFailed, "",
+                    "BirthMonth\t"},
+        ProgramCase{"FolderAsTable", "DIR", "", SIG_DFL, kBatchFailed, "DIR: cannot be opened: Is a directory\n", ""},
+        ProgramCase{"Version", "--version", "", SIG_DFL, kBatchOk, "", "nyra-moonsign-batch 2.10\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace nyra

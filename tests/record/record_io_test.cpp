@@ -395,6 +395,50 @@ TEST_F(RecordFolder, PipeWithoutWriterDoesNotHang) {
     EXPECT_EQ(read.lines, RecordLines{});
 }
 
+// Whole files as the main window and the batch tool load them: what the
+// file lacks is named with its line.
+struct LoadCase {
+    const char* name;
+    const char* contents;  ///< Scrambled bytes, or "<folder>".
+    int line;
+    const char* reason;
+};
+void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
+
+class LoadRecord : public RecordFolder, public ::testing::WithParamInterface<LoadCase> {};
+
+TEST_P(LoadRecord, NamesTheLineThatCannotBeUsed) {
+    const fs::path path = folder_ / "x.moo";
+    if (std::string(GetParam().contents) == "<folder>") {
+        fs::create_directory(path);
+    } else {
+        WriteBytes(path, GetParam().contents);
+    }
+    const RecordLoadResult loaded = LoadBirthRecord(path.string());
+    EXPECT_FALSE(loaded.record.has_value());
+    EXPECT_EQ(loaded.problem.line, GetParam().line);
+    EXPECT_EQ(loaded.problem.reason, GetParam().reason);
+}
+
+// "Ann" is stored as "Huu", "7" as ">".
+INSTANTIATE_TEST_SUITE_P(
+    Record, LoadRecord,
+    ::testing::Values(LoadCase{"Empty", "", 0, "the file is empty"},
+                      LoadCase{"Folder", "<folder>", 0, "Is a directory"},
+                      LoadCase{"OnlyAName", "Huu", 2, "missing, the file ends before this line"},
+                      LoadCase{"EndsAfterTheMonth", "Huu\r\n>\r\n", 3, "missing, the file ends before this line"},
+                      LoadCase{"EmptyMonthLine", "Huu\r\n\r\n>\r\n", 2, "missing value"},
+                      LoadCase{"OnlyLineEnds", "\r\n\r\n", 2, "missing value"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RecordFolder, LoadsWhatTheProgramWrote) {
+    const fs::path path = folder_ / "person.moo";
+    ASSERT_FALSE(WriteBirthRecord(path.string(), SouthEastDst()).has_value());
+    const RecordLoadResult loaded = LoadBirthRecord(path.string());
+    ASSERT_TRUE(loaded.record.has_value()) << loaded.problem.reason;
+    EXPECT_EQ(*loaded.record, SouthEastDst());
+}
+
 TEST_F(RecordFolder, FolderIsRefused) {
     fs::create_directory(folder_ / "x.moo");
     const RecordReadResult read = ReadBirthRecordFile((folder_ / "x.moo").string());

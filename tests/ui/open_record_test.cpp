@@ -5,6 +5,7 @@
 #include "report_test_support.h"
 #include "ui/frm_result.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -212,24 +213,119 @@ TEST_F(OpenRecord, UnreadableFilesAreNamedAndChangeNothing) {
     }
 }
 
-TEST_F(OpenRecord, LinesAControlCannotTakeLeaveItAsItWas) {
-    MessageRecorder messages;
+// Everything a record fills, as the screen shows it.
+QStringList ScreenOf(const frmMain& window) {
+    QStringList screen;
+    for (const QLineEdit* box : window.findChildren<QLineEdit*>()) screen << box->objectName() + "=" + box->text();
+    for (const QComboBox* list : window.findChildren<QComboBox*>())
+        screen << list->objectName() + "=" + QString::number(list->currentIndex());
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        screen << button->objectName() + "=" + (button->isChecked() ? "on" : "off");
+    return screen;
+}
+
+// A record whose line `line` (1-based) holds `text`; -1 writes `text` as the
+// whole file.
+struct BadFileCase {
+    const char* name;
+    int line;
+    const char* text;
+    const char* message;  ///< After "Could not open \"PATH\": ".
+};
+void PrintTo(const BadFileCase& c, std::ostream* os) { *os << c.name; }
+
+class OpenBadRecord : public OpenRecord, public ::testing::WithParamInterface<BadFileCase> {};
+
+TEST_P(OpenBadRecord, SaysWhichLineAndChangesNothing) {
+    const BadFileCase& c = GetParam();
+    std::string file = c.text;
+    if (c.line > 0) {
+        RecordLines lines = RecordLinesFrom(SouthEastWithDst());
+        lines[static_cast<std::size_t>(c.line - 1)] = c.text;
+        file.clear();
+        for (const std::string& line : lines) file += ScrambleRecordLine(line) + "\r\n";
+    }
     const QString path = Path(QStringLiteral("odd.moo"));
-    RecordLines lines = RecordLinesFrom(SouthEastWithDst());
-    lines[1] = "thirteen";  // month
-    lines[3] = "1850";      // not in the year list
-    std::string file;
-    for (const std::string& line : lines) file += ScrambleRecordLine(line) + "\r\n";
     QFile out(path);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write(file.data(), static_cast<qint64>(file.size()));
     out.close();
 
+    // A screen the user filled by hand.
+    Child("txtName")->setText(QStringLiteral("Kept"));
     Child<QComboBox>("cboMonth")->setCurrentIndex(4);
+    Child<QComboBox>("cboDate")->setCurrentIndex(9);
+    Child<QComboBox>("cboYear")->setCurrentIndex(70);
+    Child<QComboBox>("cboHH")->setCurrentIndex(6);
+    Child<QComboBox>("cboMM")->setCurrentIndex(7);
+    Child("txtLonD")->setText(QStringLiteral("12"));
+    Child("txtLatM")->setText(QStringLiteral("34"));
+    Child("txtZoneHour")->setText(QStringLiteral("3"));
+    Child<QCheckBox>("chkDST")->setChecked(true);
+    Child<QRadioButton>("optLat(1)")->setChecked(true);
+    const QStringList before = ScreenOf(*window_);
+
+    MessageRecorder messages;
     Open(path);
-    EXPECT_EQ(Child<QComboBox>("cboMonth")->currentIndex(), 4);
-    EXPECT_EQ(Child<QComboBox>("cboYear")->currentText(), QStringLiteral("1901"));
-    EXPECT_EQ(Child<QComboBox>("cboDate")->currentText(), QStringLiteral("29"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Could not open \"%1\": %2").arg(path, QString::fromUtf8(c.message)));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(ScreenOf(*window_), before);
+    EXPECT_FALSE(ResultShown());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, OpenBadRecord,
+    ::testing::Values(
+        BadFileCase{"MonthThirteen", 2, "13", "Line 2 (month): \"13\" is not a month."},
+        BadFileCase{"MonthZero", 2, "0", "Line 2 (month): \"0\" is not a month."},
+        BadFileCase{"MonthAsWord", 2, "thirteen", "Line 2 (month): \"thirteen\" is not a whole number."},
+        BadFileCase{"DayPastTheList", 3, "32", "Line 3 (day): \"32\" is not in the list (1 to 31)."},
+        BadFileCase{"YearBeforeTheList", 4, "1850", "Line 4 (year): \"1850\" is not in the list (1901 to 2050)."},
+        BadFileCase{"HourPastTheList", 5, "24", "Line 5 (hour): \"24\" is not in the list (0 to 23)."},
+        BadFileCase{"MinuteBelowTheList", 6, "-1", "Line 6 (minute): \"-1\" is not in the list (0 to 59)."},
+        BadFileCase{"LongitudeFraction", 7, "77.5", "Line 7 (longitude degrees): \"77.5\" is not a whole number."},
+        BadFileCase{"LatitudeMinutesPast16Bits", 10, "40000",
+                    "Line 10 (latitude minutes): \"40000\" is outside -32768..32767."},
+        BadFileCase{"ZoneMinutesEmpty", 12, "", "Line 12 (zone minutes): missing value."},
+        BadFileCase{"EmptyFile", -1, "", "the file is empty."},
+        BadFileCase{"TextFile", -1, "Dear Ann,\nhere is your chart.\n",
+                    "Line 2 (month): \"a^k^\\x19bl\\x19rhnk\\x19\\aZkm'\" is not a whole number."},
+        BadFileCase{"ShortFile", -1, "Huu\r\n:\r\n", "Line 3 (day): missing, the file ends before this line."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(OpenRecord, NumbersAreReadByTheOneRule) {
+    RecordLines lines = RecordLinesFrom(NorthWestWithoutDst());
+    lines[2] = "05";    // day
+    lines[4] = " +8 ";  // hour
+    lines[6] = "074";   // longitude degrees
+    std::string file;
+    for (const std::string& line : lines) file += ScrambleRecordLine(line) + "\r\n";
+    const QString path = Path(QStringLiteral("padded.moo"));
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(file.data(), static_cast<qint64>(file.size()));
+    out.close();
+
+    Open(path);
+    BirthRecord expected = NorthWestWithoutDst();
+    expected.BirthDay = 5;
+    expected.BirthHour = 8;
+    ASSERT_TRUE(ResultShown());
+    EXPECT_EQ(Program().birth, expected);
+}
+
+TEST_F(OpenRecord, ADayItsMonthLacksFillsAndIsRefusedByTheDateCheck) {
+    MessageRecorder messages;
+    BirthRecord april = NorthWestWithoutDst();
+    april.BirthMonth = 4;
+    april.BirthDay = 31;
+    Open(Write(QStringLiteral("april.moo"), april));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Please Enter Correct Date Or Month !"));
+    EXPECT_EQ(Child<QComboBox>("cboDate")->currentText(), QStringLiteral("31"));
+    EXPECT_EQ(Child<QComboBox>("cboMonth")->currentIndex(), 3);
+    EXPECT_FALSE(ResultShown());
 }
 
 } // namespace

@@ -1,0 +1,393 @@
+#include "batch/batch_row.h"
+
+#include "atlas/atlas.h"
+#include "engine/civil_date.h"
+#include "engine/ephemeris.h"
+#include "engine/moon_detail.h"
+#include "record/field_text.h"
+#include "signs/rashi_information.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace nyra {
+namespace {
+
+constexpr std::string_view kPlaceColumn = "Place";
+constexpr auto kPlaceCells = std::to_array<std::string_view>({"ResolvedPlace", "TimeZoneId", "UtcOffset"});
+constexpr auto kChartColumns = std::to_array<std::string_view>({
+    "UniversalHours", "Centuries", "TropicalLongitude", "AyanamsaShift", "MoonLongitude", "MoonPositionText",
+    "RashiName", "Nakshatra", "Pada", "NakshatraLord", "SignEntered", "SignLeaves", "MinutesFromSignChange",
+});
+constexpr auto kMonthNames = std::to_array<std::string_view>({
+    "January", "February", "March", "April", "May", "June", "July", "August", "September", "October",
+    "November", "December",
+});
+static_assert(kMonthNames.size() == 12);
+
+// A column the table must have unless a Place column stands in for it. The
+// latitude is optional: it changes no result.
+bool IsRequired(const RecordField& field) { return field.usedByEngine; }
+
+// Control characters would break a cell or a row apart in the output, or
+// garble a terminal: each becomes a blank. Tabs too, unless they are the
+// separators of cells echoed as given.
+std::string CleanCells(std::string_view text, bool keepTabs) {
+    std::string cleaned(text);
+    for (char& c : cleaned) {
+        const auto code = static_cast<unsigned char>(c);
+        if ((code < 0x20 || code == 0x7F) && !(keepTabs && c == '\t')) c = ' ';
+    }
+    return cleaned;
+}
+std::string Cell(std::string_view text) { return CleanCells(text, false); }
+
+std::string FormatDouble(double value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.17g", value);
+    return buffer;
+}
+
+std::string ComputedHeader(const RowOptions& options, bool withPlace) {
+    std::string header;
+    if (withPlace) {
+        for (std::string_view name : kPlaceCells) (header += '\t') += name;
+    }
+    for (std::string_view name : kChartColumns) (header += '\t') += name;
+    if (options.describe) {
+        for (const SignField& field : kSignFields) (header += '\t') += field.name;
+    }
+    return header;
+}
+
+void AppendComputedCells(const BirthRecord& birth, const RowOptions& options, std::string& line) {
+    const EngineRecord chart = ComputeMoonChart(birth);
+    const Nakshatra nakshatra = NakshatraAt(chart.MoonLongitude);
+    const Span sign = FindSignSpan(chart);
+    for (const std::string& cell :
+         {FormatDouble(chart.UniversalHours), FormatDouble(chart.Centuries), FormatDouble(chart.TropicalLongitude),
+          FormatDouble(chart.AyanamsaShift), FormatDouble(chart.MoonLongitude), chart.MoonPositionText,
+          chart.RashiName, std::string(nakshatra.name), std::to_string(nakshatra.pada), std::string(nakshatra.lord),
+          FormatIsoMinute(sign.entered.local), FormatIsoMinute(sign.leaves.local),
+          std::to_string(std::llround(sign.minutesFromNearerChange))}) {
+        (line += '\t') += cell;
+    }
+    if (options.describe) {
+        const std::optional<SignDescription> description = DescribeMoonSign(chart.RashiName);
+        for (const SignField& field : kSignFields) {
+            line += '\t';
+            if (description) line += Cell((*description).*field.member);
+        }
+    }
+}
+
+// ------------------------------------------------------------ value checks
+
+// A value the tool refuses, and the field it is in.
+struct ValueProblem {
+    const RecordField* field;
+    std::string reason;
+};
+
+std::optional<ValueProblem> Refuse(std::int16_t BirthRecord::*member, int value, std::string why) {
+    return ValueProblem{RecordFieldOf(member), QuoteInput(std::to_string(value)) + " " + std::move(why)};
+}
+
+std::string Range(int first, int last) { return "(" + std::to_string(first) + ".." + std::to_string(last) + ")"; }
+
+// The date and the clock time: a day its month has, in the documented years.
+std::optional<ValueProblem> CheckDateAndTime(const BirthRecord& b) {
+    if (b.BirthMonth < 1 || b.BirthMonth > 12)
+        return Refuse(&BirthRecord::BirthMonth, b.BirthMonth, "is not a month " + Range(1, 12));
+    if (b.BirthYear < kBatchFirstYear || b.BirthYear > kBatchLastYear)
+        return Refuse(&BirthRecord::BirthYear, b.BirthYear,
+                      "is outside " + std::to_string(kBatchFirstYear) + ".." + std::to_string(kBatchLastYear));
+    const int days = DaysInMonth(b.BirthYear, b.BirthMonth);
+    if (b.BirthDay < 1 || b.BirthDay > days) {
+        return Refuse(&BirthRecord::BirthDay, b.BirthDay,
+                      "is not a day of " + std::string(kMonthNames[static_cast<std::size_t>(b.BirthMonth - 1)]) +
+                          " " + std::to_string(b.BirthYear) + " " + Range(1, days));
+    }
+    if (b.BirthHour < 0 || b.BirthHour > 23)
+        return Refuse(&BirthRecord::BirthHour, b.BirthHour, "is not an hour " + Range(0, 23));
+    if (b.BirthMinute < 0 || b.BirthMinute > 59)
+        return Refuse(&BirthRecord::BirthMinute, b.BirthMinute, "is not a minute " + Range(0, 59));
+    return std::nullopt;
+}
+
+// An angle given as degrees and minutes, whose signs the record does not
+// fix: the sizes must stay within `limitDeg`.
+std::optional<ValueProblem> CheckAngle(const BirthRecord& b, std::int16_t BirthRecord::*degrees,
+                                       std::int16_t BirthRecord::*minutes, int limitDeg, const char* what) {
+    const int deg = std::abs(static_cast<int>(b.*degrees));
+    const int min = std::abs(static_cast<int>(b.*minutes));
+    if (deg > limitDeg)
+        return Refuse(degrees, b.*degrees, "is beyond " + std::to_string(limitDeg) + " degrees of " + what);
+    if (min > 59) return Refuse(minutes, b.*minutes, "is beyond 59 minutes of arc");
+    if (deg * 60 + min > limitDeg * 60)
+        return Refuse(minutes, b.*minutes,
+                      "takes the " + std::string(what) + " beyond " + std::to_string(limitDeg) + " degrees");
+    return std::nullopt;
+}
+
+// The coordinates and the zone, as given (zone sizes may carry a minus sign).
+std::optional<ValueProblem> CheckPlaceValues(const BirthRecord& b) {
+    if (auto problem = CheckAngle(b, &BirthRecord::LonDegrees, &BirthRecord::LonMinutes, kMaxLongitudeDeg,
+                                  "longitude"))
+        return problem;
+    if (auto problem = CheckAngle(b, &BirthRecord::LatDegrees, &BirthRecord::LatMinutes, kMaxLatitudeDeg,
+                                  "latitude"))
+        return problem;
+    if (std::abs(static_cast<int>(b.ZoneHours)) > kMaxZoneHours)
+        return Refuse(&BirthRecord::ZoneHours, b.ZoneHours, "is beyond " + std::to_string(kMaxZoneHours) + " hours");
+    if (std::abs(static_cast<int>(b.ZoneMinutes)) > 59)
+        return Refuse(&BirthRecord::ZoneMinutes, b.ZoneMinutes, "is beyond 59 minutes");
+    return std::nullopt;
+}
+
+// ------------------------------------------------------------------ a row
+
+// The row's cells, split at tabs; no more than the header's count are kept
+// however many the line has.
+struct SplitRow {
+    std::vector<std::string_view> cells;
+    std::size_t count = 0;  ///< Cells the line has.
+};
+
+SplitRow SplitCells(std::string_view line, std::size_t keep) {
+    SplitRow split;
+    split.count = static_cast<std::size_t>(std::count(line.begin(), line.end(), '\t')) + 1;
+    std::size_t start = 0;
+    while (split.cells.size() < keep) {
+        const std::size_t tab = line.find('\t', start);
+        split.cells.push_back(line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+        if (tab == std::string_view::npos) break;
+        start = tab + 1;
+    }
+    return split;
+}
+
+std::optional<std::int16_t> ParseFlag(std::string_view text, std::string& reason) {
+    const std::optional<std::int16_t> value = ParseInt16(text, &reason);
+    if (!value) return std::nullopt;
+    if (*value == 0) return kFalse;
+    if (*value == 1 || *value == -1) return kTrue;
+    reason = QuoteInput(TrimBlanks(text)) + " is not a flag (0, 1 or -1)";
+    return std::nullopt;
+}
+
+RowResult Skip(std::string reason) { return {false, std::move(reason)}; }
+RowResult Skip(const ValueProblem& problem) { return {false, std::string(problem.field->column) + ": " + problem.reason}; }
+
+// The birth record from the row's cells; a failure names the column.
+struct ParsedRow {
+    BirthRecord birth;
+    bool zoneMinus = false;  ///< A zone cell carries a minus sign.
+};
+
+std::optional<ParsedRow> ParseCells(const TableLayout& layout, const std::vector<std::string_view>& cells,
+                                    std::string& reason) {
+    ParsedRow row;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const RecordField* field = layout.fields[i];
+        if (field == nullptr) continue;  // Place
+        std::optional<std::int16_t> value;
+        std::string why;
+        switch (field->kind) {
+        case RecordLineKind::Name:
+            row.birth.BirthName = std::string(TrimBlanks(cells[i]));
+            continue;
+        case RecordLineKind::Number:
+        case RecordLineKind::ZoneSize:
+            value = ParseInt16(cells[i], &why);
+            if (field->kind == RecordLineKind::ZoneSize) row.zoneMinus = row.zoneMinus || HasMinusSign(cells[i]);
+            break;
+        case RecordLineKind::Flag:
+            value = ParseFlag(cells[i], why);
+            break;
+        }
+        if (!value) {
+            reason = std::string(field->column) + ": " + why;
+            return std::nullopt;
+        }
+        row.birth.*field->member = *value;
+    }
+    return row;
+}
+
+// Fills the coordinates, zone and daylight saving of `birth` from the atlas
+// for its date and clock time. Returns the place columns' cells, or the reason.
+std::optional<std::array<std::string, 3>> ResolvePlace(std::string_view text, BirthRecord& birth,
+                                                       std::string& reason) {
+    const std::optional<Place> place = FindPlace(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    if (!place) {
+        reason = "no place matches " + QuoteInput(text);
+        return std::nullopt;
+    }
+    const ZoneAtLocalTime resolved =
+        ResolveZone(place->timeZoneId, QDate(birth.BirthYear, birth.BirthMonth, birth.BirthDay), birth.BirthHour,
+                    birth.BirthMinute);
+    if (!resolved.valid) {
+        reason = "no time zone known for " + place->displayText().toStdString() + " on that date and time";
+        return std::nullopt;
+    }
+    const ZoneEntry zone = ZoneEntryFor(resolved);
+    const DegreesMinutes lon = SplitDegrees(place->longitudeDeg);
+    const DegreesMinutes lat = SplitDegrees(place->latitudeDeg);
+    birth.LonDegrees = static_cast<std::int16_t>(lon.degrees);
+    birth.LonMinutes = static_cast<std::int16_t>(lon.minutes);
+    birth.LonIsEast = place->longitudeDeg > 0.0 && !lon.negative && (lon.degrees || lon.minutes) ? kTrue : kFalse;
+    birth.LatDegrees = static_cast<std::int16_t>(lat.degrees);
+    birth.LatMinutes = static_cast<std::int16_t>(lat.minutes);
+    birth.LatIsSouth = lat.negative ? kTrue : kFalse;
+    StoreSignedZone(birth, zone.zoneHourText.toInt(), zone.zoneMinuteText.toInt(),
+                    zone.zoneHourText.startsWith(u'-') || zone.zoneMinuteText.startsWith(u'-'));
+    birth.DstOn = zone.dst ? kTrue : kFalse;
+    return std::array<std::string, 3>{place->displayText().toStdString(), place->timeZoneId.toStdString(),
+                                      FormatUtcOffset(resolved.utcOffsetSeconds).toStdString()};
+}
+
+} // namespace
+
+HeaderResult ReadTableHeader(std::string_view line) {
+    HeaderResult result;
+    TableLayout layout;
+    // Past the number of known columns, one more is enough to be refused as
+    // unknown or repeated.
+    const SplitRow split = SplitCells(line, kRecordLayout.size() + 2);
+    for (const std::string_view cell : split.cells) {
+        const std::string_view name = TrimBlanks(cell);
+        const RecordField* field = nullptr;
+        if (name != kPlaceColumn) {
+            const auto it = std::find_if(kRecordLayout.begin(), kRecordLayout.end(),
+                                         [&](const RecordField& f) { return f.column == name; });
+            if (it == kRecordLayout.end()) {
+                result.error = "unknown column " + QuoteInput(name);
+                return result;
+            }
+            field = &*it;
+        }
+        if (std::find(layout.names.begin(), layout.names.end(), name) != layout.names.end()) {
+            result.error = "column " + QuoteInput(name) + " appears twice";
+            return result;
+        }
+        if (field == nullptr) layout.placeColumn = layout.names.size();
+        layout.names.emplace_back(name);
+        layout.fields.push_back(field);
+    }
+
+    const auto has = [&](const RecordField& f) {
+        return std::find(layout.fields.begin(), layout.fields.end(), &f) != layout.fields.end();
+    };
+    layout.hasPlaceFields = true;
+    for (const RecordField& field : kRecordLayout) {
+        if (!IsRequired(field) || has(field)) continue;
+        if (field.fromPlace) layout.hasPlaceFields = false;
+        if (!(field.fromPlace && layout.placeColumn)) {
+            result.error = "missing column " + QuoteInput(field.column);
+            return result;
+        }
+    }
+    result.layout = std::move(layout);
+    return result;
+}
+
+std::string TableOutputHeader(const TableLayout& layout, const RowOptions& options) {
+    std::string header;
+    for (std::size_t i = 0; i < layout.names.size(); ++i) {
+        if (i > 0) header += '\t';
+        header += layout.names[i];
+    }
+    return header + ComputedHeader(options, layout.placeColumn.has_value());
+}
+
+std::string RecordOutputHeader(const RowOptions& options) {
+    std::string header;
+    for (const RecordField* field : RecordFieldsInColumnOrder()) {
+        if (!header.empty()) header += '\t';
+        header += field->column;
+    }
+    return header + ComputedHeader(options, false);
+}
+
+RowResult ComputeTableRow(const TableLayout& layout, const RowOptions& options, std::string_view row) {
+    // Cells
+    const SplitRow split = SplitCells(row, layout.names.size());
+    if (split.count != layout.names.size()) {
+        const std::string counts =
+            "expected " + std::to_string(layout.names.size()) + " fields, found " + std::to_string(split.count);
+        if (split.count > layout.names.size()) return Skip(counts);
+        return Skip(layout.names[split.count] + ": missing, " + counts);
+    }
+    std::string reason;
+    std::optional<ParsedRow> parsed = ParseCells(layout, split.cells, reason);
+    if (!parsed) return Skip(reason);
+    BirthRecord& birth = parsed->birth;
+    if (const auto problem = CheckDateAndTime(birth)) return Skip(*problem);
+
+    // The place stands in for the coordinates, zone and daylight saving.
+    std::array<std::string, 3> placeCells;
+    bool fromPlace = false;
+    if (layout.placeColumn) {
+        const std::string_view placeText = TrimBlanks(split.cells[*layout.placeColumn]);
+        if (!placeText.empty()) {
+            const auto cells = ResolvePlace(placeText, birth, reason);
+            if (!cells) return Skip(std::string(kPlaceColumn) + ": " + reason);
+            placeCells = *cells;
+            fromPlace = true;
+        } else if (!layout.hasPlaceFields) {
+            return Skip(std::string(kPlaceColumn) +
+                        ": missing value (the table has no coordinates and zone to use instead)");
+        }
+    }
+    if (!fromPlace) {
+        if (const auto problem = CheckPlaceValues(birth)) return Skip(*problem);
+        // A negative zone is one east of Greenwich, as the picker writes it;
+        // the check above leaves every size within 16 bits.
+        StoreSignedZone(birth, birth.ZoneHours, birth.ZoneMinutes, parsed->zoneMinus);
+    }
+
+    // Output row: the input as given, then what was found and computed.
+    RowResult result{true, CleanCells(row, true)};
+    if (layout.placeColumn) {
+        for (const std::string& cell : placeCells) (result.text += '\t') += Cell(cell);
+    }
+    AppendComputedCells(birth, options, result.text);
+    return result;
+}
+
+RowResult ComputeRecordRow(const RecordLoadResult& loaded, const RowOptions& options) {
+    if (!loaded.record) return Skip(RecordProblemText(loaded.problem));
+    const BirthRecord& birth = *loaded.record;
+    for (const auto& check : {CheckDateAndTime, CheckPlaceValues}) {
+        if (const auto problem = check(birth)) {
+            return Skip(RecordProblemText(RecordProblem{RecordLineOf(*problem->field), problem->reason}));
+        }
+    }
+
+    // The zone keeps the minus sign it was saved with.
+    const RecordLines stored = RecordLinesFrom(birth);
+    RowResult result{true, {}};
+    for (const RecordField* field : RecordFieldsInColumnOrder()) {
+        if (field != RecordFieldsInColumnOrder().front()) result.text += '\t';
+        switch (field->kind) {
+        case RecordLineKind::Name:
+            result.text += Cell(birth.BirthName);
+            break;
+        case RecordLineKind::ZoneSize:
+            result.text += stored[static_cast<std::size_t>(RecordLineOf(*field) - 1)];
+            break;
+        case RecordLineKind::Number:
+        case RecordLineKind::Flag:
+            result.text += std::to_string(birth.*field->member);
+            break;
+        }
+    }
+    AppendComputedCells(birth, options, result.text);
+    return result;
+}
+
+} // namespace nyra
