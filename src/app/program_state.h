@@ -6,12 +6,18 @@
 #include "engine/ephemeris.h"
 #include "signs/rashi_information.h"
 
+#include <string>
+
 namespace nyra {
 
 struct ProgramState {
     BirthRecord birth;
     EngineRecord chart;
     SignDescription description;
+    // The place names typed for the calculation ("City, State, Country");
+    // empty when none were, or when the entry came from a saved record,
+    // which keeps no names. Shown only, never calculated with.
+    std::string birthPlace;
 };
 
 ProgramState& Program();

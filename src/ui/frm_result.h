@@ -53,6 +53,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CreateControls();
@@ -72,6 +73,14 @@ private:
     // precise line.
     void ChooseAyanamsa(int index);
     void ColourNotices();
+    // Has screen readers read out the notices on show.
+    void AnnounceNotices();
+
+    // Inside the central scroll area; every control below is in it.
+    QWidget* content_ = nullptr;
+    bool placed_ = false;  // sized and placed on its first showing
+    // The tabs' pages, each inside a scroll area of the tab widget.
+    std::vector<QWidget*> tabPages_;
 
     QLabel* lblVedicName = nullptr;
     QWidget* moonDetail_ = nullptr;
