@@ -336,7 +336,9 @@ void frmMain::SetTexts() {
     SetHelpMenuTexts(helpMenus_);
 
     // For screen readers, where one caption serves several boxes or the
-    // caption alone ("Deg", "Min") would not say which box it is.
+    // caption alone ("Deg", "Min") would not say which box it is. Qt on
+    // Linux names a list by its entry ("1901"), so the lists say what they
+    // are in their description.
     const std::pair<QWidget*, const char*> spoken[] = {
         {cboDate, "Date of Birth: day"},     {cboMonth, "Date of Birth: month"},
         {cboYear, "Date of Birth: year"},    {cboHH, "Time of Birth: hour"},
@@ -346,7 +348,10 @@ void frmMain::SetTexts() {
         {txtZoneHour, "Time Zone: hours"},   {txtZoneMinute, "Time Zone: minutes"},
         {picMain, "Crescent Moon"},
     };
-    for (const auto& [widget, name] : spoken) widget->setAccessibleName(QLatin1String(name));
+    for (const auto& [widget, name] : spoken) {
+        widget->setAccessibleName(QLatin1String(name));
+        if (qobject_cast<QComboBox*>(widget)) widget->setAccessibleDescription(QLatin1String(name));
+    }
 }
 
 void frmMain::FillLists() {

@@ -518,8 +518,10 @@ void frmResult::SetTexts() {
     lblProductName->setText(kAppTitle);
     lblDescription->setText(kAboutDescription);
     cboAyanamsa->setToolTip(QStringLiteral("Ayanamsa for the precise position"));
+    // Qt on Linux names a list by its entry; the tool tip is its
+    // description, which says what the list is for.
     cboAyanamsa->setAccessibleName(cboAyanamsa->toolTip());
-    SST->tabBar()->setAccessibleName(QStringLiteral("Sign description"));
+    SST->setAccessibleName(QStringLiteral("Sign description"));
     for (int i = 0; i < cboAyanamsa->count(); ++i)
         cboAyanamsa->setItemText(i, Latin(Ayanamsas()[static_cast<std::size_t>(i)].displayName));
     lblHomePage->setText(QStringLiteral("Visit us at ") + QUrl(ProductPageUrl()).host());
@@ -612,17 +614,25 @@ void frmResult::ShowPrecisePosition() {
     fraPreciseNotice->setVisible(!texts.notice.isEmpty());
     // A notice that appears while the window is open (another ayanamsa) is
     // read out then; those of the opening are read out when it shows.
-    if (isVisible()) AnnounceNotices();
+    SpeakNotices(isVisible());
 }
 
-void frmResult::AnnounceNotices() {
-    // The notices carry no focus, so a screen reader would pass them by
-    // unless told: an alert reads the text out at once.
+void frmResult::SpeakNotices(bool announce) {
+    // The notices carry no focus, so a screen reader could pass them by:
+    // they are named as notices, the window's description repeats them
+    // (read out with the window), and an alert reads out a new one at once.
+    QStringList shown;
     for (QLabel* notice : {lblPreciseNotice, lblSignNotice, lblNakshatraNotice}) {
-        if (!notice->isVisible() || notice->text().isEmpty()) continue;
-        QAccessibleEvent alert(notice, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
+        const bool on = notice->parentWidget()->isVisibleTo(this) && !notice->text().isEmpty();
+        notice->setAccessibleName(on ? QStringLiteral("Notice: ") + notice->text() : QString());
+        if (!on) continue;
+        shown.append(notice->text());
+        if (announce) {
+            QAccessibleEvent alert(notice, QAccessible::Alert);
+            QAccessible::updateAccessibility(&alert);
+        }
     }
+    setAccessibleDescription(shown.join(u' '));
 }
 
 void frmResult::showEvent(QShowEvent* event) {
@@ -634,7 +644,7 @@ void frmResult::showEvent(QShowEvent* event) {
     SettleLayout(this);
     const QSize wanted = sizeHint();
     PlaceNewWindow(this, QApplication::activeWindow(), QSize(wanted.width(), std::max(wanted.height(), kPreferredHeightPx)));
-    AnnounceNotices();
+    SpeakNotices(true);
 }
 
 void frmResult::ChooseAyanamsa(int index) {

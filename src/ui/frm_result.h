@@ -73,8 +73,9 @@ private:
     // precise line.
     void ChooseAyanamsa(int index);
     void ColourNotices();
-    // Has screen readers read out the notices on show.
-    void AnnounceNotices();
+    // Tells screen readers of the notices shown; with `announce`, reads
+    // them out at once.
+    void SpeakNotices(bool announce);
 
     // Inside the central scroll area; every control below is in it.
     QWidget* content_ = nullptr;
