@@ -19,13 +19,13 @@ QRect FreeAreaOf(const QWidget* window) {
     return screen ? screen->availableGeometry() : QRect();
 }
 
-// The frame around a window's client area: known once it has been shown,
-// until then only the title bar is reckoned with.
+// The frame around a window's client area, as far as it is known: before
+// the window has been shown, and on platforms without a real title bar,
+// room for one is kept all the same.
 QMargins FrameOf(const QWidget* window) {
     const QRect frame = window->frameGeometry(), client = window->geometry();
-    if (frame == client) return QMargins(0, kTitleBarAllowancePx, 0, 0);
-    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-                    frame.bottom() - client.bottom());
+    return QMargins(client.left() - frame.left(), std::max(client.top() - frame.top(), kTitleBarAllowancePx),
+                    frame.right() - client.right(), frame.bottom() - client.bottom());
 }
 
 } // namespace
