@@ -39,6 +39,8 @@ constexpr int kPicturePx = 72;
 constexpr qreal kPictureDevicePixelRatio = 6.0;
 const QUrl kPictureUrl(QStringLiteral("nyra-sign-picture"));
 constexpr int kLinesAfterTitle = 2;
+// Half a device pixel (1/2400 inch at the writer's resolution).
+constexpr qreal kTouchingPx = 0.5;
 
 QString Padded(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
 
@@ -64,10 +66,10 @@ QString CoordinatesText(const BirthRecord& birth) {
     return QStringLiteral("%1\u00B0 %2\u2032 %3, %4\u00B0 %5\u2032 %6")
         .arg(birth.LatDegrees)
         .arg(Padded(birth.LatMinutes))
-        .arg(birth.LatIsSouth != 0 ? u'S' : u'N')
+        .arg(birth.LatIsSouth != 0 ? QStringLiteral("S") : QStringLiteral("N"))
         .arg(birth.LonDegrees)
         .arg(Padded(birth.LonMinutes))
-        .arg(birth.LonIsEast != 0 ? u'E' : u'W');
+        .arg(birth.LonIsEast != 0 ? QStringLiteral("E") : QStringLiteral("W"));
 }
 
 struct TitleLine {
@@ -194,7 +196,10 @@ void PaintPages(QTextDocument* document, QPdfWriter* writer, qreal margin) {
         painter.translate(margin, margin - view.top());
         painter.setClipRect(view);
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = view;
+        // The layout also draws a block that only touches the clip: the one
+        // that opens the next page. Clipped away, its text would still be
+        // in the file, and copied with this page's.
+        context.clip = view.adjusted(0, 0, 0, -kTouchingPx);
         // Paper is white whatever the screen's theme.
         context.palette.setColor(QPalette::Text, Qt::black);
         document->documentLayout()->draw(&painter, context);
