@@ -4,10 +4,17 @@
 
 #include "app/program_state.h"
 #include "engine/ephemeris.h"
+#include "record/record_file.h"
 #include "report_test_support.h"
+#include "ui/frm_main.h"
+#include "ui/frm_result.h"
+#include "ui/frm_save.h"
 #include "ui/report_text.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -229,6 +236,63 @@ TEST_F(ReportPdfFile, ShortSectionsAreNotSplitAcrossPages) {
         }
     }
     EXPECT_GT(splitPages, 0) << "every report fits on one page: nothing is tested";
+}
+
+// ---- From the windows --------------------------------------------------------------
+
+class PlaceOfTheCalculation : public ::testing::Test {
+protected:
+    void SetUp() override { saved_ = Program(); }
+    void TearDown() override {
+        QList<QWidget*> windows;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<frmMain*>(w) || qobject_cast<frmResult*>(w)) windows.append(w);
+        qDeleteAll(windows);
+        Program() = saved_;
+    }
+
+    // A main window with the entry typed, place names included.
+    frmMain* Typed() {
+        auto* main = new frmMain;
+        main->show();
+        for (const auto& [box, text] :
+             {std::pair{"txtName", "Asha Rao"}, {"txtMCity", " New Delhi "}, {"txtMState", ""}, {"txtMCountry", "India"},
+              {"txtZoneHour", "5"}, {"txtZoneMinute", "30"}, {"txtLonD", "77"}, {"txtLonM", "13"}, {"txtLatD", "28"},
+              {"txtLatM", "36"}})
+            main->findChild<QLineEdit*>(QLatin1String(box))->setText(QLatin1String(text));
+        return main;
+    }
+
+    QTemporaryDir records_;
+
+private:
+    ProgramState saved_;
+};
+
+TEST_F(PlaceOfTheCalculation, TypedNamesGoWithTheCalculationIntoTheExport) {
+    Typed()->Calculate();
+    EXPECT_EQ(Program().birthPlace, "New Delhi, India");
+
+    // The report window exports the title of the calculation on record.
+    report_test::SaveDialogStub dialog(records_.filePath(QStringLiteral("asha.pdf")));
+    frmSave report;
+    report.show();
+    report.findChild<QPushButton*>(QStringLiteral("cmdExportPdf"))->click();
+    const std::optional<QString> text =
+        Poppler(QStringLiteral("pdftotext"), {records_.filePath(QStringLiteral("asha.pdf")), QStringLiteral("-")});
+    if (!text) GTEST_SKIP() << "pdftotext is not installed";
+    EXPECT_TRUE(text->contains(QStringLiteral("Name: Asha Rao")));
+    EXPECT_TRUE(text->contains(QStringLiteral("Place: New Delhi, India (28\u00B0 36\u2032 N")));
+}
+
+// A record keeps no place: the names in the boxes were typed for someone
+// else, or for no one.
+TEST_F(PlaceOfTheCalculation, AnOpenedRecordHasNone) {
+    const QString path = records_.filePath(QStringLiteral("asha.moo"));
+    ASSERT_FALSE(WriteBirthRecord(QFile::encodeName(path).toStdString(), Asha().birth).has_value());
+    Typed()->OpenRecordFile(path);
+    EXPECT_EQ(Program().birth.BirthName, "Asha Rao");
+    EXPECT_TRUE(Program().birthPlace.empty());
 }
 
 } // namespace
