@@ -7,10 +7,11 @@
 #include "ui/frm_result.h"
 #include "ui/frm_time_zone.h"
 #include "ui/messages.h"
+#include "ui/named.h"
 #include "ui/place_completion.h"
 #include "ui/promotions.h"
 #include "ui/sign_pictures.h"
-#include "ui/zone_note.h"
+#include "entry/zone_note.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -40,12 +41,6 @@ constexpr int kZoneHourTypingLimit = 3;
 constexpr int kZoneMinuteTypingLimit = 2;
 
 constexpr int kMoonPictureSize = 150;
-
-template <class T>
-T* Named(T* object, const char* name) {
-    object->setObjectName(QLatin1String(name));
-    return object;
-}
 
 void FillNumbers(QComboBox* list, int first, int last) {
     for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
@@ -160,18 +155,7 @@ void frmMain::CreateMenus() {
     mnuFile = Named(menuBar()->addMenu(QString()), "mnuFile");
     mnuCalculate = Named(mnuFile->addAction(QString()), "mnuCalculate");
 
-    mnuHelp = Named(menuBar()->addMenu(QString()), "mnuHelp");
-    mnuOnline = Named(mnuHelp->addAction(QString()), "mnuOnline");
-    mnuVisit = Named(mnuHelp->addAction(QString()), "mnuVisit");
-    mnuHelp1 = Named(mnuHelp->addSeparator(), "mnuHelp1");
-    mnuUpdate = Named(mnuHelp->addAction(QString()), "mnuUpdate");
-    mnuHelp2 = Named(mnuHelp->addSeparator(), "mnuHelp2");
-    mnuAbout = Named(mnuHelp->addAction(QString()), "mnuAbout");
-
-    mnuDonate = Named(menuBar()->addAction(QString()), "mnuDonate");
-    // Never offered: shown greyed out for the whole run.
-    mnuMakeMoney = Named(menuBar()->addAction(QString()), "mnuMakeMoney");
-    mnuMakeMoney->setEnabled(false);
+    helpMenus_ = CreateHelpMenus(menuBar());
 }
 
 void frmMain::ArrangeControls() {
@@ -266,11 +250,8 @@ void frmMain::ConnectControls() {
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::OpenBirthRecord);
     connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::LookUpPlace);
     connect(lblTZHelp, &ClickableLabel::clicked, this, &frmMain::ShowTimeZonePicker);
-    connect(mnuAbout, &QAction::triggered, this, &frmMain::ShowAbout);
-    connect(mnuOnline, &QAction::triggered, this, &OpenHelpPage);
-    connect(mnuVisit, &QAction::triggered, this, &OpenHomePage);
-    connect(mnuUpdate, &QAction::triggered, this, &OpenDownloadPage);
-    connect(mnuDonate, &QAction::triggered, this, &OpenDonatePage);
+    connect(helpMenus_.mnuAbout, &QAction::triggered, this, &frmMain::ShowAbout);
+    ConnectHelpMenus(helpMenus_, this);
     connect(lblCobrand, &ClickableLabel::clicked, this, &OpenCoBrandPage);
     connect(lblFullBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
 
@@ -328,13 +309,7 @@ void frmMain::SetTexts() {
 
     mnuFile->setTitle(QStringLiteral("&File"));
     mnuCalculate->setText(QStringLiteral("&Calculate"));
-    mnuHelp->setTitle(QStringLiteral("&Help"));
-    mnuOnline->setText(QStringLiteral("&Online Help"));
-    mnuVisit->setText(QStringLiteral("&Visit Us Online"));
-    mnuUpdate->setText(QStringLiteral("Check for Software &Update"));
-    mnuAbout->setText(QStringLiteral("&About Software"));
-    mnuDonate->setText(QStringLiteral("&Donate"));
-    mnuMakeMoney->setText(QStringLiteral("Make Money &Online"));
+    SetHelpMenuTexts(helpMenus_);
 }
 
 void frmMain::FillLists() {
@@ -414,7 +389,6 @@ void frmMain::Calculate() {
     ProgramState& program = Program();
     program.birth = std::get<BirthRecord>(converted);
     program.chart = ComputeMoonChart(program.birth);
-    rashiName_ = QString::fromStdString(program.chart.RashiName);
     if (std::optional<SignDescription> description = DescribeMoonSign(program.chart.RashiName))
         program.description = std::move(*description);
 

@@ -3,7 +3,8 @@
 #pragma once
 
 #include "atlas/atlas.h"
-#include "ui/entry_validation.h"
+#include "entry/entry_validation.h"
+#include "ui/help_menus.h"
 
 #include <QMainWindow>
 
@@ -32,10 +33,6 @@ public:
     // Deletes itself when closed: the calculate command closes it for good,
     // and the result window's back command makes a fresh one.
     explicit frmMain(QWidget* parent = nullptr);
-
-    // The zone boxes, for the time zone picker.
-    QLineEdit* ZoneHourBox() const { return txtZoneHour; }
-    QLineEdit* ZoneMinuteBox() const { return txtZoneMinute; }
 
     // Shows the first problem of the entry, moves the focus as it says, and
     // tells whether the entry may be calculated.
@@ -159,18 +156,7 @@ private:
     // Menus
     QMenu* mnuFile = nullptr;
     QAction* mnuCalculate = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuOnline = nullptr;
-    QAction* mnuVisit = nullptr;
-    QAction* mnuHelp1 = nullptr;
-    QAction* mnuUpdate = nullptr;
-    QAction* mnuHelp2 = nullptr;
-    QAction* mnuAbout = nullptr;
-    QAction* mnuDonate = nullptr;
-    QAction* mnuMakeMoney = nullptr;
-
-    // The Moon sign of the last calculation, as handed to the sign texts.
-    QString rashiName_;
+    HelpMenus helpMenus_;
 
     PlaceCompletion* placeCompletion_ = nullptr;
     // The place picked from the list, for as long as it sets the zone: a

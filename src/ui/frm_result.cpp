@@ -8,6 +8,7 @@
 #include "ui/frm_main.h"
 #include "ui/frm_save.h"
 #include "ui/messages.h"
+#include "ui/named.h"
 #include "ui/promotions.h"
 
 #include <QAction>
@@ -116,12 +117,6 @@ const QString kAboutDescription = QStringLiteral(
 const QString kDiscussionInvitation = QStringLiteral(
     "Share your Moon sign and your questions with other readers on the Orrelin discussion board. "
     "Click here to join in.");
-
-template <class T>
-T* Named(T* object, const QString& name) {
-    object->setObjectName(name);
-    return object;
-}
 
 QLabel* NewHeading(const QString& name, qreal scale, QWidget* parent) {
     auto* label = Named(new QLabel(parent), name);
@@ -264,67 +259,28 @@ void frmResult::CreateControls() {
     picRashi->setFixedSize(kSignPictureSize, kSignPictureSize);
     picRashi->setAlignment(Qt::AlignCenter);
     upperFields_ = new QWidget(central);
-    auto* upperGrid = new QGridLayout(upperFields_);
-    upperGrid->setContentsMargins(0, 0, 0, 0);
 
     SST = Named(new QTabWidget(central), QStringLiteral("SST"));
     // All eight captions stay in view; the window is as wide as they need.
     SST->setUsesScrollButtons(false);
-    std::array<QGridLayout*, kAboutTab> tabGrids{};
-    for (int tab = 0; tab < kAboutTab; ++tab) {
-        auto* page = new QWidget(SST);
-        tabGrids[tab] = new QGridLayout(page);
-        SST->addTab(page, QString());
-    }
+    for (int tab = 0; tab < kAboutTab; ++tab) SST->addTab(new QWidget(SST), QString());
 
-    int upperCount = 0;
     for (const SignFieldRow& row : kFieldRows) {
         QWidget* owner = row.tab == kUpper ? upperFields_ : SST->widget(row.tab);
         SignFieldView view;
         view.row = &row;
         view.label = Named(new QLabel(owner), QStringLiteral("lbl") + QLatin1String(row.field));
         const QString boxName = QStringLiteral("txt") + QLatin1String(row.field);
-        QWidget* box = nullptr;
         if (row.kind == BoxKind::Paragraph) {
             view.paragraph = Named(new QPlainTextEdit(owner), boxName);
             view.paragraph->setReadOnly(true);
             view.paragraph->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             view.paragraph->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            box = view.paragraph;
         } else {
             view.line = Named(new QLineEdit(owner), boxName);
             view.line->setReadOnly(true);
-            box = view.line;
-        }
-
-        if (row.tab == kUpper) {
-            // Two label-and-box pairs a line.
-            const int line = upperCount / 2, column = (upperCount % 2) * 2;
-            upperGrid->addWidget(view.label, line, column);
-            upperGrid->addWidget(box, line, column + 1);
-            ++upperCount;
-        } else {
-            QGridLayout* grid = tabGrids[row.tab];
-            const int line = grid->rowCount();
-            if (row.kind == BoxKind::Paragraph) {
-                grid->addWidget(view.label, line, 0, Qt::AlignTop);
-                grid->addWidget(box, line, 1);
-                grid->setRowStretch(line, 1);
-            } else {
-                grid->addWidget(view.label, line, 0);
-                grid->addWidget(box, line, 1);
-            }
         }
         fields_.push_back(view);
-    }
-    upperGrid->setColumnStretch(1, 1);
-    upperGrid->setColumnStretch(3, 1);
-    for (QGridLayout* grid : tabGrids) {
-        grid->setColumnStretch(1, 1);
-        // Pages of single lines keep them at the top.
-        bool hasParagraph = false;
-        for (int r = 0; r < grid->rowCount(); ++r) hasParagraph = hasParagraph || grid->rowStretch(r) > 0;
-        if (!hasParagraph) grid->setRowStretch(grid->rowCount(), 1);
     }
     SST->addTab(CreateAboutTab(), QString());
 
@@ -359,29 +315,6 @@ void frmResult::CreateMoonDetail(QWidget* parent) {
                                    0.9, false, moonDetail_);
     fraNakshatraNotice = qobject_cast<QFrame*>(lblNakshatraNotice->parentWidget());
     ColourNotices();
-
-    auto* facts = new QHBoxLayout;
-    facts->setSpacing(10);
-    facts->addWidget(lblMoonPosition);
-    facts->addWidget(NewSeparator(moonDetail_));
-    facts->addWidget(lblNakshatra);
-    facts->addWidget(NewSeparator(moonDetail_));
-    facts->addWidget(lblAyanamsa);
-    facts->addStretch();
-    auto* precise = new QHBoxLayout;
-    precise->setSpacing(8);
-    precise->addWidget(lblPrecise);
-    precise->addWidget(cboAyanamsa);
-    precise->addStretch();
-    auto* block = new QVBoxLayout(moonDetail_);
-    block->setContentsMargins(0, 0, 0, 4);
-    block->setSpacing(4);
-    block->addLayout(facts);
-    block->addLayout(precise);
-    block->addWidget(fraPreciseNotice);
-    block->addWidget(lblSignSpan);
-    block->addWidget(fraSignNotice);
-    block->addWidget(fraNakshatraNotice);
 }
 
 void frmResult::ColourNotices() {
@@ -410,19 +343,6 @@ QWidget* frmResult::CreateAboutTab() {
     lblFullBrandOffer = Named(new QLabel(page), QStringLiteral("lblFullBrandOffer"));
     lblFullBrandOffer->setWordWrap(true);
     lblCoBrand = NewLinkLabel(QStringLiteral("lblCoBrand"), QString(), page, LinkStyle::Link);
-
-    auto* text = new QVBoxLayout;
-    text->addWidget(lblProductName);
-    text->addWidget(lblDescription);
-    text->addWidget(lblHomePage);
-    text->addSpacing(10);
-    text->addWidget(lblFullBrandOffer);
-    text->addWidget(lblCoBrand);
-    text->addStretch();
-    auto* layout = new QHBoxLayout(page);
-    layout->addWidget(picAbout, 0, Qt::AlignTop);
-    layout->addSpacing(10);
-    layout->addLayout(text, 1);
     return page;
 }
 
@@ -431,22 +351,14 @@ void frmResult::CreateMenus() {
     mnuBack = Named(mnuFile->addAction(QString()), QStringLiteral("mnuBack"));
     mnuFile1 = Named(mnuFile->addSeparator(), QStringLiteral("mnuFile1"));
     mnuSave = Named(mnuFile->addAction(QString()), QStringLiteral("mnuSave"));
-
-    mnuHelp = Named(menuBar()->addMenu(QString()), QStringLiteral("mnuHelp"));
-    mnuOnline = Named(mnuHelp->addAction(QString()), QStringLiteral("mnuOnline"));
-    mnuVisit = Named(mnuHelp->addAction(QString()), QStringLiteral("mnuVisit"));
-    mnuHelp1 = Named(mnuHelp->addSeparator(), QStringLiteral("mnuHelp1"));
-    mnuUpdate = Named(mnuHelp->addAction(QString()), QStringLiteral("mnuUpdate"));
-    mnuHelp2 = Named(mnuHelp->addSeparator(), QStringLiteral("mnuHelp2"));
-    mnuAbout = Named(mnuHelp->addAction(QString()), QStringLiteral("mnuAbout"));
-
-    mnuDonate = Named(menuBar()->addAction(QString()), QStringLiteral("mnuDonate"));
-    // Never offered: shown greyed out for the whole run.
-    mnuMakeMoney = Named(menuBar()->addAction(QString()), QStringLiteral("mnuMakeMoney"));
-    mnuMakeMoney->setEnabled(false);
+    helpMenus_ = CreateHelpMenus(menuBar());
 }
 
 void frmResult::ArrangeControls() {
+    ArrangeFields();
+    ArrangeMoonDetail();
+    ArrangeAboutTab();
+
     auto* heading = new QVBoxLayout;
     heading->addWidget(lblVedicName);
     heading->addWidget(moonDetail_);
@@ -486,17 +398,93 @@ void frmResult::ArrangeControls() {
     resize(sizeHint().width(), std::max(sizeHint().height(), 600));
 }
 
+void frmResult::ArrangeFields() {
+    auto* upperGrid = new QGridLayout(upperFields_);
+    upperGrid->setContentsMargins(0, 0, 0, 0);
+    std::array<QGridLayout*, kAboutTab> tabGrids{};
+    for (int tab = 0; tab < kAboutTab; ++tab) tabGrids[tab] = new QGridLayout(SST->widget(tab));
+
+    int upperCount = 0;
+    for (const SignFieldView& view : fields_) {
+        QWidget* box = view.paragraph ? static_cast<QWidget*>(view.paragraph) : view.line;
+        if (view.row->tab == kUpper) {
+            // Two label-and-box pairs a line.
+            const int line = upperCount / 2, column = (upperCount % 2) * 2;
+            upperGrid->addWidget(view.label, line, column);
+            upperGrid->addWidget(box, line, column + 1);
+            ++upperCount;
+        } else {
+            QGridLayout* grid = tabGrids[view.row->tab];
+            const int line = grid->rowCount();
+            if (view.paragraph) {
+                grid->addWidget(view.label, line, 0, Qt::AlignTop);
+                grid->addWidget(box, line, 1);
+                grid->setRowStretch(line, 1);
+            } else {
+                grid->addWidget(view.label, line, 0);
+                grid->addWidget(box, line, 1);
+            }
+        }
+    }
+    upperGrid->setColumnStretch(1, 1);
+    upperGrid->setColumnStretch(3, 1);
+    for (QGridLayout* grid : tabGrids) {
+        grid->setColumnStretch(1, 1);
+        // Pages of single lines keep them at the top.
+        bool hasParagraph = false;
+        for (int r = 0; r < grid->rowCount(); ++r) hasParagraph = hasParagraph || grid->rowStretch(r) > 0;
+        if (!hasParagraph) grid->setRowStretch(grid->rowCount(), 1);
+    }
+}
+
+void frmResult::ArrangeMoonDetail() {
+    auto* facts = new QHBoxLayout;
+    facts->setSpacing(10);
+    facts->addWidget(lblMoonPosition);
+    facts->addWidget(NewSeparator(moonDetail_));
+    facts->addWidget(lblNakshatra);
+    facts->addWidget(NewSeparator(moonDetail_));
+    facts->addWidget(lblAyanamsa);
+    facts->addStretch();
+    auto* precise = new QHBoxLayout;
+    precise->setSpacing(8);
+    precise->addWidget(lblPrecise);
+    precise->addWidget(cboAyanamsa);
+    precise->addStretch();
+    auto* block = new QVBoxLayout(moonDetail_);
+    block->setContentsMargins(0, 0, 0, 4);
+    block->setSpacing(4);
+    block->addLayout(facts);
+    block->addLayout(precise);
+    block->addWidget(fraPreciseNotice);
+    block->addWidget(lblSignSpan);
+    block->addWidget(fraSignNotice);
+    block->addWidget(fraNakshatraNotice);
+}
+
+void frmResult::ArrangeAboutTab() {
+    auto* text = new QVBoxLayout;
+    text->addWidget(lblProductName);
+    text->addWidget(lblDescription);
+    text->addWidget(lblHomePage);
+    text->addSpacing(10);
+    text->addWidget(lblFullBrandOffer);
+    text->addWidget(lblCoBrand);
+    text->addStretch();
+    auto* layout = new QHBoxLayout(SST->widget(kAboutTab));
+    layout->addWidget(picAbout, 0, Qt::AlignTop);
+    layout->addSpacing(10);
+    layout->addLayout(text, 1);
+}
+
 void frmResult::ConnectControls() {
     connect(cmdBack, &QPushButton::clicked, this, &frmResult::Back);
     connect(mnuBack, &QAction::triggered, this, &frmResult::Back);
     connect(cmdSave, &QPushButton::clicked, this, &frmResult::Save);
     connect(mnuSave, &QAction::triggered, this, &frmResult::Save);
-    connect(mnuAbout, &QAction::triggered, this, &frmResult::ShowAboutTab);
+    connect(helpMenus_.mnuAbout, &QAction::triggered, this, &frmResult::ShowAboutTab);
+    ConnectHelpMenus(helpMenus_, this);
     connect(cboAyanamsa, &QComboBox::currentIndexChanged, this, &frmResult::ChooseAyanamsa);
-    connect(mnuOnline, &QAction::triggered, this, &OpenHelpPage);
-    connect(mnuVisit, &QAction::triggered, this, &OpenHomePage);
-    connect(mnuUpdate, &QAction::triggered, this, &OpenDownloadPage);
-    connect(mnuDonate, &QAction::triggered, this, &OpenDonatePage);
     connect(lblHomePage, &ClickableLabel::clicked, this, &OpenHomePage);
     connect(Label61, &ClickableLabel::clicked, this, &OpenHomePage);
     connect(lblCoBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
@@ -506,7 +494,7 @@ void frmResult::ConnectControls() {
 
 void frmResult::SetTexts() {
     setWindowTitle(kWindowTitle);
-    lblVedicName->setText(QStringLiteral("Rashi"));
+    // The sign's name and the lucky captions come with the description.
     for (const SignFieldView& view : fields_) {
         view.label->setText(QLatin1String(view.row->caption));
         view.label->setToolTip(QLatin1String(view.row->toolTip));
@@ -530,13 +518,7 @@ void frmResult::SetTexts() {
     mnuFile->setTitle(QStringLiteral("&File"));
     mnuBack->setText(QStringLiteral("&Back"));
     mnuSave->setText(QStringLiteral("&Save"));
-    mnuHelp->setTitle(QStringLiteral("&Help"));
-    mnuOnline->setText(QStringLiteral("&Online Help"));
-    mnuVisit->setText(QStringLiteral("&Visit Us Online"));
-    mnuUpdate->setText(QStringLiteral("Check for Software &Update"));
-    mnuAbout->setText(QStringLiteral("&About Software"));
-    mnuDonate->setText(QStringLiteral("&Donate"));
-    mnuMakeMoney->setText(QStringLiteral("Make Money &Online"));
+    SetHelpMenuTexts(helpMenus_);
 }
 
 void frmResult::ShowDescription() {

@@ -5,6 +5,7 @@
 // change).
 #pragma once
 
+#include "ui/help_menus.h"
 #include "ui/sign_pictures.h"
 
 #include <QMainWindow>
@@ -59,6 +60,9 @@ private:
     QWidget* CreateAboutTab();
     void CreateMenus();
     void ArrangeControls();
+    void ArrangeFields();
+    void ArrangeMoonDetail();
+    void ArrangeAboutTab();
     void ConnectControls();
     void SetTexts();
     void ShowDescription();
@@ -108,15 +112,7 @@ private:
     QAction* mnuBack = nullptr;
     QAction* mnuFile1 = nullptr;
     QAction* mnuSave = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuOnline = nullptr;
-    QAction* mnuVisit = nullptr;
-    QAction* mnuHelp1 = nullptr;
-    QAction* mnuUpdate = nullptr;
-    QAction* mnuHelp2 = nullptr;
-    QAction* mnuAbout = nullptr;
-    QAction* mnuDonate = nullptr;
-    QAction* mnuMakeMoney = nullptr;
+    HelpMenus helpMenus_;
 
     // The image list: one picture per sign, under its English name.
     std::vector<KeyedPicture> IMG;

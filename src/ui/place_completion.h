@@ -33,15 +33,11 @@ public:
         CityRole = Qt::UserRole + 1,  ///< What the city box shows while the row is highlighted.
         PlaceTextRole,                ///< "Chennai, Tamil Nadu, India"
         CoordinatesRole,              ///< PlaceCoordinatesText, drawn greyed.
-        OfferIndexRole,               ///< Position in offered().
+        OfferIndexRole,               ///< Position among the places offered.
     };
 
     // Attaches a completer to `city`; the other two boxes are read only.
     PlaceCompletion(QLineEdit* city, QLineEdit* state, QLineEdit* country, QObject* parent);
-
-    QCompleter* completer() const { return completer_; }
-    // The places of the list, in its order.
-    const QList<Place>& offered() const { return offered_; }
 
 signals:
     // A row was taken with Enter, Tab or the mouse.
@@ -57,7 +53,7 @@ private:
     QLineEdit* country_;
     QCompleter* completer_;
     QStandardItemModel* model_;
-    QList<Place> offered_;
+    QList<Place> offered_;  // The places of the list, in its order.
     // A chosen place writes its own state and country; those must not
     // narrow the next search, or a second pick could never leave the
     // first one's country. Typing into a box makes it count again.
