@@ -67,7 +67,6 @@ private:
     void ConnectControls();
     void SetTexts();
     void FillLists();
-    void PrepareAtlas();
 
     BirthEntry ReadEntry() const;
     void Report(const EntryProblem& problem);
