@@ -96,22 +96,24 @@ struct SeriesTerms {
     double sum = 0.0;
 };
 
-template <std::size_t I>
+template <bool kCosines, std::size_t I>
 void AddTerm(const ArgumentTurns& a, double e, SeriesTerms& terms) {
     constexpr lunar::LongitudeTerm term = lunar::kLongitudeTerms[I];
     const UnitTurn z = TermTurn<I>(a);
     double value = term.coefficient * z.sin;
     if constexpr (term.useE) value = value * e;
     terms.sine[I] = value;
-    terms.cosine[I] = (term.useE ? term.coefficient * e : term.coefficient) * z.cos;
+    if constexpr (kCosines) terms.cosine[I] = (term.useE ? term.coefficient * e : term.coefficient) * z.cos;
     terms.sum = terms.sum + value;
 }
 
-template <std::size_t... I>
+template <bool kCosines, std::size_t... I>
 void AddTerms(const ArgumentTurns& a, double e, SeriesTerms& terms, std::index_sequence<I...>) {
-    (AddTerm<I>(a, e, terms), ...);  // left to right: table order
+    (AddTerm<kCosines, I>(a, e, terms), ...);  // left to right: table order
 }
 
+// The cosines are only needed for the derivatives at the birth.
+template <bool kCosines>
 SeriesTerms SeriesTermsAt(double t) {
     // The chart's own arguments, rounded the chart's way.
     const double d = (lunar::kMoonElongation.atEpochDeg + lunar::kMoonElongation.degPerCentury * t) * DegToRad;
@@ -137,7 +139,7 @@ SeriesTerms SeriesTermsAt(double t) {
     a.f[0] = Inverse(a.f[4]);
 
     SeriesTerms terms;
-    AddTerms(a, e, terms, std::make_index_sequence<kTermCount>{});
+    AddTerms<kCosines>(a, e, terms, std::make_index_sequence<kTermCount>{});
     return terms;
 }
 
@@ -175,16 +177,16 @@ constexpr TaylorWeights kTaylorWeights = [] {
 using Polynomial = std::array<double, kTaylorOrder + 1>;  // degrees per day^k
 
 Polynomial LongitudeAround(double t) {
-    const SeriesTerms terms = SeriesTermsAt(t);
+    const SeriesTerms terms = SeriesTermsAt<true>(t);
+    // Term by term, so that the sums of the ten orders run side by side.
+    Polynomial sum{};
+    for (std::size_t i = 0; i < kTermCount; ++i)
+        for (std::size_t k = 1; k <= kTaylorOrder; ++k)
+            sum[k] += (k % 2 == 0 ? terms.sine[i] : terms.cosine[i]) * kTaylorWeights[i][k];
     Polynomial p{};
     p[0] = SiderealFromSum(t, terms.sum);
-    for (std::size_t k = 1; k <= kTaylorOrder; ++k) {
-        // sin, cos, -sin, -cos, ... for the 0th, 1st, 2nd, 3rd derivative.
-        const std::array<double, kTermCount>& part = k % 2 == 0 ? terms.sine : terms.cosine;
-        double sum = 0.0;
-        for (std::size_t i = 0; i < kTermCount; ++i) sum += part[i] * kTaylorWeights[i][k];
-        p[k] = k % 4 < 2 ? sum : -sum;
-    }
+    // sin, cos, -sin, -cos, ... for the 0th, 1st, 2nd, 3rd derivative.
+    for (std::size_t k = 1; k <= kTaylorOrder; ++k) p[k] = k % 4 < 2 ? sum[k] : -sum[k];
     p[1] += MeanDegPerDay(t);
     return p;
 }
@@ -232,6 +234,7 @@ constexpr double TaylorRemainderDeg() {
 static_assert(TaylorRemainderDeg() / kSlowestDegPerDay < 0.7 * kConvergedDays);
 
 constexpr int kMaxSteps = 60;  // halving a three-day bracket reaches a microsecond in 40
+constexpr double kPolynomialSolvedDays = 0.001 / 86400.0;
 
 double Evaluate(const Polynomial& p, double h) {
     double value = p[kTaylorOrder];
@@ -253,7 +256,7 @@ double Instant(double t, double days) { return t + days / kDaysPerCentury; }
 // inside the bracket the bounds on the motion give, halving whenever it
 // would leave it; the search goes on until a step is short, however far
 // the guess.
-double Crossing(double t, const Polynomial& around, double boundary, bool before) {
+double CrossingInstant(double t, const Polynomial& around, double boundary, bool before) {
     const double distance = SignedDistance(around[0], boundary);
     const double toGo = before ? std::max(distance, 0.0) : std::max(-distance, 0.0);
     if (toGo == 0.0) return t;
@@ -263,26 +266,30 @@ double Crossing(double t, const Polynomial& around, double boundary, bool before
 
     Polynomial p = around;
     p[0] = distance;
+    // Newton's method on the polynomial, started with a cheap step on its
+    // quadratic part. Each step squares the error (times at most a fiftieth
+    // a day), so after a step of s days about s * s / 50 remain: once that
+    // is under a millisecond, the step with the full series takes the rest.
     double h = (before ? -toGo : toGo) / p[1];
+    h = h - (p[0] + h * (p[1] + h * p[2])) / (p[1] + 2.0 * h * p[2]);
     for (int i = 0; i < 8; ++i) {
         const double step = Evaluate(p, h) / Slope(p, h);
         h -= step;
-        if (std::fabs(step) < 1e-3 * kConvergedDays) break;
+        if (step * step / 50.0 < kPolynomialSolvedDays) break;
     }
     if (!(h > lo && h < hi)) h = lo + (hi - lo) / 2.0;
 
     for (int i = 0; i < kMaxSteps; ++i) {
         const double x = Instant(t, h);
-        const SeriesTerms terms = SeriesTermsAt(x);
-        const double f = SignedDistance(SiderealFromSum(x, terms.sum), boundary);
+        const double f = SignedDistance(SiderealFromSum(x, SeriesTermsAt<false>(x).sum), boundary);
         if (f == 0.0) return x;
         if (f < 0.0)
             lo = h;
         else
             hi = h;
-        double rate = MeanDegPerDay(x);
-        for (std::size_t k = 0; k < kTermCount; ++k) rate += terms.cosine[k] * kTaylorWeights[k][1];
-        const double step = f / rate;
+        // The polynomial's slope stands in for the series' own rate: they
+        // differ by a few parts in a million within the search.
+        const double step = f / Slope(p, h);
         if (std::fabs(step) < kConvergedDays) return Instant(t, h - step);
         h -= step;
         if (!(h > lo && h < hi)) h = lo + (hi - lo) / 2.0;
@@ -298,8 +305,8 @@ Span FindSpan(const EngineRecord& chart, int index, double lowerDeg, double uppe
     const Polynomial around = LongitudeAround(t);
     // The search polishes to a ten-millionth of a second; these keep the
     // birth between its crossings even when it lies on a boundary.
-    span.entered.centuries = std::min(Crossing(t, around, lowerDeg, true), t);
-    span.leaves.centuries = std::max(Crossing(t, around, std::fmod(upperDeg, 360.0), false), t);
+    span.entered.centuries = std::min(CrossingInstant(t, around, lowerDeg, true), t);
+    span.leaves.centuries = std::max(CrossingInstant(t, around, std::fmod(upperDeg, 360.0), false), t);
     span.entered.local = LocalTimeAt(span.entered.centuries, chart);
     span.leaves.local = LocalTimeAt(span.leaves.centuries, chart);
     const double sinceEntered = (t - span.entered.centuries) * kMinutesPerCentury;
