@@ -85,8 +85,8 @@ UnitTurn TermTurn(const ArgumentTurns& a) {
 }
 
 // The series at one instant, term by term: each coefficient (times E where
-// the table says so) times the sine and the cosine of its argument, and the
-// sines' sum in the chart's order. The sum agrees with the chart's to about
+// the table says so) times the sine and, when asked, the cosine of its
+// argument, and the sines' sum in the chart's order. The sum agrees with the chart's to about
 // 1e-11 degrees, a ten-millionth of a second of the Moon's motion: products
 // of unit turns round differently from 25 separate sines, whose own
 // arguments carry rounding of that size.
@@ -112,7 +112,7 @@ void AddTerms(const ArgumentTurns& a, double e, SeriesTerms& terms, std::index_s
     (AddTerm<kCosines, I>(a, e, terms), ...);  // left to right: table order
 }
 
-// The cosines are only needed for the derivatives at the birth.
+// Only the derivatives at the birth need the cosines.
 template <bool kCosines>
 SeriesTerms SeriesTermsAt(double t) {
     // The chart's own arguments, rounded the chart's way.
@@ -267,15 +267,16 @@ double CrossingInstant(double t, const Polynomial& around, double boundary, bool
     Polynomial p = around;
     p[0] = distance;
     // Newton's method on the polynomial, started with a cheap step on its
-    // quadratic part. Each step squares the error (times at most a fiftieth
-    // a day), so after a step of s days about s * s / 50 remain: once that
-    // is under a millisecond, the step with the full series takes the rest.
+    // quadratic part. Each step squares the error (times at most a fortieth
+    // a day, as above), so after a step of s days under s * s / 40 remain:
+    // once that is under a millisecond, the step with the full series takes
+    // the rest.
     double h = (before ? -toGo : toGo) / p[1];
     h = h - (p[0] + h * (p[1] + h * p[2])) / (p[1] + 2.0 * h * p[2]);
     for (int i = 0; i < 8; ++i) {
         const double step = Evaluate(p, h) / Slope(p, h);
         h -= step;
-        if (step * step / 50.0 < kPolynomialSolvedDays) break;
+        if (step * step / 40.0 < kPolynomialSolvedDays) break;
     }
     if (!(h > lo && h < hi)) h = lo + (hi - lo) / 2.0;
 
