@@ -144,7 +144,8 @@ private:
     bool loaded_ = false;
 };
 
-// The position of `value` in `list`, adding it the first time.
+// The number `known` gives `value`: the next free one, with `add` called
+// to store the value, the first time it is seen.
 template <class Key>
 quint32 IndexOf(QHash<Key, quint32>& known, const Key& value, const std::function<void()>& add) {
     const auto found = known.constFind(value);
