@@ -27,7 +27,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QThreadPool>
 #include <QVBoxLayout>
 
 #include <variant>
@@ -57,7 +56,6 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     ConnectControls();
     SetTexts();
     FillLists();
-    PrepareAtlas();
 }
 
 void frmMain::CreateControls() {
@@ -325,12 +323,6 @@ void frmMain::FillLists() {
     FillNumbers(cboSS, 0, 59);
     optLatNorth->setChecked(true);
     optLongEast->setChecked(true);
-}
-
-void frmMain::PrepareAtlas() {
-    // Reading the city list takes a fifth of a second or so; done now, on
-    // a worker, the first letters typed into the city box find it ready.
-    QThreadPool::globalInstance()->start(&LoadAtlas);
 }
 
 BirthEntry frmMain::ReadEntry() const {

@@ -65,7 +65,6 @@ private:
     void ConnectControls();
     void SetTexts();
     void FillLists();
-    void PrepareAtlas();
 
     BirthEntry ReadEntry() const;
     // Opening a record: a list and the record field whose value it shows.
