@@ -4,6 +4,7 @@
 #include "ui/frm_main.h"
 
 #include "app/program_state.h"
+#include "record/record_file.h"
 #include "report_test_support.h"
 #include "ui/frm_result.h"
 #include "ui/frm_save.h"
@@ -270,6 +271,34 @@ TEST_F(TimeKnown, ChoiceNeverReachesTheRecordFile) {
     EXPECT_FALSE(exact.isEmpty());
     EXPECT_EQ(unknown, exact);
     EXPECT_EQ(exact.count("\r\n"), 15);
+}
+
+// A record knows nothing of the choice; opening one calculates at once with
+// the choice the user can see beside the time.
+TEST_F(TimeKnown, OpeningARecordKeepsTheChoiceOnScreen) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    BirthRecord record;
+    record.BirthName = "Asha";
+    record.BirthYear = 2000;
+    record.BirthMonth = 1;
+    record.BirthDay = 2;
+    record.BirthHour = 8;
+    const QString path = folder.filePath(QStringLiteral("asha.moo"));
+    ASSERT_FALSE(WriteBirthRecord(QFile::encodeName(path).toStdString(), record).has_value());
+
+    In<QComboBox>(main, "cboTimeKnown")->setCurrentIndex(kNotKnown);
+    const frmMain::OpenPathHandler previous = frmMain::SetOpenPathHandler([path](QWidget*) { return path; });
+    main->OpenBirthRecord();
+    frmMain::SetOpenPathHandler(previous);
+
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(Program().birth, record);
+    EXPECT_EQ(Program().timeWindow, TimeWindow::WholeDay());
+    const QList<frmResult*> results = Shown<frmResult>();
+    ASSERT_EQ(results.size(), 1);
+    EXPECT_TRUE(BlockShown(results[0]));
+    EXPECT_EQ(Text(results[0], "lblTimeWindowHeading"), "Time not known: the whole day of birth");
 }
 
 TEST_F(TimeKnown, BackBringsAnExactTimeAgain) {
