@@ -1,6 +1,7 @@
 // Windows on small and scaled screens: each fits, opens wholly on the
 // screen over the window that opened it, and keeps tidy when enlarged;
 // message boxes show their caption whole.
+#include "engine/time_window.h"
 #include "ui/frm_main.h"
 #include "ui/frm_result.h"
 #include "ui/messages.h"
@@ -117,17 +118,26 @@ TEST_P(SmallScreen, EveryWindowFits) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const double scale = QString::fromLatin1(GetParam().scale).toDouble();
     ASSERT_EQ(screen.width(), qRound(GetParam().widthPx / scale)) << "the child's screen is not the row's";
-    for (const auto& kind : Windows()) {
-        QWidget* window = kind.open();
+    const auto expectFits = [&screen](QWidget* window, const char* name) {
         QTest::qWait(50);  // layouts that wait for the event loop
         EXPECT_TRUE(screen.contains(WithTitleBar(window)))
-            << kind.name << " at " << window->frameGeometry().x() << "," << window->frameGeometry().y() << " "
+            << name << " at " << window->frameGeometry().x() << "," << window->frameGeometry().y() << " "
             << window->width() << "x" << window->height() << " on " << screen.width() << "x" << screen.height();
-        EXPECT_LE(window->minimumHeight() + kTitleBarAllowancePx, screen.height()) << kind.name;
-        EXPECT_LE(window->minimumWidth(), screen.width()) << kind.name;
+        EXPECT_LE(window->minimumHeight() + kTitleBarAllowancePx, screen.height()) << name;
+        EXPECT_LE(window->minimumWidth(), screen.width()) << name;
+    };
+    for (const auto& kind : Windows()) {
+        QWidget* window = kind.open();
+        expectFits(window, kind.name);
         if (GetParam().resultWhole && qobject_cast<frmResult*>(window)) ExpectOnlyPagesScroll(window);
         delete window;
     }
+    // A birth time known only within two hours adds its block above the
+    // tabs; the window may then scroll, but it fits.
+    Program().timeWindow = TimeWindow::PlusMinus(120);
+    QWidget* result = Windows()[1].open();
+    ASSERT_TRUE(result->findChild<QWidget*>(QStringLiteral("fraTimeWindow"))->isVisibleTo(result));
+    expectFits(result, "frmResult with a time window");
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, SmallScreen,
