@@ -24,6 +24,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -33,6 +34,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -730,8 +732,14 @@ void frmResult::showEvent(QShowEvent* event) {
     // Over the main window whose calculation opened it; tall enough for the
     // long pages where the screen allows.
     SettleLayout(this);
+    // Wide enough for all eight tab captions, which a tab widget with
+    // scroll buttons does not ask for.
+    const QMargins margins = content_->layout()->contentsMargins();
+    const int paneFrame = SST->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, SST);
+    const int tabsWidth = SST->tabBar()->sizeHint().width() + 2 * paneFrame + margins.left() + margins.right();
     const QSize wanted = sizeHint();
-    PlaceNewWindow(this, QApplication::activeWindow(), QSize(wanted.width(), std::max(wanted.height(), kPreferredHeightPx)));
+    PlaceNewWindow(this, QApplication::activeWindow(),
+                   QSize(std::max(wanted.width(), tabsWidth), std::max(wanted.height(), kPreferredHeightPx)));
     SpeakNotices(true);
 }
 

@@ -237,7 +237,7 @@ void frmSave::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         ComposeReport();
         // Qt centres a dialog over its parent; the size must fit too.
-        PlaceNewWindow(this, parentWidget());
+        PlaceNewWindow(this, parentWidget(), size());
     }
     QDialog::showEvent(event);
 }

@@ -58,8 +58,10 @@ public:
     QSize sizeHint() const override {
         const QLayout* grid = layout();
         if (!grid) return QWidget::sizeHint();
-        QSize wanted = grid->totalSizeHint().expandedTo(minimumSizeHint());
-        if (grid->hasHeightForWidth()) wanted.setHeight(grid->totalHeightForWidth(wanted.width()));
+        // At the width it asks for, not at the width it happens to have.
+        QSize wanted = grid->totalSizeHint().expandedTo(grid->totalMinimumSize());
+        if (grid->hasHeightForWidth())
+            wanted.setHeight(std::max(grid->totalHeightForWidth(wanted.width()), heightForWidth(wanted.width())));
         return wanted;
     }
 
@@ -143,7 +145,7 @@ void PlaceNewWindow(QWidget* window, const QWidget* opener, QSize wanted) {
     if (!free.isValid()) return;
     const QMargins frame = FrameOf(window);
     const QSize room = free.size().shrunkBy(frame);
-    if (!wanted.isValid()) wanted = window->size();
+    if (!wanted.isValid()) wanted = window->sizeHint();
     const QSize size = wanted.boundedTo(room).expandedTo(window->minimumSize());
     window->resize(size);
 

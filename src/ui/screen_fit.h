@@ -48,8 +48,8 @@ QScrollArea* NewScrollingPage(QWidget* page, QWidget* parent);
 // texts set since they were made.
 void SettleLayout(QWidget* window);
 
-// Sizes a window that is about to open to fit its screen (`wanted`, or its
-// present size, but no larger than the screen's free area and no smaller
+// Sizes a window that is about to open to fit its screen (`wanted`, or the
+// size it asks for, but no larger than the screen's free area and no smaller
 // than its minimum) and centres it over `opener`, or on the screen when
 // there is none, moved as far as needed to lie wholly on the screen.
 void PlaceNewWindow(QWidget* window, const QWidget* opener, QSize wanted = QSize());
