@@ -1,6 +1,7 @@
 #include "batch/batch.h"
 
 #include "batch/batch_io.h"
+#include "record/field_text.h"
 #include "record/file_io.h"
 
 #include <fcntl.h>
@@ -47,18 +48,32 @@ private:
     // False when the columns differ from those already written.
     bool UseHeader(const std::string& header);
     void WriteLine(const std::string& line);
+    void WriteRow(const RowResult& row);
 
     const BatchOptions& options_;
     std::ostream& out_;
     std::ostream& err_;
     int status_ = kBatchOk;
     std::string writtenHeader_;  ///< Empty until the header is written.
+    bool fallbackNoted_ = false;
 };
 
 void BatchRun::WriteLine(const std::string& line) {
     out_.write(line.data(), static_cast<std::streamsize>(line.size()));
     out_.put('\n');
     if (!out_) Fail(kBatchOutputFailed);
+}
+
+void BatchRun::WriteRow(const RowResult& row) {
+    // Once, at the first row it concerns, so that every run of the same
+    // input says it at the same place.
+    if (row.fallbackEphemeris && !fallbackNoted_) {
+        err_ << kProgram << ": note: Swiss Ephemeris found no ephemeris files in its folder ("
+             << kDefaultEphemerisFolder << " unless changed); the precise columns come from its built-in "
+             << EphemerisName(EphemerisSource::Moshier) << "\n";
+        fallbackNoted_ = true;
+    }
+    WriteLine(row.text);
 }
 
 bool BatchRun::UseHeader(const std::string& header) {
@@ -135,7 +150,7 @@ void BatchRun::ProcessTable(std::streambuf& in, const std::string& label, const 
             row = {false, "not enough memory for this row"};
         }
         if (row.ok) {
-            WriteLine(row.text);
+            WriteRow(row);
         } else {
             err_ << prefix << "line " << lineNumber << ": " << row.text << '\n';
             Fail(kBatchRowErrors);
@@ -178,15 +193,45 @@ void BatchRun::ProcessRecordFile(const std::string& path) {
         return;
     }
     UseHeader(RecordOutputHeader(options_.columns));
-    WriteLine(row.text);
+    WriteRow(row);
+}
+
+// "lahiri, kp, ... or yukteshwar", for the help and for messages.
+std::string AyanamsaKeys(std::string_view lastJoin) {
+    std::string keys;
+    const auto ayanamsas = Ayanamsas();
+    for (std::size_t i = 0; i < ayanamsas.size(); ++i) {
+        if (i > 0) keys += i + 1 == ayanamsas.size() ? lastJoin : ", ";
+        keys += ayanamsas[i].key;
+    }
+    return keys;
+}
+
+// Whether args[i] is the option `name`, which takes a value: "--name VALUE"
+// (the next argument, which `i` then moves on to) or "--name=VALUE". The
+// value is left empty when there is none.
+bool IsOptionWithValue(const std::vector<std::string>& args, std::size_t& i, std::string_view name,
+                       std::optional<std::string>& value) {
+    const std::string& arg = args[i];
+    value.reset();
+    if (arg == name) {
+        if (i + 1 < args.size()) value = args[++i];
+        return true;
+    }
+    if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
+        value = arg.substr(name.size() + 1);
+        return true;
+    }
+    return false;
 }
 
 } // namespace
 
 std::string BatchUsage() {
     const std::string years = std::to_string(kBatchFirstYear) + ".." + std::to_string(kBatchLastYear);
-    return "Usage: nyra-moonsign-batch [--describe] [FILE...]\n"
-           "       nyra-moonsign-batch [--describe] --records FILE.moo...\n"
+    return "Usage: nyra-moonsign-batch [--describe] [--precise [--ayanamsa NAME]] [FILE...]\n"
+           "       nyra-moonsign-batch [--describe] [--precise [--ayanamsa NAME]]\n"
+           "                           --records FILE.moo...\n"
            "       nyra-moonsign-batch --help | --version\n"
            "\n"
            "Computes the Moon sign of every row of a tab-separated table read from the\n"
@@ -219,10 +264,20 @@ std::string BatchUsage() {
            "daylight saving in force there at the row's date and clock time are used;\n"
            "ResolvedPlace, TimeZoneId and UtcOffset are then written after the input.\n"
            "\n"
-           "  --describe  also write the sign description's 27 fields as columns\n"
-           "  --records   read saved record files (.moo) instead of tables\n"
-           "  --help      show this text\n"
-           "  --version   show the version\n"
+           "The columns written, in this order: the input's; the place's; the chart's;\n"
+           "the precise ones (--precise); the sign description's (--describe).\n"
+           "\n"
+           "  --describe       also write the sign description's 27 fields as columns\n"
+           "  --precise        also write the Moon from Swiss Ephemeris: PreciseLongitude\n"
+           "                   (sidereal, degrees, six decimals, cut rather than rounded),\n"
+           "                   PreciseRashi, PreciseAyanamsa (degrees, six decimals) and\n"
+           "                   SignsAgree (1 when PreciseRashi is RashiName, else 0)\n"
+           "  --ayanamsa NAME  the precise columns' ayanamsa (default " + std::string(InfoOf(kDefaultAyanamsa).key) +
+           "), one of:\n"
+           "                   " + AyanamsaKeys(", ") + "\n"
+           "  --records        read saved record files (.moo) instead of tables\n"
+           "  --help           show this text\n"
+           "  --version        show the version\n"
            "\n"
            "Exit status: 0 all rows written; 1 some rows or files skipped (reasons on\n"
            "standard error as 'line N: COLUMN: reason'); 2 bad usage, header or input\n"
@@ -233,7 +288,10 @@ std::string BatchUsage() {
 
 bool ParseBatchArguments(const std::vector<std::string>& args, BatchOptions& options, std::string& error) {
     bool onlyFiles = false;
-    for (const std::string& arg : args) {
+    bool ayanamsaGiven = false;
+    std::optional<std::string> value;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
         if (!onlyFiles && arg == "--") {
             onlyFiles = true;
         } else if (!onlyFiles && (arg == "--help" || arg == "-h")) {
@@ -242,6 +300,17 @@ bool ParseBatchArguments(const std::vector<std::string>& args, BatchOptions& opt
             options.version = true;
         } else if (!onlyFiles && arg == "--describe") {
             options.columns.describe = true;
+        } else if (!onlyFiles && arg == "--precise") {
+            options.columns.precise = true;
+        } else if (!onlyFiles && IsOptionWithValue(args, i, "--ayanamsa", value)) {
+            const std::optional<Ayanamsa> ayanamsa = value ? AyanamsaFromKey(*value) : std::nullopt;
+            if (!ayanamsa) {
+                error = (value ? "unknown ayanamsa " + QuoteInput(*value) : "--ayanamsa needs a name") + " (" +
+                        AyanamsaKeys(" or ") + ")";
+                return false;
+            }
+            options.columns.ayanamsa = *ayanamsa;
+            ayanamsaGiven = true;
         } else if (!onlyFiles && arg == "--records") {
             options.records = true;
         } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
@@ -251,8 +320,14 @@ bool ParseBatchArguments(const std::vector<std::string>& args, BatchOptions& opt
             options.inputs.push_back(arg);
         }
     }
-    if (options.records && options.inputs.empty() && !options.help && !options.version) {
+    const bool computes = !options.help && !options.version;
+    if (options.records && options.inputs.empty() && computes) {
         error = "--records needs at least one record file";
+        return false;
+    }
+    // Without --precise the choice would change nothing, unseen.
+    if (ayanamsaGiven && !options.columns.precise && computes) {
+        error = "--ayanamsa chooses the ayanamsa of --precise's columns; add --precise";
         return false;
     }
     return true;

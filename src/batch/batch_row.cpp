@@ -1,6 +1,7 @@
 #include "batch/batch_row.h"
 
 #include "atlas/atlas.h"
+#include "batch/cell_text.h"
 #include "engine/civil_date.h"
 #include "engine/ephemeris.h"
 #include "engine/moon_detail.h"
@@ -10,7 +11,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace nyra {
@@ -22,6 +22,9 @@ constexpr auto kChartColumns = std::to_array<std::string_view>({
     "UniversalHours", "Centuries", "TropicalLongitude", "AyanamsaShift", "MoonLongitude", "MoonPositionText",
     "RashiName", "Nakshatra", "Pada", "NakshatraLord", "SignEntered", "SignLeaves", "MinutesFromSignChange",
 });
+constexpr auto kPreciseColumns =
+    std::to_array<std::string_view>({"PreciseLongitude", "PreciseRashi", "PreciseAyanamsa", "SignsAgree"});
+
 constexpr auto kMonthNames = std::to_array<std::string_view>({
     "January", "February", "March", "April", "May", "June", "July", "August", "September", "October",
     "November", "December",
@@ -45,40 +48,69 @@ std::string CleanCells(std::string_view text, bool keepTabs) {
 }
 std::string Cell(std::string_view text) { return CleanCells(text, false); }
 
-std::string FormatDouble(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return buffer;
-}
-
 std::string ComputedHeader(const RowOptions& options, bool withPlace) {
     std::string header;
-    if (withPlace) {
-        for (std::string_view name : kPlaceCells) (header += '\t') += name;
-    }
-    for (std::string_view name : kChartColumns) (header += '\t') += name;
+    const auto add = [&](const auto& names) {
+        for (std::string_view name : names) (header += '\t') += name;
+    };
+    if (withPlace) add(kPlaceCells);
+    add(kChartColumns);
+    if (options.precise) add(kPreciseColumns);
     if (options.describe) {
         for (const SignField& field : kSignFields) (header += '\t') += field.name;
     }
     return header;
 }
 
-void AppendComputedCells(const BirthRecord& birth, const RowOptions& options, std::string& line) {
+void AppendTab(std::string& line) { line += '\t'; }
+void AppendCell(std::string& line, std::string_view text) { (line += '\t') += text; }
+void AppendFlagCell(std::string& line, bool value) { (line += '\t') += value ? '1' : '0'; }
+
+// The computed cells, after the input's and the place's. Refuses the row
+// when the precise Moon cannot be computed: an empty cell there would read
+// as a result.
+void AppendComputedCells(const BirthRecord& birth, const RowOptions& options, RowResult& row) {
+    std::string& line = row.text;
     const EngineRecord chart = ComputeMoonChart(birth);
     const Nakshatra nakshatra = NakshatraAt(chart.MoonLongitude);
     const Span sign = FindSignSpan(chart);
-    for (const std::string& cell :
-         {FormatDouble(chart.UniversalHours), FormatDouble(chart.Centuries), FormatDouble(chart.TropicalLongitude),
-          FormatDouble(chart.AyanamsaShift), FormatDouble(chart.MoonLongitude), chart.MoonPositionText,
-          chart.RashiName, std::string(nakshatra.name), std::to_string(nakshatra.pada), std::string(nakshatra.lord),
-          FormatIsoMinute(sign.entered.local), FormatIsoMinute(sign.leaves.local),
-          std::to_string(std::llround(sign.minutesFromNearerChange))}) {
-        (line += '\t') += cell;
+    for (const double value : {chart.UniversalHours, chart.Centuries, chart.TropicalLongitude, chart.AyanamsaShift,
+                               chart.MoonLongitude}) {
+        AppendTab(line);
+        AppendRoundTrip(line, value);
+    }
+    AppendCell(line, chart.MoonPositionText);
+    AppendCell(line, chart.RashiName);
+    AppendCell(line, nakshatra.name);
+    AppendTab(line);
+    AppendWhole(line, nakshatra.pada);
+    AppendCell(line, nakshatra.lord);
+    AppendCell(line, FormatIsoMinute(sign.entered.local));
+    AppendCell(line, FormatIsoMinute(sign.leaves.local));
+    AppendTab(line);
+    AppendWhole(line, std::llround(sign.minutesFromNearerChange));
+
+    if (options.precise) {
+        const PreciseMoon moon = PreciseMoonAt(ChartJulianDayUt(chart), options.ayanamsa);
+        if (!moon.ok()) {
+            row = {false, std::string(kPreciseColumns[0]) + ": Swiss Ephemeris could not compute the Moon: " +
+                              Cell(moon.error)};
+            return;
+        }
+        const int preciseSign = SignOfLongitude(moon.siderealDeg);
+        const std::string_view preciseRashi = RashiNames[static_cast<std::size_t>(preciseSign)].name;
+        AppendTab(line);
+        AppendLongitudeSixDecimals(line, moon.siderealDeg, preciseSign);
+        AppendCell(line, preciseRashi);
+        AppendTab(line);
+        AppendSixDecimals(line, moon.ayanamsaDeg);
+        AppendFlagCell(line, preciseRashi == chart.RashiName);
+        row.fallbackEphemeris = moon.ephemeris == EphemerisSource::Moshier;
     }
     if (options.describe) {
         const std::optional<SignDescription> description = DescribeMoonSign(chart.RashiName);
         for (const SignField& field : kSignFields) {
-            line += '\t';
+            AppendTab(line);
             if (description) line += Cell((*description).*field.member);
         }
     }
@@ -96,7 +128,16 @@ std::optional<ValueProblem> Refuse(std::int16_t BirthRecord::*member, int value,
     return ValueProblem{RecordFieldOf(member), QuoteInput(std::to_string(value)) + " " + std::move(why)};
 }
 
-std::string Range(int first, int last) { return "(" + std::to_string(first) + ".." + std::to_string(last) + ")"; }
+// Built by appending: g++ 12 at -O3 takes "(" + std::to_string(...) for an
+// overlapping copy and warns (-Wrestrict, a known false alarm).
+std::string Range(int first, int last) {
+    std::string text(1, '(');
+    text += std::to_string(first);
+    text += "..";
+    text += std::to_string(last);
+    text += ')';
+    return text;
+}
 
 // The date and the clock time: a day its month has, in the documented years.
 std::optional<ValueProblem> CheckDateAndTime(const BirthRecord& b) {
@@ -355,7 +396,7 @@ RowResult ComputeTableRow(const TableLayout& layout, const RowOptions& options, 
     if (layout.placeColumn) {
         for (const std::string& cell : placeCells) (result.text += '\t') += Cell(cell);
     }
-    AppendComputedCells(birth, options, result.text);
+    AppendComputedCells(birth, options, result);
     return result;
 }
 
@@ -386,7 +427,7 @@ RowResult ComputeRecordRow(const RecordLoadResult& loaded, const RowOptions& opt
             break;
         }
     }
-    AppendComputedCells(birth, options, result.text);
+    AppendComputedCells(birth, options, result);
     return result;
 }
 

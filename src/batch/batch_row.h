@@ -4,6 +4,7 @@
 // order; writing and the exit status stay with the caller.
 #pragma once
 
+#include "precise/precise_moon.h"
 #include "record/record_file.h"
 
 #include <cstddef>
@@ -24,9 +25,12 @@ inline constexpr int kMaxZoneHours = 14;
 inline constexpr int kMaxLongitudeDeg = 180;
 inline constexpr int kMaxLatitudeDeg = 90;
 
-// Which computed columns follow the input.
+// Which computed columns follow the input. In this order: the place's
+// (with a Place column), the chart's, the precise Moon's, the description's.
 struct RowOptions {
     bool describe = false;  ///< The sign description's 27 fields too.
+    bool precise = false;   ///< The Moon from Swiss Ephemeris beside the engine's.
+    Ayanamsa ayanamsa = kDefaultAyanamsa;  ///< The precise columns' ayanamsa.
 };
 
 // The columns of one table, as its header names them.
@@ -53,6 +57,9 @@ std::string RecordOutputHeader(const RowOptions& options);
 struct RowResult {
     bool ok = false;
     std::string text;
+    /// The precise columns came from the Moshier ephemeris built into Swiss
+    /// Ephemeris, its files being missing.
+    bool fallbackEphemeris = false;
 };
 
 // One table row without its line end. A reason names the column first
