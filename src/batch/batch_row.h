@@ -26,7 +26,8 @@ inline constexpr int kMaxLongitudeDeg = 180;
 inline constexpr int kMaxLatitudeDeg = 90;
 
 // Which computed columns follow the input. In this order: the place's
-// (with a Place column), the chart's, the precise Moon's, the description's.
+// (with a Place column), the chart's, the precise Moon's, the time
+// window's (with a TimeWindowMinutes column), the description's.
 struct RowOptions {
     bool describe = false;  ///< The sign description's 27 fields too.
     bool precise = false;   ///< The Moon from Swiss Ephemeris beside the engine's.
@@ -36,8 +37,9 @@ struct RowOptions {
 // The columns of one table, as its header names them.
 struct TableLayout {
     std::vector<std::string> names;            ///< Trimmed, in the header's order.
-    std::vector<const RecordField*> fields;    ///< Per column; null for Place.
+    std::vector<const RecordField*> fields;    ///< Per column; null for Place and TimeWindowMinutes.
     std::optional<std::size_t> placeColumn;
+    std::optional<std::size_t> windowColumn;   ///< TimeWindowMinutes.
     bool hasPlaceFields = false;  ///< Every required column a place can stand in for is there.
 };
 
