@@ -1,6 +1,7 @@
 #include "batch/batch.h"
 
 #include "batch/batch_io.h"
+#include "batch/ordered_pipeline.h"
 #include "engine/time_window.h"
 #include "record/field_text.h"
 #include "record/file_io.h"
@@ -8,8 +9,12 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <oneapi/tbb/info.h>
+
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <istream>
 #include <new>
 #include <ostream>
@@ -21,27 +26,52 @@ constexpr std::string_view kProgram = "nyra-moonsign-batch";
 // Spreadsheets put this UTF-8 byte-order mark before the header.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// Lines longer than this give their memory back once used: a few huge
+// rows cannot keep their size in every buffer of the pipeline.
+constexpr std::size_t kKeptLineCapacity = 4096;
+
 std::string Prefix(const std::string& label) { return label.empty() ? std::string() : label + ": "; }
 
+// One line of a table on its way through the run.
+struct TableItem {
+    long long lineNumber = 0;
+    LineRead read = LineRead::End;
+    std::string line;
+    RowResult row;
+    std::size_t InputBytes() const { return line.size(); }
+};
+
+// One saved record file on its way through the run.
+struct RecordItem {
+    const std::string* path = nullptr;
+    RowResult row;
+    std::size_t InputBytes() const { return 0; }
+};
+
 // One run over several inputs: the output header is written once and later
-// tables must have the same columns. The memory used does not grow with the
+// tables must have the same columns. Rows are computed on `jobs` threads
+// and written in input order; the memory used does not grow with the
 // number of rows.
 class BatchRun {
 public:
-    BatchRun(const BatchOptions& options, std::ostream& out, std::ostream& err)
-        : options_(options), out_(out), err_(err) {}
+    BatchRun(const BatchOptions& options, int jobs, std::ostream& out, std::ostream& err)
+        : options_(options), jobs_(jobs), out_(out), err_(err) {}
 
     // One table: header line, then rows. `label` prefixes messages when
     // several inputs are read ("" for one); `source` names the input in a
     // read error.
     void ProcessTable(std::streambuf& in, const std::string& label, const std::string& source);
     void ProcessTableFile(const std::string& path, bool several);
-    // One saved record file, as one row.
-    void ProcessRecordFile(const std::string& path);
+    // Saved record files, one row each.
+    void ProcessRecordFiles(const std::vector<std::string>& paths);
 
-    // Raises the exit status (never lowers it).
-    void Fail(int status) { status_ = std::max(status_, status); }
-    bool OutputFailed() const { return status_ == kBatchOutputFailed; }
+    // Raises the exit status (never lowers it). Called by one thread at a
+    // time; OutputFailed() may be asked from any.
+    void Fail(int status) {
+        status_ = std::max(status_, status);
+        if (status_ == kBatchOutputFailed) outputFailed_.store(true, std::memory_order_relaxed);
+    }
+    bool OutputFailed() const { return outputFailed_.load(std::memory_order_relaxed); }
     // Flushes the output and gives the exit status.
     int Finish();
 
@@ -52,9 +82,11 @@ private:
     void WriteRow(const RowResult& row);
 
     const BatchOptions& options_;
+    const int jobs_;
     std::ostream& out_;
     std::ostream& err_;
     int status_ = kBatchOk;
+    std::atomic<bool> outputFailed_ = false;
     std::string writtenHeader_;  ///< Empty until the header is written.
     bool fallbackNoted_ = false;
 };
@@ -136,27 +168,38 @@ void BatchRun::ProcessTable(std::streambuf& in, const std::string& label, const 
     }
 
     // Rows
-    while (!OutputFailed() && (read = ReadTableLine(in, line)) != LineRead::End) {
-        ++lineNumber;
-        if (read == LineRead::TooLong) {
-            err_ << prefix << "line " << lineNumber << ": longer than " << kMaxTableLineBytes << " bytes\n";
-            Fail(kBatchRowErrors);
-            continue;
-        }
-        if (line.empty()) continue;
-        RowResult row;
+    const auto readRow = [&](TableItem& item) {
+        if (item.line.capacity() > kKeptLineCapacity) std::string().swap(item.line);
+        item.read = ReadTableLine(in, item.line);
+        if (item.read == LineRead::End) return false;
+        item.lineNumber = ++lineNumber;
+        return true;
+    };
+    const auto computeRow = [&](TableItem& item) {
+        if (item.read != LineRead::Line || item.line.empty()) return;
         try {
-            row = ComputeTableRow(layout, options_.columns, line);
+            item.row = ComputeTableRow(layout, options_.columns, item.line);
         } catch (const std::bad_alloc&) {
-            row = {false, "not enough memory for this row"};
+            item.row = {false, "not enough memory for this row"};
         }
-        if (row.ok) {
-            WriteRow(row);
+    };
+    const auto emitRow = [&](const TableItem& item) {
+        if (item.read == LineRead::TooLong) {
+            err_ << prefix << "line " << item.lineNumber << ": longer than " << kMaxTableLineBytes << " bytes\n";
+            Fail(kBatchRowErrors);
+        } else if (item.line.empty()) {
+            // A blank line between rows is no row.
+        } else if (item.row.ok) {
+            WriteRow(item.row);
         } else {
-            err_ << prefix << "line " << lineNumber << ": " << row.text << '\n';
+            err_ << prefix << "line " << item.lineNumber << ": " << item.row.text << '\n';
             Fail(kBatchRowErrors);
         }
-    }
+    };
+    RunInOrder<TableItem>(jobs_, readRow, computeRow, emitRow, [this] { return OutputFailed(); });
+
+    // With several jobs the rows may have been read a little past a failed
+    // output, and a read error met there is reported as well.
     if (const int error = InputError(in)) {
         err_ << source << ": cannot be read: " << ErrnoText(error) << '\n';
         Fail(kBatchFailed);
@@ -181,20 +224,30 @@ void BatchRun::ProcessTableFile(const std::string& path, bool several) {
     ProcessTable(in, several ? path : "", path);
 }
 
-void BatchRun::ProcessRecordFile(const std::string& path) {
-    RowResult row;
-    try {
-        row = ComputeRecordRow(LoadBirthRecord(path), options_.columns);
-    } catch (const std::bad_alloc&) {
-        row = {false, "not enough memory for this record"};
-    }
-    if (!row.ok) {
-        err_ << path << ": " << row.text << '\n';
-        Fail(kBatchRowErrors);
-        return;
-    }
-    UseHeader(RecordOutputHeader(options_.columns));
-    WriteRow(row);
+void BatchRun::ProcessRecordFiles(const std::vector<std::string>& paths) {
+    std::size_t next = 0;
+    const auto readRecord = [&](RecordItem& item) {
+        if (next == paths.size()) return false;
+        item.path = &paths[next++];
+        return true;
+    };
+    const auto computeRecord = [&](RecordItem& item) {
+        try {
+            item.row = ComputeRecordRow(LoadBirthRecord(*item.path), options_.columns);
+        } catch (const std::bad_alloc&) {
+            item.row = {false, "not enough memory for this record"};
+        }
+    };
+    const auto emitRecord = [&](const RecordItem& item) {
+        if (!item.row.ok) {
+            err_ << *item.path << ": " << item.row.text << '\n';
+            Fail(kBatchRowErrors);
+            return;
+        }
+        UseHeader(RecordOutputHeader(options_.columns));
+        WriteRow(item.row);
+    };
+    RunInOrder<RecordItem>(jobs_, readRecord, computeRecord, emitRecord, [this] { return OutputFailed(); });
 }
 
 // "lahiri, kp, ... or yukteshwar", for the help and for messages.
@@ -226,12 +279,20 @@ bool IsOptionWithValue(const std::vector<std::string>& args, std::size_t& i, std
     return false;
 }
 
+std::optional<int> ParseJobs(const std::string& text) {
+    int jobs = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), jobs);
+    if (ec != std::errc() || end != text.data() + text.size() || jobs < 1 || jobs > kMaxJobs) return std::nullopt;
+    return jobs;
+}
+
 } // namespace
 
 std::string BatchUsage() {
     const std::string years = std::to_string(kBatchFirstYear) + ".." + std::to_string(kBatchLastYear);
-    return "Usage: nyra-moonsign-batch [--describe] [--precise [--ayanamsa NAME]] [FILE...]\n"
-           "       nyra-moonsign-batch [--describe] [--precise [--ayanamsa NAME]]\n"
+    return "Usage: nyra-moonsign-batch [--describe] [--precise [--ayanamsa NAME]] [--jobs N]\n"
+           "                           [FILE...]\n"
+           "       nyra-moonsign-batch [--describe] [--precise [--ayanamsa NAME]] [--jobs N]\n"
            "                           --records FILE.moo...\n"
            "       nyra-moonsign-batch --help | --version\n"
            "\n"
@@ -284,6 +345,9 @@ std::string BatchUsage() {
            "  --ayanamsa NAME  the precise columns' ayanamsa (default " + std::string(InfoOf(kDefaultAyanamsa).key) +
            "), one of:\n"
            "                   " + AyanamsaKeys(", ") + "\n"
+           "  --jobs N         compute rows on N threads, 1.." + std::to_string(kMaxJobs) + " (default: one per\n"
+           "                   core; 1 computes one row after another); the output is the\n"
+           "                   same for every N\n"
            "  --records        read saved record files (.moo) instead of tables\n"
            "  --help           show this text\n"
            "  --version        show the version\n"
@@ -320,6 +384,14 @@ bool ParseBatchArguments(const std::vector<std::string>& args, BatchOptions& opt
             }
             options.columns.ayanamsa = *ayanamsa;
             ayanamsaGiven = true;
+        } else if (!onlyFiles && IsOptionWithValue(args, i, "--jobs", value)) {
+            const std::optional<int> jobs = value ? ParseJobs(*value) : std::nullopt;
+            if (!jobs) {
+                error = "--jobs needs a whole number of threads 1.." + std::to_string(kMaxJobs) +
+                        (value ? ", not " + QuoteInput(*value) : std::string());
+                return false;
+            }
+            options.jobs = *jobs;
         } else if (!onlyFiles && arg == "--records") {
             options.records = true;
         } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
@@ -359,17 +431,15 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
         return kBatchFailed;
     }
 
-    BatchRun run(options, out, err);
+    const int jobs = options.jobs > 0 ? options.jobs : std::max(1, oneapi::tbb::info::default_concurrency());
+    BatchRun run(options, jobs, out, err);
     try {
         if (options.help) {
             out << BatchUsage();
         } else if (options.version) {
             out << kProgram << ' ' << NYRA_VERSION << '\n';
         } else if (options.records) {
-            for (const std::string& path : options.inputs) {
-                if (run.OutputFailed()) break;
-                run.ProcessRecordFile(path);
-            }
+            run.ProcessRecordFiles(options.inputs);
         } else if (options.inputs.empty()) {
             if (in.rdbuf() != nullptr) run.ProcessTable(*in.rdbuf(), "", "standard input");
         } else {

@@ -230,7 +230,7 @@ TEST_F(PreciseBatch, DamagedFilesRefuseTheRowNamingTheColumn) {
     std::ofstream(folder.path() + "/sepl_18.se1") << std::string(5000, 'x');
     SetEphemerisFolder(folder.path());
 
-    const ToolRun r = RunTool(kHeader + kJ2000 + kDelhi, {"--precise"});
+    const ToolRun r = RunTool(kHeader + kJ2000 + kDelhi, {"--precise", "--jobs", "2"});
     EXPECT_EQ(r.status, kBatchRowErrors);
     EXPECT_EQ(Lines(r.out).size(), 1u) << r.out;  // the header alone
     const auto errors = Lines(r.err);
@@ -251,7 +251,7 @@ TEST_F(PreciseBatch, MissingFilesFallBackWithOneNote) {
     ScratchFolder empty;
     ASSERT_FALSE(empty.path().empty());
     SetEphemerisFolder(empty.path());
-    const ToolRun r = RunTool(kHeader + kJ2000 + kDelhi + kJ2000, {"--precise"});
+    const ToolRun r = RunTool(kHeader + kJ2000 + kDelhi + kJ2000, {"--precise", "--jobs", "2"});
     EXPECT_EQ(r.status, kBatchOk);
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 4u);
