@@ -92,8 +92,10 @@ void AppendComputedCells(const BirthRecord& birth, const RowOptions& options, co
     AppendTab(line);
     AppendWhole(line, nakshatra.pada);
     AppendCell(line, nakshatra.lord);
-    AppendCell(line, FormatIsoMinute(sign.entered.local));
-    AppendCell(line, FormatIsoMinute(sign.leaves.local));
+    AppendTab(line);
+    AppendIsoMinute(line, sign.entered.local);
+    AppendTab(line);
+    AppendIsoMinute(line, sign.leaves.local);
     AppendTab(line);
     AppendWhole(line, std::llround(sign.minutesFromNearerChange));
 

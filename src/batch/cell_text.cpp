@@ -49,4 +49,24 @@ void AppendLongitudeSixDecimals(std::string& line, double longitudeDeg, int sign
     line.append(digits, sizeof digits);
 }
 
+void AppendIsoMinute(std::string& line, const LocalTime& t) {
+    const auto fits = [](int value, int last) { return value >= 0 && value <= last; };
+    // Any other value is no clock time; the engine's own text is the rule.
+    if (!fits(t.year, 9999) || !fits(t.month, 99) || !fits(t.day, 99) || !fits(t.hour, 99) || !fits(t.minute, 99)) {
+        line += FormatIsoMinute(t);
+        return;
+    }
+    char text[] = "0000-00-00 00:00";
+    const auto put = [&](std::size_t at, int value, int digits) {
+        for (std::size_t i = at + static_cast<std::size_t>(digits); i-- > at; value /= 10)
+            text[i] = static_cast<char>('0' + value % 10);
+    };
+    put(0, t.year, 4);
+    put(5, t.month, 2);
+    put(8, t.day, 2);
+    put(11, t.hour, 2);
+    put(14, t.minute, 2);
+    line.append(text, sizeof text - 1);
+}
+
 } // namespace nyra

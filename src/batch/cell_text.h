@@ -3,6 +3,8 @@
 // as much on a row of a dozen numbers.
 #pragma once
 
+#include "engine/moon_detail.h"
+
 #include <string>
 
 namespace nyra {
@@ -22,5 +24,8 @@ void AppendSixDecimals(std::string& line, double value);
 // 179.9999996 in Kanya reads 179.999999, never 180.000000 (the first degree
 // of Thula).
 void AppendLongitudeSixDecimals(std::string& line, double longitudeDeg, int sign);
+
+// A clock time as FormatIsoMinute writes it, "2000-01-02 09:51".
+void AppendIsoMinute(std::string& line, const LocalTime& t);
 
 } // namespace nyra
