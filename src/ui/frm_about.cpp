@@ -3,6 +3,8 @@
 #include "links/web_links.h"
 #include "ui/clickable_label.h"
 #include "ui/messages.h"
+#include "ui/named.h"
+#include "ui/promotions.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -68,73 +70,49 @@ QPixmap MoonPicture(int size, qreal ratio) {
     return pixmap;
 }
 
-void StyleAsLink(QLabel* label) {
-    QFont font = label->font();
-    font.setUnderline(true);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, palette.color(QPalette::Link));
-    label->setPalette(palette);
-}
-
 } // namespace
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
-    createControls();
-    layOutControls();
-    connectControls();
-    setTexts();
+    CreateControls();
+    ArrangeControls();
+    ConnectControls();
+    SetTexts();
 }
 
-void frmAbout::createControls() {
+void frmAbout::CreateControls() {
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
     setFont(Verdana(8.25, false));
 
-    Picture1 = new QLabel(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1 = Named(new QLabel(this), QStringLiteral("Picture1"));
     Picture1->setPixmap(MoonPicture(kPictureSize, devicePixelRatioF()));
     Picture1->setFixedSize(kPictureSize, kPictureSize);
 
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2 = Named(new QLabel(this), QStringLiteral("Label2"));
     Label2->setFont(Verdana(9.75, true));
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = Named(new QLabel(this), QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setMinimumWidth(kTextWidth);
 
-    Line1 = new QFrame(this);
-    Line1->setObjectName(QStringLiteral("Line1"));
+    Line1 = Named(new QFrame(this), QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
 
-    Label3 = new QLabel(this);
-    Label3->setObjectName(QStringLiteral("Label3"));
+    Label3 = Named(new QLabel(this), QStringLiteral("Label3"));
     Label3->setWordWrap(true);
 
-    lblCoBrand = new ClickableLabel(QString(), this);
-    lblCoBrand->setObjectName(QStringLiteral("lblCoBrand"));
-    StyleAsLink(lblCoBrand);
+    lblCoBrand = NewLinkLabel(QStringLiteral("lblCoBrand"), QString(), this, LinkStyle::Link);
+    lblHomePage = NewLinkLabel(QStringLiteral("lblHomePage"), QString(), this, LinkStyle::Link);
+    lblDataSources = Named(new QLabel(this), QStringLiteral("lblDataSources"));
+    lblEphemerisCredit = Named(new QLabel(this), QStringLiteral("lblEphemerisCredit"));
 
-    lblHomePage = new ClickableLabel(QString(), this);
-    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
-    StyleAsLink(lblHomePage);
-
-    lblDataSources = new QLabel(this);
-    lblDataSources->setObjectName(QStringLiteral("lblDataSources"));
-
-    lblEphemerisCredit = new QLabel(this);
-    lblEphemerisCredit->setObjectName(QStringLiteral("lblEphemerisCredit"));
-
-    cmdOK = new QPushButton(this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK = Named(new QPushButton(this), QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdOK->setMinimumWidth(88);
 }
 
-void frmAbout::layOutControls() {
+void frmAbout::ArrangeControls() {
     auto* heading = new QVBoxLayout;
     heading->setSpacing(8);
     heading->addWidget(Label2);
@@ -169,13 +147,13 @@ void frmAbout::layOutControls() {
     window->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void frmAbout::connectControls() {
-    connect(lblHomePage, &ClickableLabel::clicked, this, &frmAbout::lblHomePage_Click);
-    connect(lblCoBrand, &ClickableLabel::clicked, this, &frmAbout::lblCoBrand_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+void frmAbout::ConnectControls() {
+    connect(lblHomePage, &ClickableLabel::clicked, this, &OpenHomePage);
+    connect(lblCoBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void frmAbout::setTexts() {
+void frmAbout::SetTexts() {
     setWindowTitle(kWindowTitle);
     Label2->setText(kWindowTitle);
     Label1->setText(tr("Nyra Moon Sign is a moon sign software based on Vedic Astrology. This program "
@@ -193,11 +171,5 @@ void frmAbout::setTexts() {
                                    "(astro.com/swisseph), AGPL-3.0."));
     cmdOK->setText(tr("OK"));
 }
-
-void frmAbout::lblHomePage_Click() { OpenHomePage(); }
-
-void frmAbout::lblCoBrand_Click() { OpenFullyBrandedPage(); }
-
-void frmAbout::cmdOK_Click() { accept(); }
 
 } // namespace nyra

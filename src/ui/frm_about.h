@@ -17,16 +17,11 @@ class frmAbout : public QDialog {
 public:
     explicit frmAbout(QWidget* parent = nullptr);
 
-    // The window's event handlers, public so tests can raise the events.
-    void lblHomePage_Click();
-    void lblCoBrand_Click();
-    void cmdOK_Click();
-
 private:
-    void createControls();
-    void layOutControls();
-    void connectControls();
-    void setTexts();
+    void CreateControls();
+    void ArrangeControls();
+    void ConnectControls();
+    void SetTexts();
 
     QLabel* Picture1 = nullptr;
     QLabel* Label2 = nullptr;  // heading

@@ -7,10 +7,11 @@
 #include "ui/frm_result.h"
 #include "ui/frm_time_zone.h"
 #include "ui/messages.h"
+#include "ui/named.h"
 #include "ui/place_completion.h"
 #include "ui/promotions.h"
 #include "ui/sign_pictures.h"
-#include "ui/zone_note.h"
+#include "entry/zone_note.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -26,9 +27,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QThreadPool>
 #include <QVBoxLayout>
 
+#include <array>
 #include <variant>
 
 namespace nyra {
@@ -41,11 +42,20 @@ constexpr int kZoneMinuteTypingLimit = 2;
 
 constexpr int kMoonPictureSize = 150;
 
-template <class T>
-T* Named(T* object, const char* name) {
-    object->setObjectName(QLatin1String(name));
-    return object;
-}
+// The entries of cboTimeKnown, in list order. The first, an exact time, is
+// the default and leaves the calculation and the result as they always were.
+struct TimeKnownChoice {
+    const char* caption;
+    TimeWindow window;
+};
+constexpr auto kTimeKnownChoices = std::to_array<TimeKnownChoice>({
+    {"exactly", TimeWindow{}},
+    {"within 15 min", TimeWindow{false, 15}},
+    {"within 1 hour", TimeWindow{false, 60}},
+    {"within 2 hours", TimeWindow{false, 120}},
+    {"not known", TimeWindow{true, 0}},
+});
+static_assert(kTimeKnownChoices.size() == 5);
 
 void FillNumbers(QComboBox* list, int first, int last) {
     for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
@@ -62,7 +72,6 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     ConnectControls();
     SetTexts();
     FillLists();
-    PrepareAtlas();
 }
 
 void frmMain::CreateControls() {
@@ -81,6 +90,9 @@ void frmMain::CreateControls() {
     cboMM = Named(new QComboBox(fraBirth), "cboMM");
     cboSS = Named(new QComboBox(fraBirth), "cboSS");
     lblTimeFormat = Named(new QLabel(fraBirth), "lblTimeFormat");
+    lblTimeKnown = Named(new QLabel(fraBirth), "lblTimeKnown");
+    cboTimeKnown = Named(new QComboBox(fraBirth), "cboTimeKnown");
+    lblTimeKnown->setBuddy(cboTimeKnown);
 
     fraPlace = Named(new QGroupBox(central), "fraPlace");
     lblCity = Named(new QLabel(fraPlace), "lblCity");
@@ -160,18 +172,7 @@ void frmMain::CreateMenus() {
     mnuFile = Named(menuBar()->addMenu(QString()), "mnuFile");
     mnuCalculate = Named(mnuFile->addAction(QString()), "mnuCalculate");
 
-    mnuHelp = Named(menuBar()->addMenu(QString()), "mnuHelp");
-    mnuOnline = Named(mnuHelp->addAction(QString()), "mnuOnline");
-    mnuVisit = Named(mnuHelp->addAction(QString()), "mnuVisit");
-    mnuHelp1 = Named(mnuHelp->addSeparator(), "mnuHelp1");
-    mnuUpdate = Named(mnuHelp->addAction(QString()), "mnuUpdate");
-    mnuHelp2 = Named(mnuHelp->addSeparator(), "mnuHelp2");
-    mnuAbout = Named(mnuHelp->addAction(QString()), "mnuAbout");
-
-    mnuDonate = Named(menuBar()->addAction(QString()), "mnuDonate");
-    // Never offered: shown greyed out for the whole run.
-    mnuMakeMoney = Named(menuBar()->addAction(QString()), "mnuMakeMoney");
-    mnuMakeMoney->setEnabled(false);
+    helpMenus_ = CreateHelpMenus(menuBar());
 }
 
 void frmMain::ArrangeControls() {
@@ -190,6 +191,9 @@ void frmMain::ArrangeControls() {
     time->addWidget(cboMM);
     time->addWidget(cboSS);
     time->addWidget(lblTimeFormat);
+    time->addSpacing(12);
+    time->addWidget(lblTimeKnown);
+    time->addWidget(cboTimeKnown);
     time->addStretch();
     birth->addWidget(lblTimeOfBirth, 2, 0);
     birth->addLayout(time, 2, 1);
@@ -266,11 +270,8 @@ void frmMain::ConnectControls() {
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::OpenBirthRecord);
     connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::LookUpPlace);
     connect(lblTZHelp, &ClickableLabel::clicked, this, &frmMain::ShowTimeZonePicker);
-    connect(mnuAbout, &QAction::triggered, this, &frmMain::ShowAbout);
-    connect(mnuOnline, &QAction::triggered, this, &OpenHelpPage);
-    connect(mnuVisit, &QAction::triggered, this, &OpenHomePage);
-    connect(mnuUpdate, &QAction::triggered, this, &OpenDownloadPage);
-    connect(mnuDonate, &QAction::triggered, this, &OpenDonatePage);
+    connect(helpMenus_.mnuAbout, &QAction::triggered, this, &frmMain::ShowAbout);
+    ConnectHelpMenus(helpMenus_, this);
     connect(lblCobrand, &ClickableLabel::clicked, this, &OpenCoBrandPage);
     connect(lblFullBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
 
@@ -298,6 +299,10 @@ void frmMain::SetTexts() {
     lblDateOfBirth->setText(QStringLiteral("Date of Birth"));
     lblTimeOfBirth->setText(QStringLiteral("Time of Birth"));
     lblTimeFormat->setText(QStringLiteral("HH:MM:SS"));
+    lblTimeKnown->setText(QStringLiteral("Time known:"));
+    cboTimeKnown->setToolTip(QStringLiteral("If you know the time of birth only roughly or not at all, say how "
+                                            "well, and the result lists every Moon sign of that stretch of time "
+                                            "with its share."));
 
     fraPlace->setTitle(QStringLiteral("Place of Birth"));
     lblCity->setText(QStringLiteral("City"));
@@ -328,13 +333,7 @@ void frmMain::SetTexts() {
 
     mnuFile->setTitle(QStringLiteral("&File"));
     mnuCalculate->setText(QStringLiteral("&Calculate"));
-    mnuHelp->setTitle(QStringLiteral("&Help"));
-    mnuOnline->setText(QStringLiteral("&Online Help"));
-    mnuVisit->setText(QStringLiteral("&Visit Us Online"));
-    mnuUpdate->setText(QStringLiteral("Check for Software &Update"));
-    mnuAbout->setText(QStringLiteral("&About Software"));
-    mnuDonate->setText(QStringLiteral("&Donate"));
-    mnuMakeMoney->setText(QStringLiteral("Make Money &Online"));
+    SetHelpMenuTexts(helpMenus_);
 }
 
 void frmMain::FillLists() {
@@ -348,14 +347,10 @@ void frmMain::FillLists() {
     FillNumbers(cboHH, 0, 23);
     FillNumbers(cboMM, 0, 59);
     FillNumbers(cboSS, 0, 59);
+    for (const TimeKnownChoice& choice : kTimeKnownChoices) cboTimeKnown->addItem(QLatin1String(choice.caption));
+    cboTimeKnown->setCurrentIndex(0);
     optLatNorth->setChecked(true);
     optLongEast->setChecked(true);
-}
-
-void frmMain::PrepareAtlas() {
-    // Reading the city list takes a fifth of a second or so; done now, on
-    // a worker, the first letters typed into the city box find it ready.
-    QThreadPool::globalInstance()->start(&LoadAtlas);
 }
 
 BirthEntry frmMain::ReadEntry() const {
@@ -376,6 +371,12 @@ BirthEntry frmMain::ReadEntry() const {
     entry.south = optLatSouth->isChecked();
     entry.dst = chkDST->isChecked();
     return entry;
+}
+
+TimeWindow frmMain::TimeKnown() const {
+    const int index = cboTimeKnown->currentIndex();
+    if (index < 0 || index >= static_cast<int>(kTimeKnownChoices.size())) return TimeWindow::Exact();
+    return kTimeKnownChoices[static_cast<std::size_t>(index)].window;
 }
 
 QLineEdit* frmMain::BoxFor(EntryBox box) const {
@@ -413,8 +414,8 @@ void frmMain::Calculate() {
 
     ProgramState& program = Program();
     program.birth = std::get<BirthRecord>(converted);
+    program.timeWindow = TimeKnown();
     program.chart = ComputeMoonChart(program.birth);
-    rashiName_ = QString::fromStdString(program.chart.RashiName);
     if (std::optional<SignDescription> description = DescribeMoonSign(program.chart.RashiName))
         program.description = std::move(*description);
 

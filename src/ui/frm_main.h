@@ -3,7 +3,9 @@
 #pragma once
 
 #include "atlas/atlas.h"
-#include "ui/entry_validation.h"
+#include "engine/time_window.h"
+#include "entry/entry_validation.h"
+#include "ui/help_menus.h"
 
 #include <QMainWindow>
 
@@ -32,10 +34,6 @@ public:
     // Deletes itself when closed: the calculate command closes it for good,
     // and the result window's back command makes a fresh one.
     explicit frmMain(QWidget* parent = nullptr);
-
-    // The zone boxes, for the time zone picker.
-    QLineEdit* ZoneHourBox() const { return txtZoneHour; }
-    QLineEdit* ZoneMinuteBox() const { return txtZoneMinute; }
 
     // Shows the first problem of the entry, moves the focus as it says, and
     // tells whether the entry may be calculated.
@@ -68,9 +66,10 @@ private:
     void ConnectControls();
     void SetTexts();
     void FillLists();
-    void PrepareAtlas();
 
     BirthEntry ReadEntry() const;
+    // How well the user knows the birth time, as cboTimeKnown says.
+    TimeWindow TimeKnown() const;
     // Opening a record: a list and the record field whose value it shows.
     struct RecordList {
         std::int16_t BirthRecord::*member;
@@ -110,6 +109,9 @@ private:
     QComboBox* cboHH = nullptr;
     QComboBox* cboMM = nullptr;
     QComboBox* cboSS = nullptr;
+    // Not part of the record: the calculate command hands it to the result
+    // window through the program state, beside the record.
+    QComboBox* cboTimeKnown = nullptr;
     QLineEdit* txtMCity = nullptr;
     QLineEdit* txtMState = nullptr;
     QLineEdit* txtMCountry = nullptr;
@@ -140,6 +142,7 @@ private:
     QLabel* lblDateOfBirth = nullptr;
     QLabel* lblTimeOfBirth = nullptr;
     QLabel* lblTimeFormat = nullptr;
+    QLabel* lblTimeKnown = nullptr;
     QLabel* lblCity = nullptr;
     QLabel* lblState = nullptr;
     QLabel* lblCountry = nullptr;
@@ -159,18 +162,7 @@ private:
     // Menus
     QMenu* mnuFile = nullptr;
     QAction* mnuCalculate = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuOnline = nullptr;
-    QAction* mnuVisit = nullptr;
-    QAction* mnuHelp1 = nullptr;
-    QAction* mnuUpdate = nullptr;
-    QAction* mnuHelp2 = nullptr;
-    QAction* mnuAbout = nullptr;
-    QAction* mnuDonate = nullptr;
-    QAction* mnuMakeMoney = nullptr;
-
-    // The Moon sign of the last calculation, as handed to the sign texts.
-    QString rashiName_;
+    HelpMenus helpMenus_;
 
     PlaceCompletion* placeCompletion_ = nullptr;
     // The place picked from the list, for as long as it sets the zone: a

@@ -2,12 +2,14 @@
 
 #include "app/program_state.h"
 #include "engine/moon_detail.h"
+#include "engine/time_window.h"
 #include "links/web_links.h"
 #include "precise/precise_moon.h"
 #include "ui/clickable_label.h"
 #include "ui/frm_main.h"
 #include "ui/frm_save.h"
 #include "ui/messages.h"
+#include "ui/named.h"
 #include "ui/promotions.h"
 
 #include <QAction>
@@ -117,12 +119,6 @@ const QString kDiscussionInvitation = QStringLiteral(
     "Share your Moon sign and your questions with other readers on the Orrelin discussion board. "
     "Click here to join in.");
 
-template <class T>
-T* Named(T* object, const QString& name) {
-    object->setObjectName(name);
-    return object;
-}
-
 QLabel* NewHeading(const QString& name, qreal scale, QWidget* parent) {
     auto* label = Named(new QLabel(parent), name);
     QFont font = label->font();
@@ -183,6 +179,10 @@ struct NoticeColours {
 };
 constexpr NoticeColours kLightNotice{"#fff3cd", "#8a5a00", "#3d2a00"};
 constexpr NoticeColours kDarkNotice{"#4a3500", "#e0a526", "#ffe8a8"};
+// A birth time window inside one sign is good news, not a warning: the same
+// contrasts in a quiet blue.
+constexpr NoticeColours kLightCalmNotice{"#e7f1fb", "#2f6ea8", "#0d2a47"};
+constexpr NoticeColours kDarkCalmNotice{"#12324f", "#6aa8e0", "#dcecff"};
 
 // The ayanamsa chosen for the precise line, remembered between runs by its
 // key ("lahiri", "kp", ...), as AyanamsaFromKey reads it.
@@ -233,6 +233,25 @@ PreciseTexts DescribePrecise(const PreciseMoon& moon, const QString& programSign
     return texts;
 }
 
+// "15 min", "1 hour", "2 hours", as the main window's "Time known" list
+// words the widths it offers.
+QString WindowWidthText(int minutes) {
+    if (minutes % 60 != 0) return QStringLiteral("%1 min").arg(minutes);
+    const int hours = minutes / 60;
+    return hours == 1 ? QStringLiteral("1 hour") : QStringLiteral("%1 hours").arg(hours);
+}
+
+QString ClockText(int hour, int minute) {
+    return QStringLiteral("%1:%2").arg(hour, 2, 10, QLatin1Char('0')).arg(minute, 2, 10, QLatin1Char('0'));
+}
+
+// Without a calculation (or with a description that did not come from it)
+// nothing about the Moon may be shown: it would contradict the heading.
+bool ChartIsOnShow() {
+    const ProgramState& program = Program();
+    return !program.chart.RashiName.empty() && program.chart.RashiName == program.description.VedicName;
+}
+
 QString NoticeStyleSheet(const QString& frameName, const NoticeColours& colours) {
     return QStringLiteral("QFrame#%1 { background-color: %2; border: 1px solid %3; border-radius: 4px; }"
                           " QFrame#%1 QLabel { background: transparent; border: none; color: %4; }")
@@ -252,6 +271,7 @@ frmResult::frmResult(QWidget* parent) : QMainWindow(parent) {
     SetTexts();
     ShowDescription();
     ShowMoonDetail();
+    ShowTimeWindow();
 }
 
 void frmResult::CreateControls() {
@@ -264,67 +284,29 @@ void frmResult::CreateControls() {
     picRashi->setFixedSize(kSignPictureSize, kSignPictureSize);
     picRashi->setAlignment(Qt::AlignCenter);
     upperFields_ = new QWidget(central);
-    auto* upperGrid = new QGridLayout(upperFields_);
-    upperGrid->setContentsMargins(0, 0, 0, 0);
+    CreateTimeWindow(central);
 
     SST = Named(new QTabWidget(central), QStringLiteral("SST"));
     // All eight captions stay in view; the window is as wide as they need.
     SST->setUsesScrollButtons(false);
-    std::array<QGridLayout*, kAboutTab> tabGrids{};
-    for (int tab = 0; tab < kAboutTab; ++tab) {
-        auto* page = new QWidget(SST);
-        tabGrids[tab] = new QGridLayout(page);
-        SST->addTab(page, QString());
-    }
+    for (int tab = 0; tab < kAboutTab; ++tab) SST->addTab(new QWidget(SST), QString());
 
-    int upperCount = 0;
     for (const SignFieldRow& row : kFieldRows) {
         QWidget* owner = row.tab == kUpper ? upperFields_ : SST->widget(row.tab);
         SignFieldView view;
         view.row = &row;
         view.label = Named(new QLabel(owner), QStringLiteral("lbl") + QLatin1String(row.field));
         const QString boxName = QStringLiteral("txt") + QLatin1String(row.field);
-        QWidget* box = nullptr;
         if (row.kind == BoxKind::Paragraph) {
             view.paragraph = Named(new QPlainTextEdit(owner), boxName);
             view.paragraph->setReadOnly(true);
             view.paragraph->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             view.paragraph->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-            box = view.paragraph;
         } else {
             view.line = Named(new QLineEdit(owner), boxName);
             view.line->setReadOnly(true);
-            box = view.line;
-        }
-
-        if (row.tab == kUpper) {
-            // Two label-and-box pairs a line.
-            const int line = upperCount / 2, column = (upperCount % 2) * 2;
-            upperGrid->addWidget(view.label, line, column);
-            upperGrid->addWidget(box, line, column + 1);
-            ++upperCount;
-        } else {
-            QGridLayout* grid = tabGrids[row.tab];
-            const int line = grid->rowCount();
-            if (row.kind == BoxKind::Paragraph) {
-                grid->addWidget(view.label, line, 0, Qt::AlignTop);
-                grid->addWidget(box, line, 1);
-                grid->setRowStretch(line, 1);
-            } else {
-                grid->addWidget(view.label, line, 0);
-                grid->addWidget(box, line, 1);
-            }
         }
         fields_.push_back(view);
-    }
-    upperGrid->setColumnStretch(1, 1);
-    upperGrid->setColumnStretch(3, 1);
-    for (QGridLayout* grid : tabGrids) {
-        grid->setColumnStretch(1, 1);
-        // Pages of single lines keep them at the top.
-        bool hasParagraph = false;
-        for (int r = 0; r < grid->rowCount(); ++r) hasParagraph = hasParagraph || grid->rowStretch(r) > 0;
-        if (!hasParagraph) grid->setRowStretch(grid->rowCount(), 1);
     }
     SST->addTab(CreateAboutTab(), QString());
 
@@ -359,29 +341,26 @@ void frmResult::CreateMoonDetail(QWidget* parent) {
                                    0.9, false, moonDetail_);
     fraNakshatraNotice = qobject_cast<QFrame*>(lblNakshatraNotice->parentWidget());
     ColourNotices();
+}
 
-    auto* facts = new QHBoxLayout;
-    facts->setSpacing(10);
-    facts->addWidget(lblMoonPosition);
-    facts->addWidget(NewSeparator(moonDetail_));
-    facts->addWidget(lblNakshatra);
-    facts->addWidget(NewSeparator(moonDetail_));
-    facts->addWidget(lblAyanamsa);
-    facts->addStretch();
-    auto* precise = new QHBoxLayout;
-    precise->setSpacing(8);
-    precise->addWidget(lblPrecise);
-    precise->addWidget(cboAyanamsa);
-    precise->addStretch();
-    auto* block = new QVBoxLayout(moonDetail_);
-    block->setContentsMargins(0, 0, 0, 4);
-    block->setSpacing(4);
-    block->addLayout(facts);
-    block->addLayout(precise);
-    block->addWidget(fraPreciseNotice);
-    block->addWidget(lblSignSpan);
-    block->addWidget(fraSignNotice);
-    block->addWidget(fraNakshatraNotice);
+void frmResult::CreateTimeWindow(QWidget* parent) {
+    fraTimeWindow = Named(new QFrame(parent), QStringLiteral("fraTimeWindow"));
+    picTimeWindow = Named(new QLabel(fraTimeWindow), QStringLiteral("picTimeWindow"));
+    picTimeWindow->setAlignment(Qt::AlignTop);
+    lblTimeWindowHeading = NewHeading(QStringLiteral("lblTimeWindowHeading"), 1.0, fraTimeWindow);
+    lblTimeWindowHeading->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblTimeWindow = NewDetail(QStringLiteral("lblTimeWindow"), fraTimeWindow);
+    lblTimeWindow->setWordWrap(true);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    texts->addWidget(lblTimeWindowHeading);
+    texts->addWidget(lblTimeWindow);
+    auto* row = new QHBoxLayout(fraTimeWindow);
+    row->setContentsMargins(8, 5, 8, 5);
+    row->setSpacing(8);
+    row->addWidget(picTimeWindow, 0, Qt::AlignTop);
+    row->addLayout(texts, 1);
+    fraTimeWindow->hide();
 }
 
 void frmResult::ColourNotices() {
@@ -391,6 +370,11 @@ void frmResult::ColourNotices() {
     fraSignNotice->setStyleSheet(NoticeStyleSheet(fraSignNotice->objectName(), notice));
     fraPreciseNotice->setStyleSheet(NoticeStyleSheet(fraPreciseNotice->objectName(), notice));
     fraNakshatraNotice->setStyleSheet(NoticeStyleSheet(fraNakshatraNotice->objectName(), notice));
+    if (fraTimeWindow) {
+        const NoticeColours& calm = dark ? kDarkCalmNotice : kLightCalmNotice;
+        fraTimeWindow->setStyleSheet(
+            NoticeStyleSheet(fraTimeWindow->objectName(), timeWindowCertain_ ? calm : notice));
+    }
 }
 
 void frmResult::changeEvent(QEvent* event) {
@@ -410,19 +394,6 @@ QWidget* frmResult::CreateAboutTab() {
     lblFullBrandOffer = Named(new QLabel(page), QStringLiteral("lblFullBrandOffer"));
     lblFullBrandOffer->setWordWrap(true);
     lblCoBrand = NewLinkLabel(QStringLiteral("lblCoBrand"), QString(), page, LinkStyle::Link);
-
-    auto* text = new QVBoxLayout;
-    text->addWidget(lblProductName);
-    text->addWidget(lblDescription);
-    text->addWidget(lblHomePage);
-    text->addSpacing(10);
-    text->addWidget(lblFullBrandOffer);
-    text->addWidget(lblCoBrand);
-    text->addStretch();
-    auto* layout = new QHBoxLayout(page);
-    layout->addWidget(picAbout, 0, Qt::AlignTop);
-    layout->addSpacing(10);
-    layout->addLayout(text, 1);
     return page;
 }
 
@@ -431,22 +402,14 @@ void frmResult::CreateMenus() {
     mnuBack = Named(mnuFile->addAction(QString()), QStringLiteral("mnuBack"));
     mnuFile1 = Named(mnuFile->addSeparator(), QStringLiteral("mnuFile1"));
     mnuSave = Named(mnuFile->addAction(QString()), QStringLiteral("mnuSave"));
-
-    mnuHelp = Named(menuBar()->addMenu(QString()), QStringLiteral("mnuHelp"));
-    mnuOnline = Named(mnuHelp->addAction(QString()), QStringLiteral("mnuOnline"));
-    mnuVisit = Named(mnuHelp->addAction(QString()), QStringLiteral("mnuVisit"));
-    mnuHelp1 = Named(mnuHelp->addSeparator(), QStringLiteral("mnuHelp1"));
-    mnuUpdate = Named(mnuHelp->addAction(QString()), QStringLiteral("mnuUpdate"));
-    mnuHelp2 = Named(mnuHelp->addSeparator(), QStringLiteral("mnuHelp2"));
-    mnuAbout = Named(mnuHelp->addAction(QString()), QStringLiteral("mnuAbout"));
-
-    mnuDonate = Named(menuBar()->addAction(QString()), QStringLiteral("mnuDonate"));
-    // Never offered: shown greyed out for the whole run.
-    mnuMakeMoney = Named(menuBar()->addAction(QString()), QStringLiteral("mnuMakeMoney"));
-    mnuMakeMoney->setEnabled(false);
+    helpMenus_ = CreateHelpMenus(menuBar());
 }
 
 void frmResult::ArrangeControls() {
+    ArrangeFields();
+    ArrangeMoonDetail();
+    ArrangeAboutTab();
+
     auto* heading = new QVBoxLayout;
     heading->addWidget(lblVedicName);
     heading->addWidget(moonDetail_);
@@ -480,10 +443,90 @@ void frmResult::ArrangeControls() {
     outer->setContentsMargins(12, 12, 12, 12);
     outer->setSpacing(10);
     outer->addLayout(upper);
+    outer->addWidget(fraTimeWindow);
     outer->addWidget(SST, 1);
     outer->addLayout(commands);
     outer->addWidget(promotions);
     resize(sizeHint().width(), std::max(sizeHint().height(), 600));
+}
+
+void frmResult::ArrangeFields() {
+    auto* upperGrid = new QGridLayout(upperFields_);
+    upperGrid->setContentsMargins(0, 0, 0, 0);
+    std::array<QGridLayout*, kAboutTab> tabGrids{};
+    for (int tab = 0; tab < kAboutTab; ++tab) tabGrids[tab] = new QGridLayout(SST->widget(tab));
+
+    int upperCount = 0;
+    for (const SignFieldView& view : fields_) {
+        QWidget* box = view.paragraph ? static_cast<QWidget*>(view.paragraph) : view.line;
+        if (view.row->tab == kUpper) {
+            // Two label-and-box pairs a line.
+            const int line = upperCount / 2, column = (upperCount % 2) * 2;
+            upperGrid->addWidget(view.label, line, column);
+            upperGrid->addWidget(box, line, column + 1);
+            ++upperCount;
+        } else {
+            QGridLayout* grid = tabGrids[view.row->tab];
+            const int line = grid->rowCount();
+            if (view.paragraph) {
+                grid->addWidget(view.label, line, 0, Qt::AlignTop);
+                grid->addWidget(box, line, 1);
+                grid->setRowStretch(line, 1);
+            } else {
+                grid->addWidget(view.label, line, 0);
+                grid->addWidget(box, line, 1);
+            }
+        }
+    }
+    upperGrid->setColumnStretch(1, 1);
+    upperGrid->setColumnStretch(3, 1);
+    for (QGridLayout* grid : tabGrids) {
+        grid->setColumnStretch(1, 1);
+        // Pages of single lines keep them at the top.
+        bool hasParagraph = false;
+        for (int r = 0; r < grid->rowCount(); ++r) hasParagraph = hasParagraph || grid->rowStretch(r) > 0;
+        if (!hasParagraph) grid->setRowStretch(grid->rowCount(), 1);
+    }
+}
+
+void frmResult::ArrangeMoonDetail() {
+    auto* facts = new QHBoxLayout;
+    facts->setSpacing(10);
+    facts->addWidget(lblMoonPosition);
+    facts->addWidget(NewSeparator(moonDetail_));
+    facts->addWidget(lblNakshatra);
+    facts->addWidget(NewSeparator(moonDetail_));
+    facts->addWidget(lblAyanamsa);
+    facts->addStretch();
+    auto* precise = new QHBoxLayout;
+    precise->setSpacing(8);
+    precise->addWidget(lblPrecise);
+    precise->addWidget(cboAyanamsa);
+    precise->addStretch();
+    auto* block = new QVBoxLayout(moonDetail_);
+    block->setContentsMargins(0, 0, 0, 4);
+    block->setSpacing(4);
+    block->addLayout(facts);
+    block->addLayout(precise);
+    block->addWidget(fraPreciseNotice);
+    block->addWidget(lblSignSpan);
+    block->addWidget(fraSignNotice);
+    block->addWidget(fraNakshatraNotice);
+}
+
+void frmResult::ArrangeAboutTab() {
+    auto* text = new QVBoxLayout;
+    text->addWidget(lblProductName);
+    text->addWidget(lblDescription);
+    text->addWidget(lblHomePage);
+    text->addSpacing(10);
+    text->addWidget(lblFullBrandOffer);
+    text->addWidget(lblCoBrand);
+    text->addStretch();
+    auto* layout = new QHBoxLayout(SST->widget(kAboutTab));
+    layout->addWidget(picAbout, 0, Qt::AlignTop);
+    layout->addSpacing(10);
+    layout->addLayout(text, 1);
 }
 
 void frmResult::ConnectControls() {
@@ -491,12 +534,9 @@ void frmResult::ConnectControls() {
     connect(mnuBack, &QAction::triggered, this, &frmResult::Back);
     connect(cmdSave, &QPushButton::clicked, this, &frmResult::Save);
     connect(mnuSave, &QAction::triggered, this, &frmResult::Save);
-    connect(mnuAbout, &QAction::triggered, this, &frmResult::ShowAboutTab);
+    connect(helpMenus_.mnuAbout, &QAction::triggered, this, &frmResult::ShowAboutTab);
+    ConnectHelpMenus(helpMenus_, this);
     connect(cboAyanamsa, &QComboBox::currentIndexChanged, this, &frmResult::ChooseAyanamsa);
-    connect(mnuOnline, &QAction::triggered, this, &OpenHelpPage);
-    connect(mnuVisit, &QAction::triggered, this, &OpenHomePage);
-    connect(mnuUpdate, &QAction::triggered, this, &OpenDownloadPage);
-    connect(mnuDonate, &QAction::triggered, this, &OpenDonatePage);
     connect(lblHomePage, &ClickableLabel::clicked, this, &OpenHomePage);
     connect(Label61, &ClickableLabel::clicked, this, &OpenHomePage);
     connect(lblCoBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
@@ -506,7 +546,7 @@ void frmResult::ConnectControls() {
 
 void frmResult::SetTexts() {
     setWindowTitle(kWindowTitle);
-    lblVedicName->setText(QStringLiteral("Rashi"));
+    // The sign's name and the lucky captions come with the description.
     for (const SignFieldView& view : fields_) {
         view.label->setText(QLatin1String(view.row->caption));
         view.label->setToolTip(QLatin1String(view.row->toolTip));
@@ -530,13 +570,7 @@ void frmResult::SetTexts() {
     mnuFile->setTitle(QStringLiteral("&File"));
     mnuBack->setText(QStringLiteral("&Back"));
     mnuSave->setText(QStringLiteral("&Save"));
-    mnuHelp->setTitle(QStringLiteral("&Help"));
-    mnuOnline->setText(QStringLiteral("&Online Help"));
-    mnuVisit->setText(QStringLiteral("&Visit Us Online"));
-    mnuUpdate->setText(QStringLiteral("Check for Software &Update"));
-    mnuAbout->setText(QStringLiteral("&About Software"));
-    mnuDonate->setText(QStringLiteral("&Donate"));
-    mnuMakeMoney->setText(QStringLiteral("Make Money &Online"));
+    SetHelpMenuTexts(helpMenus_);
 }
 
 void frmResult::ShowDescription() {
@@ -563,10 +597,7 @@ void frmResult::ShowDescription() {
 
 void frmResult::ShowMoonDetail() {
     const EngineRecord& chart = Program().chart;
-    // Only a chart of the sign on show is described: without a calculation
-    // (or with a description that did not come from it) the block would
-    // contradict the heading.
-    const bool belongs = !chart.RashiName.empty() && chart.RashiName == Program().description.VedicName;
+    const bool belongs = ChartIsOnShow();
     moonDetail_->setVisible(belongs);
     if (!belongs) return;
 
@@ -599,6 +630,35 @@ void frmResult::ShowMoonDetail() {
         cboAyanamsa->setCurrentIndex(cboAyanamsa->findData(Latin(InfoOf(RememberedAyanamsa()).key)));
     }
     ShowPrecisePosition();
+}
+
+void frmResult::ShowTimeWindow() {
+    const ProgramState& program = Program();
+    const TimeWindow& window = program.timeWindow;
+    // An exact time leaves the window as it has always been.
+    const bool exact = !window.wholeDay && window.minutes <= 0;
+    if (exact || !ChartIsOnShow()) {
+        fraTimeWindow->hide();
+        return;
+    }
+    const WindowResult signs = SignsInWindow(program.chart, window);
+    const QString entered = ClockText(program.birth.BirthHour, program.birth.BirthMinute);
+    QString text = QString::fromStdString(TimeWindowSentence(signs));
+    // The tabs follow the sign at the time entered, which is one of those
+    // listed: the person must know which of them they are reading about.
+    if (!signs.certain) {
+        text += QStringLiteral("\nThe descriptions below are for %1, the Moon sign at the time entered, %2.")
+                    .arg(QString::fromStdString(program.chart.RashiName), entered);
+    }
+    lblTimeWindowHeading->setText(window.wholeDay ? QStringLiteral("Time not known: the whole day of birth")
+                                                  : QStringLiteral("Time known within %1 of %2")
+                                                        .arg(WindowWidthText(signs.window.minutes), entered));
+    lblTimeWindow->setText(text);
+    const QStyle::StandardPixmap icon = signs.certain ? QStyle::SP_MessageBoxInformation : QStyle::SP_MessageBoxWarning;
+    picTimeWindow->setPixmap(style()->standardIcon(icon).pixmap(20, 20));
+    timeWindowCertain_ = signs.certain;
+    ColourNotices();
+    fraTimeWindow->show();
 }
 
 void frmResult::ShowPrecisePosition() {

@@ -2,9 +2,11 @@
 // an upper part and eight tabs; under the sign's name, the Moon in detail
 // (position, nakshatra, ayanamsa, a precise second opinion on the position
 // for a chosen ayanamsa, the sign's span and a notice for a birth close to a
-// change).
+// change); above the tabs, for a birth time known only roughly or not at
+// all, every sign the Moon was in during that time.
 #pragma once
 
+#include "ui/help_menus.h"
 #include "ui/sign_pictures.h"
 
 #include <QMainWindow>
@@ -56,13 +58,18 @@ protected:
 private:
     void CreateControls();
     void CreateMoonDetail(QWidget* parent);
+    void CreateTimeWindow(QWidget* parent);
     QWidget* CreateAboutTab();
     void CreateMenus();
     void ArrangeControls();
+    void ArrangeFields();
+    void ArrangeMoonDetail();
+    void ArrangeAboutTab();
     void ConnectControls();
     void SetTexts();
     void ShowDescription();
     void ShowMoonDetail();
+    void ShowTimeWindow();
     void ShowPrecisePosition();
     // The ayanamsa chooser's handler: remembers the choice, then redoes the
     // precise line.
@@ -87,6 +94,12 @@ private:
     QLabel* lblSignNotice = nullptr;
     QFrame* fraNakshatraNotice = nullptr;
     QLabel* lblNakshatraNotice = nullptr;
+    // Shown only for a birth time that is not exact.
+    QFrame* fraTimeWindow = nullptr;
+    QLabel* picTimeWindow = nullptr;
+    QLabel* lblTimeWindowHeading = nullptr;
+    QLabel* lblTimeWindow = nullptr;
+    bool timeWindowCertain_ = true;  // Chooses the block's icon and colours.
     QLabel* picRashi = nullptr;
     QTabWidget* SST = nullptr;
     QWidget* upperFields_ = nullptr;
@@ -108,15 +121,7 @@ private:
     QAction* mnuBack = nullptr;
     QAction* mnuFile1 = nullptr;
     QAction* mnuSave = nullptr;
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuOnline = nullptr;
-    QAction* mnuVisit = nullptr;
-    QAction* mnuHelp1 = nullptr;
-    QAction* mnuUpdate = nullptr;
-    QAction* mnuHelp2 = nullptr;
-    QAction* mnuAbout = nullptr;
-    QAction* mnuDonate = nullptr;
-    QAction* mnuMakeMoney = nullptr;
+    HelpMenus helpMenus_;
 
     // The image list: one picture per sign, under its English name.
     std::vector<KeyedPicture> IMG;

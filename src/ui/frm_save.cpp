@@ -5,6 +5,7 @@
 #include "record/record_file.h"
 #include "ui/clickable_label.h"
 #include "ui/messages.h"
+#include "ui/named.h"
 #include "ui/promotions.h"
 #include "ui/report_text.h"
 
@@ -111,11 +112,11 @@ const frmSave::SaveRequest kPdfRequest{
 } // namespace
 
 frmSave::frmSave(QWidget* parent) : QDialog(parent) {
-    createControls();
-    createLayout();
-    connectSignals();
-    setTexts();
-    composeReport();
+    CreateControls();
+    ArrangeControls();
+    ConnectControls();
+    SetTexts();
+    ComposeReport();
 }
 
 frmSave::SavePathHandler frmSave::SetSavePathHandler(SavePathHandler handler) {
@@ -130,11 +131,10 @@ frmSave::PrintHandler frmSave::SetPrintHandler(PrintHandler handler) {
     return previous;
 }
 
-void frmSave::createControls() {
+void frmSave::CreateControls() {
     setModal(true);
 
-    RTB = new QTextBrowser(this);
-    RTB->setObjectName(QStringLiteral("RTB"));
+    RTB = Named(new QTextBrowser(this), QStringLiteral("RTB"));
     RTB->setReadOnly(true);
     // Links open on the press (ReportMouseWatcher); the browser must not
     // follow them again on the release.
@@ -144,19 +144,15 @@ void frmSave::createControls() {
     RTB->setMinimumSize(560, 340);
     new ReportMouseWatcher(RTB);
 
-    cmdSave = new QPushButton(this);
-    cmdSave->setObjectName(QStringLiteral("cmdSave"));
-    cmdPrint = new QPushButton(this);
-    cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
-    cmdExportPdf = new QPushButton(this);
-    cmdExportPdf->setObjectName(QStringLiteral("cmdExportPdf"));
+    cmdSave = Named(new QPushButton(this), QStringLiteral("cmdSave"));
+    cmdPrint = Named(new QPushButton(this), QStringLiteral("cmdPrint"));
+    cmdExportPdf = Named(new QPushButton(this), QStringLiteral("cmdExportPdf"));
     for (QPushButton* button : {cmdSave, cmdPrint, cmdExportPdf}) {
         button->setAutoDefault(false);
         button->setMinimumWidth(110);
     }
 
-    fraFullBrand = new QFrame(this);
-    fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
+    fraFullBrand = Named(new QFrame(this), QStringLiteral("fraFullBrand"));
     fraFullBrand->setFrameShape(QFrame::StyledPanel);
     fraFullBrand->setFrameShadow(QFrame::Sunken);
 
@@ -171,7 +167,7 @@ void frmSave::createControls() {
     Label3->setAlignment(Qt::AlignCenter);
 }
 
-void frmSave::createLayout() {
+void frmSave::ArrangeControls() {
     auto* brandLayout = new QVBoxLayout(fraFullBrand);
     brandLayout->setContentsMargins(8, 6, 8, 6);
     brandLayout->addWidget(lblFullBrand);
@@ -198,7 +194,7 @@ void frmSave::createLayout() {
     resize(660, 600);
 }
 
-void frmSave::connectSignals() {
+void frmSave::ConnectControls() {
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
     connect(cmdExportPdf, &QPushButton::clicked, this, &frmSave::cmdExportPdf_Click);
@@ -208,7 +204,7 @@ void frmSave::connectSignals() {
     connect(Label3, &ClickableLabel::clicked, this, &OpenHomePage);
 }
 
-void frmSave::setTexts() {
+void frmSave::SetTexts() {
     setWindowTitle(kWindowTitle);
     cmdSave->setText(QStringLiteral("&Save"));
     cmdPrint->setText(QStringLiteral("&Print"));
@@ -222,26 +218,26 @@ void frmSave::setTexts() {
 
 void frmSave::showEvent(QShowEvent* event) {
     // Every opening shows the description as it is now, composed anew.
-    if (!event->spontaneous()) composeReport();
+    if (!event->spontaneous()) ComposeReport();
     QDialog::showEvent(event);
 }
 
-void frmSave::composeReport() {
-    ComposeReport(RTB->document(), Program().description);
+void frmSave::ComposeReport() {
+    nyra::ComposeReport(RTB->document(), Program().description);
     RTB->moveCursor(QTextCursor::Start);
     // The report's text must not be carried off through the clipboard;
     // composing is the report's one change of text.
     EmptyClipboard();
 }
 
-QString frmSave::askSavePath(const SaveRequest& request) {
+QString frmSave::AskSavePath(const SaveRequest& request) {
     // The real dialog has already added the suffix; a replaced one may not.
     if (SavePathHook()) return WithSuffix(SavePathHook()(this, request), request);
     return RunSaveDialog(this, request);
 }
 
 void frmSave::cmdSave_Click() {
-    const QString path = askSavePath(kRecordRequest);
+    const QString path = AskSavePath(kRecordRequest);
     if (path.isEmpty()) return;
     if (const auto error = WriteBirthRecord(QFile::encodeName(path).toStdString(), Program().birth)) {
         ShowMessage(this,
@@ -271,7 +267,7 @@ void frmSave::cmdPrint_Click() {
 }
 
 void frmSave::cmdExportPdf_Click() {
-    const QString path = askSavePath(kPdfRequest);
+    const QString path = AskSavePath(kPdfRequest);
     if (path.isEmpty()) return;
     if (const auto error = WriteReportPdf(*RTB->document(), path)) {
         ShowMessage(this, QStringLiteral("Could not export \"%1\": %2").arg(QDir::toNativeSeparators(path), *error),

@@ -44,17 +44,17 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void createControls();
-    void createLayout();
-    void connectSignals();
-    void setTexts();
-    void composeReport();
+    void CreateControls();
+    void ArrangeControls();
+    void ConnectControls();
+    void SetTexts();
+    void ComposeReport();
 
     void cmdSave_Click();
     void cmdPrint_Click();
     void cmdExportPdf_Click();
 
-    QString askSavePath(const SaveRequest& request);
+    QString AskSavePath(const SaveRequest& request);
 
     QTextBrowser* RTB = nullptr;
     QPushButton* cmdSave = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/frm_time_zone.h"
 
 #include "ui/messages.h"
+#include "ui/named.h"
 #include "zones/time_zone_table.h"
 
 #include <QLineEdit>
@@ -54,49 +55,50 @@ protected:
 } // namespace
 
 frmTimeZone::frmTimeZone(QLineEdit* zoneHour, QLineEdit* zoneMinute, QWidget* parent)
-    : QDialog(parent), txtZoneHour(zoneHour), txtZoneMinute(zoneMinute) {
-    createControls();
-    connectControls();
-    setTexts();
+    : QDialog(parent), zoneHourBox_(zoneHour), zoneMinuteBox_(zoneMinute) {
+    CreateControls();
+    ArrangeControls();
+    ConnectControls();
+    SetTexts();
 }
 
-void frmTimeZone::createControls() {
+void frmTimeZone::CreateControls() {
     setObjectName(QStringLiteral("frmTimeZone"));
     setModal(true);
     setFont(Verdana(false));
-    setFixedSize(kClientWidth, kClientHeight);
 
-    lstTimeZone = new TimeZoneList(this);
-    lstTimeZone->setObjectName(QStringLiteral("lstTimeZone"));
+    lstTimeZone = Named(new TimeZoneList(this), QStringLiteral("lstTimeZone"));
     lstTimeZone->setFont(Verdana(true));
     lstTimeZone->setSelectionMode(QAbstractItemView::SingleSelection);
-    lstTimeZone->setGeometry(0, 0, kClientWidth, kListHeight);
 
-    cmdQuit = new QPushButton(this);
-    cmdQuit->setObjectName(QStringLiteral("cmdQuit"));
+    cmdQuit = Named(new QPushButton(this), QStringLiteral("cmdQuit"));
     cmdQuit->setFont(Verdana(true));
-    // The two heights add up to one pixel more than the client area; the
-    // button covers the list's bottom border rather than losing its own.
-    cmdQuit->setGeometry(0, kClientHeight - kButtonHeight, kClientWidth, kButtonHeight);
     // Default and cancel button at once: QDialog sends Enter to the default
     // button and Escape to reject(), which is what a click on Quit does.
     cmdQuit->setDefault(true);
 }
 
-void frmTimeZone::connectControls() {
+void frmTimeZone::ArrangeControls() {
+    setFixedSize(kClientWidth, kClientHeight);
+    lstTimeZone->setGeometry(0, 0, kClientWidth, kListHeight);
+    // The two heights add up to one pixel more than the client area; the
+    // button covers the list's bottom border rather than losing its own.
+    cmdQuit->setGeometry(0, kClientHeight - kButtonHeight, kClientWidth, kButtonHeight);
+}
+
+void frmTimeZone::ConnectControls() {
     // The list's own Enter handling only emits activated(), which stays
     // unconnected, so Enter reaches the dialog and Quit.
     static_cast<TimeZoneList*>(lstTimeZone)->doubleClicked = [this] { lstTimeZone_DblClick(); };
     connect(cmdQuit, &QPushButton::clicked, this, &frmTimeZone::cmdQuit_Click);
 }
 
-void frmTimeZone::setTexts() {
+void frmTimeZone::SetTexts() {
     setWindowTitle(kWindowTitle);
     cmdQuit->setText(tr("&Quit"));
 }
 
 void frmTimeZone::Form_Load() {
-    setWindowTitle(kWindowTitle);
     lstTimeZone->clear();
     for (const TimeZoneRow& row : TimeZoneTable)
         lstTimeZone->addItem(QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size())));
@@ -108,8 +110,8 @@ void frmTimeZone::lstTimeZone_DblClick() {
     const QList<QListWidgetItem*> selected = lstTimeZone->selectedItems();
     const int k = selected.isEmpty() ? -1 : lstTimeZone->row(selected.front());
     if (const TimeZoneRow* row = TimeZoneAt(k)) {
-        WriteWholeText(txtZoneHour, QString::number(row->hour));
-        WriteWholeText(txtZoneMinute, QString::number(row->minute));
+        WriteWholeText(zoneHourBox_, QString::number(row->hour));
+        WriteWholeText(zoneMinuteBox_, QString::number(row->minute));
     }
     accept();
 }
@@ -121,12 +123,12 @@ void frmTimeZone::showEvent(QShowEvent* event) {
     // restoring from minimised); only show() itself is a new opening.
     if (!event->spontaneous()) {
         Form_Load();
-        centreOnScreen();
+        CentreOnScreen();
     }
     QDialog::showEvent(event);
 }
 
-void frmTimeZone::centreOnScreen() {
+void frmTimeZone::CentreOnScreen() {
     // QDialog would centre over the main window; the picker centres on the
     // screen. move() places the frame, which is known only once the window
     // has been shown; before that it is the client area.

@@ -17,28 +17,28 @@ class frmTimeZone : public QDialog {
 public:
     frmTimeZone(QLineEdit* zoneHour, QLineEdit* zoneMinute, QWidget* parent = nullptr);
 
-    // The window's event handlers, public so tests can raise the events.
-    // Runs on every opening: the picker remembers nothing between openings.
-    void Form_Load();
     // Writes the selected row's pair into the two boxes (nothing when no row
-    // is selected), then closes.
+    // is selected), then closes. Public so tests can raise the event.
     void lstTimeZone_DblClick();
-    void cmdQuit_Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void createControls();
-    void connectControls();
-    void setTexts();
-    void centreOnScreen();
+    void CreateControls();
+    void ArrangeControls();
+    void ConnectControls();
+    void SetTexts();
+    // Runs on every opening: the picker remembers nothing between openings.
+    void Form_Load();
+    void cmdQuit_Click();
+    void CentreOnScreen();
 
     QListWidget* lstTimeZone = nullptr;
     QPushButton* cmdQuit = nullptr;
     // The main window's boxes; guarded in case a box goes before the picker.
-    QPointer<QLineEdit> txtZoneHour;
-    QPointer<QLineEdit> txtZoneMinute;
+    QPointer<QLineEdit> zoneHourBox_;
+    QPointer<QLineEdit> zoneMinuteBox_;
 };
 
 } // namespace nyra

@@ -2,6 +2,8 @@
 // capture messages instead of blocking on a modal box.
 #pragma once
 
+#include "entry/message_icon.h"
+
 #include <QString>
 
 #include <functional>
@@ -12,8 +14,6 @@ namespace nyra {
 
 inline const QString kAppTitle = QStringLiteral("Nyra Moon Sign");
 inline const QString kWindowTitle = QStringLiteral("Nyra Moon Sign v2.10");
-
-enum class MessageIcon { Stop, Information };
 
 // Caption kAppTitle, the icon, one OK button.
 void ShowMessage(QWidget* parent, const QString& text, MessageIcon icon);

@@ -33,21 +33,22 @@ public:
         CityRole = Qt::UserRole + 1,  ///< What the city box shows while the row is highlighted.
         PlaceTextRole,                ///< "Chennai, Tamil Nadu, India"
         CoordinatesRole,              ///< PlaceCoordinatesText, drawn greyed.
-        OfferIndexRole,               ///< Position in offered().
+        OfferIndexRole,               ///< Position among the places offered.
     };
 
     // Attaches a completer to `city`; the other two boxes are read only.
     PlaceCompletion(QLineEdit* city, QLineEdit* state, QLineEdit* country, QObject* parent);
 
-    QCompleter* completer() const { return completer_; }
-    // The places of the list, in its order.
-    const QList<Place>& offered() const { return offered_; }
-
 signals:
     // A row was taken with Enter, Tab or the mouse.
     void placeChosen(const nyra::Place& place);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void PrepareAtlas();
+    void PreparePopup();
     void Offer(const QString& cityText);
     void Choose(const QModelIndex& index);
     void FitPopupWidth();
@@ -57,12 +58,14 @@ private:
     QLineEdit* country_;
     QCompleter* completer_;
     QStandardItemModel* model_;
-    QList<Place> offered_;
+    QList<Place> offered_;  // The places of the list, in its order.
     // A chosen place writes its own state and country; those must not
     // narrow the next search, or a second pick could never leave the
     // first one's country. Typing into a box makes it count again.
     bool stateFromChoice_ = false;
     bool countryFromChoice_ = false;
+    bool atlasRequested_ = false;
+    bool popupPrepared_ = false;
 };
 
 } // namespace nyra

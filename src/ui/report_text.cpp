@@ -140,19 +140,6 @@ QTextCharFormat ReportFormat(ReportRole role) {
     return format;
 }
 
-QStringList ReportPlainLines(const SignDescription& description) {
-    QStringList lines;
-    for (std::size_t s = 0; s < std::size(kSections); ++s) {
-        const ReportSection& section = kSections[s];
-        lines << QString::fromLatin1(section.heading);
-        for (const ReportItem& item : section.items)
-            lines << QString::fromLatin1(item.label) + Value(description, item);
-        if (s + 1 < std::size(kSections))
-            for (int i = 0; i < kLinesBetweenSections; ++i) lines << QString();
-    }
-    return lines;
-}
-
 void ComposeReport(QTextDocument* document, const SignDescription& description) {
     const QTextCharFormat heading = ReportFormat(ReportRole::Heading);
     const QTextCharFormat label = ReportFormat(ReportRole::Label);

@@ -32,10 +32,6 @@ enum class ReportRole {
 };
 QTextCharFormat ReportFormat(ReportRole role);
 
-// The report's lines as plain text, without line ends. The composed
-// document's plain text is every one of them followed by "\n".
-QStringList ReportPlainLines(const SignDescription& description);
-
 // Replaces the contents of `document` with the report, each piece in the
 // format of its role, and turns the web addresses in it into links.
 void ComposeReport(QTextDocument* document, const SignDescription& description);

@@ -9,7 +9,9 @@ namespace nyra {
 
 // Offsets are stored west-positive, the sense the engine uses for longitude:
 // a zone east of Greenwich has a negative hour and minute. The main window
-// keeps only their magnitudes; the direction comes from its East/West choice.
+// stores their sizes, and a minus sign as a zone east of Greenwich whatever
+// the longitude; only a zone typed without a sign takes its direction from
+// the East/West choice.
 struct TimeZoneRow {
     std::string_view text; ///< Shown in the picker exactly as written, irregular blanks included.
     std::int16_t hour;     ///< Whole hours of the offset, west positive.

@@ -8,7 +8,6 @@
 #include "ui/frm_result.h"
 #include "ui/frm_time_zone.h"
 #include "ui/place_completion.h"
-#include "ui/zone_note.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -29,7 +28,6 @@
 
 #include <ostream>
 #include <string>
-#include <variant>
 
 namespace nyra {
 namespace {
@@ -83,99 +81,6 @@ TEST(PlaceListText, TwoPlacesOfOneNameDifferInTheirCoordinates) {
     EXPECT_NE(PlaceListText(ashfords[0]), PlaceListText(ashfords[1]));
     EXPECT_TRUE(PlaceListText(ashfords[0]).startsWith(ashfords[0].displayText() + QStringLiteral(" (")));
 }
-
-// ---- What the zone boxes mean ----------------------------------------------------------
-
-struct ZoneReadingCase {
-    const char* name;
-    const char* zoneHour;
-    const char* zoneMinute;
-    const char* lonDegrees;
-    const char* lonMinutes;
-    bool east;
-    bool dst;
-    int aheadMinutes;
-    const char* note;
-};
-
-void PrintTo(const ZoneReadingCase& c, std::ostream* os) { *os << c.name; }
-
-BirthEntry EntryWithZone(const ZoneReadingCase& c) {
-    BirthEntry entry;
-    entry.name = QStringLiteral("Asha");
-    entry.monthIndex = 5;
-    entry.day = QStringLiteral("15");
-    entry.year = QStringLiteral("1990");
-    entry.hour = QStringLiteral("12");
-    entry.minute = QStringLiteral("0");
-    entry.zoneHour = QString::fromLatin1(c.zoneHour);
-    entry.zoneMinute = QString::fromLatin1(c.zoneMinute);
-    entry.lonDegrees = QString::fromLatin1(c.lonDegrees);
-    entry.lonMinutes = QString::fromLatin1(c.lonMinutes);
-    entry.latDegrees = QStringLiteral("20");
-    entry.latMinutes = QStringLiteral("0");
-    entry.east = c.east;
-    entry.dst = c.dst;
-    return entry;
-}
-
-class ZoneReading : public ::testing::TestWithParam<ZoneReadingCase> {};
-
-// The note promises what the calculation will do: the engine's own clock
-// minus universal time must be the same offset.
-TEST_P(ZoneReading, AgreesWithTheEngine) {
-    const ZoneReadingCase& c = GetParam();
-    const BirthEntry entry = EntryWithZone(c);
-    EXPECT_EQ(ClockAheadMinutes(entry), c.aheadMinutes);
-    EXPECT_EQ(TypedZoneNoteFor(entry).toStdString(), c.note);
-
-    const auto converted = BirthRecordFromEntry(entry);
-    ASSERT_TRUE(std::holds_alternative<BirthRecord>(converted));
-    const EngineRecord chart = ComputeMoonChart(std::get<BirthRecord>(converted));
-    EXPECT_NEAR(chart.LocalHours - chart.UniversalHours, c.aheadMinutes / 60.0, kHoursTolerance);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ZoneReading,
-    ::testing::Values(
-        ZoneReadingCase{"TypedEast", "5", "30", "77", "13", true, false, 330, "Clock ahead of UTC by 5:30"},
-        ZoneReadingCase{"TypedWestWithDaylight", "5", "0", "74", "0", false, true, -240, "Clock behind UTC by 4:00"},
-        ZoneReadingCase{"MinusSignWestOfGreenwich", "-1", "0", "3", "42", false, true, 120,
-                        "Clock ahead of UTC by 2:00"},
-        ZoneReadingCase{"MinutesCarryTheSign", "0", "-20", "4", "54", true, false, 20, "Clock ahead of UTC by 0:20"},
-        ZoneReadingCase{"BehindByMinutesOnly", "0", "25", "6", "15", false, false, -25, "Clock behind UTC by 0:25"},
-        ZoneReadingCase{"DaylightOnAZeroZone", "0", "0", "0", "8", false, true, 60, "Clock ahead of UTC by 1:00"},
-        ZoneReadingCase{"MeridianCountsAsWestWhateverTheChoice", "5", "0", "0", "0", true, false, -300,
-                        "Clock behind UTC by 5:00"},
-        ZoneReadingCase{"OnUtc", "0", "0", "0", "5", true, false, 0, "Clock on UTC"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct IncompleteZoneCase {
-    const char* name;
-    const char* zoneHour;
-    const char* zoneMinute;
-    const char* note;
-};
-
-void PrintTo(const IncompleteZoneCase& c, std::ostream* os) { *os << c.name; }
-
-class IncompleteZone : public ::testing::TestWithParam<IncompleteZoneCase> {};
-
-TEST_P(IncompleteZone, SaysWhatIsMissing) {
-    BirthEntry entry;
-    entry.zoneHour = QString::fromLatin1(GetParam().zoneHour);
-    entry.zoneMinute = QString::fromLatin1(GetParam().zoneMinute);
-    EXPECT_FALSE(ClockAheadMinutes(entry).has_value());
-    EXPECT_EQ(TypedZoneNoteFor(entry).toStdString(), GetParam().note);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, IncompleteZone,
-    ::testing::Values(
-        IncompleteZoneCase{"BothBlank", "", " ", "Enter the time zone, or pick a place or a zone from TZ Help."},
-        IncompleteZoneCase{"MinutesBlank", "5", "", "Enter both the hours and the minutes of the time zone."},
-        IncompleteZoneCase{"PastedLetters", "five", "30", "The time zone boxes take whole numbers only."}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- The window ---------------------------------------------------------------------------
 

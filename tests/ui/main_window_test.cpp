@@ -586,10 +586,5 @@ TEST_F(MainWindow, AboutOpensTheAboutBoxModally) {
     EXPECT_EQ(ModalOpenedBy([&] { Child<QAction>("mnuAbout")->trigger(); }).toStdString(), "nyra::frmAbout");
 }
 
-TEST_F(MainWindow, PickerReachesTheZoneBoxes) {
-    EXPECT_EQ(window->ZoneHourBox(), Box("txtZoneHour"));
-    EXPECT_EQ(window->ZoneMinuteBox(), Box("txtZoneMinute"));
-}
-
 } // namespace
 } // namespace nyra

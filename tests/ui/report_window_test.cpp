@@ -28,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -119,7 +120,12 @@ protected:
     QString ReportText() const { return Report()->toPlainText(); }
     void Click(const char* button) const { Control<QPushButton>(button)->click(); }
 
-    static QString ExpectedText() { return ReportPlainLines(Program().description).join(u'\n') + u'\n'; }
+    // The report of the program's current description, composed afresh.
+    static QString ExpectedText() {
+        QTextDocument report;
+        ComposeReport(&report, Program().description);
+        return report.toPlainText();
+    }
 
     // A point of the viewport over the middle of `text`'s third character,
     // scrolled into view.

@@ -1,4 +1,4 @@
-#include "ui/entry_validation.h"
+#include "entry/entry_validation.h"
 
 #include <gtest/gtest.h>
 
@@ -153,12 +153,16 @@ INSTANTIATE_TEST_SUITE_P(
                       DateCase{"Jan31", 1, 31, 1901, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(LeapYear, FourYearRuleOverTheYearList) {
-    EXPECT_TRUE(IsLeapYearInYearList(1904));
-    EXPECT_TRUE(IsLeapYearInYearList(2000));
-    EXPECT_TRUE(IsLeapYearInYearList(2048));
-    EXPECT_FALSE(IsLeapYearInYearList(1901));
-    EXPECT_FALSE(IsLeapYearInYearList(2050));
+// The year list is where the four-year rule the window promises and the
+// calendar it shares with the batch tool must agree.
+TEST(Calendar, TwentyNinthOfFebruaryInEveryYearOfTheList) {
+    BirthEntry entry = ValidEntry();
+    entry.monthIndex = 1;
+    entry.day = QStringLiteral("29");
+    for (int year = 1901; year <= 2050; ++year) {
+        entry.year = QString::number(year);
+        EXPECT_EQ(FindEntryProblem(entry).has_value(), year % 4 != 0) << year;
+    }
 }
 
 // ---- Text to 16-bit integers ---------------------------------------------

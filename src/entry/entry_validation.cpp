@@ -1,4 +1,6 @@
-#include "ui/entry_validation.h"
+#include "entry/entry_validation.h"
+
+#include "engine/civil_date.h"
 
 #include <cmath>
 #include <limits>
@@ -44,8 +46,6 @@ EntryProblem NotStorable(const QString& boxTitle, EntryBox box, bool magnitude) 
 
 } // namespace
 
-bool IsLeapYearInYearList(int year) { return year % 4 == 0; }
-
 std::optional<EntryProblem> FindEntryProblem(const BirthEntry& entry) {
     if (IsBlank(entry.name)) return Stop("Please Enter Name", EntryBox::Name);
     if (IsBlank(entry.zoneHour) || IsBlank(entry.zoneMinute))
@@ -55,18 +55,16 @@ std::optional<EntryProblem> FindEntryProblem(const BirthEntry& entry) {
     if (IsBlank(entry.latDegrees)) return Stop("Please Enter Degree of Latitude", EntryBox::LatDegrees);
     if (IsBlank(entry.latMinutes)) return Stop("Please Enter Minute of Latitude", EntryBox::LatMinutes);
 
-    constexpr int kFebruary = 1;
+    // The batch tool's calendar too. Over the year list 1901..2050 its leap
+    // years are exactly those of the four-year rule.
+    constexpr int kFebruary = 2;
+    const int month = entry.monthIndex + 1;
     const int day = entry.day.trimmed().toInt();
-    if (entry.monthIndex == kFebruary) {
-        const int lastDay = IsLeapYearInYearList(entry.year.trimmed().toInt()) ? 29 : 28;
-        // The two date messages differ by the blank before "!"; both are
-        // the program's own texts.
-        if (day > lastDay) return Information("Please Enter Correct Date Or Month!");
-    }
-    constexpr int kApril = 3, kJune = 5, kSeptember = 8, kNovember = 10;
-    const int m = entry.monthIndex;
-    if ((m == kApril || m == kJune || m == kSeptember || m == kNovember) && day == 31)
-        return Information("Please Enter Correct Date Or Month !");
+    const int lastDay = DaysInMonth(entry.year.trimmed().toInt(), month);
+    // The two date messages differ by the blank before "!"; both are the
+    // program's own texts.
+    if (month == kFebruary && day > lastDay) return Information("Please Enter Correct Date Or Month!");
+    if (lastDay == 30 && day == 31) return Information("Please Enter Correct Date Or Month !");
     return std::nullopt;
 }
 

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "engine/ephemeris.h"
-#include "ui/messages.h"
+#include "entry/message_icon.h"
 
 #include <QString>
 
@@ -49,9 +49,6 @@ struct EntryProblem {
 // The required boxes and the calendar, in the order the user is told about
 // them; nothing when the entry may be calculated.
 std::optional<EntryProblem> FindEntryProblem(const BirthEntry& entry);
-
-// Leap years by the four-year rule alone: exact for the year list 1901..2050.
-bool IsLeapYearInYearList(int year);
 
 // The trimmed text as the nearest 16-bit integer, halves to the even
 // neighbour (a fraction can only arrive by pasting); nothing when the text

@@ -3,7 +3,7 @@
 // calculated. QtCore only, so the reading can be checked against the engine.
 #pragma once
 
-#include "ui/entry_validation.h"
+#include "entry/entry_validation.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "ui/zone_note.h"
+#include "entry/zone_note.h"
 
 #include "atlas/atlas.h"
 

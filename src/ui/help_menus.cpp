@@ -1,0 +1,46 @@
+#include "ui/help_menus.h"
+
+#include "links/web_links.h"
+#include "ui/named.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace nyra {
+
+HelpMenus CreateHelpMenus(QMenuBar* bar) {
+    HelpMenus m;
+    m.mnuHelp = Named(bar->addMenu(QString()), QStringLiteral("mnuHelp"));
+    m.mnuOnline = Named(m.mnuHelp->addAction(QString()), QStringLiteral("mnuOnline"));
+    m.mnuVisit = Named(m.mnuHelp->addAction(QString()), QStringLiteral("mnuVisit"));
+    m.mnuHelp1 = Named(m.mnuHelp->addSeparator(), QStringLiteral("mnuHelp1"));
+    m.mnuUpdate = Named(m.mnuHelp->addAction(QString()), QStringLiteral("mnuUpdate"));
+    m.mnuHelp2 = Named(m.mnuHelp->addSeparator(), QStringLiteral("mnuHelp2"));
+    m.mnuAbout = Named(m.mnuHelp->addAction(QString()), QStringLiteral("mnuAbout"));
+
+    m.mnuDonate = Named(bar->addAction(QString()), QStringLiteral("mnuDonate"));
+    // Never offered: shown greyed out for the whole run.
+    m.mnuMakeMoney = Named(bar->addAction(QString()), QStringLiteral("mnuMakeMoney"));
+    m.mnuMakeMoney->setEnabled(false);
+    return m;
+}
+
+void SetHelpMenuTexts(const HelpMenus& m) {
+    m.mnuHelp->setTitle(QStringLiteral("&Help"));
+    m.mnuOnline->setText(QStringLiteral("&Online Help"));
+    m.mnuVisit->setText(QStringLiteral("&Visit Us Online"));
+    m.mnuUpdate->setText(QStringLiteral("Check for Software &Update"));
+    m.mnuAbout->setText(QStringLiteral("&About Software"));
+    m.mnuDonate->setText(QStringLiteral("&Donate"));
+    m.mnuMakeMoney->setText(QStringLiteral("Make Money &Online"));
+}
+
+void ConnectHelpMenus(const HelpMenus& m, QObject* context) {
+    QObject::connect(m.mnuOnline, &QAction::triggered, context, &OpenHelpPage);
+    QObject::connect(m.mnuVisit, &QAction::triggered, context, &OpenHomePage);
+    QObject::connect(m.mnuUpdate, &QAction::triggered, context, &OpenDownloadPage);
+    QObject::connect(m.mnuDonate, &QAction::triggered, context, &OpenDonatePage);
+}
+
+} // namespace nyra
