@@ -2,13 +2,16 @@
 // to Swiss Ephemeris' Moon positions per second in the same run. Build with
 //   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DNYRA_BUILD_BENCH=ON -DNYRA_BUILD_GUI=OFF
 //   cmake --build build-bench && build-bench/bench/batch_bench
-// Rows per second are the items_per_second of BM_BatchRows (wall-clock time:
-// the pipeline's threads are not the benchmark's own).
+// Rows per second are the items_per_second of BM_BatchRows, in wall-clock
+// time (the pipeline's threads are not the benchmark's own); its CPU time
+// is the whole process's, and cpu_us_per_row the CPU time of one row on all
+// threads together, which a busy machine changes less than the wall clock.
 #include "batch/batch.h"
 
 #include <benchmark/benchmark.h>
 #include <swephexp.h>
 
+#include <ctime>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -72,6 +75,7 @@ void BM_BatchRows(benchmark::State& state) {
     std::vector<std::string> args{"--jobs", jobs};
     if (columns == kPrecise) args.push_back("--precise");
     const long long rows = columns == kDefault ? kRows : kRows / 10;
+    const std::clock_t cpuStart = std::clock();
     for (auto _ : state) {
         GeneratedTable table(rows, columns == kWindow);
         std::istream in(&table);
@@ -80,6 +84,8 @@ void BM_BatchRows(benchmark::State& state) {
         std::ostringstream err;
         if (nyra::RunBatch(args, in, out, err) != nyra::kBatchOk) state.SkipWithError(err.str().c_str());
     }
+    const double rowsDone = static_cast<double>(state.iterations() * rows);
+    state.counters["cpu_us_per_row"] = (std::clock() - cpuStart) * 1e6 / CLOCKS_PER_SEC / rowsDone;
     state.SetItemsProcessed(state.iterations() * rows);
     state.SetLabel(std::string(columns == kDefault ? "default columns" : columns == kPrecise ? "--precise"
                                                                                              : "TimeWindowMinutes 60") +
@@ -95,7 +101,12 @@ void BatchArguments(benchmark::internal::Benchmark* b) {
     b->Args({cores, kPrecise});
     b->Args({cores, kWindow});
 }
-BENCHMARK(BM_BatchRows)->Apply(BatchArguments)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_BatchRows)
+    ->Apply(BatchArguments)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime()
+    ->MinTime(2.0);
 
 // One Moon position from Swiss Ephemeris for the same births (the instant
 // as the engine counts it), from the installed files (argument 0) or its
