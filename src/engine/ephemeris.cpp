@@ -1,5 +1,7 @@
 #include "engine/ephemeris.h"
 
+#include "engine/blanks.h"
+
 #include <cmath>
 #include <cstdlib>
 
@@ -20,7 +22,7 @@ struct LongitudeTerm {
 // The 25 largest terms of the truncated ELP-2000/82 lunar longitude series,
 // as published in Meeus, Astronomical Algorithms (1991), table 47.A.
 // Summed in this order.
-constexpr std::array<LongitudeTerm, 25> kLongitudeTerms{{
+constexpr auto kLongitudeTerms = std::to_array<LongitudeTerm>({
     // D   M  M'   F   coefficient  ×E
     {2,  0, -1,  0,  1.274027, false},
     {0,  0,  1,  0,  6.288774, false},
@@ -47,7 +49,8 @@ constexpr std::array<LongitudeTerm, 25> kLongitudeTerms{{
     {1,  1,  0,  0,  0.004987, true},
     {2, -1,  1,  0,  0.004036, true},
     {2,  0,  2,  0,  0.003994, false},
-}};
+});
+static_assert(kLongitudeTerms.size() == 25);
 
 // d·D + m·M + m'·M' + f·F, left to right. Zero multipliers add exact zeros,
 // so each argument is evaluated as its written form would be (2D − M − M').
@@ -56,19 +59,12 @@ double TermArgument(const LongitudeTerm& term, const EngineRecord& r) {
            term.mp * r.MoonAnomaly + term.f * r.MoonArgLatitude;
 }
 
-std::string_view Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 } // namespace
 
 bool StoreSignedZone(BirthRecord& record, int hours, int minutes, bool minusSign) {
     const int hourSize = std::abs(hours);
     const int minuteSize = std::abs(minutes);
-    if (hourSize > 32767 || minuteSize > 32767) return false;
+    if (hourSize > kInt16Max || minuteSize > kInt16Max) return false;
     record.ZoneHours = static_cast<std::int16_t>(hourSize);
     record.ZoneMinutes = static_cast<std::int16_t>(minuteSize);
     record.ZoneIsEast = minusSign || hours < 0 || minutes < 0 ? kTrue : kFalse;
@@ -123,7 +119,7 @@ std::string FormatSignPosition(double longitudeDeg) {
 }
 
 std::optional<std::string_view> RashiNameFromPosition(std::string_view positionText) {
-    const std::string_view trimmed = Trim(positionText);
+    const std::string_view trimmed = TrimBlanks(positionText);
     if (trimmed.size() < 3) return std::nullopt;
     const std::string_view abbrev = trimmed.substr(trimmed.size() - 3);
     for (const RashiNameRow& row : RashiNames) {
@@ -186,7 +182,7 @@ EngineRecord ComputeMoonChart(const BirthRecord& birth) {
 
     r.DayNumber = DayNumberFromDate(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
     r.UniversalHours = east ? r.LocalHours - r.ZoneOffset : r.LocalHours + r.ZoneOffset;
-    const double t = (r.DayNumber - 2451545.0 + r.UniversalHours / 24.0 - 0.5) / 36525.0;
+    const double t = (r.DayNumber - kJ2000JulianDate + r.UniversalHours / 24.0 - 0.5) / kDaysPerJulianCentury;
 
     ComputeMoonAt(t, r);
 
