@@ -334,6 +334,24 @@ TEST(ZoneLines, CarryTheMinusSignOfAZoneEastOfGreenwich) {
     }
 }
 
+// The largest zone sizes, east of Greenwich: the minus sign on both lines,
+// or on either line alone.
+TEST(ZoneLines, HoldTheLargestSizesWithTheSignOnEitherLine) {
+    BirthRecord east = Ann();
+    east.ZoneHours = 32767;
+    east.ZoneMinutes = 32767;
+    EXPECT_EQ(RecordLinesFrom(east)[10], "-32767");
+    EXPECT_EQ(RecordLinesFrom(east)[11], "-32767");
+    for (const auto& [hours, minutes] : {std::pair{"-32767", "32767"}, std::pair{"32767", "-32767"}}) {
+        RecordLines lines = ValidLines();
+        lines[10] = hours;
+        lines[11] = minutes;
+        const auto back = BirthRecordFromLines(lines);
+        ASSERT_TRUE(back.has_value()) << hours << " " << minutes;
+        EXPECT_EQ(*back, east) << hours << " " << minutes;
+    }
+}
+
 TEST(ZoneLines, OldFilesWithoutSignReadAsTyped) {
     RecordLines lines = ValidLines();
     lines[10] = "5";
