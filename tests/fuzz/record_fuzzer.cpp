@@ -1,0 +1,106 @@
+// Any bytes as a saved record file. What the reader refuses gets a message
+// that names at most one line and shows no raw control bytes; what it
+// accepts, written back and read again, is the same record, and writing
+// that record gives the same bytes.
+#include "fuzz_check.h"
+
+#include "record/field_text.h"
+#include "record/record_file.h"
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace nyra {
+namespace {
+
+// The input as a file the reader opens by its name, kept in memory: one
+// descriptor for the whole run, refilled for every input.
+class MemoryFile {
+public:
+    MemoryFile() : fd_(::memfd_create("nyra-record-fuzz", MFD_CLOEXEC)) {
+        NYRA_FUZZ_CHECK(fd_ >= 0, "memfd_create failed");
+        path_ = "/proc/self/fd/" + std::to_string(fd_);
+    }
+
+    const std::string& Holding(std::string_view bytes) {
+        NYRA_FUZZ_CHECK(::ftruncate(fd_, 0) == 0, "ftruncate failed");
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::pwrite(fd_, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+            NYRA_FUZZ_CHECK(n > 0, "pwrite failed");
+            done += static_cast<std::size_t>(n);
+        }
+        return path_;
+    }
+
+private:
+    int fd_;
+    std::string path_;
+};
+
+RecordLoadResult Load(std::string_view bytes) {
+    static MemoryFile file;
+    return LoadBirthRecord(file.Holding(bytes));
+}
+
+// The record as the writer keeps it: the name without its control
+// characters (two of them would scramble into CR and LF). The writer also
+// cuts a name to kMaxRecordLineBytes, but the reader never returns a longer
+// line, so a name that has been read is never cut.
+BirthRecord StoredForm(BirthRecord record) {
+    std::string name;
+    for (const char c : record.BirthName) {
+        if (static_cast<unsigned char>(c) >= 0x20) name.push_back(c);
+    }
+    record.BirthName = name;
+    return record;
+}
+
+std::string Describe(const BirthRecord& r) {
+    std::string text = "name " + QuoteInput(r.BirthName);
+    for (const RecordField& field : kRecordLayout) {
+        if (field.member != nullptr) text += " " + std::string(field.column) + "=" + std::to_string(r.*field.member);
+    }
+    return text + " ZoneIsEast=" + std::to_string(r.ZoneIsEast);
+}
+
+bool HasControlBytes(std::string_view text) {
+    for (const char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code < 0x20 || code == 0x7F) return true;
+    }
+    return false;
+}
+
+} // namespace
+} // namespace nyra
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace nyra;
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const RecordLoadResult first = Load(bytes);
+
+    if (!first.record) {
+        const std::string message = RecordProblemText(first.problem);
+        NYRA_FUZZ_CHECK(!message.empty(), "a refused file has no message");
+        NYRA_FUZZ_CHECK(first.problem.line >= 0 && first.problem.line <= kRecordLineCount, message);
+        NYRA_FUZZ_CHECK(!HasControlBytes(message), "raw control bytes in " + QuoteInput(message));
+        return 0;
+    }
+
+    const BirthRecord& accepted = *first.record;
+    NYRA_FUZZ_CHECK(accepted.BirthName.size() <= kMaxRecordLineBytes, Describe(accepted));
+    const std::string written = EncodeRecordFile(accepted);
+    const RecordLoadResult second = Load(written);
+    NYRA_FUZZ_CHECK(second.record.has_value(),
+                    "a written record is refused: " + RecordProblemText(second.problem) + "; " + Describe(accepted));
+    NYRA_FUZZ_CHECK(*second.record == StoredForm(accepted),
+                    "read " + Describe(accepted) + "; read back " + Describe(*second.record));
+    NYRA_FUZZ_CHECK(EncodeRecordFile(*second.record) == written, "rewriting changes the bytes: " + Describe(accepted));
+    return 0;
+}
