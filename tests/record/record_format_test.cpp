@@ -13,11 +13,11 @@ namespace {
 
 TEST(Scramble, EveryByteThatFitsRoundTrips) {
     std::string all;
-    for (int code = 0; code <= 255 - RecordOffset; ++code) all.push_back(static_cast<char>(code));
+    for (int code = 0; code <= 255 - kRecordOffset; ++code) all.push_back(static_cast<char>(code));
     const std::string stored = ScrambleRecordLine(all);
     ASSERT_EQ(stored.size(), all.size());
     for (std::size_t i = 0; i < all.size(); ++i) {
-        EXPECT_EQ(static_cast<unsigned char>(stored[i]), static_cast<unsigned char>(all[i]) + RecordOffset)
+        EXPECT_EQ(static_cast<unsigned char>(stored[i]), static_cast<unsigned char>(all[i]) + kRecordOffset)
             << "byte " << i;
     }
     EXPECT_EQ(UnscrambleRecordLine(stored), all);
