@@ -1,15 +1,23 @@
-// How fast the engine and the batch tool run. Build with
+// How fast the engine and the batch tool run, next to Swiss Ephemeris'
+// Moshier Moon in the same run. Build with
 //   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DNYRA_BUILD_BENCH=ON -DNYRA_BUILD_GUI=OFF
 //   cmake --build build-bench && build-bench/bench/engine_bench
+// At the end it prints how many Moon positions the engine computes in the
+// time Moshier computes one, from the CPU times of this run (the medians
+// when run with --benchmark_repetitions).
 #include "batch/batch.h"
 #include "engine/ephemeris.h"
 #include "engine/moon_detail.h"
 
 #include <benchmark/benchmark.h>
+#include <swephexp.h>
 
+#include <cstdio>
+#include <map>
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -25,6 +33,12 @@ nyra::BirthRecord Birth(int i) {
     b.ZoneHours = 5;
     b.ZoneMinutes = 30;
     return b;
+}
+
+// The Julian day (UT) of Birth(i), as the engine counts it.
+double JulianDayUt(const nyra::BirthRecord& b) {
+    const double hours = b.BirthHour + b.BirthMinute / 60.0 - (b.ZoneHours + b.ZoneMinutes / 60.0);
+    return nyra::DayNumberFromDate(b.BirthMonth, b.BirthDay, b.BirthYear) - 0.5 + hours / 24.0;
 }
 
 void BM_ComputeMoonChart(benchmark::State& state) {
@@ -44,6 +58,32 @@ void BM_SignAndNakshatraSpans(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_SignAndNakshatraSpans);
+
+// One Moon position by Swiss Ephemeris' built-in Moshier theory (no
+// ephemeris files: the path names a folder that does not exist), for the
+// same births. Each call has a new date, so its cache of the last date
+// never answers. Argument 1 asks for the sidereal (Lahiri) position, as the
+// engine gives it.
+void BM_SwissEphemerisMoshierMoon(benchmark::State& state) {
+    swe_set_ephe_path("/nonexistent/nyra-bench-no-ephemeris-files");
+    swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+    const int flags = SEFLG_MOSEPH | (state.range(0) ? SEFLG_SIDEREAL : 0);
+    double position[6];
+    char error[AS_MAXCH];
+    int i = 0;
+    for (auto _ : state) {
+        const int result = swe_calc_ut(JulianDayUt(Birth(i++)), SE_MOON, flags, position, error);
+        if (result < 0 || !(result & SEFLG_MOSEPH)) {
+            state.SkipWithError(error);
+            break;
+        }
+        benchmark::DoNotOptimize(position[0]);
+    }
+    swe_close();
+    state.SetItemsProcessed(state.iterations());
+    state.SetLabel(state.range(0) ? "sidereal" : "tropical");
+}
+BENCHMARK(BM_SwissEphemerisMoshierMoon)->Arg(0)->Arg(1);
 
 // Generates the table rows on the fly, so the input costs no memory.
 class GeneratedTable : public std::streambuf {
@@ -95,6 +135,45 @@ void BM_BatchTable(benchmark::State& state) {
 }
 BENCHMARK(BM_BatchTable)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// The usual table, then the engine's speed against Moshier's.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    RatioReporter() : ConsoleReporter(OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.error_occurred || (run.run_type != Run::RT_Iteration && !median)) continue;
+            if (run.run_type == Run::RT_Iteration && run.repetitions > 1) continue;
+            cpuSeconds_[run.run_name.function_name + "/" + run.run_name.args] =
+                run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        const auto chart = cpuSeconds_.find("BM_ComputeMoonChart/");
+        for (const char* args : {"0", "1"}) {
+            const auto moshier = cpuSeconds_.find(std::string("BM_SwissEphemerisMoshierMoon/") + args);
+            if (chart == cpuSeconds_.end() || moshier == cpuSeconds_.end()) continue;
+            std::printf("Engine chart against Moshier Moon (%s): %.1fx (%.2f us against %.2f us, CPU)\n",
+                        args[0] == '1' ? "sidereal" : "tropical", moshier->second / chart->second,
+                        chart->second * 1e6, moshier->second * 1e6);
+        }
+    }
+
+private:
+    std::map<std::string, double> cpuSeconds_;
+};
+
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,9 +1,11 @@
 // The program-wide records: the birth data of the last calculation, the
-// chart computed from it and the description of its Moon sign. They live
-// for the whole run and every calculation overwrites them.
+// chart computed from it and the description of its Moon sign, and how well
+// the birth time was known. They live for the whole run and every
+// calculation overwrites them.
 #pragma once
 
 #include "engine/ephemeris.h"
+#include "engine/time_window.h"
 #include "signs/rashi_information.h"
 
 namespace nyra {
@@ -12,6 +14,9 @@ struct ProgramState {
     BirthRecord birth;
     EngineRecord chart;
     SignDescription description;
+    // The main window's "Time known" choice. Kept out of `birth`, which is
+    // exactly what a record file holds: the file knows nothing of it.
+    TimeWindow timeWindow;
 };
 
 ProgramState& Program();

@@ -1,6 +1,7 @@
 #include "engine/ephemeris.h"
 
 #include "engine/blanks.h"
+#include "engine/lunar_series.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -8,49 +9,9 @@
 namespace nyra {
 namespace {
 
+using lunar::LongitudeTerm;
+
 bool IsSet(std::int16_t flag) { return flag != 0; }
-
-// One periodic term of the Moon's longitude: coefficient (degrees) times the
-// sine of D, M, M', F combined with these multipliers; `useE` marks terms
-// that contain the Sun's anomaly and are scaled by the eccentricity factor.
-struct LongitudeTerm {
-    int d, m, mp, f;
-    double coefficient;
-    bool useE;
-};
-
-// The 25 largest terms of the truncated ELP-2000/82 lunar longitude series,
-// as published in Meeus, Astronomical Algorithms (1991), table 47.A.
-// Summed in this order.
-constexpr auto kLongitudeTerms = std::to_array<LongitudeTerm>({
-    // D   M  M'   F   coefficient  ×E
-    {2,  0, -1,  0,  1.274027, false},
-    {0,  0,  1,  0,  6.288774, false},
-    {2,  0,  0,  0,  0.658314, false},
-    {0,  0,  2,  0,  0.213618, false},
-    {0,  1,  0,  0, -0.185116, true},
-    {0,  0,  0,  2, -0.114332, false},
-    {2,  0, -2,  0,  0.058793, false},
-    {2, -1, -1,  0,  0.057066, true},
-    {2,  0,  1,  0,  0.053322, false},
-    {2, -1,  0,  0,  0.045758, true},
-    {0,  1, -1,  0, -0.040923, true},
-    {1,  0,  0,  0, -0.034720, false},
-    {0,  1,  1,  0, -0.030383, true},
-    {2,  0,  0, -2,  0.015327, false},
-    {0,  0,  1,  2, -0.012528, false},
-    {0,  0,  1, -2,  0.010980, false},
-    {4,  0, -1,  0,  0.010675, false},
-    {0,  0,  3,  0,  0.010034, false},
-    {4,  0, -2,  0,  0.008548, false},
-    {2,  1, -1,  0, -0.007888, true},
-    {2,  1,  0,  0, -0.006766, true},
-    {1,  0, -1,  0, -0.005163, false},
-    {1,  1,  0,  0,  0.004987, true},
-    {2, -1,  1,  0,  0.004036, true},
-    {2,  0,  2,  0,  0.003994, false},
-});
-static_assert(kLongitudeTerms.size() == 25);
 
 // d·D + m·M + m'·M' + f·F, left to right. Zero multipliers add exact zeros,
 // so each argument is evaluated as its written form would be (2D − M − M').
@@ -133,11 +94,11 @@ void ComputeMoonAt(double t, EngineRecord& r) {
     r.AyanamsaShift = AyanamsaShiftAt(t);
 
     // Mean elements, linear in T, degrees.
-    r.MeanLongitude = 218.3164591 + 481267.88134236 * t;
-    r.MoonElongation = 297.8502042 + 445267.1115168 * t;
-    r.SunAnomaly = 357.5291092 + 35999.0502909 * t;
-    r.MoonAnomaly = 134.9634114 + 477198.8676313 * t;
-    r.MoonArgLatitude = 93.2720993 + 483202.0175273 * t;
+    r.MeanLongitude = lunar::kMeanLongitude.atEpochDeg + lunar::kMeanLongitude.degPerCentury * t;
+    r.MoonElongation = lunar::kMoonElongation.atEpochDeg + lunar::kMoonElongation.degPerCentury * t;
+    r.SunAnomaly = lunar::kSunAnomaly.atEpochDeg + lunar::kSunAnomaly.degPerCentury * t;
+    r.MoonAnomaly = lunar::kMoonAnomaly.atEpochDeg + lunar::kMoonAnomaly.degPerCentury * t;
+    r.MoonArgLatitude = lunar::kMoonArgLatitude.atEpochDeg + lunar::kMoonArgLatitude.degPerCentury * t;
 
     // To radians, without first reducing to one turn.
     r.MoonElongation = r.MoonElongation * DegToRad;
@@ -145,19 +106,16 @@ void ComputeMoonAt(double t, EngineRecord& r) {
     r.MoonAnomaly = r.MoonAnomaly * DegToRad;
     r.MoonArgLatitude = r.MoonArgLatitude * DegToRad;
 
-    r.EccentricityFactor = (1.0 - 0.002516 * t) - t * (t * 0.0000074);
+    r.EccentricityFactor = (1.0 - lunar::kEccentricityLinear * t) - t * (t * lunar::kEccentricityQuadratic);
 
     double sum = 0.0;
-    for (const LongitudeTerm& term : kLongitudeTerms) {
+    for (const LongitudeTerm& term : lunar::kLongitudeTerms) {
         double value = term.coefficient * std::sin(TermArgument(term, r));
         if (term.useE) value = value * r.EccentricityFactor;
         sum = sum + value;
     }
 
-    // Into 0..360 by whole turns; exactly 360 stays 360.
-    double lon = r.MeanLongitude + sum;
-    while (lon < 0.0) lon = lon + 360.0;
-    while (lon > 360.0) lon = lon - 360.0;
+    double lon = lunar::IntoOneTurn(r.MeanLongitude + sum);
     r.TropicalLongitude = lon;
 
     lon = lon + r.AyanamsaShift;

@@ -1,8 +1,11 @@
 #include "engine/moon_detail.h"
 
+#include "engine/lunar_series.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 namespace nyra {
 namespace {
@@ -12,19 +15,6 @@ constexpr double kMinutesPerCentury = kDaysPerCentury * 1440.0;
 constexpr double kNakshatraWidthDeg = 40.0 / 3.0;  // 13° 20'
 constexpr double kPadaWidthDeg = 10.0 / 3.0;       // 3° 20'
 
-// The Moon's sidereal motion stays within these bounds (it moves 11.8 to
-// 15.4 degrees a day), which brackets a crossing from a single position.
-constexpr double kSlowestDegPerCentury = 11.0 * kDaysPerCentury;
-constexpr double kFastestDegPerCentury = 16.0 * kDaysPerCentury;
-// Fallback search steps of a quarter of a day: the Moon moves 3 to 4
-// degrees in that time, so a step can never jump over a boundary and back.
-constexpr double kSearchStep = 0.25 / kDaysPerCentury;
-constexpr int kMaxSearchSteps = 60;  // 15 days: far more than any span
-// The search stops below a hundredth of a second (the Moon moves about
-// 1.5e-6 degrees in that time) or on the boundary itself.
-constexpr double kTimeLimit = 0.01 / 86400.0 / kDaysPerCentury;
-constexpr double kAngleLimitDeg = 1e-9;
-
 // Angle from `boundary` to `longitude`, in (-180, 180].
 double SignedDistance(double longitude, double boundary) {
     double d = std::fmod(longitude - boundary, 360.0);
@@ -33,68 +23,291 @@ double SignedDistance(double longitude, double boundary) {
     return d;
 }
 
-double DistanceAt(double t, double boundary) { return SignedDistance(SiderealMoonAt(t), boundary); }
+// A point on the unit circle: cos and sin of an angle. Products add angles,
+// which is how the series' 25 arguments come from four sine-cosine pairs.
+struct UnitTurn {
+    double cos = 1.0;
+    double sin = 0.0;
+};
 
-// The instant between `before` (Moon short of the boundary) and `after`
-// (Moon on or past it) when the Moon stands on the boundary: false position
-// with the Illinois modification, which keeps the bracket and converges in
-// a few steps; a step outside the bracket falls back to halving.
-double SolveCrossing(double before, double after, double boundary) {
-    double fBefore = DistanceAt(before, boundary);
-    double fAfter = DistanceAt(after, boundary);
-    int lastSide = 0;
-    for (int i = 0; i < 200 && after - before > kTimeLimit; ++i) {
-        double t = (before * fAfter - after * fBefore) / (fAfter - fBefore);
-        if (!(t > before && t < after)) t = before + (after - before) / 2.0;
-        const double f = DistanceAt(t, boundary);
-        if (std::fabs(f) < kAngleLimitDeg) return t;
-        if (f < 0.0) {
-            before = t;
-            fBefore = f;
-            if (lastSide < 0) fAfter /= 2.0;
-            lastSide = -1;
-        } else {
-            after = t;
-            fAfter = f;
-            if (lastSide > 0) fBefore /= 2.0;
-            lastSide = 1;
+UnitTurn operator*(UnitTurn a, UnitTurn b) {
+    return {a.cos * b.cos - a.sin * b.sin, a.sin * b.cos + a.cos * b.sin};
+}
+
+UnitTurn Inverse(UnitTurn a) { return {a.cos, -a.sin}; }
+
+UnitTurn TurnOf(double angleRad) { return {std::cos(angleRad), std::sin(angleRad)}; }
+
+constexpr std::size_t kTermCount = lunar::kLongitudeTerms.size();
+
+// How fast a term's argument turns, radians per day.
+constexpr double ArgumentRadPerDay(const lunar::LongitudeTerm& term) {
+    return (term.d * lunar::kMoonElongation.degPerCentury + term.m * lunar::kSunAnomaly.degPerCentury +
+            term.mp * lunar::kMoonAnomaly.degPerCentury + term.f * lunar::kMoonArgLatitude.degPerCentury) *
+           DegToRad / kDaysPerCentury;
+}
+
+// The unit turns of D, M, M' and 2F, and the powers of them the table's
+// multipliers reach, each at index multiplier + offset.
+struct ArgumentTurns {
+    static constexpr int kD = 0, kM = 1, kMp = 3, kF = 2;
+    std::array<UnitTurn, 5> d;   // D^0 .. D^4
+    std::array<UnitTurn, 3> m;   // M^-1 .. M^1
+    std::array<UnitTurn, 7> mp;  // M'^-3 .. M'^3
+    std::array<UnitTurn, 5> f;   // F^-2 and F^2 at the ends; F's odd multiples are never used
+};
+
+constexpr bool MultipliersInReach() {
+    for (const lunar::LongitudeTerm& term : lunar::kLongitudeTerms)
+        if (term.d < 0 || term.d > 4 || term.m < -1 || term.m > 1 || term.mp < -3 || term.mp > 3 ||
+            (term.f != -2 && term.f != 0 && term.f != 2))
+            return false;
+    return true;
+}
+static_assert(MultipliersInReach());
+
+// The turn of term I's argument: a product of the powers its nonzero
+// multipliers pick, D and M first so that terms sharing them share the work.
+template <std::size_t I>
+UnitTurn TermTurn(const ArgumentTurns& a) {
+    constexpr lunar::LongitudeTerm term = lunar::kLongitudeTerms[I];
+    UnitTurn z;
+    bool unit = true;
+    const auto times = [&](const UnitTurn& factor) {
+        z = unit ? factor : z * factor;
+        unit = false;
+    };
+    if constexpr (term.d != 0) times(a.d[term.d + ArgumentTurns::kD]);
+    if constexpr (term.m != 0) times(a.m[term.m + ArgumentTurns::kM]);
+    if constexpr (term.mp != 0) times(a.mp[term.mp + ArgumentTurns::kMp]);
+    if constexpr (term.f != 0) times(a.f[term.f + ArgumentTurns::kF]);
+    return z;
+}
+
+// The series at one instant, term by term: each coefficient (times E where
+// the table says so) times the sine and, when asked, the cosine of its
+// argument, and the sines' sum in the chart's order. The sum agrees with the chart's to about
+// 1e-11 degrees, a ten-millionth of a second of the Moon's motion: products
+// of unit turns round differently from 25 separate sines, whose own
+// arguments carry rounding of that size.
+struct SeriesTerms {
+    std::array<double, kTermCount> sine{};
+    std::array<double, kTermCount> cosine{};
+    double sum = 0.0;
+};
+
+template <bool kCosines, std::size_t I>
+void AddTerm(const ArgumentTurns& a, double e, SeriesTerms& terms) {
+    constexpr lunar::LongitudeTerm term = lunar::kLongitudeTerms[I];
+    const UnitTurn z = TermTurn<I>(a);
+    double value = term.coefficient * z.sin;
+    if constexpr (term.useE) value = value * e;
+    terms.sine[I] = value;
+    if constexpr (kCosines) terms.cosine[I] = (term.useE ? term.coefficient * e : term.coefficient) * z.cos;
+    terms.sum = terms.sum + value;
+}
+
+template <bool kCosines, std::size_t... I>
+void AddTerms(const ArgumentTurns& a, double e, SeriesTerms& terms, std::index_sequence<I...>) {
+    (AddTerm<kCosines, I>(a, e, terms), ...);  // left to right: table order
+}
+
+// Only the derivatives at the birth need the cosines.
+template <bool kCosines>
+SeriesTerms SeriesTermsAt(double t) {
+    // The chart's own arguments, rounded the chart's way.
+    const double d = (lunar::kMoonElongation.atEpochDeg + lunar::kMoonElongation.degPerCentury * t) * DegToRad;
+    const double m = (lunar::kSunAnomaly.atEpochDeg + lunar::kSunAnomaly.degPerCentury * t) * DegToRad;
+    const double mp = (lunar::kMoonAnomaly.atEpochDeg + lunar::kMoonAnomaly.degPerCentury * t) * DegToRad;
+    const double f = (lunar::kMoonArgLatitude.atEpochDeg + lunar::kMoonArgLatitude.degPerCentury * t) * DegToRad;
+    const double e = (1.0 - lunar::kEccentricityLinear * t) - t * (t * lunar::kEccentricityQuadratic);
+
+    ArgumentTurns a;
+    a.d[1] = TurnOf(d);
+    a.d[2] = a.d[1] * a.d[1];
+    a.d[3] = a.d[2] * a.d[1];
+    a.d[4] = a.d[2] * a.d[2];
+    a.m[2] = TurnOf(m);
+    a.m[0] = Inverse(a.m[2]);
+    a.mp[4] = TurnOf(mp);
+    a.mp[5] = a.mp[4] * a.mp[4];
+    a.mp[6] = a.mp[5] * a.mp[4];
+    a.mp[2] = Inverse(a.mp[4]);
+    a.mp[1] = Inverse(a.mp[5]);
+    a.mp[0] = Inverse(a.mp[6]);
+    a.f[4] = TurnOf(2.0 * f);
+    a.f[0] = Inverse(a.f[4]);
+
+    SeriesTerms terms;
+    AddTerms<kCosines>(a, e, terms, std::make_index_sequence<kTermCount>{});
+    return terms;
+}
+
+double SiderealFromSum(double t, double sum) {
+    const double meanLongitude = lunar::kMeanLongitude.atEpochDeg + lunar::kMeanLongitude.degPerCentury * t;
+    return lunar::IntoOneTurn(meanLongitude + sum) + AyanamsaShiftAt(t);
+}
+
+// The mean motion less the ayanamsa's, degrees per day. The ayanamsa's
+// periodic part and the slow change of E are left out of every rate here:
+// a few parts in a million of the Moon's motion, they only make Newton's
+// last step a little less than perfect.
+double MeanDegPerDay(double t) {
+    const double ayanamsaDegPerCentury = (5025.64 + 2.0 * 1.11 * t) / 3600.0;
+    return (lunar::kMeanLongitude.degPerCentury - ayanamsaDegPerCentury) / kDaysPerCentury;
+}
+
+// Near an instant, the Moon's sidereal longitude as a Taylor polynomial in
+// days: the k-th derivative of c sin(x + w h) is c w^k sin(x + k 90°).
+constexpr int kTaylorOrder = 10;
+using TaylorWeights = std::array<std::array<double, kTaylorOrder + 1>, kTermCount>;
+constexpr TaylorWeights kTaylorWeights = [] {
+    TaylorWeights weights{};
+    for (std::size_t i = 0; i < kTermCount; ++i) {
+        const double w = ArgumentRadPerDay(lunar::kLongitudeTerms[i]);
+        double power = 1.0;  // w^k / k!
+        for (int k = 0; k <= kTaylorOrder; ++k) {
+            weights[i][static_cast<std::size_t>(k)] = power;
+            power = power * w / (k + 1);
         }
     }
-    return before + (after - before) / 2.0;
+    return weights;
+}();
+
+using Polynomial = std::array<double, kTaylorOrder + 1>;  // degrees per day^k
+
+Polynomial LongitudeAround(double t) {
+    const SeriesTerms terms = SeriesTermsAt<true>(t);
+    // Term by term, so that the sums of the ten orders run side by side.
+    Polynomial sum{};
+    for (std::size_t i = 0; i < kTermCount; ++i)
+        for (std::size_t k = 1; k <= kTaylorOrder; ++k)
+            sum[k] += (k % 2 == 0 ? terms.sine[i] : terms.cosine[i]) * kTaylorWeights[i][k];
+    Polynomial p{};
+    p[0] = SiderealFromSum(t, terms.sum);
+    // sin, cos, -sin, -cos, ... for the 0th, 1st, 2nd, 3rd derivative.
+    for (std::size_t k = 1; k <= kTaylorOrder; ++k) p[k] = k % 4 < 2 ? sum[k] : -sum[k];
+    p[1] += MeanDegPerDay(t);
+    return p;
 }
 
-// The Moon always moves forward, so the boundary was last crossed before t
-// and will next be crossed after it.
-double CrossingBefore(double t, double boundary) {
-    const double past = DistanceAt(t, boundary);  // degrees since the crossing
-    double before = t - std::max(past, 0.0) / kSlowestDegPerCentury - kSearchStep / 8.0;
-    double after = t - std::max(past, 0.0) / kFastestDegPerCentury;
-    if (DistanceAt(after, boundary) < 0.0) after = t;
-    for (int i = 0; i < kMaxSearchSteps && DistanceAt(before, boundary) >= 0.0; ++i) {
-        after = before;
-        before -= kSearchStep;
+// Bounds on the Moon's motion that the series cannot leave: the mean motion
+// (13.18 degrees a day) plus or minus the fastest every term could turn at
+// once, with room for the eccentricity factor (within 1.25 for any 16-bit
+// year) and the ayanamsa (under 2 degrees a century). They bracket a
+// crossing from the distance alone.
+constexpr double kSlowestDegPerDay = 10.0;
+constexpr double kFastestDegPerDay = 17.0;
+constexpr double kLongestSearchDays = 30.0 / kSlowestDegPerDay;  // a whole sign at the slowest
+constexpr double Abs(double x) { return x < 0 ? -x : x; }
+constexpr bool BoundsHold() {
+    double most = 0.0;
+    for (const lunar::LongitudeTerm& term : lunar::kLongitudeTerms)
+        most += Abs(term.coefficient) * Abs(ArgumentRadPerDay(term)) * (term.useE ? 1.25 : 1.0);
+    const double mean = lunar::kMeanLongitude.degPerCentury / kDaysPerCentury;
+    const double ayanamsa = 2.0 / kDaysPerCentury;
+    return mean - most - ayanamsa > kSlowestDegPerDay && mean + most + ayanamsa < kFastestDegPerDay;
+}
+static_assert(BoundsHold());
+
+// Newton's method is done once a step is this short: the Moon's motion
+// bends so gently (its rate changes by at most half a degree a day, against
+// at least ten) that the error left after a step of s days is below
+// s * s / 40 days, here under a ten-millionth of a second.
+constexpr double kConvergedDays = 0.5 / 86400.0;
+
+// How far the Taylor polynomial can stray from the series over a whole
+// sign's search, in degrees: each term's next Taylor term at its largest.
+// Below about 3.5e-5 degrees (a third of a second of the Moon's motion at
+// its slowest) the polynomial's root is close enough for a single Newton
+// step to finish; the slow changes of E and the ayanamsa the polynomial
+// leaves out add a few milliseconds more.
+constexpr double TaylorRemainderDeg() {
+    double bound = 0.0;
+    for (const lunar::LongitudeTerm& term : lunar::kLongitudeTerms) {
+        double next = Abs(term.coefficient) * (term.useE ? 1.25 : 1.0);
+        for (int k = 1; k <= kTaylorOrder + 1; ++k) next = next * Abs(ArgumentRadPerDay(term)) * kLongestSearchDays / k;
+        bound += next;
     }
-    return SolveCrossing(before, after, boundary);
+    return bound;
+}
+static_assert(TaylorRemainderDeg() / kSlowestDegPerDay < 0.7 * kConvergedDays);
+
+constexpr int kMaxSteps = 60;  // halving a three-day bracket reaches a microsecond in 40
+constexpr double kPolynomialSolvedDays = 0.001 / 86400.0;
+
+double Evaluate(const Polynomial& p, double h) {
+    double value = p[kTaylorOrder];
+    for (std::size_t k = kTaylorOrder; k-- > 0;) value = value * h + p[k];
+    return value;
 }
 
-double CrossingAfter(double t, double boundary) {
-    const double ahead = -DistanceAt(t, boundary);  // degrees still to go
-    double before = t + std::max(ahead, 0.0) / kFastestDegPerCentury;
-    double after = t + std::max(ahead, 0.0) / kSlowestDegPerCentury + kSearchStep / 8.0;
-    if (DistanceAt(before, boundary) >= 0.0) before = t;
-    for (int i = 0; i < kMaxSearchSteps && DistanceAt(after, boundary) < 0.0; ++i) {
-        before = after;
-        after += kSearchStep;
+double Slope(const Polynomial& p, double h) {
+    double value = kTaylorOrder * p[kTaylorOrder];
+    for (std::size_t k = kTaylorOrder - 1; k >= 1; --k) value = value * h + static_cast<double>(k) * p[k];
+    return value;
+}
+
+double Instant(double t, double days) { return t + days / kDaysPerCentury; }
+
+// When the Moon stands on `boundary`, seen from the polynomial `around` the
+// birth at `t`: its root is the first guess, within a third of a second,
+// and one Newton step with the full series finishes it. The step is kept
+// inside the bracket the bounds on the motion give, halving whenever it
+// would leave it; the search goes on until a step is short, however far
+// the guess.
+double CrossingInstant(double t, const Polynomial& around, double boundary, bool before) {
+    const double distance = SignedDistance(around[0], boundary);
+    const double toGo = before ? std::max(distance, 0.0) : std::max(-distance, 0.0);
+    if (toGo == 0.0) return t;
+    // Days from the birth; lo is short of the boundary, hi on or past it.
+    double lo = before ? -toGo / kSlowestDegPerDay - kConvergedDays : toGo / kFastestDegPerDay;
+    double hi = before ? -toGo / kFastestDegPerDay : toGo / kSlowestDegPerDay + kConvergedDays;
+
+    Polynomial p = around;
+    p[0] = distance;
+    // Newton's method on the polynomial, started with a cheap step on its
+    // quadratic part. Each step squares the error (times at most a fortieth
+    // a day, as above), so after a step of s days under s * s / 40 remain:
+    // once that is under a millisecond, the step with the full series takes
+    // the rest.
+    double h = (before ? -toGo : toGo) / p[1];
+    h = h - (p[0] + h * (p[1] + h * p[2])) / (p[1] + 2.0 * h * p[2]);
+    for (int i = 0; i < 8; ++i) {
+        const double step = Evaluate(p, h) / Slope(p, h);
+        h -= step;
+        if (step * step / 40.0 < kPolynomialSolvedDays) break;
     }
-    return SolveCrossing(before, after, boundary);
+    if (!(h > lo && h < hi)) h = lo + (hi - lo) / 2.0;
+
+    for (int i = 0; i < kMaxSteps; ++i) {
+        const double x = Instant(t, h);
+        const double f = SignedDistance(SiderealFromSum(x, SeriesTermsAt<false>(x).sum), boundary);
+        if (f == 0.0) return x;
+        if (f < 0.0)
+            lo = h;
+        else
+            hi = h;
+        // The polynomial's slope stands in for the series' own rate: they
+        // differ by a few parts in a million within the search.
+        const double step = f / Slope(p, h);
+        if (std::fabs(step) < kConvergedDays) return Instant(t, h - step);
+        h -= step;
+        if (!(h > lo && h < hi)) h = lo + (hi - lo) / 2.0;
+        if (hi - lo < kConvergedDays) break;
+    }
+    return Instant(t, h);
 }
 
 Span FindSpan(const EngineRecord& chart, int index, double lowerDeg, double upperDeg) {
     Span span;
     span.index = index;
     const double t = chart.Centuries;
-    span.entered.centuries = CrossingBefore(t, lowerDeg);
-    span.leaves.centuries = CrossingAfter(t, std::fmod(upperDeg, 360.0));
+    const Polynomial around = LongitudeAround(t);
+    // The search polishes to a ten-millionth of a second; these keep the
+    // birth between its crossings even when it lies on a boundary.
+    span.entered.centuries = std::min(CrossingInstant(t, around, lowerDeg, true), t);
+    span.leaves.centuries = std::max(CrossingInstant(t, around, std::fmod(upperDeg, 360.0), false), t);
     span.entered.local = LocalTimeAt(span.entered.centuries, chart);
     span.leaves.local = LocalTimeAt(span.leaves.centuries, chart);
     const double sinceEntered = (t - span.entered.centuries) * kMinutesPerCentury;

@@ -27,9 +27,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QThreadPool>
 #include <QVBoxLayout>
 
+#include <array>
 #include <variant>
 
 namespace nyra {
@@ -41,6 +41,21 @@ constexpr int kZoneHourTypingLimit = 3;
 constexpr int kZoneMinuteTypingLimit = 2;
 
 constexpr int kMoonPictureSize = 150;
+
+// The entries of cboTimeKnown, in list order. The first, an exact time, is
+// the default and leaves the calculation and the result as they always were.
+struct TimeKnownChoice {
+    const char* caption;
+    TimeWindow window;
+};
+constexpr auto kTimeKnownChoices = std::to_array<TimeKnownChoice>({
+    {"exactly", TimeWindow{}},
+    {"within 15 min", TimeWindow{false, 15}},
+    {"within 1 hour", TimeWindow{false, 60}},
+    {"within 2 hours", TimeWindow{false, 120}},
+    {"not known", TimeWindow{true, 0}},
+});
+static_assert(kTimeKnownChoices.size() == 5);
 
 void FillNumbers(QComboBox* list, int first, int last) {
     for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
@@ -57,7 +72,6 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
     ConnectControls();
     SetTexts();
     FillLists();
-    PrepareAtlas();
 }
 
 void frmMain::CreateControls() {
@@ -76,6 +90,9 @@ void frmMain::CreateControls() {
     cboMM = Named(new QComboBox(fraBirth), "cboMM");
     cboSS = Named(new QComboBox(fraBirth), "cboSS");
     lblTimeFormat = Named(new QLabel(fraBirth), "lblTimeFormat");
+    lblTimeKnown = Named(new QLabel(fraBirth), "lblTimeKnown");
+    cboTimeKnown = Named(new QComboBox(fraBirth), "cboTimeKnown");
+    lblTimeKnown->setBuddy(cboTimeKnown);
 
     fraPlace = Named(new QGroupBox(central), "fraPlace");
     lblCity = Named(new QLabel(fraPlace), "lblCity");
@@ -174,6 +191,9 @@ void frmMain::ArrangeControls() {
     time->addWidget(cboMM);
     time->addWidget(cboSS);
     time->addWidget(lblTimeFormat);
+    time->addSpacing(12);
+    time->addWidget(lblTimeKnown);
+    time->addWidget(cboTimeKnown);
     time->addStretch();
     birth->addWidget(lblTimeOfBirth, 2, 0);
     birth->addLayout(time, 2, 1);
@@ -279,6 +299,10 @@ void frmMain::SetTexts() {
     lblDateOfBirth->setText(QStringLiteral("Date of Birth"));
     lblTimeOfBirth->setText(QStringLiteral("Time of Birth"));
     lblTimeFormat->setText(QStringLiteral("HH:MM:SS"));
+    lblTimeKnown->setText(QStringLiteral("Time known:"));
+    cboTimeKnown->setToolTip(QStringLiteral("If you know the time of birth only roughly or not at all, say how "
+                                            "well, and the result lists every Moon sign of that stretch of time "
+                                            "with its share."));
 
     fraPlace->setTitle(QStringLiteral("Place of Birth"));
     lblCity->setText(QStringLiteral("City"));
@@ -323,14 +347,10 @@ void frmMain::FillLists() {
     FillNumbers(cboHH, 0, 23);
     FillNumbers(cboMM, 0, 59);
     FillNumbers(cboSS, 0, 59);
+    for (const TimeKnownChoice& choice : kTimeKnownChoices) cboTimeKnown->addItem(QLatin1String(choice.caption));
+    cboTimeKnown->setCurrentIndex(0);
     optLatNorth->setChecked(true);
     optLongEast->setChecked(true);
-}
-
-void frmMain::PrepareAtlas() {
-    // Reading the city list takes a fifth of a second or so; done now, on
-    // a worker, the first letters typed into the city box find it ready.
-    QThreadPool::globalInstance()->start(&LoadAtlas);
 }
 
 BirthEntry frmMain::ReadEntry() const {
@@ -351,6 +371,12 @@ BirthEntry frmMain::ReadEntry() const {
     entry.south = optLatSouth->isChecked();
     entry.dst = chkDST->isChecked();
     return entry;
+}
+
+TimeWindow frmMain::TimeKnown() const {
+    const int index = cboTimeKnown->currentIndex();
+    if (index < 0 || index >= static_cast<int>(kTimeKnownChoices.size())) return TimeWindow::Exact();
+    return kTimeKnownChoices[static_cast<std::size_t>(index)].window;
 }
 
 QLineEdit* frmMain::BoxFor(EntryBox box) const {
@@ -388,6 +414,7 @@ void frmMain::Calculate() {
 
     ProgramState& program = Program();
     program.birth = std::get<BirthRecord>(converted);
+    program.timeWindow = TimeKnown();
     program.chart = ComputeMoonChart(program.birth);
     if (std::optional<SignDescription> description = DescribeMoonSign(program.chart.RashiName))
         program.description = std::move(*description);

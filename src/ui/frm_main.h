@@ -3,6 +3,7 @@
 #pragma once
 
 #include "atlas/atlas.h"
+#include "engine/time_window.h"
 #include "entry/entry_validation.h"
 #include "ui/help_menus.h"
 
@@ -65,9 +66,10 @@ private:
     void ConnectControls();
     void SetTexts();
     void FillLists();
-    void PrepareAtlas();
 
     BirthEntry ReadEntry() const;
+    // How well the user knows the birth time, as cboTimeKnown says.
+    TimeWindow TimeKnown() const;
     // Opening a record: a list and the record field whose value it shows.
     struct RecordList {
         std::int16_t BirthRecord::*member;
@@ -107,6 +109,9 @@ private:
     QComboBox* cboHH = nullptr;
     QComboBox* cboMM = nullptr;
     QComboBox* cboSS = nullptr;
+    // Not part of the record: the calculate command hands it to the result
+    // window through the program state, beside the record.
+    QComboBox* cboTimeKnown = nullptr;
     QLineEdit* txtMCity = nullptr;
     QLineEdit* txtMState = nullptr;
     QLineEdit* txtMCountry = nullptr;
@@ -137,6 +142,7 @@ private:
     QLabel* lblDateOfBirth = nullptr;
     QLabel* lblTimeOfBirth = nullptr;
     QLabel* lblTimeFormat = nullptr;
+    QLabel* lblTimeKnown = nullptr;
     QLabel* lblCity = nullptr;
     QLabel* lblState = nullptr;
     QLabel* lblCountry = nullptr;

@@ -131,6 +131,9 @@ void frmMain::ShowRecord(const BirthRecord& record) {
     (record.LonIsEast != 0 ? optLongEast : optLongWest)->setChecked(true);
     (record.LatIsSouth != 0 ? optLatSouth : optLatNorth)->setChecked(true);
     chkDST->setChecked(record.DstOn != 0);
+    // cboTimeKnown keeps what the user chose: the record has no such line,
+    // and opening calculates at once, with the choice in view beside the
+    // time. A fresh window (the result window's Back) starts from exactly.
 }
 
 } // namespace nyra

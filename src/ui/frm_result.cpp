@@ -2,6 +2,7 @@
 
 #include "app/program_state.h"
 #include "engine/moon_detail.h"
+#include "engine/time_window.h"
 #include "links/web_links.h"
 #include "precise/precise_moon.h"
 #include "ui/clickable_label.h"
@@ -178,6 +179,10 @@ struct NoticeColours {
 };
 constexpr NoticeColours kLightNotice{"#fff3cd", "#8a5a00", "#3d2a00"};
 constexpr NoticeColours kDarkNotice{"#4a3500", "#e0a526", "#ffe8a8"};
+// A birth time window inside one sign is good news, not a warning: the same
+// contrasts in a quiet blue.
+constexpr NoticeColours kLightCalmNotice{"#e7f1fb", "#2f6ea8", "#0d2a47"};
+constexpr NoticeColours kDarkCalmNotice{"#12324f", "#6aa8e0", "#dcecff"};
 
 // The ayanamsa chosen for the precise line, remembered between runs by its
 // key ("lahiri", "kp", ...), as AyanamsaFromKey reads it.
@@ -228,6 +233,25 @@ PreciseTexts DescribePrecise(const PreciseMoon& moon, const QString& programSign
     return texts;
 }
 
+// "15 min", "1 hour", "2 hours", as the main window's "Time known" list
+// words the widths it offers.
+QString WindowWidthText(int minutes) {
+    if (minutes % 60 != 0) return QStringLiteral("%1 min").arg(minutes);
+    const int hours = minutes / 60;
+    return hours == 1 ? QStringLiteral("1 hour") : QStringLiteral("%1 hours").arg(hours);
+}
+
+QString ClockText(int hour, int minute) {
+    return QStringLiteral("%1:%2").arg(hour, 2, 10, QLatin1Char('0')).arg(minute, 2, 10, QLatin1Char('0'));
+}
+
+// Without a calculation (or with a description that did not come from it)
+// nothing about the Moon may be shown: it would contradict the heading.
+bool ChartIsOnShow() {
+    const ProgramState& program = Program();
+    return !program.chart.RashiName.empty() && program.chart.RashiName == program.description.VedicName;
+}
+
 QString NoticeStyleSheet(const QString& frameName, const NoticeColours& colours) {
     return QStringLiteral("QFrame#%1 { background-color: %2; border: 1px solid %3; border-radius: 4px; }"
                           " QFrame#%1 QLabel { background: transparent; border: none; color: %4; }")
@@ -247,6 +271,7 @@ frmResult::frmResult(QWidget* parent) : QMainWindow(parent) {
     SetTexts();
     ShowDescription();
     ShowMoonDetail();
+    ShowTimeWindow();
 }
 
 void frmResult::CreateControls() {
@@ -259,6 +284,7 @@ void frmResult::CreateControls() {
     picRashi->setFixedSize(kSignPictureSize, kSignPictureSize);
     picRashi->setAlignment(Qt::AlignCenter);
     upperFields_ = new QWidget(central);
+    CreateTimeWindow(central);
 
     SST = Named(new QTabWidget(central), QStringLiteral("SST"));
     // All eight captions stay in view; the window is as wide as they need.
@@ -317,6 +343,26 @@ void frmResult::CreateMoonDetail(QWidget* parent) {
     ColourNotices();
 }
 
+void frmResult::CreateTimeWindow(QWidget* parent) {
+    fraTimeWindow = Named(new QFrame(parent), QStringLiteral("fraTimeWindow"));
+    picTimeWindow = Named(new QLabel(fraTimeWindow), QStringLiteral("picTimeWindow"));
+    picTimeWindow->setAlignment(Qt::AlignTop);
+    lblTimeWindowHeading = NewHeading(QStringLiteral("lblTimeWindowHeading"), 1.0, fraTimeWindow);
+    lblTimeWindowHeading->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblTimeWindow = NewDetail(QStringLiteral("lblTimeWindow"), fraTimeWindow);
+    lblTimeWindow->setWordWrap(true);
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(2);
+    texts->addWidget(lblTimeWindowHeading);
+    texts->addWidget(lblTimeWindow);
+    auto* row = new QHBoxLayout(fraTimeWindow);
+    row->setContentsMargins(8, 5, 8, 5);
+    row->setSpacing(8);
+    row->addWidget(picTimeWindow, 0, Qt::AlignTop);
+    row->addLayout(texts, 1);
+    fraTimeWindow->hide();
+}
+
 void frmResult::ColourNotices() {
     const QPalette& colours = palette();
     const bool dark = colours.color(QPalette::Window).lightness() < colours.color(QPalette::WindowText).lightness();
@@ -324,6 +370,11 @@ void frmResult::ColourNotices() {
     fraSignNotice->setStyleSheet(NoticeStyleSheet(fraSignNotice->objectName(), notice));
     fraPreciseNotice->setStyleSheet(NoticeStyleSheet(fraPreciseNotice->objectName(), notice));
     fraNakshatraNotice->setStyleSheet(NoticeStyleSheet(fraNakshatraNotice->objectName(), notice));
+    if (fraTimeWindow) {
+        const NoticeColours& calm = dark ? kDarkCalmNotice : kLightCalmNotice;
+        fraTimeWindow->setStyleSheet(
+            NoticeStyleSheet(fraTimeWindow->objectName(), timeWindowCertain_ ? calm : notice));
+    }
 }
 
 void frmResult::changeEvent(QEvent* event) {
@@ -392,6 +443,7 @@ void frmResult::ArrangeControls() {
     outer->setContentsMargins(12, 12, 12, 12);
     outer->setSpacing(10);
     outer->addLayout(upper);
+    outer->addWidget(fraTimeWindow);
     outer->addWidget(SST, 1);
     outer->addLayout(commands);
     outer->addWidget(promotions);
@@ -545,10 +597,7 @@ void frmResult::ShowDescription() {
 
 void frmResult::ShowMoonDetail() {
     const EngineRecord& chart = Program().chart;
-    // Only a chart of the sign on show is described: without a calculation
-    // (or with a description that did not come from it) the block would
-    // contradict the heading.
-    const bool belongs = !chart.RashiName.empty() && chart.RashiName == Program().description.VedicName;
+    const bool belongs = ChartIsOnShow();
     moonDetail_->setVisible(belongs);
     if (!belongs) return;
 
@@ -581,6 +630,35 @@ void frmResult::ShowMoonDetail() {
         cboAyanamsa->setCurrentIndex(cboAyanamsa->findData(Latin(InfoOf(RememberedAyanamsa()).key)));
     }
     ShowPrecisePosition();
+}
+
+void frmResult::ShowTimeWindow() {
+    const ProgramState& program = Program();
+    const TimeWindow& window = program.timeWindow;
+    // An exact time leaves the window as it has always been.
+    const bool exact = !window.wholeDay && window.minutes <= 0;
+    if (exact || !ChartIsOnShow()) {
+        fraTimeWindow->hide();
+        return;
+    }
+    const WindowResult signs = SignsInWindow(program.chart, window);
+    const QString entered = ClockText(program.birth.BirthHour, program.birth.BirthMinute);
+    QString text = QString::fromStdString(TimeWindowSentence(signs));
+    // The tabs follow the sign at the time entered, which is one of those
+    // listed: the person must know which of them they are reading about.
+    if (!signs.certain) {
+        text += QStringLiteral("\nThe descriptions below are for %1, the Moon sign at the time entered, %2.")
+                    .arg(QString::fromStdString(program.chart.RashiName), entered);
+    }
+    lblTimeWindowHeading->setText(window.wholeDay ? QStringLiteral("Time not known: the whole day of birth")
+                                                  : QStringLiteral("Time known within %1 of %2")
+                                                        .arg(WindowWidthText(signs.window.minutes), entered));
+    lblTimeWindow->setText(text);
+    const QStyle::StandardPixmap icon = signs.certain ? QStyle::SP_MessageBoxInformation : QStyle::SP_MessageBoxWarning;
+    picTimeWindow->setPixmap(style()->standardIcon(icon).pixmap(20, 20));
+    timeWindowCertain_ = signs.certain;
+    ColourNotices();
+    fraTimeWindow->show();
 }
 
 void frmResult::ShowPrecisePosition() {

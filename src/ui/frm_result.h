@@ -2,7 +2,8 @@
 // an upper part and eight tabs; under the sign's name, the Moon in detail
 // (position, nakshatra, ayanamsa, a precise second opinion on the position
 // for a chosen ayanamsa, the sign's span and a notice for a birth close to a
-// change).
+// change); above the tabs, for a birth time known only roughly or not at
+// all, every sign the Moon was in during that time.
 #pragma once
 
 #include "ui/help_menus.h"
@@ -57,6 +58,7 @@ protected:
 private:
     void CreateControls();
     void CreateMoonDetail(QWidget* parent);
+    void CreateTimeWindow(QWidget* parent);
     QWidget* CreateAboutTab();
     void CreateMenus();
     void ArrangeControls();
@@ -67,6 +69,7 @@ private:
     void SetTexts();
     void ShowDescription();
     void ShowMoonDetail();
+    void ShowTimeWindow();
     void ShowPrecisePosition();
     // The ayanamsa chooser's handler: remembers the choice, then redoes the
     // precise line.
@@ -91,6 +94,12 @@ private:
     QLabel* lblSignNotice = nullptr;
     QFrame* fraNakshatraNotice = nullptr;
     QLabel* lblNakshatraNotice = nullptr;
+    // Shown only for a birth time that is not exact.
+    QFrame* fraTimeWindow = nullptr;
+    QLabel* picTimeWindow = nullptr;
+    QLabel* lblTimeWindowHeading = nullptr;
+    QLabel* lblTimeWindow = nullptr;
+    bool timeWindowCertain_ = true;  // Chooses the block's icon and colours.
     QLabel* picRashi = nullptr;
     QTabWidget* SST = nullptr;
     QWidget* upperFields_ = nullptr;

@@ -3,11 +3,13 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCompleter>
+#include <QEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
 #include <QStandardItemModel>
 #include <QStyledItemDelegate>
+#include <QThreadPool>
 
 #include <algorithm>
 
@@ -117,8 +119,9 @@ PlaceCompletion::PlaceCompletion(QLineEdit* city, QLineEdit* state, QLineEdit* c
     completer_->setCaseSensitivity(Qt::CaseInsensitive);
     completer_->setMaxVisibleItems(kMaxOffered);
     completer_->setWrapAround(false);
-    completer_->popup()->setItemDelegate(new PlaceRowDelegate(completer_->popup()));
     city_->setCompleter(completer_);
+    // The atlas is read when the user comes to the city box, not at start.
+    city_->installEventFilter(this);
 
     // textEdited comes before the line edit asks the completer to show
     // itself, so the rows are in place by then; text set by the program
@@ -129,7 +132,32 @@ PlaceCompletion::PlaceCompletion(QLineEdit* city, QLineEdit* state, QLineEdit* c
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this, &PlaceCompletion::Choose);
 }
 
+bool PlaceCompletion::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == city_ && event->type() == QEvent::FocusIn) PrepareAtlas();
+    return QObject::eventFilter(watched, event);
+}
+
+void PlaceCompletion::PrepareAtlas() {
+    // Reading the city list takes a fifth of a second or so, and its index
+    // some megabytes that a user who types coordinates never needs. Started
+    // on a worker as the city box gets the focus, it is mostly ready by the
+    // second letter; a search before then waits for it.
+    if (atlasRequested_) return;
+    atlasRequested_ = true;
+    QThreadPool::globalInstance()->start(&LoadAtlas);
+}
+
+void PlaceCompletion::PreparePopup() {
+    // The list view behind the popup is made on first use too: making it
+    // wakes the accessibility bridge, which is no business of start-up.
+    if (popupPrepared_) return;
+    popupPrepared_ = true;
+    completer_->popup()->setItemDelegate(new PlaceRowDelegate(completer_->popup()));
+}
+
 void PlaceCompletion::Offer(const QString& cityText) {
+    PrepareAtlas();
+    PreparePopup();
     offered_ = MatchPlaces(cityText, stateFromChoice_ ? QString() : state_->text(),
                            countryFromChoice_ ? QString() : country_->text(), kMaxOffered);
     model_->clear();

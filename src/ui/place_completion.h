@@ -43,7 +43,12 @@ signals:
     // A row was taken with Enter, Tab or the mouse.
     void placeChosen(const nyra::Place& place);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void PrepareAtlas();
+    void PreparePopup();
     void Offer(const QString& cityText);
     void Choose(const QModelIndex& index);
     void FitPopupWidth();
@@ -59,6 +64,8 @@ private:
     // first one's country. Typing into a box makes it count again.
     bool stateFromChoice_ = false;
     bool countryFromChoice_ = false;
+    bool atlasRequested_ = false;
+    bool popupPrepared_ = false;
 };
 
 } // namespace nyra

@@ -7,7 +7,11 @@
 namespace nyra {
 namespace {
 
-constexpr double kBoundaryToleranceDeg = 1e-6;
+// The Moon moves this far in about seven microseconds.
+constexpr double kBoundaryToleranceDeg = 1e-9;
+// Far from J2000 the longitude's last bit alone is worth more.
+constexpr double kFarBoundaryToleranceDeg = 1e-6;
+constexpr double kOneSecondInMinutes = 1.0 / 60.0;
 constexpr double kMinutesPerCentury = 36525.0 * 1440.0;
 
 BirthRecord J2000Noon() {
@@ -133,6 +137,61 @@ TEST_P(SpanProperties, CrossingsLieOnTheBoundariesWithTheMoonInsideBetween) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DaysOfMay1985, SpanProperties, ::testing::Range(1, 31, 3));
+
+TEST(FindSignSpan, BirthOnTheBoundaryLiesBetweenItsCrossings) {
+    const EngineRecord chart = ComputeMoonChart(J2000Noon());
+    const Span thula = FindSignSpan(chart);
+    // The same clock and zone, at the instant the Moon leaves Thula: the
+    // search starts on the boundary itself, on whichever side the last bit
+    // puts the Moon.
+    EngineRecord atChange = chart;
+    ComputeMoonAt(thula.leaves.centuries, atChange);
+    const Span span = FindSignSpan(atChange);
+    EXPECT_TRUE(span.index == 6 || span.index == 7) << span.index;
+    EXPECT_LE(span.entered.centuries, atChange.Centuries);
+    EXPECT_GE(span.leaves.centuries, atChange.Centuries);
+    EXPECT_LT(std::fabs(span.minutesFromNearerChange), kOneSecondInMinutes);
+    EXPECT_TRUE(span.entered.local == thula.leaves.local || span.leaves.local == thula.leaves.local);
+}
+
+struct FarYearCase {
+    const char* name;
+    int year;
+};
+void PrintTo(const FarYearCase& c, std::ostream* os) { *os << c.name; }
+
+class FarYears : public ::testing::TestWithParam<FarYearCase> {};
+
+// The windows keep to 1901-2050, but a saved record or a batch row may hold
+// any 16-bit year: the search must still end, with the birth between its
+// crossings and those on the boundaries.
+TEST_P(FarYears, CrossingsStillBracketTheBirth) {
+    BirthRecord b = J2000Noon();
+    b.BirthYear = static_cast<std::int16_t>(GetParam().year);
+    for (int day = 1; day <= 28; day += 9) {
+        b.BirthDay = static_cast<std::int16_t>(day);
+        const EngineRecord chart = ComputeMoonChart(b);
+        for (const bool nakshatra : {false, true}) {
+            const Span span = nakshatra ? FindNakshatraSpan(chart) : FindSignSpan(chart);
+            const double width = nakshatra ? 40.0 / 3.0 : 30.0;
+            EXPECT_LE(span.entered.centuries, chart.Centuries);
+            EXPECT_GE(span.leaves.centuries, chart.Centuries);
+            EXPECT_LT((span.leaves.centuries - span.entered.centuries) * 36525.0, 3.0);
+            EXPECT_LT(DistanceFromBoundary(SiderealMoonAt(span.entered.centuries), span.index * width),
+                      kFarBoundaryToleranceDeg);
+            EXPECT_LT(DistanceFromBoundary(SiderealMoonAt(span.leaves.centuries), (span.index + 1) * width),
+                      kFarBoundaryToleranceDeg);
+        }
+    }
+}
+
+// The engine's sidereal longitude stays within 0..360 only while the
+// ayanamsa does: from about AD 190 to AD 24,900.
+INSTANTIATE_TEST_SUITE_P(Years, FarYears,
+                         ::testing::Values(FarYearCase{"Year200", 200}, FarYearCase{"Year1582", 1582},
+                                           FarYearCase{"Year3000", 3000}, FarYearCase{"Year9999", 9999},
+                                           FarYearCase{"Year24000", 24000}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SignChangeNotice, NamesTheNeighbourOnlyNearAChange) {
     const Span sign = FindSignSpan(ComputeMoonChart(J2000Noon()));
