@@ -8,7 +8,7 @@
 namespace nyra {
 namespace {
 
-constexpr double kDaysPerCentury = 36525.0;
+constexpr double kDaysPerCentury = kDaysPerJulianCentury;
 constexpr double kMinutesPerCentury = kDaysPerCentury * 1440.0;
 constexpr int kMinutesPerDay = 1440;
 
