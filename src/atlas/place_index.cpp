@@ -26,14 +26,14 @@ struct CountryAlias {
     std::u16string_view folded;
     std::u16string_view codeKey;
 };
-constexpr std::array<CountryAlias, 6> kCountryAliases{{
+constexpr auto kCountryAliases = std::to_array<CountryAlias>({
     {u"uk", u"gb"},
     {u"britain", u"gb"},
     {u"great britain", u"gb"},
     {u"usa", u"us"},
     {u"america", u"us"},
     {u"uae", u"ae"},
-}};
+});
 static_assert(kCountryAliases.size() == 6);
 
 QString FromGeonames(const gchar* text) { return text ? QString::fromUtf8(text) : QString(); }

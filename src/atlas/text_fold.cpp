@@ -2,39 +2,13 @@
 
 #include <QList>
 
-#include <array>
+#include <algorithm>
 
 namespace nyra {
 namespace {
 
-// Latin letters that have no decomposition, so NFKD leaves them whole; each
-// is spelled as a person without the letter on the keyboard would type it.
-// Case folding runs first, so only the small letters are listed.
-struct Respelling {
-    char32_t letter;
-    const char* plain;
-};
-constexpr std::array<Respelling, 12> kRespellings{{
-    {U'\u00DF', "ss"}, // ß
-    {U'\u00E6', "ae"}, // æ
-    {U'\u00F0', "d"},  // ð
-    {U'\u00F8', "o"},  // ø
-    {U'\u00FE', "th"}, // þ
-    {U'\u0111', "d"},  // đ
-    {U'\u0127', "h"},  // ħ
-    {U'\u0131', "i"},  // dotless ı
-    {U'\u0142', "l"},  // ł
-    {U'\u0153', "oe"}, // œ
-    {U'\u0167', "t"},  // ŧ
-    {U'\u0251', "a"},  // ɑ
-}};
-static_assert(kRespellings.size() == 12);
-
-// Apostrophes inside a name ("N'dalatando", "Step‘anavan", "Raʼs") are
-// dropped, not made word breaks: people type the name with or without them.
-// The modifier letters ʻ and ʼ are caught by their category (Lm).
 bool IsApostrophe(char32_t c) {
-    return c == U'\'' || c == U'`' || c == U'\u2018' || c == U'\u2019';
+    return std::find(kApostrophes.begin(), kApostrophes.end(), c) != kApostrophes.end();
 }
 
 bool IsMark(QChar::Category category) {

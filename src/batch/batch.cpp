@@ -1,13 +1,20 @@
 #include "batch/batch.h"
 
 #include "batch/batch_io.h"
+#include "batch/ordered_pipeline.h"
+#include "engine/time_window.h"
+#include "record/field_text.h"
 #include "record/file_io.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <oneapi/tbb/info.h>
+
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <istream>
 #include <new>
 #include <ostream>
@@ -19,27 +26,52 @@ constexpr std::string_view kProgram = "nyra-moonsign-batch";
 // Spreadsheets put this UTF-8 byte-order mark before the header.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+// Lines longer than this give their memory back once used: a few huge
+// rows cannot keep their size in every buffer of the pipeline.
+constexpr std::size_t kKeptLineCapacity = 4096;
+
 std::string Prefix(const std::string& label) { return label.empty() ? std::string() : label + ": "; }
 
+// One line of a table on its way through the run.
+struct TableItem {
+    long long lineNumber = 0;
+    LineRead read = LineRead::End;
+    std::string line;
+    RowResult row;
+    std::size_t InputBytes() const { return line.size(); }
+};
+
+// One saved record file on its way through the run.
+struct RecordItem {
+    const std::string* path = nullptr;
+    RowResult row;
+    std::size_t InputBytes() const { return 0; }
+};
+
 // One run over several inputs: the output header is written once and later
-// tables must have the same columns. The memory used does not grow with the
+// tables must have the same columns. Rows are computed on `jobs` threads
+// and written in input order; the memory used does not grow with the
 // number of rows.
 class BatchRun {
 public:
-    BatchRun(const BatchOptions& options, std::ostream& out, std::ostream& err)
-        : options_(options), out_(out), err_(err) {}
+    BatchRun(const BatchOptions& options, int jobs, std::ostream& out, std::ostream& err)
+        : options_(options), jobs_(jobs), out_(out), err_(err) {}
 
     // One table: header line, then rows. `label` prefixes messages when
     // several inputs are read ("" for one); `source` names the input in a
     // read error.
     void ProcessTable(std::streambuf& in, const std::string& label, const std::string& source);
     void ProcessTableFile(const std::string& path, bool several);
-    // One saved record file, as one row.
-    void ProcessRecordFile(const std::string& path);
+    // Saved record files, one row each.
+    void ProcessRecordFiles(const std::vector<std::string>& paths);
 
-    // Raises the exit status (never lowers it).
-    void Fail(int status) { status_ = std::max(status_, status); }
-    bool OutputFailed() const { return status_ == kBatchOutputFailed; }
+    // Raises the exit status (never lowers it). Called by one thread at a
+    // time; OutputFailed() may be asked from any.
+    void Fail(int status) {
+        status_ = std::max(status_, status);
+        if (status_ == kBatchOutputFailed) outputFailed_.store(true, std::memory_order_relaxed);
+    }
+    bool OutputFailed() const { return outputFailed_.load(std::memory_order_relaxed); }
     // Flushes the output and gives the exit status.
     int Finish();
 
@@ -47,18 +79,34 @@ private:
     // False when the columns differ from those already written.
     bool UseHeader(const std::string& header);
     void WriteLine(const std::string& line);
+    void WriteRow(const RowResult& row);
 
     const BatchOptions& options_;
+    const int jobs_;
     std::ostream& out_;
     std::ostream& err_;
     int status_ = kBatchOk;
+    std::atomic<bool> outputFailed_ = false;
     std::string writtenHeader_;  ///< Empty until the header is written.
+    bool fallbackNoted_ = false;
 };
 
 void BatchRun::WriteLine(const std::string& line) {
     out_.write(line.data(), static_cast<std::streamsize>(line.size()));
     out_.put('\n');
     if (!out_) Fail(kBatchOutputFailed);
+}
+
+void BatchRun::WriteRow(const RowResult& row) {
+    // Once, at the first row it concerns, so that every run of the same
+    // input says it at the same place.
+    if (row.fallbackEphemeris && !fallbackNoted_) {
+        err_ << kProgram << ": note: Swiss Ephemeris found no ephemeris files in its folder ("
+             << kDefaultEphemerisFolder << " unless changed); the precise columns come from its built-in "
+             << EphemerisName(EphemerisSource::Moshier) << "\n";
+        fallbackNoted_ = true;
+    }
+    WriteLine(row.text);
 }
 
 bool BatchRun::UseHeader(const std::string& header) {
@@ -120,27 +168,38 @@ void BatchRun::ProcessTable(std::streambuf& in, const std::string& label, const 
     }
 
     // Rows
-    while (!OutputFailed() && (read = ReadTableLine(in, line)) != LineRead::End) {
-        ++lineNumber;
-        if (read == LineRead::TooLong) {
-            err_ << prefix << "line " << lineNumber << ": longer than " << kMaxTableLineBytes << " bytes\n";
-            Fail(kBatchRowErrors);
-            continue;
-        }
-        if (line.empty()) continue;
-        RowResult row;
+    const auto readRow = [&](TableItem& item) {
+        if (item.line.capacity() > kKeptLineCapacity) std::string().swap(item.line);
+        item.read = ReadTableLine(in, item.line);
+        if (item.read == LineRead::End) return false;
+        item.lineNumber = ++lineNumber;
+        return true;
+    };
+    const auto computeRow = [&](TableItem& item) {
+        if (item.read != LineRead::Line || item.line.empty()) return;
         try {
-            row = ComputeTableRow(layout, options_.columns, line);
+            item.row = ComputeTableRow(layout, options_.columns, item.line);
         } catch (const std::bad_alloc&) {
-            row = {false, "not enough memory for this row"};
+            item.row = {false, "not enough memory for this row"};
         }
-        if (row.ok) {
-            WriteLine(row.text);
+    };
+    const auto emitRow = [&](const TableItem& item) {
+        if (item.read == LineRead::TooLong) {
+            err_ << prefix << "line " << item.lineNumber << ": longer than " << kMaxTableLineBytes << " bytes\n";
+            Fail(kBatchRowErrors);
+        } else if (item.line.empty()) {
+            // A blank line between rows is no row.
+        } else if (item.row.ok) {
+            WriteRow(item.row);
         } else {
-            err_ << prefix << "line " << lineNumber << ": " << row.text << '\n';
+            err_ << prefix << "line " << item.lineNumber << ": " << item.row.text << '\n';
             Fail(kBatchRowErrors);
         }
-    }
+    };
+    RunInOrder<TableItem>(jobs_, readRow, computeRow, emitRow, [this] { return OutputFailed(); });
+
+    // With several jobs the rows may have been read a little past a failed
+    // output, and a read error met there is reported as well.
     if (const int error = InputError(in)) {
         err_ << source << ": cannot be read: " << ErrnoText(error) << '\n';
         Fail(kBatchFailed);
@@ -165,28 +224,76 @@ void BatchRun::ProcessTableFile(const std::string& path, bool several) {
     ProcessTable(in, several ? path : "", path);
 }
 
-void BatchRun::ProcessRecordFile(const std::string& path) {
-    RowResult row;
-    try {
-        row = ComputeRecordRow(LoadBirthRecord(path), options_.columns);
-    } catch (const std::bad_alloc&) {
-        row = {false, "not enough memory for this record"};
+void BatchRun::ProcessRecordFiles(const std::vector<std::string>& paths) {
+    std::size_t next = 0;
+    const auto readRecord = [&](RecordItem& item) {
+        if (next == paths.size()) return false;
+        item.path = &paths[next++];
+        return true;
+    };
+    const auto computeRecord = [&](RecordItem& item) {
+        try {
+            item.row = ComputeRecordRow(LoadBirthRecord(*item.path), options_.columns);
+        } catch (const std::bad_alloc&) {
+            item.row = {false, "not enough memory for this record"};
+        }
+    };
+    const auto emitRecord = [&](const RecordItem& item) {
+        if (!item.row.ok) {
+            err_ << *item.path << ": " << item.row.text << '\n';
+            Fail(kBatchRowErrors);
+            return;
+        }
+        UseHeader(RecordOutputHeader(options_.columns));
+        WriteRow(item.row);
+    };
+    RunInOrder<RecordItem>(jobs_, readRecord, computeRecord, emitRecord, [this] { return OutputFailed(); });
+}
+
+// "lahiri, kp, ... or yukteshwar", for the help and for messages.
+std::string AyanamsaKeys(std::string_view lastJoin) {
+    std::string keys;
+    const auto ayanamsas = Ayanamsas();
+    for (std::size_t i = 0; i < ayanamsas.size(); ++i) {
+        if (i > 0) keys += i + 1 == ayanamsas.size() ? lastJoin : ", ";
+        keys += ayanamsas[i].key;
     }
-    if (!row.ok) {
-        err_ << path << ": " << row.text << '\n';
-        Fail(kBatchRowErrors);
-        return;
+    return keys;
+}
+
+// Whether args[i] is the option `name`, which takes a value: "--name VALUE"
+// (the next argument, which `i` then moves on to) or "--name=VALUE". The
+// value is left empty when there is none.
+bool IsOptionWithValue(const std::vector<std::string>& args, std::size_t& i, std::string_view name,
+                       std::optional<std::string>& value) {
+    const std::string& arg = args[i];
+    value.reset();
+    if (arg == name) {
+        if (i + 1 < args.size()) value = args[++i];
+        return true;
     }
-    UseHeader(RecordOutputHeader(options_.columns));
-    WriteLine(row.text);
+    if (arg.size() > name.size() && arg.starts_with(name) && arg[name.size()] == '=') {
+        value = arg.substr(name.size() + 1);
+        return true;
+    }
+    return false;
+}
+
+std::optional<int> ParseJobs(const std::string& text) {
+    int jobs = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), jobs);
+    if (ec != std::errc() || end != text.data() + text.size() || jobs < 1 || jobs > kMaxJobs) return std::nullopt;
+    return jobs;
 }
 
 } // namespace
 
 std::string BatchUsage() {
     const std::string years = std::to_string(kBatchFirstYear) + ".." + std::to_string(kBatchLastYear);
-    return "Usage: nyra-moonsign-batch [--describe] [FILE...]\n"
-           "       nyra-moonsign-batch [--describe] --records FILE.moo...\n"
+    return "Usage: nyra-moonsign-batch [--describe] [--precise [--ayanamsa NAME]] [--jobs N]\n"
+           "                           [FILE...]\n"
+           "       nyra-moonsign-batch [--describe] [--precise [--ayanamsa NAME]] [--jobs N]\n"
+           "                           --records FILE.moo...\n"
            "       nyra-moonsign-batch --help | --version\n"
            "\n"
            "Computes the Moon sign of every row of a tab-separated table read from the\n"
@@ -200,8 +307,8 @@ std::string BatchUsage() {
            "The first line names the columns, in any order (a UTF-8 byte-order mark\n"
            "before it is allowed). Required: BirthMonth BirthDay BirthYear BirthHour\n"
            "BirthMinute ZoneHours ZoneMinutes LonDegrees LonMinutes LonIsEast DstOn.\n"
-           "Optional: BirthName LatDegrees LatMinutes LatIsSouth. Lines may end in LF or\n"
-           "CR LF and hold at most " + std::to_string(kMaxTableLineBytes) + " bytes.\n"
+           "Optional: BirthName LatDegrees LatMinutes LatIsSouth TimeWindowMinutes. Lines\n"
+           "may end in LF or CR LF and hold at most " + std::to_string(kMaxTableLineBytes) + " bytes.\n"
            "Numbers are whole and fit 16 bits (blanks around them, a leading + or - and\n"
            "leading zeros are allowed); flags are 0 (false), 1 or -1 (true).\n"
            "Zones are sizes: the clock is ahead of universal time east of Greenwich,\n"
@@ -219,10 +326,31 @@ std::string BatchUsage() {
            "daylight saving in force there at the row's date and clock time are used;\n"
            "ResolvedPlace, TimeZoneId and UtcOffset are then written after the input.\n"
            "\n"
-           "  --describe  also write the sign description's 27 fields as columns\n"
-           "  --records   read saved record files (.moo) instead of tables\n"
-           "  --help      show this text\n"
-           "  --version   show the version\n"
+           "A TimeWindowMinutes column says how well the clock time is known: to within\n"
+           "that many minutes either way (0.." + std::to_string(kMaxWindowMinutes) + "; 0 is exact), or day when it is\n"
+           "not known at all (the whole local day). PossibleSigns (every sign the Moon was\n"
+           "in during that window, in time order, with its share: \"Thula 35%; Vrischika\n"
+           "65%\") and SignCertain (1 when one sign covers the whole window, else 0) are\n"
+           "then written.\n"
+           "\n"
+           "The columns written, in this order: the input's; the place's; the chart's;\n"
+           "the precise ones (--precise); PossibleSigns and SignCertain; the sign\n"
+           "description's (--describe).\n"
+           "\n"
+           "  --describe       also write the sign description's 27 fields as columns\n"
+           "  --precise        also write the Moon from Swiss Ephemeris: PreciseLongitude\n"
+           "                   (sidereal, degrees, six decimals, cut rather than rounded),\n"
+           "                   PreciseRashi, PreciseAyanamsa (degrees, six decimals) and\n"
+           "                   SignsAgree (1 when PreciseRashi is RashiName, else 0)\n"
+           "  --ayanamsa NAME  the precise columns' ayanamsa (default " + std::string(InfoOf(kDefaultAyanamsa).key) +
+           "), one of:\n"
+           "                   " + AyanamsaKeys(", ") + "\n"
+           "  --jobs N         compute rows on N threads, 1.." + std::to_string(kMaxJobs) + " (default: one per\n"
+           "                   core; 1 computes one row after another); the output is the\n"
+           "                   same for every N\n"
+           "  --records        read saved record files (.moo) instead of tables\n"
+           "  --help           show this text\n"
+           "  --version        show the version\n"
            "\n"
            "Exit status: 0 all rows written; 1 some rows or files skipped (reasons on\n"
            "standard error as 'line N: COLUMN: reason'); 2 bad usage, header or input\n"
@@ -233,7 +361,10 @@ std::string BatchUsage() {
 
 bool ParseBatchArguments(const std::vector<std::string>& args, BatchOptions& options, std::string& error) {
     bool onlyFiles = false;
-    for (const std::string& arg : args) {
+    bool ayanamsaGiven = false;
+    std::optional<std::string> value;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
         if (!onlyFiles && arg == "--") {
             onlyFiles = true;
         } else if (!onlyFiles && (arg == "--help" || arg == "-h")) {
@@ -242,6 +373,25 @@ bool ParseBatchArguments(const std::vector<std::string>& args, BatchOptions& opt
             options.version = true;
         } else if (!onlyFiles && arg == "--describe") {
             options.columns.describe = true;
+        } else if (!onlyFiles && arg == "--precise") {
+            options.columns.precise = true;
+        } else if (!onlyFiles && IsOptionWithValue(args, i, "--ayanamsa", value)) {
+            const std::optional<Ayanamsa> ayanamsa = value ? AyanamsaFromKey(*value) : std::nullopt;
+            if (!ayanamsa) {
+                error = (value ? "unknown ayanamsa " + QuoteInput(*value) : "--ayanamsa needs a name") + " (" +
+                        AyanamsaKeys(" or ") + ")";
+                return false;
+            }
+            options.columns.ayanamsa = *ayanamsa;
+            ayanamsaGiven = true;
+        } else if (!onlyFiles && IsOptionWithValue(args, i, "--jobs", value)) {
+            const std::optional<int> jobs = value ? ParseJobs(*value) : std::nullopt;
+            if (!jobs) {
+                error = "--jobs needs a whole number of threads 1.." + std::to_string(kMaxJobs) +
+                        (value ? ", not " + QuoteInput(*value) : std::string());
+                return false;
+            }
+            options.jobs = *jobs;
         } else if (!onlyFiles && arg == "--records") {
             options.records = true;
         } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
@@ -251,8 +401,14 @@ bool ParseBatchArguments(const std::vector<std::string>& args, BatchOptions& opt
             options.inputs.push_back(arg);
         }
     }
-    if (options.records && options.inputs.empty() && !options.help && !options.version) {
+    const bool computes = !options.help && !options.version;
+    if (options.records && options.inputs.empty() && computes) {
         error = "--records needs at least one record file";
+        return false;
+    }
+    // Without --precise the choice would change nothing, unseen.
+    if (ayanamsaGiven && !options.columns.precise && computes) {
+        error = "--ayanamsa chooses the ayanamsa of --precise's columns; add --precise";
         return false;
     }
     return true;
@@ -275,17 +431,15 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
         return kBatchFailed;
     }
 
-    BatchRun run(options, out, err);
+    const int jobs = options.jobs > 0 ? options.jobs : std::max(1, oneapi::tbb::info::default_concurrency());
+    BatchRun run(options, jobs, out, err);
     try {
         if (options.help) {
             out << BatchUsage();
         } else if (options.version) {
             out << kProgram << ' ' << NYRA_VERSION << '\n';
         } else if (options.records) {
-            for (const std::string& path : options.inputs) {
-                if (run.OutputFailed()) break;
-                run.ProcessRecordFile(path);
-            }
+            run.ProcessRecordFiles(options.inputs);
         } else if (options.inputs.empty()) {
             if (in.rdbuf() != nullptr) run.ProcessTable(*in.rdbuf(), "", "standard input");
         } else {

@@ -16,8 +16,13 @@ inline constexpr int kBatchRowErrors = 1;     ///< Some rows or files were skipp
 inline constexpr int kBatchFailed = 2;        ///< Usage, header or input that can't be read at all.
 inline constexpr int kBatchOutputFailed = 3;  ///< The output could not be written.
 
+// The most threads --jobs may ask for: far more than any machine the tool
+// runs on has cores, and few enough that a typo cannot start thousands.
+inline constexpr int kMaxJobs = 256;
+
 struct BatchOptions {
     RowOptions columns;
+    int jobs = 0;                     ///< Threads computing rows, 1..kMaxJobs; 0: one per core.
     bool records = false;             ///< Inputs are saved record files, not tables.
     bool help = false;
     bool version = false;

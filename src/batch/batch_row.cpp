@@ -1,16 +1,17 @@
 #include "batch/batch_row.h"
 
 #include "atlas/atlas.h"
+#include "batch/cell_text.h"
 #include "engine/civil_date.h"
 #include "engine/ephemeris.h"
 #include "engine/moon_detail.h"
+#include "engine/time_window.h"
 #include "record/field_text.h"
 #include "signs/rashi_information.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 namespace nyra {
@@ -22,6 +23,12 @@ constexpr auto kChartColumns = std::to_array<std::string_view>({
     "UniversalHours", "Centuries", "TropicalLongitude", "AyanamsaShift", "MoonLongitude", "MoonPositionText",
     "RashiName", "Nakshatra", "Pada", "NakshatraLord", "SignEntered", "SignLeaves", "MinutesFromSignChange",
 });
+constexpr auto kPreciseColumns =
+    std::to_array<std::string_view>({"PreciseLongitude", "PreciseRashi", "PreciseAyanamsa", "SignsAgree"});
+constexpr std::string_view kWindowColumn = "TimeWindowMinutes";
+// The time is not known at all: the whole local day.
+constexpr std::string_view kWholeDayWord = "day";
+constexpr auto kWindowCells = std::to_array<std::string_view>({"PossibleSigns", "SignCertain"});
 constexpr auto kMonthNames = std::to_array<std::string_view>({
     "January", "February", "March", "April", "May", "June", "July", "August", "September", "October",
     "November", "December",
@@ -45,40 +52,79 @@ std::string CleanCells(std::string_view text, bool keepTabs) {
 }
 std::string Cell(std::string_view text) { return CleanCells(text, false); }
 
-std::string FormatDouble(double value) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return buffer;
-}
-
-std::string ComputedHeader(const RowOptions& options, bool withPlace) {
+std::string ComputedHeader(const RowOptions& options, bool withPlace, bool withWindow) {
     std::string header;
-    if (withPlace) {
-        for (std::string_view name : kPlaceCells) (header += '\t') += name;
-    }
-    for (std::string_view name : kChartColumns) (header += '\t') += name;
+    const auto add = [&](const auto& names) {
+        for (std::string_view name : names) (header += '\t') += name;
+    };
+    if (withPlace) add(kPlaceCells);
+    add(kChartColumns);
+    if (options.precise) add(kPreciseColumns);
+    if (withWindow) add(kWindowCells);
     if (options.describe) {
         for (const SignField& field : kSignFields) (header += '\t') += field.name;
     }
     return header;
 }
 
-void AppendComputedCells(const BirthRecord& birth, const RowOptions& options, std::string& line) {
+void AppendTab(std::string& line) { line += '\t'; }
+void AppendCell(std::string& line, std::string_view text) { (line += '\t') += text; }
+void AppendFlagCell(std::string& line, bool value) { (line += '\t') += value ? '1' : '0'; }
+
+// The computed cells, after the input's and the place's; `window` is the
+// row's TimeWindowMinutes, when the table has that column. Refuses the row
+// when the precise Moon cannot be computed: an empty cell there would read
+// as a result.
+void AppendComputedCells(const BirthRecord& birth, const RowOptions& options, const std::optional<TimeWindow>& window,
+                         RowResult& row) {
+    std::string& line = row.text;
     const EngineRecord chart = ComputeMoonChart(birth);
     const Nakshatra nakshatra = NakshatraAt(chart.MoonLongitude);
     const Span sign = FindSignSpan(chart);
-    for (const std::string& cell :
-         {FormatDouble(chart.UniversalHours), FormatDouble(chart.Centuries), FormatDouble(chart.TropicalLongitude),
-          FormatDouble(chart.AyanamsaShift), FormatDouble(chart.MoonLongitude), chart.MoonPositionText,
-          chart.RashiName, std::string(nakshatra.name), std::to_string(nakshatra.pada), std::string(nakshatra.lord),
-          FormatIsoMinute(sign.entered.local), FormatIsoMinute(sign.leaves.local),
-          std::to_string(std::llround(sign.minutesFromNearerChange))}) {
-        (line += '\t') += cell;
+    for (const double value : {chart.UniversalHours, chart.Centuries, chart.TropicalLongitude, chart.AyanamsaShift,
+                               chart.MoonLongitude}) {
+        AppendTab(line);
+        AppendRoundTrip(line, value);
+    }
+    AppendCell(line, chart.MoonPositionText);
+    AppendCell(line, chart.RashiName);
+    AppendCell(line, nakshatra.name);
+    AppendTab(line);
+    AppendWhole(line, nakshatra.pada);
+    AppendCell(line, nakshatra.lord);
+    AppendTab(line);
+    AppendIsoMinute(line, sign.entered.local);
+    AppendTab(line);
+    AppendIsoMinute(line, sign.leaves.local);
+    AppendTab(line);
+    AppendWhole(line, std::llround(sign.minutesFromNearerChange));
+
+    if (options.precise) {
+        const PreciseMoon moon = PreciseMoonAt(ChartJulianDayUt(chart), options.ayanamsa);
+        if (!moon.ok()) {
+            row = {false, std::string(kPreciseColumns[0]) + ": Swiss Ephemeris could not compute the Moon: " +
+                              Cell(moon.error)};
+            return;
+        }
+        const int preciseSign = SignOfLongitude(moon.siderealDeg);
+        const std::string_view preciseRashi = RashiNames[static_cast<std::size_t>(preciseSign)].name;
+        AppendTab(line);
+        AppendLongitudeSixDecimals(line, moon.siderealDeg, preciseSign);
+        AppendCell(line, preciseRashi);
+        AppendTab(line);
+        AppendSixDecimals(line, moon.ayanamsaDeg);
+        AppendFlagCell(line, preciseRashi == chart.RashiName);
+        row.fallbackEphemeris = moon.ephemeris == EphemerisSource::Moshier;
+    }
+    if (window) {
+        const WindowResult signs = SignsInWindow(chart, *window);
+        AppendCell(line, TimeWindowCell(signs));
+        AppendFlagCell(line, signs.certain);
     }
     if (options.describe) {
         const std::optional<SignDescription> description = DescribeMoonSign(chart.RashiName);
         for (const SignField& field : kSignFields) {
-            line += '\t';
+            AppendTab(line);
             if (description) line += Cell((*description).*field.member);
         }
     }
@@ -96,7 +142,16 @@ std::optional<ValueProblem> Refuse(std::int16_t BirthRecord::*member, int value,
     return ValueProblem{RecordFieldOf(member), QuoteInput(std::to_string(value)) + " " + std::move(why)};
 }
 
-std::string Range(int first, int last) { return "(" + std::to_string(first) + ".." + std::to_string(last) + ")"; }
+// Built by appending: g++ 12 at -O3 takes "(" + std::to_string(...) for an
+// overlapping copy and warns (-Wrestrict, a known false alarm).
+std::string Range(int first, int last) {
+    std::string text(1, '(');
+    text += std::to_string(first);
+    text += "..";
+    text += std::to_string(last);
+    text += ')';
+    return text;
+}
 
 // The date and the clock time: a day its month has, in the documented years.
 std::optional<ValueProblem> CheckDateAndTime(const BirthRecord& b) {
@@ -182,16 +237,54 @@ std::optional<std::int16_t> ParseFlag(std::string_view text, std::string& reason
 RowResult Skip(std::string reason) { return {false, std::move(reason)}; }
 RowResult Skip(const ValueProblem& problem) { return {false, std::string(problem.field->column) + ": " + problem.reason}; }
 
+// Whether the text has the shape of a whole number (a sign, then digits),
+// however large: such a text is out of range rather than not a number.
+bool IsDigitString(std::string_view text) {
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A TimeWindowMinutes cell: whole minutes by the tool's one rule for
+// numbers, 0..kMaxWindowMinutes, or the word for an unknown time.
+std::optional<TimeWindow> ParseWindow(std::string_view cell, std::string& reason) {
+    const std::string_view text = TrimBlanks(cell);
+    if (text == kWholeDayWord) return TimeWindow::WholeDay();
+    const std::string range = "0.." + std::to_string(kMaxWindowMinutes);
+    if (text.empty()) {
+        reason = "missing value (minutes " + range + ", or " + std::string(kWholeDayWord) + ")";
+        return std::nullopt;
+    }
+    const std::optional<std::int16_t> minutes = ParseInt16(text);
+    if (minutes && *minutes >= 0 && *minutes <= kMaxWindowMinutes) return TimeWindow::PlusMinus(*minutes);
+    if (minutes || IsDigitString(text)) {
+        reason = QuoteInput(text) + " is outside " + range + " minutes (" + std::string(kWholeDayWord) +
+                 " stands for an unknown time)";
+    } else {
+        reason = QuoteInput(text) + " is neither a whole number of minutes nor " + std::string(kWholeDayWord);
+    }
+    return std::nullopt;
+}
+
 // The birth record from the row's cells; a failure names the column.
 struct ParsedRow {
     BirthRecord birth;
     bool zoneMinus = false;  ///< A zone cell carries a minus sign.
+    std::optional<TimeWindow> window;  ///< With a TimeWindowMinutes column.
 };
 
 std::optional<ParsedRow> ParseCells(const TableLayout& layout, const std::vector<std::string_view>& cells,
                                     std::string& reason) {
     ParsedRow row;
     for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i == layout.windowColumn) {
+            std::string why;
+            row.window = ParseWindow(cells[i], why);
+            if (!row.window) {
+                reason = std::string(kWindowColumn) + ": " + why;
+                return std::nullopt;
+            }
+            continue;
+        }
         const RecordField* field = layout.fields[i];
         if (field == nullptr) continue;  // Place
         std::optional<std::int16_t> value;
@@ -261,7 +354,7 @@ HeaderResult ReadTableHeader(std::string_view line) {
     for (const std::string_view cell : split.cells) {
         const std::string_view name = TrimBlanks(cell);
         const RecordField* field = nullptr;
-        if (name != kPlaceColumn) {
+        if (name != kPlaceColumn && name != kWindowColumn) {
             const auto it = std::find_if(kRecordLayout.begin(), kRecordLayout.end(),
                                          [&](const RecordField& f) { return f.column == name; });
             if (it == kRecordLayout.end()) {
@@ -274,7 +367,8 @@ HeaderResult ReadTableHeader(std::string_view line) {
             result.error = "column " + QuoteInput(name) + " appears twice";
             return result;
         }
-        if (field == nullptr) layout.placeColumn = layout.names.size();
+        if (name == kPlaceColumn) layout.placeColumn = layout.names.size();
+        if (name == kWindowColumn) layout.windowColumn = layout.names.size();
         layout.names.emplace_back(name);
         layout.fields.push_back(field);
     }
@@ -301,7 +395,7 @@ std::string TableOutputHeader(const TableLayout& layout, const RowOptions& optio
         if (i > 0) header += '\t';
         header += layout.names[i];
     }
-    return header + ComputedHeader(options, layout.placeColumn.has_value());
+    return header + ComputedHeader(options, layout.placeColumn.has_value(), layout.windowColumn.has_value());
 }
 
 std::string RecordOutputHeader(const RowOptions& options) {
@@ -310,7 +404,7 @@ std::string RecordOutputHeader(const RowOptions& options) {
         if (!header.empty()) header += '\t';
         header += field->column;
     }
-    return header + ComputedHeader(options, false);
+    return header + ComputedHeader(options, false, false);
 }
 
 RowResult ComputeTableRow(const TableLayout& layout, const RowOptions& options, std::string_view row) {
@@ -355,7 +449,7 @@ RowResult ComputeTableRow(const TableLayout& layout, const RowOptions& options, 
     if (layout.placeColumn) {
         for (const std::string& cell : placeCells) (result.text += '\t') += Cell(cell);
     }
-    AppendComputedCells(birth, options, result.text);
+    AppendComputedCells(birth, options, parsed->window, result);
     return result;
 }
 
@@ -386,7 +480,7 @@ RowResult ComputeRecordRow(const RecordLoadResult& loaded, const RowOptions& opt
             break;
         }
     }
-    AppendComputedCells(birth, options, result.text);
+    AppendComputedCells(birth, options, std::nullopt, result);
     return result;
 }
 

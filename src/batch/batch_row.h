@@ -4,6 +4,7 @@
 // order; writing and the exit status stay with the caller.
 #pragma once
 
+#include "precise/precise_moon.h"
 #include "record/record_file.h"
 
 #include <cstddef>
@@ -24,16 +25,21 @@ inline constexpr int kMaxZoneHours = 14;
 inline constexpr int kMaxLongitudeDeg = 180;
 inline constexpr int kMaxLatitudeDeg = 90;
 
-// Which computed columns follow the input.
+// Which computed columns follow the input. In this order: the place's
+// (with a Place column), the chart's, the precise Moon's, the time
+// window's (with a TimeWindowMinutes column), the description's.
 struct RowOptions {
     bool describe = false;  ///< The sign description's 27 fields too.
+    bool precise = false;   ///< The Moon from Swiss Ephemeris beside the engine's.
+    Ayanamsa ayanamsa = kDefaultAyanamsa;  ///< The precise columns' ayanamsa.
 };
 
 // The columns of one table, as its header names them.
 struct TableLayout {
     std::vector<std::string> names;            ///< Trimmed, in the header's order.
-    std::vector<const RecordField*> fields;    ///< Per column; null for Place.
+    std::vector<const RecordField*> fields;    ///< Per column; null for Place and TimeWindowMinutes.
     std::optional<std::size_t> placeColumn;
+    std::optional<std::size_t> windowColumn;   ///< TimeWindowMinutes.
     bool hasPlaceFields = false;  ///< Every required column a place can stand in for is there.
 };
 
@@ -53,6 +59,9 @@ std::string RecordOutputHeader(const RowOptions& options);
 struct RowResult {
     bool ok = false;
     std::string text;
+    /// The precise columns came from the Moshier ephemeris built into Swiss
+    /// Ephemeris, its files being missing.
+    bool fallbackEphemeris = false;
 };
 
 // One table row without its line end. A reason names the column first

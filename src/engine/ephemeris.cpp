@@ -1,5 +1,6 @@
 #include "engine/ephemeris.h"
 
+#include "engine/blanks.h"
 #include "engine/lunar_series.h"
 
 #include <cmath>
@@ -19,19 +20,12 @@ double TermArgument(const LongitudeTerm& term, const EngineRecord& r) {
            term.mp * r.MoonAnomaly + term.f * r.MoonArgLatitude;
 }
 
-std::string_view Trim(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 } // namespace
 
 bool StoreSignedZone(BirthRecord& record, int hours, int minutes, bool minusSign) {
     const int hourSize = std::abs(hours);
     const int minuteSize = std::abs(minutes);
-    if (hourSize > 32767 || minuteSize > 32767) return false;
+    if (hourSize > kInt16Max || minuteSize > kInt16Max) return false;
     record.ZoneHours = static_cast<std::int16_t>(hourSize);
     record.ZoneMinutes = static_cast<std::int16_t>(minuteSize);
     record.ZoneIsEast = minusSign || hours < 0 || minutes < 0 ? kTrue : kFalse;
@@ -86,7 +80,7 @@ std::string FormatSignPosition(double longitudeDeg) {
 }
 
 std::optional<std::string_view> RashiNameFromPosition(std::string_view positionText) {
-    const std::string_view trimmed = Trim(positionText);
+    const std::string_view trimmed = TrimBlanks(positionText);
     if (trimmed.size() < 3) return std::nullopt;
     const std::string_view abbrev = trimmed.substr(trimmed.size() - 3);
     for (const RashiNameRow& row : RashiNames) {
@@ -146,7 +140,7 @@ EngineRecord ComputeMoonChart(const BirthRecord& birth) {
 
     r.DayNumber = DayNumberFromDate(birth.BirthMonth, birth.BirthDay, birth.BirthYear);
     r.UniversalHours = east ? r.LocalHours - r.ZoneOffset : r.LocalHours + r.ZoneOffset;
-    const double t = (r.DayNumber - 2451545.0 + r.UniversalHours / 24.0 - 0.5) / 36525.0;
+    const double t = (r.DayNumber - kJ2000JulianDate + r.UniversalHours / 24.0 - 0.5) / kDaysPerJulianCentury;
 
     ComputeMoonAt(t, r);
 

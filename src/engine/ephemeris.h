@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,14 @@ namespace nyra {
 // Flags are 16-bit integers: 0 is false, -1 is true.
 inline constexpr std::int16_t kTrue = -1;
 inline constexpr std::int16_t kFalse = 0;
+
+// The range of every number field of a BirthRecord.
+inline constexpr int kInt16Min = std::numeric_limits<std::int16_t>::min();
+inline constexpr int kInt16Max = std::numeric_limits<std::int16_t>::max();
+
+// The engine's time argument T counts Julian centuries from J2000.0.
+inline constexpr double kJ2000JulianDate = 2451545.0;
+inline constexpr double kDaysPerJulianCentury = 36525.0;
 
 // The birth data of one calculation, as typed on the main window.
 struct BirthRecord {
@@ -72,11 +81,12 @@ struct RashiNameRow {
     std::string_view abbrev;
     std::string_view name;
 };
-inline constexpr std::array<RashiNameRow, 12> RashiNames{{
+inline constexpr auto RashiNames = std::to_array<RashiNameRow>({
     {"Ari", "Mesha"},  {"Tau", "Vrishabha"}, {"Gem", "Mithuna"},   {"Can", "Kataka"},
     {"Leo", "Simha"},  {"Vir", "Kanya"},     {"Lib", "Thula"},     {"Sco", "Vrischika"},
     {"Sag", "Dhanus"}, {"Cap", "Makara"},    {"Aqu", "Kumbha"},    {"Pis", "Meena"},
-}};
+});
+static_assert(RashiNames.size() * 3 == SignAbbrevs.size());
 
 // Stores a zone written as the picker and the atlas write it: the sizes of
 // the hours and minutes, and a minus sign on either ("-0" too) as

@@ -10,7 +10,7 @@
 namespace nyra {
 namespace {
 
-constexpr double kDaysPerCentury = 36525.0;
+constexpr double kDaysPerCentury = kDaysPerJulianCentury;
 constexpr double kMinutesPerCentury = kDaysPerCentury * 1440.0;
 constexpr double kNakshatraWidthDeg = 40.0 / 3.0;  // 13° 20'
 constexpr double kPadaWidthDeg = 10.0 / 3.0;       // 3° 20'
@@ -401,7 +401,7 @@ double SiderealMoonAt(double centuries) {
 
 LocalTime LocalTimeAt(double centuries, const EngineRecord& chart) {
     const double clockAheadHours = chart.LocalHours - chart.UniversalHours;
-    const double julianDate = centuries * kDaysPerCentury + 2451545.0 + clockAheadHours / 24.0;
+    const double julianDate = centuries * kDaysPerCentury + kJ2000JulianDate + clockAheadHours / 24.0;
     // Minutes since the start of the civil day of Julian day number 0.
     const long long minutes = std::llround((julianDate + 0.5) * 1440.0);
     const long long dayNumber = minutes >= 0 ? minutes / 1440 : -((-minutes + 1439) / 1440);
@@ -430,8 +430,9 @@ std::string FormatIsoMinute(const LocalTime& t) {
 }
 
 std::string FormatLongMinute(const LocalTime& t) {
-    static constexpr std::array<std::string_view, 12> kMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                              "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    static constexpr auto kMonths = std::to_array<std::string_view>(
+        {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"});
+    static_assert(kMonths.size() == 12);
     const std::string_view month = t.month >= 1 && t.month <= 12 ? kMonths[static_cast<std::size_t>(t.month - 1)] : "?";
     return std::to_string(t.day) + " " + std::string(month) + " " + std::to_string(t.year) + " at " +
            TwoDigits(t.hour) + ":" + TwoDigits(t.minute);

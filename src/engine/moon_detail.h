@@ -11,19 +11,21 @@
 
 namespace nyra {
 
-inline constexpr std::array<std::string_view, 27> kNakshatraNames{
+inline constexpr auto kNakshatraNames = std::to_array<std::string_view>({
     "Ashwini",       "Bharani",         "Krittika",       "Rohini",           "Mrigashira",
     "Ardra",         "Punarvasu",       "Pushya",         "Ashlesha",         "Magha",
     "Purva Phalguni", "Uttara Phalguni", "Hasta",          "Chitra",           "Swati",
     "Vishakha",      "Anuradha",        "Jyeshtha",       "Mula",             "Purva Ashadha",
     "Uttara Ashadha", "Shravana",       "Dhanishta",      "Shatabhisha",      "Purva Bhadrapada",
     "Uttara Bhadrapada", "Revati",
-};
+});
+static_assert(kNakshatraNames.size() == 27);
 
 // Lords of the nakshatras, repeating three times from Ashwini.
-inline constexpr std::array<std::string_view, 9> kNakshatraLords{
+inline constexpr auto kNakshatraLords = std::to_array<std::string_view>({
     "Ketu", "Venus", "Sun", "Moon", "Mars", "Rahu", "Jupiter", "Saturn", "Mercury",
-};
+});
+static_assert(kNakshatraNames.size() == 3 * kNakshatraLords.size());
 
 struct Nakshatra {
     int index = 0;  ///< 0 (Ashwini) .. 26 (Revati): 13° 20' each from 0° Mesha.

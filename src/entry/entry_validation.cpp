@@ -3,13 +3,9 @@
 #include "engine/civil_date.h"
 
 #include <cmath>
-#include <limits>
 
 namespace nyra {
 namespace {
-
-constexpr double kInt16Min = std::numeric_limits<std::int16_t>::min();
-constexpr double kInt16Max = std::numeric_limits<std::int16_t>::max();
 
 EntryProblem Stop(const char* message, EntryBox focus) {
     return {QString::fromLatin1(message), MessageIcon::Stop, focus};
@@ -39,8 +35,9 @@ std::optional<std::int16_t> RoundToInt16(double value) {
 
 EntryProblem NotStorable(const QString& boxTitle, EntryBox box, bool magnitude) {
     // A zone box stores the size only, so -32768 does not fit there.
-    const QString lowest = magnitude ? QStringLiteral("-32767") : QStringLiteral("-32768");
-    return {QStringLiteral("The value in %1 is not a whole number between %2 and 32767.").arg(boxTitle, lowest),
+    const int lowest = magnitude ? -kInt16Max : kInt16Min;
+    return {QStringLiteral("The value in %1 is not a whole number between %2 and %3.")
+                .arg(boxTitle, QString::number(lowest), QString::number(kInt16Max)),
             MessageIcon::Stop, box};
 }
 

@@ -68,7 +68,23 @@ Library& TheLibrary() {
 // this thread last set it, not on every call (the batch tool calls once a row).
 thread_local unsigned folderNumberOfThisThread = 0;
 
+// The same per-thread state holds the library's buffers and open ephemeris
+// files, which nothing frees when a thread ends: a thread that used the
+// library closes it on its way out (worker threads would otherwise leave a
+// few kilobytes and their file handles behind each). A thread's objects end
+// before the program's static ones, so the lock is still there.
+struct CloseLibraryAtThreadEnd {
+    bool used = false;
+    ~CloseLibraryAtThreadEnd() {
+        if (!used) return;
+        const std::lock_guard guard(TheLibrary().lock);
+        swe_close();
+    }
+};
+thread_local CloseLibraryAtThreadEnd libraryOfThisThread;
+
 void ApplyFolder(const Library& library) {
+    libraryOfThisThread.used = true;
     if (folderNumberOfThisThread == library.folderNumber) return;
     swe_set_ephe_path(library.folder.c_str());
     folderNumberOfThisThread = library.folderNumber;

@@ -3,20 +3,16 @@
 // in messages. Plain C++.
 #pragma once
 
+#include "engine/blanks.h"
+#include "engine/ephemeris.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace nyra {
-
-inline constexpr int kInt16Min = std::numeric_limits<std::int16_t>::min();
-inline constexpr int kInt16Max = std::numeric_limits<std::int16_t>::max();
-
-// Blanks are spaces and tabs; nothing else is trimmed.
-std::string_view TrimBlanks(std::string_view text);
 
 // One rule for a 16-bit number wherever the program reads one:
 //   - blanks around it are ignored;

@@ -56,7 +56,7 @@ std::string ScrambleRecordLine(std::string_view text) {
     std::string stored;
     stored.reserve(text.size());
     for (const char c : text) {
-        const int code = static_cast<unsigned char>(c) + RecordOffset;
+        const int code = static_cast<unsigned char>(c) + kRecordOffset;
         if (code <= 255) stored.push_back(static_cast<char>(code));
     }
     return stored;
@@ -66,7 +66,7 @@ std::string UnscrambleRecordLine(std::string_view stored) {
     std::string text;
     text.reserve(stored.size());
     for (const char c : stored) {
-        const int code = static_cast<unsigned char>(c) - RecordOffset;
+        const int code = static_cast<unsigned char>(c) - kRecordOffset;
         if (code >= 0) text.push_back(static_cast<char>(code));
     }
     return text;

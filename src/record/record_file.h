@@ -16,7 +16,7 @@ namespace nyra {
 // Every byte of a stored line is the text's byte raised by this offset. With
 // 11 or less no byte of valid UTF-8 (at most 0xF4) is raised past 255, so
 // names in any script survive.
-inline constexpr int RecordOffset = 7;
+inline constexpr int kRecordOffset = 7;
 
 // Longest stored line the reader accepts; the rest of a longer line is
 // skipped, so a huge or binary file cannot exhaust memory.
@@ -30,9 +30,9 @@ inline constexpr std::size_t kMaxRecordFileBytes = 1024 * 1024;
 
 using RecordLines = std::array<std::string, kRecordLineCount>;
 
-// Raise every byte by RecordOffset; a byte that would pass 255 is left out.
+// Raise every byte by kRecordOffset; a byte that would pass 255 is left out.
 std::string ScrambleRecordLine(std::string_view text);
-// Lower every byte by RecordOffset; a byte that would fall below 0 is left out.
+// Lower every byte by kRecordOffset; a byte that would fall below 0 is left out.
 std::string UnscrambleRecordLine(std::string_view stored);
 
 // The fifteen plain (unscrambled) lines of a record, in the order of

@@ -101,7 +101,8 @@ static_assert(std::size(kCompatibilityRows) == kSignCount);
 
 } // namespace
 
-constexpr std::array<SignField, kSignFieldCount> kSignFields = {{
+// Declared in the header with its length, so a missing row does not compile.
+constexpr std::array<SignField, kSignFieldCount> kSignFields = std::to_array<SignField>({
     {"VedicName",            &SignDescription::VedicName},
     {"EnglishName",          &SignDescription::EnglishName},
     {"RullingPlanet",        &SignDescription::RullingPlanet},
@@ -129,7 +130,7 @@ constexpr std::array<SignField, kSignFieldCount> kSignFields = {{
     {"Health",               &SignDescription::Health},
     {"CompatibleWith",       &SignDescription::CompatibleWith},
     {"NotCompatibleWith",    &SignDescription::NotCompatibleWith},
-}};
+});
 
 SignDescription SignDescriptionAt(int sign) {
     if (sign < 0 || sign >= kSignCount) return {};

@@ -73,7 +73,7 @@ constexpr BoxKind kLine = BoxKind::Line;
 constexpr BoxKind kParagraph = BoxKind::Paragraph;
 
 // Tool tips are the program's own texts, trailing blanks included.
-const std::array<SignFieldRow, 26> kFieldRows{{
+const auto kFieldRows = std::to_array<SignFieldRow>({
     {kUpper, "EnglishName", "English Name", "This signifies the English name for the Vedic moon sign.", &D::EnglishName, kLine},
     {kUpper, "RullingPlanet", "Rulling Planet", "This signifies the planet that exercises a powerful energy on the sign.", &D::RullingPlanet, kLine},
     {kUpper, "Symbol", "Symbol", "This signifies the picture associated with the moon sign.", &D::Symbol, kLine},
@@ -107,7 +107,7 @@ const std::array<SignFieldRow, 26> kFieldRows{{
     {kLuckyTab, "LuckyColors", "Lucky Colors", "This signifies the lucky colors for people born under this sign.", &D::LuckyColors, kLine},
     {kLuckyTab, "LuckyGemstone", "Lucky Gemstone", "This signifies the lucky gemstones for people born under this sign.", &D::LuckyGemstone, kLine},
     {kLuckyTab, "BestPeriodOfActivity", "Best Period Of Activity", "This shows the best period of the day when people of this sign are more active.", &D::BestPeriodOfActivity, kLine},
-}};
+});
 // With VedicName, shown in lblVedicName, these are all the sign's texts.
 static_assert(kFieldRows.size() + 1 == kSignFieldCount);
 

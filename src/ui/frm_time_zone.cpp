@@ -101,7 +101,7 @@ void frmTimeZone::SetTexts() {
 
 void frmTimeZone::Form_Load() {
     lstTimeZone->clear();
-    for (const TimeZoneRow& row : TimeZoneTable)
+    for (const TimeZoneRow& row : kTimeZoneTable)
         lstTimeZone->addItem(QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size())));
     lstTimeZone->setCurrentRow(-1);
     lstTimeZone->clearSelection();

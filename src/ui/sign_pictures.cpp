@@ -23,7 +23,7 @@ struct SignGlyph {
     Element element;
 };
 
-constexpr std::array<SignGlyph, 12> kSigns{{
+constexpr auto kSigns = std::to_array<SignGlyph>({
     {"Aries",       u'\u2648', Element::Fire},
     {"Taurus",      u'\u2649', Element::Earth},
     {"Gemini",      u'\u264A', Element::Air},
@@ -36,7 +36,7 @@ constexpr std::array<SignGlyph, 12> kSigns{{
     {"Capricorn",   u'\u2651', Element::Earth},
     {"Aquarius",    u'\u2652', Element::Air},
     {"Pisces",      u'\u2653', Element::Water},
-}};
+});
 static_assert(kSigns.size() * 3 == SignAbbrevs.size());
 
 // Light centre, dark edge, rim. The rim is darker than the disc (air: a

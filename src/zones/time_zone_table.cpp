@@ -3,8 +3,8 @@
 namespace nyra {
 
 const TimeZoneRow* TimeZoneAt(int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= TimeZoneTable.size()) return nullptr;
-    return &TimeZoneTable[static_cast<std::size_t>(row)];
+    if (row < 0 || static_cast<std::size_t>(row) >= kTimeZoneTable.size()) return nullptr;
+    return &kTimeZoneTable[static_cast<std::size_t>(row)];
 }
 
 } // namespace nyra

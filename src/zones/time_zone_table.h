@@ -22,7 +22,7 @@ struct TimeZoneRow {
 // is also case-insensitive alphabetical, so a sorting list box shows the
 // same positions. The pairs are stored, never read from the text: the text
 // of "Indian Time, IST, +5.3" means five and a half hours.
-inline constexpr std::array<TimeZoneRow, 71> TimeZoneTable{{
+inline constexpr auto kTimeZoneTable = std::to_array<TimeZoneRow>({
     {"Alaska/Hawaii Daylight Time,AHDT,-9.0",         9,   0},
     {"Alaska/Hawaii Standard Time,AHST,-10.0",       10,   0},
     {"Alaska/Hawaii War Time,AHWT,-9.0",              9,   0},
@@ -94,8 +94,8 @@ inline constexpr std::array<TimeZoneRow, 71> TimeZoneTable{{
     {"Yukon Daylight Time,YDT,-8.0",                  8,   0},
     {"Yukon Standard Time,YST,-9.0",                  9,   0},
     {"Yukon War Time,YWT,-8.0",                       8,   0},
-}};
-static_assert(TimeZoneTable.size() == 71);
+});
+static_assert(kTimeZoneTable.size() == 71);
 
 // The row at a list position, or nullptr when the position is no row (the
 // list reports -1 while nothing is selected).

@@ -355,39 +355,72 @@ TEST_F(BatchFiles, SeveralTablesShareOneHeaderAndNameTheirFile) {
     EXPECT_EQ(Lines(r.out).size(), 3u);
 }
 
+// An output whose every write fails, as a closed stream would.
+class BrokenOutput : public std::streambuf {
+protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+};
+
+// A cell of an output row (1 is the first after the header), by column.
+struct CellCheck {
+    std::size_t row;
+    const char* column;
+    const char* value;
+};
+
 // Whole inputs: the exit status is the worst any of them reached, in any
 // order, and every row is one output row or one message.
 struct InputsCase {
     const char* name;
-    std::vector<std::string> tables;  ///< "<folder>" for a folder.
+    std::vector<std::string> tables;  ///< Contents of each input; "<folder>" for a folder.
     int status;
-    std::string err;       ///< Exact; FILE1, FILE2 stand for the tables' paths.
+    std::string err;       ///< Exact; FILE1, FILE2 stand for the inputs' paths.
     std::size_t outLines;  ///< Header included.
+    std::vector<std::string> options = {};    ///< Before the inputs.
+    bool brokenOutput = false;                ///< Every write of the output fails.
+    std::vector<std::string> rowStarts = {};  ///< How output rows 1, 2, ... start.
+    std::vector<CellCheck> cells = {};
 };
 void PrintTo(const InputsCase& c, std::ostream* os) { *os << c.name; }
 
 class BatchInputs : public BatchFiles, public ::testing::WithParamInterface<InputsCase> {};
 
 TEST_P(BatchInputs, GiveTheirStatusMessagesAndRows) {
+    const InputsCase& c = GetParam();
+    std::vector<std::string> args = c.options;
     std::vector<std::string> paths;
-    for (const std::string& table : GetParam().tables) {
-        const std::string name = "t" + std::to_string(paths.size() + 1) + ".tsv";
+    for (const std::string& table : c.tables) {
+        const std::string name = "t" + std::to_string(paths.size() + 1) + ".in";
         if (table == "<folder>") {
             std::filesystem::create_directory(dir_ / name);
             paths.push_back((dir_ / name).string());
         } else {
             paths.push_back(Write(name, table));
         }
+        args.push_back(paths.back());
     }
-    const BatchResult r = RunTool("", paths);
-    std::string err = GetParam().err;
+    std::istringstream in;
+    std::ostringstream out, err;
+    BrokenOutput broken;
+    std::ostream brokenOut(&broken);
+    const int status = RunBatch(args, in, c.brokenOutput ? brokenOut : out, err);
+
+    std::string expectedErr = c.err;
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const std::string mark = "FILE" + std::to_string(i + 1);
-        for (std::size_t at; (at = err.find(mark)) != std::string::npos;) err.replace(at, mark.size(), paths[i]);
+        for (std::size_t at; (at = expectedErr.find(mark)) != std::string::npos;)
+            expectedErr.replace(at, mark.size(), paths[i]);
     }
-    EXPECT_EQ(r.status, GetParam().status);
-    EXPECT_EQ(r.err, err);
-    EXPECT_EQ(Lines(r.out).size(), GetParam().outLines);
+    EXPECT_EQ(status, c.status);
+    EXPECT_EQ(err.str(), expectedErr);
+    const auto lines = Lines(out.str());
+    EXPECT_EQ(lines.size(), c.outLines);
+    for (std::size_t i = 0; i < c.rowStarts.size() && i + 1 < lines.size(); ++i)
+        EXPECT_EQ(lines[i + 1].substr(0, c.rowStarts[i].size()), c.rowStarts[i]) << "row " << i + 1;
+    for (const CellCheck& cell : c.cells) {
+        ASSERT_LT(cell.row, lines.size()) << cell.column;
+        EXPECT_EQ(Cell(lines[0], lines[cell.row], cell.column), cell.value) << "row " << cell.row;
+    }
 }
 
 const std::string kBadRowTable = kHeader + "1\tx\t2000\t12\t0\t0\t0\t0\t0\t0\t0\n" + kJ2000;
@@ -398,6 +431,51 @@ const std::string kNamedHeader = "BirthName\t" + kHeader;
 std::string NamedRowOfBytes(std::size_t bytes) {
     return std::string(bytes - kJ2000.size(), 'n') + "\t" + kJ2000;
 }
+
+// Two records whose every number differs from the others, and whose flags
+// differ pair by pair between the two: a column echoed in another's place
+// shows.
+BirthRecord Ravi() {
+    BirthRecord b;
+    b.BirthName = "Ravi";
+    b.BirthMonth = 11;
+    b.BirthDay = 23;
+    b.BirthYear = 1988;
+    b.BirthHour = 4;
+    b.BirthMinute = 17;
+    b.ZoneHours = 5;
+    b.ZoneMinutes = 45;
+    b.ZoneIsEast = kTrue;
+    b.LonDegrees = 85;
+    b.LonMinutes = 19;
+    b.LatDegrees = 27;
+    b.LatMinutes = 42;
+    b.LonIsEast = kTrue;
+    return b;
+}
+BirthRecord Luz() {
+    BirthRecord b;
+    b.BirthName = "Luz";
+    b.BirthMonth = 6;
+    b.BirthDay = 9;
+    b.BirthYear = 2012;
+    b.BirthHour = 21;
+    b.BirthMinute = 3;
+    b.ZoneHours = 4;
+    b.ZoneMinutes = 0;
+    b.LonDegrees = 58;
+    b.LonMinutes = 22;
+    b.LatDegrees = 34;
+    b.LatMinutes = 36;
+    b.LatIsSouth = kTrue;
+    return b;
+}
+
+// Births whose minutes from the change and crossing times have a fraction
+// past a half: the Moon entered Makara at 00:59:10 on 2 March 2000 and
+// leaves Vrishabha at 08:25:43 on 13 March, both universal time.
+const std::string kRoundingTable = kHeader + "3\t2\t2000\t6\t0\t0\t0\t0\t0\t0\t0\n" +
+                                   "3\t13\t2000\t6\t0\t0\t0\t0\t0\t0\t0\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Tables, BatchInputs,
@@ -418,7 +496,26 @@ INSTANTIATE_TEST_SUITE_P(
         InputsCase{"HugeLineOfTabs", {kHeader + std::string(3'000'000, '\t') + "\n" + kJ2000}, kBatchRowErrors,
                    "line 2: longer than 65536 bytes\n", 2},
         InputsCase{"RowOfManyTabs", {kHeader + std::string(60'000, '\t') + "\n" + kJ2000}, kBatchRowErrors,
-                   "line 2: expected 11 fields, found 60001\n", 2}),
+                   "line 2: expected 11 fields, found 60001\n", 2},
+        InputsCase{"BadHeaderThenGoodTable", {kBadHeaderTable, kHeader + kJ2000}, kBatchFailed,
+                   "FILE1: unknown column \"Nonsense\"\n", 2},
+        InputsCase{"BadRowThenGoodTable", {kBadRowTable, kHeader + kJ2000}, kBatchRowErrors,
+                   "FILE1: line 2: BirthDay: \"x\" is not a whole number\n", 3},
+        InputsCase{"OutputFailsAfterABadHeader", {kBadHeaderTable, kHeader + kJ2000}, kBatchOutputFailed,
+                   "FILE1: unknown column \"Nonsense\"\nnyra-moonsign-batch: cannot write output: write error\n", 0,
+                   {}, true},
+        InputsCase{"OutputFailsBeforeABadHeader", {kHeader + kJ2000, kBadHeaderTable}, kBatchOutputFailed,
+                   "nyra-moonsign-batch: cannot write output: write error\n", 0, {}, true},
+        InputsCase{"RecordsEchoEveryColumn", {EncodeRecordFile(Ravi()), EncodeRecordFile(Luz())}, kBatchOk, "", 3,
+                   {"--records"}, false,
+                   {"Ravi\t11\t23\t1988\t4\t17\t-5\t-45\t85\t19\t27\t42\t-1\t0\t0\t",
+                    "Luz\t6\t9\t2012\t21\t3\t4\t0\t58\t22\t34\t36\t0\t-1\t0\t"}},
+        InputsCase{"BadRecordBetweenGoodOnes", {EncodeRecordFile(Ravi()), "", EncodeRecordFile(Luz())},
+                   kBatchRowErrors, "FILE2: the file is empty\n", 3, {"--records"}, false,
+                   {"Ravi\t11\t", "Luz\t6\t"}},
+        InputsCase{"RoundedToTheNearestMinute", {kRoundingTable}, kBatchOk, "", 3, {}, false, {},
+                   {{1, "SignEntered", "2000-03-02 00:59"}, {1, "MinutesFromSignChange", "-301"},
+                    {2, "SignLeaves", "2000-03-13 08:26"}, {2, "MinutesFromSignChange", "146"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 BirthRecord Zoe() {
@@ -501,12 +598,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // ------------------------------------------------------------------ output
-
-// An output whose every write fails, as a closed stream would.
-class BrokenOutput : public std::streambuf {
-protected:
-    int_type overflow(int_type) override { return traits_type::eof(); }
-};
 
 TEST_F(BatchFiles, OutputThatCannotBeWrittenEndsWithStatus3) {
     const std::string table = Write("t.tsv", kHeader + kJ2000 + "1\tx\t2000\t12\t0\t0\t0\t0\t0\t0\t0\n");

@@ -101,6 +101,40 @@ INSTANTIATE_TEST_SUITE_P(
                      nullptr, EntryBox::Name}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The checks in the order the user is told about them, each with what makes
+// it fail; the last makes a date check fail.
+struct OrderedCheck {
+    const char* message;
+    void (*spoil)(BirthEntry&);
+};
+const OrderedCheck kChecksInOrder[] = {
+    {"Please Enter Name", [](BirthEntry& e) { e.name = kBlanks; }},
+    {"Please Enter Hour and Minute of Time Zone", [](BirthEntry& e) { e.zoneHour = kNone; }},
+    {"Please Enter Hour and Minute of Time Zone", [](BirthEntry& e) { e.zoneMinute = kNone; }},
+    {"Please Enter Degree of Longitude", [](BirthEntry& e) { e.lonDegrees = kNone; }},
+    {"Please Enter Minute of Longitude", [](BirthEntry& e) { e.lonMinutes = kNone; }},
+    {"Please Enter Degree of Latitude", [](BirthEntry& e) { e.latDegrees = kNone; }},
+    {"Please Enter Minute of Latitude", [](BirthEntry& e) { e.latMinutes = kNone; }},
+    {"Please Enter Correct Date Or Month!",
+     [](BirthEntry& e) {
+         e.monthIndex = 1;
+         e.day = QStringLiteral("30");
+     }},
+};
+
+TEST(RequiredBoxes, OfTwoFailingChecksTheEarlierIsReported) {
+    for (std::size_t first = 0; first < std::size(kChecksInOrder); ++first) {
+        for (std::size_t second = first + 1; second < std::size(kChecksInOrder); ++second) {
+            BirthEntry entry = ValidEntry();
+            kChecksInOrder[second].spoil(entry);
+            kChecksInOrder[first].spoil(entry);
+            const std::optional<EntryProblem> problem = FindEntryProblem(entry);
+            ASSERT_TRUE(problem.has_value()) << first << " and " << second;
+            EXPECT_EQ(problem->message.toStdString(), kChecksInOrder[first].message) << first << " and " << second;
+        }
+    }
+}
+
 // ---- Calendar ---------------------------------------------------------------
 
 constexpr const char* kFebruaryMessage = "Please Enter Correct Date Or Month!";
@@ -318,6 +352,38 @@ INSTANTIATE_TEST_SUITE_P(
                        "The value in Minute of Longitude is not a whole number between -32768 and 32767.",
                        EntryBox::LonMinutes}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The boxes in the order the record's fields are filled, each with its
+// title in the message.
+struct NumberBox {
+    QString BirthEntry::*text;
+    const char* title;
+    EntryBox box;
+};
+const NumberBox kBoxesInFillOrder[] = {
+    {&BirthEntry::lonDegrees, "Degree of Longitude", EntryBox::LonDegrees},
+    {&BirthEntry::lonMinutes, "Minute of Longitude", EntryBox::LonMinutes},
+    {&BirthEntry::latDegrees, "Degree of Latitude", EntryBox::LatDegrees},
+    {&BirthEntry::latMinutes, "Minute of Latitude", EntryBox::LatMinutes},
+    {&BirthEntry::zoneHour, "Hour of Time Zone", EntryBox::ZoneHour},
+    {&BirthEntry::zoneMinute, "Minute of Time Zone", EntryBox::ZoneMinute},
+};
+
+TEST(UnstorableValue, OfTwoTheFirstFilledIsReported) {
+    for (std::size_t first = 0; first < std::size(kBoxesInFillOrder); ++first) {
+        for (std::size_t second = first + 1; second < std::size(kBoxesInFillOrder); ++second) {
+            BirthEntry entry = ValidEntry();
+            entry.*kBoxesInFillOrder[first].text = QStringLiteral("70000");
+            entry.*kBoxesInFillOrder[second].text = QStringLiteral("1e");
+            const auto converted = BirthRecordFromEntry(entry);
+            ASSERT_TRUE(std::holds_alternative<EntryProblem>(converted)) << first << " and " << second;
+            const EntryProblem& problem = std::get<EntryProblem>(converted);
+            EXPECT_TRUE(problem.message.contains(QLatin1String(kBoxesInFillOrder[first].title)))
+                << problem.message.toStdString();
+            EXPECT_EQ(problem.focus, kBoxesInFillOrder[first].box) << first << " and " << second;
+        }
+    }
+}
 
 // ---- Key filter ----------------------------------------------------------------
 

@@ -163,8 +163,6 @@ INSTANTIATE_TEST_SUITE_P(Schools, EachAyanamsa,
 
 TEST(AyanamsaKeys, EveryKeyLeadsBackToItsAyanamsa) {
     std::set<std::string_view> keys, names;
-    ASSERT_EQ(Ayanamsas().size(), 6u);
-    EXPECT_EQ(Ayanamsas().front().id, Ayanamsa::Lahiri);
     for (const AyanamsaInfo& info : Ayanamsas()) {
         EXPECT_EQ(AyanamsaFromKey(info.key), info.id) << info.key;
         EXPECT_EQ(InfoOf(info.id).key, info.key);

@@ -13,11 +13,11 @@ namespace {
 
 TEST(Scramble, EveryByteThatFitsRoundTrips) {
     std::string all;
-    for (int code = 0; code <= 255 - RecordOffset; ++code) all.push_back(static_cast<char>(code));
+    for (int code = 0; code <= 255 - kRecordOffset; ++code) all.push_back(static_cast<char>(code));
     const std::string stored = ScrambleRecordLine(all);
     ASSERT_EQ(stored.size(), all.size());
     for (std::size_t i = 0; i < all.size(); ++i) {
-        EXPECT_EQ(static_cast<unsigned char>(stored[i]), static_cast<unsigned char>(all[i]) + RecordOffset)
+        EXPECT_EQ(static_cast<unsigned char>(stored[i]), static_cast<unsigned char>(all[i]) + kRecordOffset)
             << "byte " << i;
     }
     EXPECT_EQ(UnscrambleRecordLine(stored), all);
@@ -331,6 +331,24 @@ TEST(ZoneLines, CarryTheMinusSignOfAZoneEastOfGreenwich) {
         const auto back = BirthRecordFromLines(RecordLinesFrom(r));
         ASSERT_TRUE(back.has_value());
         EXPECT_EQ(*back, r);
+    }
+}
+
+// The largest zone sizes, east of Greenwich: the minus sign on both lines,
+// or on either line alone.
+TEST(ZoneLines, HoldTheLargestSizesWithTheSignOnEitherLine) {
+    BirthRecord east = Ann();
+    east.ZoneHours = 32767;
+    east.ZoneMinutes = 32767;
+    EXPECT_EQ(RecordLinesFrom(east)[10], "-32767");
+    EXPECT_EQ(RecordLinesFrom(east)[11], "-32767");
+    for (const auto& [hours, minutes] : {std::pair{"-32767", "32767"}, std::pair{"32767", "-32767"}}) {
+        RecordLines lines = ValidLines();
+        lines[10] = hours;
+        lines[11] = minutes;
+        const auto back = BirthRecordFromLines(lines);
+        ASSERT_TRUE(back.has_value()) << hours << " " << minutes;
+        EXPECT_EQ(*back, east) << hours << " " << minutes;
     }
 }
 

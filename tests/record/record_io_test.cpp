@@ -321,7 +321,7 @@ TEST_F(RecordFolder, BinaryFileIsReadAsFarAsItGoes) {
     // offset; line 2 is bytes 11..255, its CR (13) being no line end.
     RecordLines expected;
     expected[0] = std::string("\x00\x01\x02", 3);
-    for (int code = 11; code <= 255; ++code) expected[1].push_back(static_cast<char>(code - RecordOffset));
+    for (int code = 11; code <= 255; ++code) expected[1].push_back(static_cast<char>(code - kRecordOffset));
     EXPECT_EQ(read.lines, expected);
 }
 

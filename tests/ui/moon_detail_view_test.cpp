@@ -140,10 +140,20 @@ class ChangeNotices : public MoonDetailView, public ::testing::WithParamInterfac
 TEST_P(ChangeNotices, ShownOnlyNearAChange) {
     OpenFor(GetParam().birth);
     const std::string expected = GetParam().signNotice;
+    EXPECT_EQ(Shown("fraSignNotice"), !expected.empty());
     EXPECT_EQ(Shown("lblSignNotice"), !expected.empty());
     EXPECT_EQ(Text("lblSignNotice"), expected);
+    EXPECT_EQ(Shown("fraNakshatraNotice"), GetParam().nakshatraNotice);
     EXPECT_EQ(Shown("lblNakshatraNotice"), GetParam().nakshatraNotice);
     EXPECT_EQ(Text("lblNakshatraNotice").empty(), !GetParam().nakshatraNotice);
+    // No amber frame stands empty, none hides its text.
+    for (const QFrame* frame : window->findChildren<QFrame*>()) {
+        const QString name = frame->objectName();
+        if (!name.startsWith(QLatin1String("fra")) || !name.endsWith(QLatin1String("Notice"))) continue;
+        const QString label = QStringLiteral("lbl") + name.mid(3);
+        EXPECT_EQ(frame->isVisibleTo(window), !Child(label.toLatin1().constData())->text().isEmpty())
+            << name.toStdString();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

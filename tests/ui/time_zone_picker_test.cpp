@@ -77,7 +77,7 @@ protected:
     void ExpectLoadedFresh() const {
         ASSERT_EQ(list->count(), 71);
         for (int i = 0; i < list->count(); ++i)
-            EXPECT_EQ(list->item(i)->text().toStdString(), TimeZoneTable[static_cast<std::size_t>(i)].text);
+            EXPECT_EQ(list->item(i)->text().toStdString(), kTimeZoneTable[static_cast<std::size_t>(i)].text);
         EXPECT_TRUE(list->selectedItems().isEmpty());
         EXPECT_TRUE(list->currentItem() == nullptr || !list->currentItem()->isSelected());
     }

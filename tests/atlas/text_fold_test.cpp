@@ -1,0 +1,58 @@
+// The folding tables, one case per row, built from the tables themselves so
+// that a row added there is tested too.
+#include "atlas/text_fold.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <ostream>
+#include <string>
+
+namespace nyra {
+
+void PrintTo(const Respelling& row, std::ostream* os) { *os << row.plain; }
+
+namespace {
+
+QString Letter(char32_t c) { return QString::fromUcs4(&c, 1); }
+
+std::string CodeName(char32_t c) {
+    char name[16];
+    std::snprintf(name, sizeof name, "U%04X", static_cast<unsigned>(c));
+    return name;
+}
+
+class Respellings : public ::testing::TestWithParam<Respelling> {};
+
+TEST_P(Respellings, SmallAndCapitalLetterGiveThePlainSpelling) {
+    const Respelling& row = GetParam();
+    // A row is only ever reached by a letter that decomposition and case
+    // folding leave as it is.
+    EXPECT_EQ(Letter(row.letter).normalized(QString::NormalizationForm_KD), Letter(row.letter));
+    EXPECT_EQ(QChar::toCaseFolded(row.letter), row.letter);
+    const std::string expected = std::string("x") + row.plain + "y";
+    for (const char32_t letter : {row.letter, QChar::toUpper(row.letter)})
+        EXPECT_EQ(FoldForSearch(QStringLiteral("X") + Letter(letter) + QStringLiteral("y")).toStdString(), expected)
+            << CodeName(letter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Respellings, ::testing::ValuesIn(kRespellings),
+                         [](const auto& info) { return CodeName(info.param.letter); });
+
+// The listed apostrophes, and the modifier letters ʻ and ʼ that go by their
+// category.
+class Apostrophes : public ::testing::TestWithParam<char32_t> {};
+
+TEST_P(Apostrophes, AreDroppedWithoutBreakingTheWord) {
+    const QString mark = Letter(GetParam());
+    EXPECT_EQ(FoldForSearch(QStringLiteral("N") + mark + QStringLiteral("dalatando")).toStdString(), "ndalatando");
+    EXPECT_EQ(FoldForSearch(QStringLiteral("Cox") + mark + QStringLiteral("s Bazar")).toStdString(), "coxs bazar");
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Apostrophes, ::testing::ValuesIn(kApostrophes),
+                         [](const auto& info) { return CodeName(info.param); });
+INSTANTIATE_TEST_SUITE_P(ModifierLetters, Apostrophes, ::testing::Values(U'\u02BB', U'\u02BC'),
+                         [](const auto& info) { return CodeName(info.param); });
+
+} // namespace
+} // namespace nyra
