@@ -151,6 +151,9 @@ void frmAbout::ConnectControls() {
     connect(lblHomePage, &ClickableLabel::clicked, this, &OpenHomePage);
     connect(lblCoBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    // The links come first in Tab order, but Enter on opening the box
+    // should close it, not open a web page.
+    cmdOK->setFocus(Qt::OtherFocusReason);
 }
 
 void frmAbout::SetTexts() {

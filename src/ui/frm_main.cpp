@@ -6,14 +6,17 @@
 #include "ui/frm_about.h"
 #include "ui/frm_result.h"
 #include "ui/frm_time_zone.h"
+#include "ui/keyboard_access.h"
 #include "ui/messages.h"
 #include "ui/named.h"
 #include "ui/place_completion.h"
 #include "ui/promotions.h"
+#include "ui/screen_fit.h"
 #include "ui/sign_pictures.h"
 #include "entry/zone_note.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -27,6 +30,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <array>
@@ -75,8 +79,11 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
 }
 
 void frmMain::CreateControls() {
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
+    // The controls scroll only on a screen too small for them.
+    auto* area = new FittingScrollArea(this);
+    setCentralWidget(area);
+    content_ = area->widget();
+    QWidget* central = content_;
 
     fraBirth = Named(new QGroupBox(central), "fraBirth");
     lblName = Named(new QLabel(fraBirth), "lblName");
@@ -218,6 +225,8 @@ void frmMain::ArrangeControls() {
         grid->addWidget(deg, 1, 1);
         grid->addWidget(minLabel, 1, 2);
         grid->addWidget(min, 1, 3);
+        // Extra width goes beyond the boxes, not between a label and its box.
+        grid->setColumnStretch(4, 1);
     };
     coordinateFrame(fraLatitude, optLatNorth, optLatSouth, lblLatDeg, txtLatD, lblLatMin, txtLatM);
     coordinateFrame(fraLongitude, optLongEast, optLongWest, lblLonDeg, txtLonD, lblLonMin, txtLonM);
@@ -250,18 +259,29 @@ void frmMain::ArrangeControls() {
     upper->addSpacing(6);
     upper->addLayout(entry, 1);
 
-    auto* promotions = new QFrame(centralWidget());
+    auto* promotions = new QFrame(content_);
     promotions->setFrameShape(QFrame::StyledPanel);
     auto* promotionRow = new QHBoxLayout(promotions);
     promotionRow->addWidget(lblCobrand, 1);
     promotionRow->addSpacing(12);
     promotionRow->addWidget(lblFullBrand, 1);
 
-    auto* outer = new QVBoxLayout(centralWidget());
+    auto* outer = new QVBoxLayout(content_);
     outer->setContentsMargins(12, 12, 12, 12);
     outer->setSpacing(10);
     outer->addLayout(upper);
     outer->addWidget(promotions);
+    // An enlarged window keeps its rows together at the top.
+    outer->addStretch(1);
+
+    // Screen readers name a box by the label beside it.
+    const std::pair<QLabel*, QWidget*> buddies[] = {
+        {lblName, txtName},         {lblDateOfBirth, cboDate}, {lblTimeOfBirth, cboHH},
+        {lblCity, txtMCity},        {lblState, txtMState},     {lblCountry, txtMCountry},
+        {lblLatDeg, txtLatD},       {lblLatMin, txtLatM},      {lblLonDeg, txtLonD},
+        {lblLonMin, txtLonM},       {lblZoneHour, txtZoneHour}, {lblZoneMinute, txtZoneMinute},
+    };
+    for (const auto& [label, box] : buddies) label->setBuddy(box);
 }
 
 void frmMain::ConnectControls() {
@@ -288,6 +308,10 @@ void frmMain::ConnectControls() {
     for (QLineEdit* box : {txtLonD, txtLonM})
         connect(box, &QLineEdit::textChanged, this, &frmMain::UpdateZoneNote);
     connect(optLongEast, &QRadioButton::toggled, this, &frmMain::UpdateZoneNote);
+    // A record's place is unknown; one typed after it is the user's own.
+    for (QLineEdit* box : {txtMCity, txtMState, txtMCountry})
+        connect(box, &QLineEdit::textEdited, this, [this] { placeFromRecord_ = false; });
+    PressButtonsOnEnter(this);
 }
 
 void frmMain::SetTexts() {
@@ -334,6 +358,24 @@ void frmMain::SetTexts() {
     mnuFile->setTitle(QStringLiteral("&File"));
     mnuCalculate->setText(QStringLiteral("&Calculate"));
     SetHelpMenuTexts(helpMenus_);
+
+    // For screen readers, where one caption serves several boxes or the
+    // caption alone ("Deg", "Min") would not say which box it is. Qt on
+    // Linux names a list by its entry ("1901"), so the lists say what they
+    // are in their description.
+    const std::pair<QWidget*, const char*> spoken[] = {
+        {cboDate, "Date of Birth: day"},     {cboMonth, "Date of Birth: month"},
+        {cboYear, "Date of Birth: year"},    {cboHH, "Time of Birth: hour"},
+        {cboMM, "Time of Birth: minute"},    {cboSS, "Time of Birth: second"},
+        {txtLatD, "Latitude: degrees"},      {txtLatM, "Latitude: minutes"},
+        {txtLonD, "Longitude: degrees"},     {txtLonM, "Longitude: minutes"},
+        {txtZoneHour, "Time Zone: hours"},   {txtZoneMinute, "Time Zone: minutes"},
+        {picMain, "Crescent Moon"},
+    };
+    for (const auto& [widget, name] : spoken) {
+        widget->setAccessibleName(QLatin1String(name));
+        if (qobject_cast<QComboBox*>(widget)) widget->setAccessibleDescription(QLatin1String(name));
+    }
 }
 
 void frmMain::FillLists() {
@@ -414,6 +456,7 @@ void frmMain::Calculate() {
 
     ProgramState& program = Program();
     program.birth = std::get<BirthRecord>(converted);
+    program.birthPlace = placeFromRecord_ ? std::string() : TypedPlace().toStdString();
     program.timeWindow = TimeKnown();
     program.chart = ComputeMoonChart(program.birth);
     if (std::optional<SignDescription> description = DescribeMoonSign(program.chart.RashiName))
@@ -446,25 +489,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void frmMain::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    MakeRoomForWrappedText();
-}
-
-void frmMain::MakeRoomForWrappedText() {
-    // The note and the promotions wrap, so the height they need depends on
-    // the width, which the layout's minimum size cannot express for a
-    // window: at a large font the frames above them were squeezed instead.
-    // Before the window is polished the lists would measure, and keep,
-    // sizes for the wrong style.
-    if (!testAttribute(Qt::WA_WState_Polished)) return;
-    QWidget* central = centralWidget();
-    if (!central || !central->layout() || !central->layout()->hasHeightForWidth()) return;
-    // Not laid out yet: a height for this width would be meaningless.
-    if (central->width() < central->layout()->minimumSize().width()) return;
-    const int needed = central->layout()->totalHeightForWidth(central->width());
-    const int around = height() - central->height();  // menu bar
-    if (needed > 0 && minimumHeight() != around + needed) setMinimumHeight(around + needed);
+void frmMain::showEvent(QShowEvent* event) {
+    // Over the window that opened this one (the result window's Back), or
+    // centred on the screen at start-up.
+    if (!event->spontaneous() && !placed_) {
+        placed_ = true;
+        PlaceNewWindow(this, QApplication::activeWindow());
+    }
+    QMainWindow::showEvent(event);
 }
 
 int frmMain::TypingLimitOf(const QObject* box) const {
@@ -526,6 +558,13 @@ void frmMain::UsePlace(const Place& place) {
     FollowPickedZone();
 }
 
+QString frmMain::TypedPlace() const {
+    QStringList parts;
+    for (const QLineEdit* box : {txtMCity, txtMState, txtMCountry})
+        if (const QString part = box->text().trimmed(); !part.isEmpty()) parts.append(part);
+    return parts.join(QStringLiteral(", "));
+}
+
 QDate frmMain::DateOnScreen() const {
     return QDate(cboYear->currentText().toInt(), cboMonth->currentIndex() + 1, cboDate->currentText().toInt());
 }
@@ -578,7 +617,6 @@ void frmMain::UpdateZoneNote() {
     const QString note = ZoneNoteText();
     lblZoneNote->setText(note);
     lblZoneNote->setToolTip(note);
-    MakeRoomForWrappedText();
 }
 
 QString frmMain::ZoneNoteText() const {

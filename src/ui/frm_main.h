@@ -57,7 +57,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CreateControls();
@@ -97,9 +97,14 @@ private:
     void ZoneBoxChanged();
     void UpdateZoneNote();
     QString ZoneNoteText() const;
-    void MakeRoomForWrappedText();
+    // "City, State, Country" as typed, the empty ones left out.
+    QString TypedPlace() const;
     // The date the three lists show; invalid for a day its month lacks.
     QDate DateOnScreen() const;
+
+    // Inside the central scroll area; every control below is in it.
+    QWidget* content_ = nullptr;
+    bool placed_ = false;  // sized and placed on its first showing
 
     // Entry
     QLineEdit* txtName = nullptr;
@@ -174,6 +179,9 @@ private:
     // Set while the picked place writes the zone boxes, which is not the
     // user taking the zone over.
     bool writingZone_ = false;
+    // The entry came from a saved record, which holds no place names: the
+    // place boxes still hold whatever was typed before.
+    bool placeFromRecord_ = false;
 };
 
 } // namespace nyra

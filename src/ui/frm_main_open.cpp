@@ -119,6 +119,7 @@ void frmMain::ShowRecord(const BirthRecord& record) {
     const auto text = [&lines](std::int16_t BirthRecord::*member) {
         return QString::fromStdString(lines[static_cast<std::size_t>(RecordLineOf(*RecordFieldOf(member)) - 1)]);
     };
+    placeFromRecord_ = true;
     txtName->setText(QString::fromStdString(record.BirthName));
     cboMonth->setCurrentIndex(record.BirthMonth - 1);
     for (const RecordList& list : RecordLists()) list.box->setCurrentIndex(EntryIndex(list.box, record.*list.member));

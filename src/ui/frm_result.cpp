@@ -8,11 +8,15 @@
 #include "ui/clickable_label.h"
 #include "ui/frm_main.h"
 #include "ui/frm_save.h"
+#include "ui/keyboard_access.h"
 #include "ui/messages.h"
 #include "ui/named.h"
 #include "ui/promotions.h"
+#include "ui/screen_fit.h"
 
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -20,14 +24,17 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -59,6 +66,7 @@ constexpr int kLuckyTab = 6;
 constexpr int kAboutTab = 7;
 constexpr int kSignPictureSize = 96;
 constexpr int kAboutPictureSize = 96;
+constexpr int kPreferredHeightPx = 600;
 
 using D = SignDescription;
 constexpr BoxKind kLine = BoxKind::Line;
@@ -275,8 +283,11 @@ frmResult::frmResult(QWidget* parent) : QMainWindow(parent) {
 }
 
 void frmResult::CreateControls() {
-    auto* central = new QWidget(this);
-    setCentralWidget(central);
+    // Everything scrolls, but only on a screen too small for the window.
+    auto* area = new FittingScrollArea(this);
+    setCentralWidget(area);
+    content_ = area->widget();
+    QWidget* central = content_;
 
     lblVedicName = NewHeading(QStringLiteral("lblVedicName"), 1.8, central);
     CreateMoonDetail(central);
@@ -287,12 +298,14 @@ void frmResult::CreateControls() {
     CreateTimeWindow(central);
 
     SST = Named(new QTabWidget(central), QStringLiteral("SST"));
-    // All eight captions stay in view; the window is as wide as they need.
-    SST->setUsesScrollButtons(false);
-    for (int tab = 0; tab < kAboutTab; ++tab) SST->addTab(new QWidget(SST), QString());
+    // The window opens wide enough for all eight captions where the screen
+    // allows; on a narrower one the captions scroll rather than the window
+    // reaching past the screen. Long pages scroll too, for short screens.
+    SST->setUsesScrollButtons(true);
+    for (int tab = 0; tab < kAboutTab; ++tab) tabPages_.push_back(new QWidget);
 
     for (const SignFieldRow& row : kFieldRows) {
-        QWidget* owner = row.tab == kUpper ? upperFields_ : SST->widget(row.tab);
+        QWidget* owner = row.tab == kUpper ? upperFields_ : tabPages_[static_cast<std::size_t>(row.tab)];
         SignFieldView view;
         view.row = &row;
         view.label = Named(new QLabel(owner), QStringLiteral("lbl") + QLatin1String(row.field));
@@ -308,7 +321,8 @@ void frmResult::CreateControls() {
         }
         fields_.push_back(view);
     }
-    SST->addTab(CreateAboutTab(), QString());
+    tabPages_.push_back(CreateAboutTab());
+    for (QWidget* page : tabPages_) SST->addTab(NewScrollingPage(page, SST), QString());
 
     Label61 = NewLinkLabel(QStringLiteral("Label61"), QString(), central, LinkStyle::Promotion);
     Label1 = NewLinkLabel(QStringLiteral("Label1"), QString(), central, LinkStyle::Promotion);
@@ -383,7 +397,7 @@ void frmResult::changeEvent(QEvent* event) {
 }
 
 QWidget* frmResult::CreateAboutTab() {
-    auto* page = new QWidget(SST);
+    auto* page = new QWidget;
     picAbout = Named(new QLabel(page), QStringLiteral("picAbout"));
     picAbout->setPixmap(PaintMoonPicture(kAboutPictureSize, devicePixelRatioF()));
     picAbout->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
@@ -424,7 +438,7 @@ void frmResult::ArrangeControls() {
     commands->addWidget(cmdBack);
     commands->addWidget(cmdSave);
 
-    auto* promotions = new QFrame(centralWidget());
+    auto* promotions = new QFrame(content_);
     promotions->setFrameShape(QFrame::StyledPanel);
     auto* discussion = Named(new QGroupBox(promotions), QStringLiteral("fraDiscussion"));
     discussion->setTitle(QStringLiteral("Discussion Board"));
@@ -439,7 +453,7 @@ void frmResult::ArrangeControls() {
     promotionRow->addSpacing(12);
     promotionRow->addWidget(lblFullBrand, 1, Qt::AlignTop);
 
-    auto* outer = new QVBoxLayout(centralWidget());
+    auto* outer = new QVBoxLayout(content_);
     outer->setContentsMargins(12, 12, 12, 12);
     outer->setSpacing(10);
     outer->addLayout(upper);
@@ -447,18 +461,19 @@ void frmResult::ArrangeControls() {
     outer->addWidget(SST, 1);
     outer->addLayout(commands);
     outer->addWidget(promotions);
-    resize(sizeHint().width(), std::max(sizeHint().height(), 600));
 }
 
 void frmResult::ArrangeFields() {
     auto* upperGrid = new QGridLayout(upperFields_);
     upperGrid->setContentsMargins(0, 0, 0, 0);
     std::array<QGridLayout*, kAboutTab> tabGrids{};
-    for (int tab = 0; tab < kAboutTab; ++tab) tabGrids[tab] = new QGridLayout(SST->widget(tab));
+    for (int tab = 0; tab < kAboutTab; ++tab) tabGrids[tab] = new QGridLayout(tabPages_[static_cast<std::size_t>(tab)]);
 
     int upperCount = 0;
     for (const SignFieldView& view : fields_) {
         QWidget* box = view.paragraph ? static_cast<QWidget*>(view.paragraph) : view.line;
+        // Screen readers name the box by its caption.
+        view.label->setBuddy(box);
         if (view.row->tab == kUpper) {
             // Two label-and-box pairs a line.
             const int line = upperCount / 2, column = (upperCount % 2) * 2;
@@ -523,7 +538,7 @@ void frmResult::ArrangeAboutTab() {
     text->addWidget(lblFullBrandOffer);
     text->addWidget(lblCoBrand);
     text->addStretch();
-    auto* layout = new QHBoxLayout(SST->widget(kAboutTab));
+    auto* layout = new QHBoxLayout(tabPages_[kAboutTab]);
     layout->addWidget(picAbout, 0, Qt::AlignTop);
     layout->addSpacing(10);
     layout->addLayout(text, 1);
@@ -542,6 +557,7 @@ void frmResult::ConnectControls() {
     connect(lblCoBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
     connect(lblFullBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
     connect(Label1, &ClickableLabel::clicked, this, &OpenCoBrandPage);
+    PressButtonsOnEnter(this);
 }
 
 void frmResult::SetTexts() {
@@ -556,6 +572,10 @@ void frmResult::SetTexts() {
     lblProductName->setText(kAppTitle);
     lblDescription->setText(kAboutDescription);
     cboAyanamsa->setToolTip(QStringLiteral("Ayanamsa for the precise position"));
+    // Qt on Linux names a list by its entry; the tool tip is its
+    // description, which says what the list is for.
+    cboAyanamsa->setAccessibleName(cboAyanamsa->toolTip());
+    SST->setAccessibleName(QStringLiteral("Sign description"));
     for (int i = 0; i < cboAyanamsa->count(); ++i)
         cboAyanamsa->setItemText(i, Latin(Ayanamsas()[static_cast<std::size_t>(i)].displayName));
     lblHomePage->setText(QStringLiteral("Visit us at ") + QUrl(ProductPageUrl()).host());
@@ -593,6 +613,9 @@ void frmResult::ShowDescription() {
     // An unknown English name leaves the picture as it is.
     const QPixmap picture = FindPicture(IMG, QString::fromStdString(sign.EnglishName));
     if (!picture.isNull()) picRashi->setPixmap(picture);
+    picRashi->setAccessibleName(QStringLiteral("Picture of ") + vedicName);
+    picRashi->setAccessibleDescription(QString::fromStdString(sign.Symbol) + QStringLiteral(", symbol of ") +
+                                       vedicName);
 }
 
 void frmResult::ShowMoonDetail() {
@@ -669,6 +692,55 @@ void frmResult::ShowPrecisePosition() {
     lblPrecise->setToolTip(texts.toolTip);
     lblPreciseNotice->setText(texts.notice);
     fraPreciseNotice->setVisible(!texts.notice.isEmpty());
+    // A notice that appears while the window is open (another ayanamsa) is
+    // read out then; those of the opening are read out when it shows.
+    SpeakNotices(isVisible());
+}
+
+void frmResult::SpeakNotices(bool announce) {
+    // The notices carry no focus, so a screen reader could pass them by:
+    // each is named as a notice, the window's description repeats them
+    // (read out with the window), and an alert reads out a new one at once.
+    QStringList shown;
+    for (QFrame* frame : {fraPreciseNotice, fraSignNotice, fraNakshatraNotice, fraTimeWindow}) {
+        // Its texts (a heading, then the notice), the icon having none.
+        QStringList texts;
+        QLabel* notice = nullptr;
+        for (QLabel* label : frame->findChildren<QLabel*>()) {
+            if (label->text().isEmpty()) continue;
+            texts.append(label->text());
+            notice = label;
+        }
+        if (!notice) continue;
+        const bool on = frame->isVisibleTo(this);
+        const QString said = texts.join(QStringLiteral(". "));
+        notice->setAccessibleName(on ? QStringLiteral("Notice: ") + said : QString());
+        if (!on) continue;
+        shown.append(said);
+        if (announce) {
+            QAccessibleEvent alert(notice, QAccessible::Alert);
+            QAccessible::updateAccessibility(&alert);
+        }
+    }
+    setAccessibleDescription(shown.join(u' '));
+}
+
+void frmResult::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (event->spontaneous() || placed_) return;
+    placed_ = true;
+    // Over the main window whose calculation opened it; tall enough for the
+    // long pages where the screen allows.
+    SettleLayout(this);
+    // Wide enough for all eight tab captions, which a tab widget with
+    // scroll buttons does not ask for.
+    const QMargins margins = content_->layout()->contentsMargins();
+    const int paneFrame = SST->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, SST);
+    const int tabsWidth = SST->tabBar()->sizeHint().width() + 2 * paneFrame + margins.left() + margins.right();
+    const QSize wanted = sizeHint();
+    PlaceNewWindow(this, QApplication::activeWindow(),
+                   QSize(std::max(wanted.width(), tabsWidth), std::max(wanted.height(), kPreferredHeightPx)));
+    SpeakNotices(true);
 }
 
 void frmResult::ChooseAyanamsa(int index) {

@@ -54,6 +54,7 @@ public slots:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CreateControls();
@@ -75,6 +76,15 @@ private:
     // precise line.
     void ChooseAyanamsa(int index);
     void ColourNotices();
+    // Tells screen readers of the notices shown; with `announce`, reads
+    // them out at once.
+    void SpeakNotices(bool announce);
+
+    // Inside the central scroll area; every control below is in it.
+    QWidget* content_ = nullptr;
+    bool placed_ = false;  // sized and placed on its first showing
+    // The tabs' pages, each inside a scroll area of the tab widget.
+    std::vector<QWidget*> tabPages_;
 
     QLabel* lblVedicName = nullptr;
     QWidget* moonDetail_ = nullptr;

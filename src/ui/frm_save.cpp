@@ -4,10 +4,13 @@
 #include "links/web_links.h"
 #include "record/record_file.h"
 #include "ui/clickable_label.h"
+#include "ui/keyboard_access.h"
 #include "ui/messages.h"
 #include "ui/named.h"
 #include "ui/promotions.h"
+#include "ui/report_pdf.h"
 #include "ui/report_text.h"
+#include "ui/screen_fit.h"
 
 #include <QDir>
 #include <QFile>
@@ -141,7 +144,17 @@ void frmSave::CreateControls() {
     RTB->setOpenLinks(false);
     RTB->setOpenExternalLinks(false);
     RTB->setFont(ReportFont());
-    RTB->setMinimumSize(560, 340);
+    // Small enough for the window to fit a 1366 x 768 screen at 150 %.
+    RTB->setMinimumSize(480, 220);
+    // The report's colours are those of the printed page (black, teal,
+    // purple): on a dark theme's dark base they could not be read, so the
+    // report keeps its white page.
+    QPalette paper = RTB->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        paper.setColor(group, QPalette::Base, Qt::white);
+        paper.setColor(group, QPalette::Text, Qt::black);
+    }
+    RTB->setPalette(paper);
     new ReportMouseWatcher(RTB);
 
     cmdSave = Named(new QPushButton(this), QStringLiteral("cmdSave"));
@@ -202,13 +215,16 @@ void frmSave::ConnectControls() {
     connect(lblCobrand, &ClickableLabel::clicked, this, &OpenCoBrandPage);
     connect(Label14, &ClickableLabel::clicked, this, &OpenHomePage);
     connect(Label3, &ClickableLabel::clicked, this, &OpenHomePage);
+    PressButtonsOnEnter(this);
 }
 
 void frmSave::SetTexts() {
     setWindowTitle(kWindowTitle);
     cmdSave->setText(QStringLiteral("&Save"));
     cmdPrint->setText(QStringLiteral("&Print"));
-    cmdExportPdf->setText(QStringLiteral("Export &PDF..."));
+    // Alt+P is Print's.
+    cmdExportPdf->setText(QStringLiteral("E&xport PDF..."));
+    RTB->setAccessibleName(QStringLiteral("Moon sign report"));
     lblFullBrand->setText(kFullBrandOffer + u' ' + kMoreDetails);
     lblCobrand->setText(kCoBrandInvitation);
     Label14->setText(QStringLiteral("The Most Popular Online Orrelin Discussion Board"));
@@ -218,7 +234,11 @@ void frmSave::SetTexts() {
 
 void frmSave::showEvent(QShowEvent* event) {
     // Every opening shows the description as it is now, composed anew.
-    if (!event->spontaneous()) ComposeReport();
+    if (!event->spontaneous()) {
+        ComposeReport();
+        // Qt centres a dialog over its parent; the size must fit too.
+        PlaceNewWindow(this, parentWidget(), size());
+    }
     QDialog::showEvent(event);
 }
 
@@ -269,7 +289,7 @@ void frmSave::cmdPrint_Click() {
 void frmSave::cmdExportPdf_Click() {
     const QString path = AskSavePath(kPdfRequest);
     if (path.isEmpty()) return;
-    if (const auto error = WriteReportPdf(*RTB->document(), path)) {
+    if (const auto error = WriteReportPdf(*RTB->document(), path, TitleOf(Program()))) {
         ShowMessage(this, QStringLiteral("Could not export \"%1\": %2").arg(QDir::toNativeSeparators(path), *error),
                     MessageIcon::Stop);
     }

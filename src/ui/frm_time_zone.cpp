@@ -96,6 +96,7 @@ void frmTimeZone::ConnectControls() {
 void frmTimeZone::SetTexts() {
     setWindowTitle(kWindowTitle);
     cmdQuit->setText(tr("&Quit"));
+    lstTimeZone->setAccessibleName(QStringLiteral("Time zones"));
 }
 
 void frmTimeZone::Form_Load() {

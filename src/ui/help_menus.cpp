@@ -20,9 +20,13 @@ HelpMenus CreateHelpMenus(QMenuBar* bar) {
     m.mnuAbout = Named(m.mnuHelp->addAction(QString()), QStringLiteral("mnuAbout"));
 
     m.mnuDonate = Named(bar->addAction(QString()), QStringLiteral("mnuDonate"));
-    // Never offered: shown greyed out for the whole run.
-    m.mnuMakeMoney = Named(bar->addAction(QString()), QStringLiteral("mnuMakeMoney"));
+    // Never offered, so not shown at all, and kept off the menu bar: the bar
+    // answers the access keys of its hidden items too, and Alt+O would then
+    // take two presses to reach the main window's "&Open Previously Saved
+    // Record".
+    m.mnuMakeMoney = Named(new QAction(bar), QStringLiteral("mnuMakeMoney"));
     m.mnuMakeMoney->setEnabled(false);
+    m.mnuMakeMoney->setVisible(false);
     return m;
 }
 

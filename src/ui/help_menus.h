@@ -1,5 +1,5 @@
 // The Help menu and the top-level Donate and Make Money items that the main
-// and the result window share. "&About Software" is in the Help menu of both
+// and the result window share (Make Money is never shown). "&About Software" is in the Help menu of both
 // but does different things (the main window opens the about box, the result
 // window its About tab), so each window connects that item itself.
 #pragma once
@@ -20,7 +20,7 @@ struct HelpMenus {
     QAction* mnuHelp2 = nullptr;  // separator
     QAction* mnuAbout = nullptr;
     QAction* mnuDonate = nullptr;
-    QAction* mnuMakeMoney = nullptr;  // never available
+    QAction* mnuMakeMoney = nullptr;  // never available, nor on the menu bar
 };
 
 // The window's steps for these menus: made at the end of `bar`, named as

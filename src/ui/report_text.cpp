@@ -1,15 +1,9 @@
 #include "ui/report_text.h"
 
-#include "record/file_io.h"
-
-#include <QBuffer>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QFile>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QPdfWriter>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -18,7 +12,6 @@
 
 #include <iterator>
 #include <span>
-#include <string_view>
 
 namespace nyra {
 namespace {
@@ -155,8 +148,11 @@ void ComposeReport(QTextDocument* document, const SignDescription& description) 
     const auto endLine = [&cursor](const QTextCharFormat& format) {
         cursor.insertBlock(QTextBlockFormat(), format);
     };
+    QTextBlockFormat headingBlock;
+    headingBlock.setProperty(kSectionHeadingProperty, true);
     for (std::size_t s = 0; s < std::size(kSections); ++s) {
         const ReportSection& section = kSections[s];
+        cursor.setBlockFormat(headingBlock);
         cursor.insertText(QString::fromLatin1(section.heading), heading);
         endLine(heading);
         for (const ReportItem& item : section.items) {
@@ -241,43 +237,6 @@ bool ReportMouseWatcher::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     return QObject::eventFilter(watched, event);
-}
-
-QByteArray ReportPdf(const QTextDocument& document) {
-    // The page layout and resolution a PDF printer picks by itself: the
-    // report has always been exported with them.
-    const QPrinter printer(QPrinter::HighResolution);
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setPageLayout(printer.pageLayout());
-        writer.setResolution(printer.resolution());
-        writer.setTitle(QStringLiteral("Moon Sign Report"));
-        document.print(&writer);
-    } // the writer completes the file when it goes
-    return buffer.data();
-}
-
-bool IsCompletePdf(const QByteArray& pdf) {
-    // Well below the smallest report, whose fonts alone take several KB.
-    constexpr qsizetype kMinimumBytes = 1024;
-    // A PDF ends with its end-of-file marker, give or take a line end.
-    constexpr qsizetype kMarkerWindow = 16;
-    return pdf.size() >= kMinimumBytes && pdf.startsWith("%PDF-") &&
-           pdf.right(kMarkerWindow).contains("%%EOF");
-}
-
-std::optional<QString> WriteReportPdf(const QTextDocument& document, const QString& path) {
-    if (path.isEmpty()) return QStringLiteral("No file name was given.");
-    // Qt's PDF writer does not report write errors, so it never writes the
-    // file itself: the PDF is made in memory and saved like a record.
-    const QByteArray pdf = ReportPdf(document);
-    if (!IsCompletePdf(pdf)) return QStringLiteral("The PDF could not be made.");
-    if (const auto error = WriteFileAtomically(QFile::encodeName(path).toStdString(),
-                                               std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size()))))
-        return QString::fromLocal8Bit(error->c_str());
-    return std::nullopt;
 }
 
 } // namespace nyra

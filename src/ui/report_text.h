@@ -1,18 +1,16 @@
 // The Moon sign report: its eight sections composed as formatted rich text,
-// the web addresses inside it that open on a press of the mouse, and its
-// PDF copy.
+// and the web addresses inside it that open on a press of the mouse. Its PDF
+// copy is report_pdf.h's.
 #pragma once
 
 #include "signs/rashi_information.h"
 
-#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QTextCharFormat>
 #include <QUrl>
 
-#include <optional>
 #include <vector>
 
 class QTextDocument;
@@ -31,6 +29,10 @@ enum class ReportRole {
     Value,   ///< Black; also the empty lines between sections.
 };
 QTextCharFormat ReportFormat(ReportRole role);
+
+// Marks the block of each section's heading, for keeping sections whole
+// when the report is paged.
+inline constexpr int kSectionHeadingProperty = QTextFormat::UserProperty + 1;
 
 // Replaces the contents of `document` with the report, each piece in the
 // format of its role, and turns the web addresses in it into links.
@@ -64,16 +66,5 @@ protected:
 private:
     QTextEdit* view_;
 };
-
-// The document as a whole PDF file, made in memory.
-QByteArray ReportPdf(const QTextDocument& document);
-
-// Whether `pdf` has the beginning and the end of a PDF file.
-bool IsCompletePdf(const QByteArray& pdf);
-
-// Writes the document as a PDF to `path` with WriteFileAtomically
-// (record/file_io.h): a failure leaves an existing file as it was. Returns
-// the reason on failure.
-std::optional<QString> WriteReportPdf(const QTextDocument& document, const QString& path);
 
 } // namespace nyra

@@ -2,6 +2,7 @@
 
 #include "links/web_links.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
@@ -127,6 +128,18 @@ TEST_F(AboutBox, OkCloses) {
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_FALSE(about->isVisible());
     EXPECT_EQ(about->result(), QDialog::Accepted);
+}
+
+TEST_F(AboutBox, EnterOnOpeningClosesWithoutOpeningAPage) {
+    about->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about.get()));
+    UrlCatcher catcher(QUrl(ProductPageUrl()).scheme());
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->objectName().toStdString(), "cmdOK");
+    QTest::keyClick(focused, Qt::Key_Return);
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_TRUE(catcher.opened.isEmpty());
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "links/web_links.h"
 #include "record/record_file.h"
 #include "report_test_support.h"
+#include "ui/report_pdf.h"
 #include "ui/report_text.h"
 
 #include "../support/disk_faults.h"
@@ -155,7 +156,7 @@ TEST_F(ReportWindow, IsAModalWindowWithItsControls) {
     EXPECT_TRUE(window->isModal());
     EXPECT_EQ(Control<QPushButton>("cmdSave")->text(), QStringLiteral("&Save"));
     EXPECT_EQ(Control<QPushButton>("cmdPrint")->text(), QStringLiteral("&Print"));
-    EXPECT_EQ(Control<QPushButton>("cmdExportPdf")->text(), QStringLiteral("Export &PDF..."));
+    EXPECT_EQ(Control<QPushButton>("cmdExportPdf")->text(), QStringLiteral("E&xport PDF..."));
     const QFont font = Report()->font();
     EXPECT_EQ(font.family(), QStringLiteral("Verdana"));
     EXPECT_DOUBLE_EQ(font.pointSizeF(), 9.75);

@@ -1,0 +1,46 @@
+// The report as a PDF to share: a title block first (the program, the
+// person, the birth as entered, the Moon sign with its picture, the Moon's
+// position, nakshatra and pada), then the report as the window shows it,
+// paged so that a short section never leaves its last lines alone at the
+// top of a page, and written so that copied text has plain letters.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+class QTextDocument;
+
+namespace nyra {
+
+struct ProgramState;
+
+// What the title block says besides the program's name; an empty text
+// leaves its line out.
+struct ReportTitle {
+    QString name;         ///< "Asha Rao"
+    QString born;         ///< "14 April 1985, 06:30 (UTC+5:30)"
+    QString place;        ///< "New Delhi, Delhi, India (28° 36′ N, 77° 13′ E)"
+    QString moonSign;     ///< "Mesha (Aries)"
+    QString englishName;  ///< Picks the sign's picture: "Aries".
+    QString moonPosition; ///< "23° 07′ 10″ in Mesha"
+    QString nakshatra;    ///< "Bharani, pada 3"
+};
+
+// The title of the program's last calculation. The Moon's lines are left
+// out unless the chart is the one of the sign described.
+ReportTitle TitleOf(const ProgramState& program);
+
+// The title block and `report` as a whole PDF file, made in memory.
+QByteArray ReportPdf(const QTextDocument& report, const ReportTitle& title = {});
+
+// Whether `pdf` has the beginning and the end of a PDF file.
+bool IsCompletePdf(const QByteArray& pdf);
+
+// Writes ReportPdf to `path` with WriteFileAtomically (record/file_io.h): a
+// failure leaves an existing file as it was. Returns the reason on failure.
+std::optional<QString> WriteReportPdf(const QTextDocument& report, const QString& path,
+                                      const ReportTitle& title = {});
+
+} // namespace nyra

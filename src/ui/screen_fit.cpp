@@ -1,0 +1,162 @@
+#include "ui/screen_fit.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QResizeEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QMainWindow>
+#include <QScreen>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace nyra {
+namespace {
+
+QRect FreeAreaOf(const QWidget* window) {
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// The frame around a window's client area, as far as it is known: before
+// the window has been shown, and on platforms without a real title bar,
+// room for one is kept all the same.
+QMargins FrameOf(const QWidget* window) {
+    const QRect frame = window->frameGeometry(), client = window->geometry();
+    return QMargins(client.left() - frame.left(), std::max(client.top() - frame.top(), kTitleBarAllowancePx),
+                    frame.right() - client.right(), frame.bottom() - client.bottom());
+}
+
+} // namespace
+
+// The content of a FittingScrollArea. A scroll area gives a content whose
+// layout has a height for a width at least that height, which for a layout
+// is its preferred one, so it would scroll even where everything fits at
+// the minimum. This content's height for a width is the least its wrapped
+// texts need at that width.
+class FittedContent : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    // The scroll area asks this of a content whose layout has a height for
+    // a width.
+    int heightForWidth(int width) const override {
+        const QLayout* grid = layout();
+        if (!grid || !grid->hasHeightForWidth()) return -1;
+        return std::max(grid->totalMinimumSize().height(), grid->totalMinimumHeightForWidth(width));
+    }
+
+    QSize minimumSizeHint() const override {
+        const QLayout* grid = layout();
+        if (!grid) return QWidget::minimumSizeHint();
+        QSize least = grid->totalMinimumSize();
+        if (grid->hasHeightForWidth()) least.setHeight(heightForWidth(std::max(width(), least.width())));
+        return least;
+    }
+
+    QSize sizeHint() const override {
+        const QLayout* grid = layout();
+        if (!grid) return QWidget::sizeHint();
+        // At the width it asks for, not at the width it happens to have.
+        QSize wanted = grid->totalSizeHint().expandedTo(grid->totalMinimumSize());
+        if (grid->hasHeightForWidth())
+            wanted.setHeight(std::max(grid->totalHeightForWidth(wanted.width()), heightForWidth(wanted.width())));
+        return wanted;
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        // Wrapped text needs another height at another width.
+        if (event->size().width() != event->oldSize().width()) updateGeometry();
+    }
+};
+
+FittingScrollArea::FittingScrollArea(QWidget* parent) : QScrollArea(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    // The content's own controls take the focus; the area is no Tab stop.
+    setFocusPolicy(Qt::NoFocus);
+    setWidget(new FittedContent);
+    // The content's new size reaches the viewport (its parent) and its own
+    // layout; the window must hear of it too.
+    widget()->installEventFilter(this);
+    viewport()->installEventFilter(this);
+}
+
+QSize FittingScrollArea::Room() const {
+    const QWidget* top = window();
+    const QRect free = FreeAreaOf(top);
+    if (!free.isValid()) return QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    // Taken from the widgets rather than from the window's size less this
+    // area's: before the first layout those sizes are Qt's defaults.
+    int menuHeight = 0;
+    if (const auto* main = qobject_cast<const QMainWindow*>(top); main && main->menuWidget())
+        menuHeight = main->menuWidget()->sizeHint().height();
+    return free.size().shrunkBy(FrameOf(top)) - QSize(0, menuHeight);
+}
+
+QSize FittingScrollArea::Fitted(QSize needed) const {
+    const int frame = 2 * frameWidth();
+    needed += QSize(frame, frame);
+    const QSize room = Room();
+    // Where the screen is too short, a scroll bar takes room beside the
+    // content; too narrow, one takes room beneath it.
+    if (needed.height() > room.height()) needed.rwidth() += verticalScrollBar()->sizeHint().width();
+    if (needed.width() > room.width()) needed.rheight() += horizontalScrollBar()->sizeHint().height();
+    return needed.boundedTo(room);
+}
+
+QSize FittingScrollArea::sizeHint() const { return Fitted(widget()->sizeHint()); }
+
+QSize FittingScrollArea::minimumSizeHint() const { return Fitted(widget()->minimumSizeHint()); }
+
+bool FittingScrollArea::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::LayoutRequest && (watched == widget() || watched == viewport())) updateGeometry();
+    return QScrollArea::eventFilter(watched, event);
+}
+
+QScrollArea* NewScrollingPage(QWidget* page, QWidget* parent) {
+    auto* area = new QScrollArea(parent);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setFocusPolicy(Qt::NoFocus);
+    area->setWidget(page);
+    // Pages show the tab widget's own page behind them, as before; setWidget
+    // has just made the page fill itself.
+    area->viewport()->setAutoFillBackground(false);
+    page->setAutoFillBackground(false);
+    return area;
+}
+
+void SettleLayout(QWidget* window) {
+    // Texts set since the last layout have only posted their requests. Each
+    // round can post the next level's (a scroll area's content, then the
+    // window around it).
+    for (int round = 0; round < 3; ++round) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    if (QLayout* layout = window->layout()) layout->activate();
+}
+
+void PlaceNewWindow(QWidget* window, const QWidget* opener, QSize wanted) {
+    SettleLayout(window);
+
+    const QRect free = FreeAreaOf(opener ? opener : window);
+    if (!free.isValid()) return;
+    const QMargins frame = FrameOf(window);
+    const QSize room = free.size().shrunkBy(frame);
+    if (!wanted.isValid()) wanted = window->sizeHint();
+    const QSize size = wanted.boundedTo(room).expandedTo(window->minimumSize());
+    window->resize(size);
+
+    const QRect over = opener && opener->isVisible() ? opener->frameGeometry() : free;
+    QRect placed(QPoint(), size.grownBy(frame));
+    placed.moveCenter(over.center());
+    // Wholly on the screen; a window larger than the screen keeps its top
+    // left corner, and with it the title bar, in view.
+    placed.moveLeft(std::max(free.left(), std::min(placed.left(), free.right() - placed.width() + 1)));
+    placed.moveTop(std::max(free.top(), std::min(placed.top(), free.bottom() - placed.height() + 1)));
+    window->move(placed.topLeft());
+}
+
+} // namespace nyra

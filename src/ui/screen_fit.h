@@ -1,0 +1,57 @@
+// Windows that fit small screens and large scales: contents that scroll
+// rather than push a window past the screen's edge, and new windows sized
+// and placed wholly on the screen.
+#pragma once
+
+#include <QScrollArea>
+
+class QMainWindow;
+
+namespace nyra {
+
+// What a window manager's title bar may take above a window, at the scales
+// people use, before the window has been shown and its frame is known.
+inline constexpr int kTitleBarAllowancePx = 32;
+
+// The central widget of a main window, whose controls go on widget(). It
+// asks for all the room its content wants (at the window's width, for
+// wrapped text) but never for more than its screen has. On a large enough
+// screen the window therefore behaves as if the content were its central
+// widget; on a small one the content scrolls instead of the window growing
+// off the screen.
+class FittingScrollArea : public QScrollArea {
+    Q_OBJECT
+public:
+    explicit FittingScrollArea(QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // What the screen leaves for this area: its free area less the
+    // window's frame and menu bar.
+    QSize Room() const;
+    // `needed` for the content, with this area's frame and any scroll bar
+    // it will need, within that room.
+    QSize Fitted(QSize needed) const;
+};
+
+// A page that scrolls when it is taller or wider than the room it gets, for
+// the pages of a tab widget. `page` becomes its widget.
+QScrollArea* NewScrollingPage(QWidget* page, QWidget* parent);
+
+// Brings the sizes `window` asks for up to date with what its controls
+// show now: before it is first shown, the layouts have not yet heard of the
+// texts set since they were made.
+void SettleLayout(QWidget* window);
+
+// Sizes a window that is about to open to fit its screen (`wanted`, or the
+// size it asks for, but no larger than the screen's free area and no smaller
+// than its minimum) and centres it over `opener`, or on the screen when
+// there is none, moved as far as needed to lie wholly on the screen.
+void PlaceNewWindow(QWidget* window, const QWidget* opener, QSize wanted = QSize());
+
+} // namespace nyra

@@ -1,0 +1,279 @@
+// Windows on small and scaled screens: each fits, opens wholly on the
+// screen over the window that opened it, and keeps tidy when enlarged;
+// message boxes show their caption whole.
+#include "engine/time_window.h"
+#include "ui/frm_main.h"
+#include "ui/frm_result.h"
+#include "ui/messages.h"
+#include "ui/screen_fit.h"
+#include "window_set.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMainWindow>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace nyra {
+namespace {
+
+using window_test::Windows;
+using window_test::WindowTest;
+
+// Bounds for a child process on a loaded machine; not what is tested.
+constexpr int kChildDeadlineMs = 120000;
+// Set in the environment of the test's own copy that runs on the screen
+// of its row.
+constexpr char kChildVariable[] = "NYRA_SCREEN_TEST_CHILD";
+
+struct ScreenCase {
+    const char* name;
+    int widthPx, heightPx;  ///< The screen, in device pixels.
+    const char* scale;      ///< QT_SCALE_FACTOR
+    /// The result window shows whole, only its tab pages scroll. At 150 %
+    /// on 768 lines a notice may make it scroll a little as a whole.
+    bool resultWhole;
+};
+
+void PrintTo(const ScreenCase& c, std::ostream* os) { *os << c.name; }
+
+// Where the window would reach with a title bar of kTitleBarAllowancePx,
+// where the platform draws a smaller one or none: the frame's top stays,
+// the client area moves down.
+QRect WithTitleBar(const QWidget* window) {
+    const QRect frame = window->frameGeometry(), client = window->geometry();
+    const int below = frame.bottom() - client.bottom();
+    return QRect(frame.topLeft(),
+                 QSize(frame.width(), std::max(frame.height(), kTitleBarAllowancePx + client.height() + below)));
+}
+
+class SmallScreen : public WindowTest, public ::testing::WithParamInterface<ScreenCase> {
+protected:
+    // Runs this very test again in a copy of the test program whose only
+    // screen is the row's, at the row's scale: a screen is fixed when the
+    // program starts.
+    void RunOnTheScreen() {
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        const QString config = folder.filePath(QStringLiteral("screen.json"));
+        QFile file(config);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": %1, "height": %2,)"
+                                  R"( "logicalDpi": 96, "logicalBaseDpi": 96}]})")
+                       .arg(GetParam().widthPx)
+                       .arg(GetParam().heightPx)
+                       .toUtf8());
+        file.close();
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
+        environment.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::fromLatin1(GetParam().scale));
+        environment.insert(QString::fromLatin1(kChildVariable), QStringLiteral("1"));
+        child.setProcessEnvironment(environment);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        const ::testing::TestInfo* me = ::testing::UnitTest::GetInstance()->current_test_info();
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=%1.%2").arg(QString::fromLatin1(me->test_suite_name()),
+                                                                 QString::fromLatin1(me->name()))});
+        ASSERT_TRUE(child.waitForFinished(kChildDeadlineMs));
+        const QString output = QString::fromLocal8Bit(child.readAll());
+        EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+        EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
+    }
+};
+
+// The result window needs no scrolling as a whole: its tab pages scroll
+// instead, the first one (seven lines) among them.
+void ExpectOnlyPagesScroll(QWidget* result) {
+    auto* whole = qobject_cast<QScrollArea*>(static_cast<QMainWindow*>(result)->centralWidget());
+    ASSERT_NE(whole, nullptr);
+    EXPECT_EQ(whole->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(whole->horizontalScrollBar()->maximum(), 0);
+    auto* line = result->findChild<QLineEdit*>(QStringLiteral("txtPartOfTheBody"));
+    ASSERT_NE(line, nullptr);
+    QScrollArea* page = nullptr;
+    for (QWidget* w = line->parentWidget(); w && !page; w = w->parentWidget()) page = qobject_cast<QScrollArea*>(w);
+    ASSERT_NE(page, nullptr);
+    EXPECT_GT(page->verticalScrollBar()->maximum(), 0) << "the first page fits whole: the claim is not tested";
+}
+
+// Each window fits the screen with a title bar above it, and opens wholly on
+// it; none needs a smaller minimum than the screen gives.
+TEST_P(SmallScreen, EveryWindowFits) {
+    if (!qEnvironmentVariableIsSet(kChildVariable)) return RunOnTheScreen();
+
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const double scale = QString::fromLatin1(GetParam().scale).toDouble();
+    ASSERT_EQ(screen.width(), qRound(GetParam().widthPx / scale)) << "the child's screen is not the row's";
+    const auto expectFits = [&screen](QWidget* window, const char* name) {
+        QTest::qWait(50);  // layouts that wait for the event loop
+        EXPECT_TRUE(screen.contains(WithTitleBar(window)))
+            << name << " at " << window->frameGeometry().x() << "," << window->frameGeometry().y() << " "
+            << window->width() << "x" << window->height() << " on " << screen.width() << "x" << screen.height();
+        EXPECT_LE(window->minimumHeight() + kTitleBarAllowancePx, screen.height()) << name;
+        EXPECT_LE(window->minimumWidth(), screen.width()) << name;
+    };
+    for (const auto& kind : Windows()) {
+        QWidget* window = kind.open();
+        expectFits(window, kind.name);
+        if (GetParam().resultWhole && qobject_cast<frmResult*>(window)) ExpectOnlyPagesScroll(window);
+        delete window;
+    }
+    // A birth time known only within two hours adds its block above the
+    // tabs; the window may then scroll, but it fits.
+    Program().timeWindow = TimeWindow::PlusMinus(120);
+    QWidget* result = Windows()[1].open();
+    ASSERT_TRUE(result->findChild<QWidget*>(QStringLiteral("fraTimeWindow"))->isVisibleTo(result));
+    expectFits(result, "frmResult with a time window");
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, SmallScreen,
+                         ::testing::Values(ScreenCase{"Netbook1024x600", 1024, 600, "1", true},
+                                           ScreenCase{"Laptop1366x768At150", 1366, 768, "1.5", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Placement -----------------------------------------------------------------
+
+class Placement : public WindowTest {
+protected:
+    // The main window, filled so that the calculation goes through.
+    frmMain* FilledMainWindow() {
+        auto* main = static_cast<frmMain*>(Windows()[0].open());
+        for (const auto& [box, text] : {std::pair{"txtName", "Asha"}, {"txtZoneHour", "5"}, {"txtZoneMinute", "30"},
+                                        {"txtLonD", "77"}, {"txtLonM", "13"}, {"txtLatD", "28"}, {"txtLatM", "36"}})
+            main->findChild<QLineEdit*>(QLatin1String(box))->setText(QLatin1String(text));
+        return main;
+    }
+
+    static QRect Screen() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+
+    static frmResult* OpenResult(frmMain* main) {
+        Activate(main);
+        main->Calculate();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* result = qobject_cast<frmResult*>(w); result && result->isVisible()) return result;
+        return nullptr;
+    }
+};
+
+// Allowed difference between two centres: rounding of odd sizes.
+constexpr int kCentreSlackPx = 2;
+
+// Centred over it as far as the screen allows: the result window is the
+// larger, and the test's screen (800 x 800) is narrower than it would like.
+TEST_F(Placement, ResultOpensCentredOverTheMainWindow) {
+    frmMain* main = FilledMainWindow();
+    const QRect opener = main->frameGeometry();
+    frmResult* result = OpenResult(main);
+    ASSERT_NE(result, nullptr);
+    const QRect placed = result->frameGeometry();
+    EXPECT_TRUE(Screen().contains(WithTitleBar(result)));
+    const bool roomLeft = placed.left() > Screen().left(), roomRight = placed.right() < Screen().right();
+    if (roomLeft && roomRight) {
+        EXPECT_LE(std::abs(placed.center().x() - opener.center().x()), kCentreSlackPx);
+    }
+    EXPECT_TRUE(opener.contains(placed.center()));
+}
+
+TEST_F(Placement, AWindowOpenedFromACornerStaysOnTheScreen) {
+    frmMain* main = FilledMainWindow();
+    main->move(Screen().bottomRight() - QPoint(main->width() / 3, main->height() / 3));
+    frmResult* result = OpenResult(main);
+    ASSERT_NE(result, nullptr);
+    EXPECT_TRUE(Screen().contains(WithTitleBar(result)));
+
+    Activate(result);
+    result->Back();
+    frmMain* back = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* m = qobject_cast<frmMain*>(w); m && m->isVisible()) back = m;
+    ASSERT_NE(back, nullptr);
+    EXPECT_TRUE(Screen().contains(WithTitleBar(back)));
+}
+
+TEST_F(Placement, ReportOpensOverTheResultWithinTheScreen) {
+    QWidget* result = Windows()[1].open();
+    result->move(Screen().topLeft());
+    Activate(result);
+    QRect report;
+    QTimer look;
+    look.setSingleShot(true);
+    QObject::connect(&look, &QTimer::timeout, [&report] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            report = modal->frameGeometry();
+            modal->close();
+        }
+    });
+    look.start(0);
+    result->findChild<QPushButton*>(QStringLiteral("cmdSave"))->click();
+    ASSERT_TRUE(report.isValid());
+    EXPECT_TRUE(Screen().contains(report));
+    EXPECT_TRUE(result->frameGeometry().contains(report.center()));
+}
+
+// ---- Message boxes and an enlarged main window ------------------------------------
+
+// A title bar's caption is drawn larger than a window's text, beside an
+// icon and buttons of about 32 px each.
+constexpr int kTitleButtonsPx = 3 * 32;
+
+TEST_F(Placement, MessageBoxShowsItsCaptionWhole) {
+    int width = 0;
+    QString caption;
+    QTimer look;
+    look.setSingleShot(true);
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            width = box->width();
+            caption = box->windowTitle();
+            box->close();
+        }
+    });
+    look.start(0);
+    ShowMessage(nullptr, QStringLiteral("Please Enter City"), MessageIcon::Information);
+    ASSERT_EQ(caption, kAppTitle);
+    QFont title = QApplication::font();
+    title.setBold(true);
+    title.setPointSizeF(title.pointSizeF() * 1.2);
+    EXPECT_GE(width, QFontMetrics(title).horizontalAdvance(caption) + kTitleButtonsPx);
+}
+
+// Enlarged, the main window keeps its rows and its captions beside their
+// boxes; the extra room goes below and to the right.
+TEST_F(Placement, MainWindowStaysTidyWhenEnlarged) {
+    QWidget* main = Windows()[0].open();
+    QTest::qWait(20);
+    const auto at = [main](const char* name) {
+        return main->findChild<QWidget*>(QLatin1String(name))->mapTo(main, QPoint(0, 0));
+    };
+    const auto right = [main, &at](const char* name) {
+        return at(name).x() + main->findChild<QWidget*>(QLatin1String(name))->width();
+    };
+    const int rowsApart = at("txtMCity").y() - at("txtName").y();
+    const int degreesGap = at("txtLatD").x() - right("lblLatDeg");
+    const int hourGap = at("txtZoneHour").x() - right("lblZoneHour");
+    const int boxesApart = at("cmdRashi").y() - at("txtZoneHour").y();
+
+    main->resize(main->size() * 1.6);
+    QTest::qWait(20);
+    EXPECT_EQ(at("txtMCity").y() - at("txtName").y(), rowsApart);
+    EXPECT_EQ(at("txtLatD").x() - right("lblLatDeg"), degreesGap);
+    EXPECT_EQ(at("txtZoneHour").x() - right("lblZoneHour"), hourGap);
+    EXPECT_EQ(at("cmdRashi").y() - at("txtZoneHour").y(), boxesApart);
+}
+
+} // namespace
+} // namespace nyra
