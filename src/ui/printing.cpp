@@ -1,5 +1,6 @@
 #include "ui/printing.h"
 
+#include <QLibrary>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTextDocument>
@@ -9,6 +10,42 @@
 namespace nyra {
 namespace {
 
+// The CUPS calls asked directly, opened when printing is first asked for:
+// the library brings a dozen more (TLS, Kerberos, service discovery), about
+// 3 MB of memory a user who never prints should not pay for at start. Qt's
+// own printing opens the same library then. Their types come from its
+// header, so a call cannot be declared wrongly.
+struct CupsCalls {
+    decltype(&cupsGetNamedDest) getNamedDest = nullptr;
+    decltype(&cupsGetOption) getOption = nullptr;
+    decltype(&cupsFreeDests) freeDests = nullptr;
+    decltype(&cupsLastError) lastError = nullptr;
+    decltype(&cupsLastErrorString) lastErrorString = nullptr;
+
+    bool Complete() const { return getNamedDest && getOption && freeDests && lastError && lastErrorString; }
+};
+
+template <typename Call>
+void Resolve(QLibrary& library, const char* name, Call& call) {
+    call = reinterpret_cast<Call>(library.resolve(name));
+}
+
+// Without the library every question is left to the print job itself.
+const CupsCalls* Cups() {
+    static const CupsCalls calls = [] {
+        CupsCalls found;
+        QLibrary library(QStringLiteral("cups"), 2);
+        if (!library.load()) return found;
+        Resolve(library, "cupsGetNamedDest", found.getNamedDest);
+        Resolve(library, "cupsGetOption", found.getOption);
+        Resolve(library, "cupsFreeDests", found.freeDests);
+        Resolve(library, "cupsLastError", found.lastError);
+        Resolve(library, "cupsLastErrorString", found.lastErrorString);
+        return found;
+    }();
+    return calls.Complete() ? &calls : nullptr;
+}
+
 // IPP status codes up to this one report success (RFC 8011, 4.1.6).
 constexpr int kLastSuccessfulStatus = 0x00FF;
 
@@ -16,8 +53,9 @@ constexpr int kLastSuccessfulStatus = 0x00FF;
 // just handed it included; CUPS keeps that status per thread, and Qt sends
 // the job from the thread that paints.
 std::optional<QString> LastRequestRefusal() {
-    if (cupsLastError() <= kLastSuccessfulStatus) return std::nullopt;
-    const char* text = cupsLastErrorString();
+    const CupsCalls* cups = Cups();
+    if (cups == nullptr || cups->lastError() <= kLastSuccessfulStatus) return std::nullopt;
+    const char* text = cups->lastErrorString();
     QString reason = QString::fromLocal8Bit(text != nullptr ? text : "");
     if (reason.isEmpty()) return QStringLiteral("The printing system refused the job.");
     return reason;
@@ -26,16 +64,18 @@ std::optional<QString> LastRequestRefusal() {
 } // namespace
 
 std::optional<QString> PrintQueueRefusal(const QString& printer) {
+    const CupsCalls* cups = Cups();
+    if (cups == nullptr) return std::nullopt;
     const qsizetype slash = printer.indexOf(u'/');
     const QByteArray name = printer.left(slash).toLocal8Bit();
     const QByteArray instance = slash < 0 ? QByteArray() : printer.mid(slash + 1).toLocal8Bit();
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(),
+    cups_dest_t* dest = cups->getNamedDest(CUPS_HTTP_DEFAULT, name.constData(),
                                          instance.isEmpty() ? nullptr : instance.constData());
     // A queue CUPS cannot find now is left to the job itself to tell.
     if (dest == nullptr) return std::nullopt;
-    const char* accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+    const char* accepting = cups->getOption("printer-is-accepting-jobs", dest->num_options, dest->options);
     const bool refuses = accepting != nullptr && qstrcmp(accepting, "false") == 0;
-    cupsFreeDests(1, dest);
+    cups->freeDests(1, dest);
     if (refuses) return QStringLiteral("The printer is not accepting jobs.");
     return std::nullopt;
 }
