@@ -46,11 +46,11 @@ QAccessibleInterface* LinkAccessibleFactory(const QString& className, QObject* o
 
 } // namespace
 
-ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : WrappingLabel(parent) {
+    setText(text);
     static const bool factoryInstalled = (QAccessible::installFactory(&LinkAccessibleFactory), true);
     Q_UNUSED(factoryInstalled);
     setCursor(Qt::PointingHandCursor);
-    setWordWrap(true);
     setTextFormat(Qt::PlainText);
     // Tab reaches it; a click opens it without taking the focus from the
     // box the user was typing in.
@@ -61,7 +61,7 @@ ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(te
 
 void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
-    QLabel::mouseReleaseEvent(event);
+    WrappingLabel::mouseReleaseEvent(event);
 }
 
 void ClickableLabel::keyPressEvent(QKeyEvent* event) {
@@ -78,11 +78,11 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event) {
     default:
         break;
     }
-    QLabel::keyPressEvent(event);
+    WrappingLabel::keyPressEvent(event);
 }
 
 void ClickableLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
+    WrappingLabel::paintEvent(event);
     if (!hasFocus()) return;
     // In the text's own colour, which is readable on this background; the
     // style's focus rectangle is drawn by some styles only after a key
@@ -93,7 +93,7 @@ void ClickableLabel::paintEvent(QPaintEvent* event) {
 }
 
 void ClickableLabel::changeEvent(QEvent* event) {
-    QLabel::changeEvent(event);
+    WrappingLabel::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ParentChange) FollowLinkColour();
 }
 

@@ -4,11 +4,11 @@
 // in the theme's link colour made readable on the window behind it.
 #pragma once
 
-#include <QLabel>
+#include "ui/wrapping_label.h"
 
 namespace nyra {
 
-class ClickableLabel : public QLabel {
+class ClickableLabel : public WrappingLabel {
     Q_OBJECT
 public:
     explicit ClickableLabel(const QString& text, QWidget* parent = nullptr);

@@ -11,6 +11,7 @@
 #include "ui/named.h"
 #include "ui/place_completion.h"
 #include "ui/promotions.h"
+#include "ui/wrapping_label.h"
 #include "ui/screen_fit.h"
 #include "ui/sign_pictures.h"
 #include "entry/zone_note.h"
@@ -133,8 +134,7 @@ void frmMain::CreateControls() {
     txtZoneMinute = Named(new QLineEdit(fraZone), "txtZoneMinute");
     chkDST = Named(new QCheckBox(fraZone), "chkDST");
     lblTZHelp = NewLinkLabel(QStringLiteral("lblTZHelp"), QString(), fraZone, LinkStyle::Link);
-    lblZoneNote = Named(new QLabel(central), "lblZoneNote");
-    lblZoneNote->setWordWrap(true);
+    lblZoneNote = Named(new WrappingLabel(central), "lblZoneNote");
     // Right-aligned, so that a short note sits under the zone frame it
     // speaks of; a long one reaches left and wraps.
     lblZoneNote->setAlignment(Qt::AlignRight | Qt::AlignTop);

@@ -13,6 +13,7 @@
 #include "ui/named.h"
 #include "ui/promotions.h"
 #include "ui/screen_fit.h"
+#include "ui/wrapping_label.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -146,6 +147,13 @@ QLabel* NewDetail(const QString& name, QWidget* parent) {
     return label;
 }
 
+// The same for a sentence that wraps.
+QLabel* NewWrappedDetail(const QString& name, QWidget* parent) {
+    auto* label = Named(new WrappingLabel(parent), name);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
 QFrame* NewSeparator(QWidget* parent) {
     auto* line = new QFrame(parent);
     line->setFrameShape(QFrame::VLine);
@@ -162,8 +170,7 @@ QLabel* NewNotice(const QString& frameName, const QString& labelName, int iconPx
     auto* icon = new QLabel(box);
     icon->setPixmap(box->style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(iconPx, iconPx));
     icon->setAlignment(Qt::AlignTop);
-    auto* text = Named(new QLabel(box), labelName);
-    text->setWordWrap(true);
+    auto* text = Named(new WrappingLabel(box), labelName);
     text->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont font = text->font();
     font.setBold(bold);
@@ -271,7 +278,7 @@ QString NoticeStyleSheet(const QString& frameName, const NoticeColours& colours)
 
 frmResult::frmResult(QWidget* parent) : QMainWindow(parent) {
     setAttribute(Qt::WA_DeleteOnClose);
-    IMG = MakeSignPictures(kSignPictureSize, devicePixelRatioF());
+    IMG = SharedSignPictures(kSignPictureSize, devicePixelRatioF());
     CreateControls();
     CreateMenus();
     ArrangeControls();
@@ -346,8 +353,7 @@ void frmResult::CreateMoonDetail(QWidget* parent) {
     lblPreciseNotice = NewNotice(QStringLiteral("fraPreciseNotice"), QStringLiteral("lblPreciseNotice"), 20, 1.0,
                                  true, moonDetail_);
     fraPreciseNotice = qobject_cast<QFrame*>(lblPreciseNotice->parentWidget());
-    lblSignSpan = NewDetail(QStringLiteral("lblSignSpan"), moonDetail_);
-    lblSignSpan->setWordWrap(true);
+    lblSignSpan = NewWrappedDetail(QStringLiteral("lblSignSpan"), moonDetail_);
     lblSignNotice = NewNotice(QStringLiteral("fraSignNotice"), QStringLiteral("lblSignNotice"), 20, 1.0, true,
                               moonDetail_);
     fraSignNotice = qobject_cast<QFrame*>(lblSignNotice->parentWidget());
@@ -363,8 +369,7 @@ void frmResult::CreateTimeWindow(QWidget* parent) {
     picTimeWindow->setAlignment(Qt::AlignTop);
     lblTimeWindowHeading = NewHeading(QStringLiteral("lblTimeWindowHeading"), 1.0, fraTimeWindow);
     lblTimeWindowHeading->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lblTimeWindow = NewDetail(QStringLiteral("lblTimeWindow"), fraTimeWindow);
-    lblTimeWindow->setWordWrap(true);
+    lblTimeWindow = NewWrappedDetail(QStringLiteral("lblTimeWindow"), fraTimeWindow);
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
     texts->addWidget(lblTimeWindowHeading);
@@ -402,11 +407,9 @@ QWidget* frmResult::CreateAboutTab() {
     picAbout->setPixmap(PaintMoonPicture(kAboutPictureSize, devicePixelRatioF()));
     picAbout->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     lblProductName = NewHeading(QStringLiteral("lblProductName"), 1.3, page);
-    lblDescription = Named(new QLabel(page), QStringLiteral("lblDescription"));
-    lblDescription->setWordWrap(true);
+    lblDescription = Named(new WrappingLabel(page), QStringLiteral("lblDescription"));
     lblHomePage = NewLinkLabel(QStringLiteral("lblHomePage"), QString(), page, LinkStyle::Link);
-    lblFullBrandOffer = Named(new QLabel(page), QStringLiteral("lblFullBrandOffer"));
-    lblFullBrandOffer->setWordWrap(true);
+    lblFullBrandOffer = Named(new WrappingLabel(page), QStringLiteral("lblFullBrandOffer"));
     lblCoBrand = NewLinkLabel(QStringLiteral("lblCoBrand"), QString(), page, LinkStyle::Link);
     return page;
 }

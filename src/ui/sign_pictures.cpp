@@ -4,12 +4,15 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
 #include <algorithm>
 #include <array>
+#include <map>
+#include <tuple>
 #include <cmath>
 
 namespace nyra {
@@ -127,6 +130,14 @@ std::vector<KeyedPicture> MakeSignPictures(int sizePx, qreal devicePixelRatio) {
         pictures.push_back({key, PaintSignPicture(key, sizePx, devicePixelRatio)});
     }
     return pictures;
+}
+
+std::vector<KeyedPicture> SharedSignPictures(int sizePx, qreal devicePixelRatio) {
+    // The glyphs' font takes what it does not set from the program's font.
+    static std::map<std::tuple<int, qreal, QString>, std::vector<KeyedPicture>> painted;
+    auto [entry, isNew] = painted.try_emplace({sizePx, devicePixelRatio, QGuiApplication::font().key()});
+    if (isNew) entry->second = MakeSignPictures(sizePx, devicePixelRatio);
+    return entry->second;
 }
 
 QPixmap FindPicture(const std::vector<KeyedPicture>& pictures, const QString& key) {

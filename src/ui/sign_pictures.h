@@ -23,6 +23,12 @@ QPixmap PaintSignPicture(const QString& englishName, int sizePx, qreal devicePix
 // All twelve, Aries first, each under its English name ("Aries" .. "Pisces").
 std::vector<KeyedPicture> MakeSignPictures(int sizePx, qreal devicePixelRatio);
 
+// The same twelve, painted once per size, scale and program font for the
+// whole program and then shared (a pixmap copy shares its pixels): each
+// result window holds its own list without painting it again. For the GUI
+// thread only.
+std::vector<KeyedPicture> SharedSignPictures(int sizePx, qreal devicePixelRatio);
+
 // The picture stored under `key`, walking from the first; null when no key
 // matches exactly.
 QPixmap FindPicture(const std::vector<KeyedPicture>& pictures, const QString& key);

@@ -79,6 +79,33 @@ TEST(SignPictures, LookupIsExactAndWalksFromTheFirst) {
     EXPECT_EQ(FindPicture(twice, QStringLiteral("Aries")).toImage(), pictures[0].picture.toImage());
 }
 
+// Share of the pixels that differ; a glyph's outline may come out a shade
+// apart from one paint to the next as the font engine warms up.
+double DifferingShare(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return 1.0;
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) ++differing;
+    return static_cast<double>(differing) / (a.width() * a.height());
+}
+
+TEST(SignPictures, SharedListIsTheSameTwelvePaintedOncePerSizeAndScale) {
+    const std::vector<KeyedPicture> painted = MakeSignPictures(kSize, 1.0);
+    const std::vector<KeyedPicture> shared = SharedSignPictures(kSize, 1.0);
+    ASSERT_EQ(shared.size(), painted.size());
+    for (std::size_t i = 0; i < shared.size(); ++i) {
+        EXPECT_EQ(shared[i].key, painted[i].key);
+        EXPECT_LT(DifferingShare(shared[i].picture.toImage(), painted[i].picture.toImage()), 0.05)
+            << shared[i].key.toStdString();
+    }
+    // Asked again, the same pixels; asked at another scale, other ones.
+    EXPECT_EQ(SharedSignPictures(kSize, 1.0)[3].picture.cacheKey(), shared[3].picture.cacheKey());
+    const std::vector<KeyedPicture> sharper = SharedSignPictures(kSize, 2.0);
+    EXPECT_EQ(sharper[3].picture.devicePixelRatio(), 2.0);
+    EXPECT_LT(DifferingShare(sharper[3].picture.toImage(), MakeSignPictures(kSize, 2.0)[3].picture.toImage()), 0.05);
+}
+
 TEST(MoonPicture, PaintedAtTheAskedSize) {
     const QPixmap moon = PaintMoonPicture(150, 1.5);
     EXPECT_EQ(moon.deviceIndependentSize().toSize(), QSize(150, 150));
