@@ -10,13 +10,21 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <cmath>
 
 namespace nyra {
 namespace {
 
 QRect FreeAreaOf(const QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect();
+    if (!screen) return QRect();
+    QRect free = screen->availableGeometry();
+    // At a fractional scale the screen's size in device-independent pixels
+    // is rounded and may be half a pixel more than the screen has: a window
+    // filling it would reach one device pixel past the edge.
+    const qreal ratio = screen->devicePixelRatio();
+    if (ratio != std::floor(ratio)) free.adjust(0, 0, -1, -1);
+    return free;
 }
 
 // The frame around a window's client area, as far as it is known: before

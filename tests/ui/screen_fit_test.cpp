@@ -118,11 +118,15 @@ TEST_P(SmallScreen, EveryWindowFits) {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const double scale = QString::fromLatin1(GetParam().scale).toDouble();
     ASSERT_EQ(screen.width(), qRound(GetParam().widthPx / scale)) << "the child's screen is not the row's";
-    const auto expectFits = [&screen](QWidget* window, const char* name) {
+    const auto expectFits = [&screen, scale](QWidget* window, const char* name) {
         QTest::qWait(50);  // layouts that wait for the event loop
         EXPECT_TRUE(screen.contains(WithTitleBar(window)))
             << name << " at " << window->frameGeometry().x() << "," << window->frameGeometry().y() << " "
             << window->width() << "x" << window->height() << " on " << screen.width() << "x" << screen.height();
+        // And in the screen's own pixels, which a fractional scale rounds.
+        const QRect reach = WithTitleBar(window);
+        EXPECT_LE(qRound((reach.x() + reach.width()) * scale), GetParam().widthPx) << name;
+        EXPECT_LE(qRound((reach.y() + reach.height()) * scale), GetParam().heightPx) << name;
         EXPECT_LE(window->minimumHeight() + kTitleBarAllowancePx, screen.height()) << name;
         EXPECT_LE(window->minimumWidth(), screen.width()) << name;
     };
