@@ -17,7 +17,9 @@
 #include <charconv>
 #include <istream>
 #include <new>
+#include <optional>
 #include <ostream>
+#include <utility>
 
 namespace nyra {
 namespace {
@@ -76,6 +78,11 @@ public:
     int Finish();
 
 private:
+    // The table's first line that is not empty, read as its header, with
+    // the output header written or matched; nothing, after saying why,
+    // when the table cannot be used. `lineNumber` counts the lines read.
+    std::optional<TableLayout> ReadHeader(std::streambuf& in, const std::string& prefix, const std::string& source,
+                                          long long& lineNumber);
     // False when the columns differ from those already written.
     bool UseHeader(const std::string& header);
     void WriteLine(const std::string& line);
@@ -127,12 +134,9 @@ int BatchRun::Finish() {
     return status_;
 }
 
-void BatchRun::ProcessTable(std::streambuf& in, const std::string& label, const std::string& source) {
-    const std::string prefix = Prefix(label);
+std::optional<TableLayout> BatchRun::ReadHeader(std::streambuf& in, const std::string& prefix,
+                                                const std::string& source, long long& lineNumber) {
     std::string line;
-    long long lineNumber = 0;
-
-    // Header: the first line that is not empty.
     LineRead read = LineRead::End;
     while ((read = ReadTableLine(in, line)) != LineRead::End) {
         ++lineNumber;
@@ -143,7 +147,7 @@ void BatchRun::ProcessTable(std::streambuf& in, const std::string& label, const 
     if (read == LineRead::TooLong) {
         err_ << prefix << "line " << lineNumber << ": header longer than " << kMaxTableLineBytes << " bytes\n";
         Fail(kBatchFailed);
-        return;
+        return std::nullopt;
     }
     if (read == LineRead::End) {
         if (const int error = InputError(in)) {
@@ -152,22 +156,31 @@ void BatchRun::ProcessTable(std::streambuf& in, const std::string& label, const 
             err_ << prefix << "no header line\n";
         }
         Fail(kBatchFailed);
-        return;
+        return std::nullopt;
     }
-    const HeaderResult header = ReadTableHeader(line);
+    HeaderResult header = ReadTableHeader(line);
     if (!header.layout) {
         err_ << prefix << header.error << '\n';
         Fail(kBatchFailed);
-        return;
+        return std::nullopt;
     }
-    const TableLayout& layout = *header.layout;
-    if (!UseHeader(TableOutputHeader(layout, options_.columns))) {
+    if (!UseHeader(TableOutputHeader(*header.layout, options_.columns))) {
         err_ << prefix << "the columns differ from those of the first input\n";
         Fail(kBatchFailed);
-        return;
+        return std::nullopt;
     }
+    return std::move(header.layout);
+}
 
-    // Rows
+void BatchRun::ProcessTable(std::streambuf& in, const std::string& label, const std::string& source) {
+    const std::string prefix = Prefix(label);
+    long long lineNumber = 0;
+    const std::optional<TableLayout> header = ReadHeader(in, prefix, source, lineNumber);
+    if (!header) return;
+    const TableLayout& layout = *header;
+
+    // Rows: read in order, computed on any thread (parsing, place look-up
+    // and the chart), written in order.
     const auto readRow = [&](TableItem& item) {
         if (item.line.capacity() > kKeptLineCapacity) std::string().swap(item.line);
         item.read = ReadTableLine(in, item.line);
