@@ -2,6 +2,8 @@
 
 #include <QEvent>
 
+#include <utility>
+
 namespace nyra {
 
 WrappingLabel::WrappingLabel(QWidget* parent) : QLabel(parent) { setWordWrap(true); }
