@@ -4,12 +4,11 @@
 #include "ui/clickable_label.h"
 #include "ui/contrast.h"
 #include "ui/report_text.h"
+#include "theme_support.h"
 #include "window_set.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
-#include <QHash>
-#include <QImage>
 #include <QLabel>
 #include <QPalette>
 #include <QStyle>
@@ -23,6 +22,8 @@
 namespace nyra {
 namespace {
 
+using theme_test::Drawn;
+using theme_test::Measure;
 using window_test::WindowKind;
 using window_test::Windows;
 using window_test::WindowTest;
@@ -114,29 +115,6 @@ QPalette DarkRecipe(bool linkColour) {
     p.setColor(QPalette::HighlightedText, Qt::black);
     p.setColor(QPalette::Link, linkColour ? QColor(0x2a, 0x82, 0xda) : QColor(Qt::blue));
     return p;
-}
-
-// The commonest colour of a widget as drawn is its background; its text is
-// the colour that stands out most from it.
-struct Drawn {
-    QColor background, text;
-};
-
-Drawn Measure(QWidget* widget) {
-    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QHash<QRgb, int> counts;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y)];
-    QRgb background = 0;
-    int most = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > most) most = it.value(), background = it.key();
-    QColor text = QColor::fromRgb(background);
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (ContrastRatio(QColor::fromRgb(it.key()), QColor::fromRgb(background)) >
-            ContrastRatio(text, QColor::fromRgb(background)))
-            text = QColor::fromRgb(it.key());
-    return {QColor::fromRgb(background), text};
 }
 
 struct ThemeCase {

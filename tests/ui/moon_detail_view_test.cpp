@@ -5,12 +5,12 @@
 #include "app/program_state.h"
 #include "engine/moon_detail.h"
 #include "report_test_support.h"
+#include "theme_support.h"
+#include "ui/contrast.h"
 #include "ui/frm_main.h"
 
 #include <QApplication>
 #include <QFrame>
-#include <QHash>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -19,7 +19,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -27,10 +26,10 @@
 namespace nyra {
 namespace {
 
+using namespace theme_test;
 using report_test::Describe;
 
 // WCAG's level AA for normal text.
-constexpr double kMinimumTextContrast = 4.5;
 
 struct Birth {
     int year, month, day, hour, minute;
@@ -226,43 +225,6 @@ TEST_F(MoonDetailView, TabsStayAsTheyWere) {
 
 // --- The notice on light and dark themes -------------------------------------
 
-double Luminance(QColor c) {
-    const auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double Contrast(QColor a, QColor b) {
-    const double la = Luminance(a), lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-QPalette DarkPalette() {
-    QPalette p;
-    p.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
-    p.setColor(QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6));
-    p.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-    p.setColor(QPalette::Text, QColor(0xe6, 0xe6, 0xe6));
-    p.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
-    p.setColor(QPalette::ButtonText, QColor(0xe6, 0xe6, 0xe6));
-    return p;
-}
-
-QPalette LightPalette() {
-    QPalette p;
-    p.setColor(QPalette::Window, QColor(0xf0, 0xf0, 0xf0));
-    p.setColor(QPalette::WindowText, Qt::black);
-    p.setColor(QPalette::Base, Qt::white);
-    p.setColor(QPalette::Text, Qt::black);
-    return p;
-}
-
-struct ThemeCase {
-    const char* name;
-    QPalette (*palette)();
-};
-
-void PrintTo(const ThemeCase& c, std::ostream* os) { *os << c.name; }
-
 class NoticeOnTheme : public MoonDetailView, public ::testing::WithParamInterface<ThemeCase> {
 protected:
     void SetUp() override {
@@ -275,41 +237,19 @@ protected:
         QApplication::setPalette(saved_);
     }
 
-    // The box's fill is its commonest colour; its text is the pixel that
-    // differs most from the fill (inside the bold strokes).
-    struct Rendered {
-        QColor fill, text;
-    };
-    static Rendered Measure(QWidget* box) {
-        const QImage image = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QHash<QRgb, int> counts;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y)];
-        QRgb fill = 0;
-        int most = 0;
-        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-            if (it.value() > most) most = it.value(), fill = it.key();
-        QColor text = QColor::fromRgb(fill);
-        for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-            if (Contrast(QColor::fromRgb(it.key()), QColor::fromRgb(fill)) > Contrast(text, QColor::fromRgb(fill)))
-                text = QColor::fromRgb(it.key());
-        return {QColor::fromRgb(fill), text};
-    }
-
 private:
     QPalette saved_;
 };
 
 // A pale box on a dark window glares; the notice keeps to the theme's side.
-bool IsDark(QColor c) { return c.lightness() < 128; }
 
 TEST_P(NoticeOnTheme, ReadableAndSetApartFromTheWindow) {
     OpenFor(kJustInThula);
     ASSERT_TRUE(Shown("fraSignNotice"));
-    const Rendered notice = Measure(Child<QFrame>("fraSignNotice"));
-    EXPECT_GE(Contrast(notice.text, notice.fill), kMinimumTextContrast);
-    EXPECT_NE(notice.fill, window->palette().color(QPalette::Window));
-    EXPECT_EQ(IsDark(notice.fill), IsDark(window->palette().color(QPalette::Window)));
+    const Drawn notice = Measure(Child<QFrame>("fraSignNotice"));
+    EXPECT_GE(ContrastRatio(notice.text, notice.background), kMinimumTextContrast);
+    EXPECT_NE(notice.background, window->palette().color(QPalette::Window));
+    EXPECT_EQ(IsDark(notice.background), IsDark(window->palette().color(QPalette::Window)));
     // The plain lines keep the theme's own text colour.
     EXPECT_EQ(Child("lblSignSpan")->palette().color(QPalette::WindowText),
               GetParam().palette().color(QPalette::WindowText));
@@ -322,9 +262,9 @@ TEST_P(NoticeOnTheme, FollowsAThemeChangeWhileOpen) {
     OpenFor(kJustInThula);
     const QPalette other = IsDark(GetParam().palette().color(QPalette::Window)) ? LightPalette() : DarkPalette();
     window->setPalette(other);
-    const Rendered notice = Measure(Child<QFrame>("fraSignNotice"));
-    EXPECT_GE(Contrast(notice.text, notice.fill), kMinimumTextContrast);
-    EXPECT_EQ(IsDark(notice.fill), IsDark(other.color(QPalette::Window)));
+    const Drawn notice = Measure(Child<QFrame>("fraSignNotice"));
+    EXPECT_GE(ContrastRatio(notice.text, notice.background), kMinimumTextContrast);
+    EXPECT_EQ(IsDark(notice.background), IsDark(other.color(QPalette::Window)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Themes, NoticeOnTheme,

@@ -6,6 +6,8 @@
 #include "app/program_state.h"
 #include "record/record_file.h"
 #include "report_test_support.h"
+#include "theme_support.h"
+#include "ui/contrast.h"
 #include "ui/frm_result.h"
 #include "ui/frm_save.h"
 
@@ -13,8 +15,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QFrame>
-#include <QHash>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -26,7 +26,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 #include <ostream>
 #include <string>
@@ -34,11 +33,11 @@
 namespace nyra {
 namespace {
 
+using namespace theme_test;
 using report_test::MessageRecorder;
 using report_test::SaveDialogStub;
 
 // WCAG's level AA for normal text.
-constexpr double kMinimumTextContrast = 4.5;
 
 // The list's entries by position, as the user sees them.
 enum Choice { kExactly, kWithin15Min, kWithin1Hour, kWithin2Hours, kNotKnown };
@@ -320,65 +319,6 @@ TEST_F(TimeKnown, BackBringsAnExactTimeAgain) {
 
 // --- The block on light and dark themes --------------------------------------
 
-double Luminance(QColor c) {
-    const auto channel = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
-}
-
-double Contrast(QColor a, QColor b) {
-    const double la = Luminance(a), lb = Luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-bool IsDark(QColor c) { return c.lightness() < 128; }
-
-QPalette DarkPalette() {
-    QPalette p;
-    p.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
-    p.setColor(QPalette::WindowText, QColor(0xe6, 0xe6, 0xe6));
-    p.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-    p.setColor(QPalette::Text, QColor(0xe6, 0xe6, 0xe6));
-    return p;
-}
-
-QPalette LightPalette() {
-    QPalette p;
-    p.setColor(QPalette::Window, QColor(0xf0, 0xf0, 0xf0));
-    p.setColor(QPalette::WindowText, Qt::black);
-    p.setColor(QPalette::Base, Qt::white);
-    p.setColor(QPalette::Text, Qt::black);
-    return p;
-}
-
-// The block's fill is its commonest colour; its text is the pixel that
-// differs most from the fill.
-struct Rendered {
-    QColor fill, text;
-};
-
-Rendered Measure(QWidget* box) {
-    const QImage image = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QHash<QRgb, int> counts;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y)];
-    QRgb fill = 0;
-    int most = 0;
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (it.value() > most) most = it.value(), fill = it.key();
-    QColor text = QColor::fromRgb(fill);
-    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        if (Contrast(QColor::fromRgb(it.key()), QColor::fromRgb(fill)) > Contrast(text, QColor::fromRgb(fill)))
-            text = QColor::fromRgb(it.key());
-    return {QColor::fromRgb(fill), text};
-}
-
-struct ThemeCase {
-    const char* name;
-    QPalette (*palette)();
-};
-
-void PrintTo(const ThemeCase& c, std::ostream* os) { *os << c.name; }
-
 class BlockOnTheme : public TimeKnown, public ::testing::WithParamInterface<ThemeCase> {
 protected:
     void SetUp() override {
@@ -400,18 +340,18 @@ private:
 TEST_P(BlockOnTheme, ReadableAndTellsCertainFromUncertain) {
     frmResult* result = Calculate(kQuietMorning, kWithin1Hour);
     ASSERT_NE(result, nullptr);
-    const Rendered certain = Measure(In<QFrame>(result, "fraTimeWindow"));
+    const Drawn certain = Measure(In<QFrame>(result, "fraTimeWindow"));
     result = Recalculate(kBeforeTheChange, kNotKnown);
     ASSERT_NE(result, nullptr);
-    const Rendered uncertain = Measure(In<QFrame>(result, "fraTimeWindow"));
+    const Drawn uncertain = Measure(In<QFrame>(result, "fraTimeWindow"));
 
     const QColor window = result->palette().color(QPalette::Window);
-    for (const Rendered& block : {certain, uncertain}) {
-        EXPECT_GE(Contrast(block.text, block.fill), kMinimumTextContrast);
-        EXPECT_NE(block.fill, window);
-        EXPECT_EQ(IsDark(block.fill), IsDark(window));
+    for (const Drawn& block : {certain, uncertain}) {
+        EXPECT_GE(ContrastRatio(block.text, block.background), kMinimumTextContrast);
+        EXPECT_NE(block.background, window);
+        EXPECT_EQ(IsDark(block.background), IsDark(window));
     }
-    EXPECT_NE(certain.fill, uncertain.fill);
+    EXPECT_NE(certain.background, uncertain.background);
 }
 
 INSTANTIATE_TEST_SUITE_P(Themes, BlockOnTheme,
