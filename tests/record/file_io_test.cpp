@@ -4,6 +4,7 @@
 #include "record/file_io.h"
 
 #include "../support/disk_faults.h"
+#include "../support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -30,27 +31,10 @@ constexpr rlim_t kFileSizeLimitBytes = 1024;
 constexpr std::size_t kOldBytes = 100;
 constexpr std::size_t kNewBytes = 20'000;
 
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-std::set<std::string> Listing(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
-    return names;
-}
-
-mode_t PermissionBits(const fs::path& path) {
-    struct stat st {};
-    EXPECT_EQ(::stat(path.c_str(), &st), 0);
-    return st.st_mode & 0777;
-}
+using test::Listing;
+using test::PermissionBits;
+using test::ReadBytes;
+using test::WriteBytes;
 
 // The old and the new contents differ in every byte.
 std::string OldContents(std::size_t size) { return std::string(size, '0'); }

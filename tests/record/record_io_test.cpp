@@ -1,4 +1,5 @@
 #include "record/record_file.h"
+#include "../support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -19,27 +20,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-std::set<std::string> Listing(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
-    return names;
-}
-
-mode_t PermissionBits(const fs::path& path) {
-    struct stat st {};
-    EXPECT_EQ(::stat(path.c_str(), &st), 0);
-    return st.st_mode & 0777;
-}
+using test::Listing;
+using test::PermissionBits;
+using test::ReadBytes;
+using test::WriteBytes;
 
 // A fresh folder per test, removed afterwards even when a test left it
 // read-only.
