@@ -334,14 +334,7 @@ class JobsOption : public ::testing::TestWithParam<JobsCase> {};
 
 TEST_P(JobsOption, TakesAWholeNumberOfThreads) {
     const ToolRun r = RunTool(kHeader + kJ2000, GetParam().args);
-    if (GetParam().message.empty()) {
-        EXPECT_EQ(r.status, kBatchOk) << r.err;
-        EXPECT_EQ(Lines(r.out).size(), 2u);
-    } else {
-        EXPECT_EQ(r.status, kBatchFailed);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "nyra-moonsign-batch: " + GetParam().message);
-    }
+    ExpectArgumentsOutcome(r, GetParam().message);
 }
 
 const std::string kNeedsJobs = "--jobs needs a whole number of threads 1..256";

@@ -188,14 +188,7 @@ class PreciseUsage : public PreciseBatch, public ::testing::WithParamInterface<U
 
 TEST_P(PreciseUsage, NamesAreCheckedBeforeAnyRow) {
     const ToolRun r = RunTool(kHeader + kJ2000, GetParam().args);
-    if (GetParam().message.empty()) {
-        EXPECT_EQ(r.status, kBatchOk) << r.err;
-        EXPECT_EQ(Lines(r.out).size(), 2u);
-    } else {
-        EXPECT_EQ(r.status, kBatchFailed);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "nyra-moonsign-batch: " + GetParam().message);
-    }
+    ExpectArgumentsOutcome(r, GetParam().message);
 }
 
 const std::string kKeys = "(lahiri, kp, raman, true-chitra, fagan-bradley or yukteshwar)";

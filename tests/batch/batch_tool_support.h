@@ -4,6 +4,8 @@
 
 #include "batch/batch.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <sstream>
 #include <string>
@@ -29,6 +31,20 @@ inline std::vector<std::string> Lines(const std::string& text) {
     std::istringstream stream(text);
     for (std::string line; std::getline(stream, line);) lines.push_back(line);
     return lines;
+}
+
+// A run given one table row: with arguments the tool accepts (`message`
+// empty) it writes the header and the row; with arguments it refuses it
+// writes nothing and says `message` first, as a usage error.
+inline void ExpectArgumentsOutcome(const ToolRun& r, const std::string& message) {
+    if (message.empty()) {
+        EXPECT_EQ(r.status, kBatchOk) << r.err;
+        EXPECT_EQ(Lines(r.out).size(), 2u);
+    } else {
+        EXPECT_EQ(r.status, kBatchFailed);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "nyra-moonsign-batch: " + message);
+    }
 }
 
 inline std::vector<std::string> Cells(const std::string& line) {
