@@ -95,11 +95,8 @@ TEST_P(SignParagraphs, NoSentenceIsSharedBetweenSigns) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, SignParagraphs,
-                         ::testing::Values(Language::English, Language::Hindi),
-                         [](const auto& info) {
-                             return std::string(info.param == Language::Hindi ? "Hindi" : "English");
-                         });
+INSTANTIATE_TEST_SUITE_P(Languages, SignParagraphs, ::testing::ValuesIn(kLanguages),
+                         [](const auto& info) { return ::testing::PrintToString(info.param); });
 
 TEST(SentencesHelper, SplitsAtStopsFollowedByBlanks) {
     EXPECT_EQ(Sentences("One.   Two is 2.5 long. Three.", Language::English),

@@ -9,9 +9,18 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+namespace nyra {
+
+inline void PrintTo(Language language, std::ostream* os) {
+    *os << (language == Language::Hindi ? "Hindi" : "English");
+}
+
+} // namespace nyra
 
 namespace nyra::testing_support {
 
