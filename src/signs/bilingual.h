@@ -20,8 +20,9 @@ struct Bilingual {
     }
 };
 
-// Letters, not bytes: a Devanagari letter or sign takes three bytes of
-// UTF-8, so byte counts would put the two languages on different scales.
+// Characters (code points), not bytes: a Devanagari letter or vowel sign
+// takes three bytes of UTF-8, so byte counts would put the two languages
+// on different scales.
 constexpr std::size_t CodePoints(std::string_view utf8) {
     std::size_t count = 0;
     for (char c : utf8) {

@@ -22,8 +22,9 @@ struct Range {
 };
 
 // The English within its table's range, and the Hindi of comparable
-// substance: between 70 % and 140 % of its English. (The Hindi written so
-// far runs from about 80 % to 125 %.)
+// substance: between 70 % and 140 % of its English, so that a Hindi
+// paragraph missing a sentence or two, or belonging to another field,
+// does not compile.
 constexpr bool AllWithin(const SignTexts& texts, Range english) {
     for (const Bilingual<std::string_view>& text : texts) {
         const std::size_t englishChars = CodePoints(text.english);
