@@ -2,6 +2,8 @@
 // twelve Moon signs. Plain C++.
 #pragma once
 
+#include "signs/language.h"
+
 #include <array>
 #include <optional>
 #include <string>
@@ -9,7 +11,10 @@
 
 namespace nyra {
 
-// The 27 texts of one sign, in table order.
+// The 27 texts of one sign, in table order. In Hindi the same fields hold
+// the Hindi texts: VedicName "मेष" .. "मीन", EnglishName the Western name
+// as Hindi writes it ("एरीज़" .. "पाइसीज़"), the sign lists by their Hindi
+// names.
 struct SignDescription {
     std::string VedicName;            ///< Sanskrit sign name, "Mesha" .. "Meena".
     std::string EnglishName;          ///< Western sign name, "Aries" .. "Pisces".
@@ -55,9 +60,18 @@ extern const std::array<SignField, kSignFieldCount> kSignFields;
 
 // The texts of sign 0..11 (0 = Mesha); all 27 empty for any other number.
 SignDescription SignDescriptionAt(int sign);
+SignDescription SignDescriptionAt(int sign, Language language);
 
-// The sign whose VedicName equals `name` exactly (case-sensitive), or
-// nothing when no sign has that name.
+// The sign whose English VedicName (the engine's RashiName) equals `name`
+// exactly (case-sensitive), or nothing when no sign has that name. The
+// name is always the English one; `language` chooses the texts.
 std::optional<SignDescription> DescribeMoonSign(std::string_view name);
+std::optional<SignDescription> DescribeMoonSign(std::string_view name, Language language);
+
+// Sign 0..11 by its VedicName ("Mesha", "मेष") and by its EnglishName
+// ("Aries", "एरीज़"), the same texts SignDescriptionAt gives; empty for any
+// other number.
+std::string_view SignName(int sign, Language language);
+std::string_view WesternSignName(int sign, Language language);
 
 } // namespace nyra

@@ -3,6 +3,7 @@
 // src/signs.
 #pragma once
 
+#include "signs/bilingual.h"
 #include "signs/rashi_information.h"
 
 #include <array>
@@ -10,8 +11,8 @@
 
 namespace nyra::signs_detail {
 
-// One text per sign, indexed 0 (Mesha) .. 11 (Meena).
-using SignTexts = std::array<std::string_view, kSignCount>;
+// One text per sign, indexed 0 (Mesha) .. 11 (Meena), in each language.
+using SignTexts = std::array<Bilingual<std::string_view>, kSignCount>;
 
 extern const SignTexts kLooks;
 extern const SignTexts kNature;

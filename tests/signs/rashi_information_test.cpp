@@ -16,17 +16,8 @@ namespace nyra {
 namespace {
 
 using testing_support::FieldText;
+using testing_support::IsParagraphField;
 using testing_support::ListItems;
-
-constexpr std::array<std::string_view, 5> kParagraphFields = {
-    "Looks", "Nature", "CareerAndFinance", "LoveAndDomesticLife", "Health"};
-
-bool IsParagraphField(std::string_view name) {
-    for (std::string_view paragraph : kParagraphFields) {
-        if (paragraph == name) return true;
-    }
-    return false;
-}
 
 // ---------------------------------------------------------------- lookup
 
@@ -71,6 +62,9 @@ class DescribeMoonSignUnknown : public ::testing::TestWithParam<UnknownName> {};
 
 TEST_P(DescribeMoonSignUnknown, FindsNothing) {
     EXPECT_FALSE(DescribeMoonSign(GetParam().name).has_value());
+    for (Language language : kLanguages) {
+        EXPECT_FALSE(DescribeMoonSign(GetParam().name, language).has_value());
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -85,13 +79,43 @@ INSTANTIATE_TEST_SUITE_P(
         UnknownName{"TrailingBlank", "Mesha "},
         UnknownName{"LeadingBlank", " Meena"},
         UnknownName{"EmbeddedNul", std::string_view("Mesha\0x", 7)},
-        UnknownName{"Abbreviation", "Ari"}),
+        UnknownName{"Abbreviation", "Ari"},
+        UnknownName{"HindiName", "मेष"}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// The engine's name chooses the sign whatever the language of the texts.
+TEST(DescribeMoonSign, GivesTheTextsInTheLanguageAsked) {
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        const std::string_view name = RashiNames[static_cast<std::size_t>(sign)].name;
+        SCOPED_TRACE(name);
+        for (Language language : kLanguages) {
+            const auto found = DescribeMoonSign(name, language);
+            ASSERT_TRUE(found.has_value());
+            EXPECT_EQ(*found, SignDescriptionAt(sign, language));
+        }
+    }
+    EXPECT_EQ(DescribeMoonSign("Kataka", Language::Hindi)->VedicName, "कर्क");
+}
 
 TEST(SignDescriptionAt, OutsideTheZodiacIsEmpty) {
     for (int sign : {-1, kSignCount, kSignCount + 1, INT_MIN, INT_MAX}) {
         SCOPED_TRACE(sign);
         EXPECT_EQ(SignDescriptionAt(sign), SignDescription{});
+        for (Language language : kLanguages) {
+            EXPECT_EQ(SignDescriptionAt(sign, language), SignDescription{});
+            EXPECT_EQ(SignName(sign, language), "");
+            EXPECT_EQ(WesternSignName(sign, language), "");
+        }
+    }
+}
+
+TEST(SignName, IsTheDescriptionsName) {
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        for (Language language : kLanguages) {
+            const SignDescription d = SignDescriptionAt(sign, language);
+            EXPECT_EQ(SignName(sign, language), d.VedicName);
+            EXPECT_EQ(WesternSignName(sign, language), d.EnglishName);
+        }
     }
 }
 
@@ -117,6 +141,7 @@ struct SignCell {
     int sign;
     std::string_view field;
     std::string_view text;
+    Language language = Language::English;
 };
 
 void PrintTo(const SignCell& row, std::ostream* os) { *os << row.label; }
@@ -124,7 +149,8 @@ void PrintTo(const SignCell& row, std::ostream* os) { *os << row.label; }
 class SignCellTest : public ::testing::TestWithParam<SignCell> {};
 
 TEST_P(SignCellTest, IsAsPublished) {
-    EXPECT_EQ(FieldText(SignDescriptionAt(GetParam().sign), GetParam().field), GetParam().text);
+    const SignCell& cell = GetParam();
+    EXPECT_EQ(FieldText(SignDescriptionAt(cell.sign, cell.language), cell.field), cell.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -172,7 +198,37 @@ INSTANTIATE_TEST_SUITE_P(
         SignCell{"MeenaSymbol", 11, "Symbol", "The Double Fish"},
         SignCell{"MeenaDays", 11, "LuckyDays", "Thursday, Monday, Tuesday"},
         SignCell{"MeenaCompatible", 11, "CompatibleWith",
-                 "Taurus, Cancer, Virgo, Scorpio, Capricorn"}),
+                 "Taurus, Cancer, Virgo, Scorpio, Capricorn"},
+        // Every short field once in Hindi, the words a careless rendering
+        // would most likely vary: the rest of each column must then agree
+        // with these (HindiSignTables, ListsRenderTheEnglishItemByItem).
+        SignCell{"HindiMeshaVedic", 0, "VedicName", "मेष", Language::Hindi},
+        SignCell{"HindiMeenaWestern", 11, "EnglishName", "पाइसीज़", Language::Hindi},
+        SignCell{"HindiThulaPlanet", 6, "RullingPlanet", "शुक्र", Language::Hindi},
+        SignCell{"HindiKumbhaSymbol", 10, "Symbol", "घड़ा लिए पुरुष", Language::Hindi},
+        SignCell{"HindiMeshaElement", 0, "InbornNature", "अग्नि", Language::Hindi},
+        SignCell{"HindiVrischikaColor", 7, "SignColor", "कत्थई", Language::Hindi},
+        SignCell{"HindiMithunaType", 2, "TypeOfSign", "द्विस्वभाव", Language::Hindi},
+        SignCell{"HindiVrischikaGender", 7, "Gender", "स्त्री", Language::Hindi},
+        SignCell{"HindiSimhaPeriod", 4, "BestPeriodOfActivity", "दिन", Language::Hindi},
+        SignCell{"HindiVrishabhaBarren", 1, "Barren", "अर्ध-फलदायी", Language::Hindi},
+        SignCell{"HindiThulaCaste", 6, "SignCaste", "शूद्र", Language::Hindi},
+        SignCell{"HindiMithunaPosition", 2, "SignPosition", "गर्भ", Language::Hindi},
+        SignCell{"HindiVrischikaConstituent", 7, "ConstituentCharacter", "मूल (वनस्पति)",
+                 Language::Hindi},
+        SignCell{"HindiThulaDays", 6, "LuckyDays", "शुक्रवार, बुधवार, गुरुवार", Language::Hindi},
+        SignCell{"HindiMeenaDays", 11, "LuckyDays", "गुरुवार, सोमवार, मंगलवार", Language::Hindi},
+        SignCell{"HindiMakaraDays", 9, "LuckyDays", "शनिवार, बुधवार", Language::Hindi},
+        SignCell{"HindiSimhaDays", 4, "LuckyDays", "रविवार, सोमवार", Language::Hindi},
+        SignCell{"HindiMeshaNumbers", 0, "LuckyNumbers", "9, 1", Language::Hindi},
+        SignCell{"HindiVrischikaDirection", 7, "BestDirection", "उत्तर", Language::Hindi},
+        SignCell{"HindiMithunaColors", 2, "LuckyColors", "पीला, बैंगनी, नीला", Language::Hindi},
+        SignCell{"HindiDhanusGem", 8, "LuckyGemstone", "पुखराज", Language::Hindi},
+        SignCell{"HindiThulaBody", 6, "PartOfTheBody", "पेड़ू और जंघामूल", Language::Hindi},
+        SignCell{"HindiMeenaPhysique", 11, "Physique", "छोटा क़द", Language::Hindi},
+        SignCell{"HindiKumbhaCompatible", 10, "CompatibleWith", "कुम्भ, तुला, मिथुन", Language::Hindi},
+        SignCell{"HindiMeshaNotCompatible", 0, "NotCompatibleWith", "वृश्चिक, मीन, कर्क",
+                 Language::Hindi}),
     [](const auto& info) { return std::string(info.param.label); });
 
 // ---------------------------------------------------------------- whole tables
@@ -196,25 +252,29 @@ TEST(SignTables, EveryTextIsFilledAndPrintable) {
 }
 
 TEST(SignTables, NamesAreDistinct) {
-    std::set<std::string> vedic, english;
-    for (int sign = 0; sign < kSignCount; ++sign) {
-        const SignDescription d = SignDescriptionAt(sign);
-        EXPECT_TRUE(vedic.insert(d.VedicName).second) << d.VedicName;
-        EXPECT_TRUE(english.insert(d.EnglishName).second) << d.EnglishName;
+    for (Language language : kLanguages) {
+        std::set<std::string> vedic, english;
+        for (int sign = 0; sign < kSignCount; ++sign) {
+            const SignDescription d = SignDescriptionAt(sign, language);
+            EXPECT_TRUE(vedic.insert(d.VedicName).second) << d.VedicName;
+            EXPECT_TRUE(english.insert(d.EnglishName).second) << d.EnglishName;
+        }
     }
 }
 
 // Lists are items joined by a comma and one blank, nothing else.
 TEST(SignTables, ListsUseCommaAndOneBlank) {
-    for (int sign = 0; sign < kSignCount; ++sign) {
-        const SignDescription d = SignDescriptionAt(sign);
-        for (const SignField& field : kSignFields) {
-            if (IsParagraphField(field.name)) continue;
-            SCOPED_TRACE(testing::Message() << "sign " << sign << ", " << field.name);
-            for (const std::string& item : ListItems(d.*field.member)) {
-                EXPECT_FALSE(item.empty());
-                EXPECT_EQ(item.find(','), std::string::npos) << item;
-                EXPECT_EQ(item.find("  "), std::string::npos) << item;
+    for (Language language : kLanguages) {
+        for (int sign = 0; sign < kSignCount; ++sign) {
+            const SignDescription d = SignDescriptionAt(sign, language);
+            for (const SignField& field : kSignFields) {
+                if (IsParagraphField(field.name)) continue;
+                SCOPED_TRACE(testing::Message() << d.VedicName << ", " << field.name);
+                for (const std::string& item : ListItems(d.*field.member)) {
+                    EXPECT_FALSE(item.empty());
+                    EXPECT_EQ(item.find(','), std::string::npos) << item;
+                    EXPECT_EQ(item.find("  "), std::string::npos) << item;
+                }
             }
         }
     }
@@ -257,14 +317,14 @@ class CyclicColumnTest : public ::testing::TestWithParam<CyclicColumn> {};
 
 TEST_P(CyclicColumnTest, RepeatsWithItsPeriod) {
     const int period = GetParam().period;
-    std::set<std::string> firstCycle;
-    for (int sign = 0; sign < period; ++sign)
-        firstCycle.insert(FieldText(SignDescriptionAt(sign), GetParam().field));
-    EXPECT_EQ(firstCycle.size(), static_cast<std::size_t>(period));
-    for (int sign = period; sign < kSignCount; ++sign) {
-        EXPECT_EQ(FieldText(SignDescriptionAt(sign), GetParam().field),
-                  FieldText(SignDescriptionAt(sign - period), GetParam().field))
-            << "sign " << sign;
+    for (Language language : kLanguages) {
+        const auto text = [&](int sign) { return FieldText(SignDescriptionAt(sign, language), GetParam().field); };
+        std::set<std::string> firstCycle;
+        for (int sign = 0; sign < period; ++sign) firstCycle.insert(text(sign));
+        EXPECT_EQ(firstCycle.size(), static_cast<std::size_t>(period));
+        for (int sign = period; sign < kSignCount; ++sign) {
+            EXPECT_EQ(text(sign), text(sign - period)) << "sign " << sign;
+        }
     }
 }
 

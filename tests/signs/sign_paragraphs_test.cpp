@@ -16,26 +16,9 @@ namespace nyra {
 namespace {
 
 using testing_support::FieldText;
-
-// Sentences of a paragraph: each runs to a full stop (or ! or ?) that ends
-// the text or is followed by blanks. The blanks between sentences are not
-// part of either.
-std::vector<std::string> Sentences(std::string_view paragraph) {
-    std::vector<std::string> sentences;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < paragraph.size(); ++i) {
-        const char c = paragraph[i];
-        const bool atEnd = i + 1 == paragraph.size();
-        if ((c == '.' || c == '!' || c == '?') && (atEnd || paragraph[i + 1] == ' ')) {
-            sentences.emplace_back(paragraph.substr(start, i + 1 - start));
-            start = i + 1;
-            while (start < paragraph.size() && paragraph[start] == ' ') ++start;
-            i = start - 1;
-        }
-    }
-    if (start < paragraph.size()) sentences.emplace_back(paragraph.substr(start));
-    return sentences;
-}
+using testing_support::kDanda;
+using testing_support::kParagraphFields;
+using testing_support::Sentences;
 
 // The paragraph fields. (Their lengths are checked where they are written.)
 class ParagraphFieldTest : public ::testing::TestWithParam<const char*> {};
@@ -49,7 +32,7 @@ TEST_P(ParagraphFieldTest, EverySignIsWholeSentencesToTheReader) {
         const std::string text = FieldText(SignDescriptionAt(sign), GetParam());
         SCOPED_TRACE(testing::Message() << "sign " << sign << ": " << text);
         EXPECT_EQ(text.rfind("You", 0), 0u);
-        for (const std::string& sentence : Sentences(text)) {
+        for (const std::string& sentence : Sentences(text, Language::English)) {
             ASSERT_FALSE(sentence.empty());
             EXPECT_TRUE(std::isupper(static_cast<unsigned char>(sentence.front()))) << sentence;
             EXPECT_EQ(sentence.back(), '.') << sentence;
@@ -64,21 +47,46 @@ TEST_P(ParagraphFieldTest, EverySignIsWholeSentencesToTheReader) {
     }
 }
 
+// The same in Hindi: आप (or आपका, आपको ...) first, every sentence ended
+// by a danda with no blank before it, one blank between sentences and
+// after every comma.
+TEST_P(ParagraphFieldTest, EverySignInHindiIsWholeSentencesToTheReader) {
+    for (int sign = 0; sign < kSignCount; ++sign) {
+        const std::string text = FieldText(SignDescriptionAt(sign, Language::Hindi), GetParam());
+        SCOPED_TRACE(testing::Message() << "sign " << sign << ": " << text);
+        EXPECT_EQ(text.rfind("आप", 0), 0u);
+        for (const std::string& sentence : Sentences(text, Language::Hindi)) {
+            ASSERT_FALSE(sentence.empty());
+            // One danda, at the end: a danda run into the next word is a
+            // missing blank where two string pieces join.
+            EXPECT_EQ(sentence.find(kDanda), sentence.size() - kDanda.size()) << sentence;
+            EXPECT_FALSE(sentence.ends_with(std::string(" ") + std::string(kDanda))) << sentence;
+            EXPECT_EQ(sentence.find("  "), std::string::npos) << sentence;
+            EXPECT_EQ(sentence.find(" ,"), std::string::npos) << sentence;
+            for (std::size_t comma = sentence.find(','); comma != std::string::npos;
+                 comma = sentence.find(',', comma + 1)) {
+                EXPECT_EQ(sentence[comma + 1], ' ') << "no blank after a comma: " << sentence;
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Fields, ParagraphFieldTest,
     ::testing::Values("Looks", "Nature", "CareerAndFinance", "LoveAndDomesticLife", "Health"),
     [](const auto& info) { return std::string(info.param); });
 
-// Each sign's description must be its own: a sentence copied from one sign
-// into another (an easy slip when writing twelve of them) is caught here.
-TEST(SignParagraphs, NoSentenceIsSharedBetweenSigns) {
-    constexpr std::string_view kFields[] = {"Looks", "Nature", "CareerAndFinance",
-                                            "LoveAndDomesticLife", "Health"};
+// Each sign's description must be its own, in either language: a sentence
+// copied from one sign into another (an easy slip when writing twelve of
+// them) is caught here.
+class SignParagraphs : public ::testing::TestWithParam<Language> {};
+
+TEST_P(SignParagraphs, NoSentenceIsSharedBetweenSigns) {
     std::map<std::string, int> signOfSentence;
     for (int sign = 0; sign < kSignCount; ++sign) {
-        const SignDescription d = SignDescriptionAt(sign);
-        for (std::string_view field : kFields) {
-            for (const std::string& sentence : Sentences(FieldText(d, field))) {
+        const SignDescription d = SignDescriptionAt(sign, GetParam());
+        for (std::string_view field : kParagraphFields) {
+            for (const std::string& sentence : Sentences(FieldText(d, field), GetParam())) {
                 const auto [it, added] = signOfSentence.emplace(sentence, sign);
                 EXPECT_TRUE(added || it->second == sign)
                     << "signs " << it->second << " and " << sign << " share: " << sentence;
@@ -87,10 +95,15 @@ TEST(SignParagraphs, NoSentenceIsSharedBetweenSigns) {
     }
 }
 
+INSTANTIATE_TEST_SUITE_P(Languages, SignParagraphs, ::testing::ValuesIn(kLanguages),
+                         [](const auto& info) { return ::testing::PrintToString(info.param); });
+
 TEST(SentencesHelper, SplitsAtStopsFollowedByBlanks) {
-    EXPECT_EQ(Sentences("One.   Two is 2.5 long. Three."),
+    EXPECT_EQ(Sentences("One.   Two is 2.5 long. Three.", Language::English),
               (std::vector<std::string>{"One.", "Two is 2.5 long.", "Three."}));
-    EXPECT_EQ(Sentences("No stop"), (std::vector<std::string>{"No stop"}));
+    EXPECT_EQ(Sentences("No stop", Language::English), (std::vector<std::string>{"No stop"}));
+    EXPECT_EQ(Sentences("एक।  दो, 2.5 तक। तीन", Language::Hindi),
+              (std::vector<std::string>{"एक।", "दो, 2.5 तक।", "तीन"}));
 }
 
 // Of Mesha's long-standing paragraphs, those a careful copy would most

@@ -1,0 +1,118 @@
+#include "signs/names.h"
+
+#include "engine/moon_detail.h"
+#include "signs/bilingual.h"
+
+#include <array>
+#include <cstddef>
+
+namespace nyra {
+namespace {
+
+using signs_detail::Bilingual;
+
+// Each English name is the engine's own, in its order: the compiler holds
+// the two tables together (below), so the Hindi can neither slip a row
+// nor drift from a renamed nakshatra.
+constexpr auto kNakshatras = std::to_array<Bilingual<std::string_view>>({
+    {"Ashwini",           "अश्विनी"},
+    {"Bharani",           "भरणी"},
+    {"Krittika",          "कृत्तिका"},
+    {"Rohini",            "रोहिणी"},
+    {"Mrigashira",        "मृगशिरा"},
+    {"Ardra",             "आर्द्रा"},
+    {"Punarvasu",         "पुनर्वसु"},
+    {"Pushya",            "पुष्य"},
+    {"Ashlesha",          "आश्लेषा"},
+    {"Magha",             "मघा"},
+    {"Purva Phalguni",    "पूर्वाफाल्गुनी"},
+    {"Uttara Phalguni",   "उत्तराफाल्गुनी"},
+    {"Hasta",             "हस्त"},
+    {"Chitra",            "चित्रा"},
+    {"Swati",             "स्वाति"},
+    {"Vishakha",          "विशाखा"},
+    {"Anuradha",          "अनुराधा"},
+    {"Jyeshtha",          "ज्येष्ठा"},
+    {"Mula",              "मूल"},
+    {"Purva Ashadha",     "पूर्वाषाढ़ा"},
+    {"Uttara Ashadha",    "उत्तराषाढ़ा"},
+    {"Shravana",          "श्रवण"},
+    {"Dhanishta",         "धनिष्ठा"},
+    {"Shatabhisha",       "शतभिषा"},
+    {"Purva Bhadrapada",  "पूर्वाभाद्रपद"},
+    {"Uttara Bhadrapada", "उत्तराभाद्रपद"},
+    {"Revati",            "रेवती"},
+});
+
+constexpr bool FollowsTheEngine() {
+    if (kNakshatras.size() != kNakshatraNames.size()) return false;
+    for (std::size_t i = 0; i < kNakshatras.size(); ++i) {
+        if (kNakshatras[i].english != kNakshatraNames[i]) return false;
+    }
+    return true;
+}
+static_assert(FollowsTheEngine());
+
+// The nine grahas under the English names the engine's nakshatra lords and
+// the signs' RullingPlanet use. Jupiter is बृहस्पति (also called गुरु).
+constexpr auto kPlanets = std::to_array<Bilingual<std::string_view>>({
+    {"Sun",     "सूर्य"},
+    {"Moon",    "चन्द्र"},
+    {"Mars",    "मंगल"},
+    {"Mercury", "बुध"},
+    {"Jupiter", "बृहस्पति"},
+    {"Venus",   "शुक्र"},
+    {"Saturn",  "शनि"},
+    {"Rahu",    "राहु"},
+    {"Ketu",    "केतु"},
+});
+static_assert(kPlanets.size() == 9);
+
+constexpr bool NamesEveryNakshatraLord() {
+    for (std::string_view lord : kNakshatraLords) {
+        bool found = false;
+        for (const auto& planet : kPlanets) found = found || planet.english == lord;
+        if (!found) return false;
+    }
+    return true;
+}
+static_assert(NamesEveryNakshatraLord());
+
+// The English are the names the batch tool and the main window spell out
+// (each still with a copy of its own).
+constexpr auto kMonths = std::to_array<Bilingual<std::string_view>>({
+    {"January",   "जनवरी"},
+    {"February",  "फ़रवरी"},
+    {"March",     "मार्च"},
+    {"April",     "अप्रैल"},
+    {"May",       "मई"},
+    {"June",      "जून"},
+    {"July",      "जुलाई"},
+    {"August",    "अगस्त"},
+    {"September", "सितम्बर"},
+    {"October",   "अक्टूबर"},
+    {"November",  "नवम्बर"},
+    {"December",  "दिसम्बर"},
+});
+static_assert(kMonths.size() == 12);
+
+} // namespace
+
+std::string_view NakshatraName(int nakshatra, Language language) {
+    if (nakshatra < 0 || nakshatra >= static_cast<int>(kNakshatras.size())) return {};
+    return kNakshatras[static_cast<std::size_t>(nakshatra)][language];
+}
+
+std::string_view PlanetName(std::string_view englishName, Language language) {
+    for (const auto& planet : kPlanets) {
+        if (planet.english == englishName) return planet[language];
+    }
+    return {};
+}
+
+std::string_view MonthName(int month, Language language) {
+    if (month < 1 || month > static_cast<int>(kMonths.size())) return {};
+    return kMonths[static_cast<std::size_t>(month - 1)][language];
+}
+
+} // namespace nyra
