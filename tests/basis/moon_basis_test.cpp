@@ -134,8 +134,7 @@ TEST_P(PreciseBasis, EveryFigureComesFromTheLibrarysLongitude) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Schools, PreciseBasis,
-                         ::testing::Values(Ayanamsa::Lahiri, Ayanamsa::Krishnamurti, Ayanamsa::Raman,
-                                           Ayanamsa::TrueChitrapaksha, Ayanamsa::FaganBradley, Ayanamsa::Yukteshwar));
+                         ::testing::ValuesIn(test::EveryAyanamsa()), test::AyanamsaTestName);
 
 // --- What a person reads --------------------------------------------------------------
 

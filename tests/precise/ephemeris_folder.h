@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace nyra::test {
 
@@ -33,6 +34,21 @@ public:
 private:
     std::string path_;
 };
+
+// Every ayanamsa offered, for parameterised tests.
+inline std::vector<Ayanamsa> EveryAyanamsa() {
+    std::vector<Ayanamsa> all;
+    for (const AyanamsaInfo& info : Ayanamsas()) all.push_back(info.id);
+    return all;
+}
+
+// A test name for an ayanamsa: its key without the dashes ("truechitra").
+inline std::string AyanamsaTestName(const ::testing::TestParamInfo<Ayanamsa>& info) {
+    std::string name;
+    for (const char c : InfoOf(info.param).key)
+        if (c != '-') name += c;
+    return name;
+}
 
 class InstalledEphemerisAfterEachTest : public ::testing::Test {
 protected:
