@@ -240,14 +240,15 @@ private:
                 return precise::OutsideEphemerisYears(what);
             }
             // Newton's step from the position nearest the estimate, if it
-            // provably lands close enough: often the origin's own for a
-            // crossing minutes away, else a position taken near the last
-            // estimate.
+            // provably lands close enough, and where a crossing is wanted:
+            // often the origin's own for a crossing minutes away, else a
+            // position taken near the last estimate.
             const Sample& near = Nearest(estimate);
             const double behindDeg = near.deg - boundaryDeg;
             const double landed = near.days - behindDeg / near.degPerDay;
-            if (NewtonErrorBoundDays(behindDeg, near.degPerDay) <= kAcceptDays && landed >= lo - kAcceptDays &&
-                landed <= hi + kAcceptDays)
+            const bool wanted = landed >= std::max(lo, earliest_) - kAcceptDays &&
+                                landed <= std::min(hi, latest_) + kAcceptDays;
+            if (wanted && NewtonErrorBoundDays(behindDeg, near.degPerDay) <= kAcceptDays)
                 return std::clamp(landed, lo, hi);
 
             const double inside = estimate > lo && estimate < hi ? estimate : lo + (hi - lo) / 2.0;
