@@ -5,13 +5,16 @@
 // At the end it prints how many Moon positions the engine computes in the
 // time Moshier computes one, from the CPU times of this run (the medians
 // when run with --benchmark_repetitions).
+#include "basis/moon_basis.h"
 #include "batch/batch.h"
 #include "engine/ephemeris.h"
 #include "engine/moon_detail.h"
+#include "precise/precise_moon.h"
 
 #include <benchmark/benchmark.h>
 #include <swephexp.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <sstream>
@@ -85,6 +88,80 @@ void BM_SwissEphemerisMoshierMoon(benchmark::State& state) {
 }
 BENCHMARK(BM_SwissEphemerisMoshierMoon)->Arg(0)->Arg(1);
 
+// One Moon position with its daily motion from the ephemeris files, as the
+// precise basis asks for them (sidereal, Lahiri), for the same births: the
+// unit a precise chart's cost is counted in.
+void BM_SwissEphemerisFileMoon(benchmark::State& state) {
+    swe_set_ephe_path(std::string(nyra::kDefaultEphemerisFolder).c_str());
+    swe_set_sid_mode(SE_SIDM_LAHIRI, 0, 0);
+    double position[6];
+    char error[AS_MAXCH];
+    int i = 0;
+    for (auto _ : state) {
+        const int result = swe_calc_ut(JulianDayUt(Birth(i++)), SE_MOON, SEFLG_SWIEPH | SEFLG_SPEED | SEFLG_SIDEREAL,
+                                       position, error);
+        if (result < 0 || !(result & SEFLG_SWIEPH)) {
+            state.SkipWithError("no ephemeris files");
+            break;
+        }
+        benchmark::DoNotOptimize(position[0]);
+    }
+    swe_close();
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_SwissEphemerisFileMoon);
+
+// A whole reading on each basis: the Moon, its sign and nakshatra and both
+// spans with their texts, as the result window shows them. Argument 0 is
+// Classic, 1 Precise (Lahiri, from the files).
+void BM_ReadMoon(benchmark::State& state) {
+    nyra::SetEphemerisFolder(nyra::kDefaultEphemerisFolder);
+    const nyra::Basis basis = state.range(0) ? nyra::Basis::Precise() : nyra::Basis::Classic();
+    long long positions = 0;
+    int i = 0;
+    for (auto _ : state) {
+        const nyra::Result<nyra::MoonReading> reading = nyra::ReadMoon(Birth(i++), basis);
+        if (!reading || reading->library.usedMoshier) {
+            state.SkipWithError("no precise reading from the files");
+            break;
+        }
+        positions += reading->library.moonPositions;
+        benchmark::DoNotOptimize(nyra::SignSpanSentence(reading->signSpan));
+        benchmark::DoNotOptimize(nyra::NakshatraSpanSentence(reading->nakshatraSpan));
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["positions_per_chart"] =
+        benchmark::Counter(static_cast<double>(positions) / static_cast<double>(std::max<long long>(state.iterations(), 1)));
+    state.SetLabel(state.range(0) ? "precise" : "classic");
+}
+BENCHMARK(BM_ReadMoon)->Arg(0)->Arg(1);
+
+// A reading and the signs of a birth time known within an hour (argument 1:
+// the whole day unknown), on each basis (argument 0).
+void BM_ReadMoonWithWindow(benchmark::State& state) {
+    nyra::SetEphemerisFolder(nyra::kDefaultEphemerisFolder);
+    const nyra::Basis basis = state.range(0) ? nyra::Basis::Precise() : nyra::Basis::Classic();
+    const nyra::TimeWindow window = state.range(1) ? nyra::TimeWindow::WholeDay() : nyra::TimeWindow::PlusMinus(60);
+    long long positions = 0;
+    int i = 0;
+    for (auto _ : state) {
+        const nyra::Result<nyra::MoonReading> reading = nyra::ReadMoon(Birth(i++), basis);
+        const nyra::Result<nyra::BasisWindow> signs =
+            reading ? nyra::SignsInWindow(*reading, window) : nyra::Result<nyra::BasisWindow>(reading.problem());
+        if (!signs) {
+            state.SkipWithError("no window");
+            break;
+        }
+        positions += reading->library.moonPositions + signs->library.moonPositions;
+        benchmark::DoNotOptimize(nyra::TimeWindowSentence(signs->window));
+    }
+    state.SetItemsProcessed(state.iterations());
+    state.counters["positions_per_chart"] =
+        benchmark::Counter(static_cast<double>(positions) / static_cast<double>(std::max<long long>(state.iterations(), 1)));
+    state.SetLabel(std::string(state.range(0) ? "precise" : "classic") + (state.range(1) ? ", whole day" : ", 1 hour"));
+}
+BENCHMARK(BM_ReadMoonWithWindow)->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args({1, 1});
+
 // Generates the table rows on the fly, so the input costs no memory.
 class GeneratedTable : public std::streambuf {
 public:
@@ -153,6 +230,14 @@ public:
 
     void Finalize() override {
         ConsoleReporter::Finalize();
+        const auto precise = cpuSeconds_.find("BM_ReadMoon/1");
+        const auto position = cpuSeconds_.find("BM_SwissEphemerisFileMoon/");
+        if (precise != cpuSeconds_.end() && position != cpuSeconds_.end()) {
+            std::printf("Precise chart with both spans: %.0f charts a second, the time of %.1f Moon positions "
+                        "from the files (%.1f us against %.1f us, CPU)\n",
+                        1.0 / precise->second, precise->second / position->second, precise->second * 1e6,
+                        position->second * 1e6);
+        }
         const auto chart = cpuSeconds_.find("BM_ComputeMoonChart/");
         for (const char* args : {"0", "1"}) {
             const auto moshier = cpuSeconds_.find(std::string("BM_SwissEphemerisMoshierMoon/") + args);

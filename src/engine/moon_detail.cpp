@@ -355,6 +355,15 @@ std::string DegreesMinutesSeconds(double longitudeDeg) {
     return pretty;
 }
 
+// "2 Jan 2000"
+std::string DayMonthYear(const LocalTime& t) {
+    static constexpr auto kMonths = std::to_array<std::string_view>(
+        {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"});
+    static_assert(kMonths.size() == 12);
+    const std::string_view month = t.month >= 1 && t.month <= 12 ? kMonths[static_cast<std::size_t>(t.month - 1)] : "?";
+    return std::to_string(t.day) + " " + std::string(month) + " " + std::to_string(t.year);
+}
+
 std::string Duration(double minutes) {
     const long long total = std::llround(std::fabs(minutes));
     const long long hours = total / 60;
@@ -430,17 +439,19 @@ std::string FormatIsoMinute(const LocalTime& t) {
 }
 
 std::string FormatLongMinute(const LocalTime& t) {
-    static constexpr auto kMonths = std::to_array<std::string_view>(
-        {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"});
-    static_assert(kMonths.size() == 12);
-    const std::string_view month = t.month >= 1 && t.month <= 12 ? kMonths[static_cast<std::size_t>(t.month - 1)] : "?";
-    return std::to_string(t.day) + " " + std::string(month) + " " + std::to_string(t.year) + " at " +
-           TwoDigits(t.hour) + ":" + TwoDigits(t.minute);
+    return DayMonthYear(t) + " at " + TwoDigits(t.hour) + ":" + TwoDigits(t.minute);
 }
 
 std::string PositionInSignText(const EngineRecord& chart) {
     return DegreesMinutesSeconds(chart.MoonLongitude) + " in " + chart.RashiName;
 }
+
+std::string PositionInSignText(double siderealDeg) {
+    const int sign = std::clamp(static_cast<int>(std::floor(siderealDeg / 30.0)), 0, 11);
+    return DegreesMinutesSeconds(siderealDeg) + " in " + std::string(SignName(sign));
+}
+
+std::string DegreesMinutesSecondsText(double deg) { return DegreesMinutesSeconds(deg); }
 
 std::string AyanamsaText(const EngineRecord& chart) { return DegreesMinutesSeconds(-chart.AyanamsaShift); }
 
@@ -448,6 +459,12 @@ std::string SignSpanSentence(const Span& sign) {
     const std::string name(SignName(sign.index));
     return "The Moon entered " + name + " on " + FormatLongMinute(sign.entered.local) + " and leaves it on " +
            FormatLongMinute(sign.leaves.local) + " (local time).";
+}
+
+std::string NakshatraSpanSentence(const Span& nakshatra) {
+    const auto when = [](const LocalTime& t) { return DayMonthYear(t) + ", " + TwoDigits(t.hour) + ":" + TwoDigits(t.minute); };
+    return "Nakshatra " + std::string(NakshatraName(nakshatra.index)) + " from " + when(nakshatra.entered.local) +
+           " to " + when(nakshatra.leaves.local);
 }
 
 std::string SignChangeNotice(const Span& sign) { return ChangeNotice(sign, 12, "Moon sign", SignName); }

@@ -76,6 +76,12 @@ std::string FormatLongMinute(const LocalTime& t);
 
 // "19° 27′ 44″ in Thula"
 std::string PositionInSignText(const EngineRecord& chart);
+// The same for any sidereal longitude 0..360 (another basis's), written
+// exactly as the chart's is.
+std::string PositionInSignText(double siderealDeg);
+// "23° 51′ 26″": an angle below 30°, truncated to the second as the
+// position texts are.
+std::string DegreesMinutesSecondsText(double deg);
 // "23° 51′ 26″": the ayanamsa (minus the engine's shift) in degrees,
 // minutes and seconds.
 std::string AyanamsaText(const EngineRecord& chart);
@@ -87,6 +93,9 @@ inline constexpr double kNoticeMinutes = 120.0;
 // "The Moon entered Thula on 31 Dec 1999 at 22:14 and leaves it on
 // 2 Jan 2000 at 09:51 (local time)."
 std::string SignSpanSentence(const Span& sign);
+// "Nakshatra Ashlesha from 15 Aug 1947, 21:10 to 16 Aug 1947, 23:02", in
+// local time like the sign's sentence.
+std::string NakshatraSpanSentence(const Span& nakshatra);
 // The notice for a birth within kNoticeMinutes of a change of sign, or "".
 std::string SignChangeNotice(const Span& sign);
 // The same for the nakshatra, or "".

@@ -52,9 +52,10 @@ std::string_view NameOf(WindowOf of, int index) {
     return of == WindowOf::Signs ? RashiNames[i].name : kNakshatraNames[i];
 }
 
-WindowResult InWindow(const EngineRecord& chart, const TimeWindow& window, WindowOf of) {
-    Span (*const findSpan)(const EngineRecord&) = of == WindowOf::Signs ? FindSignSpan : FindNakshatraSpan;
+} // namespace
 
+Result<WindowResult> WindowAroundSpan(const EngineRecord& chart, const TimeWindow& window, WindowOf of,
+                                      const Span& birthSpan, const SpanAtInstant& spanAt) {
     WindowResult result;
     result.of = of;
     result.window = window;
@@ -73,7 +74,7 @@ WindowResult InWindow(const EngineRecord& chart, const TimeWindow& window, Windo
     result.start = LocalTimeAt(startT, chart);
     result.end = LocalTimeAt(endT, chart);
 
-    const Span birth = findSpan(chart);
+    const Span& birth = birthSpan;
     if (!window.wholeDay && result.window.minutes == 0) {
         result.shares.push_back({birth.index, NameOf(of, birth.index), result.start, result.end, 0, 100});
         return result;
@@ -87,17 +88,19 @@ WindowResult InWindow(const EngineRecord& chart, const TimeWindow& window, Windo
     std::vector<Span> spans{birth};
     while (spans.size() < kMaxSpans && spans.front().entered.centuries > startT) {
         const Crossing change = spans.front().entered;
-        Span before = findSpan(ChartAt(chart, change.centuries - kIntoNeighbour));
-        if (!(before.entered.centuries < change.centuries)) break;
-        before.leaves = change;
-        spans.insert(spans.begin(), before);
+        Result<Span> before = spanAt(change.centuries - kIntoNeighbour, startT, endT);
+        if (!before) return before.problem();
+        if (!(before->entered.centuries < change.centuries)) break;
+        before->leaves = change;
+        spans.insert(spans.begin(), *before);
     }
     while (spans.size() < kMaxSpans && spans.back().leaves.centuries < endT) {
         const Crossing change = spans.back().leaves;
-        Span after = findSpan(ChartAt(chart, change.centuries + kIntoNeighbour));
-        if (!(after.leaves.centuries > change.centuries)) break;
-        after.entered = change;
-        spans.push_back(after);
+        Result<Span> after = spanAt(change.centuries + kIntoNeighbour, startT, endT);
+        if (!after) return after.problem();
+        if (!(after->leaves.centuries > change.centuries)) break;
+        after->entered = change;
+        spans.push_back(*after);
     }
 
     for (std::size_t i = 0; i < spans.size(); ++i) {
@@ -114,6 +117,15 @@ WindowResult InWindow(const EngineRecord& chart, const TimeWindow& window, Windo
     for (std::size_t i = 0; i < percents.size(); ++i) result.shares[i].percent = percents[i];
     result.certain = result.shares.size() == 1;
     return result;
+}
+
+namespace {
+
+// The window on the engine's own series, which cannot fail.
+WindowResult InWindow(const EngineRecord& chart, const TimeWindow& window, WindowOf of) {
+    Span (*const findSpan)(const EngineRecord&) = of == WindowOf::Signs ? FindSignSpan : FindNakshatraSpan;
+    const auto spanAt = [&](double t, double, double) -> Result<Span> { return findSpan(ChartAt(chart, t)); };
+    return WindowAroundSpan(chart, window, of, findSpan(chart), spanAt).value();
 }
 
 } // namespace

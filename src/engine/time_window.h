@@ -4,9 +4,11 @@
 // times are the very ones the spans show as entered and leaves.
 #pragma once
 
+#include "base/result.h"
 #include "engine/ephemeris.h"
 #include "engine/moon_detail.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -58,6 +60,19 @@ struct WindowResult {
     std::vector<Crossing> changes;
     bool certain = true;  ///< One sign covers the whole window: one share.
 };
+
+// The span the Moon was in at an instant (Julian centuries from J2000.0, in
+// universal time as the engine counts), with its crossings told in the
+// birth's clock, by one basis or another. A crossing before `fromCenturies`
+// or after `toCenturies` (the window's ends) may be given as that limit: the
+// walk only needs to know that it lies outside the window.
+using SpanAtInstant = std::function<Result<Span>(double centuries, double fromCenturies, double toCenturies)>;
+
+// The walk behind SignsInWindow, on any basis: out from `birthSpan`, the span
+// at the birth of `chart` (whose clock tells every time), asking `spanAt` for
+// each neighbouring span the window reaches. Fails only where `spanAt` does.
+Result<WindowResult> WindowAroundSpan(const EngineRecord& chart, const TimeWindow& window, WindowOf of,
+                                      const Span& birthSpan, const SpanAtInstant& spanAt);
 
 // The signs the Moon was in during `window` around the birth of `chart`
 // (from ComputeMoonChart), with the chart's series, ayanamsa, zone and

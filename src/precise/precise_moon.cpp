@@ -1,5 +1,8 @@
 #include "precise/precise_moon.h"
 
+#include "engine/moon_detail.h"
+#include "precise/library_session.h"
+
 // The library's header defines macros with common names (OK, ERR, TRUE):
 // it stays out of every header of ours.
 #include <swephexp.h>
@@ -103,6 +106,10 @@ std::optional<EphemerisSource> SourceOf(int32 returnedFlags) {
     return std::nullopt;
 }
 
+bool WithinEphemerisYears(double julianDayUt) {
+    return julianDayUt >= kEphemerisFirstJulianDayUt && julianDayUt < kEphemerisEndJulianDayUt;
+}
+
 } // namespace
 
 std::span<const AyanamsaInfo> Ayanamsas() { return kAyanamsaInfos; }
@@ -119,6 +126,59 @@ std::string_view EphemerisName(EphemerisSource source) {
     return source == EphemerisSource::Moshier ? "Moshier ephemeris" : "Swiss Ephemeris";
 }
 
+std::string_view EphemerisNote(EphemerisSource source) {
+    return source == EphemerisSource::Moshier ? "(Swiss Ephemeris, Moshier theory: ephemeris files not found)"
+                                              : "(Swiss Ephemeris)";
+}
+
+namespace precise {
+
+std::string UniversalTimeText(double julianDayUt) {
+    // A chart on the meridian with no zone: its clock is universal time.
+    const EngineRecord universal;
+    return "universal time " +
+           FormatLongMinute(LocalTimeAt((julianDayUt - kJ2000JulianDate) / kDaysPerJulianCentury, universal));
+}
+
+Problem OutsideEphemerisYears(const std::string& what) { return {"", what + " " + std::string(kOutsideEphemerisYears)}; }
+
+LibrarySession::LibrarySession(Ayanamsa ayanamsa) : lock_(TheLibrary().lock) {
+    ApplyFolder(TheLibrary());
+    swe_set_sid_mode(RowOf(ayanamsa).libraryMode, 0, 0);
+}
+
+Result<MoonPosition> LibrarySession::Moon(double julianDayUt, bool sidereal) {
+    if (!std::isfinite(julianDayUt)) return Problem{"", "the instant is not a number"};
+    if (!WithinEphemerisYears(julianDayUt)) return OutsideEphemerisYears(UniversalTimeText(julianDayUt));
+    char message[AS_MAXCH] = "";
+    double position[6] = {};
+    const int32 flags = swe_calc_ut(julianDayUt, SE_MOON, kMoonFlags | (sidereal ? SEFLG_SIDEREAL : 0), position,
+                                    message);
+    ++use_.moonPositions;
+    if (flags < 0) return Problem{"", Reason(message)};
+    const std::optional<EphemerisSource> source = SourceOf(flags);
+    if (!source) return Problem{"", "Swiss Ephemeris used neither its files nor its built-in ephemeris"};
+    if (*source == EphemerisSource::Moshier) use_.usedMoshier = true;
+    if (!std::isfinite(position[0]) || !std::isfinite(position[3])) return Problem{"", "Swiss Ephemeris returned no number"};
+    return MoonPosition{position[0], position[3]};
+}
+
+Result<double> LibrarySession::TrueAyanamsa(double julianDayUt) {
+    if (!WithinEphemerisYears(julianDayUt)) return OutsideEphemerisYears(UniversalTimeText(julianDayUt));
+    // Only the ephemeris bit is passed: a sidereal call's returned flags
+    // carry SEFLG_NONUT, which would give the mean ayanamsa (14″ off at J2000).
+    char message[AS_MAXCH] = "";
+    double ayanamsaDeg = 0;
+    const int32 flags = swe_get_ayanamsa_ex_ut(julianDayUt, SEFLG_SWIEPH, &ayanamsaDeg, message);
+    if (flags < 0) return Problem{"", Reason(message)};
+    // True Chitrapaksha reads Spica's place, which needs the files as well.
+    if (flags & SEFLG_MOSEPH) use_.usedMoshier = true;
+    if (!std::isfinite(ayanamsaDeg)) return Problem{"", "Swiss Ephemeris returned no number"};
+    return ayanamsaDeg;
+}
+
+} // namespace precise
+
 PreciseMoon PreciseMoonAt(double julianDayUt, Ayanamsa ayanamsa) {
     PreciseMoon moon;
     moon.ayanamsa = ayanamsa;
@@ -126,50 +186,27 @@ PreciseMoon PreciseMoonAt(double julianDayUt, Ayanamsa ayanamsa) {
         moon.error = "the birth instant is not a number";
         return moon;
     }
-
-    Library& library = TheLibrary();
-    const std::lock_guard guard(library.lock);
-    ApplyFolder(library);
-    swe_set_sid_mode(RowOf(ayanamsa).libraryMode, 0, 0);
-
-    char message[AS_MAXCH] = "";
-    double tropical[6] = {};
-    const int32 tropicalFlags = swe_calc_ut(julianDayUt, SE_MOON, kMoonFlags, tropical, message);
-    if (tropicalFlags < 0) {
-        moon.error = Reason(message);
+    precise::LibrarySession library(ayanamsa);
+    const Result<precise::MoonPosition> tropical = library.Moon(julianDayUt, false);
+    if (!tropical) {
+        moon.error = tropical.problem().Text();
         return moon;
     }
-    double sidereal[6] = {};
-    const int32 siderealFlags = swe_calc_ut(julianDayUt, SE_MOON, kMoonFlags | SEFLG_SIDEREAL, sidereal, message);
-    if (siderealFlags < 0) {
-        moon.error = Reason(message);
+    const Result<precise::MoonPosition> sidereal = library.Moon(julianDayUt, true);
+    if (!sidereal) {
+        moon.error = sidereal.problem().Text();
         return moon;
     }
-    // The true ayanamsa, the one that separates the two longitudes. Only the
-    // ephemeris bits are passed on: the sidereal call answers with
-    // SEFLG_NONUT set, which would give the mean ayanamsa (14″ off at J2000).
-    double ayanamsaDeg = 0;
-    constexpr int32 kEphemerisBits = SEFLG_SWIEPH | SEFLG_MOSEPH | SEFLG_JPLEPH;
-    if (swe_get_ayanamsa_ex_ut(julianDayUt, tropicalFlags & kEphemerisBits, &ayanamsaDeg, message) < 0) {
-        moon.error = Reason(message);
+    const Result<double> ayanamsaDeg = library.TrueAyanamsa(julianDayUt);
+    if (!ayanamsaDeg) {
+        moon.error = ayanamsaDeg.problem().Text();
         return moon;
     }
-
-    const std::optional<EphemerisSource> source = SourceOf(siderealFlags);
-    if (!source) {
-        moon.error = "Swiss Ephemeris used neither its files nor its built-in ephemeris";
-        return moon;
-    }
-    if (!std::isfinite(tropical[0]) || !std::isfinite(sidereal[0]) || !std::isfinite(sidereal[3]) ||
-        !std::isfinite(ayanamsaDeg)) {
-        moon.error = "Swiss Ephemeris returned no number";
-        return moon;
-    }
-    moon.tropicalDeg = tropical[0];
-    moon.siderealDeg = sidereal[0];
-    moon.ayanamsaDeg = ayanamsaDeg;
-    moon.speedDegPerDay = sidereal[3];
-    moon.ephemeris = *source;
+    moon.tropicalDeg = tropical->longitudeDeg;
+    moon.siderealDeg = sidereal->longitudeDeg;
+    moon.ayanamsaDeg = *ayanamsaDeg;
+    moon.speedDegPerDay = sidereal->degPerDay;
+    moon.ephemeris = library.use().source();
     return moon;
 }
 

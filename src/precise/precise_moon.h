@@ -40,22 +40,54 @@ enum class EphemerisSource {
     Moshier,         ///< Files missing: the library's built-in analytical fallback.
 };
 std::string_view EphemerisName(EphemerisSource source);
+// How a line names where a precise position came from: "(Swiss Ephemeris)",
+// or "(Swiss Ephemeris, Moshier theory: ephemeris files not found)".
+std::string_view EphemerisNote(EphemerisSource source);
+
+// What a precise result asked of the library. Every call's returned flags
+// are looked at, so one position from the fallback among many shows here.
+struct LibraryUse {
+    int moonPositions = 0;     ///< Moon positions computed by the library (each with its daily motion).
+    bool usedMoshier = false;  ///< Some answer came from the built-in Moshier theory, not the files.
+
+    EphemerisSource source() const { return usedMoshier ? EphemerisSource::Moshier : EphemerisSource::SwissEphemeris; }
+    LibraryUse& operator+=(const LibraryUse& more) {
+        moonPositions += more.moonPositions;
+        usedMoshier = usedMoshier || more.usedMoshier;
+        return *this;
+    }
+};
+
+// The years the installed files cover, in universal time: 1 Jan 1800 00:00
+// to 1 Jan 2400 00:00 (Debian's swe-basic-data: sepl_18.se1 and
+// semo_18.se1, which reach a few days further in dynamical time). Outside
+// them the library would quietly switch to Moshier; this module refuses
+// such an instant instead, so that a birth at the edge is never taken for
+// missing files.
+inline constexpr double kEphemerisFirstJulianDayUt = 2378496.5;
+inline constexpr double kEphemerisEndJulianDayUt = 2597641.5;
+// The reason given for such an instant, after what was outside.
+inline constexpr std::string_view kOutsideEphemerisYears = "is outside the ephemeris files' years 1800\u20132399";
 
 struct PreciseMoon {
     /// Empty when the position was computed; otherwise the library's reason
-    /// and every number below is meaningless.
+    /// (or that the instant lies outside the files' years), and every number
+    /// below is meaningless.
     std::string error;
     double tropicalDeg = 0;     ///< Apparent geocentric ecliptic longitude, equinox of date, 0..360.
     double siderealDeg = 0;     ///< The same less the ayanamsa, 0..360.
     double ayanamsaDeg = 0;     ///< True ayanamsa (nutation included) that was subtracted.
     double speedDegPerDay = 0;  ///< Daily motion in sidereal longitude.
+    /// Moshier when any of the calls behind these numbers answered from it.
     EphemerisSource ephemeris = EphemerisSource::SwissEphemeris;
     Ayanamsa ayanamsa = kDefaultAyanamsa;
 
     bool ok() const { return error.empty(); }
 };
 
-// The Moon at an instant in universal time (the library adds ΔT itself).
+// The Moon at an instant in universal time (the library adds ΔT itself):
+// two Moon positions and the ayanamsa. An instant outside the files' years
+// is an error (kOutsideEphemerisYears), not a fallback.
 PreciseMoon PreciseMoonAt(double julianDayUt, Ayanamsa ayanamsa = kDefaultAyanamsa);
 
 // The instant the engine computed a chart for, as a Julian day in universal

@@ -95,6 +95,8 @@ TEST(FindSignSpan, J2000NoonLiesInThula) {
     EXPECT_EQ(SignSpanSentence(sign),
               "The Moon entered Thula on 30 Dec 1999 at 21:37 and leaves it on 2 Jan 2000 at 09:08 (local time).");
     EXPECT_EQ(SignChangeNotice(sign), "");
+    EXPECT_EQ(NakshatraSpanSentence(FindNakshatraSpan(chart)),
+              "Nakshatra Swati from 31 Dec 1999, 10:39 to 1 Jan 2000, 13:04");
     EXPECT_EQ(PositionInSignText(chart), "19\u00B0 27\u2032 44\u2033 in Thula");
     EXPECT_EQ(AyanamsaText(chart), "23\u00B0 51\u2032 13\u2033");
 }

@@ -1,10 +1,10 @@
 #include "precise/precise_moon.h"
 
+#include "ephemeris_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <optional>
 #include <latch>
 #include <ostream>
@@ -52,28 +52,8 @@ double Wrapped(double deg) {
     return d;
 }
 
-// Every test leaves the library reading the installed files.
-class PreciseMoonTest : public ::testing::Test {
-protected:
-    void TearDown() override { SetEphemerisFolder(kDefaultEphemerisFolder); }
-};
-
-// A folder without ephemeris files, removed afterwards.
-class EmptyFolder {
-public:
-    EmptyFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "nyra-ephe-XXXXXX").string();
-        if (mkdtemp(pattern.data())) path_ = pattern;
-    }
-    ~EmptyFolder() {
-        std::error_code ignored;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-    }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
+using PreciseMoonTest = test::InstalledEphemerisAfterEachTest;
+using test::EmptyFolder;
 
 // --- Published reference values, on the files and on the fallback ----------
 
@@ -260,6 +240,44 @@ TEST_F(PreciseMoonTest, AnInstantBeyondEveryEphemerisIsAnErrorNotANumber) {
     ASSERT_TRUE(next.ok()) << next.error;
     EXPECT_EQ(next.ephemeris, EphemerisSource::SwissEphemeris);
 }
+
+// --- The files' years ------------------------------------------------------------
+
+// Just inside the years the files cover, the files answer; just outside, the
+// instant is refused with that reason, never taken for missing files (the
+// library alone would quietly answer from Moshier there).
+struct EdgeCase {
+    const char* name;
+    double julianDayUt;
+    const char* refusal;  ///< The whole error, or "" when the files answer.
+};
+
+void PrintTo(const EdgeCase& c, std::ostream* os) { *os << c.name; }
+
+constexpr double kMinuteDays = 1.0 / 1440.0;
+
+class FilesYears : public PreciseMoonTest, public ::testing::WithParamInterface<EdgeCase> {};
+
+TEST_P(FilesYears, AnswerFromTheFilesOrRefuseWithTheRange) {
+    const PreciseMoon moon = PreciseMoonAt(GetParam().julianDayUt);
+    if (*GetParam().refusal) {
+        EXPECT_EQ(moon.error, GetParam().refusal);
+    } else {
+        ASSERT_TRUE(moon.ok()) << moon.error;
+        EXPECT_EQ(moon.ephemeris, EphemerisSource::SwissEphemeris);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, FilesYears,
+    ::testing::Values(
+        EdgeCase{"FirstInstant", kEphemerisFirstJulianDayUt, ""},
+        EdgeCase{"AMinuteBefore", kEphemerisFirstJulianDayUt - kMinuteDays,
+                 "universal time 31 Dec 1799 at 23:59 is outside the ephemeris files' years 1800\u20132399"},
+        EdgeCase{"LastMinute", kEphemerisEndJulianDayUt - kMinuteDays, ""},
+        EdgeCase{"TheEnd", kEphemerisEndJulianDayUt,
+                 "universal time 1 Jan 2400 at 00:00 is outside the ephemeris files' years 1800\u20132399"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // --- Several threads -------------------------------------------------------------
 
