@@ -6,8 +6,10 @@
 #include "ui/messages.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -31,11 +33,21 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIntValue("NYRA_WINDOWS_TO_STDERR") == 1) nyra::TraceWindowsOnStderr();
 
     nyra::SingleInstanceLock instance;
-    if (!instance.Acquire()) {
+    const nyra::Result<nyra::SingleInstanceLock::Holder> holder = instance.Acquire();
+    if (!holder) {
+        nyra::ShowMessage(nullptr,
+                          QStringLiteral("The lock file \"%1\" names no running copy of the program but cannot be "
+                                         "replaced: %2. Remove it and start the program again.")
+                              .arg(QDir::toNativeSeparators(instance.path()),
+                                   QString::fromStdString(holder.problem().reason)),
+                          nyra::MessageIcon::Stop);
+        return EXIT_FAILURE;
+    }
+    if (*holder == nyra::SingleInstanceLock::Holder::RunningCopy) {
         nyra::ShowMessage(nullptr, QStringLiteral("Application is already running"),
                           nyra::MessageIcon::Information);
         nyra::ExitProgram();
-        return 0;
+        return EXIT_SUCCESS;
     }
 
     auto* window = new nyra::frmMain;
