@@ -10,18 +10,24 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <variant>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nyra-moonsign"));
     // Settings (the chosen ayanamsa) live in ~/.config/nyra/nyra-moonsign.conf.
     QApplication::setOrganizationName(QStringLiteral("nyra"));
     QApplication::setApplicationVersion(QStringLiteral(NYRA_VERSION));
+
+    // Before the window system, which aborts without a display, and before
+    // the lock: --help and --version answer on any console, also while a
+    // copy runs.
+    const auto request = nyra::ReadCommandLine(nyra::ArgumentsOf(argc, argv));
+    if (const auto* answer = std::get_if<nyra::TerminalAnswer>(&request)) return nyra::Print(*answer);
+    const std::optional<QString> recordPath = std::get<nyra::StartRequest>(request).recordPath;
+
+    QApplication app(argc, argv);
     // Ties the windows to the installed desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(NYRA_APP_ID));
-
-    // Before the lock: --help and --version answer even while a copy runs.
-    const nyra::StartRequest request = nyra::ReadCommandLine(QApplication::arguments());
 
     // For scripted runs without a screen: messages go to stderr instead of
     // waiting for a click, and the windows that open are named there.
@@ -52,6 +58,6 @@ int main(int argc, char** argv) {
 
     auto* window = new nyra::frmMain;
     window->show();
-    if (request.recordPath) nyra::OpenRecordOnceRunning(window, *request.recordPath);
+    if (recordPath) nyra::OpenRecordOnceRunning(window, *recordPath);
     return app.exec();
 }
