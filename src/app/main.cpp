@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 #include "app/exit_program.h"
+#include "app/handed_over_records.h"
+#include "app/record_handover.h"
 #include "app/single_instance.h"
 #include "app/window_trace.h"
 #include "ui/frm_main.h"
@@ -11,6 +13,27 @@
 #include <cstdio>
 #include <cstdlib>
 #include <variant>
+
+namespace {
+
+// A copy already runs: it gets the record, if there is one, and this start
+// ends.
+int HandToRunningCopy(const QString& socketPath, const std::optional<QString>& recordPath) {
+    if (!recordPath) {
+        nyra::ShowMessage(nullptr, QStringLiteral("Application is already running"), nyra::MessageIcon::Information);
+        nyra::ExitProgram();
+        return EXIT_SUCCESS;
+    }
+    const nyra::Result<void> handed = nyra::HandOverRecord(socketPath, *recordPath);
+    if (handed) return EXIT_SUCCESS;
+    nyra::ShowMessage(nullptr,
+                      QStringLiteral("Application is already running, but \"%1\" could not be handed to it: %2.")
+                          .arg(QDir::toNativeSeparators(*recordPath), QString::fromStdString(handed.problem().reason)),
+                      nyra::MessageIcon::Stop);
+    return EXIT_FAILURE;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("nyra-moonsign"));
@@ -49,12 +72,18 @@ int main(int argc, char** argv) {
                           nyra::MessageIcon::Stop);
         return EXIT_FAILURE;
     }
-    if (*holder == nyra::SingleInstanceLock::Holder::RunningCopy) {
-        nyra::ShowMessage(nullptr, QStringLiteral("Application is already running"),
-                          nyra::MessageIcon::Information);
-        nyra::ExitProgram();
-        return EXIT_SUCCESS;
-    }
+    const QString socketPath = nyra::HandOverSocketPath(instance.path());
+    if (*holder == nyra::SingleInstanceLock::Holder::RunningCopy) return HandToRunningCopy(socketPath, recordPath);
+
+    // Without it, later starts say that they could not hand their record
+    // over; this copy runs as before.
+    nyra::HandOverServer handOver;
+    if (const nyra::Result<void> listening = handOver.Listen(socketPath); !listening)
+        std::fprintf(stderr, "nyra-moonsign: records cannot be handed over: %s\n",
+                     listening.problem().Text().c_str());
+    nyra::HandedOverRecords handedOver;
+    QObject::connect(&handOver, &nyra::HandOverServer::RecordHandedOver, &handedOver,
+                     &nyra::HandedOverRecords::Open);
 
     auto* window = new nyra::frmMain;
     window->show();

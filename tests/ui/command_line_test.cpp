@@ -1,5 +1,6 @@
 // The desktop program started from outside, as a desktop entry or a shell
-// starts it: a record named on its command line, --help and --version.
+// starts it: a record named on its command line, also for a copy already
+// running, --help and --version.
 #include "engine/ephemeris.h"
 #include "record/record_file.h"
 #include "report_test_support.h"
@@ -19,6 +20,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace nyra {
 namespace {
@@ -46,6 +48,22 @@ BirthRecord Zoe() {
     r.LatMinutes = 52;
     r.LatIsSouth = kTrue;
     r.ZoneHours = 10;
+    return r;
+}
+
+BirthRecord Asha() {
+    BirthRecord r;
+    r.BirthName = "Asha";
+    r.BirthMonth = 8;
+    r.BirthDay = 15;
+    r.BirthYear = 1947;
+    r.LonDegrees = 77;
+    r.LonMinutes = 13;
+    r.LonIsEast = kTrue;
+    r.LatDegrees = 28;
+    r.LatMinutes = 36;
+    r.ZoneHours = 5;
+    r.ZoneMinutes = 30;
     return r;
 }
 
@@ -299,20 +317,63 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{"MissingValue", {"a.moo", "-platform"}, 1, false, "Missing value after '-platform'."}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(CommandLine, ARecordForASecondCopyMeetsTheRunningOne) {
-    auto first = Start({});
-    ASSERT_NE(first, nullptr);
-    ASSERT_TRUE(first->WaitForLine(QStringLiteral("shown frmMain"))) << first->Errors().toStdString();
+class SecondStart : public CommandLine {
+protected:
+    // A first copy, showing the result of `record` when there is one, else
+    // its main window.
+    std::unique_ptr<RunningCopy> StartFirst(const std::optional<BirthRecord>& record) {
+        const QString path = record ? WriteRecord(*record, QStringLiteral("first.moo")) : QString();
+        auto first = Start(record ? QStringList{path} : QStringList{});
+        if (!first) return nullptr;
+        if (!first->WaitForLine(record ? ResultLine(*record) : QStringLiteral("shown frmMain"))) {
+            ADD_FAILURE() << first->Errors().toStdString();
+            return nullptr;
+        }
+        return first;
+    }
 
-    const QString path = WriteRecord(Zoe(), QStringLiteral("zoe.moo"));
-    ASSERT_FALSE(path.isEmpty());
-    auto second = Start({path});
-    ASSERT_NE(second, nullptr);
-    ASSERT_TRUE(second->Finish()) << "the second copy kept running";
-    EXPECT_EQ(second->ExitCode(), 0);
-    EXPECT_TRUE(second->Lines().contains(QStringLiteral("Application is already running")))
-        << second->Errors().toStdString();
-    EXPECT_TRUE(second->WindowLines().isEmpty()) << second->Errors().toStdString();
+    // A second start handing `argument` over: it ends at once and quietly.
+    void HandOver(const QString& argument) {
+        auto second = Start({argument});
+        ASSERT_NE(second, nullptr);
+        ASSERT_TRUE(second->Finish()) << "the second copy kept running";
+        EXPECT_EQ(second->ExitCode(), 0) << second->Errors().toStdString();
+        EXPECT_EQ(second->Errors(), QString());
+    }
+};
+
+TEST_F(SecondStart, HandsItsRecordToTheMainWindow) {
+    auto first = StartFirst(std::nullopt);
+    ASSERT_NE(first, nullptr);
+    HandOver(WriteRecord(Zoe(), QStringLiteral("zoe.moo")));
+    EXPECT_TRUE(first->WaitForLine(ResultLine(Zoe()))) << first->Errors().toStdString();
+    first->Settle();
+    EXPECT_EQ(first->WindowLines(), (QStringList{"shown frmMain", ResultLine(Zoe()), "hidden frmMain"}));
+}
+
+TEST_F(SecondStart, HandsItsRecordToTheResultWindow) {
+    auto first = StartFirst(Asha());
+    ASSERT_NE(first, nullptr);
+    // As typed in a shell, relative to the second start's folder.
+    const QString zoe = WriteRecord(Zoe(), QStringLiteral("zoe.moo"));
+    HandOver(QDir(files_.path()).relativeFilePath(zoe));
+    EXPECT_TRUE(first->WaitForLine(QStringLiteral("hidden frmResult"))) << first->Errors().toStdString();
+    first->Settle();
+    EXPECT_EQ(first->WindowLines(), (QStringList{"shown frmMain", ResultLine(Asha()), "hidden frmMain",
+                                                 ResultLine(Zoe()), "hidden frmResult"}));
+    EXPECT_TRUE(first->Running());
+}
+
+TEST_F(SecondStart, AnUnusableRecordLeavesTheResultWindowWithTheMessage) {
+    auto first = StartFirst(Asha());
+    ASSERT_NE(first, nullptr);
+    const QString missing = QDir(files_.path()).filePath(QStringLiteral("missing.moo"));
+    HandOver(missing);
+    EXPECT_TRUE(first->WaitForLine(
+        QStringLiteral("Could not open \"%1\": No such file or directory.").arg(QDir::toNativeSeparators(missing))))
+        << first->Errors().toStdString();
+    first->Settle();
+    EXPECT_EQ(first->WindowLines(), (QStringList{"shown frmMain", ResultLine(Asha()), "hidden frmMain"}));
     EXPECT_TRUE(first->Running());
 }
 
