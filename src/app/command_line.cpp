@@ -4,15 +4,50 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 #include <QUrl>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 
 namespace nyra {
 namespace {
+
+struct QtOption {
+    const char* name;
+    const char* valueName;  ///< nullptr for an option without a value.
+    const char* description;
+};
+
+// Qt's own options, which QApplication takes out of the command line for
+// itself (those of Qt 6's QGuiApplication, QApplication and X11 platform).
+// They are known here only so that they do not count as unknown; --help-all
+// lists them.
+constexpr auto kQtOptions = std::to_array<QtOption>({
+    {"platform", "name[:options]", "The window system plugin: xcb, wayland, offscreen, ..."},
+    {"platformpluginpath", "path", "Where to look for window system plugins."},
+    {"platformtheme", "theme", "The desktop theme plugin."},
+    {"plugin", "plugin", "An input plugin to load; may be given more than once."},
+    {"qwindowgeometry", "geometry", "Size and place of the first window, as 800x600+20+20."},
+    {"geometry", "geometry", "The same as -qwindowgeometry."},
+    {"qwindowicon", "icon", "The windows' icon."},
+    {"icon", "icon", "The same as -qwindowicon."},
+    {"qwindowtitle", "title", "Title of the first window."},
+    {"title", "title", "The same as -qwindowtitle."},
+    {"reverse", nullptr, "Lays the windows out from right to left."},
+    {"session", "session", "Restores a session of the desktop's session manager."},
+    {"display", "display", "The X display to use instead of $DISPLAY."},
+    {"name", "name", "The program's name towards the X window manager."},
+    {"visual", "id", "The X visual to use."},
+    {"nograb", nullptr, "Never grabs the mouse."},
+    {"dograb", nullptr, "Grabs the mouse even under a debugger."},
+    {"style", "style", "The widget style, such as Fusion."},
+    {"stylesheet", "file", "A style sheet for the windows."},
+    {"widgetcount", nullptr, "Says at the end how many widgets were left."},
+});
 
 // A desktop entry's %f is a local path, but some launchers hand over a
 // file: address; anything else is taken as typed, relative to the current
@@ -26,28 +61,73 @@ QString LocalPath(const QString& argument) {
     return argument.isEmpty() ? argument : QFileInfo(argument).absoluteFilePath();
 }
 
+struct Parser {
+    QCommandLineParser parser;
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")};
+    QCommandLineOption helpAll{QStringLiteral("help-all"), QStringLiteral("Shows this help with Qt's own options.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Shows the program's version.")};
+
+    explicit Parser(bool showQtOptions) {
+        // Qt's options are single words after one dash ("-platform").
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.setApplicationDescription(
+            QStringLiteral("Finds a Vedic Moon sign from birth data. Given a saved record, opens it as\n"
+                           "\"Open Previously Saved Record\" would and shows the result."));
+        parser.addOptions({help, helpAll, version});
+        for (const QtOption& qt : kQtOptions) {
+            QCommandLineOption option(QString::fromLatin1(qt.name), QString::fromUtf8(qt.description));
+            if (qt.valueName) option.setValueName(QString::fromLatin1(qt.valueName));
+            if (!showQtOptions) option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+        parser.addPositionalArgument(QStringLiteral("FILE.moo"), QStringLiteral("A saved birth record to open."),
+                                     QStringLiteral("[FILE.moo]"));
+    }
+
+    QString HelpText() {
+        // Without an application object Qt cannot know the program's name.
+        return parser.helpText().replace(QStringLiteral("<executable_name>"), QCoreApplication::applicationName());
+    }
+};
+
 } // namespace
 
-StartRequest ReadCommandLine(const QStringList& arguments) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Finds a Vedic Moon sign from birth data. Given a saved record, opens it as\n"
-                       "\"Open Previously Saved Record\" would and shows the result."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE.moo"), QStringLiteral("A saved birth record to open."),
-                                 QStringLiteral("[FILE.moo]"));
-    parser.process(arguments);
+QStringList ArgumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments.append(QFile::decodeName(argv[i]));
+    return arguments;
+}
 
-    const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) {
-        std::fprintf(stderr, "%s: only one record file can be opened at a time\n",
-                     qPrintable(QCoreApplication::applicationName()));
-        std::exit(EXIT_FAILURE);
-    }
+std::variant<StartRequest, TerminalAnswer> ReadCommandLine(const QStringList& arguments) {
+    Parser read(false);
+    const QString program = QCoreApplication::applicationName();
+    const auto mistake = [&](const QString& what) {
+        return TerminalAnswer{program + QStringLiteral(": ") + what + QStringLiteral("\n\n") + read.HelpText(), true,
+                              EXIT_FAILURE};
+    };
+
+    if (!read.parser.parse(arguments)) return mistake(read.parser.errorText());
+    if (read.parser.isSet(read.helpAll)) return TerminalAnswer{Parser(true).HelpText()};
+    if (read.parser.isSet(read.help)) return TerminalAnswer{read.HelpText()};
+    if (read.parser.isSet(read.version))
+        return TerminalAnswer{program + u' ' + QCoreApplication::applicationVersion() + u'\n'};
+
+    const QStringList files = read.parser.positionalArguments();
+    if (files.size() > 1) return mistake(QStringLiteral("only one record file can be opened at a time"));
     StartRequest request;
     if (!files.isEmpty()) request.recordPath = LocalPath(files.constFirst());
     return request;
+}
+
+int Print(const TerminalAnswer& answer) {
+    std::FILE* stream = answer.onStandardError ? stderr : stdout;
+    const QByteArray text = answer.text.toLocal8Bit();
+    const bool written = std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stream) ==
+                             static_cast<std::size_t>(text.size()) &&
+                         std::fflush(stream) == 0;
+    // A help text that did not reach its reader (a closed pipe) is no success.
+    return written ? answer.exitStatus : EXIT_FAILURE;
 }
 
 void OpenRecordOnceRunning(frmMain* window, const QString& path) {

@@ -1,25 +1,56 @@
 #include "app/command_line.h"
 #include "app/exit_program.h"
+#include "app/handed_over_records.h"
+#include "app/record_handover.h"
 #include "app/single_instance.h"
 #include "app/window_trace.h"
 #include "ui/frm_main.h"
 #include "ui/messages.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <cstdio>
+#include <cstdlib>
+#include <variant>
+
+namespace {
+
+// A copy already runs: it gets the record, if there is one, and this start
+// ends.
+int HandToRunningCopy(const QString& socketPath, const std::optional<QString>& recordPath) {
+    if (!recordPath) {
+        nyra::ShowMessage(nullptr, QStringLiteral("Application is already running"), nyra::MessageIcon::Information);
+        nyra::ExitProgram();
+        return EXIT_SUCCESS;
+    }
+    const nyra::Result<void> handed = nyra::HandOverRecord(socketPath, *recordPath);
+    if (handed) return EXIT_SUCCESS;
+    nyra::ShowMessage(nullptr,
+                      QStringLiteral("Application is already running, but \"%1\" could not be handed to it: %2.")
+                          .arg(QDir::toNativeSeparators(*recordPath), QString::fromStdString(handed.problem().reason)),
+                      nyra::MessageIcon::Stop);
+    return EXIT_FAILURE;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nyra-moonsign"));
     // Settings (the chosen ayanamsa) live in ~/.config/nyra/nyra-moonsign.conf.
     QApplication::setOrganizationName(QStringLiteral("nyra"));
     QApplication::setApplicationVersion(QStringLiteral(NYRA_VERSION));
+
+    // Before the window system, which aborts without a display, and before
+    // the lock: --help and --version answer on any console, also while a
+    // copy runs.
+    const auto request = nyra::ReadCommandLine(nyra::ArgumentsOf(argc, argv));
+    if (const auto* answer = std::get_if<nyra::TerminalAnswer>(&request)) return nyra::Print(*answer);
+    const std::optional<QString> recordPath = std::get<nyra::StartRequest>(request).recordPath;
+
+    QApplication app(argc, argv);
     // Ties the windows to the installed desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(NYRA_APP_ID));
-
-    // Before the lock: --help and --version answer even while a copy runs.
-    const nyra::StartRequest request = nyra::ReadCommandLine(QApplication::arguments());
 
     // For scripted runs without a screen: messages go to stderr instead of
     // waiting for a click, and the windows that open are named there.
@@ -31,15 +62,31 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIntValue("NYRA_WINDOWS_TO_STDERR") == 1) nyra::TraceWindowsOnStderr();
 
     nyra::SingleInstanceLock instance;
-    if (!instance.Acquire()) {
-        nyra::ShowMessage(nullptr, QStringLiteral("Application is already running"),
-                          nyra::MessageIcon::Information);
-        nyra::ExitProgram();
-        return 0;
+    const nyra::Result<nyra::SingleInstanceLock::Holder> holder = instance.Acquire();
+    if (!holder) {
+        nyra::ShowMessage(nullptr,
+                          QStringLiteral("The lock file \"%1\" names no running copy of the program but cannot be "
+                                         "replaced: %2. Remove it and start the program again.")
+                              .arg(QDir::toNativeSeparators(instance.path()),
+                                   QString::fromStdString(holder.problem().reason)),
+                          nyra::MessageIcon::Stop);
+        return EXIT_FAILURE;
     }
+    const QString socketPath = nyra::HandOverSocketPath(instance.path());
+    if (*holder == nyra::SingleInstanceLock::Holder::RunningCopy) return HandToRunningCopy(socketPath, recordPath);
+
+    // Without it, later starts say that they could not hand their record
+    // over; this copy runs as before.
+    nyra::HandOverServer handOver;
+    if (const nyra::Result<void> listening = handOver.Listen(socketPath); !listening)
+        std::fprintf(stderr, "nyra-moonsign: records cannot be handed over: %s\n",
+                     listening.problem().Text().c_str());
+    nyra::HandedOverRecords handedOver;
+    QObject::connect(&handOver, &nyra::HandOverServer::RecordHandedOver, &handedOver,
+                     &nyra::HandedOverRecords::Open);
 
     auto* window = new nyra::frmMain;
     window->show();
-    if (request.recordPath) nyra::OpenRecordOnceRunning(window, *request.recordPath);
+    if (recordPath) nyra::OpenRecordOnceRunning(window, *recordPath);
     return app.exec();
 }

@@ -1,26 +1,81 @@
 #include "app/single_instance.h"
 
-#include <QDir>
-#include <QSysInfo>
-#include <QStandardPaths>
+#include "record/file_io.h"
 
-#ifdef Q_OS_UNIX
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QSysInfo>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <csignal>
-#include <sys/types.h>
-#endif
 
 namespace nyra {
 namespace {
 
-// True when no process with this id exists on this machine.
-bool IsProcessGone(qint64 pid) {
-#ifdef Q_OS_UNIX
-    return pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
-#else
-    Q_UNUSED(pid);
-    return false;
-#endif
+// Attempts to take a lock that a stale one kept from us: another start may
+// be replacing the same stale lock at the same moment.
+constexpr int kLockAttempts = 3;
+
+// The file name of the program a process runs, "" when it cannot be told.
+// A program replaced on disk while it runs (an upgrade) still counts.
+QString ProgramOf(const QString& pid) {
+    QString program = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid))).fileName();
+    program.remove(QStringLiteral(" (deleted)"));
+    return program;
+}
+
+// Whether `pid` is another process on this machine running this program.
+bool IsRunningCopy(qint64 pid) {
+    if (pid <= 0 || pid == ::getpid()) return false;
+    if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) return false;
+    const QString program = ProgramOf(QString::number(pid));
+    // A process of the user's whose program cannot be read: assume the worst.
+    return program.isEmpty() || program == ProgramOf(QStringLiteral("self"));
+}
+
+// Outcome of looking at the lock that kept us from taking it.
+enum class Stale { Removed, HeldByRunningCopy };
+
+// A running copy holds an exclusive flock on its lock for as long as it
+// runs (QLockFile takes one beside the file), and the kernel drops it when
+// the process ends however it ends. Failing that (a file system without
+// flock), the lock's own record names the copy. Anything else in the lock's
+// place is removed: a folder only when it is empty, never anything inside.
+Result<Stale> RemoveIfStale(const QString& path, const QLockFile& lock) {
+    const QByteArray name = QFile::encodeName(path);
+    FileDescriptor fd(::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) {
+        if (errno == ENOENT) return Stale::Removed;  // by another start, just now
+        // A link in the lock's place: nothing can hold a lock through it.
+        if (errno != ELOOP) return Problem{path.toStdString(), ErrnoText(errno)};
+        if (::unlink(name.constData()) != 0 && errno != ENOENT) return Problem{path.toStdString(), ErrnoText(errno)};
+        return Stale::Removed;
+    }
+    if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return Stale::HeldByRunningCopy;
+
+    struct stat opened {};
+    if (::fstat(fd.get(), &opened) != 0) return Problem{path.toStdString(), ErrnoText(errno)};
+    qint64 pid = 0;
+    QString host, application;
+    if (S_ISREG(opened.st_mode) && lock.getLockInfo(&pid, &host, &application) &&
+        host == QSysInfo::machineHostName() && IsRunningCopy(pid))
+        return Stale::HeldByRunningCopy;
+
+    // Only what was looked at goes: another start may have put a fresh lock
+    // in its place meanwhile.
+    struct stat named {};
+    if (::lstat(name.constData(), &named) != 0 || named.st_dev != opened.st_dev || named.st_ino != opened.st_ino)
+        return Stale::Removed;
+    if ((S_ISDIR(opened.st_mode) ? ::rmdir(name.constData()) : ::unlink(name.constData())) != 0 && errno != ENOENT)
+        return Problem{path.toStdString(), ErrnoText(errno)};
+    return Stale::Removed;
 }
 
 } // namespace
@@ -31,26 +86,28 @@ QString SingleInstanceLock::DefaultPath() {
     return QDir(folder).filePath(QStringLiteral("nyra-moonsign.lock"));
 }
 
-SingleInstanceLock::SingleInstanceLock(const QString& lockFilePath) : lock_(lockFilePath) {
+SingleInstanceLock::SingleInstanceLock(const QString& lockFilePath) : path_(lockFilePath), lock_(lockFilePath) {
     // A running copy holds the lock however old it is; age alone never
     // makes it stale.
     lock_.setStaleLockTime(0);
 }
 
-bool SingleInstanceLock::Acquire() {
-    if (lock_.tryLock(0)) return true;
-    // A lock that can't be written at all (no runtime folder, a full disk)
-    // says nothing about another copy: start rather than refuse.
-    if (lock_.error() != QLockFile::LockFailedError) return true;
-
-    // QLockFile normally clears a lock whose owner has died by itself; should
-    // it not have (another start was clearing it at the same moment), look
-    // once more before giving up.
-    qint64 pid = 0;
-    QString host, application;
-    if (!lock_.getLockInfo(&pid, &host, &application)) return false;
-    if (host != QSysInfo::machineHostName() || !IsProcessGone(pid)) return false;
-    return lock_.removeStaleLockFile() && lock_.tryLock(0);
+Result<SingleInstanceLock::Holder> SingleInstanceLock::Acquire() {
+    for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
+        // QLockFile would read whatever stands in the lock's place, and a
+        // pipe there would stop the start for good.
+        struct stat st {};
+        const bool plainFile = ::lstat(QFile::encodeName(path_).constData(), &st) != 0 || S_ISREG(st.st_mode);
+        if (plainFile) {
+            if (lock_.tryLock(0)) return Holder::ThisCopy;
+            if (lock_.error() != QLockFile::LockFailedError) return Holder::ThisCopy;
+        }
+        const Result<Stale> stale = RemoveIfStale(path_, lock_);
+        if (!stale) return stale.problem();
+        if (*stale == Stale::HeldByRunningCopy) return Holder::RunningCopy;
+    }
+    // Other starts keep taking it first: one of them runs.
+    return Holder::RunningCopy;
 }
 
 } // namespace nyra

@@ -2,6 +2,8 @@
 // for its whole run.
 #pragma once
 
+#include "base/result.h"
+
 #include <QLockFile>
 #include <QString>
 
@@ -15,11 +17,20 @@ public:
 
     explicit SingleInstanceLock(const QString& lockFilePath = DefaultPath());
 
-    // False only when a running copy holds the lock. A lock left behind by a
-    // copy that has died does not count, nor one that cannot be written.
-    bool Acquire();
+    enum class Holder { ThisCopy, RunningCopy };
+
+    // Takes the lock unless a running copy of the program holds it. A lock
+    // that names no running copy is replaced: one whose process has ended,
+    // and a damaged one (empty, unreadable, a folder or a link in its
+    // place). A lock that cannot be written at all (no runtime folder, a
+    // full disk) says nothing about another copy and counts as taken. A
+    // Problem (where: the lock's path) when a stale lock cannot be replaced.
+    Result<Holder> Acquire();
+
+    const QString& path() const { return path_; }
 
 private:
+    QString path_;
     QLockFile lock_;
 };
 

@@ -1,14 +1,19 @@
 #include "record/file_io.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <memory>
 #include <vector>
 
 namespace nyra {
@@ -21,6 +26,23 @@ namespace {
 
 constexpr mode_t kAnyWrite = S_IWUSR | S_IWGRP | S_IWOTH;
 constexpr mode_t kPermissionBits = S_IRWXU | S_IRWXG | S_IRWXO;
+
+// As many links as the kernel follows in one path before it says ELOOP.
+constexpr int kMaxLinkHops = 40;
+
+constexpr std::string_view kTemporaryStart = ".nyra-save-";
+// mkostemp's "XXXXXX".
+constexpr std::size_t kTemporaryRandomLetters = 6;
+// Host names are at most 64 bytes (HOST_NAME_MAX on Linux).
+constexpr std::size_t kMaxHostLetters = 64;
+
+Problem Failure(int err) { return Problem{"", ErrnoText(err)}; }
+Problem Failure(std::string reason) { return Problem{"", std::move(reason)}; }
+
+std::string AsSentence(std::string text) {
+    if (!text.empty() && text.back() != '.') text += '.';
+    return text;
+}
 
 // umask() can only be read by changing it, which would race with any other
 // thread creating a file meanwhile; Linux reports it here since 4.7.
@@ -44,9 +66,9 @@ std::string FolderOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+bool WriteAll(FileCalls& calls, int fd, std::string_view bytes) {
     while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t n = calls.Write(fd, bytes.data(), bytes.size());
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -56,9 +78,9 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-bool WriteAllAt(int fd, std::string_view bytes, off_t offset) {
+bool WriteAllAt(FileCalls& calls, int fd, std::string_view bytes, off_t offset) {
     while (!bytes.empty()) {
-        const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), offset);
+        const ssize_t n = calls.WriteAt(fd, bytes.data(), bytes.size(), offset);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
@@ -93,105 +115,197 @@ bool ReadAt(int fd, std::size_t size, off_t offset, std::string* bytes) {
 // again restores the old file), and only then are the old bytes overwritten,
 // which needs no new space on the file systems the program meets. Any later
 // failure puts the old bytes back.
-std::optional<std::string> WriteInPlace(const std::string& target, std::string_view contents) {
+Result<void> WriteInPlace(const std::string& target, std::string_view contents, FileCalls& calls) {
     FileDescriptor fd(::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW));
-    if (fd.get() < 0) return ErrnoText(errno);
+    if (fd.get() < 0) return Failure(errno);
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) return ErrnoText(errno);
-    if (!S_ISREG(st.st_mode)) return std::string("The file is not a regular file.");
+    if (::fstat(fd.get(), &st) != 0) return Failure(errno);
+    if (!S_ISREG(st.st_mode)) return Failure("The file is not a regular file.");
 
     const auto oldSize = static_cast<std::size_t>(st.st_size);
     const std::size_t headSize = std::min(oldSize, contents.size());
     std::string oldHead;
-    if (!ReadAt(fd.get(), headSize, 0, &oldHead)) return ErrnoText(errno);
-    if (oldHead.size() != headSize) return std::string("The file changed while it was being saved.");
+    if (!ReadAt(fd.get(), headSize, 0, &oldHead)) return Failure(errno);
+    if (oldHead.size() != headSize) return Failure("The file changed while it was being saved.");
 
     bool headWritten = false;
-    // Best effort: a disk that failed once may fail again.
-    const auto restore = [&](int err) -> std::optional<std::string> {
-        if (headWritten) WriteAllAt(fd.get(), oldHead, 0);
-        [[maybe_unused]] const int cut = ::ftruncate(fd.get(), static_cast<off_t>(oldSize));
-        ::fsync(fd.get());
-        return ErrnoText(err);
+    // Every step is tried even when one fails (a disk that failed once may
+    // fail again), and the user is told when the old file is not whole.
+    const auto restore = [&](std::string reason) -> Result<void> {
+        int restoreErr = 0;
+        const auto note = [&restoreErr](bool done) {
+            if (!done && restoreErr == 0) restoreErr = errno;
+        };
+        if (headWritten) note(WriteAllAt(calls, fd.get(), oldHead, 0));
+        note(calls.Truncate(fd.get(), static_cast<off_t>(oldSize)) == 0);
+        note(calls.SyncFile(fd.get()) == 0);
+        if (restoreErr == 0) return Failure(std::move(reason));
+        return Failure(AsSentence(std::move(reason)) + " The old contents could not be put back (" +
+                       ErrnoText(restoreErr) + "), so the file may be damaged.");
     };
 
     if (contents.size() > oldSize) {
-        if (!WriteAllAt(fd.get(), contents.substr(oldSize), static_cast<off_t>(oldSize)) || ::fsync(fd.get()) != 0)
-            return restore(errno);
+        if (!WriteAllAt(calls, fd.get(), contents.substr(oldSize), static_cast<off_t>(oldSize)) ||
+            calls.SyncFile(fd.get()) != 0)
+            return restore(ErrnoText(errno));
     }
     headWritten = true;
-    if (!WriteAllAt(fd.get(), contents.substr(0, headSize), 0)) return restore(errno);
-    if (contents.size() < oldSize && ::ftruncate(fd.get(), static_cast<off_t>(contents.size())) != 0)
-        return restore(errno);
-    if (::fsync(fd.get()) != 0) return restore(errno);
+    if (!WriteAllAt(calls, fd.get(), contents.substr(0, headSize), 0)) return restore(ErrnoText(errno));
+    if (contents.size() < oldSize && calls.Truncate(fd.get(), static_cast<off_t>(contents.size())) != 0)
+        return restore(ErrnoText(errno));
+    if (calls.SyncFile(fd.get()) != 0) return restore(ErrnoText(errno));
 
     // Read back what the disk holds rather than what the cache remembers:
     // the pages are clean after fsync, so dropping them is safe.
     ::posix_fadvise(fd.get(), 0, 0, POSIX_FADV_DONTNEED);
     std::string back;
-    if (!ReadAt(fd.get(), contents.size() + 1, 0, &back)) return restore(errno);
-    if (back != contents) {
-        restore(EIO);
-        return std::string("The file did not read back as written.");
-    }
-    if (::close(fd.release()) != 0) return ErrnoText(errno);
-    return std::nullopt;
+    if (!ReadAt(fd.get(), contents.size() + 1, 0, &back)) return restore(ErrnoText(errno));
+    if (back != contents) return restore("The file did not read back as written.");
+    if (calls.Close(fd.release()) != 0) return Failure(errno);
+    return {};
 }
 
-// Where the new contents go. Saving through a symbolic link updates the
-// file it points to and keeps the link.
-std::optional<std::string> ResolveTarget(const std::string& path, std::string* target) {
-    struct stat st {};
-    *target = path;
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char* resolved = ::realpath(path.c_str(), nullptr);
-        if (resolved == nullptr) return ErrnoText(errno);
-        *target = resolved;
-        std::free(resolved);
+// The host name as it may stand in a file name: letters, digits, dots and
+// dashes, at most kMaxHostLetters of them.
+std::string HostNameForFiles() {
+    char buffer[256] = "";
+    if (::gethostname(buffer, sizeof buffer - 1) != 0 || buffer[0] == '\0') return "unknown-host";
+    std::string host(buffer, std::min(std::strlen(buffer), kMaxHostLetters));
+    for (char& c : host) {
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '.' && c != '-') c = '_';
     }
-    return std::nullopt;
+    return host;
 }
 
-std::optional<std::string> WriteToResolvedTarget(const std::string& target, std::string_view contents) {
+// The process id in the name of a temporary file this machine's saves made
+// (".nyra-save-HOST-PID-XXXXXX"), or 0 for any other name.
+long TemporaryFileOwner(std::string_view name, std::string_view host) {
+    if (!name.starts_with(kTemporaryStart)) return 0;
+    name.remove_prefix(kTemporaryStart.size());
+    if (!name.starts_with(host) || name.size() <= host.size() || name[host.size()] != '-') return 0;
+    name.remove_prefix(host.size() + 1);
+
+    const std::size_t dash = name.find('-');
+    if (dash == std::string_view::npos || name.size() - dash - 1 != kTemporaryRandomLetters) return 0;
+    const std::string_view random = name.substr(dash + 1);
+    const std::string_view digits = name.substr(0, dash);
+    const auto isAlnum = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; };
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    if (!std::all_of(random.begin(), random.end(), isAlnum)) return 0;
+    // Written by std::to_string: no sign, no leading zero, within a pid_t.
+    if (digits.empty() || digits.size() > 10 || digits[0] == '0') return 0;
+    if (!std::all_of(digits.begin(), digits.end(), isDigit)) return 0;
+    const long pid = std::strtol(std::string(digits).c_str(), nullptr, 10);
+    return pid <= INT_MAX ? pid : 0;
+}
+
+bool ProcessIsGone(long pid) { return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH; }
+
+// A save that was killed while writing leaves its temporary file behind.
+// Only files that are certainly such leftovers go: named by this machine,
+// by a process that no longer exists, a plain file (never a link), and the
+// user's own. Failures are left alone; this is housekeeping, not the save.
+void RemoveAbandonedTemporaries(const std::string& folder) {
+    const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), &::closedir);
+    if (!listing) return;
+    const std::string host = HostNameForFiles();
+    const int folderFd = ::dirfd(listing.get());
+    std::vector<std::string> leftovers;
+    while (const dirent* entry = ::readdir(listing.get())) {
+        const long pid = TemporaryFileOwner(entry->d_name, host);
+        if (pid == 0 || pid == ::getpid() || !ProcessIsGone(pid)) continue;
+        struct stat st {};
+        if (::fstatat(folderFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) leftovers.emplace_back(entry->d_name);
+    }
+    for (const std::string& name : leftovers) ::unlinkat(folderFd, name.c_str(), 0);
+}
+
+// The kernel's protected_symlinks rule: in a world-writable folder with the
+// sticky bit, a link is followed only for its owner or the folder's owner.
+// Root is trusted as well; anyone else may have planted it there.
+Result<bool> IsPlantedLink(const struct stat& link, const std::string& folder) {
+    struct stat folderStat {};
+    if (::stat(folder.c_str(), &folderStat) != 0) return Failure(errno);
+    const bool shared = (folderStat.st_mode & S_ISVTX) != 0 && (folderStat.st_mode & S_IWOTH) != 0;
+    return shared && link.st_uid != ::geteuid() && link.st_uid != 0 && link.st_uid != folderStat.st_uid;
+}
+
+Result<std::string> ReadLink(const std::string& path) {
+    std::vector<char> buffer(PATH_MAX);
+    const ssize_t n = ::readlink(path.c_str(), buffer.data(), buffer.size());
+    if (n < 0) return Failure(errno);
+    if (static_cast<std::size_t>(n) == buffer.size()) return Failure(ENAMETOOLONG);
+    return std::string(buffer.data(), static_cast<std::size_t>(n));
+}
+
+Result<std::string> FollowLinks(const std::string& path) {
+    if (path.empty()) return Failure(ENOENT);
+    std::string current = path;
+    for (int hops = 0; hops <= kMaxLinkHops; ++hops) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0) {
+            // A new file; a link to nothing is not followed into one.
+            if (errno == ENOENT && hops == 0) return current;
+            return Failure(errno);
+        }
+        if (!S_ISLNK(st.st_mode)) return current;
+
+        const std::string folder = FolderOf(current);
+        const Result<std::string> text = ReadLink(current);
+        if (!text) return text.problem();
+        const std::string next = text->starts_with('/') ? *text : folder + "/" + *text;
+        const Result<bool> planted = IsPlantedLink(st, folder);
+        if (!planted) return planted.problem();
+        if (*planted)
+            return Failure(current + " is a link to " + next +
+                           " that another user made in a shared folder, so it is not followed.");
+        current = next;
+    }
+    return Failure(ELOOP);
+}
+
+Result<void> WriteToTarget(const std::string& target, std::string_view contents, FileCalls& calls) {
     struct stat existing {};
     bool exists = false;
     if (::stat(target.c_str(), &existing) == 0) {
-        if (S_ISDIR(existing.st_mode)) return ErrnoText(EISDIR);
+        if (S_ISDIR(existing.st_mode)) return Failure(EISDIR);
         // Renaming over a device or a pipe would replace it with a plain file.
-        if (!S_ISREG(existing.st_mode)) return std::string("The file is not a regular file.");
+        if (!S_ISREG(existing.st_mode)) return Failure("The file is not a regular file.");
         // Root passes any permission check; honour what the bits say.
-        if ((existing.st_mode & kAnyWrite) == 0) return std::string("The file is read-only.");
+        if ((existing.st_mode & kAnyWrite) == 0) return Failure("The file is read-only.");
         exists = true;
     } else if (errno != ENOENT) {
-        return ErrnoText(errno);
+        return Failure(errno);
     }
 
     const std::string folder = FolderOf(target);
     struct stat folderStat {};
-    if (::stat(folder.c_str(), &folderStat) != 0) return ErrnoText(errno);
-    if (!S_ISDIR(folderStat.st_mode)) return ErrnoText(ENOTDIR);
+    if (::stat(folder.c_str(), &folderStat) != 0) return Failure(errno);
+    if (!S_ISDIR(folderStat.st_mode)) return Failure(ENOTDIR);
     // The bits decide for root as for the file; anyone else is also asked
     // whether the folder lets them in (a group folder they are no member of).
     const bool folderReadOnly = (folderStat.st_mode & kAnyWrite) == 0 ||
                                 (::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES);
     if (folderReadOnly) {
-        if (!exists) return std::string("The folder is read-only.");
+        if (!exists) return Failure("The folder is read-only.");
         // A writable file in a folder the user may not change, such as a
         // shared folder of records: it was always possible to update it.
-        return WriteInPlace(target, contents);
+        return WriteInPlace(target, contents, calls);
     }
 
-    // A short fixed name: the target's own name may already be near the
-    // file system's length limit.
-    std::string pattern = folder + "/.nyra-save-XXXXXX";
+    RemoveAbandonedTemporaries(folder);
+    // Not the target's name: that may already be near the file system's
+    // length limit.
+    const std::string pattern = folder + "/" + TemporaryFilePrefix(::getpid()) + "XXXXXX";
     std::vector<char> tempPath(pattern.begin(), pattern.end());
     tempPath.push_back('\0');
     FileDescriptor fd(::mkostemp(tempPath.data(), O_CLOEXEC));
-    if (fd.get() < 0) return ErrnoText(errno);
+    if (fd.get() < 0) return Failure(errno);
 
-    const auto fail = [&](int err) -> std::optional<std::string> {
+    const auto fail = [&](int err) -> Result<void> {
         ::unlink(tempPath.data());
-        return ErrnoText(err);
+        return Failure(err);
     };
 
     // mkstemp makes the file 0600; a saved record should look like any other
@@ -204,20 +318,16 @@ std::optional<std::string> WriteToResolvedTarget(const std::string& target, std:
         [[maybe_unused]] const int ignored = ::fchown(fd.get(), existing.st_uid, existing.st_gid);
     }
 
-    if (!WriteAll(fd.get(), contents)) return fail(errno);
-    if (::fsync(fd.get()) != 0) return fail(errno);
+    if (!WriteAll(calls, fd.get(), contents)) return fail(errno);
+    if (calls.SyncFile(fd.get()) != 0) return fail(errno);
     // close can report a delayed write error (network file systems).
-    if (::close(fd.release()) != 0) return fail(errno);
-    if (::rename(tempPath.data(), target.c_str()) != 0) return fail(errno);
-
-    // Make the rename itself durable. The new file is already in place, so a
-    // failure here is no reason to report the save as failed.
-    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        ::fsync(folderFd);
-        ::close(folderFd);
-    }
-    return std::nullopt;
+    if (calls.Close(fd.release()) != 0) return fail(errno);
+    if (calls.Rename(tempPath.data(), target.c_str()) != 0) return fail(errno);
+    // Until the folder is on disk, a crash may bring back the old file or
+    // none at all.
+    if (calls.SyncFolder(folder.c_str()) != 0)
+        return Failure("The file was written, but its folder could not be flushed to disk: " + ErrnoText(errno));
+    return {};
 }
 
 } // namespace
@@ -231,11 +341,47 @@ FileDescriptor::~FileDescriptor() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-std::optional<std::string> WriteFileAtomically(const std::string& path, std::string_view contents) {
-    if (path.empty()) return ErrnoText(ENOENT);
-    std::string target;
-    if (auto error = ResolveTarget(path, &target)) return error;
-    return WriteToResolvedTarget(target, contents);
+ssize_t FileCalls::Write(int fd, const void* bytes, std::size_t size) { return ::write(fd, bytes, size); }
+ssize_t FileCalls::WriteAt(int fd, const void* bytes, std::size_t size, off_t offset) {
+    return ::pwrite(fd, bytes, size, offset);
+}
+int FileCalls::Truncate(int fd, off_t size) { return ::ftruncate(fd, size); }
+int FileCalls::SyncFile(int fd) { return ::fsync(fd); }
+int FileCalls::Close(int fd) { return ::close(fd); }
+int FileCalls::Rename(const char* from, const char* to) { return ::rename(from, to); }
+
+int FileCalls::SyncFolder(const char* folder) {
+    const int fd = ::open(folder, O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return errno == EACCES ? 0 : -1;
+    int result = ::fsync(fd);
+    if (result != 0 && errno == EINVAL) result = 0;
+    const int err = errno;
+    ::close(fd);
+    errno = err;
+    return result;
+}
+
+FileCalls& SystemFileCalls() {
+    static FileCalls calls;
+    return calls;
+}
+
+Result<std::string> SaveTarget(const std::string& path) {
+    Result<std::string> target = FollowLinks(path);
+    if (!target) return target.problem().Within(path);
+    return target;
+}
+
+std::string TemporaryFilePrefix(long pid) {
+    return std::string(kTemporaryStart) + HostNameForFiles() + "-" + std::to_string(pid) + "-";
+}
+
+Result<void> WriteFileAtomically(const std::string& path, std::string_view contents, FileCalls& calls) {
+    const Result<std::string> target = SaveTarget(path);
+    if (!target) return target.problem();
+    Result<void> written = WriteToTarget(*target, contents, calls);
+    if (!written) return written.problem().Within(path);
+    return written;
 }
 
 } // namespace nyra

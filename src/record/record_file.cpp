@@ -104,7 +104,9 @@ std::string EncodeRecordFile(const BirthRecord& record) {
 }
 
 std::optional<std::string> WriteBirthRecord(const std::string& path, const BirthRecord& record) {
-    return WriteFileAtomically(path, EncodeRecordFile(record));
+    if (const Result<void> written = WriteFileAtomically(path, EncodeRecordFile(record)); !written)
+        return written.problem().reason;
+    return std::nullopt;
 }
 
 RecordReadResult ReadBirthRecordFile(const std::string& path) {

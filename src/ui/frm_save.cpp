@@ -8,6 +8,7 @@
 #include "ui/messages.h"
 #include "ui/named.h"
 #include "ui/promotions.h"
+#include "ui/replace_question.h"
 #include "ui/report_pdf.h"
 #include "ui/report_text.h"
 #include "ui/screen_fit.h"
@@ -56,6 +57,9 @@ public:
         setFileMode(QFileDialog::AnyFile);
         setNameFilter(request.filter);
         setDefaultSuffix(request.defaultSuffix);
+        // The question before replacing a file is asked in accept(), where
+        // it can name the file a link leads to.
+        setOption(QFileDialog::DontConfirmOverwrite);
     }
 
     QString chosenPath() const { return chosen_; }
@@ -65,16 +69,12 @@ public:
         // A folder typed as the name is opened by the dialog itself.
         if (files.size() != 1 || QFileInfo(files.first()).isDir()) return QFileDialog::accept();
         chosen_ = WithSuffix(files.first(), request_);
-        if (chosen_ == files.first()) return QFileDialog::accept();
-        // The dialog asked about the name as typed, if at all; the same
-        // question in the dialog's own words for the name that is written.
-        const QFileInfo target(chosen_);
-        if (target.exists() || target.isSymLink()) {
-            const QString question = QFileDialog::tr("%1 already exists.\nDo you want to replace it?");
-            if (QMessageBox::warning(this, windowTitle(), question.arg(target.fileName()),
-                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        if (const std::optional<QString> question = ReplaceQuestion(chosen_)) {
+            if (QMessageBox::warning(this, windowTitle(), *question, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) != QMessageBox::Yes)
                 return;
         }
+        if (chosen_ == files.first()) return QFileDialog::accept();
         QDialog::accept();
     }
 
@@ -85,7 +85,7 @@ private:
 
 QString RunSaveDialog(QWidget* parent, const frmSave::SaveRequest& request) {
     // A fresh dialog every time: no name or folder carries over from the
-    // last save. Overwriting asks first (Qt's default for save dialogs).
+    // last save. Replacing a file asks first.
     SaveDialog dialog(parent, request);
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.chosenPath();

@@ -288,9 +288,10 @@ std::optional<QString> WriteReportPdf(const QTextDocument& report, const QString
     // file itself: the PDF is made in memory and saved like a record.
     const QByteArray pdf = ReportPdf(report, title);
     if (!IsCompletePdf(pdf)) return QStringLiteral("The PDF could not be made.");
-    if (const auto error = WriteFileAtomically(QFile::encodeName(path).toStdString(),
-                                               std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size()))))
-        return QString::fromLocal8Bit(error->c_str());
+    if (const Result<void> written = WriteFileAtomically(
+            QFile::encodeName(path).toStdString(), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+        !written)
+        return QString::fromLocal8Bit(written.problem().reason.c_str());
     return std::nullopt;
 }
 

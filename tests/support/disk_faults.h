@@ -1,18 +1,23 @@
-// Real write failures for tests: a tiny file system that fills up, and a
-// file size limit that makes write() fail with EFBIG. Plain C++ (POSIX).
+// Write failures for tests: a tiny file system that fills up, a file size
+// limit that makes write() fail with EFBIG, and a planted failure of any one
+// call of the atomic writer. Plain C++ (POSIX).
 #pragma once
+
+#include "record/file_io.h"
 
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace nyra::test {
 
@@ -94,6 +99,72 @@ private:
     rlimit saved_{};
     void (*previousHandler_)(int) = SIG_DFL;
     bool active_ = false;
+};
+
+// The atomic writer's calls (record/file_io.h), each of which a test can
+// make fail.
+enum class WriterCall { Write, WriteAt, Truncate, SyncFile, Close, Rename, SyncFolder };
+
+// The `nth` call (from 1) of one kind fails with EIO.
+struct PlantedFault {
+    WriterCall call;
+    int nth = 1;
+};
+
+// The real calls but for the planted faults, which fail as a failing disk
+// does: nothing is written or flushed, and errno says EIO. A failing close
+// still closes, as close(2) does. Met() tells whether every fault was
+// reached, so a test knows its fault was not planted where the writer never
+// goes.
+class FaultyDisk : public FileCalls {
+public:
+    explicit FaultyDisk(std::vector<PlantedFault> faults) : faults_(std::move(faults)), met_(faults_.size()) {}
+
+    bool Met() const {
+        for (bool met : met_)
+            if (!met) return false;
+        return true;
+    }
+
+    ssize_t Write(int fd, const void* bytes, std::size_t size) override {
+        return Fails(WriterCall::Write) ? -1 : FileCalls::Write(fd, bytes, size);
+    }
+    ssize_t WriteAt(int fd, const void* bytes, std::size_t size, off_t offset) override {
+        return Fails(WriterCall::WriteAt) ? -1 : FileCalls::WriteAt(fd, bytes, size, offset);
+    }
+    int Truncate(int fd, off_t size) override {
+        return Fails(WriterCall::Truncate) ? -1 : FileCalls::Truncate(fd, size);
+    }
+    int SyncFile(int fd) override { return Fails(WriterCall::SyncFile) ? -1 : FileCalls::SyncFile(fd); }
+    int Close(int fd) override {
+        if (!Fails(WriterCall::Close)) return FileCalls::Close(fd);
+        FileCalls::Close(fd);
+        errno = EIO;
+        return -1;
+    }
+    int Rename(const char* from, const char* to) override {
+        return Fails(WriterCall::Rename) ? -1 : FileCalls::Rename(from, to);
+    }
+    int SyncFolder(const char* folder) override {
+        return Fails(WriterCall::SyncFolder) ? -1 : FileCalls::SyncFolder(folder);
+    }
+
+private:
+    bool Fails(WriterCall call) {
+        const int n = ++calls_[static_cast<std::size_t>(call)];
+        for (std::size_t i = 0; i < faults_.size(); ++i) {
+            if (faults_[i].call == call && faults_[i].nth == n) {
+                met_[i] = true;
+                errno = EIO;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    std::vector<PlantedFault> faults_;
+    std::vector<bool> met_;
+    std::array<int, static_cast<std::size_t>(WriterCall::SyncFolder) + 1> calls_{};
 };
 
 } // namespace nyra::test

@@ -1,5 +1,6 @@
 // The desktop program started from outside, as a desktop entry or a shell
-// starts it: a record named on its command line, --help and --version.
+// starts it: a record named on its command line, also for a copy already
+// running, --help and --version.
 #include "engine/ephemeris.h"
 #include "record/record_file.h"
 #include "report_test_support.h"
@@ -19,6 +20,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace nyra {
 namespace {
@@ -49,14 +51,44 @@ BirthRecord Zoe() {
     return r;
 }
 
+BirthRecord Asha() {
+    BirthRecord r;
+    r.BirthName = "Asha";
+    r.BirthMonth = 8;
+    r.BirthDay = 15;
+    r.BirthYear = 1947;
+    r.LonDegrees = 77;
+    r.LonMinutes = 13;
+    r.LonIsEast = kTrue;
+    r.LatDegrees = 28;
+    r.LatMinutes = 36;
+    r.ZoneHours = 5;
+    r.ZoneMinutes = 30;
+    return r;
+}
+
+// The window trace's line for the result window of `record`.
+QString ResultLine(const BirthRecord& record) {
+    return QStringLiteral("shown frmResult: %1 (%2)")
+        .arg(QString::fromStdString(ComputeMoonChart(record).RashiName), QString::fromStdString(record.BirthName));
+}
+
+// Offscreen: windows without a screen. None: as over ssh or on a console,
+// where the window system cannot be reached at all.
+enum class Display { Offscreen, None };
+
 // One run of the real program, without a screen and with its own runtime
 // folder, so it meets no other copy but those of the test. Messages and the
 // windows it shows come as lines on its stderr.
 class RunningCopy {
 public:
-    RunningCopy(const QString& runtimeFolder, const QString& workingFolder) {
+    RunningCopy(const QString& runtimeFolder, const QString& workingFolder, Display display) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        if (display == Display::None) {
+            for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+                environment.remove(QString::fromLatin1(name));
+        }
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
         // The user's own settings stay out of the test, and the test out of them.
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), runtimeFolder);
@@ -134,8 +166,8 @@ protected:
         return path;
     }
 
-    std::unique_ptr<RunningCopy> Start(const QStringList& arguments) {
-        auto program = std::make_unique<RunningCopy>(runtime_.path(), files_.path());
+    std::unique_ptr<RunningCopy> Start(const QStringList& arguments, Display display = Display::Offscreen) {
+        auto program = std::make_unique<RunningCopy>(runtime_.path(), files_.path(), display);
         if (!program->Start(arguments)) return nullptr;
         return program;
     }
@@ -161,10 +193,7 @@ TEST_P(RecordOnCommandLine, OpensTheResultOfThatRecord) {
     auto program = Start({GetParam().argument(path, files_.path())});
     ASSERT_NE(program, nullptr);
 
-    const QString expected = QStringLiteral("shown frmResult: %1 (%2)")
-                                 .arg(QString::fromStdString(ComputeMoonChart(zoe).RashiName),
-                                      QString::fromStdString(zoe.BirthName));
-    EXPECT_TRUE(program->WaitForLine(expected)) << program->Errors().toStdString();
+    EXPECT_TRUE(program->WaitForLine(ResultLine(zoe))) << program->Errors().toStdString();
     EXPECT_TRUE(program->Running());
 }
 
@@ -244,27 +273,33 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFileRow{"NotARecord", "notes.moo", BadFileRow::Text}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Arguments answered on the terminal without any window.
+// Arguments answered on the terminal without any window, and without the
+// window system: no display is reachable.
 struct UsageRow {
     const char* name;
     QStringList arguments;
     int exitCode;
     bool onStdout;
-    const char* text;  // Part of the answer.
+    const char* text;  // Part of the answer; a mistake is followed by the usage.
 };
 
 void PrintTo(const UsageRow& row, std::ostream* os) { *os << row.name; }
 
 class CommandLineUsage : public CommandLine, public ::testing::WithParamInterface<UsageRow> {};
 
-TEST_P(CommandLineUsage, AnswersWithoutOpeningAWindow) {
+constexpr const char* kUsageLine = "Usage: nyra-moonsign [options] [FILE.moo]\n";
+
+TEST_P(CommandLineUsage, AnswersWithoutTheWindowSystem) {
     const UsageRow& row = GetParam();
-    auto program = Start(row.arguments);
+    auto program = Start(row.arguments, Display::None);
     ASSERT_NE(program, nullptr);
     ASSERT_TRUE(program->Finish()) << "it kept running";
-    EXPECT_EQ(program->ExitCode(), row.exitCode);
+    EXPECT_EQ(program->ExitCode(), row.exitCode) << program->Errors().toStdString();
     const QString answer = row.onStdout ? program->Output() : program->Errors();
     EXPECT_TRUE(answer.contains(QString::fromUtf8(row.text))) << answer.toStdString();
+    if (row.exitCode != 0) {
+        EXPECT_TRUE(answer.contains(QString::fromUtf8(kUsageLine))) << answer.toStdString();
+    }
     EXPECT_TRUE(program->WindowLines().isEmpty()) << program->Errors().toStdString();
 }
 
@@ -272,26 +307,73 @@ INSTANTIATE_TEST_SUITE_P(
     Arguments, CommandLineUsage,
     ::testing::Values(
         UsageRow{"Version", {"--version"}, 0, true, "nyra-moonsign " NYRA_VERSION "\n"},
-        UsageRow{"Help", {"--help"}, 0, true, " [options] [FILE.moo]\n"},
+        UsageRow{"Help", {"--help"}, 0, true, kUsageLine},
+        UsageRow{"HelpWithQtsOptions", {"--help-all"}, 0, true, "--platform <name[:options]>"},
+        UsageRow{"QtsOwnOptions", {"-platform", "offscreen", "-style", "fusion", "-v"}, 0, true,
+                 "nyra-moonsign " NYRA_VERSION "\n"},
         UsageRow{"TwoFiles", {"a.moo", "b.moo"}, 1, false,
                  "nyra-moonsign: only one record file can be opened at a time\n"},
-        UsageRow{"UnknownOption", {"--calculate"}, 1, false, "Unknown option 'calculate'."}),
+        UsageRow{"UnknownOption", {"--calculate"}, 1, false, "nyra-moonsign: Unknown option 'calculate'."},
+        UsageRow{"MissingValue", {"a.moo", "-platform"}, 1, false, "Missing value after '-platform'."}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(CommandLine, ARecordForASecondCopyMeetsTheRunningOne) {
-    auto first = Start({});
-    ASSERT_NE(first, nullptr);
-    ASSERT_TRUE(first->WaitForLine(QStringLiteral("shown frmMain"))) << first->Errors().toStdString();
+class SecondStart : public CommandLine {
+protected:
+    // A first copy, showing the result of `record` when there is one, else
+    // its main window.
+    std::unique_ptr<RunningCopy> StartFirst(const std::optional<BirthRecord>& record) {
+        const QString path = record ? WriteRecord(*record, QStringLiteral("first.moo")) : QString();
+        auto first = Start(record ? QStringList{path} : QStringList{});
+        if (!first) return nullptr;
+        if (!first->WaitForLine(record ? ResultLine(*record) : QStringLiteral("shown frmMain"))) {
+            ADD_FAILURE() << first->Errors().toStdString();
+            return nullptr;
+        }
+        return first;
+    }
 
-    const QString path = WriteRecord(Zoe(), QStringLiteral("zoe.moo"));
-    ASSERT_FALSE(path.isEmpty());
-    auto second = Start({path});
-    ASSERT_NE(second, nullptr);
-    ASSERT_TRUE(second->Finish()) << "the second copy kept running";
-    EXPECT_EQ(second->ExitCode(), 0);
-    EXPECT_TRUE(second->Lines().contains(QStringLiteral("Application is already running")))
-        << second->Errors().toStdString();
-    EXPECT_TRUE(second->WindowLines().isEmpty()) << second->Errors().toStdString();
+    // A second start handing `argument` over: it ends at once and quietly.
+    void HandOver(const QString& argument) {
+        auto second = Start({argument});
+        ASSERT_NE(second, nullptr);
+        ASSERT_TRUE(second->Finish()) << "the second copy kept running";
+        EXPECT_EQ(second->ExitCode(), 0) << second->Errors().toStdString();
+        EXPECT_EQ(second->Errors(), QString());
+    }
+};
+
+TEST_F(SecondStart, HandsItsRecordToTheMainWindow) {
+    auto first = StartFirst(std::nullopt);
+    ASSERT_NE(first, nullptr);
+    HandOver(WriteRecord(Zoe(), QStringLiteral("zoe.moo")));
+    EXPECT_TRUE(first->WaitForLine(ResultLine(Zoe()))) << first->Errors().toStdString();
+    first->Settle();
+    EXPECT_EQ(first->WindowLines(), (QStringList{"shown frmMain", ResultLine(Zoe()), "hidden frmMain"}));
+}
+
+TEST_F(SecondStart, HandsItsRecordToTheResultWindow) {
+    auto first = StartFirst(Asha());
+    ASSERT_NE(first, nullptr);
+    // As typed in a shell, relative to the second start's folder.
+    const QString zoe = WriteRecord(Zoe(), QStringLiteral("zoe.moo"));
+    HandOver(QDir(files_.path()).relativeFilePath(zoe));
+    EXPECT_TRUE(first->WaitForLine(QStringLiteral("hidden frmResult"))) << first->Errors().toStdString();
+    first->Settle();
+    EXPECT_EQ(first->WindowLines(), (QStringList{"shown frmMain", ResultLine(Asha()), "hidden frmMain",
+                                                 ResultLine(Zoe()), "hidden frmResult"}));
+    EXPECT_TRUE(first->Running());
+}
+
+TEST_F(SecondStart, AnUnusableRecordLeavesTheResultWindowWithTheMessage) {
+    auto first = StartFirst(Asha());
+    ASSERT_NE(first, nullptr);
+    const QString missing = QDir(files_.path()).filePath(QStringLiteral("missing.moo"));
+    HandOver(missing);
+    EXPECT_TRUE(first->WaitForLine(
+        QStringLiteral("Could not open \"%1\": No such file or directory.").arg(QDir::toNativeSeparators(missing))))
+        << first->Errors().toStdString();
+    first->Settle();
+    EXPECT_EQ(first->WindowLines(), (QStringList{"shown frmMain", ResultLine(Asha()), "hidden frmMain"}));
     EXPECT_TRUE(first->Running());
 }
 

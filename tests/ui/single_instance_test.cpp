@@ -2,13 +2,20 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <csignal>
+#include <unistd.h>
+
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -19,27 +26,145 @@ namespace {
 // hanging the suite, they are not what the tests check.
 constexpr int kProcessDeadlineMs = 60000;
 
+using Holder = SingleInstanceLock::Holder;
+
+// Who holds the lock after Acquire; a Problem's where and reason in the text.
+std::string Outcome(const Result<Holder>& taken) {
+    if (!taken) return taken.problem().Text();
+    return *taken == Holder::ThisCopy ? "this copy" : "a running copy";
+}
+
 TEST(SingleInstanceLock, SecondHolderIsRefusedUntilTheFirstEnds) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath(QStringLiteral("nyra-moonsign.lock"));
 
     auto first = std::make_unique<SingleInstanceLock>(path);
-    ASSERT_TRUE(first->Acquire());
+    ASSERT_EQ(Outcome(first->Acquire()), "this copy");
     SingleInstanceLock second(path);
-    EXPECT_FALSE(second.Acquire());
+    EXPECT_EQ(Outcome(second.Acquire()), "a running copy");
 
     first.reset();
     SingleInstanceLock third(path);
-    EXPECT_TRUE(third.Acquire());
+    EXPECT_EQ(Outcome(third.Acquire()), "this copy");
 }
 
 TEST(SingleInstanceLock, AnUnwritableLockDoesNotKeepTheProgramFromStarting) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     SingleInstanceLock lock(folder.filePath(QStringLiteral("no-such-folder/nyra-moonsign.lock")));
-    EXPECT_TRUE(lock.Acquire());
+    EXPECT_EQ(Outcome(lock.Acquire()), "this copy");
 }
+
+// A process that waits for the end of the tests, holding no lock: one of
+// this very program (the tests), or of `sleep`.
+class IdleProcess {
+public:
+    enum Program { ThisOne, Another };
+    explicit IdleProcess(Program program) : pid_(::fork()) {
+        if (pid_ == 0) {
+            if (program == Another) ::execlp("sleep", "sleep", "3600", static_cast<char*>(nullptr));
+            for (;;) ::pause();
+        }
+    }
+    ~IdleProcess() {
+        ::kill(pid_, SIGKILL);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    IdleProcess(const IdleProcess&) = delete;
+    IdleProcess& operator=(const IdleProcess&) = delete;
+    pid_t pid() const { return pid_; }
+
+private:
+    pid_t pid_;
+};
+
+// A lock record as QLockFile writes one: process id, program, host.
+QByteArray LockRecord(qint64 pid, const QString& program) {
+    return QByteArray::number(pid) + '\n' + program.toUtf8() + '\n' + QSysInfo::machineHostName().toUtf8() + '\n';
+}
+
+// The file name of the program process `pid` runs ("self": this one).
+QString ProgramOf(const QString& pid) {
+    return QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid))).fileName();
+}
+QString ThisProgram() { return ProgramOf(QStringLiteral("self")); }
+
+struct LeftLockRow {
+    const char* name;
+    // Puts what a start finds in the lock's place; false when it cannot.
+    std::function<bool(const QString& path)> leave;
+    const char* outcome;  ///< %1 stands for the lock's path.
+};
+
+void PrintTo(const LeftLockRow& row, std::ostream* os) { *os << row.name; }
+
+bool LeaveFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+class LeftLock : public ::testing::TestWithParam<LeftLockRow> {};
+
+// Only a running copy of this program keeps another from starting; what
+// else is left in the lock's place is replaced, or named when it cannot be.
+TEST_P(LeftLock, KeepsTheProgramFromStartingOnlyWhenACopyRuns) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("nyra-moonsign.lock"));
+    ASSERT_TRUE(GetParam().leave(path));
+
+    SingleInstanceLock lock(path);
+    const Result<Holder> taken = lock.Acquire();
+
+    EXPECT_EQ(Outcome(taken), QString::fromUtf8(GetParam().outcome).replace(QStringLiteral("%1"), path).toStdString());
+    if (taken.ok() && *taken == Holder::ThisCopy) {
+        QFile record(path);
+        ASSERT_TRUE(record.open(QIODevice::ReadOnly));
+        EXPECT_EQ(record.readLine().trimmed(), QByteArray::number(::getpid())) << "the lock names another process";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SingleInstanceLock, LeftLock,
+    ::testing::Values(
+        LeftLockRow{"Empty", [](const QString& p) { return LeaveFile(p, {}); }, "this copy"},
+        LeftLockRow{"Garbage", [](const QString& p) { return LeaveFile(p, "\x7f\x01 not a lock\n"); }, "this copy"},
+        LeftLockRow{"EmptyFolder", [](const QString& p) { return QDir().mkdir(p); }, "this copy"},
+        LeftLockRow{"LinkToNothing", [](const QString& p) { return QFile::link(p + QStringLiteral(".gone"), p); },
+                    "this copy"},
+        LeftLockRow{"EndedProcess",
+                    [](const QString& p) {
+                        const pid_t ended = ::fork();
+                        if (ended == 0) ::_exit(0);
+                        ::waitpid(ended, nullptr, 0);
+                        return LeaveFile(p, LockRecord(ended, ThisProgram()));
+                    },
+                    "this copy"},
+        // A process id used again, by a program that gives its own name.
+        LeftLockRow{"ProcessOfAnotherProgram",
+                    [](const QString& p) {
+                        static IdleProcess other(IdleProcess::Another);
+                        const QString pid = QString::number(other.pid());
+                        for (int waited = 0; waited < 30000 && ProgramOf(pid) != QLatin1String("sleep"); waited += 10)
+                            QTest::qWait(10);
+                        return LeaveFile(p, LockRecord(other.pid(), ProgramOf(pid)));
+                    },
+                    "this copy"},
+        LeftLockRow{"ThisProcessItself",
+                    [](const QString& p) { return LeaveFile(p, LockRecord(::getpid(), ThisProgram())); }, "this copy"},
+        // Named by a running copy that holds no flock on it (a file system without flock).
+        LeftLockRow{"RunningCopyWithoutFlock",
+                    [](const QString& p) {
+                        static IdleProcess copy(IdleProcess::ThisOne);
+                        return LeaveFile(p, LockRecord(copy.pid(), ThisProgram()));
+                    },
+                    "a running copy"},
+        // Nothing inside a folder is ever removed.
+        LeftLockRow{"FolderWithFiles",
+                    [](const QString& p) { return QDir().mkdir(p) && LeaveFile(p + QStringLiteral("/keep"), "k"); },
+                    "%1: Directory not empty"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SingleInstanceLock, LivesInTheUsersRuntimeFolder) {
     const QString path = SingleInstanceLock::DefaultPath();
@@ -82,6 +207,27 @@ protected:
         }
         running.push_back(std::move(process));
         return QFile::exists(LockPath()) ? running.back().get() : nullptr;
+    }
+
+    // Starts a copy and waits until the lock names it, over whatever was
+    // in the lock's place. False when it does not take the lock and run.
+    bool StartTakingOverTheLock() {
+        auto next = std::make_unique<QProcess>();
+        next->setProcessEnvironment(environment);
+        next->start(QStringLiteral(NYRA_DESKTOP_EXE), {});
+        if (!next->waitForStarted(kProcessDeadlineMs)) return false;
+        const QString nextPid = QString::number(next->processId());
+        running.push_back(std::move(next));
+        for (int waited = 0; waited < kProcessDeadlineMs; waited += 20) {
+            QFile lock(LockPath());
+            if (lock.open(QIODevice::ReadOnly) && QString::fromLatin1(lock.readLine()).trimmed() == nextPid) return true;
+            if (running.back()->state() != QProcess::Running) {
+                ADD_FAILURE() << running.back()->readAllStandardError().toStdString();
+                return false;
+            }
+            QTest::qWait(20);
+        }
+        return false;
     }
 
     struct Ending {
@@ -128,25 +274,29 @@ TEST_F(DesktopProgram, LockOfACrashedCopyDoesNotBlock) {
     ASSERT_TRUE(QFile::exists(LockPath()));
 
     // The next start takes over the lock, as a third start then shows.
-    auto next = std::make_unique<QProcess>();
-    next->setProcessEnvironment(environment);
-    next->start(QStringLiteral(NYRA_DESKTOP_EXE), {});
-    ASSERT_TRUE(next->waitForStarted(kProcessDeadlineMs));
-    const qint64 nextPid = next->processId();
-    running.push_back(std::move(next));
-    QString owner;
-    for (int waited = 0; waited < kProcessDeadlineMs; waited += 20) {
-        QFile lock(LockPath());
-        if (lock.open(QIODevice::ReadOnly)) owner = QString::fromLatin1(lock.readLine()).trimmed();
-        if (owner == QString::number(nextPid) || running.back()->state() != QProcess::Running) break;
-        QTest::qWait(20);
-    }
-    ASSERT_EQ(running.back()->state(), QProcess::Running) << running.back()->readAllStandardError().toStdString();
-    ASSERT_EQ(owner, QString::number(nextPid));
-
+    ASSERT_TRUE(StartTakingOverTheLock());
     const std::optional<Ending> third = RunCopyToItsEnd();
     ASSERT_TRUE(third.has_value());
     EXPECT_TRUE(third->errors.contains(QStringLiteral("Application is already running")));
+}
+
+TEST_F(DesktopProgram, ADamagedLockDoesNotKeepTheProgramFromStarting) {
+    QFile empty(LockPath());
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    EXPECT_TRUE(StartTakingOverTheLock());
+}
+
+TEST_F(DesktopProgram, ALockThatCannotBeReplacedIsNamed) {
+    ASSERT_TRUE(QDir().mkpath(LockPath() + QStringLiteral("/inside")));
+    const std::optional<Ending> start = RunCopyToItsEnd();
+    ASSERT_TRUE(start.has_value()) << "the copy kept running";
+    EXPECT_EQ(start->exitCode, 1);
+    EXPECT_TRUE(start->errors.contains(QStringLiteral("The lock file \"%1\" names no running copy of the program but "
+                                                      "cannot be replaced: Directory not empty.")
+                                           .arg(LockPath())))
+        << start->errors.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(LockPath() + QStringLiteral("/inside")));
 }
 
 } // namespace
