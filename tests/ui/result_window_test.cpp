@@ -1,10 +1,9 @@
 #include "ui/frm_result.h"
 
-#include "app/program_state.h"
 #include "links/web_links.h"
-#include "report_test_support.h"
 #include "ui/frm_main.h"
 #include "ui/sign_pictures.h"
+#include "ui_test_support.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,45 +21,27 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <ostream>
 #include <string>
 #include <string_view>
 
-namespace nyra {
+namespace nyra::test {
 namespace {
-
-using report_test::Describe;
-using report_test::UrlRecorder;
 
 constexpr int kSignPictureSize = 96;
 
-class ResultWindow : public ::testing::Test {
+class ResultWindow : public WindowTest {
 protected:
-    void SetUp() override { savedState_ = Program(); }
-
-    void TearDown() override {
-        // Menus are top-level widgets too and go with their window: pick
-        // first, delete after.
-        QList<QWidget*> windows;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (qobject_cast<frmMain*>(w) || qobject_cast<frmResult*>(w)) windows.append(w);
-        }
-        qDeleteAll(windows);
-        Program() = savedState_;
-    }
-
     frmResult* Open(const SignDescription& description) {
-        Program().description = description;
-        window = new frmResult;
+        Calculation calculation = NearAChange();
+        calculation.description = description;
+        window = new frmResult(calculation, dialogs);
         window->show();
         return window;
     }
 
     template <class T = QLabel>
     T* Child(const char* name) const {
-        T* child = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
+        return test::Child<T>(window, QString::fromLatin1(name));
     }
 
     std::string Caption(const char* label) const { return Child<QLabel>(label)->text().toStdString(); }
@@ -74,9 +55,6 @@ protected:
     }
 
     QPointer<frmResult> window;
-
-private:
-    ProgramState savedState_;
 };
 
 TEST_F(ResultWindow, MeshaAsTheUserSeesIt) {
@@ -326,4 +304,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
-} // namespace nyra
+} // namespace nyra::test
