@@ -66,6 +66,7 @@ NoticeFrame::NoticeFrame(const QString& frameName, const QString& textName, int 
     row->addWidget(icon_, 0, Qt::AlignTop);
     row->addLayout(texts, 1);
     SetTone(Tone::Warning);
+    WatchWindow();
     hide();
 }
 
@@ -93,11 +94,29 @@ QString NoticeFrame::Spoken() const {
 
 void NoticeFrame::changeEvent(QEvent* event) {
     if (event->type() == QEvent::PaletteChange) Colour();
+    if (event->type() == QEvent::ParentChange) WatchWindow();
     QFrame::changeEvent(event);
 }
 
+bool NoticeFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == watchedWindow_ && event->type() == QEvent::PaletteChange) Colour();
+    return QFrame::eventFilter(watched, event);
+}
+
+void NoticeFrame::WatchWindow() {
+    // A frame with a style sheet is passed over when a new palette spreads
+    // from its window; the window itself always hears of a new theme.
+    if (watchedWindow_ == window()) return;
+    if (watchedWindow_) watchedWindow_->removeEventFilter(this);
+    watchedWindow_ = window();
+    if (watchedWindow_ != this) watchedWindow_->installEventFilter(this);
+    Colour();
+}
+
 void NoticeFrame::Colour() {
-    const QPalette& colours = palette();
+    // The window's theme, not the frame's own palette: the style sheet set
+    // below colours that, and would keep a frame light under a dark theme.
+    const QPalette& colours = window()->palette();
     const bool dark = colours.color(QPalette::Window).lightness() < colours.color(QPalette::WindowText).lightness();
     const NoticeColours& chosen = tone_ == Tone::Calm ? (dark ? kDarkCalmNotice : kLightCalmNotice)
                                                       : (dark ? kDarkNotice : kLightNotice);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QPointer>
 #include <QString>
 
 class QLabel;
@@ -34,14 +35,17 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Colour();
+    void WatchWindow();
 
     QLabel* icon_ = nullptr;
     QLabel* heading_ = nullptr;
     WrappingLabel* text_ = nullptr;
     int iconPx_ = 20;
+    QPointer<QWidget> watchedWindow_;  // Whose palette says light or dark.
     Tone tone_ = Tone::Warning;
 };
 
