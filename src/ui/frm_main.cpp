@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -286,6 +287,14 @@ void frmMain::ConnectControls() {
     // picker or an opened record write only changes the note.
     for (QLineEdit* box : {txtMCity, txtMState, txtMCountry})
         connect(box, &QLineEdit::textEdited, this, &frmMain::NamesEdited);
+    // A row highlighted in the place list writes its city into the box
+    // without an edit; left there, it is the city the user sees and means.
+    // (The box may hear of the row after this does, so the row's own text.)
+    connect(txtMCity->completer(), qOverload<const QString&>(&QCompleter::highlighted), this,
+            [this](const QString& city) {
+                placeLink_.EditNames(city, txtMState->text(), txtMCountry->text());
+                UpdateZoneNote();
+            });
     for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM})
         connect(box, &QLineEdit::textEdited, this, &frmMain::CoordinatesEdited);
     for (QRadioButton* option : {optLatNorth, optLatSouth, optLongEast, optLongWest})
