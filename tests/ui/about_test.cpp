@@ -1,9 +1,9 @@
 #include "ui/frm_about.h"
 
 #include "links/web_links.h"
+#include "ui_test_support.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -15,27 +15,8 @@
 #include <memory>
 #include <string>
 
-namespace nyra {
+namespace nyra::test {
 namespace {
-
-// Stands in for the browser: records every address the program asks the
-// desktop to open, for as long as it lives.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    explicit UrlCatcher(const QString& scheme) : scheme_(scheme) {
-        QDesktopServices::setUrlHandler(scheme_, this, "openUrl");
-    }
-    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(scheme_); }
-
-    QList<QUrl> opened;
-
-public slots:
-    void openUrl(const QUrl& url) { opened.append(url); }
-
-private:
-    QString scheme_;
-};
 
 class AboutBox : public ::testing::Test {
 protected:
@@ -58,9 +39,9 @@ protected:
 
     // The addresses opened by one click on the named label.
     QList<QUrl> Click(const char* name) {
-        UrlCatcher catcher(QUrl(ProductPageUrl()).scheme());
+        UrlRecorder browser;
         if (QLabel* label = Control(name)) QTest::mouseClick(label, Qt::LeftButton);
-        return catcher.opened;
+        return browser.opened;
     }
 
     static std::string PageKey(const QUrl& url) {
@@ -94,6 +75,9 @@ TEST_F(AboutBox, DescriptionAndPromotionTexts) {
     EXPECT_EQ(Text("lblCoBrand"), "Click here for more details.");
     EXPECT_EQ(Text("lblDataSources"),
               "Place data: GeoNames (geonames.org), CC BY 4.0; time zones: the IANA tz database.");
+    // The ephemeris library's licence asks for its name and terms wherever
+    // it is used (its text is in captions_test.cpp).
+    EXPECT_TRUE(Control("lblEphemerisCredit")->isVisibleTo(about.get()));
 }
 
 TEST_F(AboutBox, HomePageCaptionNamesTheSitesAddress) {
@@ -133,16 +117,14 @@ TEST_F(AboutBox, OkCloses) {
 TEST_F(AboutBox, EnterOnOpeningClosesWithoutOpeningAPage) {
     about->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(about.get()));
-    UrlCatcher catcher(QUrl(ProductPageUrl()).scheme());
+    UrlRecorder browser;
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
     EXPECT_EQ(focused->objectName().toStdString(), "cmdOK");
     QTest::keyClick(focused, Qt::Key_Return);
     EXPECT_FALSE(about->isVisible());
-    EXPECT_TRUE(catcher.opened.isEmpty());
+    EXPECT_TRUE(browser.opened.isEmpty());
 }
 
 } // namespace
-} // namespace nyra
-
-#include "about_test.moc"
+} // namespace nyra::test

@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -29,19 +28,12 @@ namespace {
 
 constexpr int kSignPictureSize = 96;
 
-class ResultWindow : public WindowTest {
+class ResultWindow : public OneWindowTest<frmResult> {
 protected:
     frmResult* Open(const SignDescription& description) {
         Calculation calculation = NearAChange();
         calculation.description = description;
-        window = new frmResult(calculation, dialogs);
-        window->show();
-        return window;
-    }
-
-    template <class T = QLabel>
-    T* Child(const char* name) const {
-        return test::Child<T>(window, QString::fromLatin1(name));
+        return Show(new frmResult(calculation, dialogs));
     }
 
     std::string Caption(const char* label) const { return Child<QLabel>(label)->text().toStdString(); }
@@ -53,8 +45,6 @@ protected:
         return PaintSignPicture(QString::fromLatin1(englishName), kSignPictureSize, window->devicePixelRatioF())
             .toImage();
     }
-
-    QPointer<frmResult> window;
 };
 
 TEST_F(ResultWindow, MeshaAsTheUserSeesIt) {
@@ -77,6 +67,7 @@ TEST_F(ResultWindow, LuckyLabelsNameTheSign) {
     EXPECT_EQ(Caption("lblLuckyColors"), "Lucky Colors for Thula");
     EXPECT_EQ(Caption("lblLuckyGemstone"), "Lucky Gemstone for Thula");
     EXPECT_EQ(Caption("lblBestPeriodOfActivity"), "Best Period Of Activity for Thula");
+    EXPECT_TRUE(Tabs()->widget(6)->isAncestorOf(Child<QWidget>("txtLuckyGemstone")));
     EXPECT_EQ(Picture(), Expected("Libra"));
 }
 
@@ -229,11 +220,9 @@ TEST_F(ResultWindow, UnknownEnglishNameKeepsTheDesignPicture) {
 TEST_F(ResultWindow, BackShowsAFreshMainWindowAndCloses) {
     Open(Describe("Mesha"));
     Child<QAction>("mnuBack")->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    RunDeferredDeletes();
     EXPECT_TRUE(window.isNull());
-    int mains = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) mains += qobject_cast<frmMain*>(w) && w->isVisible();
-    EXPECT_EQ(mains, 1);
+    EXPECT_EQ(ShownWindows<frmMain>().size(), 1);
 }
 
 TEST_F(ResultWindow, AnotherSignAfterBackShowsOnlyTheNewTexts) {
@@ -249,59 +238,10 @@ TEST_F(ResultWindow, AnotherSignAfterBackShowsOnlyTheNewTexts) {
 
 TEST_F(ResultWindow, SaveOpensTheReportModally) {
     Open(Describe("Mesha"));
-    QString seen;
-    QTimer closer;
-    closer.setSingleShot(true);
-    QObject::connect(&closer, &QTimer::timeout, [&seen] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            seen = QString::fromLatin1(modal->metaObject()->className());
-            modal->close();
-        }
-    });
-    closer.start(0);
-    QTest::mouseClick(Child<QPushButton>("cmdSave"), Qt::LeftButton);
-    EXPECT_EQ(seen.toStdString(), "nyra::frmSave");
+    EXPECT_EQ(ModalOpenedBy([this] { QTest::mouseClick(Child<QPushButton>("cmdSave"), Qt::LeftButton); }),
+              QStringLiteral("nyra::frmSave"));
     EXPECT_TRUE(window->isVisible());
 }
-
-struct LinkCase {
-    const char* name;
-    const char* trigger;
-    bool isMenu;
-    const char* page;
-};
-
-void PrintTo(const LinkCase& c, std::ostream* os) { *os << c.name; }
-
-class ResultWindowLink : public ResultWindow, public ::testing::WithParamInterface<LinkCase> {};
-
-TEST_P(ResultWindowLink, OpensItsPage) {
-    Open(Describe("Mesha"));
-    UrlRecorder browser;
-    if (GetParam().isMenu) {
-        Child<QAction>(GetParam().trigger)->trigger();
-    } else {
-        QLabel* label = Child<QLabel>(GetParam().trigger);
-        Tabs()->setCurrentIndex(7);  // the about tab's links must be visible to be clicked
-        QTest::mouseClick(label, Qt::LeftButton);
-    }
-    ASSERT_EQ(browser.opened.size(), 1);
-    EXPECT_EQ(browser.opened[0].toString().toStdString(),
-              WebPageUrl(QString::fromLatin1(GetParam().page)).toString().toStdString());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ResultWindowLink,
-    ::testing::Values(LinkCase{"OnlineHelp", "mnuOnline", true, "help-web-page"},
-                      LinkCase{"VisitUs", "mnuVisit", true, "home-page"},
-                      LinkCase{"Update", "mnuUpdate", true, "download-web-page"},
-                      LinkCase{"Donate", "mnuDonate", true, "donate"},
-                      LinkCase{"HomePage", "lblHomePage", false, "home-page"},
-                      LinkCase{"DiscussionBoard", "Label61", false, "home-page"},
-                      LinkCase{"MoreDetailsIsFullyBranded", "lblCoBrand", false, "fully-branded"},
-                      LinkCase{"FullBrand", "lblFullBrand", false, "fully-branded"},
-                      LinkCase{"CoBrand", "Label1", false, "co-brand"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace nyra::test
