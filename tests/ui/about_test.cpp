@@ -12,35 +12,19 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 namespace nyra::test {
 namespace {
 
-class AboutBox : public ::testing::Test {
+class AboutBox : public OneWindowTest<frmAbout> {
 protected:
-    void SetUp() override {
-        about = std::make_unique<frmAbout>();
-        about->show();
-    }
-
-    template <typename T = QLabel>
-    T* Control(const char* name) const {
-        T* control = about->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-
-    std::string Text(const char* name) const {
-        const QLabel* label = Control(name);
-        return label ? label->text().toStdString() : std::string();
-    }
+    void SetUp() override { Show(new frmAbout); }
 
     // The addresses opened by one click on the named label.
     QList<QUrl> Click(const char* name) {
         UrlRecorder browser;
-        if (QLabel* label = Control(name)) QTest::mouseClick(label, Qt::LeftButton);
+        if (auto* label = Child<QLabel>(name)) QTest::mouseClick(label, Qt::LeftButton);
         return browser.opened;
     }
 
@@ -51,13 +35,12 @@ protected:
         return (ProductPageUrl() + QStringLiteral("?page=") + QString::fromLatin1(key)).toStdString();
     }
 
-    std::unique_ptr<frmAbout> about;
 };
 
 TEST_F(AboutBox, TitleAndHeading) {
-    EXPECT_EQ(about->windowTitle().toStdString(), "Nyra Moon Sign v2.10");
+    EXPECT_EQ(window->windowTitle().toStdString(), "Nyra Moon Sign v2.10");
     EXPECT_EQ(Text("Label2"), "Nyra Moon Sign v2.10");
-    const QFont heading = Control("Label2")->font();
+    const QFont heading = Child("Label2")->font();
     EXPECT_EQ(heading.family().toStdString(), "Verdana");
     EXPECT_DOUBLE_EQ(heading.pointSizeF(), 9.75);
     EXPECT_TRUE(heading.bold());
@@ -77,7 +60,7 @@ TEST_F(AboutBox, DescriptionAndPromotionTexts) {
               "Place data: GeoNames (geonames.org), CC BY 4.0; time zones: the IANA tz database.");
     // The ephemeris library's licence asks for its name and terms wherever
     // it is used (its text is in captions_test.cpp).
-    EXPECT_TRUE(Control("lblEphemerisCredit")->isVisibleTo(about.get()));
+    EXPECT_TRUE(Child("lblEphemerisCredit")->isVisibleTo(window.data()));
 }
 
 TEST_F(AboutBox, HomePageCaptionNamesTheSitesAddress) {
@@ -106,23 +89,23 @@ TEST_F(AboutBox, PromotionTextItselfIsNoLink) {
 }
 
 TEST_F(AboutBox, OkCloses) {
-    auto* ok = Control<QPushButton>("cmdOK");
+    auto* ok = Child<QPushButton>("cmdOK");
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->text().toStdString(), "OK");
     QTest::mouseClick(ok, Qt::LeftButton);
-    EXPECT_FALSE(about->isVisible());
-    EXPECT_EQ(about->result(), QDialog::Accepted);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
 }
 
 TEST_F(AboutBox, EnterOnOpeningClosesWithoutOpeningAPage) {
-    about->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(about.get()));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.data()));
     UrlRecorder browser;
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
     EXPECT_EQ(focused->objectName().toStdString(), "cmdOK");
     QTest::keyClick(focused, Qt::Key_Return);
-    EXPECT_FALSE(about->isVisible());
+    EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(browser.opened.isEmpty());
 }
 
