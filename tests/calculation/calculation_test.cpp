@@ -1,6 +1,8 @@
 #include "calculation/calculation.h"
 #include "calculation/calculation_text.h"
 
+#include "../support/birth_at.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -9,24 +11,12 @@
 namespace nyra {
 namespace {
 
+using test::Birth;
+
 // Delhi, 15 August 1947: the Moon entered Kataka the day before, so a whole
 // day of uncertainty spans two signs. Figures from the engine itself; what
 // is checked here is that one calculation carries them to every text.
-BirthRecord Delhi1947(int hour, int minute) {
-    BirthRecord b;
-    b.BirthName = "Asha";
-    b.BirthYear = 1947;
-    b.BirthMonth = 8;
-    b.BirthDay = 15;
-    b.BirthHour = static_cast<std::int16_t>(hour);
-    b.BirthMinute = static_cast<std::int16_t>(minute);
-    b.LonDegrees = 77;
-    b.LonMinutes = 13;
-    b.LonIsEast = kTrue;
-    b.ZoneHours = 5;
-    b.ZoneMinutes = 30;
-    return b;
-}
+BirthRecord Delhi1947(int hour, int minute) { return Birth({1947, 8, 15, hour, minute, 77 + 13 / 60.0, 330}, "Asha"); }
 
 TEST(Calculation, OneValueHoldsTheEntryAndEverythingComputedFromIt) {
     BirthPlace place;
@@ -87,18 +77,10 @@ TEST(CalculationText, WordsForTheWindowAndTheSigns) {
 // ---- At Greenwich, zone 0: the Moon entered Thula on 30 Dec 1999 at 21:37
 // and left it for Vrischika on 2 Jan 2000 at 09:08.
 
-struct When {
-    int year, month, day, hour, minute;
-};
+using When = test::BirthAt;
 
 Calculation AtGreenwich(const When& when, const TimeWindow& timeKnown = {}) {
-    BirthRecord b;
-    b.BirthYear = static_cast<std::int16_t>(when.year);
-    b.BirthMonth = static_cast<std::int16_t>(when.month);
-    b.BirthDay = static_cast<std::int16_t>(when.day);
-    b.BirthHour = static_cast<std::int16_t>(when.hour);
-    b.BirthMinute = static_cast<std::int16_t>(when.minute);
-    return Calculate({b, {}, timeKnown});
+    return Calculate({Birth(when), {}, timeKnown});
 }
 
 constexpr When kJ2000Noon{2000, 1, 1, 12, 0};

@@ -1,19 +1,13 @@
 #include "entry/place_link.h"
 
+#include "../support/places.h"
+
 #include <gtest/gtest.h>
 
 namespace nyra {
 namespace {
 
-Place Auckland() {
-    Place place;
-    place.city = QStringLiteral("Auckland");
-    place.state = QStringLiteral("Auckland");
-    place.country = QStringLiteral("New Zealand");
-    place.countryCode = QStringLiteral("NZ");
-    place.timeZoneId = QStringLiteral("Pacific/Auckland");
-    return place;
-}
+using test::Auckland;
 
 const QString kBothStill = QStringLiteral("The coordinates and zone are still those of Auckland, New Zealand.");
 const QString kAskBoth = QStringLiteral(

@@ -4,6 +4,8 @@
 
 #include "engine/ephemeris.h"
 
+#include "../support/birth_at.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -12,24 +14,13 @@
 namespace nyra {
 namespace {
 
-struct When {
-    int year, month, day, hour, minute;
-};
+using When = test::BirthAt;
 
 // Chennai: 80° 17′ E, India Standard Time (5 h 30 min ahead).
-EngineRecord ChartAtChennai(const When& when) {
-    BirthRecord b;
-    b.BirthYear = static_cast<std::int16_t>(when.year);
-    b.BirthMonth = static_cast<std::int16_t>(when.month);
-    b.BirthDay = static_cast<std::int16_t>(when.day);
-    b.BirthHour = static_cast<std::int16_t>(when.hour);
-    b.BirthMinute = static_cast<std::int16_t>(when.minute);
-    b.LonDegrees = 80;
-    b.LonMinutes = 17;
-    b.LonIsEast = kTrue;
-    b.ZoneHours = 5;
-    b.ZoneMinutes = 30;
-    return ComputeMoonChart(b);
+EngineRecord ChartAtChennai(When when) {
+    when.lonDeg = 80 + 17 / 60.0;
+    when.zoneMinutes = 330;
+    return ComputeMoonChart(test::Birth(when));
 }
 
 PreciseTexts Described(const When& when, Ayanamsa ayanamsa) {

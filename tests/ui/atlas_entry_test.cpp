@@ -9,6 +9,8 @@
 #include "ui/report_pdf.h"
 #include "ui_test_support.h"
 
+#include "../support/places.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
@@ -447,19 +449,6 @@ INSTANTIATE_TEST_SUITE_P(Rows, ZoneTakenOver,
                          [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Names that no longer name the picked place -----------------------------------------
-
-// Auckland, built here and taken as a pick from the list.
-Place Auckland() {
-    Place place;
-    place.city = QStringLiteral("Auckland");
-    place.state = QStringLiteral("Auckland");
-    place.country = QStringLiteral("New Zealand");
-    place.countryCode = QStringLiteral("NZ");
-    place.timeZoneId = QStringLiteral("Pacific/Auckland");
-    place.latitudeDeg = -(36 + 51 / 60.0);
-    place.longitudeDeg = 174 + 46 / 60.0;
-    return place;
-}
 
 // The window's own pick from the list, of a place the test knows whole.
 class PickThenChennai : public AtlasEntry {

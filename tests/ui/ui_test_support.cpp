@@ -25,9 +25,6 @@
 #include <QTextDocument>
 #include <QTimer>
 
-#include <cmath>
-#include <cstdlib>
-
 namespace nyra::test {
 
 void FakeDialogs::Message(QWidget*, const QString& text, MessageIcon icon) { messages.push_back({text, icon}); }
@@ -72,31 +69,6 @@ UrlRecorder::~UrlRecorder() {
 }
 
 void UrlRecorder::openUrl(const QUrl& url) { opened.append(url); }
-
-BirthRecord Birth(const BirthAt& at, const char* name) {
-    BirthRecord b;
-    b.BirthName = name;
-    b.BirthYear = static_cast<std::int16_t>(at.year);
-    b.BirthMonth = static_cast<std::int16_t>(at.month);
-    b.BirthDay = static_cast<std::int16_t>(at.day);
-    b.BirthHour = static_cast<std::int16_t>(at.hour);
-    b.BirthMinute = static_cast<std::int16_t>(at.minute);
-    const double lon = std::abs(at.lonDeg);
-    b.LonDegrees = static_cast<std::int16_t>(lon);
-    b.LonMinutes = static_cast<std::int16_t>(std::lround((lon - std::floor(lon)) * 60));
-    b.LonIsEast = at.lonDeg > 0 ? kTrue : kFalse;
-    const int zone = std::abs(at.zoneMinutes);
-    b.ZoneHours = static_cast<std::int16_t>(zone / 60);
-    b.ZoneMinutes = static_cast<std::int16_t>(zone % 60);
-    // A clock ahead of UTC west of Greenwich, or behind it to the east, is
-    // only said by the zone's own sign.
-    if (at.zoneMinutes > 0 && at.lonDeg <= 0) b.ZoneIsEast = kTrue;
-    const double lat = std::abs(at.latDeg);
-    b.LatDegrees = static_cast<std::int16_t>(lat);
-    b.LatMinutes = static_cast<std::int16_t>(std::lround((lat - std::floor(lat)) * 60));
-    b.LatIsSouth = at.latDeg < 0 ? kTrue : kFalse;
-    return b;
-}
 
 BirthRecord AshaAtDelhi() { return Birth({1985, 4, 14, 6, 30, 77 + 13 / 60.0, 330, 28 + 36 / 60.0}); }
 

@@ -8,6 +8,8 @@
 #include "calculation/calculation.h"
 #include "ui/dialogs.h"
 
+#include "../support/birth_at.h"
+
 #include <QApplication>
 #include <QList>
 #include <QObject>
@@ -84,15 +86,6 @@ public:
 public slots:
     void openUrl(const QUrl& url);
 };
-
-// A birth by its clock time at a place, as the main window would store it.
-struct BirthAt {
-    int year, month, day, hour, minute;
-    double lonDeg = 0;    ///< East positive.
-    int zoneMinutes = 0;  ///< Clock ahead of UTC.
-    double latDeg = 0;    ///< North positive; not calculated with.
-};
-BirthRecord Birth(const BirthAt& at, const char* name = "Asha Rao");
 
 // Asha Rao, 14 April 1985, 06:30 at New Delhi (77° 13′ E, 28° 36′ N, zone 5:30).
 BirthRecord AshaAtDelhi();
