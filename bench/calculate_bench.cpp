@@ -5,7 +5,7 @@
 //   xvfb-run -a -s '-screen 0 1280x1024x24' build-bench/bench/calculate_bench [RUNS]
 #include "ui/frm_main.h"
 #include "ui/frm_result.h"
-#include "ui/messages.h"
+#include "ui/dialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -86,16 +86,21 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-    nyra::SetMessageHandler([](const QString& text, nyra::MessageIcon) {
-        std::fprintf(stderr, "calculate_bench: the program said \"%s\"\n", qPrintable(text));
-        std::exit(1);
-    });
+    // A message or a question means the entry was not calculated.
+    struct Unexpected : nyra::Dialogs {
+        void Message(QWidget*, const QString& text, nyra::MessageIcon) override { Fail(text); }
+        bool Ask(QWidget*, const QString& question) override { return Fail(question); }
+        static bool Fail(const QString& text) {
+            std::fprintf(stderr, "calculate_bench: the program said \"%s\"\n", qPrintable(text));
+            std::exit(1);
+        }
+    } dialogs;
     PaintWatcher watcher;
     app.installEventFilter(&watcher);
 
     std::vector<double> ms;
     for (int run = 0; run <= runs; ++run) {  // run 0 warms up
-        auto* window = new nyra::frmMain;
+        auto* window = new nyra::frmMain(dialogs);
         FillIn(window);
         window->show();
         QCoreApplication::processEvents();

@@ -45,8 +45,8 @@ void OpenRecordInShownWindow(const QString& path) {
         main->OpenRecordFile(path);
         return;
     }
-    auto* fresh = new frmMain;
     auto* result = qobject_cast<frmResult*>(shown);
+    auto* fresh = new frmMain(result ? result->dialogs() : SystemDialogs());
     if (!result) {
         fresh->show();
         fresh->OpenRecordFile(path);

@@ -4,8 +4,8 @@
 #include "app/record_handover.h"
 #include "app/single_instance.h"
 #include "app/window_trace.h"
+#include "ui/dialogs.h"
 #include "ui/frm_main.h"
-#include "ui/messages.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,24 +16,32 @@
 
 namespace {
 
+class StderrMessages : public nyra::Dialogs {
+public:
+    void Message(QWidget*, const QString& text, nyra::MessageIcon) override {
+        std::fprintf(stderr, "%s\n", qPrintable(text));
+    }
+};
+
 // A copy already runs: it gets the record, if there is one, and this start
 // ends.
-int HandToRunningCopy(const QString& socketPath, const std::optional<QString>& recordPath) {
+int HandToRunningCopy(nyra::Dialogs& dialogs, const QString& socketPath, const std::optional<QString>& recordPath) {
     if (!recordPath) {
-        nyra::ShowMessage(nullptr, QStringLiteral("Application is already running"), nyra::MessageIcon::Information);
+        dialogs.Message(nullptr, QStringLiteral("Application is already running"), nyra::MessageIcon::Information);
         nyra::ExitProgram();
         return EXIT_SUCCESS;
     }
     const nyra::Result<void> handed = nyra::HandOverRecord(socketPath, *recordPath);
     if (handed) return EXIT_SUCCESS;
-    nyra::ShowMessage(nullptr,
-                      QStringLiteral("Application is already running, but \"%1\" could not be handed to it: %2.")
-                          .arg(QDir::toNativeSeparators(*recordPath), QString::fromStdString(handed.problem().reason)),
-                      nyra::MessageIcon::Stop);
+    dialogs.Message(nullptr,
+                    QStringLiteral("Application is already running, but \"%1\" could not be handed to it: %2.")
+                        .arg(QDir::toNativeSeparators(*recordPath), QString::fromStdString(handed.problem().reason)),
+                    nyra::MessageIcon::Stop);
     return EXIT_FAILURE;
 }
 
 } // namespace
+
 
 int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("nyra-moonsign"));
@@ -54,17 +62,16 @@ int main(int argc, char** argv) {
 
     // For scripted runs without a screen: messages go to stderr instead of
     // waiting for a click, and the windows that open are named there.
-    if (qEnvironmentVariableIntValue("NYRA_MESSAGES_TO_STDERR") == 1) {
-        nyra::SetMessageHandler([](const QString& text, nyra::MessageIcon) {
-            std::fprintf(stderr, "%s\n", qPrintable(text));
-        });
-    }
+    StderrMessages stderrMessages;
+    nyra::Dialogs& dialogs = qEnvironmentVariableIntValue("NYRA_MESSAGES_TO_STDERR") == 1
+                                 ? static_cast<nyra::Dialogs&>(stderrMessages)
+                                 : nyra::SystemDialogs();
     if (qEnvironmentVariableIntValue("NYRA_WINDOWS_TO_STDERR") == 1) nyra::TraceWindowsOnStderr();
 
     nyra::SingleInstanceLock instance;
     const nyra::Result<nyra::SingleInstanceLock::Holder> holder = instance.Acquire();
     if (!holder) {
-        nyra::ShowMessage(nullptr,
+        dialogs.Message(nullptr,
                           QStringLiteral("The lock file \"%1\" names no running copy of the program but cannot be "
                                          "replaced: %2. Remove it and start the program again.")
                               .arg(QDir::toNativeSeparators(instance.path()),
@@ -73,7 +80,7 @@ int main(int argc, char** argv) {
         return EXIT_FAILURE;
     }
     const QString socketPath = nyra::HandOverSocketPath(instance.path());
-    if (*holder == nyra::SingleInstanceLock::Holder::RunningCopy) return HandToRunningCopy(socketPath, recordPath);
+    if (*holder == nyra::SingleInstanceLock::Holder::RunningCopy) return HandToRunningCopy(dialogs, socketPath, recordPath);
 
     // Without it, later starts say that they could not hand their record
     // over; this copy runs as before.
@@ -85,7 +92,7 @@ int main(int argc, char** argv) {
     QObject::connect(&handOver, &nyra::HandOverServer::RecordHandedOver, &handedOver,
                      &nyra::HandedOverRecords::Open);
 
-    auto* window = new nyra::frmMain;
+    auto* window = new nyra::frmMain(dialogs);
     window->show();
     if (recordPath) nyra::OpenRecordOnceRunning(window, *recordPath);
     return app.exec();

@@ -1,12 +1,10 @@
 #include "app/window_trace.h"
 
-#include "app/program_state.h"
 #include "ui/frm_result.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
-#include <QLabel>
 #include <QMainWindow>
 
 #include <cstdio>
@@ -29,10 +27,11 @@ protected:
             return false;
 
         QString line = QLatin1String(shown ? "shown " : "hidden ") + WindowName(*widget);
-        if (shown && qobject_cast<frmResult*>(widget)) {
-            const auto* sign = widget->findChild<QLabel*>(QStringLiteral("lblVedicName"));
+        if (const auto* result = qobject_cast<frmResult*>(widget); shown && result) {
+            const Calculation& calculation = result->calculation();
             line += QStringLiteral(": %1 (%2)")
-                        .arg(sign ? sign->text() : QString(), QString::fromStdString(Program().birth.BirthName));
+                        .arg(QString::fromStdString(calculation.chart.RashiName),
+                             QString::fromStdString(calculation.birth.BirthName));
         }
         std::fprintf(stderr, "%s\n", line.toUtf8().constData());
         std::fflush(stderr);

@@ -1,6 +1,6 @@
 #include "ui/frm_main.h"
 
-#include "app/program_state.h"
+#include "calculation/calculation.h"
 #include "links/web_links.h"
 #include "ui/clickable_label.h"
 #include "ui/frm_about.h"
@@ -8,9 +8,13 @@
 #include "ui/frm_time_zone.h"
 #include "ui/keyboard_access.h"
 #include "ui/messages.h"
+#include "ui/note_style.h"
+#include "ui/calculation_settings.h"
 #include "ui/named.h"
+#include "ui/numeric_box_filter.h"
 #include "ui/place_completion.h"
 #include "ui/promotions.h"
+#include "ui/time_known_list.h"
 #include "ui/wrapping_label.h"
 #include "ui/screen_fit.h"
 #include "ui/sign_pictures.h"
@@ -20,6 +24,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -47,21 +52,6 @@ constexpr int kZoneMinuteTypingLimit = 2;
 
 constexpr int kMoonPictureSize = 150;
 
-// The entries of cboTimeKnown, in list order. The first, an exact time, is
-// the default and leaves the calculation and the result as they always were.
-struct TimeKnownChoice {
-    const char* caption;
-    TimeWindow window;
-};
-constexpr auto kTimeKnownChoices = std::to_array<TimeKnownChoice>({
-    {"exactly", TimeWindow{}},
-    {"within 15 min", TimeWindow{false, 15}},
-    {"within 1 hour", TimeWindow{false, 60}},
-    {"within 2 hours", TimeWindow{false, 120}},
-    {"not known", TimeWindow{true, 0}},
-});
-static_assert(kTimeKnownChoices.size() == 5);
-
 void FillNumbers(QComboBox* list, int first, int last) {
     for (int n = first; n <= last; ++n) list->addItem(QString::number(n));
     list->setCurrentIndex(0);
@@ -69,7 +59,7 @@ void FillNumbers(QComboBox* list, int first, int last) {
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent) {
+frmMain::frmMain(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs) {
     setAttribute(Qt::WA_DeleteOnClose);
     CreateControls();
     CreateMenus();
@@ -99,7 +89,7 @@ void frmMain::CreateControls() {
     cboSS = Named(new QComboBox(fraBirth), "cboSS");
     lblTimeFormat = Named(new QLabel(fraBirth), "lblTimeFormat");
     lblTimeKnown = Named(new QLabel(fraBirth), "lblTimeKnown");
-    cboTimeKnown = Named(new QComboBox(fraBirth), "cboTimeKnown");
+    cboTimeKnown = new TimeKnownList(fraBirth);
     lblTimeKnown->setBuddy(cboTimeKnown);
 
     fraPlace = Named(new QGroupBox(central), "fraPlace");
@@ -138,14 +128,7 @@ void frmMain::CreateControls() {
     // Right-aligned, so that a short note sits under the zone frame it
     // speaks of; a long one reaches left and wraps.
     lblZoneNote->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    QFont noteFont = lblZoneNote->font();
-    noteFont.setPointSizeF(noteFont.pointSizeF() * 0.92);
-    lblZoneNote->setFont(noteFont);
-    QPalette notePalette = lblZoneNote->palette();
-    QColor noteColour = notePalette.color(QPalette::WindowText);
-    noteColour.setAlphaF(0.72f);
-    notePalette.setColor(QPalette::WindowText, noteColour);
-    lblZoneNote->setPalette(notePalette);
+    SetNoteStyle(lblZoneNote, NoteStyle::Quiet);
     placeCompletion_ = new PlaceCompletion(txtMCity, txtMState, txtMCountry, this);
 
     cmdOpen = Named(new QPushButton(central), "cmdOpen");
@@ -169,9 +152,10 @@ void frmMain::CreateControls() {
 
     // Room for a few digits, whatever the font size.
     const int digitsWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16;
+    auto* numbers = new NumericBoxFilter(dialogs_, this);
     for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM, txtZoneHour, txtZoneMinute}) {
         box->setMaximumWidth(digitsWidth);
-        box->installEventFilter(this);
+        numbers->Watch(box, box == txtZoneHour ? kZoneHourTypingLimit : box == txtZoneMinute ? kZoneMinuteTypingLimit : 0);
     }
 }
 
@@ -296,21 +280,33 @@ void frmMain::ConnectControls() {
     connect(lblFullBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
 
     connect(placeCompletion_, &PlaceCompletion::placeChosen, this, &frmMain::UsePlace);
-    connect(txtMCity, &QLineEdit::textEdited, this, &frmMain::StopFollowingPick);
     for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHH, cboMM})
         connect(list, &QComboBox::currentIndexChanged, this, &frmMain::FollowPickedZone);
-    // textChanged rather than textEdited: the picker and an opened record
-    // write these boxes too, and either takes the zone over from the pick.
+    // The user's own edits (textEdited, clicked) are what take the place,
+    // the coordinates or the zone over from a pick; what the pick, the
+    // picker or an opened record write only changes the note.
+    for (QLineEdit* box : {txtMCity, txtMState, txtMCountry})
+        connect(box, &QLineEdit::textEdited, this, &frmMain::NamesEdited);
+    // A row highlighted in the place list writes its city into the box
+    // without an edit; left there, it is the city the user sees and means.
+    // (The box may hear of the row after this does, so the row's own text.)
+    connect(txtMCity->completer(), qOverload<const QString&>(&QCompleter::highlighted), this,
+            [this](const QString& city) {
+                placeLink_.EditNames(city, txtMState->text(), txtMCountry->text());
+                UpdateZoneNote();
+            });
+    for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM})
+        connect(box, &QLineEdit::textEdited, this, &frmMain::CoordinatesEdited);
+    for (QRadioButton* option : {optLatNorth, optLatSouth, optLongEast, optLongWest})
+        connect(option, &QRadioButton::clicked, this, &frmMain::CoordinatesEdited);
     for (QLineEdit* box : {txtZoneHour, txtZoneMinute})
-        connect(box, &QLineEdit::textChanged, this, &frmMain::ZoneBoxChanged);
-    connect(chkDST, &QCheckBox::toggled, this, &frmMain::ZoneBoxChanged);
+        connect(box, &QLineEdit::textEdited, this, &frmMain::ZoneEdited);
+    connect(chkDST, &QCheckBox::clicked, this, &frmMain::ZoneEdited);
     // The zone's direction can hang on the longitude.
-    for (QLineEdit* box : {txtLonD, txtLonM})
+    for (QLineEdit* box : {txtLonD, txtLonM, txtZoneHour, txtZoneMinute})
         connect(box, &QLineEdit::textChanged, this, &frmMain::UpdateZoneNote);
     connect(optLongEast, &QRadioButton::toggled, this, &frmMain::UpdateZoneNote);
-    // A record's place is unknown; one typed after it is the user's own.
-    for (QLineEdit* box : {txtMCity, txtMState, txtMCountry})
-        connect(box, &QLineEdit::textEdited, this, [this] { placeFromRecord_ = false; });
+    connect(chkDST, &QCheckBox::toggled, this, &frmMain::UpdateZoneNote);
     PressButtonsOnEnter(this);
 }
 
@@ -324,9 +320,7 @@ void frmMain::SetTexts() {
     lblTimeOfBirth->setText(QStringLiteral("Time of Birth"));
     lblTimeFormat->setText(QStringLiteral("HH:MM:SS"));
     lblTimeKnown->setText(QStringLiteral("Time known:"));
-    cboTimeKnown->setToolTip(QStringLiteral("If you know the time of birth only roughly or not at all, say how "
-                                            "well, and the result lists every Moon sign of that stretch of time "
-                                            "with its share."));
+    cboTimeKnown->SetTexts();
 
     fraPlace->setTitle(QStringLiteral("Place of Birth"));
     lblCity->setText(QStringLiteral("City"));
@@ -389,8 +383,6 @@ void frmMain::FillLists() {
     FillNumbers(cboHH, 0, 23);
     FillNumbers(cboMM, 0, 59);
     FillNumbers(cboSS, 0, 59);
-    for (const TimeKnownChoice& choice : kTimeKnownChoices) cboTimeKnown->addItem(QLatin1String(choice.caption));
-    cboTimeKnown->setCurrentIndex(0);
     optLatNorth->setChecked(true);
     optLongEast->setChecked(true);
 }
@@ -415,12 +407,6 @@ BirthEntry frmMain::ReadEntry() const {
     return entry;
 }
 
-TimeWindow frmMain::TimeKnown() const {
-    const int index = cboTimeKnown->currentIndex();
-    if (index < 0 || index >= static_cast<int>(kTimeKnownChoices.size())) return TimeWindow::Exact();
-    return kTimeKnownChoices[static_cast<std::size_t>(index)].window;
-}
-
 QLineEdit* frmMain::BoxFor(EntryBox box) const {
     switch (box) {
     case EntryBox::Name: return txtName;
@@ -435,7 +421,7 @@ QLineEdit* frmMain::BoxFor(EntryBox box) const {
 }
 
 void frmMain::Report(const EntryProblem& problem) {
-    ShowMessage(this, problem.message, problem.icon);
+    dialogs_.Message(this, problem.message, problem.icon);
     if (problem.focus) BoxFor(*problem.focus)->setFocus();
 }
 
@@ -454,39 +440,18 @@ void frmMain::Calculate() {
         return;
     }
 
-    ProgramState& program = Program();
-    program.birth = std::get<BirthRecord>(converted);
-    program.birthPlace = placeFromRecord_ ? std::string() : TypedPlace().toStdString();
-    program.timeWindow = TimeKnown();
-    program.chart = ComputeMoonChart(program.birth);
-    if (std::optional<SignDescription> description = DescribeMoonSign(program.chart.RashiName))
-        program.description = std::move(*description);
+    if (!ConfirmPlace()) return;
 
+    CalculationInput input;
+    input.birth = std::get<BirthRecord>(converted);
+    input.place = placeLink_.Current();
+    input.timeKnown = cboTimeKnown->window();
+    input.preciseAyanamsa = RememberedAyanamsa();
     // The result window is shown before this one closes, so the program does
     // not see its last window go.
-    auto* result = new frmResult;
+    auto* result = new frmResult(nyra::Calculate(input), dialogs_);
     result->show();
     close();
-}
-
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    // Only the six numeric boxes are watched.
-    if (event->type() == QEvent::KeyPress) {
-        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const qsizetype selected = box->hasSelectedText() ? box->selectedText().size() : 0;
-            switch (JudgeNumericKey(key->key(), key->text(), box->text().size(), selected, TypingLimitOf(box))) {
-            case KeyVerdict::Pass:
-                break;
-            case KeyVerdict::NotANumber:
-                ShowMessage(this, kOnlyNumbersMessage, MessageIcon::Stop);
-                return true;
-            case KeyVerdict::TooLong:
-                return true;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::showEvent(QShowEvent* event) {
@@ -499,138 +464,9 @@ void frmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
 }
 
-int frmMain::TypingLimitOf(const QObject* box) const {
-    if (box == txtZoneHour) return kZoneHourTypingLimit;
-    if (box == txtZoneMinute) return kZoneMinuteTypingLimit;
-    return 0;
-}
-
-void frmMain::LookUpPlace() {
-    // Not trimmed: a box of blanks counts as filled.
-    const struct {
-        QLineEdit* box;
-        const char* message;
-    } required[] = {
-        {txtMCity, "Please Enter City"},
-        {txtMState, "Please Enter State"},
-        {txtMCountry, "Please Enter Country"},
-    };
-    for (const auto& r : required) {
-        if (r.box->text().isEmpty()) {
-            ShowMessage(this, QString::fromLatin1(r.message), MessageIcon::Information);
-            r.box->setFocus();
-            return;
-        }
-    }
-    const QString searchText = txtMCity->text() + QLatin1Char(' ') + txtMState->text() + QLatin1Char(' ') +
-                               txtMCountry->text() + QStringLiteral(" Latitude Longitude");
-    LookUpCoordinates(searchText, WebPageUrl(QStringLiteral("home-page")).toString());
-}
-
-void frmMain::ShowTimeZonePicker() {
-    frmTimeZone picker(txtZoneHour, txtZoneMinute, this);
-    // A zone chosen there ends the pick's hold even when it writes the
-    // values the boxes already hold.
-    if (picker.exec() == QDialog::Accepted) StopFollowingPick();
-}
-
 void frmMain::ShowAbout() {
     frmAbout about(this);
     about.exec();
-}
-
-void frmMain::UsePlace(const Place& place) {
-    txtMCity->setText(place.city);
-    txtMState->setText(place.state);
-    txtMCountry->setText(place.country);
-    const DegreesMinutes latitude = SplitDegrees(place.latitudeDeg);
-    txtLatD->setText(QString::number(latitude.degrees));
-    txtLatM->setText(QString::number(latitude.minutes));
-    (latitude.negative ? optLatSouth : optLatNorth)->setChecked(true);
-    const DegreesMinutes longitude = SplitDegrees(place.longitudeDeg);
-    txtLonD->setText(QString::number(longitude.degrees));
-    txtLonM->setText(QString::number(longitude.minutes));
-    // The engine reads a longitude of 0 as west, so the choice says so too.
-    const bool onMeridian = longitude.degrees == 0 && longitude.minutes == 0;
-    (longitude.negative || onMeridian ? optLongWest : optLongEast)->setChecked(true);
-
-    pickedPlace_ = place;
-    FollowPickedZone();
-}
-
-QString frmMain::TypedPlace() const {
-    QStringList parts;
-    for (const QLineEdit* box : {txtMCity, txtMState, txtMCountry})
-        if (const QString part = box->text().trimmed(); !part.isEmpty()) parts.append(part);
-    return parts.join(QStringLiteral(", "));
-}
-
-QDate frmMain::DateOnScreen() const {
-    return QDate(cboYear->currentText().toInt(), cboMonth->currentIndex() + 1, cboDate->currentText().toInt());
-}
-
-void frmMain::FollowPickedZone() {
-    if (!pickedPlace_) return;
-    const QDate date = DateOnScreen();
-    if (!date.isValid()) {
-        // 31 April and the like: the checks refuse the date anyway, and the
-        // boxes keep what they hold until the date makes sense.
-        pickedZone_ = ZoneAtLocalTime{};
-        pickedZoneNote_ = QStringLiteral("There is no %1 %2 %3: choose a valid date for the zone of %4.")
-                              .arg(cboDate->currentText(), cboMonth->currentText(), cboYear->currentText(),
-                                   pickedPlace_->timeZoneId);
-        UpdateZoneNote();
-        return;
-    }
-    pickedZone_ = ResolveZone(pickedPlace_->timeZoneId, date, cboHH->currentText().toInt(),
-                              cboMM->currentText().toInt());
-    const ZoneEntry zone = ZoneEntryFor(pickedZone_);
-    pickedZoneNote_ = zone.note;
-    if (pickedZone_.valid) {
-        // setText, never cut: "-30" is one more character than a user may
-        // type into the minute box.
-        writingZone_ = true;
-        txtZoneHour->setText(zone.zoneHourText);
-        txtZoneMinute->setText(zone.zoneMinuteText);
-        chkDST->setChecked(zone.dst);
-        writingZone_ = false;
-    }
-    UpdateZoneNote();
-}
-
-void frmMain::StopFollowingPick() {
-    if (!pickedPlace_) return;
-    pickedPlace_.reset();
-    pickedZone_ = ZoneAtLocalTime{};
-    pickedZoneNote_.clear();
-    UpdateZoneNote();
-}
-
-void frmMain::ZoneBoxChanged() {
-    if (writingZone_) return;
-    StopFollowingPick();
-    UpdateZoneNote();
-}
-
-void frmMain::UpdateZoneNote() {
-    if (writingZone_) return;
-    const QString note = ZoneNoteText();
-    lblZoneNote->setText(note);
-    lblZoneNote->setToolTip(note);
-}
-
-QString frmMain::ZoneNoteText() const {
-    const BirthEntry entry = ReadEntry();
-    const QString typed = TypedZoneNoteFor(entry);
-    if (!pickedPlace_) return typed;
-    if (!DateOnScreen().isValid()) return pickedZoneNote_;
-    // No zone data for that date: the boxes kept their values.
-    if (!pickedZone_.valid) return pickedZoneNote_ + QStringLiteral("; ") + typed;
-    const int pickedAheadMinutes = pickedZone_.utcOffsetSeconds / 60;
-    if (ClockAheadMinutes(entry) == pickedAheadMinutes) return pickedZoneNote_;
-    // The pick's values, read another way: East/West was changed since.
-    return typed + QStringLiteral(", though %1 had UTC%2 then")
-                       .arg(pickedPlace_->timeZoneId, FormatUtcOffset(pickedZone_.utcOffsetSeconds));
 }
 
 } // namespace nyra

@@ -5,11 +5,12 @@
 #include "atlas/atlas.h"
 #include "engine/time_window.h"
 #include "entry/entry_validation.h"
+#include "entry/place_link.h"
+#include "ui/dialogs.h"
 #include "ui/help_menus.h"
 
 #include <QMainWindow>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -27,27 +28,26 @@ namespace nyra {
 
 class ClickableLabel;
 class PlaceCompletion;
+class TimeKnownList;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     // Deletes itself when closed: the calculate command closes it for good,
-    // and the result window's back command makes a fresh one.
-    explicit frmMain(QWidget* parent = nullptr);
+    // and the result window's back command makes a fresh one. Messages,
+    // questions and the open dialog go through `dialogs`, which the result
+    // window it opens is given too.
+    explicit frmMain(Dialogs& dialogs = SystemDialogs(), QWidget* parent = nullptr);
 
     // Shows the first problem of the entry, moves the focus as it says, and
     // tells whether the entry may be calculated.
     bool ValidateBirthEntry();
 
-    // Replaces the open dialog of OpenBirthRecord (tests): it returns the
-    // chosen path, or an empty text for a cancel. Returns the handler it
-    // replaced; an empty handler restores the real dialog.
-    using OpenPathHandler = std::function<QString(QWidget* parent)>;
-    static OpenPathHandler SetOpenPathHandler(OpenPathHandler handler);
+    Dialogs& dialogs() const { return dialogs_; }
 
 public slots:
-    // Validate, fill the program's birth record, compute the chart and the
-    // sign's description, show the result window and close this one.
+    // Validate, make the calculation of the entry, show the result window
+    // with it and close this one.
     void Calculate();
     // Asks for a saved record, reads it into the controls and calculates.
     void OpenBirthRecord();
@@ -56,7 +56,6 @@ public slots:
     void OpenRecordFile(const QString& path);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -68,8 +67,6 @@ private:
     void FillLists();
 
     BirthEntry ReadEntry() const;
-    // How well the user knows the birth time, as cboTimeKnown says.
-    TimeWindow TimeKnown() const;
     // Opening a record: a list and the record field whose value it shows.
     struct RecordList {
         std::int16_t BirthRecord::*member;
@@ -82,7 +79,6 @@ private:
     void ShowRecord(const BirthRecord& record);
     void Report(const EntryProblem& problem);
     QLineEdit* BoxFor(EntryBox box) const;
-    int TypingLimitOf(const QObject* box) const;
     void LookUpPlace();
     void ShowTimeZonePicker();
     void ShowAbout();
@@ -91,17 +87,21 @@ private:
     // for the date and clock time on screen, the zone and DST boxes.
     void UsePlace(const Place& place);
     // Sets the zone and DST boxes from the picked place for the date and
-    // time on screen; nothing once the user has taken the zone over.
+    // time on screen, for as long as the pick sets the zone.
     void FollowPickedZone();
-    void StopFollowingPick();
-    void ZoneBoxChanged();
+    void NamesEdited();
+    void CoordinatesEdited();
+    void ZoneEdited();
     void UpdateZoneNote();
     QString ZoneNoteText() const;
-    // "City, State, Country" as typed, the empty ones left out.
-    QString TypedPlace() const;
+    // Where the names claim another place than the coordinates' or the
+    // zone's: asks whether to calculate anyway, and on No sends the user
+    // back to the city box. True to go on.
+    bool ConfirmPlace();
     // The date the three lists show; invalid for a day its month lacks.
     QDate DateOnScreen() const;
 
+    Dialogs& dialogs_;
     // Inside the central scroll area; every control below is in it.
     QWidget* content_ = nullptr;
     bool placed_ = false;  // sized and placed on its first showing
@@ -114,9 +114,8 @@ private:
     QComboBox* cboHH = nullptr;
     QComboBox* cboMM = nullptr;
     QComboBox* cboSS = nullptr;
-    // Not part of the record: the calculate command hands it to the result
-    // window through the program state, beside the record.
-    QComboBox* cboTimeKnown = nullptr;
+    // How well the time is known: part of the calculation beside the record.
+    TimeKnownList* cboTimeKnown = nullptr;
     QLineEdit* txtMCity = nullptr;
     QLineEdit* txtMState = nullptr;
     QLineEdit* txtMCountry = nullptr;
@@ -170,18 +169,11 @@ private:
     HelpMenus helpMenus_;
 
     PlaceCompletion* placeCompletion_ = nullptr;
-    // The place picked from the list, for as long as it sets the zone: a
-    // hand edit of the zone or DST box, an edit of the city box or a zone
-    // from the picker ends that.
-    std::optional<Place> pickedPlace_;
-    ZoneAtLocalTime pickedZone_;  // At the date and time on screen.
+    // What the names, coordinates and zone on screen have to do with one
+    // another and with a picked atlas place.
+    PlaceLink placeLink_;
+    ZoneAtLocalTime pickedZone_;  // The pick's zone at the date and time on screen.
     QString pickedZoneNote_;
-    // Set while the picked place writes the zone boxes, which is not the
-    // user taking the zone over.
-    bool writingZone_ = false;
-    // The entry came from a saved record, which holds no place names: the
-    // place boxes still hold whatever was typed before.
-    bool placeFromRecord_ = false;
 };
 
 } // namespace nyra

@@ -11,28 +11,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QRadioButton>
 
 namespace nyra {
 namespace {
-
-frmMain::OpenPathHandler& OpenPathHook() {
-    static frmMain::OpenPathHandler handler;
-    return handler;
-}
-
-QString AskOpenPath(QWidget* parent) {
-    if (OpenPathHook()) return OpenPathHook()(parent);
-    QFileDialog dialog(parent, QStringLiteral("Select the source file"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("Nyra Free Moon Sign Astrology (*.moo)"));
-    dialog.setDefaultSuffix(QStringLiteral("moo"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
-}
 
 // The position of the entry that shows `value`, or -1.
 int EntryIndex(const QComboBox* list, int value) {
@@ -56,21 +39,15 @@ QString RecordProblemMessage(const RecordProblem& problem) {
 
 } // namespace
 
-frmMain::OpenPathHandler frmMain::SetOpenPathHandler(OpenPathHandler handler) {
-    OpenPathHandler previous = std::move(OpenPathHook());
-    OpenPathHook() = std::move(handler);
-    return previous;
-}
-
 void frmMain::OpenBirthRecord() {
-    const QString path = AskOpenPath(this);
+    const QString path = dialogs_.OpenPath(this);
     if (path.isEmpty()) return;
     OpenRecordFile(path);
 }
 
 void frmMain::OpenRecordFile(const QString& path) {
     if (!path.endsWith(QStringLiteral("moo"), Qt::CaseSensitive)) {
-        ShowMessage(this, QStringLiteral("Please Check The File."), MessageIcon::Stop);
+        dialogs_.Message(this, QStringLiteral("Please Check The File."), MessageIcon::Stop);
         return;
     }
 
@@ -79,7 +56,7 @@ void frmMain::OpenRecordFile(const QString& path) {
     const RecordLoadResult loaded = LoadBirthRecord(QFile::encodeName(path).toStdString());
     const QString problem = loaded.record ? UnshowableLine(*loaded.record) : RecordProblemMessage(loaded.problem);
     if (!problem.isEmpty()) {
-        ShowMessage(this, QStringLiteral("Could not open \"%1\": %2").arg(QDir::toNativeSeparators(path), problem),
+        dialogs_.Message(this, QStringLiteral("Could not open \"%1\": %2").arg(QDir::toNativeSeparators(path), problem),
                     MessageIcon::Stop);
         return;
     }
@@ -119,7 +96,7 @@ void frmMain::ShowRecord(const BirthRecord& record) {
     const auto text = [&lines](std::int16_t BirthRecord::*member) {
         return QString::fromStdString(lines[static_cast<std::size_t>(RecordLineOf(*RecordFieldOf(member)) - 1)]);
     };
-    placeFromRecord_ = true;
+    placeLink_.OpenRecord();
     txtName->setText(QString::fromStdString(record.BirthName));
     cboMonth->setCurrentIndex(record.BirthMonth - 1);
     for (const RecordList& list : RecordLists()) list.box->setCurrentIndex(EntryIndex(list.box, record.*list.member));

@@ -1,49 +1,40 @@
-// The result window: the computed Moon sign's picture and all its texts, on
-// an upper part and eight tabs; under the sign's name, the Moon in detail
-// (position, nakshatra, ayanamsa, a precise second opinion on the position
-// for a chosen ayanamsa, the sign's span and a notice for a birth close to a
-// change); above the tabs, for a birth time known only roughly or not at
-// all, every sign the Moon was in during that time.
+// The result window: one calculation shown whole. Above, the sign's picture
+// and name with the Moon in detail, the notices of a birth close to a
+// change, the precise second opinion and five fields of the sign; for a
+// birth time known only roughly or not at all, every sign the Moon was in
+// during that time; then eight tabs of description.
 #pragma once
 
+#include "calculation/calculation.h"
+#include "ui/dialogs.h"
 #include "ui/help_menus.h"
-#include "ui/sign_pictures.h"
 
 #include <QMainWindow>
-#include <QString>
-
-#include <vector>
 
 class QAction;
-class QComboBox;
-class QFrame;
 class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class QMenu;
 class QPushButton;
-class QTabWidget;
 
 namespace nyra {
 
 class ClickableLabel;
-struct SignFieldRow;
-
-// One shown field of the sign description: its row of the field table, the
-// caption label and the read-only box (one of the two kinds).
-struct SignFieldView {
-    const SignFieldRow* row = nullptr;
-    QLabel* label = nullptr;
-    QLineEdit* line = nullptr;
-    QPlainTextEdit* paragraph = nullptr;
-};
+class MoonNotices;
+class NoticeFrame;
+class PreciseLine;
+class SignFieldsPanel;
+class SignHeadline;
+class SignTabs;
 
 class frmResult : public QMainWindow {
     Q_OBJECT
 public:
-    // Shows the program's current sign description and chart as they are at
-    // creation. Deletes itself when closed.
-    explicit frmResult(QWidget* parent = nullptr);
+    // Shows `calculation`; the report, a saved record, the printed page and
+    // the PDF are made from it too. Deletes itself when closed.
+    explicit frmResult(Calculation calculation, Dialogs& dialogs = SystemDialogs(), QWidget* parent = nullptr);
+
+    const Calculation& calculation() const { return calculation_; }
+    Dialogs& dialogs() const { return dialogs_; }
 
 public slots:
     // A fresh main window, then this one closes.
@@ -53,72 +44,40 @@ public slots:
     void ShowAboutTab();
 
 protected:
-    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void CreateControls();
-    void CreateMoonDetail(QWidget* parent);
-    void CreateTimeWindow(QWidget* parent);
-    QWidget* CreateAboutTab();
+    QWidget* CreateAboutPage();
     void CreateMenus();
     void ArrangeControls();
-    void ArrangeFields();
-    void ArrangeMoonDetail();
-    void ArrangeAboutTab();
+    QWidget* ArrangePromotions();
     void ConnectControls();
     void SetTexts();
-    void ShowDescription();
-    void ShowMoonDetail();
-    void ShowTimeWindow();
-    void ShowPrecisePosition();
-    // The ayanamsa chooser's handler: remembers the choice, then redoes the
-    // precise line.
-    void ChooseAyanamsa(int index);
-    void ColourNotices();
+    void ShowCalculation();
+    // Another ayanamsa for the second opinion: remembered, and shown at once.
+    void ChooseAyanamsa(Ayanamsa ayanamsa);
     // Tells screen readers of the notices shown; with `announce`, reads
     // them out at once.
     void SpeakNotices(bool announce);
 
+    Calculation calculation_;
+    Dialogs& dialogs_;
     // Inside the central scroll area; every control below is in it.
     QWidget* content_ = nullptr;
     bool placed_ = false;  // sized and placed on its first showing
-    // The tabs' pages, each inside a scroll area of the tab widget.
-    std::vector<QWidget*> tabPages_;
 
-    QLabel* lblVedicName = nullptr;
-    QWidget* moonDetail_ = nullptr;
-    QLabel* lblMoonPosition = nullptr;
-    QLabel* lblNakshatra = nullptr;
-    QLabel* lblAyanamsa = nullptr;
-    QLabel* lblPrecise = nullptr;
-    QComboBox* cboAyanamsa = nullptr;
-    QFrame* fraPreciseNotice = nullptr;
-    QLabel* lblPreciseNotice = nullptr;
-    QLabel* lblSignSpan = nullptr;
-    // The chart's instant and sign, kept for redoing the precise line when
-    // another ayanamsa is chosen.
-    double chartJulianDayUt_ = 0;
-    QString chartRashiName_;
-    QFrame* fraSignNotice = nullptr;
-    QLabel* lblSignNotice = nullptr;
-    QFrame* fraNakshatraNotice = nullptr;
-    QLabel* lblNakshatraNotice = nullptr;
-    // Shown only for a birth time that is not exact.
-    QFrame* fraTimeWindow = nullptr;
-    QLabel* picTimeWindow = nullptr;
-    QLabel* lblTimeWindowHeading = nullptr;
-    QLabel* lblTimeWindow = nullptr;
-    bool timeWindowCertain_ = true;  // Chooses the block's icon and colours.
-    QLabel* picRashi = nullptr;
-    QTabWidget* SST = nullptr;
-    QWidget* upperFields_ = nullptr;
-    std::vector<SignFieldView> fields_;
+    SignHeadline* headline_ = nullptr;
+    MoonNotices* notices_ = nullptr;
+    PreciseLine* precise_ = nullptr;
+    SignFieldsPanel* upperFields_ = nullptr;
+    NoticeFrame* fraTimeWindow = nullptr;
+    SignTabs* SST = nullptr;
+
     QLabel* picAbout = nullptr;
     QLabel* lblProductName = nullptr;
     QLabel* lblDescription = nullptr;
     QLabel* lblFullBrandOffer = nullptr;
-
     ClickableLabel* lblHomePage = nullptr;
     ClickableLabel* lblCoBrand = nullptr;
     ClickableLabel* Label1 = nullptr;
@@ -132,9 +91,6 @@ private:
     QAction* mnuFile1 = nullptr;
     QAction* mnuSave = nullptr;
     HelpMenus helpMenus_;
-
-    // The image list: one picture per sign, under its English name.
-    std::vector<KeyedPicture> IMG;
 };
 
 } // namespace nyra

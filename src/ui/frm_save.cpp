@@ -1,14 +1,14 @@
 #include "ui/frm_save.h"
 
-#include "app/program_state.h"
+#include "calculation/calculation_text.h"
 #include "links/web_links.h"
 #include "record/record_file.h"
 #include "ui/clickable_label.h"
 #include "ui/keyboard_access.h"
 #include "ui/messages.h"
 #include "ui/named.h"
+#include "ui/notice_frame.h"
 #include "ui/promotions.h"
-#include "ui/replace_question.h"
 #include "ui/report_pdf.h"
 #include "ui/report_text.h"
 #include "ui/screen_fit.h"
@@ -28,69 +28,6 @@
 namespace nyra {
 namespace {
 
-frmSave::SavePathHandler& SavePathHook() {
-    static frmSave::SavePathHandler handler;
-    return handler;
-}
-
-frmSave::PrintHandler& PrintHook() {
-    static frmSave::PrintHandler handler;
-    return handler;
-}
-
-// Open lists only names ending in ".moo" (in lower case) and a PDF viewer
-// wants ".pdf", so a typed "notes.txt" or "Trap.MOO" gets the suffix too;
-// Qt's own default suffix is added only to a name without any.
-QString WithSuffix(const QString& path, const frmSave::SaveRequest& request) {
-    const QString ending = u'.' + request.defaultSuffix;
-    if (path.isEmpty() || path.endsWith(ending, request.suffixCase)) return path;
-    return path + ending;
-}
-
-// Gives the chosen name its suffix before the question about replacing an
-// existing file, so the question is about the file that will be written.
-class SaveDialog : public QFileDialog {
-public:
-    SaveDialog(QWidget* parent, const frmSave::SaveRequest& request)
-        : QFileDialog(parent, request.title), request_(request) {
-        setAcceptMode(QFileDialog::AcceptSave);
-        setFileMode(QFileDialog::AnyFile);
-        setNameFilter(request.filter);
-        setDefaultSuffix(request.defaultSuffix);
-        // The question before replacing a file is asked in accept(), where
-        // it can name the file a link leads to.
-        setOption(QFileDialog::DontConfirmOverwrite);
-    }
-
-    QString chosenPath() const { return chosen_; }
-
-    void accept() override {
-        const QStringList files = selectedFiles();
-        // A folder typed as the name is opened by the dialog itself.
-        if (files.size() != 1 || QFileInfo(files.first()).isDir()) return QFileDialog::accept();
-        chosen_ = WithSuffix(files.first(), request_);
-        if (const std::optional<QString> question = ReplaceQuestion(chosen_)) {
-            if (QMessageBox::warning(this, windowTitle(), *question, QMessageBox::Yes | QMessageBox::No,
-                                     QMessageBox::No) != QMessageBox::Yes)
-                return;
-        }
-        if (chosen_ == files.first()) return QFileDialog::accept();
-        QDialog::accept();
-    }
-
-private:
-    frmSave::SaveRequest request_;
-    QString chosen_;
-};
-
-QString RunSaveDialog(QWidget* parent, const frmSave::SaveRequest& request) {
-    // A fresh dialog every time: no name or folder carries over from the
-    // last save. Replacing a file asks first.
-    SaveDialog dialog(parent, request);
-    if (dialog.exec() != QDialog::Accepted) return {};
-    return dialog.chosenPath();
-}
-
 // Ends a reason from the system or the printing system as a sentence, so
 // the advice after it reads as one.
 QString AsSentence(QString reason) {
@@ -98,14 +35,14 @@ QString AsSentence(QString reason) {
     return reason;
 }
 
-const frmSave::SaveRequest kRecordRequest{
+const SaveRequest kRecordRequest{
     QStringLiteral("Save Your Moon Sign Details"),
     QStringLiteral("Rich Text Format (*.moo)"),
     QStringLiteral("moo"),
     Qt::CaseSensitive,
 };
 
-const frmSave::SaveRequest kPdfRequest{
+const SaveRequest kPdfRequest{
     QStringLiteral("Export Report as PDF"),
     QStringLiteral("PDF (*.pdf)"),
     QStringLiteral("pdf"),
@@ -114,7 +51,8 @@ const frmSave::SaveRequest kPdfRequest{
 
 } // namespace
 
-frmSave::frmSave(QWidget* parent) : QDialog(parent) {
+frmSave::frmSave(const Calculation& calculation, Dialogs& dialogs, QWidget* parent)
+    : QDialog(parent), calculation_(calculation), dialogs_(dialogs) {
     CreateControls();
     ArrangeControls();
     ConnectControls();
@@ -122,21 +60,11 @@ frmSave::frmSave(QWidget* parent) : QDialog(parent) {
     ComposeReport();
 }
 
-frmSave::SavePathHandler frmSave::SetSavePathHandler(SavePathHandler handler) {
-    SavePathHandler previous = std::move(SavePathHook());
-    SavePathHook() = std::move(handler);
-    return previous;
-}
-
-frmSave::PrintHandler frmSave::SetPrintHandler(PrintHandler handler) {
-    PrintHandler previous = std::move(PrintHook());
-    PrintHook() = std::move(handler);
-    return previous;
-}
-
 void frmSave::CreateControls() {
     setModal(true);
 
+    fraTimeKnown = new NoticeFrame(QStringLiteral("fraTimeKnown"), QStringLiteral("lblTimeKnown"), 20, 1.0, false,
+                                   this);
     RTB = Named(new QTextBrowser(this), QStringLiteral("RTB"));
     RTB->setReadOnly(true);
     // Links open on the press (ReportMouseWatcher); the browser must not
@@ -200,6 +128,7 @@ void frmSave::ArrangeControls() {
     layout->addWidget(Label14);
     layout->addWidget(Label3);
     layout->addSpacing(4);
+    layout->addWidget(fraTimeKnown);
     layout->addWidget(RTB, 1);
     layout->addLayout(buttonRow);
     layout->addSpacing(4);
@@ -208,9 +137,9 @@ void frmSave::ArrangeControls() {
 }
 
 void frmSave::ConnectControls() {
-    connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
-    connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
-    connect(cmdExportPdf, &QPushButton::clicked, this, &frmSave::cmdExportPdf_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmSave::SaveRecord);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmSave::PrintReport);
+    connect(cmdExportPdf, &QPushButton::clicked, this, &frmSave::ExportPdf);
     connect(lblFullBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
     connect(lblCobrand, &ClickableLabel::clicked, this, &OpenCoBrandPage);
     connect(Label14, &ClickableLabel::clicked, this, &OpenHomePage);
@@ -243,55 +172,63 @@ void frmSave::showEvent(QShowEvent* event) {
 }
 
 void frmSave::ComposeReport() {
-    nyra::ComposeReport(RTB->document(), Program().description);
+    nyra::ComposeReport(RTB->document(), calculation_.description);
     RTB->moveCursor(QTextCursor::Start);
     // The report's text must not be carried off through the clipboard;
     // composing is the report's one change of text.
     EmptyClipboard();
+    const ReportTitle title = TitleOf(calculation_);
+    const QString timeKnown =
+        title.birthTime.isEmpty()
+            ? QString()
+            : QStringLiteral("Birth time: %1\nPossible Moon signs: %2").arg(title.birthTime, title.possibleSigns);
+    fraTimeKnown->SetTone(calculation_.possibleSigns && calculation_.possibleSigns->certain ? NoticeFrame::Tone::Calm
+                                                                                           : NoticeFrame::Tone::Warning);
+    fraTimeKnown->SetText(timeKnown);
 }
 
-QString frmSave::AskSavePath(const SaveRequest& request) {
-    // The real dialog has already added the suffix; a replaced one may not.
-    if (SavePathHook()) return WithSuffix(SavePathHook()(this, request), request);
-    return RunSaveDialog(this, request);
-}
-
-void frmSave::cmdSave_Click() {
-    const QString path = AskSavePath(kRecordRequest);
+void frmSave::SaveRecord() {
+    const QString path = WithSuffix(dialogs_.SavePath(this, kRecordRequest), kRecordRequest);
     if (path.isEmpty()) return;
-    if (const auto error = WriteBirthRecord(QFile::encodeName(path).toStdString(), Program().birth)) {
-        ShowMessage(this,
-                    QStringLiteral("Could not save \"%1\": %2")
-                        .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(error->c_str())),
-                    MessageIcon::Stop);
+    if (const auto error = WriteBirthRecord(QFile::encodeName(path).toStdString(), calculation_.birth)) {
+        dialogs_.Message(this,
+                         QStringLiteral("Could not save \"%1\": %2")
+                             .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(error->c_str())),
+                         MessageIcon::Stop);
     }
 }
 
-void frmSave::cmdPrint_Click() {
+void frmSave::PrintReport() {
     // With a selection the whole report must still be printed, and nothing
     // stays selected afterwards.
     QTextCursor cursor = RTB->textCursor();
     cursor.clearSelection();
     RTB->setTextCursor(cursor);
 
-    const PrintOutcome outcome = PrintHook() ? PrintHook()(*RTB->document()) : PrintReport(*RTB->document());
+    // The page says whose report it is and how well the time was known, as
+    // the PDF does.
+    QTextDocument page;
+    ComposeTitledReport(&page, *RTB->document(), TitleOf(calculation_));
+    const PrintOutcome outcome = dialogs_.Print(page);
     if (outcome.printer.isEmpty()) {
-        ShowMessage(this, QStringLiteral("No printer is available. Use Export PDF to keep the report."),
-                    MessageIcon::Information);
+        dialogs_.Message(this, QStringLiteral("No printer is available. Use Export PDF to keep the report."),
+                         MessageIcon::Information);
     } else if (outcome.refusal) {
-        ShowMessage(this,
-                    QStringLiteral("The report could not be printed on \"%1\": %2 Use Export PDF to keep the report.")
-                        .arg(outcome.printer, AsSentence(*outcome.refusal)),
-                    MessageIcon::Information);
+        dialogs_.Message(this,
+                         QStringLiteral("The report could not be printed on \"%1\": %2 Use Export PDF to keep the "
+                                        "report.")
+                             .arg(outcome.printer, AsSentence(*outcome.refusal)),
+                         MessageIcon::Information);
     }
 }
 
-void frmSave::cmdExportPdf_Click() {
-    const QString path = AskSavePath(kPdfRequest);
+void frmSave::ExportPdf() {
+    const QString path = WithSuffix(dialogs_.SavePath(this, kPdfRequest), kPdfRequest);
     if (path.isEmpty()) return;
-    if (const auto error = WriteReportPdf(*RTB->document(), path, TitleOf(Program()))) {
-        ShowMessage(this, QStringLiteral("Could not export \"%1\": %2").arg(QDir::toNativeSeparators(path), *error),
-                    MessageIcon::Stop);
+    if (const auto error = WriteReportPdf(*RTB->document(), path, TitleOf(calculation_))) {
+        dialogs_.Message(this,
+                         QStringLiteral("Could not export \"%1\": %2").arg(QDir::toNativeSeparators(path), *error),
+                         MessageIcon::Stop);
     }
 }
 

@@ -1,12 +1,13 @@
-// The report window: the current sign's description as formatted rich text,
-// with saving of the birth record, printing and a PDF copy.
+// The report window: a calculation's sign description as formatted rich
+// text, with saving of the birth record, printing and a PDF copy. For a
+// birth time not known exactly it says so above the report, and the
+// printed page and the PDF say it in their title block.
 #pragma once
 
-#include "ui/printing.h"
+#include "calculation/calculation.h"
+#include "ui/dialogs.h"
 
 #include <QDialog>
-
-#include <functional>
 
 class QFrame;
 class QPushButton;
@@ -15,30 +16,12 @@ class QTextBrowser;
 namespace nyra {
 
 class ClickableLabel;
+class NoticeFrame;
 
 class frmSave : public QDialog {
     Q_OBJECT
 public:
-    explicit frmSave(QWidget* parent = nullptr);
-
-    // What a save dialog of this window asks for.
-    struct SaveRequest {
-        QString title;
-        QString filter;        ///< Qt name filter, "Shown text (*.ext)".
-        QString defaultSuffix; ///< Added, after a ".", to a name not ending so.
-        Qt::CaseSensitivity suffixCase = Qt::CaseSensitive; ///< For that ending.
-    };
-    // Returns the chosen path, or an empty text when the user cancelled.
-    using SavePathHandler = std::function<QString(QWidget* parent, const SaveRequest& request)>;
-    // Replaces the file dialog (tests); returns the handler it replaced. An
-    // empty handler restores the real dialog.
-    static SavePathHandler SetSavePathHandler(SavePathHandler handler);
-
-    // Prints the report (PrintReport unless replaced).
-    using PrintHandler = std::function<PrintOutcome(const QTextDocument& report)>;
-    // Replaces the printing (tests); returns the handler it replaced. An
-    // empty handler restores real printing.
-    static PrintHandler SetPrintHandler(PrintHandler handler);
+    frmSave(const Calculation& calculation, Dialogs& dialogs, QWidget* parent = nullptr);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -50,12 +33,13 @@ private:
     void SetTexts();
     void ComposeReport();
 
-    void cmdSave_Click();
-    void cmdPrint_Click();
-    void cmdExportPdf_Click();
+    void SaveRecord();
+    void PrintReport();
+    void ExportPdf();
 
-    QString AskSavePath(const SaveRequest& request);
-
+    const Calculation& calculation_;
+    Dialogs& dialogs_;
+    NoticeFrame* fraTimeKnown = nullptr;
     QTextBrowser* RTB = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdPrint = nullptr;

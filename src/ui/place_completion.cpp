@@ -132,6 +132,12 @@ PlaceCompletion::PlaceCompletion(QLineEdit* city, QLineEdit* state, QLineEdit* c
     connect(completer_, qOverload<const QModelIndex&>(&QCompleter::activated), this, &PlaceCompletion::Choose);
 }
 
+void PlaceCompletion::OfferAgain() {
+    Offer(city_->text());
+    completer_->setCompletionPrefix(city_->text());
+    if (!offered_.isEmpty()) completer_->complete();
+}
+
 bool PlaceCompletion::eventFilter(QObject* watched, QEvent* event) {
     if (watched == city_ && event->type() == QEvent::FocusIn) PrepareAtlas();
     return QObject::eventFilter(watched, event);

@@ -39,6 +39,9 @@ public:
     // Attaches a completer to `city`; the other two boxes are read only.
     PlaceCompletion(QLineEdit* city, QLineEdit* state, QLineEdit* country, QObject* parent);
 
+    // Opens the list for the city text now in the box, as typing it would.
+    void OfferAgain();
+
 signals:
     // A row was taken with Enter, Tab or the mouse.
     void placeChosen(const nyra::Place& place);

@@ -1,6 +1,6 @@
 #include "ui/report_pdf.h"
 
-#include "app/program_state.h"
+#include "calculation/calculation_text.h"
 #include "engine/moon_detail.h"
 #include "record/file_io.h"
 #include "ui/messages.h"
@@ -121,8 +121,10 @@ void ComposeTitle(QTextCursor& cursor, const ReportTitle& title) {
     InsertLines(text, {
                           {"Name: ", title.name},
                           {"Born: ", title.born},
+                          {"Birth time: ", title.birthTime},
                           {"Place: ", title.place},
                           {"Moon sign: ", title.moonSign, true},
+                          {"Possible Moon signs: ", title.possibleSigns, true},
                           {"Moon: ", title.moonPosition},
                           {"Nakshatra: ", title.nakshatra},
                       });
@@ -215,31 +217,35 @@ void PaintPages(QTextDocument* document, QPdfWriter* writer, qreal margin) {
 
 } // namespace
 
-ReportTitle TitleOf(const ProgramState& program) {
+ReportTitle TitleOf(const Calculation& calculation) {
     ReportTitle title;
-    const BirthRecord& birth = program.birth;
+    const BirthRecord& birth = calculation.birth;
     title.name = QString::fromStdString(birth.BirthName);
-    if (birth.BirthYear != 0) {
-        title.born = BornText(birth);
-        const QString coordinates = CoordinatesText(birth);
-        title.place = program.birthPlace.empty()
-                          ? coordinates
-                          : QString::fromStdString(program.birthPlace) + QStringLiteral(" (") + coordinates + u')';
-    }
-    const SignDescription& sign = program.description;
+    title.born = BornText(birth);
+    title.birthTime = QString::fromStdString(BirthTimeText(calculation));
+    const QString coordinates = CoordinatesText(birth);
+    const std::string names = calculation.place.Names();
+    title.place = names.empty() ? coordinates : QString::fromStdString(names) + QStringLiteral(" (") + coordinates + u')';
+    const SignDescription& sign = calculation.description;
     if (!sign.VedicName.empty())
         title.moonSign = QStringLiteral("%1 (%2)").arg(QString::fromStdString(sign.VedicName),
                                                         QString::fromStdString(sign.EnglishName));
     title.englishName = QString::fromStdString(sign.EnglishName);
-    const EngineRecord& chart = program.chart;
-    if (!chart.RashiName.empty() && chart.RashiName == sign.VedicName) {
-        title.moonPosition = QString::fromStdString(PositionInSignText(chart));
-        const Nakshatra nakshatra = NakshatraAt(chart.MoonLongitude);
-        title.nakshatra = QStringLiteral("%1, pada %2")
-                              .arg(QLatin1String(nakshatra.name.data(), static_cast<qsizetype>(nakshatra.name.size())))
-                              .arg(nakshatra.pada);
-    }
+    title.possibleSigns = QString::fromStdString(PossibleSignsText(calculation));
+    title.moonPosition = QString::fromStdString(PositionInSignText(calculation.chart));
+    const Nakshatra& nakshatra = calculation.moon.nakshatra;
+    title.nakshatra = QStringLiteral("%1, pada %2")
+                          .arg(QLatin1String(nakshatra.name.data(), static_cast<qsizetype>(nakshatra.name.size())))
+                          .arg(nakshatra.pada);
     return title;
+}
+
+void ComposeTitledReport(QTextDocument* into, const QTextDocument& report, const ReportTitle& title) {
+    into->clear();
+    into->setDefaultFont(ReportFont());
+    QTextCursor cursor(into);
+    ComposeTitle(cursor, title);
+    cursor.insertFragment(QTextDocumentFragment(&report));
 }
 
 QByteArray ReportPdf(const QTextDocument& report, const ReportTitle& title) {
@@ -260,9 +266,7 @@ QByteArray ReportPdf(const QTextDocument& report, const ReportTitle& title) {
         // Laid out at the writer's resolution, as it will be drawn.
         document.documentLayout()->setPaintDevice(&writer);
         document.setDocumentMargin(0);
-        QTextCursor cursor(&document);
-        ComposeTitle(cursor, title);
-        cursor.insertFragment(QTextDocumentFragment(&report));
+        ComposeTitledReport(&document, report, title);
         PlainLetters(&document);
 
         const qreal margin = kMarginCm / 2.54 * writer.resolution();

@@ -14,23 +14,28 @@ class QTextDocument;
 
 namespace nyra {
 
-struct ProgramState;
+struct Calculation;
 
 // What the title block says besides the program's name; an empty text
 // leaves its line out.
 struct ReportTitle {
     QString name;         ///< "Asha Rao"
     QString born;         ///< "14 April 1985, 06:30 (UTC+5:30)"
+    QString birthTime;    ///< "not known (12:00 used for the descriptions)"; empty for an exact time.
     QString place;        ///< "New Delhi, Delhi, India (28° 36′ N, 77° 13′ E)"
     QString moonSign;     ///< "Mesha (Aries)"
+    QString possibleSigns;  ///< "Kataka 72% until 17:19, then Simha 28%"; empty for an exact time.
     QString englishName;  ///< Picks the sign's picture: "Aries".
     QString moonPosition; ///< "23° 07′ 10″ in Mesha"
     QString nakshatra;    ///< "Bharani, pada 3"
 };
 
-// The title of the program's last calculation. The Moon's lines are left
-// out unless the chart is the one of the sign described.
-ReportTitle TitleOf(const ProgramState& program);
+// The title of a calculation's report.
+ReportTitle TitleOf(const Calculation& calculation);
+
+// The title block, then the report, in `into` (emptied first): what the
+// PDF and the printed page show.
+void ComposeTitledReport(QTextDocument* into, const QTextDocument& report, const ReportTitle& title);
 
 // The title block and `report` as a whole PDF file, made in memory.
 QByteArray ReportPdf(const QTextDocument& report, const ReportTitle& title = {});

@@ -1,9 +1,9 @@
 #include "ui/frm_about.h"
 
 #include "links/web_links.h"
+#include "ui_test_support.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -12,55 +12,20 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
-namespace nyra {
+namespace nyra::test {
 namespace {
 
-// Stands in for the browser: records every address the program asks the
-// desktop to open, for as long as it lives.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    explicit UrlCatcher(const QString& scheme) : scheme_(scheme) {
-        QDesktopServices::setUrlHandler(scheme_, this, "openUrl");
-    }
-    ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(scheme_); }
-
-    QList<QUrl> opened;
-
-public slots:
-    void openUrl(const QUrl& url) { opened.append(url); }
-
-private:
-    QString scheme_;
-};
-
-class AboutBox : public ::testing::Test {
+class AboutBox : public OneWindowTest<frmAbout> {
 protected:
-    void SetUp() override {
-        about = std::make_unique<frmAbout>();
-        about->show();
-    }
-
-    template <typename T = QLabel>
-    T* Control(const char* name) const {
-        T* control = about->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-
-    std::string Text(const char* name) const {
-        const QLabel* label = Control(name);
-        return label ? label->text().toStdString() : std::string();
-    }
+    void SetUp() override { Show(new frmAbout); }
 
     // The addresses opened by one click on the named label.
     QList<QUrl> Click(const char* name) {
-        UrlCatcher catcher(QUrl(ProductPageUrl()).scheme());
-        if (QLabel* label = Control(name)) QTest::mouseClick(label, Qt::LeftButton);
-        return catcher.opened;
+        UrlRecorder browser;
+        if (auto* label = Child<QLabel>(name)) QTest::mouseClick(label, Qt::LeftButton);
+        return browser.opened;
     }
 
     static std::string PageKey(const QUrl& url) {
@@ -70,13 +35,12 @@ protected:
         return (ProductPageUrl() + QStringLiteral("?page=") + QString::fromLatin1(key)).toStdString();
     }
 
-    std::unique_ptr<frmAbout> about;
 };
 
 TEST_F(AboutBox, TitleAndHeading) {
-    EXPECT_EQ(about->windowTitle().toStdString(), "Nyra Moon Sign v2.10");
+    EXPECT_EQ(window->windowTitle().toStdString(), "Nyra Moon Sign v2.10");
     EXPECT_EQ(Text("Label2"), "Nyra Moon Sign v2.10");
-    const QFont heading = Control("Label2")->font();
+    const QFont heading = Child("Label2")->font();
     EXPECT_EQ(heading.family().toStdString(), "Verdana");
     EXPECT_DOUBLE_EQ(heading.pointSizeF(), 9.75);
     EXPECT_TRUE(heading.bold());
@@ -94,6 +58,9 @@ TEST_F(AboutBox, DescriptionAndPromotionTexts) {
     EXPECT_EQ(Text("lblCoBrand"), "Click here for more details.");
     EXPECT_EQ(Text("lblDataSources"),
               "Place data: GeoNames (geonames.org), CC BY 4.0; time zones: the IANA tz database.");
+    // The ephemeris library's licence asks for its name and terms wherever
+    // it is used (its text is in captions_test.cpp).
+    EXPECT_TRUE(Child("lblEphemerisCredit")->isVisibleTo(window.data()));
 }
 
 TEST_F(AboutBox, HomePageCaptionNamesTheSitesAddress) {
@@ -122,27 +89,25 @@ TEST_F(AboutBox, PromotionTextItselfIsNoLink) {
 }
 
 TEST_F(AboutBox, OkCloses) {
-    auto* ok = Control<QPushButton>("cmdOK");
+    auto* ok = Child<QPushButton>("cmdOK");
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->text().toStdString(), "OK");
     QTest::mouseClick(ok, Qt::LeftButton);
-    EXPECT_FALSE(about->isVisible());
-    EXPECT_EQ(about->result(), QDialog::Accepted);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->result(), QDialog::Accepted);
 }
 
 TEST_F(AboutBox, EnterOnOpeningClosesWithoutOpeningAPage) {
-    about->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(about.get()));
-    UrlCatcher catcher(QUrl(ProductPageUrl()).scheme());
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.data()));
+    UrlRecorder browser;
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
     EXPECT_EQ(focused->objectName().toStdString(), "cmdOK");
     QTest::keyClick(focused, Qt::Key_Return);
-    EXPECT_FALSE(about->isVisible());
-    EXPECT_TRUE(catcher.opened.isEmpty());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(browser.opened.isEmpty());
 }
 
 } // namespace
-} // namespace nyra
-
-#include "about_test.moc"
+} // namespace nyra::test

@@ -3,11 +3,13 @@
 // takes it over, and the note under the zone frame.
 #include "ui/frm_main.h"
 
-#include "app/program_state.h"
-#include "report_test_support.h"
 #include "ui/frm_result.h"
 #include "ui/frm_time_zone.h"
 #include "ui/place_completion.h"
+#include "ui/report_pdf.h"
+#include "ui_test_support.h"
+
+#include "../support/places.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -18,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -29,10 +30,8 @@
 #include <ostream>
 #include <string>
 
-namespace nyra {
+namespace nyra::test {
 namespace {
-
-using report_test::MessageRecorder;
 
 // UniversalHours is a sum of hours and minutes/60 taken from 16-bit fields;
 // anything beyond rounding means a wrong zone.
@@ -84,48 +83,20 @@ TEST(PlaceListText, TwoPlacesOfOneNameDifferInTheirCoordinates) {
 
 // ---- The window ---------------------------------------------------------------------------
 
-// The offscreen platform warns about every popup it cannot raise or let
-// grab the keyboard; those lines would bury a real warning.
-QtMessageHandler gPreviousMessageHandler = nullptr;
-
-void DropOffscreenPopupWarnings(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.startsWith(QStringLiteral("This plugin does not support"))) return;
-    if (gPreviousMessageHandler) gPreviousMessageHandler(type, context, message);
-}
-
 // Public helpers: the take-over rows below drive the window through them.
-class AtlasEntry : public ::testing::Test {
+class AtlasEntry : public OneWindowTest<frmMain> {
 public:
     void SetUp() override {
-        gPreviousMessageHandler = qInstallMessageHandler(&DropOffscreenPopupWarnings);
-        savedState_ = Program();
-        window = new frmMain;
-        window->show();
+        Show(new frmMain(dialogs));
         QApplication::setActiveWindow(window);
         Box("txtMCity")->setFocus();
     }
 
-    void TearDown() override {
-        QList<QWidget*> windows;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (qobject_cast<frmMain*>(w) || qobject_cast<frmResult*>(w)) windows.append(w);
-        }
-        qDeleteAll(windows);
-        Program() = savedState_;
-        qInstallMessageHandler(gPreviousMessageHandler);
-    }
-
-    template <class T = QLineEdit>
-    T* Child(const char* name) const {
-        T* child = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
     QLineEdit* Box(const char* name) const { return Child<QLineEdit>(name); }
     QComboBox* List(const char* name) const { return Child<QComboBox>(name); }
     QCheckBox* Dst() const { return Child<QCheckBox>("chkDST"); }
-    std::string Text(const char* box) const { return Box(box)->text().toStdString(); }
-    std::string Note() const { return Child<QLabel>("lblZoneNote")->text().toStdString(); }
+    std::string Note() const { return Text("lblZoneNote"); }
+    using OneWindowTest::window;
 
     QCompleter* Completer() const { return Box("txtMCity")->completer(); }
     QAbstractItemView* Popup() const { return Completer()->popup(); }
@@ -155,11 +126,7 @@ public:
     }
 
     void SetDate(int day, int month, int year, int hour = 12, int minute = 0) {
-        List("cboDate")->setCurrentIndex(day - 1);
-        List("cboMonth")->setCurrentIndex(month - 1);
-        List("cboYear")->setCurrentIndex(year - 1901);
-        List("cboHH")->setCurrentIndex(hour);
-        List("cboMM")->setCurrentIndex(minute);
+        test::SetDate(window, year, month, day, hour, minute);
     }
 
     // Types the city and clicks its row, as a user would.
@@ -173,16 +140,13 @@ public:
         ASSERT_EQ(Text("txtMCity"), city);
     }
 
-    void Calculate() {
+    // The calculation of the result window that Find My Moon Sign opened.
+    Calculation Calculate() {
         Box("txtName")->setText(QStringLiteral("Asha"));
-        QTest::mouseClick(Child<QPushButton>("cmdRashi"), Qt::LeftButton);
+        frmResult* result = FindMoonSign(window);
+        EXPECT_NE(result, nullptr);
+        return result ? result->calculation() : Calculation{};
     }
-
-    QPointer<frmMain> window;
-    MessageRecorder messages;
-
-private:
-    ProgramState savedState_;
 };
 
 // ---- The list ----------------------------------------------------------------------------
@@ -288,6 +252,19 @@ TEST_F(AtlasEntry, EnterStraightAfterTypingTakesTheFirstMatch) {
     EXPECT_EQ(Text("txtMCountry"), "India");
 }
 
+// A row highlighted and left, never taken: the box shows its city, and the
+// calculation says what the box shows.
+TEST_F(AtlasEntry, AHighlightedCityLeftInTheBoxIsTheCalculations) {
+    EnterBirth(window, {2000, 1, 1, 12, 0, 68 + 22 / 60.0, 300});
+    TypeCity("Hyderabad");
+    ASSERT_GE(Rows(), 2);
+    QTest::keyClick(Popup(), Qt::Key_Down);
+    QTest::keyClick(Popup(), Qt::Key_Down);
+    QTest::keyClick(Popup(), Qt::Key_Escape);
+    ASSERT_EQ(Text("txtMCity"), "Hyder\u0101b\u0101d");
+    EXPECT_EQ(Calculate().place.city, "Hyder\u0101b\u0101d");
+}
+
 // ---- A pick ------------------------------------------------------------------------------
 
 TEST_F(AtlasEntry, PickFillsPlaceCoordinatesZoneAndNote) {
@@ -307,9 +284,8 @@ TEST_F(AtlasEntry, PickFillsPlaceCoordinatesZoneAndNote) {
     EXPECT_TRUE(Dst()->isChecked());
     EXPECT_EQ(Note(), "Asia/Kolkata: UTC+06:30 on 1 May 1943 (daylight saving)");
 
-    Calculate();
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_NEAR(Program().chart.UniversalHours, 5.5, kHoursTolerance);
+    EXPECT_NEAR(Calculate().chart.UniversalHours, 5.5, kHoursTolerance);
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(AtlasEntry, SouthAndWestAreChosen) {
@@ -319,8 +295,7 @@ TEST_F(AtlasEntry, SouthAndWestAreChosen) {
     EXPECT_TRUE(Child<QRadioButton>("optLong(1)")->isChecked());
     EXPECT_EQ(Text("txtZoneHour"), "3");
     EXPECT_EQ(Text("txtZoneMinute"), "0");
-    Calculate();
-    EXPECT_NEAR(Program().chart.UniversalHours, 15.0, kHoursTolerance);
+    EXPECT_NEAR(Calculate().chart.UniversalHours, 15.0, kHoursTolerance);
 }
 
 TEST_F(AtlasEntry, APlaceOnTheMeridianIsWest) {
@@ -331,9 +306,9 @@ TEST_F(AtlasEntry, APlaceOnTheMeridianIsWest) {
     EXPECT_EQ(Text("txtLonD"), "0");
     EXPECT_EQ(Text("txtLonM"), "0");
     EXPECT_TRUE(Child<QRadioButton>("optLong(1)")->isChecked());
-    Calculate();
-    EXPECT_EQ(Program().birth.LonIsEast, kFalse);
-    EXPECT_NEAR(Program().chart.UniversalHours, 11.0, kHoursTolerance);
+    const Calculation calculation = Calculate();
+    EXPECT_EQ(calculation.birth.LonIsEast, kFalse);
+    EXPECT_NEAR(calculation.chart.UniversalHours, 11.0, kHoursTolerance);
 }
 
 struct PickCase {
@@ -352,9 +327,8 @@ TEST_P(AtlasPick, CalculatesWithTheTrueOffset) {
     const PickCase& c = GetParam();
     SetDate(c.day, c.month, c.year);
     Pick(c.city, c.country);
-    Calculate();
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_NEAR(Program().chart.UniversalHours, c.universalHours, kHoursTolerance);
+    EXPECT_NEAR(Calculate().chart.UniversalHours, c.universalHours, kHoursTolerance);
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -382,8 +356,7 @@ TEST_F(AtlasEntry, ChangingTheDateRefreshesTheZone) {
     EXPECT_EQ(Text("txtZoneMinute"), "0");
     EXPECT_TRUE(Dst()->isChecked());
     EXPECT_EQ(Note(), "Europe/London: UTC+01:00 on 1 January 1944 (daylight saving)");
-    Calculate();
-    EXPECT_NEAR(Program().chart.UniversalHours, 11.0, kHoursTolerance);
+    EXPECT_NEAR(Calculate().chart.UniversalHours, 11.0, kHoursTolerance);
 }
 
 TEST_F(AtlasEntry, ChangingTheClockTimeRefreshesTheZoneAndNamesAGap) {
@@ -434,7 +407,9 @@ TEST_P(ZoneTakenOver, DateChangesNoLongerRefresh) {
     EXPECT_EQ(Text("txtZoneHour"), hour);
     EXPECT_EQ(Text("txtZoneMinute"), minute);
     EXPECT_EQ(Dst()->isChecked(), dst);
-    EXPECT_EQ(Note().rfind("Clock ", 0), 0u) << Note();
+    // After a warning where the city no longer names the pick.
+    EXPECT_NE(Note().find("Clock "), std::string::npos) << Note();
+    EXPECT_EQ(Note().find("Europe/London"), std::string::npos) << Note();
 }
 
 void TypeZoneHour(AtlasEntry& test) {
@@ -473,6 +448,82 @@ INSTANTIATE_TEST_SUITE_P(Rows, ZoneTakenOver,
                                            TakeOverCase{"ZoneFromPicker", &ChooseFromPicker}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// ---- Names that no longer name the picked place -----------------------------------------
+
+// The window's own pick from the list, of a place the test knows whole.
+class PickThenChennai : public AtlasEntry {
+protected:
+    void SetUp() override {
+        AtlasEntry::SetUp();
+        // New Zealand summer time: 13 hours ahead.
+        SetDate(15, 1, 2000);
+        Box("txtName")->setText(QStringLiteral("Asha"));
+        emit window->findChild<PlaceCompletion*>()->placeChosen(Auckland());
+    }
+    void TypeChennai() {
+        Box("txtMCity")->selectAll();
+        TypeCity("Chennai");
+    }
+    bool NoteWarns() const { return Child<QLabel>("lblZoneNote")->font().bold(); }
+};
+
+TEST_F(PickThenChennai, TheZoneNoteWarnsInAmber) {
+    EXPECT_EQ(Note(), "Pacific/Auckland: UTC+13:00 on 15 January 2000 (daylight saving)");
+    EXPECT_FALSE(NoteWarns());
+    const QColor quiet = Child<QLabel>("lblZoneNote")->palette().color(QPalette::WindowText);
+    TypeChennai();
+    EXPECT_TRUE(Note().starts_with("The coordinates and zone are still those of Auckland, New Zealand. ")) << Note();
+    EXPECT_TRUE(NoteWarns());
+    const QColor amber = Child<QLabel>("lblZoneNote")->palette().color(QPalette::WindowText);
+    EXPECT_NE(amber, quiet);
+    EXPECT_GT(amber.red(), amber.blue() + 60) << amber.name().toStdString();
+}
+
+// Picked from the list as the user does, for the list to offer Chennai again.
+TEST_F(PickThenChennai, NoReturnsToTheCityAndItsSuggestions) {
+    Box("txtMCity")->clear();
+    Pick("Auckland", "New Zealand");
+    TypeChennai();
+    // The list closed and the focus on the button, as a click on it leaves them.
+    QTest::keyClick(Popup(), Qt::Key_Escape);
+    Child<QPushButton>("cmdRashi")->setFocus();
+    ASSERT_FALSE(Popup()->isVisible());
+    dialogs.answers = {false};
+    Child<QPushButton>("cmdRashi")->click();
+    EXPECT_EQ(dialogs.questions,
+              QStringList{QStringLiteral("The coordinates and time zone are those of Auckland, New Zealand, but the "
+                                         "city now reads Chennai. Calculate with these coordinates?")});
+    EXPECT_TRUE(ShownWindows<frmResult>().isEmpty());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->focusWidget(), Box("txtMCity"));
+    EXPECT_TRUE(Popup()->isVisible());
+    EXPECT_GE(RowOf("Chennai", "India"), 0);
+}
+
+TEST_F(PickThenChennai, YesCalculatesWithTheTypedNamesAndThePicksCoordinates) {
+    TypeChennai();
+    dialogs.answers = {true};
+    const Calculation calculation = Calculate();
+    EXPECT_EQ(dialogs.questions.size(), 1);
+    EXPECT_EQ(calculation.place.Names(), "Chennai, Auckland, New Zealand");
+    EXPECT_EQ(calculation.place.coordinatesFrom, PlaceSource::Atlas);
+    EXPECT_EQ(calculation.place.zoneFrom, PlaceSource::Atlas);
+    EXPECT_EQ(calculation.place.atlasPlace, "Auckland, New Zealand");
+    EXPECT_EQ(TitleOf(calculation).place.toStdString(),
+              "Chennai, Auckland, New Zealand (36\u00B0 51\u2032 S, 174\u00B0 46\u2032 E)");
+    EXPECT_NEAR(calculation.chart.UniversalHours, 12.0 - 13.0, kHoursTolerance);
+}
+
+TEST_F(PickThenChennai, AnUntouchedPickAsksNothing) {
+    const Calculation calculation = Calculate();
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_EQ(calculation.place.Names(), "Auckland, Auckland, New Zealand");
+    EXPECT_EQ(calculation.place.coordinatesFrom, PlaceSource::Atlas);
+    EXPECT_EQ(TitleOf(calculation).place.toStdString(),
+              "Auckland, Auckland, New Zealand (36\u00B0 51\u2032 S, 174\u00B0 46\u2032 E)");
+    EXPECT_NEAR(calculation.chart.UniversalHours, 12.0 - 13.0, kHoursTolerance);
+}
+
 // ---- The note ------------------------------------------------------------------------------------
 
 TEST_F(AtlasEntry, NoteFollowsTheTypedZone) {
@@ -493,11 +544,10 @@ TEST_F(AtlasEntry, TypedDigitsCalculateAsBefore) {
                                     std::pair{"txtLatD", "28"}, std::pair{"txtLatM", "39"}})
         QTest::keyClicks(Box(box), QString::fromLatin1(text));
     EXPECT_EQ(Note(), "Clock ahead of UTC by 5:30");
-    Calculate();
-    const BirthRecord& birth = Program().birth;
-    EXPECT_EQ(birth.ZoneIsEast, kFalse);
-    EXPECT_EQ(Program().chart.UniversalHours, ComputeMoonChart(birth).UniversalHours);
-    EXPECT_NEAR(Program().chart.UniversalHours, 6.75 - 5.5, kHoursTolerance);
+    const Calculation calculation = Calculate();
+    EXPECT_EQ(calculation.birth.ZoneIsEast, kFalse);
+    EXPECT_EQ(calculation.place.zoneFrom, PlaceSource::Typed);
+    EXPECT_NEAR(calculation.chart.UniversalHours, 6.75 - 5.5, kHoursTolerance);
 }
 
 TEST_F(AtlasEntry, NoteTellsWhenEastWestNoLongerFitsThePick) {
@@ -520,4 +570,4 @@ TEST_F(AtlasEntry, NoteSitsBelowTheZoneFrame) {
 }
 
 } // namespace
-} // namespace nyra
+} // namespace nyra::test

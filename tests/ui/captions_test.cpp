@@ -1,34 +1,24 @@
 // Every caption and frame title the user reads on the windows, one row each,
 // where no other test reads it already.
-#include "app/program_state.h"
 #include "links/web_links.h"
-#include "report_test_support.h"
-#include "ui/frm_about.h"
-#include "ui/frm_main.h"
-#include "ui/frm_result.h"
-#include "ui/frm_save.h"
-#include "ui/frm_time_zone.h"
+#include "ui_test_support.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QUrl>
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <ostream>
 #include <string>
 
-namespace nyra {
+namespace nyra::test {
 namespace {
-
-enum class Window { Main, Result, Report, Picker, About };
 
 struct CaptionCase {
     const char* name;
-    Window window;
+    WindowIndex window;
     const char* control;  ///< The object name; "" for the window's title.
     const char* text;     ///< HOST stands for the product site's host name.
 };
@@ -45,31 +35,10 @@ std::string CaptionOf(const QWidget& window, const char* control) {
     return std::string("<no control ") + control + ">";
 }
 
-class Captions : public ::testing::TestWithParam<CaptionCase> {
-protected:
-    void SetUp() override { savedState_ = Program(); }
-    void TearDown() override { Program() = savedState_; }
-
-    std::unique_ptr<QWidget> Open(Window kind) {
-        Program().description = report_test::Describe("Mesha");
-        switch (kind) {
-        case Window::Main: return std::make_unique<frmMain>();
-        case Window::Result: return std::make_unique<frmResult>();
-        case Window::Report: return std::make_unique<frmSave>();
-        case Window::Picker: return std::make_unique<frmTimeZone>(&zoneHour_, &zoneMinute_);
-        case Window::About: return std::make_unique<frmAbout>();
-        }
-        return nullptr;
-    }
-
-private:
-    ProgramState savedState_;
-    QLineEdit zoneHour_, zoneMinute_;
-};
+class Captions : public WindowTest, public ::testing::WithParamInterface<CaptionCase> {};
 
 TEST_P(Captions, ReadAsWritten) {
-    const std::unique_ptr<QWidget> window = Open(GetParam().window);
-    window->show();
+    const QWidget* window = Open(GetParam().window);
     std::string expected = GetParam().text;
     if (const auto at = expected.find("HOST"); at != std::string::npos)
         expected.replace(at, 4, QUrl(ProductPageUrl()).host().toStdString());
@@ -89,66 +58,66 @@ constexpr const char* kFullBrand =
 INSTANTIATE_TEST_SUITE_P(
     Windows, Captions,
     ::testing::Values(
-        CaptionCase{"MainProductName", Window::Main, "lblProductName", "Nyra Moon Sign"},
-        CaptionCase{"MainBirthFrame", Window::Main, "fraBirth", "Birth Details"},
-        CaptionCase{"MainName", Window::Main, "lblName", "Name"},
-        CaptionCase{"MainDateOfBirth", Window::Main, "lblDateOfBirth", "Date of Birth"},
-        CaptionCase{"MainTimeOfBirth", Window::Main, "lblTimeOfBirth", "Time of Birth"},
-        CaptionCase{"MainTimeFormat", Window::Main, "lblTimeFormat", "HH:MM:SS"},
-        CaptionCase{"MainPlaceFrame", Window::Main, "fraPlace", "Place of Birth"},
-        CaptionCase{"MainCity", Window::Main, "lblCity", "City"},
-        CaptionCase{"MainState", Window::Main, "lblState", "State"},
-        CaptionCase{"MainCountry", Window::Main, "lblCountry", "Country"},
-        CaptionCase{"MainLookup", Window::Main, "cmdBrowser", "Click Here To Find Latitude && Longitude"},
-        CaptionCase{"MainLatitudeFrame", Window::Main, "fraLatitude", "Latitude"},
-        CaptionCase{"MainNorth", Window::Main, "optLat(0)", "North"},
-        CaptionCase{"MainSouth", Window::Main, "optLat(1)", "South"},
-        CaptionCase{"MainLatitudeDegrees", Window::Main, "lblLatDeg", "Deg"},
-        CaptionCase{"MainLatitudeMinutes", Window::Main, "lblLatMin", "Min"},
-        CaptionCase{"MainLongitudeFrame", Window::Main, "fraLongitude", "Longitude"},
-        CaptionCase{"MainEast", Window::Main, "optLong(0)", "East"},
-        CaptionCase{"MainWest", Window::Main, "optLong(1)", "West"},
-        CaptionCase{"MainLongitudeDegrees", Window::Main, "lblLonDeg", "Deg"},
-        CaptionCase{"MainLongitudeMinutes", Window::Main, "lblLonMin", "Min"},
-        CaptionCase{"MainZoneFrame", Window::Main, "fraZone", "Time Zone"},
-        CaptionCase{"MainZoneHours", Window::Main, "lblZoneHour", "Hour"},
-        CaptionCase{"MainZoneMinutes", Window::Main, "lblZoneMinute", "Min"},
-        CaptionCase{"MainDst", Window::Main, "chkDST", "DST"},
-        CaptionCase{"MainZoneHelp", Window::Main, "lblTZHelp", "TZ Help"},
-        CaptionCase{"MainOpen", Window::Main, "cmdOpen", "&Open Previously Saved Record"},
-        CaptionCase{"MainCalculate", Window::Main, "cmdRashi", "Find My Moon Sign"},
-        CaptionCase{"MainCoBrand", Window::Main, "lblCobrand", kCoBrand},
-        CaptionCase{"MainFullBrand", Window::Main, "lblFullBrand", kFullBrand},
-        CaptionCase{"ResultSymbol", Window::Result, "lblSymbol", "Symbol"},
-        CaptionCase{"ResultInbornNature", Window::Result, "lblInbornNature", "Inborn Nature"},
-        CaptionCase{"ResultSignColor", Window::Result, "lblSignColor", "Sign Color"},
-        CaptionCase{"ResultTypeOfSign", Window::Result, "lblTypeOfSign", "Type Of Sign"},
-        CaptionCase{"ResultGender", Window::Result, "lblGender", "Gender"},
-        CaptionCase{"ResultSignCaste", Window::Result, "lblSignCaste", "Sign Caste"},
-        CaptionCase{"ResultSignPosition", Window::Result, "lblSignPosition", "Sign Position"},
-        CaptionCase{"ResultPartOfTheBody", Window::Result, "lblPartOfTheBody", "Part Of The Body"},
-        CaptionCase{"ResultLooks", Window::Result, "lblLooks", "Looks"},
-        CaptionCase{"ResultCareer", Window::Result, "lblCareerAndFinance", "Career And Finance"},
-        CaptionCase{"ResultCompatibleWith", Window::Result, "lblCompatibleWith", "Compatible With"},
-        CaptionCase{"ResultHealth", Window::Result, "lblHealth", "Health"},
-        CaptionCase{"ResultDiscussionFrame", Window::Result, "fraDiscussion", "Discussion Board"},
-        CaptionCase{"ResultDiscussion", Window::Result, "Label61",
+        CaptionCase{"MainProductName", kMainWindow, "lblProductName", "Nyra Moon Sign"},
+        CaptionCase{"MainBirthFrame", kMainWindow, "fraBirth", "Birth Details"},
+        CaptionCase{"MainName", kMainWindow, "lblName", "Name"},
+        CaptionCase{"MainDateOfBirth", kMainWindow, "lblDateOfBirth", "Date of Birth"},
+        CaptionCase{"MainTimeOfBirth", kMainWindow, "lblTimeOfBirth", "Time of Birth"},
+        CaptionCase{"MainTimeFormat", kMainWindow, "lblTimeFormat", "HH:MM:SS"},
+        CaptionCase{"MainPlaceFrame", kMainWindow, "fraPlace", "Place of Birth"},
+        CaptionCase{"MainCity", kMainWindow, "lblCity", "City"},
+        CaptionCase{"MainState", kMainWindow, "lblState", "State"},
+        CaptionCase{"MainCountry", kMainWindow, "lblCountry", "Country"},
+        CaptionCase{"MainLookup", kMainWindow, "cmdBrowser", "Click Here To Find Latitude && Longitude"},
+        CaptionCase{"MainLatitudeFrame", kMainWindow, "fraLatitude", "Latitude"},
+        CaptionCase{"MainNorth", kMainWindow, "optLat(0)", "North"},
+        CaptionCase{"MainSouth", kMainWindow, "optLat(1)", "South"},
+        CaptionCase{"MainLatitudeDegrees", kMainWindow, "lblLatDeg", "Deg"},
+        CaptionCase{"MainLatitudeMinutes", kMainWindow, "lblLatMin", "Min"},
+        CaptionCase{"MainLongitudeFrame", kMainWindow, "fraLongitude", "Longitude"},
+        CaptionCase{"MainEast", kMainWindow, "optLong(0)", "East"},
+        CaptionCase{"MainWest", kMainWindow, "optLong(1)", "West"},
+        CaptionCase{"MainLongitudeDegrees", kMainWindow, "lblLonDeg", "Deg"},
+        CaptionCase{"MainLongitudeMinutes", kMainWindow, "lblLonMin", "Min"},
+        CaptionCase{"MainZoneFrame", kMainWindow, "fraZone", "Time Zone"},
+        CaptionCase{"MainZoneHours", kMainWindow, "lblZoneHour", "Hour"},
+        CaptionCase{"MainZoneMinutes", kMainWindow, "lblZoneMinute", "Min"},
+        CaptionCase{"MainDst", kMainWindow, "chkDST", "DST"},
+        CaptionCase{"MainZoneHelp", kMainWindow, "lblTZHelp", "TZ Help"},
+        CaptionCase{"MainOpen", kMainWindow, "cmdOpen", "&Open Previously Saved Record"},
+        CaptionCase{"MainCalculate", kMainWindow, "cmdRashi", "Find My Moon Sign"},
+        CaptionCase{"MainCoBrand", kMainWindow, "lblCobrand", kCoBrand},
+        CaptionCase{"MainFullBrand", kMainWindow, "lblFullBrand", kFullBrand},
+        CaptionCase{"ResultSymbol", kResultWindow, "lblSymbol", "Symbol"},
+        CaptionCase{"ResultInbornNature", kResultWindow, "lblInbornNature", "Inborn Nature"},
+        CaptionCase{"ResultSignColor", kResultWindow, "lblSignColor", "Sign Color"},
+        CaptionCase{"ResultTypeOfSign", kResultWindow, "lblTypeOfSign", "Type Of Sign"},
+        CaptionCase{"ResultGender", kResultWindow, "lblGender", "Gender"},
+        CaptionCase{"ResultSignCaste", kResultWindow, "lblSignCaste", "Sign Caste"},
+        CaptionCase{"ResultSignPosition", kResultWindow, "lblSignPosition", "Sign Position"},
+        CaptionCase{"ResultPartOfTheBody", kResultWindow, "lblPartOfTheBody", "Part Of The Body"},
+        CaptionCase{"ResultLooks", kResultWindow, "lblLooks", "Looks"},
+        CaptionCase{"ResultCareer", kResultWindow, "lblCareerAndFinance", "Career And Finance"},
+        CaptionCase{"ResultCompatibleWith", kResultWindow, "lblCompatibleWith", "Compatible With"},
+        CaptionCase{"ResultHealth", kResultWindow, "lblHealth", "Health"},
+        CaptionCase{"ResultDiscussionFrame", kResultWindow, "fraDiscussion", "Discussion Board"},
+        CaptionCase{"ResultDiscussion", kResultWindow, "Label61",
                     "Share your Moon sign and your questions with other readers on the Orrelin discussion board. "
                     "Click here to join in."},
-        CaptionCase{"ResultCoBrand", Window::Result, "Label1", kCoBrand},
-        CaptionCase{"ResultFullBrand", Window::Result, "lblFullBrand", kFullBrand},
-        CaptionCase{"ResultAboutOffer", Window::Result, "lblFullBrandOffer", kFullBrandOffer},
-        CaptionCase{"ResultAboutMoreDetails", Window::Result, "lblCoBrand", "Click here for more details."},
-        CaptionCase{"ReportCoBrand", Window::Report, "lblCobrand", kCoBrand},
-        CaptionCase{"ReportDiscussion", Window::Report, "Label3",
+        CaptionCase{"ResultCoBrand", kResultWindow, "Label1", kCoBrand},
+        CaptionCase{"ResultFullBrand", kResultWindow, "lblFullBrand", kFullBrand},
+        CaptionCase{"ResultAboutOffer", kResultWindow, "lblFullBrandOffer", kFullBrandOffer},
+        CaptionCase{"ResultAboutMoreDetails", kResultWindow, "lblCoBrand", "Click here for more details."},
+        CaptionCase{"ReportCoBrand", kReportWindow, "lblCobrand", kCoBrand},
+        CaptionCase{"ReportDiscussion", kReportWindow, "Label3",
                     "Talk about your Moon sign with others: visit our discussion board now at HOST"},
-        CaptionCase{"PickerQuit", Window::Picker, "cmdQuit", "&Quit"},
-        CaptionCase{"PickerTitle", Window::Picker, "", "Nyra Moon Sign v2.10"},
-        CaptionCase{"AboutOk", Window::About, "cmdOK", "OK"},
-        CaptionCase{"AboutEphemerisCredit", Window::About, "lblEphemerisCredit",
+        CaptionCase{"PickerQuit", kZonePicker, "cmdQuit", "&Quit"},
+        CaptionCase{"PickerTitle", kZonePicker, "", "Nyra Moon Sign v2.10"},
+        CaptionCase{"AboutOk", kAboutBox, "cmdOK", "OK"},
+        CaptionCase{"AboutEphemerisCredit", kAboutBox, "lblEphemerisCredit",
                     "Precise Moon positions: Swiss Ephemeris, \u00A9 Astrodienst AG (astro.com/swisseph), "
                     "AGPL-3.0."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
-} // namespace nyra
+} // namespace nyra::test

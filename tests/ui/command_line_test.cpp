@@ -3,7 +3,7 @@
 // running, --help and --version.
 #include "engine/ephemeris.h"
 #include "record/record_file.h"
-#include "report_test_support.h"
+#include "ui_test_support.h"
 #include "ui/frm_main.h"
 #include "ui/frm_result.h"
 
@@ -22,7 +22,7 @@
 #include <memory>
 #include <optional>
 
-namespace nyra {
+namespace nyra::test {
 namespace {
 
 // Generous bounds for a loaded machine: they only keep a broken build from
@@ -32,24 +32,6 @@ constexpr int kProcessDeadlineMs = 60000;
 // main window or ending by itself. Not a speed figure: a fault shows at
 // once, and a slow machine can only make the check miss it, never fail it.
 constexpr int kSettleMs = 500;
-
-BirthRecord Zoe() {
-    BirthRecord r;
-    r.BirthName = "Zo\u00EB";
-    r.BirthMonth = 2;
-    r.BirthDay = 29;
-    r.BirthYear = 1904;
-    r.BirthHour = 23;
-    r.BirthMinute = 59;
-    r.LonDegrees = 151;
-    r.LonMinutes = 12;
-    r.LonIsEast = kTrue;
-    r.LatDegrees = 33;
-    r.LatMinutes = 52;
-    r.LatIsSouth = kTrue;
-    r.ZoneHours = 10;
-    return r;
-}
 
 BirthRecord Asha() {
     BirthRecord r;
@@ -149,31 +131,21 @@ private:
     QString errors_;
 };
 
-class CommandLine : public ::testing::Test {
+class CommandLine : public WindowTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(runtime_.isValid());
-        ASSERT_TRUE(files_.isValid());
-    }
-
     // A record in a folder whose name has a blank and a non-ASCII letter, as
     // users' folders have.
-    QString WriteRecord(const BirthRecord& record, const QString& name) {
-        const QString folder = files_.filePath(QStringLiteral("Birth r\u00E9cords"));
+    QString WriteRecordFile(const BirthRecord& record, const QString& name) {
+        const QString folder = Scratch(QStringLiteral("Birth r\u00E9cords"));
         if (!QDir().mkpath(folder)) return {};
-        const QString path = QDir(folder).filePath(name);
-        if (WriteBirthRecord(QFile::encodeName(path).toStdString(), record).has_value()) return {};
-        return path;
+        return WriteRecord(QDir(folder).filePath(name), record);
     }
 
     std::unique_ptr<RunningCopy> Start(const QStringList& arguments, Display display = Display::Offscreen) {
-        auto program = std::make_unique<RunningCopy>(runtime_.path(), files_.path(), display);
+        auto program = std::make_unique<RunningCopy>(ScratchFolder(), ScratchFolder(), display);
         if (!program->Start(arguments)) return nullptr;
         return program;
     }
-
-    QTemporaryDir runtime_;
-    QTemporaryDir files_;
 };
 
 // What the file names the record by: each must reach the same file.
@@ -188,9 +160,9 @@ class RecordOnCommandLine : public CommandLine, public ::testing::WithParamInter
 
 TEST_P(RecordOnCommandLine, OpensTheResultOfThatRecord) {
     const BirthRecord zoe = Zoe();
-    const QString path = WriteRecord(zoe, QStringLiteral("zo\u00EB.moo"));
+    const QString path = WriteRecordFile(zoe, QStringLiteral("zo\u00EB.moo"));
     ASSERT_FALSE(path.isEmpty());
-    auto program = Start({GetParam().argument(path, files_.path())});
+    auto program = Start({GetParam().argument(path, ScratchFolder())});
     ASSERT_NE(program, nullptr);
 
     EXPECT_TRUE(program->WaitForLine(ResultLine(zoe))) << program->Errors().toStdString();
@@ -222,36 +194,21 @@ protected:
     // The message the main window's open command gives for the same file,
     // chosen in its dialog, which hands over an absolute path.
     QString OpenCommandMessage(const QString& absolutePath) {
-        report_test::MessageRecorder messages;
-        auto* window = new frmMain;
-        window->show();
-        const auto previous = frmMain::SetOpenPathHandler([&](QWidget*) { return absolutePath; });
-        window->OpenBirthRecord();
-        frmMain::SetOpenPathHandler(previous);
-        QList<QWidget*> windows;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<frmMain*>(w) || qobject_cast<frmResult*>(w)) windows.append(w);
-        qDeleteAll(windows);
-        return messages.shown.size() == 1 ? messages.shown[0].text : QString();
+        dialogs.openPath = absolutePath;
+        static_cast<frmMain*>(Open(kMainWindow))->OpenBirthRecord();
+        return dialogs.messages.size() == 1 ? dialogs.messages[0].text : QString();
     }
 };
 
 TEST_P(BadRecordOnCommandLine, SaysWhatTheOpenCommandSaysAndKeepsTheMainWindow) {
     const BadFileRow& row = GetParam();
     const QString argument = QString::fromUtf8(row.argument);
-    const QString path = QDir(files_.path()).absoluteFilePath(argument);
+    const QString path = QDir(ScratchFolder()).absoluteFilePath(argument);
     switch (row.make) {
     case BadFileRow::Nothing: break;
-    case BadFileRow::Record:
-        ASSERT_FALSE(WriteBirthRecord(QFile::encodeName(path).toStdString(), Zoe()).has_value());
-        break;
+    case BadFileRow::Record: WriteRecord(path, Zoe()); break;
     case BadFileRow::Folder: ASSERT_TRUE(QDir().mkpath(path)); break;
-    case BadFileRow::Text: {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        ASSERT_GT(file.write("not a birth record\n"), 0);
-        break;
-    }
+    case BadFileRow::Text: WriteFile(path, "not a birth record\n"); break;
     }
     const QString message = OpenCommandMessage(path);
     ASSERT_FALSE(message.isEmpty()) << "the open command itself accepted the file";
@@ -322,7 +279,7 @@ protected:
     // A first copy, showing the result of `record` when there is one, else
     // its main window.
     std::unique_ptr<RunningCopy> StartFirst(const std::optional<BirthRecord>& record) {
-        const QString path = record ? WriteRecord(*record, QStringLiteral("first.moo")) : QString();
+        const QString path = record ? WriteRecordFile(*record, QStringLiteral("first.moo")) : QString();
         auto first = Start(record ? QStringList{path} : QStringList{});
         if (!first) return nullptr;
         if (!first->WaitForLine(record ? ResultLine(*record) : QStringLiteral("shown frmMain"))) {
@@ -345,7 +302,7 @@ protected:
 TEST_F(SecondStart, HandsItsRecordToTheMainWindow) {
     auto first = StartFirst(std::nullopt);
     ASSERT_NE(first, nullptr);
-    HandOver(WriteRecord(Zoe(), QStringLiteral("zoe.moo")));
+    HandOver(WriteRecordFile(Zoe(), QStringLiteral("zoe.moo")));
     EXPECT_TRUE(first->WaitForLine(ResultLine(Zoe()))) << first->Errors().toStdString();
     first->Settle();
     EXPECT_EQ(first->WindowLines(), (QStringList{"shown frmMain", ResultLine(Zoe()), "hidden frmMain"}));
@@ -355,8 +312,8 @@ TEST_F(SecondStart, HandsItsRecordToTheResultWindow) {
     auto first = StartFirst(Asha());
     ASSERT_NE(first, nullptr);
     // As typed in a shell, relative to the second start's folder.
-    const QString zoe = WriteRecord(Zoe(), QStringLiteral("zoe.moo"));
-    HandOver(QDir(files_.path()).relativeFilePath(zoe));
+    const QString zoe = WriteRecordFile(Zoe(), QStringLiteral("zoe.moo"));
+    HandOver(QDir(ScratchFolder()).relativeFilePath(zoe));
     EXPECT_TRUE(first->WaitForLine(QStringLiteral("hidden frmResult"))) << first->Errors().toStdString();
     first->Settle();
     EXPECT_EQ(first->WindowLines(), (QStringList{"shown frmMain", ResultLine(Asha()), "hidden frmMain",
@@ -367,7 +324,7 @@ TEST_F(SecondStart, HandsItsRecordToTheResultWindow) {
 TEST_F(SecondStart, AnUnusableRecordLeavesTheResultWindowWithTheMessage) {
     auto first = StartFirst(Asha());
     ASSERT_NE(first, nullptr);
-    const QString missing = QDir(files_.path()).filePath(QStringLiteral("missing.moo"));
+    const QString missing = QDir(ScratchFolder()).filePath(QStringLiteral("missing.moo"));
     HandOver(missing);
     EXPECT_TRUE(first->WaitForLine(
         QStringLiteral("Could not open \"%1\": No such file or directory.").arg(QDir::toNativeSeparators(missing))))
@@ -378,4 +335,4 @@ TEST_F(SecondStart, AnUnusableRecordLeavesTheResultWindowWithTheMessage) {
 }
 
 } // namespace
-} // namespace nyra
+} // namespace nyra::test

@@ -5,7 +5,7 @@
 #include "ui/contrast.h"
 #include "ui/report_text.h"
 #include "theme_support.h"
-#include "window_set.h"
+#include "ui_test_support.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
@@ -19,14 +19,11 @@
 #include <string>
 #include <vector>
 
-namespace nyra {
+namespace nyra::test {
 namespace {
 
 using theme_test::Drawn;
 using theme_test::Measure;
-using window_test::WindowKind;
-using window_test::Windows;
-using window_test::WindowTest;
 
 // Ratios are quoted to two places in WCAG's own examples.
 constexpr double kRatioTolerance = 0.01;
@@ -149,7 +146,7 @@ class DarkTheme : public WindowTest, public ::testing::WithParamInterface<std::t
 // Every link and note of the window, as drawn, reads at WCAG AA.
 TEST_P(DarkTheme, LinksAndNotesAreReadable) {
     const DarkThemeApplied theme(std::get<0>(GetParam()).linkColour);
-    QWidget* window = std::get<1>(GetParam()).open();
+    QWidget* window = std::get<1>(GetParam()).open(dialogs);
     if (auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("SST")))
         tabs->setCurrentIndex(tabs->count() - 1);  // the About tab, with two links
     QList<QLabel*> texts;
@@ -187,7 +184,7 @@ class DarkReport : public WindowTest, public ::testing::WithParamInterface<Theme
 // The report keeps the printed page's colours, on the white of a page.
 TEST_P(DarkReport, ColoursAreReadable) {
     const DarkThemeApplied theme(GetParam().linkColour);
-    QWidget* window = Windows()[2].open();
+    QWidget* window = Open(kReportWindow);
     auto* report = window->findChild<QAbstractScrollArea*>(QStringLiteral("RTB"));
     const Drawn page = Measure(report->viewport());
     for (ReportRole role : {ReportRole::Heading, ReportRole::Label, ReportRole::Value}) {
@@ -203,4 +200,4 @@ INSTANTIATE_TEST_SUITE_P(Themes, DarkReport,
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
-} // namespace nyra
+} // namespace nyra::test

@@ -3,11 +3,9 @@
 #include "app/handed_over_records.h"
 
 #include "engine/ephemeris.h"
-#include "record/record_file.h"
-#include "report_test_support.h"
 #include "ui/frm_main.h"
 #include "ui/frm_result.h"
-#include "window_set.h"
+#include "ui_test_support.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -20,38 +18,18 @@
 
 #include <gtest/gtest.h>
 
-namespace nyra {
+namespace nyra::test {
 namespace {
 
 // Generous: it only keeps a broken build from hanging the suite.
 constexpr int kDeadlineMs = 30000;
 
-BirthRecord Zoe() {
-    BirthRecord r;
-    r.BirthName = "Zo\u00EB";
-    r.BirthMonth = 2;
-    r.BirthDay = 29;
-    r.BirthYear = 1904;
-    r.BirthHour = 23;
-    r.BirthMinute = 59;
-    r.LonDegrees = 151;
-    r.LonMinutes = 12;
-    r.LonIsEast = kTrue;
-    r.LatDegrees = 33;
-    r.LatMinutes = 52;
-    r.LatIsSouth = kTrue;
-    r.ZoneHours = 10;
-    return r;
-}
-
-// Whose result the window test's calculation shows (window_set.h): Thula.
-class HandedOverRecord : public window_test::WindowTest {
+// The result window the tests open shows NearAChange's sign: Thula.
+class HandedOverRecord : public WindowTest {
 protected:
     void SetUp() override {
-        WindowTest::SetUp();
-        ASSERT_TRUE(folder_.isValid());
-        zoe_ = folder_.filePath(QStringLiteral("zoe.moo"));
-        ASSERT_FALSE(WriteBirthRecord(QFile::encodeName(zoe_).toStdString(), Zoe()).has_value());
+        zoe_ = WriteRecord(Scratch(QStringLiteral("zoe.moo")), Zoe());
+        ASSERT_FALSE(zoe_.isEmpty());
         ASSERT_NE(ComputeMoonChart(Zoe()).RashiName, "Thula") << "the record must show another sign";
     }
 
@@ -74,36 +52,32 @@ protected:
         return QStringLiteral("frmResult ") + QString::fromStdString(ComputeMoonChart(record).RashiName);
     }
 
-    QTemporaryDir folder_;
     QString zoe_;
-    report_test::MessageRecorder messages_;
 };
 
 TEST_F(HandedOverRecord, OpensFromTheMainWindow) {
-    (new frmMain)->show();
+    Open(kMainWindow);
     OpenRecordInShownWindow(zoe_);
     EXPECT_EQ(Shown(), QStringList{ResultOf(Zoe())});
-    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(HandedOverRecord, ReplacesTheResultWindow) {
-    QPointer<frmResult> result(new frmResult);
-    result->show();
+    QPointer<QWidget> result(Open(kResultWindow));
     OpenRecordInShownWindow(zoe_);
     EXPECT_EQ(Shown(), QStringList{ResultOf(Zoe())});
     EXPECT_TRUE(result.isNull()) << "the result window it replaced is still there";
-    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(HandedOverRecord, AnUnusableRecordLeavesTheResultWindowAsItWas) {
-    QPointer<frmResult> result(new frmResult);
-    result->show();
-    const QString missing = folder_.filePath(QStringLiteral("missing.moo"));
+    QPointer<QWidget> result(Open(kResultWindow));
+    const QString missing = Scratch(QStringLiteral("missing.moo"));
     OpenRecordInShownWindow(missing);
     EXPECT_EQ(Shown(), QStringList{QStringLiteral("frmResult Thula")});
     EXPECT_FALSE(result.isNull());
-    ASSERT_EQ(messages_.shown.size(), 1u);
-    EXPECT_EQ(messages_.shown[0].text,
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
               QStringLiteral("Could not open \"%1\": No such file or directory.").arg(QDir::toNativeSeparators(missing)));
     // The main window made to open it went with it.
     for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_EQ(qobject_cast<frmMain*>(w), nullptr);
@@ -112,8 +86,7 @@ TEST_F(HandedOverRecord, AnUnusableRecordLeavesTheResultWindowAsItWas) {
 // The report window over the result window is modal; taking the result
 // window away under it would take the report with it.
 TEST_F(HandedOverRecord, WaitsForAnOpenDialog) {
-    auto* result = new frmResult;
-    result->show();
+    QWidget* result = Open(kResultWindow);
     QPointer<QDialog> dialog(new QDialog(result));
     dialog->setModal(true);
     dialog->show();
@@ -130,4 +103,4 @@ TEST_F(HandedOverRecord, WaitsForAnOpenDialog) {
 }
 
 } // namespace
-} // namespace nyra
+} // namespace nyra::test

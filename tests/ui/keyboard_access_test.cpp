@@ -1,11 +1,8 @@
 // Every command within reach of the keyboard: access keys that answer at
 // one press, Enter on a focused button, and the link labels as Tab stops
 // that open with Enter or Space.
-#include "report_test_support.h"
 #include "ui/clickable_label.h"
-#include "ui/frm_main.h"
-#include "ui/frm_save.h"
-#include "window_set.h"
+#include "ui_test_support.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -28,12 +25,8 @@
 #include <map>
 #include <string>
 
-namespace nyra {
+namespace nyra::test {
 namespace {
-
-using window_test::WindowKind;
-using window_test::Windows;
-using window_test::WindowTest;
 
 // Who answers each access key within one scope: a window (its menu bar and
 // its controls answer the same Alt+key) or one menu.
@@ -80,7 +73,7 @@ std::map<std::string, KeyOwners> AccessKeysOf(QWidget* window) {
 class AccessKeys : public WindowTest, public ::testing::WithParamInterface<WindowKind> {};
 
 TEST_P(AccessKeys, NoTwoCommandsShareOneWithinAScope) {
-    QWidget* window = GetParam().open();
+    QWidget* window = GetParam().open(dialogs);
     int keys = 0;
     for (const auto& [scope, owners] : AccessKeysOf(window)) {
         for (const auto& [key, who] : owners) {
@@ -107,40 +100,32 @@ constexpr int kButtonAnimationMs = 5000;
 // Alt+O once: the record's file dialog opens, as the button's caption
 // promises (the unavailable "Make Money &Online" must not take the press).
 TEST_F(OnePress, AltOOpensASavedRecord) {
-    int asked = 0;
-    const frmMain::OpenPathHandler previous = frmMain::SetOpenPathHandler([&asked](QWidget*) {
-        ++asked;
-        return QString();
-    });
-    QWidget* window = Windows()[0].open();
+    QWidget* window = Open(kMainWindow);
     Activate(window);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
     // An access key presses its button the way a click looks: a moment
     // later.
-    EXPECT_TRUE(QTest::qWaitFor([&asked] { return asked > 0; }, kButtonAnimationMs));
-    EXPECT_EQ(asked, 1);
-    frmMain::SetOpenPathHandler(previous);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return dialogs.openDialogs > 0; }, kButtonAnimationMs));
+    EXPECT_EQ(dialogs.openDialogs, 1);
 }
 
 TEST_F(OnePress, AltXExportsAndAltPPrintsTheReport) {
-    report_test::SaveDialogStub dialog{QString()};
-    report_test::PrintStub printer({QStringLiteral("Office"), std::nullopt});
-    QWidget* window = Windows()[2].open();
+    QWidget* window = Open(kReportWindow);
     Activate(window);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::AltModifier);
-    ASSERT_TRUE(QTest::qWaitFor([&dialog] { return !dialog.requests.empty(); }, kButtonAnimationMs));
-    EXPECT_EQ(dialog.requests.size(), 1u);
-    EXPECT_EQ(dialog.requests[0].defaultSuffix.toStdString(), "pdf");
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !dialogs.saveRequests.empty(); }, kButtonAnimationMs));
+    EXPECT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.saveRequests[0].defaultSuffix.toStdString(), "pdf");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&printer] { return !printer.printed.isEmpty(); }, kButtonAnimationMs));
-    EXPECT_TRUE(dialog.requests.size() == 1u && printer.printed.size() == 1);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !dialogs.printed.isEmpty(); }, kButtonAnimationMs));
+    EXPECT_TRUE(dialogs.saveRequests.size() == 1u && dialogs.printed.size() == 1);
 }
 
 // ---- Enter on a focused button -------------------------------------------------
 
 struct ButtonCase {
     const char* name;
-    int window;  ///< Index into Windows().
+    WindowIndex window;
     const char* button;
     Qt::Key key;
 };
@@ -153,12 +138,8 @@ class EnterOnButton : public WindowTest, public ::testing::WithParamInterface<Bu
 // presses it exactly once. What the commands open is answered by stand-ins
 // or closed at once.
 TEST_P(EnterOnButton, PressesIt) {
-    report_test::MessageRecorder messages;
-    report_test::UrlRecorder browser;
-    report_test::SaveDialogStub dialog{QString()};
-    report_test::PrintStub printer({QStringLiteral("Office"), std::nullopt});
-    const frmMain::OpenPathHandler previous = frmMain::SetOpenPathHandler([](QWidget*) { return QString(); });
-    QWidget* window = Windows()[static_cast<std::size_t>(GetParam().window)].open();
+    UrlRecorder browser;
+    QWidget* window = Open(GetParam().window);
     Activate(window);
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [window] {
@@ -172,35 +153,32 @@ TEST_P(EnterOnButton, PressesIt) {
     ASSERT_TRUE(button->hasFocus());
     QTest::keyClick(button, GetParam().key);
     EXPECT_EQ(pressed.size(), 1);
-    frmMain::SetOpenPathHandler(previous);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     EveryWindow, EnterOnButton,
-    ::testing::Values(ButtonCase{"MainFindLatitude", 0, "cmdBrowser", Qt::Key_Return},
-                      ButtonCase{"MainOpen", 0, "cmdOpen", Qt::Key_Return},
-                      ButtonCase{"MainFindMoonSignKeypad", 0, "cmdRashi", Qt::Key_Enter},
-                      ButtonCase{"ResultBack", 1, "cmdBack", Qt::Key_Return},
-                      ButtonCase{"ResultSave", 1, "cmdSave", Qt::Key_Return},
-                      ButtonCase{"ReportSave", 2, "cmdSave", Qt::Key_Return},
-                      ButtonCase{"ReportPrint", 2, "cmdPrint", Qt::Key_Return},
-                      ButtonCase{"ReportExport", 2, "cmdExportPdf", Qt::Key_Enter},
-                      ButtonCase{"AboutOk", 3, "cmdOK", Qt::Key_Return},
-                      ButtonCase{"PickerQuit", 4, "cmdQuit", Qt::Key_Return}),
+    ::testing::Values(ButtonCase{"MainFindLatitude", kMainWindow, "cmdBrowser", Qt::Key_Return},
+                      ButtonCase{"MainOpen", kMainWindow, "cmdOpen", Qt::Key_Return},
+                      ButtonCase{"MainFindMoonSignKeypad", kMainWindow, "cmdRashi", Qt::Key_Enter},
+                      ButtonCase{"ResultBack", kResultWindow, "cmdBack", Qt::Key_Return},
+                      ButtonCase{"ResultSave", kResultWindow, "cmdSave", Qt::Key_Return},
+                      ButtonCase{"ReportSave", kReportWindow, "cmdSave", Qt::Key_Return},
+                      ButtonCase{"ReportPrint", kReportWindow, "cmdPrint", Qt::Key_Return},
+                      ButtonCase{"ReportExport", kReportWindow, "cmdExportPdf", Qt::Key_Enter},
+                      ButtonCase{"AboutOk", kAboutBox, "cmdOK", Qt::Key_Return},
+                      ButtonCase{"PickerQuit", kZonePicker, "cmdQuit", Qt::Key_Return}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Enter in the report itself presses no button: only a focused button takes
 // Enter, the dialog still has no default one.
 TEST_F(EnterOnButton, EnterInTheReportPressesNothing) {
-    report_test::SaveDialogStub dialog{QString()};
-    report_test::PrintStub printer({QStringLiteral("Office"), std::nullopt});
-    QWidget* window = Windows()[2].open();
+    QWidget* window = Open(kReportWindow);
     Activate(window);
     QWidget* report = window->findChild<QWidget*>(QStringLiteral("RTB"));
     report->setFocus();
     QTest::keyClick(report, Qt::Key_Return);
-    EXPECT_TRUE(dialog.requests.empty());
-    EXPECT_TRUE(printer.printed.isEmpty());
+    EXPECT_TRUE(dialogs.saveRequests.empty());
+    EXPECT_TRUE(dialogs.printed.isEmpty());
     EXPECT_TRUE(window->isVisible());
 }
 
@@ -226,7 +204,7 @@ QStringList TabStops(QWidget* window) {
 class LinkLabels : public WindowTest, public ::testing::WithParamInterface<WindowKind> {};
 
 TEST_P(LinkLabels, EachIsATabStopAndOpensWithEnterOrSpace) {
-    QWidget* window = GetParam().open();
+    QWidget* window = GetParam().open(dialogs);
     Activate(window);
     const QStringList stops = TabStops(window);
     QTimer closer;
@@ -234,7 +212,7 @@ TEST_P(LinkLabels, EachIsATabStopAndOpensWithEnterOrSpace) {
         if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != window) modal->close();
     });
     closer.start(0);
-    report_test::UrlRecorder browser;
+    UrlRecorder browser;
     for (ClickableLabel* link : window->findChildren<ClickableLabel*>()) {
         if (!link->isVisibleTo(window)) continue;
         const std::string name = link->objectName().toStdString();
@@ -252,7 +230,7 @@ INSTANTIATE_TEST_SUITE_P(EveryWindow, LinkLabels, ::testing::ValuesIn(Windows())
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LinkLabels, FocusedLinkShowsAFrame) {
-    QWidget* window = Windows()[0].open();
+    QWidget* window = Open(kMainWindow);
     Activate(window);
     auto* help = window->findChild<ClickableLabel*>(QStringLiteral("lblTZHelp"));
     window->findChild<QWidget*>(QStringLiteral("txtName"))->setFocus();
@@ -271,7 +249,7 @@ TEST_F(LinkLabels, FocusedLinkShowsAFrame) {
 // The entry boxes come first, in the order the form reads; the commands and
 // links follow.
 TEST_F(LinkLabels, MainWindowTabOrderReadsLikeTheForm) {
-    QWidget* window = Windows()[0].open();
+    QWidget* window = Open(kMainWindow);
     Activate(window);
     window->findChild<QWidget*>(QStringLiteral("txtName"))->setFocus(Qt::TabFocusReason);
     const QStringList expected{
@@ -292,4 +270,4 @@ TEST_F(LinkLabels, MainWindowTabOrderReadsLikeTheForm) {
 }
 
 } // namespace
-} // namespace nyra
+} // namespace nyra::test

@@ -1,123 +1,50 @@
 #include "ui/frm_main.h"
 
-#include "app/program_state.h"
 #include "links/web_links.h"
-#include "report_test_support.h"
 #include "ui/frm_result.h"
+#include "ui_test_support.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <ostream>
 #include <string>
 
-namespace nyra {
+namespace nyra::test {
 namespace {
 
-using report_test::MessageRecorder;
-using report_test::UrlRecorder;
+// 15 March 1980, 06:45, 77° 13' E, 28° 39' N, zone 5:30.
+constexpr BirthAt kValidEntry{1980, 3, 15, 6, 45, 77 + 13 / 60.0, 330, 28 + 39 / 60.0};
 
-template <class T>
-QList<T*> TopLevel() {
-    QList<T*> found;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* t = qobject_cast<T*>(w); t && t->isVisible()) found.append(t);
-    }
-    return found;
-}
-
-void RunDeferredDeletes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
-// The class name of the modal window `trigger` opens, which is then closed;
-// empty when none opens.
-QString ModalOpenedBy(const std::function<void()>& trigger) {
-    QString seen;
-    QTimer closer;
-    closer.setSingleShot(true);
-    QObject::connect(&closer, &QTimer::timeout, [&seen] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            seen = QString::fromLatin1(modal->metaObject()->className());
-            modal->close();
-        }
-    });
-    closer.start(0);
-    trigger();
-    return seen;
-}
-
-class MainWindow : public ::testing::Test {
+class MainWindow : public OneWindowTest<frmMain> {
 protected:
-    void SetUp() override {
-        savedState_ = Program();
-        window = new frmMain;
-        window->show();
-    }
-
-    void TearDown() override {
-        // Menus are top-level widgets too and go with their window: pick
-        // first, delete after.
-        QList<QWidget*> windows;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (qobject_cast<frmMain*>(w) || qobject_cast<frmResult*>(w)) windows.append(w);
-        }
-        qDeleteAll(windows);
-        Program() = savedState_;
-    }
-
-    template <class T = QLineEdit>
-    T* Child(const char* name, QWidget* owner = nullptr) const {
-        T* child = (owner ? owner : window.data())->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
-    }
+    void SetUp() override { Show(new frmMain(dialogs)); }
 
     QLineEdit* Box(const char* name) const { return Child<QLineEdit>(name); }
     QComboBox* List(const char* name) const { return Child<QComboBox>(name); }
 
-    // 15 March 1980, 06:45, 77° 13' E, 28° 39' N, zone 5:30.
-    void FillValidEntry() {
-        Box("txtName")->setText(QStringLiteral("Asha"));
-        List("cboDate")->setCurrentIndex(14);
-        List("cboMonth")->setCurrentIndex(2);
-        List("cboYear")->setCurrentText(QStringLiteral("1980"));
-        List("cboHH")->setCurrentIndex(6);
-        List("cboMM")->setCurrentIndex(45);
-        Box("txtZoneHour")->setText(QStringLiteral("5"));
-        Box("txtZoneMinute")->setText(QStringLiteral("30"));
-        Box("txtLonD")->setText(QStringLiteral("77"));
-        Box("txtLonM")->setText(QStringLiteral("13"));
-        Box("txtLatD")->setText(QStringLiteral("28"));
-        Box("txtLatM")->setText(QStringLiteral("39"));
-    }
-
+    void FillValidEntry() { EnterBirth(window, kValidEntry); }
     void ClickFindMoonSign() { QTest::mouseClick(Child<QPushButton>("cmdRashi"), Qt::LeftButton); }
-
-    void ExpectLoadTimeContents(frmMain* w) const;
-
-    QPointer<frmMain> window;
-    MessageRecorder messages;
-
-private:
-    ProgramState savedState_;
+    // The calculation of the one result window open.
+    const Calculation* Calculated() const {
+        const QList<frmResult*> results = ShownWindows<frmResult>();
+        EXPECT_EQ(results.size(), 1);
+        return results.size() == 1 ? &results[0]->calculation() : nullptr;
+    }
 };
 
-void MainWindow::ExpectLoadTimeContents(frmMain* w) const {
-    const auto list = [&](const char* name) { return Child<QComboBox>(name, w); };
+void ExpectLoadTimeContents(const frmMain* w) {
+    const auto list = [&](const char* name) { return Child<QComboBox>(w, name); };
     EXPECT_EQ(list("cboDate")->currentText().toStdString(), "1");
     EXPECT_EQ(list("cboMonth")->currentText().toStdString(), "January");
     EXPECT_EQ(list("cboYear")->currentText().toStdString(), "1901");
@@ -126,12 +53,12 @@ void MainWindow::ExpectLoadTimeContents(frmMain* w) const {
     EXPECT_EQ(list("cboSS")->currentText().toStdString(), "0");
     for (const char* name : {"txtName", "txtMCity", "txtMState", "txtMCountry", "txtLatD", "txtLatM", "txtLonD",
                              "txtLonM", "txtZoneHour", "txtZoneMinute"})
-        EXPECT_TRUE(Child<QLineEdit>(name, w)->text().isEmpty()) << name;
-    EXPECT_FALSE(Child<QCheckBox>("chkDST", w)->isChecked());
-    EXPECT_TRUE(Child<QRadioButton>("optLat(0)", w)->isChecked());
-    EXPECT_FALSE(Child<QRadioButton>("optLat(1)", w)->isChecked());
-    EXPECT_TRUE(Child<QRadioButton>("optLong(0)", w)->isChecked());
-    EXPECT_FALSE(Child<QRadioButton>("optLong(1)", w)->isChecked());
+        EXPECT_TRUE(Child<QLineEdit>(w, name)->text().isEmpty()) << name;
+    EXPECT_FALSE(Child<QCheckBox>(w, "chkDST")->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>(w, "optLat(0)")->isChecked());
+    EXPECT_FALSE(Child<QRadioButton>(w, "optLat(1)")->isChecked());
+    EXPECT_TRUE(Child<QRadioButton>(w, "optLong(0)")->isChecked());
+    EXPECT_FALSE(Child<QRadioButton>(w, "optLong(1)")->isChecked());
 }
 
 // ---- Loading -------------------------------------------------------------------
@@ -212,11 +139,11 @@ TEST_F(MainWindow, Menus) {
 TEST_F(MainWindow, BlankEntryReportsOnlyTheNameAndFocusesIt) {
     Box("txtLatD")->setFocus();
     ClickFindMoonSign();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text.toStdString(), "Please Enter Name");
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text.toStdString(), "Please Enter Name");
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
     EXPECT_EQ(window->focusWidget(), Box("txtName"));
-    EXPECT_TRUE(TopLevel<frmResult>().isEmpty());
+    EXPECT_TRUE(ShownWindows<frmResult>().isEmpty());
 }
 
 struct FocusCase {
@@ -234,13 +161,12 @@ TEST_P(MainWindowValidation, MessageAndFocus) {
     FillValidEntry();
     Box(GetParam().blankBox)->clear();
     Box("txtName")->setFocus();
-    const BirthRecord before = Program().birth;
     ClickFindMoonSign();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text.toStdString(), GetParam().message);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text.toStdString(), GetParam().message);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
     EXPECT_EQ(window->focusWidget(), Box(GetParam().focus));
-    EXPECT_EQ(Program().birth, before);
+    EXPECT_TRUE(ShownWindows<frmResult>().isEmpty());
     EXPECT_TRUE(window->isVisible());
 }
 
@@ -267,11 +193,11 @@ TEST_F(MainWindow, DateMessagesComeFromTheSelectedLists) {
     List("cboDate")->setCurrentText(QStringLiteral("30"));
     EXPECT_TRUE(window->ValidateBirthEntry());
 
-    ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].text.toStdString(), "Please Enter Correct Date Or Month!");
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
-    EXPECT_EQ(messages.shown[1].text.toStdString(), "Please Enter Correct Date Or Month !");
-    EXPECT_EQ(messages.shown[1].icon, MessageIcon::Information);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text.toStdString(), "Please Enter Correct Date Or Month!");
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(dialogs.messages[1].text.toStdString(), "Please Enter Correct Date Or Month !");
+    EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::Information);
     EXPECT_EQ(window->focusWidget(), Box("txtLonD"));  // the date checks leave the focus alone
 }
 
@@ -281,10 +207,12 @@ TEST_F(MainWindow, LeapDayIn1904IsCalculated) {
     List("cboDate")->setCurrentText(QStringLiteral("29"));
     List("cboYear")->setCurrentText(QStringLiteral("1904"));
     ClickFindMoonSign();
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(Program().birth.BirthMonth, 2);
-    EXPECT_EQ(Program().birth.BirthDay, 29);
-    EXPECT_EQ(Program().birth.BirthYear, 1904);
+    EXPECT_TRUE(dialogs.messages.empty());
+    const Calculation* calculation = Calculated();
+    ASSERT_NE(calculation, nullptr);
+    EXPECT_EQ(calculation->birth.BirthMonth, 2);
+    EXPECT_EQ(calculation->birth.BirthDay, 29);
+    EXPECT_EQ(calculation->birth.BirthYear, 1904);
 }
 
 // ---- Key filter and typing limits ---------------------------------------------------
@@ -299,8 +227,8 @@ TEST_P(NumericBox, RefusesEverythingButDigitsAndBackspace) {
     QTest::keyClick(box, '.');
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(box->text().toStdString(), "12");
-    ASSERT_EQ(messages.shown.size(), 4u);
-    for (const report_test::ShownMessage& m : messages.shown) {
+    ASSERT_EQ(dialogs.messages.size(), 4u);
+    for (const ShownMessage& m : dialogs.messages) {
         EXPECT_EQ(m.text.toStdString(), "Only Numbers Are Accepted");
         EXPECT_EQ(m.icon, MessageIcon::Stop);
     }
@@ -309,7 +237,7 @@ TEST_P(NumericBox, RefusesEverythingButDigitsAndBackspace) {
     QTest::keyClick(box, Qt::Key_Left);
     QTest::keyClick(box, Qt::Key_Delete);
     EXPECT_EQ(box->text().toStdString(), "");
-    EXPECT_EQ(messages.shown.size(), 4u);
+    EXPECT_EQ(dialogs.messages.size(), 4u);
 }
 
 INSTANTIATE_TEST_SUITE_P(SixBoxes, NumericBox,
@@ -320,7 +248,7 @@ TEST_F(MainWindow, NameAndPlaceBoxesTakeAnyText) {
         QTest::keyClicks(Box(name), QStringLiteral("Pune-1."));
         EXPECT_EQ(Box(name)->text().toStdString(), "Pune-1.") << name;
     }
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(MainWindow, ZoneHourTakesThreeTypedDigits) {
@@ -330,7 +258,7 @@ TEST_F(MainWindow, ZoneHourTakesThreeTypedDigits) {
     box->selectAll();
     QTest::keyClick(box, '9');
     EXPECT_EQ(box->text().toStdString(), "9");
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(MainWindow, ZoneMinuteTakesTwoTypedDigits) {
@@ -340,7 +268,7 @@ TEST_F(MainWindow, ZoneMinuteTakesTwoTypedDigits) {
     QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClick(box, '5');
     EXPECT_EQ(box->text().toStdString(), "35");
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(MainWindow, TextSetByTheProgramIsNotCut) {
@@ -360,13 +288,16 @@ TEST_F(MainWindow, CoordinateBoxesHaveNoTypingLimit) {
 
 // ---- Calculate ---------------------------------------------------------------------------
 
-TEST_F(MainWindow, CalculateFillsTheRecordAndHandsOverToTheResult) {
+TEST_F(MainWindow, CalculateMakesTheCalculationAndHandsItToTheResult) {
     FillValidEntry();
     Box("txtName")->setText(QStringLiteral("  Asha Rao  "));
+    TypeBoxes(window, {{"txtMCity", " Delhi "}, {"txtMCountry", "India"}});
     ClickFindMoonSign();
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
 
-    const BirthRecord& b = Program().birth;
+    const Calculation* calculation = Calculated();
+    ASSERT_NE(calculation, nullptr);
+    const BirthRecord& b = calculation->birth;
     EXPECT_EQ(b.BirthName, "Asha Rao");
     EXPECT_EQ(b.BirthMonth, 3);
     EXPECT_EQ(b.BirthDay, 15);
@@ -382,16 +313,12 @@ TEST_F(MainWindow, CalculateFillsTheRecordAndHandsOverToTheResult) {
     EXPECT_EQ(b.LonIsEast, kTrue);
     EXPECT_EQ(b.LatIsSouth, kFalse);
     EXPECT_EQ(b.DstOn, kFalse);
+    EXPECT_EQ(calculation->chart.MoonLongitude, ComputeMoonChart(b).MoonLongitude);
+    EXPECT_TRUE(calculation->TimeIsExact());
+    EXPECT_EQ(calculation->place.Names(), "Delhi, India");
+    EXPECT_EQ(calculation->place.coordinatesFrom, PlaceSource::Typed);
+    EXPECT_EQ(TextOf(ShownWindows<frmResult>().value(0), "lblVedicName"), calculation->chart.RashiName);
 
-    EXPECT_EQ(Program().chart.MoonLongitude, ComputeMoonChart(b).MoonLongitude);
-    EXPECT_FALSE(Program().chart.RashiName.empty());
-    EXPECT_EQ(Program().description.VedicName, Program().chart.RashiName);
-    EXPECT_FALSE(Program().description.EnglishName.empty());
-
-    const QList<frmResult*> results = TopLevel<frmResult>();
-    ASSERT_EQ(results.size(), 1);
-    EXPECT_EQ(results[0]->findChild<QLabel*>(QStringLiteral("lblVedicName"))->text().toStdString(),
-              Program().chart.RashiName);
     EXPECT_FALSE(window->isVisible());
     RunDeferredDeletes();
     EXPECT_TRUE(window.isNull());
@@ -400,8 +327,9 @@ TEST_F(MainWindow, CalculateFillsTheRecordAndHandsOverToTheResult) {
 TEST_F(MainWindow, MenuCalculateIsTheSameCommand) {
     FillValidEntry();
     Child<QAction>("mnuCalculate")->trigger();
-    EXPECT_EQ(Program().birth.LonDegrees, 77);
-    EXPECT_EQ(TopLevel<frmResult>().size(), 1);
+    const Calculation* calculation = Calculated();
+    ASSERT_NE(calculation, nullptr);
+    EXPECT_EQ(calculation->birth.LonDegrees, 77);
 }
 
 TEST_F(MainWindow, HemisphereChoicesAndDaylightAreStored) {
@@ -410,60 +338,47 @@ TEST_F(MainWindow, HemisphereChoicesAndDaylightAreStored) {
     Child<QRadioButton>("optLong(1)")->setChecked(true);
     Child<QCheckBox>("chkDST")->setChecked(true);
     window->Calculate();
-    EXPECT_EQ(Program().birth.LatIsSouth, kTrue);
-    EXPECT_EQ(Program().birth.LonIsEast, kFalse);
-    EXPECT_EQ(Program().birth.DstOn, kTrue);
-    EXPECT_EQ(Program().birth.ZoneHours, 5);
-    EXPECT_EQ(Program().birth.ZoneMinutes, 30);
+    const Calculation* calculation = Calculated();
+    ASSERT_NE(calculation, nullptr);
+    EXPECT_EQ(calculation->birth.LatIsSouth, kTrue);
+    EXPECT_EQ(calculation->birth.LonIsEast, kFalse);
+    EXPECT_EQ(calculation->birth.DstOn, kTrue);
+    EXPECT_EQ(calculation->birth.ZoneHours, 5);
+    EXPECT_EQ(calculation->birth.ZoneMinutes, 30);
 }
 
 TEST_F(MainWindow, PickerValuesLoseTheirSign) {
     FillValidEntry();
-    Box("txtZoneHour")->setText(QStringLiteral("-5"));
-    Box("txtZoneMinute")->setText(QStringLiteral("-30"));
+    SetBoxes(window, {{"txtZoneHour", "-5"}, {"txtZoneMinute", "-30"}});
     window->Calculate();
-    EXPECT_EQ(Program().birth.ZoneHours, 5);
-    EXPECT_EQ(Program().birth.ZoneMinutes, 30);
+    const Calculation* calculation = Calculated();
+    ASSERT_NE(calculation, nullptr);
+    EXPECT_EQ(calculation->birth.ZoneHours, 5);
+    EXPECT_EQ(calculation->birth.ZoneMinutes, 30);
 }
 
 TEST_F(MainWindow, SecondsDoNotChangeTheResult) {
     FillValidEntry();
-    window->Calculate();
-    const ProgramState first = Program();
-
-    window = new frmMain;
-    window->show();
-    FillValidEntry();
     List("cboSS")->setCurrentIndex(59);
     window->Calculate();
-    EXPECT_EQ(Program().birth, first.birth);
-    EXPECT_EQ(Program().chart.MoonLongitude, first.chart.MoonLongitude);
+    const Calculation* calculation = Calculated();
+    ASSERT_NE(calculation, nullptr);
+    EXPECT_EQ(calculation->birth, Birth(kValidEntry, "Asha"));
 }
 
-TEST_F(MainWindow, UnstorableValueIsRefusedAndNothingChanges) {
+TEST_F(MainWindow, UnstorableValueIsRefusedAndNothingIsCalculated) {
     FillValidEntry();
-    window->Calculate();
-    const ProgramState before = Program();
-    qDeleteAll(TopLevel<frmResult>());
-
-    window = new frmMain;
-    window->show();
-    FillValidEntry();
-    Box("txtName")->setText(QStringLiteral("Someone Else"));
     Box("txtLonD")->setText(QStringLiteral("seventy"));  // as pasted: no key filter saw it
     Box("txtName")->setFocus();
     ClickFindMoonSign();
 
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text.toStdString(),
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text.toStdString(),
               "The value in Degree of Longitude is not a whole number between -32768 and 32767.");
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
     EXPECT_EQ(window->focusWidget(), Box("txtLonD"));
-    EXPECT_EQ(Program().birth, before.birth);
-    EXPECT_EQ(Program().chart.MoonLongitude, before.chart.MoonLongitude);
-    EXPECT_EQ(Program().description, before.description);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(TopLevel<frmResult>().isEmpty());
+    EXPECT_TRUE(ShownWindows<frmResult>().isEmpty());
 }
 
 TEST_F(MainWindow, BackBringsAFreshEntry) {
@@ -471,13 +386,13 @@ TEST_F(MainWindow, BackBringsAFreshEntry) {
     Box("txtMCity")->setText(QStringLiteral("Delhi"));
     Child<QCheckBox>("chkDST")->setChecked(true);
     ClickFindMoonSign();
-    const QList<frmResult*> results = TopLevel<frmResult>();
+    const QList<frmResult*> results = ShownWindows<frmResult>();
     ASSERT_EQ(results.size(), 1);
-    QTest::mouseClick(results[0]->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
+    QTest::mouseClick(test::Child<QPushButton>(results[0], "cmdBack"), Qt::LeftButton);
     RunDeferredDeletes();
 
-    EXPECT_TRUE(TopLevel<frmResult>().isEmpty());
-    const QList<frmMain*> mains = TopLevel<frmMain>();
+    EXPECT_TRUE(ShownWindows<frmResult>().isEmpty());
+    const QList<frmMain*> mains = ShownWindows<frmMain>();
     ASSERT_EQ(mains.size(), 1);
     EXPECT_TRUE(window.isNull());
     ExpectLoadTimeContents(mains[0]);
@@ -504,9 +419,9 @@ TEST_P(CoordinateLookup, PlaceBoxesAreRequired) {
     Box("txtMState")->setText(QString::fromLatin1(GetParam().state));
     Box("txtMCountry")->setText(QString::fromLatin1(GetParam().country));
     QTest::mouseClick(Child<QPushButton>("cmdBrowser"), Qt::LeftButton);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text.toStdString(), GetParam().message);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text.toStdString(), GetParam().message);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(window->focusWidget(), Box(GetParam().focus));
     EXPECT_TRUE(browser.opened.isEmpty());
 }
@@ -524,45 +439,13 @@ TEST_F(MainWindow, LookupSearchesThePlaceAsTyped) {
     Box("txtMState")->setText(QStringLiteral("  "));  // blanks count as filled
     Box("txtMCountry")->setText(QStringLiteral("India"));
     QTest::mouseClick(Child<QPushButton>("cmdBrowser"), Qt::LeftButton);
-    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
     ASSERT_EQ(browser.opened.size(), 1);
     EXPECT_EQ(browser.opened[0].toString().toStdString(),
               MapSearchUrl(QStringLiteral("Pune     India Latitude Longitude")).toString().toStdString());
 }
 
-// ---- Links and modal windows ------------------------------------------------------------
-
-struct LinkCase {
-    const char* name;
-    const char* trigger;
-    bool isMenu;
-    const char* page;
-};
-
-void PrintTo(const LinkCase& c, std::ostream* os) { *os << c.name; }
-
-class MainWindowLink : public MainWindow, public ::testing::WithParamInterface<LinkCase> {};
-
-TEST_P(MainWindowLink, OpensItsPage) {
-    UrlRecorder browser;
-    if (GetParam().isMenu)
-        Child<QAction>(GetParam().trigger)->trigger();
-    else
-        QTest::mouseClick(Child<QLabel>(GetParam().trigger), Qt::LeftButton);
-    ASSERT_EQ(browser.opened.size(), 1);
-    EXPECT_EQ(browser.opened[0].toString().toStdString(),
-              WebPageUrl(QString::fromLatin1(GetParam().page)).toString().toStdString());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, MainWindowLink,
-    ::testing::Values(LinkCase{"OnlineHelp", "mnuOnline", true, "help-web-page"},
-                      LinkCase{"VisitUs", "mnuVisit", true, "home-page"},
-                      LinkCase{"Update", "mnuUpdate", true, "download-web-page"},
-                      LinkCase{"Donate", "mnuDonate", true, "donate"},
-                      LinkCase{"CoBrand", "lblCobrand", false, "co-brand"},
-                      LinkCase{"FullBrand", "lblFullBrand", false, "fully-branded"}),
-    [](const auto& info) { return std::string(info.param.name); });
+// ---- Modal windows ------------------------------------------------------------
 
 TEST_F(MainWindow, TimeZoneHelpOpensThePickerModally) {
     EXPECT_EQ(ModalOpenedBy([&] { QTest::mouseClick(Child<QLabel>("lblTZHelp"), Qt::LeftButton); }).toStdString(),
@@ -574,4 +457,4 @@ TEST_F(MainWindow, AboutOpensTheAboutBoxModally) {
 }
 
 } // namespace
-} // namespace nyra
+} // namespace nyra::test

@@ -1,152 +1,80 @@
 #include "ui/frm_main.h"
 
-#include "app/program_state.h"
 #include "record/record_file.h"
-#include "report_test_support.h"
 #include "ui/frm_result.h"
+#include "ui_test_support.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
-#include <QPointer>
 #include <QRadioButton>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-namespace nyra {
+namespace nyra::test {
 namespace {
 
-using report_test::MessageRecorder;
+BirthRecord NorthWestWithoutDst() { return Birth({2050, 12, 31, 0, 0, -74, -300, 40 + 42 / 60.0}, "Sam"); }
 
-BirthRecord SouthEastWithDst() {
-    BirthRecord r;
-    r.BirthName = "Zo\u00EB \u00D1\u00FA\u00F1ez \u674E\u5C0F\u9F8D";
-    r.BirthMonth = 2;
-    r.BirthDay = 29;
-    r.BirthYear = 1904;
-    r.BirthHour = 23;
-    r.BirthMinute = 59;
-    r.LonDegrees = 151;
-    r.LonMinutes = 12;
-    r.LonIsEast = kTrue;
-    r.LatDegrees = 33;
-    r.LatMinutes = 52;
-    r.LatIsSouth = kTrue;
-    r.ZoneHours = 10;
-    r.ZoneMinutes = 0;
-    r.DstOn = kTrue;
-    return r;
-}
-
-BirthRecord NorthWestWithoutDst() {
-    BirthRecord r;
-    r.BirthName = "Sam";
-    r.BirthMonth = 12;
-    r.BirthDay = 31;
-    r.BirthYear = 2050;
-    r.BirthHour = 0;
-    r.BirthMinute = 0;
-    r.LonDegrees = 74;
-    r.LonMinutes = 0;
-    r.LatDegrees = 40;
-    r.LatMinutes = 42;
-    r.ZoneHours = 5;
-    return r;
-}
-
-class OpenRecord : public ::testing::Test {
+class OpenRecord : public OneWindowTest<frmMain> {
 protected:
-    void SetUp() override {
-        saved_ = Program();
-        Program() = ProgramState{};
-        ASSERT_TRUE(dir_.isValid());
-        window_ = new frmMain;
-        window_->show();
-    }
+    void SetUp() override { Show(new frmMain(dialogs)); }
 
-    void TearDown() override {
-        frmMain::SetOpenPathHandler({});
-        QList<QWidget*> windows;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (qobject_cast<frmMain*>(w) || qobject_cast<frmResult*>(w)) windows.append(w);
-        }
-        qDeleteAll(windows);
-        Program() = saved_;
-    }
-
-    QString Path(const QString& name) const { return dir_.filePath(name); }
-
-    QString Write(const QString& name, const BirthRecord& record) const {
-        const QString path = Path(name);
-        EXPECT_FALSE(WriteBirthRecord(QFile::encodeName(path).toStdString(), record).has_value());
-        return path;
+    QString Write(const char* name, const BirthRecord& record) const {
+        return WriteRecord(Scratch(QString::fromLatin1(name)), record);
     }
 
     // Opens `path` as if the user had chosen it in the dialog.
     void Open(const QString& path) {
-        frmMain::SetOpenPathHandler([path](QWidget*) { return path; });
-        window_->OpenBirthRecord();
+        dialogs.openPath = path;
+        window->OpenBirthRecord();
     }
 
-    template <class T = QLineEdit>
-    T* Child(const char* name) const {
-        T* child = window_->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
+    // The calculation of the result window the record opened, if any.
+    const Calculation* Opened() const {
+        const QList<frmResult*> results = ShownWindows<frmResult>();
+        return results.size() == 1 ? &results[0]->calculation() : nullptr;
     }
-
-    bool ResultShown() const {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<frmResult*>(w) && w->isVisible()) return true;
-        return false;
-    }
-
-    QTemporaryDir dir_;
-    QPointer<frmMain> window_;
-    ProgramState saved_;
+    bool ResultShown() const { return !ShownWindows<frmResult>().isEmpty(); }
 };
 
 TEST_F(OpenRecord, ReproducesEveryFieldAndTheSameMoonSign) {
-    MessageRecorder messages;
-    const BirthRecord written = SouthEastWithDst();
+    const BirthRecord written = Zoe();
     Child<QComboBox>("cboSS")->setCurrentIndex(37);
-    Open(Write(QStringLiteral("zoe.moo"), written));
+    Open(Write("zoe.moo", written));
 
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(Child("txtName")->text().toStdString(), written.BirthName);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(Child<QLineEdit>("txtName")->text().toStdString(), written.BirthName);
     EXPECT_EQ(Child<QComboBox>("cboMonth")->currentIndex(), 1);
     EXPECT_EQ(Child<QComboBox>("cboDate")->currentText(), QStringLiteral("29"));
     EXPECT_EQ(Child<QComboBox>("cboYear")->currentText(), QStringLiteral("1904"));
     EXPECT_EQ(Child<QComboBox>("cboHH")->currentText(), QStringLiteral("23"));
     EXPECT_EQ(Child<QComboBox>("cboMM")->currentText(), QStringLiteral("59"));
     EXPECT_EQ(Child<QComboBox>("cboSS")->currentIndex(), 37);  // seconds are not part of a record
-    EXPECT_EQ(Child("txtLonD")->text(), QStringLiteral("151"));
-    EXPECT_EQ(Child("txtLatM")->text(), QStringLiteral("52"));
-    EXPECT_EQ(Child("txtZoneHour")->text(), QStringLiteral("10"));
+    EXPECT_EQ(Child<QLineEdit>("txtLonD")->text(), QStringLiteral("151"));
+    EXPECT_EQ(Child<QLineEdit>("txtLatM")->text(), QStringLiteral("52"));
+    EXPECT_EQ(Child<QLineEdit>("txtZoneHour")->text(), QStringLiteral("10"));
     EXPECT_TRUE(Child<QRadioButton>("optLong(0)")->isChecked());
     EXPECT_TRUE(Child<QRadioButton>("optLat(1)")->isChecked());
     EXPECT_TRUE(Child<QCheckBox>("chkDST")->isChecked());
 
-    ASSERT_TRUE(ResultShown());
-    EXPECT_EQ(Program().birth, written);
-    const EngineRecord expected = ComputeMoonChart(written);
-    EXPECT_EQ(Program().chart.MoonLongitude, expected.MoonLongitude);
-    EXPECT_EQ(Program().description.VedicName, expected.RashiName);
+    ASSERT_NE(Opened(), nullptr);
+    EXPECT_EQ(Opened()->birth, written);
+    EXPECT_EQ(Opened()->place.coordinatesFrom, PlaceSource::Record);
+    EXPECT_EQ(Opened()->place.zoneFrom, PlaceSource::Record);
 }
 
 TEST_F(OpenRecord, NorthWestWithoutDstClearsWhatTheScreenHad) {
     Child<QCheckBox>("chkDST")->setChecked(true);
     Child<QRadioButton>("optLat(1)")->setChecked(true);
-    Open(Write(QStringLiteral("sam.moo"), NorthWestWithoutDst()));
+    Open(Write("sam.moo", NorthWestWithoutDst()));
     EXPECT_TRUE(Child<QRadioButton>("optLong(1)")->isChecked());
     EXPECT_TRUE(Child<QRadioButton>("optLat(0)")->isChecked());
     EXPECT_FALSE(Child<QCheckBox>("chkDST")->isChecked());
-    EXPECT_EQ(Program().birth, NorthWestWithoutDst());
+    ASSERT_NE(Opened(), nullptr);
+    EXPECT_EQ(Opened()->birth, NorthWestWithoutDst());
 }
 
 TEST_F(OpenRecord, ZoneEastOfGreenwichKeepsItsSignAndDirection) {
@@ -162,53 +90,51 @@ TEST_F(OpenRecord, ZoneEastOfGreenwichKeepsItsSignAndDirection) {
     madrid.ZoneHours = 1;
     madrid.ZoneIsEast = kTrue;
     madrid.DstOn = kTrue;
-    Open(Write(QStringLiteral("madrid.moo"), madrid));
-    EXPECT_EQ(Child("txtZoneHour")->text(), QStringLiteral("-1"));
-    EXPECT_EQ(Program().birth, madrid);
-    EXPECT_EQ(Program().chart.UniversalHours, 10.0);
+    Open(Write("madrid.moo", madrid));
+    EXPECT_EQ(Child<QLineEdit>("txtZoneHour")->text(), QStringLiteral("-1"));
+    ASSERT_NE(Opened(), nullptr);
+    EXPECT_EQ(Opened()->birth, madrid);
+    EXPECT_EQ(Opened()->chart.UniversalHours, 10.0);
 }
 
 TEST_F(OpenRecord, ExtensionMustEndInLowerCaseMoo) {
-    MessageRecorder messages;
-    const QString upper = Write(QStringLiteral("zoe.MOO"), SouthEastWithDst());
+    const QString upper = Write("zoe.MOO", Zoe());
     Open(upper);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Please Check The File."));
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(Child("txtName")->text(), QString());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Please Check The File."));
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(Child<QLineEdit>("txtName")->text(), QString());
     EXPECT_FALSE(ResultShown());
 }
 
 TEST_F(OpenRecord, CancelChangesNothingAndSaysNothing) {
-    MessageRecorder messages;
-    Child("txtName")->setText(QStringLiteral("Kept"));
+    Child<QLineEdit>("txtName")->setText(QStringLiteral("Kept"));
     Open(QString());
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(Child("txtName")->text(), QStringLiteral("Kept"));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(Child<QLineEdit>("txtName")->text(), QStringLiteral("Kept"));
 }
 
 TEST_F(OpenRecord, EmptyNameLineStopsAtTheNameCheck) {
-    MessageRecorder messages;
-    BirthRecord nameless = SouthEastWithDst();
+    BirthRecord nameless = Zoe();
     nameless.BirthName.clear();
-    Open(Write(QStringLiteral("nameless.moo"), nameless));
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Please Enter Name"));
-    EXPECT_EQ(Child("txtLonD")->text(), QStringLiteral("151"));  // loaded values stay on screen
+    Open(Write("nameless.moo", nameless));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Please Enter Name"));
+    EXPECT_EQ(Child<QLineEdit>("txtLonD")->text(), QStringLiteral("151"));  // loaded values stay on screen
     EXPECT_FALSE(ResultShown());
 }
 
 TEST_F(OpenRecord, UnreadableFilesAreNamedAndChangeNothing) {
-    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("folder.moo")));
-    for (const QString& path : {Path(QStringLiteral("folder.moo")), Path(QStringLiteral("missing.moo"))}) {
-        MessageRecorder messages;
-        Child("txtName")->setText(QStringLiteral("Kept"));
+    ASSERT_TRUE(QDir(ScratchFolder()).mkdir(QStringLiteral("folder.moo")));
+    for (const QString& path : {Scratch(QStringLiteral("folder.moo")), Scratch(QStringLiteral("missing.moo"))}) {
+        dialogs.messages.clear();
+            Child<QLineEdit>("txtName")->setText(QStringLiteral("Kept"));
         Open(path);
-        ASSERT_EQ(messages.shown.size(), 1u) << path.toStdString();
-        EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("Could not open \"") + path))
-            << messages.shown[0].text.toStdString();
-        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
-        EXPECT_EQ(Child("txtName")->text(), QStringLiteral("Kept"));
+        ASSERT_EQ(dialogs.messages.size(), 1u) << path.toStdString();
+        EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("Could not open \"") + path))
+            << dialogs.messages[0].text.toStdString();
+        EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
+        EXPECT_EQ(Child<QLineEdit>("txtName")->text(), QStringLiteral("Kept"));
         EXPECT_FALSE(ResultShown());
     }
 }
@@ -240,37 +166,33 @@ TEST_P(OpenBadRecord, SaysWhichLineAndChangesNothing) {
     const BadFileCase& c = GetParam();
     std::string file = c.text;
     if (c.line > 0) {
-        RecordLines lines = RecordLinesFrom(SouthEastWithDst());
+        RecordLines lines = RecordLinesFrom(Zoe());
         lines[static_cast<std::size_t>(c.line - 1)] = c.text;
         file.clear();
         for (const std::string& line : lines) file += ScrambleRecordLine(line) + "\r\n";
     }
-    const QString path = Path(QStringLiteral("odd.moo"));
-    QFile out(path);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(file.data(), static_cast<qint64>(file.size()));
-    out.close();
+    const QString path = Scratch(QStringLiteral("odd.moo"));
+    WriteFile(path, QByteArray::fromStdString(file));
 
     // A screen the user filled by hand.
-    Child("txtName")->setText(QStringLiteral("Kept"));
+    Child<QLineEdit>("txtName")->setText(QStringLiteral("Kept"));
     Child<QComboBox>("cboMonth")->setCurrentIndex(4);
     Child<QComboBox>("cboDate")->setCurrentIndex(9);
     Child<QComboBox>("cboYear")->setCurrentIndex(70);
     Child<QComboBox>("cboHH")->setCurrentIndex(6);
     Child<QComboBox>("cboMM")->setCurrentIndex(7);
-    Child("txtLonD")->setText(QStringLiteral("12"));
-    Child("txtLatM")->setText(QStringLiteral("34"));
-    Child("txtZoneHour")->setText(QStringLiteral("3"));
+    Child<QLineEdit>("txtLonD")->setText(QStringLiteral("12"));
+    Child<QLineEdit>("txtLatM")->setText(QStringLiteral("34"));
+    Child<QLineEdit>("txtZoneHour")->setText(QStringLiteral("3"));
     Child<QCheckBox>("chkDST")->setChecked(true);
     Child<QRadioButton>("optLat(1)")->setChecked(true);
-    const QStringList before = ScreenOf(*window_);
+    const QStringList before = ScreenOf(*window);
 
-    MessageRecorder messages;
     Open(path);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Could not open \"%1\": %2").arg(path, QString::fromUtf8(c.message)));
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(ScreenOf(*window_), before);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Could not open \"%1\": %2").arg(path, QString::fromUtf8(c.message)));
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(ScreenOf(*window), before);
     EXPECT_FALSE(ResultShown());
 }
 
@@ -301,32 +223,28 @@ TEST_F(OpenRecord, NumbersAreReadByTheOneRule) {
     lines[6] = "074";   // longitude degrees
     std::string file;
     for (const std::string& line : lines) file += ScrambleRecordLine(line) + "\r\n";
-    const QString path = Path(QStringLiteral("padded.moo"));
-    QFile out(path);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(file.data(), static_cast<qint64>(file.size()));
-    out.close();
+    const QString path = Scratch(QStringLiteral("padded.moo"));
+    WriteFile(path, QByteArray::fromStdString(file));
 
     Open(path);
     BirthRecord expected = NorthWestWithoutDst();
     expected.BirthDay = 5;
     expected.BirthHour = 8;
-    ASSERT_TRUE(ResultShown());
-    EXPECT_EQ(Program().birth, expected);
+    ASSERT_NE(Opened(), nullptr);
+    EXPECT_EQ(Opened()->birth, expected);
 }
 
 TEST_F(OpenRecord, ADayItsMonthLacksFillsAndIsRefusedByTheDateCheck) {
-    MessageRecorder messages;
     BirthRecord april = NorthWestWithoutDst();
     april.BirthMonth = 4;
     april.BirthDay = 31;
-    Open(Write(QStringLiteral("april.moo"), april));
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Please Enter Correct Date Or Month !"));
+    Open(Write("april.moo", april));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Please Enter Correct Date Or Month !"));
     EXPECT_EQ(Child<QComboBox>("cboDate")->currentText(), QStringLiteral("31"));
     EXPECT_EQ(Child<QComboBox>("cboMonth")->currentIndex(), 3);
     EXPECT_FALSE(ResultShown());
 }
 
 } // namespace
-} // namespace nyra
+} // namespace nyra::test

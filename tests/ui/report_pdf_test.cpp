@@ -1,23 +1,13 @@
-// The exported PDF: a title block before the report, sections kept whole
-// across pages, and text that copies as plain letters.
 #include "ui/report_pdf.h"
 
-#include "app/program_state.h"
-#include "engine/ephemeris.h"
-#include "record/record_file.h"
-#include "report_test_support.h"
 #include "ui/frm_main.h"
 #include "ui/frm_result.h"
 #include "ui/frm_save.h"
 #include "ui/report_text.h"
+#include "ui_test_support.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
@@ -25,53 +15,25 @@
 #include <optional>
 #include <string>
 
-namespace nyra {
+namespace nyra::test {
 namespace {
 
-using report_test::Describe;
-
-// Generous bound for poppler on a loaded machine; not what is tested.
-constexpr int kToolDeadlineMs = 60000;
-
-// What a poppler tool prints for `pdf`, or nothing when it is missing.
-std::optional<QString> Poppler(const QString& tool, QStringList arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForStarted(kToolDeadlineMs) || !process.waitForFinished(kToolDeadlineMs)) return std::nullopt;
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// Asha Rao, 14 April 1985, 06:30 at New Delhi: the calculation on record.
-ProgramState Asha() {
-    ProgramState program;
-    BirthRecord& b = program.birth;
-    b.BirthName = "Asha Rao";
-    b.BirthMonth = 4;
-    b.BirthDay = 14;
-    b.BirthYear = 1985;
-    b.BirthHour = 6;
-    b.BirthMinute = 30;
-    b.ZoneHours = 5;
-    b.ZoneMinutes = 30;
-    b.LonDegrees = 77;
-    b.LonMinutes = 13;
-    b.LatDegrees = 28;
-    b.LatMinutes = 36;
-    b.LonIsEast = kTrue;
-    program.birthPlace = "New Delhi, Delhi, India";
-    program.chart = ComputeMoonChart(program.birth);
-    program.description = Describe(program.chart.RashiName.c_str());
-    return program;
+// Asha Rao at New Delhi, the place names typed.
+Calculation Asha() {
+    BirthPlace place;
+    place.city = "New Delhi";
+    place.state = "Delhi";
+    place.country = "India";
+    return CalculationOf(AshaAtDelhi(), {}, place);
 }
 
 // ---- The title block's lines ------------------------------------------------------
 
 struct TitleCase {
     const char* name;
-    void (*change)(ProgramState& program);
+    void (*change)(Calculation& calculation);
     const char* born;
     const char* place;
-    bool moonLines;  ///< The chart is the described sign's.
 };
 
 void PrintTo(const TitleCase& c, std::ostream* os) { *os << c.name; }
@@ -79,72 +41,66 @@ void PrintTo(const TitleCase& c, std::ostream* os) { *os << c.name; }
 class Title : public ::testing::TestWithParam<TitleCase> {};
 
 TEST_P(Title, SaysTheBirthAsEntered) {
-    ProgramState program = Asha();
-    GetParam().change(program);
-    const ReportTitle title = TitleOf(program);
+    Calculation calculation = Asha();
+    GetParam().change(calculation);
+    const ReportTitle title = TitleOf(calculation);
     EXPECT_EQ(title.name.toStdString(), "Asha Rao");
     EXPECT_EQ(title.born.toStdString(), GetParam().born);
     EXPECT_EQ(title.place.toStdString(), GetParam().place);
-    EXPECT_EQ(title.moonSign.toStdString(), program.description.VedicName + " (" + program.description.EnglishName + ")");
-    EXPECT_EQ(!title.moonPosition.isEmpty(), GetParam().moonLines);
-    EXPECT_EQ(!title.nakshatra.isEmpty(), GetParam().moonLines);
+    EXPECT_EQ(title.moonSign.toStdString(),
+              calculation.description.VedicName + " (" + calculation.description.EnglishName + ")");
+    EXPECT_EQ(title.englishName.toStdString(), calculation.description.EnglishName);
+    EXPECT_FALSE(title.moonPosition.isEmpty());
+    EXPECT_FALSE(title.nakshatra.isEmpty());
+    // An exact time: nothing to say of it.
+    EXPECT_TRUE(title.birthTime.isEmpty());
+    EXPECT_TRUE(title.possibleSigns.isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, Title,
     ::testing::Values(
-        TitleCase{"TypedPlace", [](ProgramState&) {}, "14 April 1985, 06:30 (UTC+5:30)",
-                  "New Delhi, Delhi, India (28\u00B0 36\u2032 N, 77\u00B0 13\u2032 E)", true},
+        TitleCase{"TypedPlace", [](Calculation&) {}, "14 April 1985, 06:30 (UTC+5:30)",
+                  "New Delhi, Delhi, India (28\u00B0 36\u2032 N, 77\u00B0 13\u2032 E)"},
         // A saved record keeps no place names.
-        TitleCase{"FromARecord", [](ProgramState& p) { p.birthPlace.clear(); }, "14 April 1985, 06:30 (UTC+5:30)",
-                  "28\u00B0 36\u2032 N, 77\u00B0 13\u2032 E", true},
+        TitleCase{"FromARecord", [](Calculation& c) { c.place = {}; }, "14 April 1985, 06:30 (UTC+5:30)",
+                  "28\u00B0 36\u2032 N, 77\u00B0 13\u2032 E"},
         TitleCase{"WestSouthDaylightSaving",
-                  [](ProgramState& p) {
-                      p.birth.LonIsEast = kFalse;
-                      p.birth.LatIsSouth = kTrue;
-                      p.birth.ZoneHours = 3;
-                      p.birth.ZoneMinutes = 0;
-                      p.birth.DstOn = kTrue;
-                      p.birthPlace = "Buenos Aires, Argentina";
+                  [](Calculation& c) {
+                      c.birth.LonIsEast = kFalse;
+                      c.birth.LatIsSouth = kTrue;
+                      c.birth.ZoneHours = 3;
+                      c.birth.ZoneMinutes = 0;
+                      c.birth.DstOn = kTrue;
+                      c.place = {};
+                      c.place.city = "Buenos Aires";
+                      c.place.country = "Argentina";
                   },
                   "14 April 1985, 06:30 (UTC\u22123:00, daylight saving time)",
-                  "Buenos Aires, Argentina (28\u00B0 36\u2032 S, 77\u00B0 13\u2032 W)", true},
+                  "Buenos Aires, Argentina (28\u00B0 36\u2032 S, 77\u00B0 13\u2032 W)"},
         TitleCase{"Greenwich",
-                  [](ProgramState& p) {
-                      p.birth.ZoneHours = 0;
-                      p.birth.ZoneMinutes = 0;
+                  [](Calculation& c) {
+                      c.birth.ZoneHours = 0;
+                      c.birth.ZoneMinutes = 0;
                   },
-                  "14 April 1985, 06:30 (UTC)", "New Delhi, Delhi, India (28\u00B0 36\u2032 N, 77\u00B0 13\u2032 E)",
-                  true},
-        // A description shown without its calculation (none on record).
-        TitleCase{"NoChart", [](ProgramState& p) { p.chart = EngineRecord{}; }, "14 April 1985, 06:30 (UTC+5:30)",
-                  "New Delhi, Delhi, India (28\u00B0 36\u2032 N, 77\u00B0 13\u2032 E)", false}),
+                  "14 April 1985, 06:30 (UTC)", "New Delhi, Delhi, India (28\u00B0 36\u2032 N, 77\u00B0 13\u2032 E)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- The file ----------------------------------------------------------------------
 
-class ReportPdfFile : public ::testing::Test {
+class ReportPdfFile : public WindowTest {
 protected:
-    // The report of `program`'s sign as exported, one text a page; nothing
-    // when poppler is missing.
-    std::optional<QStringList> Pages(const ProgramState& program) {
-        EXPECT_TRUE(folder_.isValid());
+    // The report of `calculation`'s sign as exported, one text a page;
+    // nothing when poppler is missing.
+    std::optional<QStringList> Pages(const Calculation& calculation) {
         QTextDocument report;
-        ComposeReport(&report, program.description);
-        path_ = folder_.filePath(QStringLiteral("report.pdf"));
-        const std::optional<QString> error = WriteReportPdf(report, path_, TitleOf(program));
+        ComposeReport(&report, calculation.description);
+        const std::optional<QString> error = WriteReportPdf(report, path_, TitleOf(calculation));
         EXPECT_FALSE(error.has_value()) << error.value_or(QString()).toStdString();
-        const std::optional<QString> text = Poppler(QStringLiteral("pdftotext"), {path_, QStringLiteral("-")});
-        if (!text) return std::nullopt;
-        QStringList pages = text->split(u'\f');
-        if (!pages.isEmpty() && pages.back().trimmed().isEmpty()) pages.removeLast();
-        return pages;
+        return PdfPages(path_);
     }
 
-    QString path_;
-
-private:
-    QTemporaryDir folder_;
+    const QString path_ = Scratch(QStringLiteral("report.pdf"));
 };
 
 TEST_F(ReportPdfFile, OpensWithTheTitleBlockThenTheReport) {
@@ -181,9 +137,7 @@ TEST_F(ReportPdfFile, OpensWithTheTitleBlockThenTheReport) {
 // The report's words come out of the PDF as typed: no "fl" or "fi" joined
 // into one ligature character.
 TEST_F(ReportPdfFile, TextCopiesAsPlainLetters) {
-    ProgramState program = Asha();
-    program.description = Describe("Mesha");
-    const std::optional<QStringList> pages = Pages(program);
+    const std::optional<QStringList> pages = Pages(ShowingSign("Mesha"));
     if (!pages) GTEST_SKIP() << "pdftotext is not installed";
     const QString text = pages->join(u'\n');
     EXPECT_TRUE(text.contains(QStringLiteral("flamboyant")));
@@ -213,9 +167,9 @@ TEST_F(ReportPdfFile, ShortSectionsAreNotSplitAcrossPages) {
     };
     int splitPages = 0;
     for (const RashiNameRow& sign : RashiNames) {
-        ProgramState program = Asha();
-        program.description = Describe(std::string(sign.name).c_str());
-        const std::optional<QStringList> pages = Pages(program);
+        Calculation calculation = Asha();
+        calculation.description = Describe(std::string(sign.name).c_str());
+        const std::optional<QStringList> pages = Pages(calculation);
         if (!pages) GTEST_SKIP() << "pdftotext is not installed";
         splitPages += pages->size() > 1;
         // Page by page, each section found after the one before.
@@ -227,7 +181,7 @@ TEST_F(ReportPdfFile, ShortSectionsAreNotSplitAcrossPages) {
             ASSERT_GE(heading, 0) << sign.name << ": " << section.heading;
             const qsizetype label =
                 all.indexOf(QString::fromLatin1(section.lastLabel).trimmed(), heading + (section.heading == std::string(section.lastLabel) ? 1 : 0));
-            const QString value = QString::fromStdString(program.description.*section.lastValue).trimmed();
+            const QString value = QString::fromStdString(calculation.description.*section.lastValue).trimmed();
             const QString lastWord = value.section(u' ', -1);
             const qsizetype end = all.indexOf(lastWord, label);
             ASSERT_GE(end, 0) << sign.name << ": " << section.heading;
@@ -240,60 +194,44 @@ TEST_F(ReportPdfFile, ShortSectionsAreNotSplitAcrossPages) {
 
 // ---- From the windows --------------------------------------------------------------
 
-class PlaceOfTheCalculation : public ::testing::Test {
+class PlaceOfTheCalculation : public WindowTest {
 protected:
-    void SetUp() override { saved_ = Program(); }
-    void TearDown() override {
-        QList<QWidget*> windows;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (qobject_cast<frmMain*>(w) || qobject_cast<frmResult*>(w)) windows.append(w);
-        qDeleteAll(windows);
-        Program() = saved_;
-    }
-
-    // A main window with the entry typed, place names included.
+    // A main window with Asha's entry typed, place names included.
     frmMain* Typed() {
-        auto* main = new frmMain;
-        main->show();
-        for (const auto& [box, text] :
-             {std::pair{"txtName", "Asha Rao"}, {"txtMCity", " New Delhi "}, {"txtMState", ""}, {"txtMCountry", "India"},
-              {"txtZoneHour", "5"}, {"txtZoneMinute", "30"}, {"txtLonD", "77"}, {"txtLonM", "13"}, {"txtLatD", "28"},
-              {"txtLatM", "36"}})
-            main->findChild<QLineEdit*>(QLatin1String(box))->setText(QLatin1String(text));
+        auto* main = static_cast<frmMain*>(Open(kMainWindow));
+        EnterBirth(main, {1985, 4, 14, 6, 30, 77 + 13 / 60.0, 330, 28 + 36 / 60.0}, "Asha Rao");
+        TypeBoxes(main, {{"txtMCity", " New Delhi "}, {"txtMState", ""}, {"txtMCountry", "India"}});
         return main;
     }
-
-    QTemporaryDir records_;
-
-private:
-    ProgramState saved_;
 };
 
 TEST_F(PlaceOfTheCalculation, TypedNamesGoWithTheCalculationIntoTheExport) {
-    Typed()->Calculate();
-    EXPECT_EQ(Program().birthPlace, "New Delhi, India");
+    frmResult* result = FindMoonSign(Typed());
+    ASSERT_NE(result, nullptr);
+    EXPECT_EQ(result->calculation().place.Names(), "New Delhi, India");
 
-    // The report window exports the title of the calculation on record.
-    report_test::SaveDialogStub dialog(records_.filePath(QStringLiteral("asha.pdf")));
-    frmSave report;
+    // The report window exports the title of the result's calculation.
+    dialogs.savePath = Scratch(QStringLiteral("asha.pdf"));
+    frmSave report(result->calculation(), dialogs);
     report.show();
     report.findChild<QPushButton*>(QStringLiteral("cmdExportPdf"))->click();
-    const std::optional<QString> text =
-        Poppler(QStringLiteral("pdftotext"), {records_.filePath(QStringLiteral("asha.pdf")), QStringLiteral("-")});
-    if (!text) GTEST_SKIP() << "pdftotext is not installed";
-    EXPECT_TRUE(text->contains(QStringLiteral("Name: Asha Rao")));
-    EXPECT_TRUE(text->contains(QStringLiteral("Place: New Delhi, India (28\u00B0 36\u2032 N")));
+    const std::optional<QStringList> pages = PdfPages(dialogs.savePath);
+    if (!pages) GTEST_SKIP() << "pdftotext is not installed";
+    const QString text = pages->join(u'\n');
+    EXPECT_TRUE(text.contains(QStringLiteral("Name: Asha Rao")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Place: New Delhi, India (28\u00B0 36\u2032 N")));
 }
 
 // A record keeps no place: the names in the boxes were typed for someone
 // else, or for no one.
 TEST_F(PlaceOfTheCalculation, AnOpenedRecordHasNone) {
-    const QString path = records_.filePath(QStringLiteral("asha.moo"));
-    ASSERT_FALSE(WriteBirthRecord(QFile::encodeName(path).toStdString(), Asha().birth).has_value());
-    Typed()->OpenRecordFile(path);
-    EXPECT_EQ(Program().birth.BirthName, "Asha Rao");
-    EXPECT_TRUE(Program().birthPlace.empty());
+    Typed()->OpenRecordFile(WriteRecord(Scratch(QStringLiteral("asha.moo")), AshaAtDelhi()));
+    const QList<frmResult*> results = ShownWindows<frmResult>();
+    ASSERT_EQ(results.size(), 1);
+    EXPECT_EQ(results[0]->calculation().birth.BirthName, "Asha Rao");
+    EXPECT_TRUE(results[0]->calculation().place.Names().empty());
+    EXPECT_EQ(results[0]->calculation().place.coordinatesFrom, PlaceSource::Record);
 }
 
 } // namespace
-} // namespace nyra
+} // namespace nyra::test

@@ -2,7 +2,7 @@
 // that become links.
 #include "ui/report_text.h"
 
-#include "report_test_support.h"
+#include "ui_test_support.h"
 
 #include <QTextBlock>
 #include <QTextCursor>
@@ -15,7 +15,7 @@
 namespace nyra {
 namespace {
 
-using report_test::Describe;
+using test::Describe;
 
 const QColor kPurple(128, 0, 128);
 const QColor kTeal(0, 128, 128);

@@ -1,13 +1,12 @@
 // The report window: its report, links, clipboard, labels, saving, PDF
-// export and printing.
+// export and printing, and how well the birth time was known on each.
 #include "ui/frm_save.h"
 
-#include "app/program_state.h"
 #include "links/web_links.h"
 #include "record/record_file.h"
-#include "report_test_support.h"
 #include "ui/report_pdf.h"
 #include "ui/report_text.h"
+#include "ui_test_support.h"
 
 #include "../support/disk_faults.h"
 
@@ -24,9 +23,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -40,51 +37,8 @@
 #include <memory>
 #include <vector>
 
-namespace nyra {
+namespace nyra::test {
 namespace {
-
-using report_test::Describe;
-using report_test::MessageRecorder;
-using report_test::PrintStub;
-using report_test::SaveDialogStub;
-using report_test::UrlRecorder;
-
-BirthRecord SampleBirth() {
-    BirthRecord birth;
-    birth.BirthName = "Asha Rao";
-    birth.BirthMonth = 4;
-    birth.BirthDay = 14;
-    birth.BirthYear = 1985;
-    birth.BirthHour = 6;
-    birth.BirthMinute = 30;
-    birth.ZoneHours = 5;
-    birth.ZoneMinutes = 30;
-    birth.LonDegrees = 77;
-    birth.LonMinutes = 13;
-    birth.LatDegrees = 28;
-    birth.LatMinutes = 36;
-    birth.LonIsEast = kTrue;
-    birth.LatIsSouth = kFalse;
-    birth.DstOn = kFalse;
-    return birth;
-}
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    return file.readAll();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-// Every entry of a folder, hidden ones (temporary files) included.
-QStringList FolderEntries(const QString& folder) {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-}
 
 void SendMouse(QWidget* widget, QEvent::Type type, QPoint position, Qt::MouseButton button) {
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
@@ -92,39 +46,25 @@ void SendMouse(QWidget* widget, QEvent::Type type, QPoint position, Qt::MouseBut
     QCoreApplication::sendEvent(widget, &event);
 }
 
-class ReportWindow : public ::testing::Test {
+// Asha Rao's calculation, described as Mesha.
+Calculation Asha() {
+    Calculation calculation = CalculationOf(AshaAtDelhi());
+    calculation.description = Describe("Mesha");
+    return calculation;
+}
+
+class ReportWindow : public OneWindowTest<frmSave> {
 protected:
-    void SetUp() override {
-        saved_ = Program();
-        Program().description = Describe("Mesha");
-        Program().birth = SampleBirth();
-    }
+    void Open() { Show(new frmSave(calculation, dialogs)); }
 
-    void TearDown() override {
-        window.reset();
-        Program() = saved_;
-    }
-
-    void Open() {
-        window = std::make_unique<frmSave>();
-        window->show();
-    }
-
-    template <typename T>
-    T* Control(const char* name) const {
-        T* control = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
-    }
-
-    QTextBrowser* Report() const { return Control<QTextBrowser>("RTB"); }
+    QTextBrowser* Report() const { return Child<QTextBrowser>("RTB"); }
     QString ReportText() const { return Report()->toPlainText(); }
-    void Click(const char* button) const { Control<QPushButton>(button)->click(); }
+    void Click(const char* button) const { Child<QPushButton>(button)->click(); }
 
-    // The report of the program's current description, composed afresh.
-    static QString ExpectedText() {
+    // The report of the calculation's description, composed afresh.
+    QString ExpectedText() const {
         QTextDocument report;
-        ComposeReport(&report, Program().description);
+        ComposeReport(&report, calculation.description);
         return report.toPlainText();
     }
 
@@ -144,26 +84,24 @@ protected:
         return QPoint((before.center().x() + after.center().x()) / 2, before.center().y());
     }
 
-    std::unique_ptr<frmSave> window;
-
-private:
-    ProgramState saved_;
+    // The window reads the calculation as long as it is open.
+    Calculation calculation = Asha();
 };
 
 TEST_F(ReportWindow, IsAModalWindowWithItsControls) {
     Open();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Nyra Moon Sign v2.10"));
     EXPECT_TRUE(window->isModal());
-    EXPECT_EQ(Control<QPushButton>("cmdSave")->text(), QStringLiteral("&Save"));
-    EXPECT_EQ(Control<QPushButton>("cmdPrint")->text(), QStringLiteral("&Print"));
-    EXPECT_EQ(Control<QPushButton>("cmdExportPdf")->text(), QStringLiteral("E&xport PDF..."));
+    EXPECT_EQ(Child<QPushButton>("cmdSave")->text(), QStringLiteral("&Save"));
+    EXPECT_EQ(Child<QPushButton>("cmdPrint")->text(), QStringLiteral("&Print"));
+    EXPECT_EQ(Child<QPushButton>("cmdExportPdf")->text(), QStringLiteral("E&xport PDF..."));
     const QFont font = Report()->font();
     EXPECT_EQ(font.family(), QStringLiteral("Verdana"));
     EXPECT_DOUBLE_EQ(font.pointSizeF(), 9.75);
     EXPECT_FALSE(font.bold());
 }
 
-TEST_F(ReportWindow, ShowsTheCurrentDescription) {
+TEST_F(ReportWindow, ShowsTheCalculationsDescription) {
     Open();
     EXPECT_EQ(ReportText(), ExpectedText());
     EXPECT_TRUE(ReportText().startsWith(QStringLiteral("Common: \nVedic Name: Mesha\n")));
@@ -172,14 +110,14 @@ TEST_F(ReportWindow, ShowsTheCurrentDescription) {
 TEST_F(ReportWindow, ReopeningComposesAnewWithoutDoubling) {
     Open();
     window->hide();
-    Program().description = Describe("Vrishabha");
     window->show();
     EXPECT_EQ(ReportText(), ExpectedText());
     EXPECT_EQ(ReportText().count(QStringLiteral("Common: ")), 1);
 
-    window = std::make_unique<frmSave>();
-    window->show();
+    calculation.description = Describe("Vrishabha");
+    Open();
     EXPECT_EQ(ReportText(), ExpectedText());
+    EXPECT_TRUE(ReportText().contains(QStringLiteral("Vedic Name: Vrishabha")));
 }
 
 TEST_F(ReportWindow, UserCannotEditTheReport) {
@@ -228,8 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Report, ReportMouse,
 class ReportLinks : public ReportWindow {
 protected:
     void SetUp() override {
-        ReportWindow::SetUp();
-        Program().description.Nature = "Visit www.example.org today";
+        calculation.description.Nature = "Visit www.example.org today";
         Open();
     }
     UrlRecorder browser;
@@ -267,74 +204,47 @@ TEST_F(ReportLinks, PressStillReachesTheView) {
     EXPECT_GT(Report()->textCursor().position(), 0);
 }
 
-struct LabelRow {
-    const char* name;
-    const char* pageKey;
-};
-
-void PrintTo(const LabelRow& row, std::ostream* os) { *os << row.name; }
-
-class ReportLabels : public ReportWindow, public ::testing::WithParamInterface<LabelRow> {};
-
-TEST_P(ReportLabels, ClickOpensItsPage) {
-    Open();
-    UrlRecorder browser;
-    QTest::mouseClick(Control<QLabel>(GetParam().name), Qt::LeftButton);
-    ASSERT_EQ(browser.opened.size(), 1);
-    EXPECT_EQ(browser.opened[0], WebPageUrl(QString::fromLatin1(GetParam().pageKey)));
-}
-
-INSTANTIATE_TEST_SUITE_P(Report, ReportLabels,
-                         ::testing::Values(LabelRow{"lblFullBrand", "fully-branded"},
-                                           LabelRow{"lblCobrand", "co-brand"},
-                                           LabelRow{"Label14", "home-page"},
-                                           LabelRow{"Label3", "home-page"}),
-                         [](const ::testing::TestParamInfo<LabelRow>& info) { return info.param.name; });
-
 TEST_F(ReportWindow, PromotionTexts) {
     Open();
-    const QLabel* fullBrand = Control<QLabel>("lblFullBrand");
+    const QLabel* fullBrand = Child<QLabel>("lblFullBrand");
     EXPECT_EQ(fullBrand->text(),
               QStringLiteral("Home Business Opportunity. Start your own Internet business and make money online. "
                              "Get this software fully branded for your website. Click here for more details."));
-    EXPECT_EQ(fullBrand->parentWidget(), Control<QFrame>("fraFullBrand"));
-    const QString coBrand = Control<QLabel>("lblCobrand")->text();
+    EXPECT_EQ(fullBrand->parentWidget(), Child<QFrame>("fraFullBrand"));
+    const QString coBrand = Child<QLabel>("lblCobrand")->text();
     EXPECT_TRUE(coBrand.endsWith(QStringLiteral("Click Here for more info on co-branding.")));
     EXPECT_EQ(coBrand.count(u'&'), 1);
-    EXPECT_EQ(Control<QLabel>("Label14")->text(), QStringLiteral("The Most Popular Online Orrelin Discussion Board"));
-    EXPECT_TRUE(Control<QLabel>("Label3")->text().contains(QUrl(ProductPageUrl()).host()));
+    EXPECT_EQ(Child<QLabel>("Label14")->text(), QStringLiteral("The Most Popular Online Orrelin Discussion Board"));
+    EXPECT_TRUE(Child<QLabel>("Label3")->text().contains(QUrl(ProductPageUrl()).host()));
 }
 
 class ReportFiles : public ReportWindow {
 protected:
-    void SetUp() override {
-        ReportWindow::SetUp();
-        ASSERT_TRUE(folder.isValid());
-        Open();
+    void SetUp() override { Open(); }
+    QString PathOf(const char* name) const { return Scratch(QString::fromLatin1(name)); }
+    // Saves or exports to `path`, as the save dialog answers.
+    void SaveTo(const QString& path, const char* button) {
+        dialogs.savePath = path;
+        Click(button);
     }
-    QString PathOf(const char* name) const { return folder.filePath(QString::fromLatin1(name)); }
-
-    QTemporaryDir folder;
-    MessageRecorder messages;
 };
 
 TEST_F(ReportFiles, SaveWritesARecordThatReadsBack) {
     const QString path = PathOf("asha.moo");
-    SaveDialogStub dialog(path);
-    Click("cmdSave");
+    SaveTo(path, "cmdSave");
 
-    ASSERT_EQ(dialog.requests.size(), 1u);
-    EXPECT_EQ(dialog.requests[0].title, QStringLiteral("Save Your Moon Sign Details"));
-    EXPECT_EQ(dialog.requests[0].filter, QStringLiteral("Rich Text Format (*.moo)"));
-    EXPECT_EQ(dialog.requests[0].defaultSuffix, QStringLiteral("moo"));
-    EXPECT_TRUE(messages.shown.empty());
+    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.saveRequests[0].title, QStringLiteral("Save Your Moon Sign Details"));
+    EXPECT_EQ(dialogs.saveRequests[0].filter, QStringLiteral("Rich Text Format (*.moo)"));
+    EXPECT_EQ(dialogs.saveRequests[0].defaultSuffix, QStringLiteral("moo"));
+    EXPECT_TRUE(dialogs.messages.empty());
 
     const RecordReadResult read = ReadBirthRecordFile(QFile::encodeName(path).toStdString());
     ASSERT_TRUE(read.ok) << read.error;
     std::string error;
     const std::optional<BirthRecord> back = BirthRecordFromLines(read.lines, &error);
     ASSERT_TRUE(back.has_value()) << error;
-    EXPECT_EQ(*back, SampleBirth());
+    EXPECT_EQ(*back, AshaAtDelhi());
 
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(ReportText(), ExpectedText());
@@ -342,96 +252,82 @@ TEST_F(ReportFiles, SaveWritesARecordThatReadsBack) {
 
 TEST_F(ReportFiles, SaveOverReadOnlyFileTellsAndKeepsIt) {
     const QString path = PathOf("kept.moo");
-    WriteBytes(path, "old record");
+    WriteFile(path, "old record");
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
-    SaveDialogStub dialog(path);
-    Click("cmdSave");
+    SaveTo(path, "cmdSave");
 
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
-    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("Could not save \"") + path + u'"'))
-        << messages.shown[0].text.toStdString();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("Could not save \"") + path + u'"'))
+        << dialogs.messages[0].text.toStdString();
     EXPECT_EQ(FileBytes(path), QByteArray("old record"));
-    EXPECT_EQ(FolderEntries(folder.path()), QStringList{QStringLiteral("kept.moo")});
+    EXPECT_EQ(FolderEntries(ScratchFolder()), QStringList{QStringLiteral("kept.moo")});
     EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(ReportFiles, CancelledSaveWritesNothingAndSaysNothing) {
-    SaveDialogStub dialog(QString{});
-    Click("cmdSave");
-    EXPECT_EQ(dialog.requests.size(), 1u);
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_TRUE(FolderEntries(folder.path()).isEmpty());
-}
-
-// The text of a PDF, or nothing when poppler's pdftotext is missing.
-std::optional<QString> PdfText(const QString& path) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
-    if (!process.waitForStarted(-1) || !process.waitForFinished(-1)) return std::nullopt;
-    return QString::fromUtf8(process.readAllStandardOutput());
+    SaveTo(QString(), "cmdSave");
+    EXPECT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(FolderEntries(ScratchFolder()).isEmpty());
 }
 
 TEST_F(ReportFiles, ExportWritesThePdfReport) {
     const QString path = PathOf("report.pdf");
-    SaveDialogStub dialog(path);
-    Click("cmdExportPdf");
+    SaveTo(path, "cmdExportPdf");
 
-    ASSERT_EQ(dialog.requests.size(), 1u);
-    EXPECT_EQ(dialog.requests[0].filter, QStringLiteral("PDF (*.pdf)"));
-    EXPECT_EQ(dialog.requests[0].defaultSuffix, QStringLiteral("pdf"));
-    EXPECT_TRUE(messages.shown.empty());
+    ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(dialogs.saveRequests[0].filter, QStringLiteral("PDF (*.pdf)"));
+    EXPECT_EQ(dialogs.saveRequests[0].defaultSuffix, QStringLiteral("pdf"));
+    EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(FileBytes(path).startsWith("%PDF"));
-    EXPECT_EQ(FolderEntries(folder.path()), QStringList{QStringLiteral("report.pdf")}) << "no temporary file left";
+    EXPECT_EQ(FolderEntries(ScratchFolder()), QStringList{QStringLiteral("report.pdf")}) << "no temporary file left";
 
-    const std::optional<QString> text = PdfText(path);
-    if (!text) GTEST_SKIP() << "pdftotext is not installed";
-    EXPECT_TRUE(text->contains(QStringLiteral("Common:")));
-    EXPECT_TRUE(text->contains(QStringLiteral("Lucky For....Rashi:")));
-    EXPECT_TRUE(text->contains(QStringLiteral("Vedic Name: Mesha")));
-    EXPECT_TRUE(text->contains(QStringLiteral("Best Period of Activity:")));
+    const std::optional<QStringList> pages = PdfPages(path);
+    if (!pages) GTEST_SKIP() << "pdftotext is not installed";
+    const QString text = pages->join(u'\n');
+    EXPECT_TRUE(text.contains(QStringLiteral("Common:")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Lucky For....Rashi:")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Vedic Name: Mesha")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Best Period of Activity:")));
 }
 
 TEST_F(ReportFiles, ExportReplacesAnExistingFile) {
     const QString path = PathOf("report.pdf");
-    WriteBytes(path, "an older report");
-    SaveDialogStub dialog(path);
-    Click("cmdExportPdf");
-    EXPECT_TRUE(messages.shown.empty());
+    WriteFile(path, "an older report");
+    SaveTo(path, "cmdExportPdf");
+    EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(FileBytes(path).startsWith("%PDF"));
-    EXPECT_EQ(FolderEntries(folder.path()), QStringList{QStringLiteral("report.pdf")});
+    EXPECT_EQ(FolderEntries(ScratchFolder()), QStringList{QStringLiteral("report.pdf")});
 }
 
 TEST_F(ReportFiles, ExportOverReadOnlyFileTellsAndKeepsIt) {
     const QString path = PathOf("report.pdf");
-    WriteBytes(path, "an older report");
+    WriteFile(path, "an older report");
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
-    SaveDialogStub dialog(path);
-    Click("cmdExportPdf");
+    SaveTo(path, "cmdExportPdf");
 
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
-    EXPECT_TRUE(messages.shown[0].text.contains(path)) << messages.shown[0].text.toStdString();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(path)) << dialogs.messages[0].text.toStdString();
     EXPECT_EQ(FileBytes(path), QByteArray("an older report"));
-    EXPECT_EQ(FolderEntries(folder.path()), QStringList{QStringLiteral("report.pdf")});
+    EXPECT_EQ(FolderEntries(ScratchFolder()), QStringList{QStringLiteral("report.pdf")});
 }
 
 TEST_F(ReportFiles, ExportIntoAMissingFolderTells) {
     const QString path = PathOf("missing/report.pdf");
-    SaveDialogStub dialog(path);
-    Click("cmdExportPdf");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
-    EXPECT_TRUE(messages.shown[0].text.contains(path));
-    EXPECT_TRUE(FolderEntries(folder.path()).isEmpty());
+    SaveTo(path, "cmdExportPdf");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
+    EXPECT_TRUE(dialogs.messages[0].text.contains(path));
+    EXPECT_TRUE(FolderEntries(ScratchFolder()).isEmpty());
 }
 
 TEST_F(ReportFiles, CancelledExportWritesNothingAndSaysNothing) {
-    SaveDialogStub dialog(QString{});
-    Click("cmdExportPdf");
-    EXPECT_EQ(dialog.requests.size(), 1u);
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_TRUE(FolderEntries(folder.path()).isEmpty());
+    SaveTo(QString(), "cmdExportPdf");
+    EXPECT_EQ(dialogs.saveRequests.size(), 1u);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(FolderEntries(ScratchFolder()).isEmpty());
 }
 
 // ------------------------------------------------------ write failures
@@ -454,15 +350,15 @@ struct ExportFaultCase {
 
 void PrintTo(const ExportFaultCase& row, std::ostream* os) { *os << row.name; }
 
-class ExportFault : public ReportWindow, public ::testing::WithParamInterface<ExportFaultCase> {
+class ExportFault : public ReportFiles, public ::testing::WithParamInterface<ExportFaultCase> {
 protected:
     void TearDown() override {
         if (!folder_.isEmpty()) ::chmod(QFile::encodeName(folder_).constData(), 0755);
         QDir(folder_).removeRecursively();
         disk_.reset();
-        ReportWindow::TearDown();
+        ReportFiles::TearDown();
     }
-    std::unique_ptr<test::SmallDisk> disk_;
+    std::unique_ptr<SmallDisk> disk_;
     QString folder_;
 };
 
@@ -471,18 +367,15 @@ protected:
 TEST_P(ExportFault, TellsAndKeepsTheOldFile) {
     const ExportFaultCase& row = GetParam();
     const QByteArray oldBytes = "%PDF-1.4 an older report %%EOF";
-    std::unique_ptr<QTemporaryDir> plainFolder;
     if (row.fault == Fault::FullDisk) {
-        disk_ = std::make_unique<test::SmallDisk>(kSmallDiskBytes);
+        disk_ = std::make_unique<SmallDisk>(kSmallDiskBytes);
         if (!disk_->mounted()) GTEST_SKIP() << disk_->reason();
         folder_ = QFile::decodeName(disk_->path().c_str());
     } else {
-        plainFolder = std::make_unique<QTemporaryDir>();
-        ASSERT_TRUE(plainFolder->isValid());
-        folder_ = plainFolder->path();
+        folder_ = ScratchFolder();
     }
     const QString old = folder_ + QStringLiteral("/report.pdf");
-    WriteBytes(old, oldBytes);
+    WriteFile(old, oldBytes);
     if (row.fault == Fault::FullDisk) {
         ASSERT_TRUE(disk_->Fill(kFreeBytesLeft));
     }
@@ -490,24 +383,20 @@ TEST_P(ExportFault, TellsAndKeepsTheOldFile) {
         ASSERT_EQ(::chmod(QFile::encodeName(folder_).constData(), 0555), 0);
     }
     const QStringList before = FolderEntries(folder_);
-    Open();
-    MessageRecorder messages;
     const QString path = folder_ + u'/' + QString::fromLatin1(row.target);
-    SaveDialogStub dialog(path);
     {
-        std::unique_ptr<test::FileSizeLimit> limit;
-        if (row.fault == Fault::SizeLimit) limit = std::make_unique<test::FileSizeLimit>(kFileSizeLimitBytes);
-        Click("cmdExportPdf");
+        std::unique_ptr<FileSizeLimit> limit;
+        if (row.fault == Fault::SizeLimit) limit = std::make_unique<FileSizeLimit>(kFileSizeLimitBytes);
+        SaveTo(path, "cmdExportPdf");
     }
 
-    ASSERT_EQ(messages.shown.size(), 1u) << "a failed export was reported as success";
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
-    EXPECT_EQ(messages.shown[0].text.toStdString(),
+    ASSERT_EQ(dialogs.messages.size(), 1u) << "a failed export was reported as success";
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(dialogs.messages[0].text.toStdString(),
               QStringLiteral("Could not export \"%1\": %2").arg(path, QString::fromLatin1(row.reason)).toStdString());
     EXPECT_EQ(FileBytes(old), oldBytes);
     EXPECT_EQ(FolderEntries(folder_), before);
     EXPECT_TRUE(window->isVisible());
-    plainFolder.reset();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -566,16 +455,15 @@ bool IsUsable(const SaveTarget& row, const QString& path) {
     if (qstrcmp(row.button, "cmdExportPdf") == 0) return IsCompletePdf(FileBytes(path));
     const RecordReadResult read = ReadBirthRecordFile(QFile::encodeName(path).toStdString());
     std::string error;
-    return read.ok && BirthRecordFromLines(read.lines, &error) == SampleBirth();
+    return read.ok && BirthRecordFromLines(read.lines, &error) == AshaAtDelhi();
 }
 
 class SaveName : public ReportFiles, public ::testing::WithParamInterface<SaveTarget> {};
 
 TEST_P(SaveName, EndsInTheSuffixOpenWants) {
-    SaveDialogStub dialog(PathOf(GetParam().typed));
-    Click(GetParam().button);
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(FolderEntries(folder.path()), QStringList{QString::fromLatin1(GetParam().written)});
+    SaveTo(PathOf(GetParam().typed), GetParam().button);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(FolderEntries(ScratchFolder()), QStringList{QString::fromLatin1(GetParam().written)});
     EXPECT_TRUE(IsUsable(GetParam(), PathOf(GetParam().written)));
 }
 
@@ -590,7 +478,7 @@ INSTANTIATE_TEST_SUITE_P(Report, SaveName,
 class ReadOnlyFolder : public ReportFiles, public ::testing::WithParamInterface<SaveTarget> {
 protected:
     void TearDown() override {
-        ::chmod(QFile::encodeName(folder.path()).constData(), 0755);
+        ::chmod(QFile::encodeName(ScratchFolder()).constData(), 0755);
         ReportFiles::TearDown();
     }
 };
@@ -599,12 +487,11 @@ protected:
 // updated; the folder gains nothing.
 TEST_P(ReadOnlyFolder, WritableFileIsUpdated) {
     const QString path = PathOf(GetParam().written);
-    WriteBytes(path, "an older file");
-    ASSERT_EQ(::chmod(QFile::encodeName(folder.path()).constData(), 0555), 0);
-    SaveDialogStub dialog(path);
-    Click(GetParam().button);
-    EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text.toStdString();
-    EXPECT_EQ(FolderEntries(folder.path()), QStringList{QString::fromLatin1(GetParam().written)});
+    WriteFile(path, "an older file");
+    ASSERT_EQ(::chmod(QFile::encodeName(ScratchFolder()).constData(), 0555), 0);
+    SaveTo(path, GetParam().button);
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();
+    EXPECT_EQ(FolderEntries(ScratchFolder()), QStringList{QString::fromLatin1(GetParam().written)});
     EXPECT_TRUE(IsUsable(GetParam(), path));
 }
 
@@ -683,13 +570,13 @@ class SaveDialogSuffix : public ReportFiles, public ::testing::WithParamInterfac
 TEST_P(SaveDialogSuffix, AsksAboutTheFileItWrites) {
     const ReplaceCase& row = GetParam();
     const QString target = PathOf("notes.txt.moo");
-    if (row.exists) WriteBytes(target, "old record");
+    if (row.exists) WriteFile(target, "old record");
     const QByteArray before = FileBytes(target);
 
     ModalScript script;
     QStringList questions;
     script.Then<QFileDialog>([&](QFileDialog* dialog) {
-        dialog->setDirectory(folder.path());
+        dialog->setDirectory(ScratchFolder());
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         ASSERT_NE(name, nullptr);
         name->setText(QStringLiteral("notes.txt"));
@@ -704,11 +591,12 @@ TEST_P(SaveDialogSuffix, AsksAboutTheFileItWrites) {
         });
     }
     script.Start();
+    dialogs.realSaveDialog = true;
     Click("cmdSave");
 
     EXPECT_TRUE(script.Finished());
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(FolderEntries(folder.path()), QStringList{QStringLiteral("notes.txt.moo")});
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(FolderEntries(ScratchFolder()), QStringList{QStringLiteral("notes.txt.moo")});
     if (row.exists) {
         EXPECT_EQ(questions, QStringList{QStringLiteral("notes.txt.moo already exists.\nDo you want to replace it?")});
     }
@@ -742,19 +630,22 @@ class ReportPrint : public ReportWindow, public ::testing::WithParamInterface<Pr
 // missing printer.
 TEST_P(ReportPrint, TellsWhenTheReportDidNotReachThePrinter) {
     Open();
-    MessageRecorder messages;
-    PrintStub printer(GetParam().outcome);
+    dialogs.printOutcome = GetParam().outcome;
     Report()->selectAll();
     Click("cmdPrint");
 
-    EXPECT_EQ(printer.printed, QStringList{ExpectedText()});
+    // The page opens with the title block, as the PDF does.
+    ASSERT_EQ(dialogs.printed.size(), 1);
+    EXPECT_TRUE(dialogs.printed[0].startsWith(QStringLiteral("Nyra Moon Sign\n"))) << dialogs.printed[0].toStdString();
+    EXPECT_TRUE(dialogs.printed[0].contains(QStringLiteral("Name: Asha Rao")));
+    EXPECT_TRUE(dialogs.printed[0].endsWith(ExpectedText())) << dialogs.printed[0].toStdString();
     EXPECT_FALSE(Report()->textCursor().hasSelection());
     if (GetParam().message == nullptr) {
-        EXPECT_TRUE(messages.shown.empty()) << messages.shown[0].text.toStdString();
+        EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();
     } else {
-        ASSERT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
-        EXPECT_EQ(messages.shown[0].text.toStdString(), GetParam().message);
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
+        EXPECT_EQ(dialogs.messages[0].text.toStdString(), GetParam().message);
     }
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(ReportText(), ExpectedText());
@@ -784,10 +675,10 @@ TEST_F(ReportWindow, RefusingCupsQueueTells) {
     ASSERT_EQ(QPrinterInfo::defaultPrinter().printerName(), queue) << "the refusing queue must be the default";
     ASSERT_TRUE(PrintQueueRefusal(queue).has_value());
     Open();
-    MessageRecorder messages;
+    dialogs.realPrinting = true;
     Click("cmdPrint");
-    ASSERT_EQ(messages.shown.size(), 1u) << "a refused print job went unreported";
-    EXPECT_EQ(messages.shown[0].text.toStdString(),
+    ASSERT_EQ(dialogs.messages.size(), 1u) << "a refused print job went unreported";
+    EXPECT_EQ(dialogs.messages[0].text.toStdString(),
               QStringLiteral("The report could not be printed on \"%1\": The printer is not accepting jobs. "
                              "Use Export PDF to keep the report.")
                   .arg(queue)
@@ -798,17 +689,74 @@ TEST_F(ReportWindow, PrintWithoutPrinterSaysSoAndClearsTheSelection) {
     if (!QPrinterInfo::defaultPrinter().isNull() || !QPrinterInfo::availablePrinters().isEmpty())
         GTEST_SKIP() << "a printer is installed; printing would use it";
     Open();
-    MessageRecorder messages;
+    dialogs.realPrinting = true;
     Report()->selectAll();
     Click("cmdPrint");
 
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("No printer is available. Use Export PDF to keep the report."));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("No printer is available. Use Export PDF to keep the report."));
     EXPECT_FALSE(Report()->textCursor().hasSelection());
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(ReportText(), ExpectedText());
 }
 
+// ------------------------------------------ how well the time was known
+
+struct TimeKnownCase {
+    const char* name;
+    TimeWindow timeKnown;
+    const char* birthTime;      ///< After "Birth time: "; "" for an exact time.
+    const char* possibleSigns;  ///< After "Possible Moon signs: ".
+};
+
+void PrintTo(const TimeKnownCase& row, std::ostream* os) { *os << row.name; }
+
+class ReportTimeKnown : public ReportWindow, public ::testing::WithParamInterface<TimeKnownCase> {};
+
+// The window, the printed page and the PDF each say how well the time was
+// known and which signs it leaves, or, for an exact time, neither.
+TEST_P(ReportTimeKnown, EveryOutputSaysItOrNone) {
+    // New Delhi, 16 August 1947: the Moon leaves Kataka for Simha at 17:19.
+    calculation = CalculationOf(Birth({1947, 8, 16, 12, 0, 77 + 13 / 60.0, 330}), GetParam().timeKnown);
+    Open();
+    Click("cmdPrint");
+    dialogs.savePath = Scratch(QStringLiteral("report.pdf"));
+    Click("cmdExportPdf");
+    ASSERT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();
+    ASSERT_EQ(dialogs.printed.size(), 1);
+    const std::optional<QStringList> pages = PdfPages(dialogs.savePath);
+    if (!pages) GTEST_SKIP() << "pdftotext is not installed";
+
+    const QString birthTime = QStringLiteral("Birth time: ") + QString::fromUtf8(GetParam().birthTime);
+    const QString possibleSigns = QStringLiteral("Possible Moon signs: ") + QString::fromUtf8(GetParam().possibleSigns);
+    const bool exact = !*GetParam().birthTime;
+    EXPECT_EQ(Shown("fraTimeKnown"), !exact);
+    if (!exact) {
+        EXPECT_EQ(QString::fromStdString(Text("lblTimeKnown")), birthTime + u'\n' + possibleSigns);
+    }
+    const std::pair<const char*, QString> outputs[] = {{"printed page", dialogs.printed[0]},
+                                                       {"PDF", pages->join(u'\n').simplified()}};
+    for (const auto& [output, text] : outputs) {
+        EXPECT_EQ(text.contains(QStringLiteral("Birth time: ")), !exact) << output;
+        EXPECT_EQ(text.contains(QStringLiteral("Possible Moon signs: ")), !exact) << output;
+        if (!exact) {
+            EXPECT_TRUE(text.contains(birthTime)) << output << ":\n" << text.toStdString();
+            EXPECT_TRUE(text.contains(possibleSigns)) << output << ":\n" << text.toStdString();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Report, ReportTimeKnown,
+    ::testing::Values(TimeKnownCase{"Exact", TimeWindow::Exact(), "", ""},
+                      TimeKnownCase{"NotKnown", TimeWindow::WholeDay(),
+                                    "not known (12:00 used for the descriptions)",
+                                    "Kataka 72% until 17:19, then Simha 28%"},
+                      TimeKnownCase{"WithinAnHourInsideOneSign", TimeWindow::PlusMinus(60),
+                                    "within 1 hour of 12:00 (12:00 used for the descriptions)",
+                                    "Kataka, certain all through that time"}),
+    [](const ::testing::TestParamInfo<TimeKnownCase>& info) { return info.param.name; });
+
 } // namespace
-} // namespace nyra
+} // namespace nyra::test

@@ -1,10 +1,9 @@
 #include "ui/frm_result.h"
 
-#include "app/program_state.h"
 #include "links/web_links.h"
-#include "report_test_support.h"
 #include "ui/frm_main.h"
 #include "ui/sign_pictures.h"
+#include "ui_test_support.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,50 +16,24 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <set>
-#include <ostream>
 #include <string>
 #include <string_view>
 
-namespace nyra {
+namespace nyra::test {
 namespace {
-
-using report_test::Describe;
-using report_test::UrlRecorder;
 
 constexpr int kSignPictureSize = 96;
 
-class ResultWindow : public ::testing::Test {
+class ResultWindow : public OneWindowTest<frmResult> {
 protected:
-    void SetUp() override { savedState_ = Program(); }
-
-    void TearDown() override {
-        // Menus are top-level widgets too and go with their window: pick
-        // first, delete after.
-        QList<QWidget*> windows;
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (qobject_cast<frmMain*>(w) || qobject_cast<frmResult*>(w)) windows.append(w);
-        }
-        qDeleteAll(windows);
-        Program() = savedState_;
-    }
-
     frmResult* Open(const SignDescription& description) {
-        Program().description = description;
-        window = new frmResult;
-        window->show();
-        return window;
-    }
-
-    template <class T = QLabel>
-    T* Child(const char* name) const {
-        T* child = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(child, nullptr) << name;
-        return child;
+        Calculation calculation = NearAChange();
+        calculation.description = description;
+        return Show(new frmResult(calculation, dialogs));
     }
 
     std::string Caption(const char* label) const { return Child<QLabel>(label)->text().toStdString(); }
@@ -72,11 +45,6 @@ protected:
         return PaintSignPicture(QString::fromLatin1(englishName), kSignPictureSize, window->devicePixelRatioF())
             .toImage();
     }
-
-    QPointer<frmResult> window;
-
-private:
-    ProgramState savedState_;
 };
 
 TEST_F(ResultWindow, MeshaAsTheUserSeesIt) {
@@ -99,6 +67,7 @@ TEST_F(ResultWindow, LuckyLabelsNameTheSign) {
     EXPECT_EQ(Caption("lblLuckyColors"), "Lucky Colors for Thula");
     EXPECT_EQ(Caption("lblLuckyGemstone"), "Lucky Gemstone for Thula");
     EXPECT_EQ(Caption("lblBestPeriodOfActivity"), "Best Period Of Activity for Thula");
+    EXPECT_TRUE(Tabs()->widget(6)->isAncestorOf(Child<QWidget>("txtLuckyGemstone")));
     EXPECT_EQ(Picture(), Expected("Libra"));
 }
 
@@ -251,11 +220,9 @@ TEST_F(ResultWindow, UnknownEnglishNameKeepsTheDesignPicture) {
 TEST_F(ResultWindow, BackShowsAFreshMainWindowAndCloses) {
     Open(Describe("Mesha"));
     Child<QAction>("mnuBack")->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    RunDeferredDeletes();
     EXPECT_TRUE(window.isNull());
-    int mains = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) mains += qobject_cast<frmMain*>(w) && w->isVisible();
-    EXPECT_EQ(mains, 1);
+    EXPECT_EQ(ShownWindows<frmMain>().size(), 1);
 }
 
 TEST_F(ResultWindow, AnotherSignAfterBackShowsOnlyTheNewTexts) {
@@ -271,59 +238,10 @@ TEST_F(ResultWindow, AnotherSignAfterBackShowsOnlyTheNewTexts) {
 
 TEST_F(ResultWindow, SaveOpensTheReportModally) {
     Open(Describe("Mesha"));
-    QString seen;
-    QTimer closer;
-    closer.setSingleShot(true);
-    QObject::connect(&closer, &QTimer::timeout, [&seen] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            seen = QString::fromLatin1(modal->metaObject()->className());
-            modal->close();
-        }
-    });
-    closer.start(0);
-    QTest::mouseClick(Child<QPushButton>("cmdSave"), Qt::LeftButton);
-    EXPECT_EQ(seen.toStdString(), "nyra::frmSave");
+    EXPECT_EQ(ModalOpenedBy([this] { QTest::mouseClick(Child<QPushButton>("cmdSave"), Qt::LeftButton); }),
+              QStringLiteral("nyra::frmSave"));
     EXPECT_TRUE(window->isVisible());
 }
 
-struct LinkCase {
-    const char* name;
-    const char* trigger;
-    bool isMenu;
-    const char* page;
-};
-
-void PrintTo(const LinkCase& c, std::ostream* os) { *os << c.name; }
-
-class ResultWindowLink : public ResultWindow, public ::testing::WithParamInterface<LinkCase> {};
-
-TEST_P(ResultWindowLink, OpensItsPage) {
-    Open(Describe("Mesha"));
-    UrlRecorder browser;
-    if (GetParam().isMenu) {
-        Child<QAction>(GetParam().trigger)->trigger();
-    } else {
-        QLabel* label = Child<QLabel>(GetParam().trigger);
-        Tabs()->setCurrentIndex(7);  // the about tab's links must be visible to be clicked
-        QTest::mouseClick(label, Qt::LeftButton);
-    }
-    ASSERT_EQ(browser.opened.size(), 1);
-    EXPECT_EQ(browser.opened[0].toString().toStdString(),
-              WebPageUrl(QString::fromLatin1(GetParam().page)).toString().toStdString());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, ResultWindowLink,
-    ::testing::Values(LinkCase{"OnlineHelp", "mnuOnline", true, "help-web-page"},
-                      LinkCase{"VisitUs", "mnuVisit", true, "home-page"},
-                      LinkCase{"Update", "mnuUpdate", true, "download-web-page"},
-                      LinkCase{"Donate", "mnuDonate", true, "donate"},
-                      LinkCase{"HomePage", "lblHomePage", false, "home-page"},
-                      LinkCase{"DiscussionBoard", "Label61", false, "home-page"},
-                      LinkCase{"MoreDetailsIsFullyBranded", "lblCoBrand", false, "fully-branded"},
-                      LinkCase{"FullBrand", "lblFullBrand", false, "fully-branded"},
-                      LinkCase{"CoBrand", "Label1", false, "co-brand"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 } // namespace
-} // namespace nyra
+} // namespace nyra::test

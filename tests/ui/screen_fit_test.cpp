@@ -1,12 +1,11 @@
 // Windows on small and scaled screens: each fits, opens wholly on the
 // screen over the window that opened it, and keeps tidy when enlarged;
 // message boxes show their caption whole.
-#include "engine/time_window.h"
 #include "ui/frm_main.h"
 #include "ui/frm_result.h"
 #include "ui/messages.h"
 #include "ui/screen_fit.h"
-#include "window_set.h"
+#include "ui_test_support.h"
 
 #include <QApplication>
 #include <QFile>
@@ -27,11 +26,8 @@
 #include <cstdlib>
 #include <string>
 
-namespace nyra {
+namespace nyra::test {
 namespace {
-
-using window_test::Windows;
-using window_test::WindowTest;
 
 // Bounds for a child process on a loaded machine; not what is tested.
 constexpr int kChildDeadlineMs = 120000;
@@ -131,15 +127,15 @@ TEST_P(SmallScreen, EveryWindowFits) {
         EXPECT_LE(window->minimumWidth(), screen.width()) << name;
     };
     for (const auto& kind : Windows()) {
-        QWidget* window = kind.open();
+        QWidget* window = kind.open(dialogs);
         expectFits(window, kind.name);
         if (GetParam().resultWhole && qobject_cast<frmResult*>(window)) ExpectOnlyPagesScroll(window);
         delete window;
     }
     // A birth time known only within two hours adds its block above the
     // tabs; the window may then scroll, but it fits.
-    Program().timeWindow = TimeWindow::PlusMinus(120);
-    QWidget* result = Windows()[1].open();
+    auto* result = new frmResult(CalculationOf(NearAChange().birth, TimeWindow::PlusMinus(120)), dialogs);
+    result->show();
     ASSERT_TRUE(result->findChild<QWidget*>(QStringLiteral("fraTimeWindow"))->isVisibleTo(result));
     expectFits(result, "frmResult with a time window");
 }
@@ -155,10 +151,8 @@ class Placement : public WindowTest {
 protected:
     // The main window, filled so that the calculation goes through.
     frmMain* FilledMainWindow() {
-        auto* main = static_cast<frmMain*>(Windows()[0].open());
-        for (const auto& [box, text] : {std::pair{"txtName", "Asha"}, {"txtZoneHour", "5"}, {"txtZoneMinute", "30"},
-                                        {"txtLonD", "77"}, {"txtLonM", "13"}, {"txtLatD", "28"}, {"txtLatM", "36"}})
-            main->findChild<QLineEdit*>(QLatin1String(box))->setText(QLatin1String(text));
+        auto* main = static_cast<frmMain*>(Open(kMainWindow));
+        EnterBirth(main, {1901, 1, 1, 0, 0, 77 + 13 / 60.0, 330, 28 + 36 / 60.0});
         return main;
     }
 
@@ -166,10 +160,7 @@ protected:
 
     static frmResult* OpenResult(frmMain* main) {
         Activate(main);
-        main->Calculate();
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* result = qobject_cast<frmResult*>(w); result && result->isVisible()) return result;
-        return nullptr;
+        return FindMoonSign(main);
     }
 };
 
@@ -201,15 +192,13 @@ TEST_F(Placement, AWindowOpenedFromACornerStaysOnTheScreen) {
 
     Activate(result);
     result->Back();
-    frmMain* back = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* m = qobject_cast<frmMain*>(w); m && m->isVisible()) back = m;
-    ASSERT_NE(back, nullptr);
-    EXPECT_TRUE(Screen().contains(WithTitleBar(back)));
+    const QList<frmMain*> back = ShownWindows<frmMain>();
+    ASSERT_EQ(back.size(), 1);
+    EXPECT_TRUE(Screen().contains(WithTitleBar(back[0])));
 }
 
 TEST_F(Placement, ReportOpensOverTheResultWithinTheScreen) {
-    QWidget* result = Windows()[1].open();
+    QWidget* result = Open(kResultWindow);
     result->move(Screen().topLeft());
     Activate(result);
     QRect report;
@@ -247,7 +236,7 @@ TEST_F(Placement, MessageBoxShowsItsCaptionWhole) {
         }
     });
     look.start(0);
-    ShowMessage(nullptr, QStringLiteral("Please Enter City"), MessageIcon::Information);
+    SystemDialogs().Message(nullptr, QStringLiteral("Please Enter City"), MessageIcon::Information);
     ASSERT_EQ(caption, kAppTitle);
     QFont title = QApplication::font();
     title.setBold(true);
@@ -258,7 +247,7 @@ TEST_F(Placement, MessageBoxShowsItsCaptionWhole) {
 // Enlarged, the main window keeps its rows and its captions beside their
 // boxes; the extra room goes below and to the right.
 TEST_F(Placement, MainWindowStaysTidyWhenEnlarged) {
-    QWidget* main = Windows()[0].open();
+    QWidget* main = Open(kMainWindow);
     QTest::qWait(20);
     const auto at = [main](const char* name) {
         return main->findChild<QWidget*>(QLatin1String(name))->mapTo(main, QPoint(0, 0));
@@ -280,4 +269,4 @@ TEST_F(Placement, MainWindowStaysTidyWhenEnlarged) {
 }
 
 } // namespace
-} // namespace nyra
+} // namespace nyra::test

@@ -2,7 +2,7 @@
 // the sign picture described, links as links, and the notices read out.
 #include "ui/clickable_label.h"
 #include "ui/frm_result.h"
-#include "window_set.h"
+#include "ui_test_support.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -15,12 +15,8 @@
 #include <string>
 #include <vector>
 
-namespace nyra {
+namespace nyra::test {
 namespace {
-
-using window_test::WindowKind;
-using window_test::Windows;
-using window_test::WindowTest;
 
 QString Spoken(QObject* object, QAccessible::Text what) {
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
@@ -31,7 +27,7 @@ class ScreenReader : public WindowTest, public ::testing::WithParamInterface<Win
 
 // Every control Tab can reach, on every tab page, has a name.
 TEST_P(ScreenReader, NoFocusableControlIsNameless) {
-    QWidget* window = GetParam().open();
+    QWidget* window = GetParam().open(dialogs);
     int controls = 0;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (w->window() != window || !(w->focusPolicy() & Qt::TabFocus)) continue;
@@ -48,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(EveryWindow, ScreenReader, ::testing::ValuesIn(Windows(
 
 struct NameCase {
     const char* name;
-    int window;  ///< Index into Windows().
+    WindowIndex window;
     const char* control;
     const char* spoken;
 };
@@ -61,7 +57,7 @@ class ControlName : public WindowTest, public ::testing::WithParamInterface<Name
 // boxes or would not say which box it is, the name says it in full. A list
 // is named by its entry on Linux, so there its description says it.
 TEST_P(ControlName, SaysWhatTheControlIs) {
-    QWidget* window = Windows()[static_cast<std::size_t>(GetParam().window)].open();
+    QWidget* window = Open(GetParam().window);
     QWidget* control = window->findChild<QWidget*>(QString::fromLatin1(GetParam().control));
     ASSERT_NE(control, nullptr);
     const bool list = qobject_cast<QComboBox*>(control) != nullptr;
@@ -70,27 +66,27 @@ TEST_P(ControlName, SaysWhatTheControlIs) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ControlName,
-    ::testing::Values(NameCase{"NameBox", 0, "txtName", "Name"},
-                      NameCase{"City", 0, "txtMCity", "City"},
-                      NameCase{"DayList", 0, "cboDate", "Date of Birth: day"},
-                      NameCase{"YearList", 0, "cboYear", "Date of Birth: year"},
-                      NameCase{"SecondsList", 0, "cboSS", "Time of Birth: second"},
-                      NameCase{"LatitudeMinutes", 0, "txtLatM", "Latitude: minutes"},
-                      NameCase{"LongitudeDegrees", 0, "txtLonD", "Longitude: degrees"},
-                      NameCase{"ZoneHours", 0, "txtZoneHour", "Time Zone: hours"},
-                      NameCase{"ZoneHelpLink", 0, "lblTZHelp", "TZ Help"},
-                      NameCase{"OpenButton", 0, "cmdOpen", "Open Previously Saved Record"},
-                      NameCase{"ResultBox", 1, "txtRullingPlanet", "Rulling Planet"},
-                      NameCase{"ResultParagraph", 1, "txtLooks", "Looks"},
-                      NameCase{"LuckyBox", 1, "txtLuckyDays", "Lucky Days for Thula"},
-                      NameCase{"AyanamsaChooser", 1, "cboAyanamsa", "Ayanamsa for the precise position"},
-                      NameCase{"Report", 2, "RTB", "Moon sign report"},
-                      NameCase{"ExportButton", 2, "cmdExportPdf", "Export PDF..."},
-                      NameCase{"ZoneList", 4, "lstTimeZone", "Time zones"}),
+    ::testing::Values(NameCase{"NameBox", kMainWindow, "txtName", "Name"},
+                      NameCase{"City", kMainWindow, "txtMCity", "City"},
+                      NameCase{"DayList", kMainWindow, "cboDate", "Date of Birth: day"},
+                      NameCase{"YearList", kMainWindow, "cboYear", "Date of Birth: year"},
+                      NameCase{"SecondsList", kMainWindow, "cboSS", "Time of Birth: second"},
+                      NameCase{"LatitudeMinutes", kMainWindow, "txtLatM", "Latitude: minutes"},
+                      NameCase{"LongitudeDegrees", kMainWindow, "txtLonD", "Longitude: degrees"},
+                      NameCase{"ZoneHours", kMainWindow, "txtZoneHour", "Time Zone: hours"},
+                      NameCase{"ZoneHelpLink", kMainWindow, "lblTZHelp", "TZ Help"},
+                      NameCase{"OpenButton", kMainWindow, "cmdOpen", "Open Previously Saved Record"},
+                      NameCase{"ResultBox", kResultWindow, "txtRullingPlanet", "Rulling Planet"},
+                      NameCase{"ResultParagraph", kResultWindow, "txtLooks", "Looks"},
+                      NameCase{"LuckyBox", kResultWindow, "txtLuckyDays", "Lucky Days for Thula"},
+                      NameCase{"AyanamsaChooser", kResultWindow, "cboAyanamsa", "Ayanamsa for the precise position"},
+                      NameCase{"Report", kReportWindow, "RTB", "Moon sign report"},
+                      NameCase{"ExportButton", kReportWindow, "cmdExportPdf", "Export PDF..."},
+                      NameCase{"ZoneList", kZonePicker, "lstTimeZone", "Time zones"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ControlName, SignPictureIsDescribed) {
-    QWidget* window = Windows()[1].open();
+    QWidget* window = Open(kResultWindow);
     auto* picture = window->findChild<QLabel*>(QStringLiteral("picRashi"));
     EXPECT_EQ(Spoken(picture, QAccessible::Name).toStdString(), "Picture of Thula");
     EXPECT_EQ(Spoken(picture, QAccessible::Description).toStdString(), "The Balance, symbol of Thula");
@@ -98,7 +94,8 @@ TEST_F(ControlName, SignPictureIsDescribed) {
 
 // A link says it is one, and a screen reader's press opens it.
 TEST_F(ControlName, LinkLabelsAreLinksThatCanBePressed) {
-    QWidget* window = Windows()[0].open();
+    UrlRecorder browser;
+    QWidget* window = Open(kMainWindow);
     auto* link = window->findChild<ClickableLabel*>(QStringLiteral("lblFullBrand"));
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(link);
     ASSERT_NE(face, nullptr);
@@ -110,6 +107,7 @@ TEST_F(ControlName, LinkLabelsAreLinksThatCanBePressed) {
     QSignalSpy opened(link, &ClickableLabel::clicked);
     actions->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(opened.size(), 1);
+    EXPECT_EQ(browser.opened.size(), 1);
 }
 
 // ---- Notices -------------------------------------------------------------------
@@ -119,7 +117,7 @@ TEST_F(ControlName, LinkLabelsAreLinksThatCanBePressed) {
 // alert that reads it out at once needs a running screen reader to be
 // seen; Qt passes no event on without one.)
 TEST_F(ControlName, NoticesAreNamedAndDescribeTheWindow) {
-    QWidget* window = Windows()[1].open();
+    QWidget* window = Open(kResultWindow);
     auto* notice = window->findChild<QLabel*>(QStringLiteral("lblSignNotice"));
     ASSERT_TRUE(notice->isVisibleTo(window));
     ASSERT_FALSE(notice->text().isEmpty());
@@ -128,14 +126,12 @@ TEST_F(ControlName, NoticesAreNamedAndDescribeTheWindow) {
 }
 
 TEST_F(ControlName, NoNoticeNoDescription) {
-    ProgramState& program = Program();
-    program.birth.BirthDay = 31;  // mid-sign: no change near
-    program.chart = ComputeMoonChart(program.birth);
-    program.description = *DescribeMoonSign(program.chart.RashiName);
-    QWidget* window = Windows()[1].open();
+    // 31 Dec 1999: mid-sign, no change near.
+    QWidget* window = new frmResult(CalculationOf(Birth({1999, 12, 31, 22, 49})), dialogs);
+    window->show();
     ASSERT_FALSE(window->findChild<QWidget*>(QStringLiteral("fraSignNotice"))->isVisibleTo(window));
     EXPECT_TRUE(Spoken(window, QAccessible::Description).isEmpty());
 }
 
 } // namespace
-} // namespace nyra
+} // namespace nyra::test

@@ -1,0 +1,42 @@
+// What every output says of a calculation beyond the sign's description:
+// how well the birth time was known, the signs it leaves possible, the
+// place. The result window, the report, the printed page and the PDF take
+// these same sentences. Plain C++ (UTF-8).
+#pragma once
+
+#include "calculation/calculation.h"
+
+#include <string>
+
+namespace nyra {
+
+// "09:30"
+std::string ClockText(int hour, int minute);
+
+// "15 min", "1 hour", "2 hours", as the main window's "Time known" list
+// words the widths it offers.
+std::string WindowWidthText(int minutes);
+
+// The clock time entered, as the descriptions use it: "09:30".
+std::string EnteredTimeText(const Calculation& calculation);
+
+// The heading of the time-window block: "Time known within 1 hour of 09:30"
+// or "Time not known: the whole day of birth"; empty for an exact time.
+std::string TimeWindowHeading(const Calculation& calculation);
+
+// The block's text: the window's sentence and, when the sign is not
+// certain, which of the signs the descriptions are for. Empty for an exact
+// time.
+std::string TimeWindowText(const Calculation& calculation);
+
+// How well the birth time was known, for the report and the PDF: "not known
+// (12:00 used for the descriptions)", "within 1 hour of 09:30 (09:30 used
+// for the descriptions)"; empty for an exact time.
+std::string BirthTimeText(const Calculation& calculation);
+
+// The possible signs in time order with their shares and the clock times
+// of the changes: "Kataka 72% until 17:19, then Simha 28%"; one sign reads
+// "Kataka, certain all through that time". Empty for an exact time.
+std::string PossibleSignsText(const Calculation& calculation);
+
+} // namespace nyra

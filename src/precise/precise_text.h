@@ -1,0 +1,22 @@
+// What the result window says of the precise second opinion: one line, a
+// notice when it puts the Moon in another sign than the one described, and
+// a tool tip on where the figure came from. Plain C++ (UTF-8).
+#pragma once
+
+#include "precise/precise_moon.h"
+
+#include <string>
+#include <string_view>
+
+namespace nyra {
+
+struct PreciseTexts {
+    std::string line;     ///< "Precise position: 0° 38′ 01″ in Thula (Swiss Ephemeris, Lahiri) — same sign."
+    std::string notice;   ///< Empty when both give the same sign or nothing could be computed.
+    std::string toolTip;  ///< Where the figure came from, or the library's reason.
+};
+
+// `describedSign` is the Rashi name the descriptions are for.
+PreciseTexts DescribePrecise(const PreciseMoon& moon, std::string_view describedSign);
+
+} // namespace nyra

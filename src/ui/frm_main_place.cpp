@@ -1,0 +1,146 @@
+// The place on the main window: an atlas pick fills the names, the
+// coordinates and the zone; the zone follows the date and time on screen
+// while the pick sets it; the line under the zone says what the
+// calculation will make of it, and warns where the names claim another
+// place than the coordinates or the zone are from.
+#include "ui/frm_main.h"
+
+#include "entry/zone_note.h"
+#include "links/web_links.h"
+#include "ui/frm_time_zone.h"
+#include "ui/note_style.h"
+#include "ui/place_completion.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace nyra {
+
+void frmMain::LookUpPlace() {
+    // Not trimmed: a box of blanks counts as filled.
+    const struct {
+        QLineEdit* box;
+        const char* message;
+    } required[] = {
+        {txtMCity, "Please Enter City"},
+        {txtMState, "Please Enter State"},
+        {txtMCountry, "Please Enter Country"},
+    };
+    for (const auto& r : required) {
+        if (r.box->text().isEmpty()) {
+            dialogs_.Message(this, QString::fromLatin1(r.message), MessageIcon::Information);
+            r.box->setFocus();
+            return;
+        }
+    }
+    const QString searchText = txtMCity->text() + QLatin1Char(' ') + txtMState->text() + QLatin1Char(' ') +
+                               txtMCountry->text() + QStringLiteral(" Latitude Longitude");
+    LookUpCoordinates(searchText, WebPageUrl(QStringLiteral("home-page")).toString());
+}
+
+void frmMain::ShowTimeZonePicker() {
+    frmTimeZone picker(txtZoneHour, txtZoneMinute, this);
+    // A zone chosen there is the user's even when it is the one the boxes
+    // already hold.
+    if (picker.exec() == QDialog::Accepted) ZoneEdited();
+}
+
+void frmMain::UsePlace(const Place& place) {
+    txtMCity->setText(place.city);
+    txtMState->setText(place.state);
+    txtMCountry->setText(place.country);
+    const DegreesMinutes latitude = SplitDegrees(place.latitudeDeg);
+    txtLatD->setText(QString::number(latitude.degrees));
+    txtLatM->setText(QString::number(latitude.minutes));
+    (latitude.negative ? optLatSouth : optLatNorth)->setChecked(true);
+    const DegreesMinutes longitude = SplitDegrees(place.longitudeDeg);
+    txtLonD->setText(QString::number(longitude.degrees));
+    txtLonM->setText(QString::number(longitude.minutes));
+    // The engine reads a longitude of 0 as west, so the choice says so too.
+    const bool onMeridian = longitude.degrees == 0 && longitude.minutes == 0;
+    (longitude.negative || onMeridian ? optLongWest : optLongEast)->setChecked(true);
+
+    placeLink_.Pick(place);
+    FollowPickedZone();
+}
+
+QDate frmMain::DateOnScreen() const {
+    return QDate(cboYear->currentText().toInt(), cboMonth->currentIndex() + 1, cboDate->currentText().toInt());
+}
+
+void frmMain::FollowPickedZone() {
+    const Place* picked = placeLink_.ZoneToFollow();
+    if (!picked) return;
+    const QDate date = DateOnScreen();
+    if (!date.isValid()) {
+        // 31 April and the like: the checks refuse the date anyway, and the
+        // boxes keep what they hold until the date makes sense.
+        pickedZone_ = ZoneAtLocalTime{};
+        pickedZoneNote_ = QStringLiteral("There is no %1 %2 %3: choose a valid date for the zone of %4.")
+                              .arg(cboDate->currentText(), cboMonth->currentText(), cboYear->currentText(),
+                                   picked->timeZoneId);
+        UpdateZoneNote();
+        return;
+    }
+    pickedZone_ = ResolveZone(picked->timeZoneId, date, cboHH->currentText().toInt(), cboMM->currentText().toInt());
+    const ZoneEntry zone = ZoneEntryFor(pickedZone_);
+    pickedZoneNote_ = zone.note;
+    if (pickedZone_.valid) {
+        // setText, never cut: "-30" is one more character than a user may
+        // type into the minute box.
+        txtZoneHour->setText(zone.zoneHourText);
+        txtZoneMinute->setText(zone.zoneMinuteText);
+        chkDST->setChecked(zone.dst);
+    }
+    UpdateZoneNote();
+}
+
+void frmMain::NamesEdited() {
+    placeLink_.EditNames(txtMCity->text(), txtMState->text(), txtMCountry->text());
+    UpdateZoneNote();
+}
+
+void frmMain::CoordinatesEdited() {
+    placeLink_.EditCoordinates();
+    UpdateZoneNote();
+}
+
+void frmMain::ZoneEdited() {
+    placeLink_.EditZone();
+    UpdateZoneNote();
+}
+
+void frmMain::UpdateZoneNote() {
+    const QString mismatch = placeLink_.MismatchNote();
+    const QString note = mismatch.isEmpty() ? ZoneNoteText() : mismatch + u' ' + ZoneNoteText();
+    lblZoneNote->setText(note);
+    lblZoneNote->setToolTip(note);
+    SetNoteStyle(lblZoneNote, mismatch.isEmpty() ? NoteStyle::Quiet : NoteStyle::Warning);
+}
+
+QString frmMain::ZoneNoteText() const {
+    const BirthEntry entry = ReadEntry();
+    const QString typed = TypedZoneNoteFor(entry);
+    if (!placeLink_.ZoneToFollow()) return typed;
+    if (!DateOnScreen().isValid()) return pickedZoneNote_;
+    // No zone data for that date: the boxes kept their values.
+    if (!pickedZone_.valid) return pickedZoneNote_ + QStringLiteral("; ") + typed;
+    const int pickedAheadMinutes = pickedZone_.utcOffsetSeconds / 60;
+    if (ClockAheadMinutes(entry) == pickedAheadMinutes) return pickedZoneNote_;
+    // The pick's values, read another way: East/West was changed since.
+    return typed + QStringLiteral(", though %1 had UTC%2 then")
+                       .arg(pickedZone_.timeZoneId, FormatUtcOffset(pickedZone_.utcOffsetSeconds));
+}
+
+bool frmMain::ConfirmPlace() {
+    const QString question = placeLink_.MismatchQuestion();
+    if (question.isEmpty() || dialogs_.Ask(this, question)) return true;
+    txtMCity->setFocus();
+    placeCompletion_->OfferAgain();
+    return false;
+}
+
+} // namespace nyra

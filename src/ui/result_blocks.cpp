@@ -1,0 +1,175 @@
+#include "ui/result_blocks.h"
+
+#include "calculation/calculation_text.h"
+#include "precise/precise_text.h"
+#include "ui/named.h"
+#include "ui/notice_frame.h"
+#include "ui/wrapping_label.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <string_view>
+
+namespace nyra {
+namespace {
+
+constexpr int kSignPictureSize = 96;
+
+QString Text(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A line of the Moon's details: selectable, so a position can be copied.
+template <typename Label = QLabel>
+QLabel* NewDetail(const char* name, QWidget* parent) {
+    auto* label = Named(new Label(parent), QLatin1String(name));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+QFrame* NewSeparator(QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Plain);
+    line->setForegroundRole(QPalette::Mid);
+    return line;
+}
+
+} // namespace
+
+SignHeadline::SignHeadline(QWidget* parent) : QWidget(parent) {
+    IMG = SharedSignPictures(kSignPictureSize, devicePixelRatioF());
+    picRashi = Named(new QLabel(this), "picRashi");
+    picRashi->setFixedSize(kSignPictureSize, kSignPictureSize);
+    picRashi->setAlignment(Qt::AlignCenter);
+    lblVedicName = Named(new QLabel(this), "lblVedicName");
+    QFont heading = lblVedicName->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 1.8);
+    lblVedicName->setFont(heading);
+    lblMoonPosition = NewDetail("lblMoonPosition", this);
+    QFont lead = lblMoonPosition->font();
+    lead.setBold(true);
+    lblMoonPosition->setFont(lead);
+    lblNakshatra = NewDetail("lblNakshatra", this);
+    lblAyanamsa = NewDetail("lblAyanamsa", this);
+    lblSignSpan = NewDetail<WrappingLabel>("lblSignSpan", this);
+
+    auto* facts = new QHBoxLayout;
+    facts->setSpacing(10);
+    facts->addWidget(lblMoonPosition);
+    facts->addWidget(NewSeparator(this));
+    facts->addWidget(lblNakshatra);
+    facts->addWidget(NewSeparator(this));
+    facts->addWidget(lblAyanamsa);
+    facts->addStretch();
+    column_ = new QVBoxLayout;
+    column_->setSpacing(4);
+    column_->addWidget(lblVedicName);
+    column_->addLayout(facts);
+    column_->addWidget(lblSignSpan);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(picRashi, 0, Qt::AlignTop);
+    row->addSpacing(10);
+    row->addLayout(column_, 1);
+}
+
+void SignHeadline::Show(const Calculation& calculation) {
+    const SignDescription& sign = calculation.description;
+    const QString vedicName = QString::fromStdString(sign.VedicName);
+    lblVedicName->setText(vedicName);
+    // An unknown English name leaves the picture as it is.
+    const QPixmap picture = FindPicture(IMG, QString::fromStdString(sign.EnglishName));
+    if (!picture.isNull()) picRashi->setPixmap(picture);
+    picRashi->setAccessibleName(QStringLiteral("Picture of ") + vedicName);
+    picRashi->setAccessibleDescription(QString::fromStdString(sign.Symbol) + QStringLiteral(", symbol of ") +
+                                       vedicName);
+
+    const Nakshatra& nakshatra = calculation.moon.nakshatra;
+    lblMoonPosition->setText(QStringLiteral("Moon at ") +
+                             QString::fromStdString(PositionInSignText(calculation.chart)));
+    lblNakshatra->setText(QStringLiteral("Nakshatra %1, pada %2 (lord %3)")
+                              .arg(Text(nakshatra.name))
+                              .arg(nakshatra.pada)
+                              .arg(Text(nakshatra.lord)));
+    lblAyanamsa->setText(QStringLiteral("Ayanamsa: ") + Text(kAyanamsaName) + u' ' +
+                         QString::fromStdString(AyanamsaText(calculation.chart)));
+    lblSignSpan->setText(QString::fromStdString(SignSpanSentence(calculation.moon.sign)));
+}
+
+MoonNotices::MoonNotices(QWidget* parent) : QWidget(parent) {
+    fraSignNotice = new NoticeFrame(QStringLiteral("fraSignNotice"), QStringLiteral("lblSignNotice"), 20, 1.0, true, this);
+    fraNakshatraNotice = new NoticeFrame(QStringLiteral("fraNakshatraNotice"), QStringLiteral("lblNakshatraNotice"),
+                                         16, 0.9, false, this);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    column->addWidget(fraSignNotice);
+    column->addWidget(fraNakshatraNotice);
+}
+
+void MoonNotices::Show(const Calculation& calculation) {
+    fraSignNotice->SetText(QString::fromStdString(SignChangeNotice(calculation.moon.sign)));
+    fraNakshatraNotice->SetText(QString::fromStdString(NakshatraChangeNotice(calculation.moon.nakshatraSpan)));
+}
+
+PreciseLine::PreciseLine(QWidget* parent) : QWidget(parent) {
+    lblPrecise = NewDetail("lblPrecise", this);
+    cboAyanamsa = Named(new QComboBox(this), "cboAyanamsa");
+    cboAyanamsa->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    for (const AyanamsaInfo& info : Ayanamsas()) cboAyanamsa->addItem(Text(info.displayName), Text(info.key));
+    fraPreciseNotice =
+        new NoticeFrame(QStringLiteral("fraPreciseNotice"), QStringLiteral("lblPreciseNotice"), 20, 1.0, true, this);
+
+    auto* line = new QHBoxLayout;
+    line->setSpacing(8);
+    line->addWidget(lblPrecise);
+    line->addWidget(cboAyanamsa);
+    line->addStretch();
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(4);
+    column->addLayout(line);
+    column->addWidget(fraPreciseNotice);
+
+    connect(cboAyanamsa, &QComboBox::currentIndexChanged, this, [this](int index) {
+        const std::string key = cboAyanamsa->itemData(index).toString().toStdString();
+        if (const std::optional<Ayanamsa> ayanamsa = AyanamsaFromKey(key)) emit ayanamsaChosen(*ayanamsa);
+    });
+}
+
+void PreciseLine::SetTexts() {
+    cboAyanamsa->setToolTip(QStringLiteral("Ayanamsa for the precise position"));
+    // Qt on Linux names a list by its entry; the tool tip says what it is for.
+    cboAyanamsa->setAccessibleName(cboAyanamsa->toolTip());
+}
+
+void PreciseLine::Show(const Calculation& calculation) {
+    {
+        // Showing the calculation's choice is not a new choice.
+        const QSignalBlocker quiet(cboAyanamsa);
+        cboAyanamsa->setCurrentIndex(cboAyanamsa->findData(Text(InfoOf(calculation.preciseAyanamsa).key)));
+    }
+    const PreciseTexts texts = DescribePrecise(calculation.precise, calculation.chart.RashiName);
+    lblPrecise->setText(QString::fromStdString(texts.line));
+    lblPrecise->setToolTip(QString::fromStdString(texts.toolTip));
+    fraPreciseNotice->SetText(QString::fromStdString(texts.notice));
+}
+
+NoticeFrame* NewTimeWindowBlock(QWidget* parent) {
+    return new NoticeFrame(QStringLiteral("fraTimeWindow"), QStringLiteral("lblTimeWindow"), 20, 1.0, false, parent,
+                           QStringLiteral("lblTimeWindowHeading"), QStringLiteral("picTimeWindow"));
+}
+
+void ShowTimeWindow(NoticeFrame* block, const Calculation& calculation) {
+    const bool certain = calculation.possibleSigns && calculation.possibleSigns->certain;
+    block->SetTone(certain ? NoticeFrame::Tone::Calm : NoticeFrame::Tone::Warning);
+    block->SetText(QString::fromStdString(TimeWindowText(calculation)),
+                   QString::fromStdString(TimeWindowHeading(calculation)));
+}
+
+} // namespace nyra

@@ -1,0 +1,81 @@
+// The blocks of the result window, each shown from the one Calculation the
+// window was given: the headline (the sign's picture and name, the Moon's
+// position, nakshatra and ayanamsa, and when it entered and leaves the
+// sign), the notices of a birth close to a change, the precise second
+// opinion, and, for a birth time not known exactly, every sign of that
+// stretch of time.
+#pragma once
+
+#include "calculation/calculation.h"
+#include "ui/sign_pictures.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QVBoxLayout;
+
+namespace nyra {
+
+class NoticeFrame;
+
+class SignHeadline : public QWidget {
+    Q_OBJECT
+public:
+    explicit SignHeadline(QWidget* parent);
+    void Show(const Calculation& calculation);
+    // The column right of the picture, under the headline's own lines, where
+    // the window stacks its further blocks.
+    QVBoxLayout* column() const { return column_; }
+
+private:
+    QLabel* picRashi = nullptr;
+    QLabel* lblVedicName = nullptr;
+    QLabel* lblMoonPosition = nullptr;
+    QLabel* lblNakshatra = nullptr;
+    QLabel* lblAyanamsa = nullptr;
+    QLabel* lblSignSpan = nullptr;
+    QVBoxLayout* column_ = nullptr;
+    // The image list: one picture per sign, under its English name.
+    std::vector<KeyedPicture> IMG;
+};
+
+// A birth close to a change of sign or of nakshatra.
+class MoonNotices : public QWidget {
+    Q_OBJECT
+public:
+    explicit MoonNotices(QWidget* parent);
+    void Show(const Calculation& calculation);
+    std::vector<NoticeFrame*> frames() const { return {fraSignNotice, fraNakshatraNotice}; }
+
+private:
+    NoticeFrame* fraSignNotice = nullptr;
+    NoticeFrame* fraNakshatraNotice = nullptr;
+};
+
+// The precise second opinion, with the list of ayanamsas it may use.
+class PreciseLine : public QWidget {
+    Q_OBJECT
+public:
+    explicit PreciseLine(QWidget* parent);
+    void SetTexts();
+    void Show(const Calculation& calculation);
+    NoticeFrame* notice() const { return fraPreciseNotice; }
+
+signals:
+    void ayanamsaChosen(nyra::Ayanamsa ayanamsa);
+
+private:
+    QLabel* lblPrecise = nullptr;
+    QComboBox* cboAyanamsa = nullptr;
+    NoticeFrame* fraPreciseNotice = nullptr;
+};
+
+// "fraTimeWindow": hidden for an exact time; blue when one sign covers the
+// whole stretch of time, amber when it does not.
+NoticeFrame* NewTimeWindowBlock(QWidget* parent);
+void ShowTimeWindow(NoticeFrame* block, const Calculation& calculation);
+
+} // namespace nyra
