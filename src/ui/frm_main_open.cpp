@@ -3,7 +3,7 @@
 // pressed it.
 #include "ui/frm_main.h"
 
-#include "record/field_text.h"
+#include "record/birth_check.h"
 #include "record/record_file.h"
 #include "ui/messages.h"
 
@@ -40,14 +40,13 @@ int EntryIndex(const QComboBox* list, int value) {
 }
 
 // "Line 2 (month): \"13\" is not a month." for a line, the reason alone for
-// the whole file.
-QString RecordProblemMessage(const RecordProblem& problem) {
+// the whole file. The core quotes what it echoes as valid UTF-8.
+QString RecordProblemMessage(const Problem& problem) {
     QString message = QString::fromStdString(problem.reason);
-    if (problem.line >= 1 && problem.line <= kRecordLineCount) {
-        const RecordField& field = kRecordLayout[static_cast<std::size_t>(problem.line - 1)];
+    if (const RecordField* field = RecordFieldNamed(problem.where)) {
         message = QStringLiteral("Line %1 (%2): %3")
-                      .arg(problem.line)
-                      .arg(QString::fromUtf8(field.description.data(), static_cast<qsizetype>(field.description.size())),
+                      .arg(RecordLineOf(*field))
+                      .arg(QString::fromUtf8(field->description.data(), static_cast<qsizetype>(field->description.size())),
                            message);
     }
     if (!message.endsWith(u'.')) message += u'.';
@@ -76,14 +75,14 @@ void frmMain::OpenRecordFile(const QString& path) {
 
     // The whole file is read and checked before any control changes, so a
     // file that can't be used leaves the user's entry as it was.
-    const RecordLoadResult loaded = LoadBirthRecord(QFile::encodeName(path).toStdString());
-    const QString problem = loaded.record ? UnshowableLine(*loaded.record) : RecordProblemMessage(loaded.problem);
+    const Result<SavedRecord> loaded = LoadSavedRecord(QFile::encodeName(path).toStdString());
+    const QString problem = loaded ? UnshowableLine(loaded->birth) : RecordProblemMessage(loaded.problem());
     if (!problem.isEmpty()) {
         ShowMessage(this, QStringLiteral("Could not open \"%1\": %2").arg(QDir::toNativeSeparators(path), problem),
                     MessageIcon::Stop);
         return;
     }
-    ShowRecord(*loaded.record);
+    ShowRecord(loaded->birth);
     Calculate();
 }
 
@@ -97,19 +96,9 @@ std::vector<frmMain::RecordList> frmMain::RecordLists() const {
 }
 
 QString frmMain::UnshowableLine(const BirthRecord& record) const {
-    if (record.BirthMonth < 1 || record.BirthMonth > cboMonth->count()) {
-        return RecordProblemMessage({RecordLineOf(*RecordFieldOf(&BirthRecord::BirthMonth)),
-                                     QuoteInput(std::to_string(record.BirthMonth)) + " is not a month"});
-    }
-    for (const RecordList& list : RecordLists()) {
-        const int value = record.*list.member;
-        if (EntryIndex(list.box, value) >= 0) continue;
-        const QString range = QStringLiteral(" is not in the list (%1 to %2)")
-                                  .arg(list.box->itemText(0), list.box->itemText(list.box->count() - 1));
-        return RecordProblemMessage({RecordLineOf(*RecordFieldOf(list.member)),
-                                     QuoteInput(std::to_string(value)) + range.toStdString()});
-    }
-    return {};
+    // kWindowListLimits are the lists' own bounds (FillLists fills them so).
+    const Result<void> shown = CheckBirthValues(record, kWindowListLimits);
+    return shown ? QString() : RecordProblemMessage(shown.problem());
 }
 
 void frmMain::ShowRecord(const BirthRecord& record) {

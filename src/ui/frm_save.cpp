@@ -259,10 +259,10 @@ QString frmSave::AskSavePath(const SaveRequest& request) {
 void frmSave::cmdSave_Click() {
     const QString path = AskSavePath(kRecordRequest);
     if (path.isEmpty()) return;
-    if (const auto error = WriteBirthRecord(QFile::encodeName(path).toStdString(), Program().birth)) {
+    if (const Result<void> saved = WriteBirthRecord(QFile::encodeName(path).toStdString(), Program().birth); !saved) {
         ShowMessage(this,
                     QStringLiteral("Could not save \"%1\": %2")
-                        .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(error->c_str())),
+                        .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(saved.problem().reason.c_str())),
                     MessageIcon::Stop);
     }
 }

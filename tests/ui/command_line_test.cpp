@@ -130,7 +130,7 @@ protected:
         const QString folder = files_.filePath(QStringLiteral("Birth r\u00E9cords"));
         if (!QDir().mkpath(folder)) return {};
         const QString path = QDir(folder).filePath(name);
-        if (WriteBirthRecord(QFile::encodeName(path).toStdString(), record).has_value()) return {};
+        if (!WriteBirthRecord(QFile::encodeName(path).toStdString(), record).ok()) return {};
         return path;
     }
 
@@ -214,7 +214,7 @@ TEST_P(BadRecordOnCommandLine, SaysWhatTheOpenCommandSaysAndKeepsTheMainWindow) 
     switch (row.make) {
     case BadFileRow::Nothing: break;
     case BadFileRow::Record:
-        ASSERT_FALSE(WriteBirthRecord(QFile::encodeName(path).toStdString(), Zoe()).has_value());
+        ASSERT_TRUE(WriteBirthRecord(QFile::encodeName(path).toStdString(), Zoe()).ok());
         break;
     case BadFileRow::Folder: ASSERT_TRUE(QDir().mkpath(path)); break;
     case BadFileRow::Text: {

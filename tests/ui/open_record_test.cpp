@@ -83,7 +83,7 @@ protected:
 
     QString Write(const QString& name, const BirthRecord& record) const {
         const QString path = Path(name);
-        EXPECT_FALSE(WriteBirthRecord(QFile::encodeName(path).toStdString(), record).has_value());
+        EXPECT_TRUE(WriteBirthRecord(QFile::encodeName(path).toStdString(), record).ok());
         return path;
     }
 
@@ -280,6 +280,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"MonthThirteen", 2, "13", "Line 2 (month): \"13\" is not a month."},
         BadFileCase{"MonthZero", 2, "0", "Line 2 (month): \"0\" is not a month."},
         BadFileCase{"MonthAsWord", 2, "thirteen", "Line 2 (month): \"thirteen\" is not a whole number."},
+        // Shown as the core quotes it, never as a replacement character.
+        BadFileCase{"MonthNotUtf8", 2, "1\x80", "Line 2 (month): \"1\\x80\" is not a whole number."},
         BadFileCase{"DayPastTheList", 3, "32", "Line 3 (day): \"32\" is not in the list (1 to 31)."},
         BadFileCase{"YearBeforeTheList", 4, "1850", "Line 4 (year): \"1850\" is not in the list (1901 to 2050)."},
         BadFileCase{"HourPastTheList", 5, "24", "Line 5 (hour): \"24\" is not in the list (0 to 23)."},
