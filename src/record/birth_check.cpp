@@ -37,7 +37,8 @@ Result<void> CheckWithin(const BirthRecord& b, Member member, int first, int las
 
 Result<void> CheckMonth(const BirthRecord& b, const BirthLimits& limits) {
     if (b.BirthMonth >= 1 && b.BirthMonth <= 12) return {};
-    return Refuse(&BirthRecord::BirthMonth, b.BirthMonth, limits.listWords ? "is not a month" : "is not a month (1..12)");
+    return Refuse(&BirthRecord::BirthMonth, b.BirthMonth,
+                  limits.listWords ? "is not a month" : "is not a month (1..12)");
 }
 
 Result<void> CheckYear(const BirthRecord& b, const BirthLimits& limits) {

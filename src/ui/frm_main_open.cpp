@@ -5,6 +5,7 @@
 
 #include "record/birth_check.h"
 #include "record/record_file.h"
+#include "text/quoted_input.h"
 #include "ui/messages.h"
 
 #include <QCheckBox>
@@ -39,15 +40,18 @@ int EntryIndex(const QComboBox* list, int value) {
     return list->findText(QString::number(value), Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 
+// A file name shown as the core shows echoed input (text/quoted_input.h):
+// a line end or a mark that reorders text is escaped, never acted on.
+QString Escaped(const QString& text) { return QString::fromStdString(EscapeInput(text.toStdString())); }
+
 // "Line 2 (month): \"13\" is not a month." for a line, the reason alone for
 // the whole file. The core quotes what it echoes as valid UTF-8.
 QString RecordProblemMessage(const Problem& problem) {
     QString message = QString::fromStdString(problem.reason);
     if (const RecordField* field = RecordFieldNamed(problem.where)) {
-        message = QStringLiteral("Line %1 (%2): %3")
-                      .arg(RecordLineOf(*field))
-                      .arg(QString::fromUtf8(field->description.data(), static_cast<qsizetype>(field->description.size())),
-                           message);
+        const QString description =
+            QString::fromUtf8(field->description.data(), static_cast<qsizetype>(field->description.size()));
+        message = QStringLiteral("Line %1 (%2): %3").arg(RecordLineOf(*field)).arg(description, message);
     }
     if (!message.endsWith(u'.')) message += u'.';
     return message;
@@ -78,7 +82,8 @@ void frmMain::OpenRecordFile(const QString& path) {
     const Result<SavedRecord> loaded = LoadSavedRecord(QFile::encodeName(path).toStdString());
     const QString problem = loaded ? UnshowableLine(loaded->birth) : RecordProblemMessage(loaded.problem());
     if (!problem.isEmpty()) {
-        ShowMessage(this, QStringLiteral("Could not open \"%1\": %2").arg(QDir::toNativeSeparators(path), problem),
+        ShowMessage(this,
+                    QStringLiteral("Could not open \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), problem),
                     MessageIcon::Stop);
         return;
     }
@@ -121,9 +126,10 @@ void frmMain::ShowRecord(const BirthRecord& record) {
     (record.LonIsEast != 0 ? optLongEast : optLongWest)->setChecked(true);
     (record.LatIsSouth != 0 ? optLatSouth : optLatNorth)->setChecked(true);
     chkDST->setChecked(record.DstOn != 0);
-    // cboTimeKnown keeps what the user chose: the record has no such line,
-    // and opening calculates at once, with the choice in view beside the
-    // time. A fresh window (the result window's Back) starts from exactly.
+    // cboTimeKnown keeps what the user chose, whatever time window the
+    // record holds (ShowRecord is given the birth only), and opening
+    // calculates at once, with the choice in view beside the time. A fresh
+    // window (the result window's Back) starts from exactly.
 }
 
 } // namespace nyra

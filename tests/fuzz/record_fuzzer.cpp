@@ -68,7 +68,8 @@ std::string Describe(const SavedRecord& saved) {
     for (const RecordField& field : kRecordLayout) {
         if (field.member != nullptr) text += " " + std::string(field.column) + "=" + std::to_string(r.*field.member);
     }
-    return text + " ZoneIsEast=" + std::to_string(r.ZoneIsEast) + " window=" + TimeWindowMinutesText(saved.timeKnown);
+    return text + " ZoneIsEast=" + std::to_string(r.ZoneIsEast) + " window " +
+           TimeWindowMinutesText(saved.timeKnown);
 }
 
 } // namespace
@@ -93,8 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NYRA_FUZZ_CHECK(accepted.birth.BirthName.size() <= kMaxRecordLineBytes, Describe(accepted));
     const std::string written = EncodeRecordFile(accepted.birth, accepted.timeKnown);
     const Result<SavedRecord> second = Load(written);
-    NYRA_FUZZ_CHECK(second.ok(),
-                    "a written record is refused: " + AtRecordLine(second.problem()).Text() + "; " + Describe(accepted));
+    NYRA_FUZZ_CHECK(second.ok(), "a written record is refused: " + AtRecordLine(second.problem()).Text() + "; " +
+                                     Describe(accepted));
     NYRA_FUZZ_CHECK(*second == StoredForm(accepted), "read " + Describe(accepted) + "; read back " + Describe(*second));
     NYRA_FUZZ_CHECK(EncodeRecordFile(second->birth, second->timeKnown) == written,
                     "rewriting changes the bytes: " + Describe(accepted));

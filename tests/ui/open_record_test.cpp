@@ -296,6 +296,19 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"ShortFile", -1, "Huu\r\n:\r\n", "Line 3 (day): missing, the file ends before this line."}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(OpenRecord, AFileNameIsShownEscaped) {
+    const QString path = Path(QStringLiteral("two\nlines\u202E.moo"));
+    QFile out(path);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.close();
+
+    MessageRecorder messages;
+    Open(path);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Could not open \"%1/two\\nlines\\xe2\\x80\\xae.moo\": the file is empty.")
+                                          .arg(dir_.path()));
+}
+
 TEST_F(OpenRecord, NumbersAreReadByTheOneRule) {
     RecordLines lines = RecordLinesFrom(NorthWestWithoutDst());
     lines[2] = "05";    // day
