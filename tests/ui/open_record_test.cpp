@@ -305,8 +305,8 @@ TEST_F(OpenRecord, AFileNameIsShownEscaped) {
     MessageRecorder messages;
     Open(path);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Could not open \"%1/two\\nlines\\xe2\\x80\\xae.moo\": the file is empty.")
-                                          .arg(dir_.path()));
+    EXPECT_EQ(messages.shown[0].text,
+              QStringLiteral("Could not open \"%1/two\\nlines\\xe2\\x80\\xae.moo\": the file is empty.").arg(dir_.path()));
 }
 
 TEST_F(OpenRecord, NumbersAreReadByTheOneRule) {
