@@ -344,12 +344,8 @@ Result<void> CheckTogether(const BatchOptions& options, bool ayanamsaGiven) {
     return {};
 }
 
-} // namespace
-
-std::string BatchUsage() {
-    const auto span = [](const BirthLimits& limits) {
-        return std::to_string(limits.firstYear) + ".." + std::to_string(limits.lastYear);
-    };
+// How the tool is called and what it writes.
+std::string UsageSynopsis() {
     return "Usage: nyra-moonsign-batch [--describe] [--precise [--ayanamsa NAME]] [--jobs N]\n"
            "                           [FILE...]\n"
            "       nyra-moonsign-batch [--describe] [--precise [--ayanamsa NAME]] [--jobs N]\n"
@@ -362,9 +358,15 @@ std::string BatchUsage() {
            "TropicalLongitude, AyanamsaShift, MoonLongitude (sidereal), MoonPositionText,\n"
            "RashiName, Nakshatra, Pada, NakshatraLord, SignEntered and SignLeaves (local\n"
            "clock time, YYYY-MM-DD HH:MM) and MinutesFromSignChange (to the nearer change;\n"
-           "negative when it lies before the birth).\n"
-           "\n"
-           "The first line names the columns, in any order (a UTF-8 byte-order mark\n"
+           "negative when it lies before the birth).\n";
+}
+
+// The table it reads and the values it accepts.
+std::string UsageInput() {
+    const auto span = [](const BirthLimits& limits) {
+        return std::to_string(limits.firstYear) + ".." + std::to_string(limits.lastYear);
+    };
+    return "The first line names the columns, in any order (a UTF-8 byte-order mark\n"
            "before it is allowed). Required: BirthMonth BirthDay BirthYear BirthHour\n"
            "BirthMinute ZoneHours ZoneMinutes LonDegrees LonMinutes LonIsEast DstOn.\n"
            "Optional: BirthName LatDegrees LatMinutes LatIsSouth TimeWindowMinutes. Lines\n"
@@ -379,9 +381,12 @@ std::string BatchUsage() {
            + span(kWindowListLimits) + "), a day that its month has in that year, hours 0..23, minutes\n"
            "0..59, zones up to " + std::to_string(kMaxZoneHours) + " hours and 59 minutes, longitudes up to " +
            std::to_string(kMaxLongitudeDeg) + " and latitudes\n"
-           "up to " + std::to_string(kMaxLatitudeDeg) + " degrees with minutes 0..59. The same holds for records.\n"
-           "\n"
-           "A Place column (\"Madrid, Spain\", \"Pune\") may stand in for the coordinate,\n"
+           "up to " + std::to_string(kMaxLatitudeDeg) + " degrees with minutes 0..59. The same holds for records.\n";
+}
+
+// The Place and TimeWindowMinutes columns, and records with a time window.
+std::string UsagePlaceAndWindow() {
+    return "A Place column (\"Madrid, Spain\", \"Pune\") may stand in for the coordinate,\n"
            "zone and DST columns: the place is found in the atlas and the zone and\n"
            "daylight saving in force there at the row's date and clock time are used;\n"
            "ResolvedPlace, TimeZoneId and UtcOffset are then written after the input.\n"
@@ -396,9 +401,12 @@ std::string BatchUsage() {
            "A record saved with a birth time not known exactly has a sixteenth line\n"
            "holding its window in the same words. When any record read has one,\n"
            "TimeWindowMinutes follows the record's columns (0 for a record of fifteen\n"
-           "lines, whose time is exact) and PossibleSigns and SignCertain are written.\n"
-           "\n"
-           "The columns written, in this order: the input's; the place's; the chart's;\n"
+           "lines, whose time is exact) and PossibleSigns and SignCertain are written.\n";
+}
+
+// The columns written, and the options.
+std::string UsageOptions() {
+    return "The columns written, in this order: the input's; the place's; the chart's;\n"
            "the precise ones (--precise); PossibleSigns and SignCertain; the sign\n"
            "description's (--describe).\n"
            "\n"
@@ -415,9 +423,12 @@ std::string BatchUsage() {
            "                   same for every N\n"
            "  --records        read saved record files (.moo) instead of tables\n"
            "  --help           show this text\n"
-           "  --version        show the version\n"
-           "\n"
-           "Messages quote the input they echo with every byte that is not printable\n"
+           "  --version        show the version\n";
+}
+
+// Messages and the exit status.
+std::string UsageMessagesAndStatus() {
+    return "Messages quote the input they echo with every byte that is not printable\n"
            "UTF-8 written as \\xNN (\\r, \\n and \\t for those three).\n"
            "\n"
            "Exit status: 0 all rows written; 1 some rows or files skipped (reasons on\n"
@@ -425,6 +436,13 @@ std::string BatchUsage() {
            "that cannot be read; 3 the output could not be written (the reason on\n"
            "standard error; a reader that stops early, as head does, ends the run\n"
            "without a message).\n";
+}
+
+} // namespace
+
+std::string BatchUsage() {
+    return UsageSynopsis() + "\n" + UsageInput() + "\n" + UsagePlaceAndWindow() + "\n" + UsageOptions() + "\n" +
+           UsageMessagesAndStatus();
 }
 
 Result<BatchOptions> ParseBatchArguments(const std::vector<std::string>& args) {

@@ -161,27 +161,6 @@ Result<void> ReadLine(const RecordField& field, const std::string& line, int pre
     return {};
 }
 
-// The record from its lines, of which the file had `present`.
-Result<SavedRecord> RecordFromLines(const RecordLines& lines, int present) {
-    SavedRecord saved;
-    bool zoneMinus = false;
-    for (std::size_t i = 0; i < kRecordLayout.size(); ++i) {
-        if (Result<void> read = ReadLine(kRecordLayout[i], lines[i], present, saved, zoneMinus); !read)
-            return read.problem();
-    }
-
-    // The record keeps the zone's sizes, and its direction as ZoneIsEast.
-    BirthRecord& birth = saved.birth;
-    if (!StoreSignedZone(birth, birth.ZoneHours, birth.ZoneMinutes, zoneMinus)) {
-        const RecordField* field =
-            RecordFieldOf(birth.ZoneHours == kInt16Min ? &BirthRecord::ZoneHours : &BirthRecord::ZoneMinutes);
-        return Problem{std::string(field->column), QuoteInput(std::to_string(kInt16Min)) + " is outside " +
-                                                       std::to_string(kInt16Min + 1) + ".." +
-                                                       std::to_string(kInt16Max)};
-    }
-    return saved;
-}
-
 } // namespace
 
 std::string ScrambleRecordLine(std::string_view text) {
@@ -263,15 +242,31 @@ Result<RecordFileLines> ReadRecordFileLines(const std::string& path) {
     return file;
 }
 
-Result<SavedRecord> SavedRecordFromLines(const RecordLines& lines) {
-    return RecordFromLines(lines, static_cast<int>(kMostLines));
+Result<SavedRecord> SavedRecordFromLines(const RecordFileLines& file) {
+    SavedRecord saved;
+    bool zoneMinus = false;
+    for (std::size_t i = 0; i < kRecordLayout.size(); ++i) {
+        if (Result<void> read = ReadLine(kRecordLayout[i], file.lines[i], file.linesInFile, saved, zoneMinus); !read)
+            return read.problem();
+    }
+
+    // The record keeps the zone's sizes, and its direction as ZoneIsEast.
+    BirthRecord& birth = saved.birth;
+    if (!StoreSignedZone(birth, birth.ZoneHours, birth.ZoneMinutes, zoneMinus)) {
+        const RecordField* field =
+            RecordFieldOf(birth.ZoneHours == kInt16Min ? &BirthRecord::ZoneHours : &BirthRecord::ZoneMinutes);
+        return Problem{std::string(field->column), QuoteInput(std::to_string(kInt16Min)) + " is outside " +
+                                                       std::to_string(kInt16Min + 1) + ".." +
+                                                       std::to_string(kInt16Max)};
+    }
+    return saved;
 }
 
 Result<SavedRecord> LoadSavedRecord(const std::string& path) {
     const Result<RecordFileLines> read = ReadRecordFileLines(path);
     if (!read) return read.problem();
     if (read->linesInFile == 0) return Problem{{}, "the file is empty"};
-    return RecordFromLines(read->lines, read->linesInFile);
+    return SavedRecordFromLines(*read);
 }
 
 Problem AtRecordLine(const Problem& problem) {

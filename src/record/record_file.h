@@ -80,15 +80,16 @@ struct RecordFileLines {
 // system's reason.
 Result<RecordFileLines> ReadRecordFileLines(const std::string& path);
 
-// Turns the plain lines back into a record, read as kRecordLayout says:
+// Turns a file's plain lines back into a record, read as kRecordLayout says:
 // numbers by ParseInt16 (text/number_text.h), a minus sign on either zone
 // line as a zone east of Greenwich, flags true exactly when their line is
 // "1", the name as it is; the sixteenth line by ParseTimeWindowMinutes, an
-// empty one being an exact time. The first line that cannot be read is the
-// Problem, its `where` the line's column ("BirthDay"; AtRecordLine names the
-// line too). Values are not checked against any calendar or list
-// (record/birth_check.h does that).
-Result<SavedRecord> SavedRecordFromLines(const RecordLines& lines);
+// empty or absent one being an exact time. A number line past the file's
+// `linesInFile` is missing rather than empty. The first line that cannot be
+// read is the Problem, its `where` the line's column ("BirthDay";
+// AtRecordLine names the line too). Values are not checked against any
+// calendar or list (record/birth_check.h does that).
+Result<SavedRecord> SavedRecordFromLines(const RecordFileLines& file);
 
 // Reads and converts a whole record file: a file that cannot be read, an
 // empty file and a line the file lacks are problems too.

@@ -160,7 +160,7 @@ RecordLines ValidLines() { return RecordLinesFrom(Ann()); }
 
 // The birth read from the lines; a refusal as the batch tool words it.
 Result<BirthRecord> BirthFromLines(const RecordLines& lines) {
-    const Result<SavedRecord> saved = SavedRecordFromLines(lines);
+    const Result<SavedRecord> saved = SavedRecordFromLines({lines, kTimeWindowLine});
     if (!saved) return AtRecordLine(saved.problem());
     return saved->birth;
 }
@@ -197,7 +197,7 @@ TEST_P(WindowLine, IsWrittenOnlyForATimeNotKnownExactlyAndReadsBack) {
     const std::string file = EncodeRecordFile(Ann(), c.written);
     const std::string sixteenth = *c.line ? ScrambleRecordLine(c.line) + "\r\n" : "";
     EXPECT_EQ(file, fifteen + sixteenth);
-    const Result<SavedRecord> back = SavedRecordFromLines(lines);
+    const Result<SavedRecord> back = SavedRecordFromLines({lines, kTimeWindowLine});
     ASSERT_TRUE(back.ok()) << back.problem().Text();
     EXPECT_EQ(*back, (SavedRecord{Ann(), c.read}));
 }
@@ -231,7 +231,7 @@ class BadWindowLine : public ::testing::TestWithParam<BadWindowLineCase> {};
 TEST_P(BadWindowLine, IsRefusedNamingTheLine) {
     RecordLines lines = ValidLines();
     lines[kTimeWindowLine - 1] = GetParam().line;
-    const Result<SavedRecord> read = SavedRecordFromLines(lines);
+    const Result<SavedRecord> read = SavedRecordFromLines({lines, kTimeWindowLine});
     if (GetParam().message.empty()) {
         ASSERT_TRUE(read.ok()) << read.problem().Text();
         EXPECT_EQ(read->timeKnown, TimeWindow::Exact());
