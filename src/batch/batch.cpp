@@ -54,8 +54,10 @@ struct RecordItem {
     std::size_t InputBytes() const { return 0; }
 };
 
-// Whether any of the records, as they load, has a sixteenth line: then every
-// record's row gets the window's columns. Stops at the first that has one.
+// Whether any record loads with a time window (a sixteenth line for a time
+// not known exactly): then every record's row gets the window's columns, so
+// this is settled before the first row. Stops at the first such record;
+// records of exact times alone are each read once more by their rows.
 bool AnyRecordHasAWindow(const std::vector<std::string>& paths) {
     return std::any_of(paths.begin(), paths.end(), [](const std::string& path) {
         const Result<SavedRecord> loaded = LoadSavedRecord(path);

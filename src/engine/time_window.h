@@ -7,7 +7,6 @@
 #include "engine/ephemeris.h"
 #include "engine/moon_detail.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
