@@ -1,9 +1,11 @@
 // The birth place atlas: GeoNames' cities (about 24,000 with their time zone
 // ids) and the system's time zone database, read through QtCore. It turns a
 // typed place into coordinates and a date and clock time at that place into
-// the values of the main window's zone boxes. Everything here is safe to call
+// the zone's offset then. Everything here is safe to call
 // from any thread; the city index is built once, on first use.
 #pragma once
+
+#include "base/result.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -64,8 +66,35 @@ struct ZoneAtLocalTime {
 
 ZoneAtLocalTime ResolveZone(const QString& timeZoneId, QDate date, int hour, int minute);
 
-/// Texts for the main window's zone boxes and DST box, written the way the
-/// time zone picker writes them: a clock ahead of UTC as negative numbers,
+/// The zone in force at a local date and clock time as the calculation
+/// takes it: signed minutes, not box texts.
+struct ZoneOffset {
+    QString timeZoneId;
+    /// Clock minus universal time in minutes, any daylight saving included:
+    /// 330 for India, -240 for New York in summer, 20 for Accra in the
+    /// autumns of the 1920s and 30s.
+    int minutesEast = 0;
+    /// Exactly one hour of daylight saving was in force, as a record's DstOn
+    /// says it; minutesEast includes that hour. Any other saving (Ghana's
+    /// twenty minutes, double summer time, Irish winter time) is in
+    /// minutesEast alone.
+    bool dstOn = false;
+
+    /// Clock minus universal time without the DstOn hour: the record's zone.
+    int zoneMinutesEast() const { return dstOn ? minutesEast - 60 : minutesEast; }
+};
+
+/// The offset of a resolved zone; for one that is not valid a Problem whose
+/// `where` is the zone id: "no time zone data for that date and time".
+Result<ZoneOffset> ZoneOffsetOf(const ZoneAtLocalTime& zone);
+
+/// Whether Qt can read the system's time zone database at all. Without it
+/// (no tzdata, or its folder unreadable) every named zone is unknown, while
+/// "UTC" and fixed offsets still work.
+bool ZoneDatabaseReadable();
+
+/// Texts for the main window's zone boxes and DST box (ZoneOffsetOf in the
+/// boxes' words), written the way the time zone picker writes them: a clock ahead of UTC as negative numbers,
 /// one behind as positive ones ("-5" and "-30" for India, "5" and "0" for
 /// New York). When the whole hours are 0 the minutes carry the sign ("0" and
 /// "-20"). The DST box is ticked only for exactly one hour of daylight

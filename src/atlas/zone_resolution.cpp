@@ -128,21 +128,36 @@ ZoneAtLocalTime ResolveZone(const QString& timeZoneId, QDate date, int hour, int
     return result;
 }
 
+Result<ZoneOffset> ZoneOffsetOf(const ZoneAtLocalTime& zone) {
+    if (!zone.valid) return Problem{zone.timeZoneId.toStdString(), "no time zone data for that date and time"};
+    ZoneOffset offset;
+    offset.timeZoneId = zone.timeZoneId;
+    offset.minutesEast = zone.utcOffsetSeconds / 60;
+    offset.dstOn = zone.daylightSeconds == kDstBoxSeconds;
+    return offset;
+}
+
+bool ZoneDatabaseReadable() {
+    // Every release of the database has this zone, and Qt knows it only
+    // from there: its own fixed zones are "UTC" and "UTC+05:30" alike.
+    return QTimeZone(QByteArrayLiteral("Etc/UTC")).isValid();
+}
+
 ZoneEntry ZoneEntryFor(const ZoneAtLocalTime& zone) {
     ZoneEntry entry;
-    if (!zone.valid) {
+    const Result<ZoneOffset> offset = ZoneOffsetOf(zone);
+    if (!offset) {
         entry.note = QStringLiteral("%1: no time zone data for that date and time")
                          .arg(zone.timeZoneId.isEmpty() ? QStringLiteral("No time zone") : zone.timeZoneId);
         return entry;
     }
-    entry.dst = zone.daylightSeconds == kDstBoxSeconds;
-    const int boxSeconds = entry.dst ? zone.utcOffsetSeconds - kDstBoxSeconds : zone.utcOffsetSeconds;
-    const int boxMinutes = std::abs(boxSeconds) / 60;
-    const int hours = boxMinutes / 60;
-    const int minutes = boxMinutes % 60;
+    entry.dst = offset->dstOn;
+    const int boxMinutesEast = offset->zoneMinutesEast();
+    const int hours = std::abs(boxMinutesEast) / 60;
+    const int minutes = std::abs(boxMinutesEast) % 60;
     // The picker's sense: ahead of UTC is negative. A zero is never signed,
     // so with no whole hours the minutes alone carry the direction.
-    const bool ahead = boxSeconds > 0;
+    const bool ahead = boxMinutesEast > 0;
     entry.zoneHourText = QString::number(ahead ? -hours : hours);
     entry.zoneMinuteText = QString::number(ahead ? -minutes : minutes);
 

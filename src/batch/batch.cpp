@@ -1,10 +1,12 @@
 #include "batch/batch.h"
 
+#include "atlas/atlas.h"
 #include "batch/batch_io.h"
 #include "batch/ordered_pipeline.h"
 #include "engine/time_window.h"
-#include "record/field_text.h"
+#include "record/birth_check.h"
 #include "record/file_io.h"
+#include "text/quoted_input.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,7 +34,9 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // rows cannot keep their size in every buffer of the pipeline.
 constexpr std::size_t kKeptLineCapacity = 4096;
 
-std::string Prefix(const std::string& label) { return label.empty() ? std::string() : label + ": "; }
+// Paths and labels come from the command line: printable as they are, any
+// other byte escaped, and never cut, so the file can still be found.
+std::string Prefix(const std::string& label) { return label.empty() ? std::string() : EscapeInput(label) + ": "; }
 
 // One line of a table on its way through the run.
 struct TableItem {
@@ -49,6 +53,17 @@ struct RecordItem {
     RowResult row;
     std::size_t InputBytes() const { return 0; }
 };
+
+// Whether any record loads with a time window (a sixteenth line for a time
+// not known exactly): then every record's row gets the window's columns, so
+// this is settled before the first row. Stops at the first such record;
+// records of exact times alone are each read once more by their rows.
+bool AnyRecordHasAWindow(const std::vector<std::string>& paths) {
+    return std::any_of(paths.begin(), paths.end(), [](const std::string& path) {
+        const Result<SavedRecord> loaded = LoadSavedRecord(path);
+        return loaded && loaded->timeKnown != TimeWindow::Exact();
+    });
+}
 
 // One run over several inputs: the output header is written once and later
 // tables must have the same columns. Rows are computed on `jobs` threads
@@ -113,7 +128,7 @@ void BatchRun::WriteRow(const RowResult& row) {
              << EphemerisName(EphemerisSource::Moshier) << "\n";
         fallbackNoted_ = true;
     }
-    WriteLine(row.text);
+    WriteLine(row.line.value());
 }
 
 bool BatchRun::UseHeader(const std::string& header) {
@@ -151,25 +166,25 @@ std::optional<TableLayout> BatchRun::ReadHeader(std::streambuf& in, const std::s
     }
     if (read == LineRead::End) {
         if (const int error = InputError(in)) {
-            err_ << source << ": cannot be read: " << ErrnoText(error) << '\n';
+            err_ << EscapeInput(source) << ": cannot be read: " << ErrnoText(error) << '\n';
         } else {
             err_ << prefix << "no header line\n";
         }
         Fail(kBatchFailed);
         return std::nullopt;
     }
-    HeaderResult header = ReadTableHeader(line);
-    if (!header.layout) {
-        err_ << prefix << header.error << '\n';
+    Result<TableLayout> header = ReadTableHeader(line);
+    if (!header) {
+        err_ << prefix << header.problem().Text() << '\n';
         Fail(kBatchFailed);
         return std::nullopt;
     }
-    if (!UseHeader(TableOutputHeader(*header.layout, options_.columns))) {
+    if (!UseHeader(TableOutputHeader(*header, options_.columns))) {
         err_ << prefix << "the columns differ from those of the first input\n";
         Fail(kBatchFailed);
         return std::nullopt;
     }
-    return std::move(header.layout);
+    return std::move(*header);
 }
 
 void BatchRun::ProcessTable(std::streambuf& in, const std::string& label, const std::string& source) {
@@ -193,7 +208,7 @@ void BatchRun::ProcessTable(std::streambuf& in, const std::string& label, const 
         try {
             item.row = ComputeTableRow(layout, options_.columns, item.line);
         } catch (const std::bad_alloc&) {
-            item.row = {false, "not enough memory for this row"};
+            item.row = {Problem{{}, "not enough memory for this row"}};
         }
     };
     const auto emitRow = [&](const TableItem& item) {
@@ -202,10 +217,10 @@ void BatchRun::ProcessTable(std::streambuf& in, const std::string& label, const 
             Fail(kBatchRowErrors);
         } else if (item.line.empty()) {
             // A blank line between rows is no row.
-        } else if (item.row.ok) {
+        } else if (item.row.line) {
             WriteRow(item.row);
         } else {
-            err_ << prefix << "line " << item.lineNumber << ": " << item.row.text << '\n';
+            err_ << prefix << "line " << item.lineNumber << ": " << item.row.line.problem().Text() << '\n';
             Fail(kBatchRowErrors);
         }
     };
@@ -214,7 +229,7 @@ void BatchRun::ProcessTable(std::streambuf& in, const std::string& label, const 
     // With several jobs the rows may have been read a little past a failed
     // output, and a read error met there is reported as well.
     if (const int error = InputError(in)) {
-        err_ << source << ": cannot be read: " << ErrnoText(error) << '\n';
+        err_ << EscapeInput(source) << ": cannot be read: " << ErrnoText(error) << '\n';
         Fail(kBatchFailed);
     }
 }
@@ -229,7 +244,7 @@ void BatchRun::ProcessTableFile(const std::string& path, bool several) {
         error = EISDIR;
     }
     if (error != 0) {
-        err_ << path << ": cannot be opened: " << ErrnoText(error) << '\n';
+        err_ << EscapeInput(path) << ": cannot be opened: " << ErrnoText(error) << '\n';
         Fail(kBatchFailed);
         return;
     }
@@ -238,6 +253,7 @@ void BatchRun::ProcessTableFile(const std::string& path, bool several) {
 }
 
 void BatchRun::ProcessRecordFiles(const std::vector<std::string>& paths) {
+    const bool withWindow = AnyRecordHasAWindow(paths);
     std::size_t next = 0;
     const auto readRecord = [&](RecordItem& item) {
         if (next == paths.size()) return false;
@@ -246,18 +262,18 @@ void BatchRun::ProcessRecordFiles(const std::vector<std::string>& paths) {
     };
     const auto computeRecord = [&](RecordItem& item) {
         try {
-            item.row = ComputeRecordRow(LoadBirthRecord(*item.path), options_.columns);
+            item.row = ComputeRecordRow(LoadSavedRecord(*item.path), options_.columns, withWindow);
         } catch (const std::bad_alloc&) {
-            item.row = {false, "not enough memory for this record"};
+            item.row = {Problem{{}, "not enough memory for this record"}};
         }
     };
     const auto emitRecord = [&](const RecordItem& item) {
-        if (!item.row.ok) {
-            err_ << *item.path << ": " << item.row.text << '\n';
+        if (!item.row.line) {
+            err_ << EscapeInput(*item.path) << ": " << item.row.line.problem().Text() << '\n';
             Fail(kBatchRowErrors);
             return;
         }
-        UseHeader(RecordOutputHeader(options_.columns));
+        UseHeader(RecordOutputHeader(options_.columns, withWindow));
         WriteRow(item.row);
     };
     RunInOrder<RecordItem>(jobs_, readRecord, computeRecord, emitRecord, [this] { return OutputFailed(); });
@@ -292,6 +308,16 @@ bool IsOptionWithValue(const std::vector<std::string>& args, std::size_t& i, std
     return false;
 }
 
+Result<void> TakeAyanamsa(const std::optional<std::string>& value, RowOptions& columns) {
+    const std::optional<Ayanamsa> ayanamsa = value ? AyanamsaFromKey(*value) : std::nullopt;
+    if (!ayanamsa) {
+        return Problem{{}, (value ? "unknown ayanamsa " + QuoteInput(*value) : "--ayanamsa needs a name") + " (" +
+                               AyanamsaKeys(" or ") + ")"};
+    }
+    columns.ayanamsa = *ayanamsa;
+    return {};
+}
+
 std::optional<int> ParseJobs(const std::string& text) {
     int jobs = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), jobs);
@@ -299,10 +325,29 @@ std::optional<int> ParseJobs(const std::string& text) {
     return jobs;
 }
 
-} // namespace
+Result<void> TakeJobs(const std::optional<std::string>& value, BatchOptions& options) {
+    const std::optional<int> jobs = value ? ParseJobs(*value) : std::nullopt;
+    if (!jobs) {
+        return Problem{{}, "--jobs needs a whole number of threads 1.." + std::to_string(kMaxJobs) +
+                               (value ? ", not " + QuoteInput(*value) : std::string())};
+    }
+    options.jobs = *jobs;
+    return {};
+}
 
-std::string BatchUsage() {
-    const std::string years = std::to_string(kBatchFirstYear) + ".." + std::to_string(kBatchLastYear);
+// What the options ask must make sense together, unless they only ask for
+// the help or the version.
+Result<void> CheckTogether(const BatchOptions& options, bool ayanamsaGiven) {
+    if (options.help || options.version) return {};
+    if (options.records && options.inputs.empty()) return Problem{{}, "--records needs at least one record file"};
+    // Without --precise the choice would change nothing, unseen.
+    if (ayanamsaGiven && !options.columns.precise)
+        return Problem{{}, "--ayanamsa chooses the ayanamsa of --precise's columns; add --precise"};
+    return {};
+}
+
+// How the tool is called and what it writes.
+std::string UsageSynopsis() {
     return "Usage: nyra-moonsign-batch [--describe] [--precise [--ayanamsa NAME]] [--jobs N]\n"
            "                           [FILE...]\n"
            "       nyra-moonsign-batch [--describe] [--precise [--ayanamsa NAME]] [--jobs N]\n"
@@ -315,9 +360,15 @@ std::string BatchUsage() {
            "TropicalLongitude, AyanamsaShift, MoonLongitude (sidereal), MoonPositionText,\n"
            "RashiName, Nakshatra, Pada, NakshatraLord, SignEntered and SignLeaves (local\n"
            "clock time, YYYY-MM-DD HH:MM) and MinutesFromSignChange (to the nearer change;\n"
-           "negative when it lies before the birth).\n"
-           "\n"
-           "The first line names the columns, in any order (a UTF-8 byte-order mark\n"
+           "negative when it lies before the birth).\n";
+}
+
+// The table it reads and the values it accepts.
+std::string UsageInput() {
+    const auto span = [](const BirthLimits& limits) {
+        return std::to_string(limits.firstYear) + ".." + std::to_string(limits.lastYear);
+    };
+    return "The first line names the columns, in any order (a UTF-8 byte-order mark\n"
            "before it is allowed). Required: BirthMonth BirthDay BirthYear BirthHour\n"
            "BirthMinute ZoneHours ZoneMinutes LonDegrees LonMinutes LonIsEast DstOn.\n"
            "Optional: BirthName LatDegrees LatMinutes LatIsSouth TimeWindowMinutes. Lines\n"
@@ -328,13 +379,16 @@ std::string BatchUsage() {
            "behind it west; a negative ZoneHours or ZoneMinutes (as the desktop\n"
            "program's zone picker writes them) always means ahead.\n"
            "\n"
-           "Accepted values: years " + years + " (wider than the desktop program's\n"
-           "1901..2050), a day that its month has in that year, hours 0..23, minutes\n"
+           "Accepted values: years " + span(kBatchLimits) + " (wider than the desktop program's\n"
+           + span(kWindowListLimits) + "), a day that its month has in that year, hours 0..23, minutes\n"
            "0..59, zones up to " + std::to_string(kMaxZoneHours) + " hours and 59 minutes, longitudes up to " +
            std::to_string(kMaxLongitudeDeg) + " and latitudes\n"
-           "up to " + std::to_string(kMaxLatitudeDeg) + " degrees with minutes 0..59. The same holds for records.\n"
-           "\n"
-           "A Place column (\"Madrid, Spain\", \"Pune\") may stand in for the coordinate,\n"
+           "up to " + std::to_string(kMaxLatitudeDeg) + " degrees with minutes 0..59. The same holds for records.\n";
+}
+
+// The Place and TimeWindowMinutes columns, and records with a time window.
+std::string UsagePlaceAndWindow() {
+    return "A Place column (\"Madrid, Spain\", \"Pune\") may stand in for the coordinate,\n"
            "zone and DST columns: the place is found in the atlas and the zone and\n"
            "daylight saving in force there at the row's date and clock time are used;\n"
            "ResolvedPlace, TimeZoneId and UtcOffset are then written after the input.\n"
@@ -346,7 +400,15 @@ std::string BatchUsage() {
            "65%\") and SignCertain (1 when one sign covers the whole window, else 0) are\n"
            "then written.\n"
            "\n"
-           "The columns written, in this order: the input's; the place's; the chart's;\n"
+           "A record saved with a birth time not known exactly has a sixteenth line\n"
+           "holding its window in the same words. When any record read has one,\n"
+           "TimeWindowMinutes follows the record's columns (0 for a record of fifteen\n"
+           "lines, whose time is exact) and PossibleSigns and SignCertain are written.\n";
+}
+
+// The columns written, and the options.
+std::string UsageOptions() {
+    return "The columns written, in this order: the input's; the place's; the chart's;\n"
            "the precise ones (--precise); PossibleSigns and SignCertain; the sign\n"
            "description's (--describe).\n"
            "\n"
@@ -363,7 +425,13 @@ std::string BatchUsage() {
            "                   same for every N\n"
            "  --records        read saved record files (.moo) instead of tables\n"
            "  --help           show this text\n"
-           "  --version        show the version\n"
+           "  --version        show the version\n";
+}
+
+// Messages and the exit status.
+std::string UsageMessagesAndStatus() {
+    return "Messages quote the input they echo with every byte that is not printable\n"
+           "UTF-8 written as \\xNN (\\r, \\n and \\t for those three).\n"
            "\n"
            "Exit status: 0 all rows written; 1 some rows or files skipped (reasons on\n"
            "standard error as 'line N: COLUMN: reason'); 2 bad usage, header or input\n"
@@ -372,59 +440,49 @@ std::string BatchUsage() {
            "without a message).\n";
 }
 
-bool ParseBatchArguments(const std::vector<std::string>& args, BatchOptions& options, std::string& error) {
+} // namespace
+
+std::string BatchUsage() {
+    return UsageSynopsis() + "\n" + UsageInput() + "\n" + UsagePlaceAndWindow() + "\n" + UsageOptions() + "\n" +
+           UsageMessagesAndStatus();
+}
+
+Result<BatchOptions> ParseBatchArguments(const std::vector<std::string>& args) {
+    BatchOptions options;
     bool onlyFiles = false;
     bool ayanamsaGiven = false;
     std::optional<std::string> value;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (!onlyFiles && arg == "--") {
+        Result<void> taken;
+        if (onlyFiles) {
+            options.inputs.push_back(arg);
+        } else if (arg == "--") {
             onlyFiles = true;
-        } else if (!onlyFiles && (arg == "--help" || arg == "-h")) {
+        } else if (arg == "--help" || arg == "-h") {
             options.help = true;
-        } else if (!onlyFiles && arg == "--version") {
+        } else if (arg == "--version") {
             options.version = true;
-        } else if (!onlyFiles && arg == "--describe") {
+        } else if (arg == "--describe") {
             options.columns.describe = true;
-        } else if (!onlyFiles && arg == "--precise") {
+        } else if (arg == "--precise") {
             options.columns.precise = true;
-        } else if (!onlyFiles && IsOptionWithValue(args, i, "--ayanamsa", value)) {
-            const std::optional<Ayanamsa> ayanamsa = value ? AyanamsaFromKey(*value) : std::nullopt;
-            if (!ayanamsa) {
-                error = (value ? "unknown ayanamsa " + QuoteInput(*value) : "--ayanamsa needs a name") + " (" +
-                        AyanamsaKeys(" or ") + ")";
-                return false;
-            }
-            options.columns.ayanamsa = *ayanamsa;
+        } else if (IsOptionWithValue(args, i, "--ayanamsa", value)) {
+            taken = TakeAyanamsa(value, options.columns);
             ayanamsaGiven = true;
-        } else if (!onlyFiles && IsOptionWithValue(args, i, "--jobs", value)) {
-            const std::optional<int> jobs = value ? ParseJobs(*value) : std::nullopt;
-            if (!jobs) {
-                error = "--jobs needs a whole number of threads 1.." + std::to_string(kMaxJobs) +
-                        (value ? ", not " + QuoteInput(*value) : std::string());
-                return false;
-            }
-            options.jobs = *jobs;
-        } else if (!onlyFiles && arg == "--records") {
+        } else if (IsOptionWithValue(args, i, "--jobs", value)) {
+            taken = TakeJobs(value, options);
+        } else if (arg == "--records") {
             options.records = true;
-        } else if (!onlyFiles && arg.size() > 1 && arg[0] == '-') {
-            error = "unknown option " + arg;
-            return false;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            taken = Problem{{}, "unknown option " + QuoteInput(arg)};
         } else {
             options.inputs.push_back(arg);
         }
+        if (!taken) return taken.problem();
     }
-    const bool computes = !options.help && !options.version;
-    if (options.records && options.inputs.empty() && computes) {
-        error = "--records needs at least one record file";
-        return false;
-    }
-    // Without --precise the choice would change nothing, unseen.
-    if (ayanamsaGiven && !options.columns.precise && computes) {
-        error = "--ayanamsa chooses the ayanamsa of --precise's columns; add --precise";
-        return false;
-    }
-    return true;
+    if (Result<void> together = CheckTogether(options, ayanamsaGiven); !together) return together.problem();
+    return options;
 }
 
 int ReportOutputFailure(int errnoValue, std::ostream& err) {
@@ -437,12 +495,16 @@ int ReportOutputFailure(int errnoValue, std::ostream& err) {
 }
 
 int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err) {
-    BatchOptions options;
-    std::string error;
-    if (!ParseBatchArguments(args, options, error)) {
-        err << kProgram << ": " << error << "\n\n" << BatchUsage();
+    Result<BatchOptions> parsed = ParseBatchArguments(args);
+    if (!parsed) {
+        err << kProgram << ": " << parsed.problem().Text() << "\n\n" << BatchUsage();
         return kBatchFailed;
     }
+    BatchOptions& options = *parsed;
+    // Asked once, and only where a Place column can need it: a row's zone
+    // cannot tell a missing database from a zone it does not know.
+    if (!options.help && !options.version && !options.records)
+        options.columns.zoneDatabaseReadable = ZoneDatabaseReadable();
 
     const int jobs = options.jobs > 0 ? options.jobs : std::max(1, oneapi::tbb::info::default_concurrency());
     BatchRun run(options, jobs, out, err);

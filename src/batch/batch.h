@@ -2,6 +2,7 @@
 // record files, written as a tab-separated table.
 #pragma once
 
+#include "base/result.h"
 #include "batch/batch_row.h"
 
 #include <iosfwd>
@@ -29,9 +30,9 @@ struct BatchOptions {
     std::vector<std::string> inputs;  ///< Files; none means standard input (tables only).
 };
 
-// Parses the command line. Returns false with a message in `error` for a
-// usage mistake.
-bool ParseBatchArguments(const std::vector<std::string>& args, BatchOptions& options, std::string& error);
+// Parses the command line. A usage mistake is the Problem, its reason the
+// message (any argument it echoes quoted by QuoteInput).
+Result<BatchOptions> ParseBatchArguments(const std::vector<std::string>& args);
 
 std::string BatchUsage();
 

@@ -1,10 +1,9 @@
 #include "engine/ephemeris.h"
 
-#include "engine/blanks.h"
 #include "engine/lunar_series.h"
+#include "text/blanks.h"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace nyra {
 namespace {
@@ -21,16 +20,6 @@ double TermArgument(const LongitudeTerm& term, const EngineRecord& r) {
 }
 
 } // namespace
-
-bool StoreSignedZone(BirthRecord& record, int hours, int minutes, bool minusSign) {
-    const int hourSize = std::abs(hours);
-    const int minuteSize = std::abs(minutes);
-    if (hourSize > kInt16Max || minuteSize > kInt16Max) return false;
-    record.ZoneHours = static_cast<std::int16_t>(hourSize);
-    record.ZoneMinutes = static_cast<std::int16_t>(minuteSize);
-    record.ZoneIsEast = minusSign || hours < 0 || minutes < 0 ? kTrue : kFalse;
-    return true;
-}
 
 double DayNumberFromDate(int month, int day, int year) {
     // Months counted from March of year -4800, carried in doubles so that

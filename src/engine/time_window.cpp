@@ -1,7 +1,6 @@
 #include "engine/time_window.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -163,32 +162,6 @@ WindowResult SignsInWindow(const EngineRecord& chart, const TimeWindow& window) 
 
 WindowResult NakshatrasInWindow(const EngineRecord& chart, const TimeWindow& window) {
     return InWindow(chart, window, WindowOf::Nakshatras);
-}
-
-std::optional<TimeWindow> ParseTimeWindow(std::string_view text, std::string& reason) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    if (text.empty()) {
-        reason = "missing value (minutes 0.." + std::to_string(kMaxWindowMinutes) + ", or day)";
-        return std::nullopt;
-    }
-    if (text == "day") return TimeWindow::WholeDay();
-    // Appended rather than "\"" + ...: g++ 12 at -O3 warns about that
-    // (-Wrestrict, a known false alarm).
-    std::string quoted(1, '"');
-    quoted.append(text).push_back('"');
-    int minutes = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), minutes);
-    if (end != text.data() + text.size()) {
-        reason = quoted + " is neither a whole number of minutes nor day";
-        return std::nullopt;
-    }
-    if (ec == std::errc::result_out_of_range || minutes < 0 || minutes > kMaxWindowMinutes) {
-        reason = quoted + " is outside 0.." + std::to_string(kMaxWindowMinutes) +
-                 " minutes (day stands for an unknown time)";
-        return std::nullopt;
-    }
-    return TimeWindow::PlusMinus(minutes);
 }
 
 std::string TimeWindowSentence(const WindowResult& result) {

@@ -92,10 +92,6 @@ WindowResult NakshatrasInWindow(const EngineRecord& chart, const TimeWindow& win
 // the first gets 100. Negative parts count as zero.
 std::vector<int> WholePercents(const std::vector<int>& parts);
 
-// The time window of a table cell: whole minutes 0..kMaxWindowMinutes, or
-// `day`. Blanks around it are ignored. Otherwise nothing, with the reason.
-std::optional<TimeWindow> ParseTimeWindow(std::string_view text, std::string& reason);
-
 // For a time that is not exact:
 // "Your birth time is not exact. Between 08:30 and 10:30 the Moon was in
 // Thula until 09:12 and then in Vrischika: Thula 35%, Vrischika 65%."

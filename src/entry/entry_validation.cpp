@@ -1,6 +1,6 @@
 #include "entry/entry_validation.h"
 
-#include "engine/civil_date.h"
+#include "record/birth_check.h"
 
 #include <cmath>
 
@@ -52,16 +52,22 @@ std::optional<EntryProblem> FindEntryProblem(const BirthEntry& entry) {
     if (IsBlank(entry.latDegrees)) return Stop("Please Enter Degree of Latitude", EntryBox::LatDegrees);
     if (IsBlank(entry.latMinutes)) return Stop("Please Enter Minute of Latitude", EntryBox::LatMinutes);
 
-    // The batch tool's calendar too. Over the year list 1901..2050 its leap
-    // years are exactly those of the four-year rule.
-    constexpr int kFebruary = 2;
-    const int month = entry.monthIndex + 1;
-    const int day = entry.day.trimmed().toInt();
-    const int lastDay = DaysInMonth(entry.year.trimmed().toInt(), month);
+    // The lists give the date and clock time; only the calendar can refuse
+    // them, by the one check of a birth's values. Over the year list its
+    // leap years are exactly those of the four-year rule.
+    BirthRecord date;
+    date.BirthMonth = static_cast<std::int16_t>(entry.monthIndex + 1);
+    date.BirthDay = TextToInt16(entry.day).value_or(0);
+    date.BirthYear = TextToInt16(entry.year).value_or(0);
+    date.BirthHour = TextToInt16(entry.hour).value_or(0);
+    date.BirthMinute = TextToInt16(entry.minute).value_or(0);
     // The two date messages differ by the blank before "!"; both are the
     // program's own texts.
-    if (month == kFebruary && day > lastDay) return Information("Please Enter Correct Date Or Month!");
-    if (lastDay == 30 && day == 31) return Information("Please Enter Correct Date Or Month !");
+    constexpr int kFebruary = 2;
+    if (!CheckBirthValues(date, kWindowDateLimits)) {
+        return Information(date.BirthMonth == kFebruary ? "Please Enter Correct Date Or Month!"
+                                                        : "Please Enter Correct Date Or Month !");
+    }
     return std::nullopt;
 }
 

@@ -4,7 +4,7 @@
 // window shows the messages and moves the focus.
 #pragma once
 
-#include "engine/ephemeris.h"
+#include "engine/birth_record.h"
 #include "entry/message_icon.h"
 
 #include <QString>

@@ -1,7 +1,10 @@
 #include "record/record_file.h"
 
-#include "record/field_text.h"
+#include "engine/time_window_text.h"
 #include "record/file_io.h"
+#include "text/blanks.h"
+#include "text/number_text.h"
+#include "text/quoted_input.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,6 +18,8 @@
 
 namespace nyra {
 namespace {
+
+constexpr std::size_t kMostLines = kRecordLayout.size();
 
 bool IsUtf8Continuation(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
@@ -50,6 +55,112 @@ std::string ZoneLine(const BirthRecord& record, std::int16_t BirthRecord::*membe
     return record.ZoneIsEast != 0 && signHere ? "-" + digits : digits;
 }
 
+// Empty for an exact time, so that its record keeps fifteen lines; a window
+// the reader would refuse is written as SignsInWindow reads it.
+std::string WindowLine(const TimeWindow& window) {
+    if (window.wholeDay) return TimeWindowMinutesText(window);
+    if (window.minutes <= 0) return {};
+    return TimeWindowMinutesText(TimeWindow::PlusMinus(std::min(window.minutes, kMaxWindowMinutes)));
+}
+
+// The file's lines as they come, each cut to kMaxRecordLineBytes, until
+// kMostLines line ends have been met.
+class LineSplitter {
+public:
+    bool Full() const { return count_ == kMostLines; }
+    int Count() const { return static_cast<int>(count_); }
+    std::array<std::string, kMostLines>& Lines() { return lines_; }
+
+    void Take(const char* bytes, std::size_t size) {
+        for (std::size_t i = 0; i < size && !Full(); ++i) {
+            std::string& line = lines_[count_];
+            if (bytes[i] == '\n') {
+                EndLine();
+            } else {
+                // One byte past the limit is kept, for the CR that may precede
+                // the LF; anything longer is cut to the limit at the line's end.
+                if (line.size() <= kMaxRecordLineBytes) line.push_back(bytes[i]);
+                started_ = true;
+            }
+        }
+    }
+
+    // A last line without its line end still counts.
+    void Finish() {
+        if (!Full() && started_) EndLine();
+    }
+
+private:
+    void EndLine() {
+        std::string& line = lines_[count_];
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.size() > kMaxRecordLineBytes) line.resize(kMaxRecordLineBytes);
+        ++count_;
+        started_ = false;
+    }
+
+    std::array<std::string, kMostLines> lines_;
+    std::size_t count_ = 0;
+    bool started_ = false;  // bytes since the last line end
+};
+
+Problem SystemProblem(int err) { return {{}, ErrnoText(err)}; }
+
+// Reads until the splitter is full, the file ends or kMaxRecordFileBytes
+// have come. A pipe or terminal without data ends the read (the descriptor
+// is non-blocking).
+Result<void> ReadInto(int fd, LineSplitter& splitter) {
+    std::vector<char> buffer(64 * 1024);
+    std::size_t total = 0;
+    while (!splitter.Full() && total < kMaxRecordFileBytes) {
+        const std::size_t want = std::min(buffer.size(), kMaxRecordFileBytes - total);
+        const ssize_t n = ::read(fd, buffer.data(), want);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            if (errno == EAGAIN || errno == EWOULDBLOCK) break;
+            return SystemProblem(errno);
+        }
+        if (n == 0) break;
+        total += static_cast<std::size_t>(n);
+        splitter.Take(buffer.data(), static_cast<std::size_t>(n));
+    }
+    splitter.Finish();
+    return {};
+}
+
+// The value of one line into `saved`; a line the file lacks (beyond
+// `present`) is missing rather than empty.
+Result<void> ReadLine(const RecordField& field, const std::string& line, int present, SavedRecord& saved,
+                      bool& zoneMinus) {
+    const auto refuse = [&field](std::string reason) { return Problem{std::string(field.column), std::move(reason)}; };
+    switch (field.kind) {
+    case RecordLineKind::Name:
+        saved.birth.BirthName = line;
+        break;
+    case RecordLineKind::Number:
+    case RecordLineKind::ZoneSize: {
+        if (RecordLineOf(field) > present && line.empty()) return refuse("missing, the file ends before this line");
+        const Result<std::int16_t> value = ParseInt16(line);
+        if (!value) return refuse(value.problem().reason);
+        saved.birth.*field.member = *value;
+        if (field.kind == RecordLineKind::ZoneSize) zoneMinus = zoneMinus || HasMinusSign(line);
+        break;
+    }
+    case RecordLineKind::Flag:
+        saved.birth.*field.member = line == "1" ? kTrue : kFalse;
+        break;
+    case RecordLineKind::TimeWindow: {
+        // Optional: an exact time has no such line (or an empty one).
+        if (TrimBlanks(line).empty()) break;
+        const Result<TimeWindow> window = ParseTimeWindowMinutes(line);
+        if (!window) return refuse(window.problem().reason);
+        saved.timeKnown = *window;
+        break;
+    }
+    }
+    return {};
+}
+
 } // namespace
 
 std::string ScrambleRecordLine(std::string_view text) {
@@ -72,7 +183,7 @@ std::string UnscrambleRecordLine(std::string_view stored) {
     return text;
 }
 
-RecordLines RecordLinesFrom(const BirthRecord& record) {
+RecordLines RecordLinesFrom(const BirthRecord& record, const TimeWindow& timeKnown) {
     RecordLines lines;
     for (std::size_t i = 0; i < kRecordLayout.size(); ++i) {
         const RecordField& field = kRecordLayout[i];
@@ -89,169 +200,79 @@ RecordLines RecordLinesFrom(const BirthRecord& record) {
         case RecordLineKind::Flag:
             lines[i] = FlagText(record.*field.member);
             break;
+        case RecordLineKind::TimeWindow:
+            lines[i] = WindowLine(timeKnown);
+            break;
         }
     }
     return lines;
 }
 
-std::string EncodeRecordFile(const BirthRecord& record) {
+std::string EncodeRecordFile(const BirthRecord& record, const TimeWindow& timeKnown) {
+    const RecordLines lines = RecordLinesFrom(record, timeKnown);
+    const std::size_t count = lines[kTimeWindowLine - 1].empty() ? kRecordLineCount : kTimeWindowLine;
     std::string file;
-    for (const std::string& line : RecordLinesFrom(record)) {
-        file += ScrambleRecordLine(line);
+    for (std::size_t i = 0; i < count; ++i) {
+        file += ScrambleRecordLine(lines[i]);
         file += "\r\n";
     }
     return file;
 }
 
-std::optional<std::string> WriteBirthRecord(const std::string& path, const BirthRecord& record) {
-    if (const Result<void> written = WriteFileAtomically(path, EncodeRecordFile(record)); !written)
-        return written.problem().reason;
-    return std::nullopt;
+Result<void> WriteBirthRecord(const std::string& path, const BirthRecord& record, const TimeWindow& timeKnown) {
+    if (Result<void> written = WriteFileAtomically(path, EncodeRecordFile(record, timeKnown)); !written)
+        return Problem{{}, written.problem().reason};
+    return {};
 }
 
-RecordReadResult ReadBirthRecordFile(const std::string& path) {
-    RecordReadResult result;
+Result<RecordFileLines> ReadRecordFileLines(const std::string& path) {
     // Non-blocking, so that a pipe or a terminal without data ends the read
     // instead of hanging the window; plain files are unaffected.
     FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-    if (fd.get() < 0) {
-        result.error = ErrnoText(errno);
-        return result;
-    }
+    if (fd.get() < 0) return SystemProblem(errno);
     struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) {
-        result.error = ErrnoText(errno);
-        return result;
-    }
-    if (S_ISDIR(st.st_mode)) {
-        result.error = ErrnoText(EISDIR);
-        return result;
-    }
+    if (::fstat(fd.get(), &st) != 0) return SystemProblem(errno);
+    if (S_ISDIR(st.st_mode)) return SystemProblem(EISDIR);
 
-    // Each line keeps one byte past the limit, for the CR that may precede
-    // its LF; anything longer is cut to the limit at the line's end.
-    RecordLines raw;
-    const auto finishLine = [](std::string& line) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.size() > kMaxRecordLineBytes) line.resize(kMaxRecordLineBytes);
-    };
-
-    std::vector<char> buffer(64 * 1024);
-    std::size_t total = 0;
-    int lineIndex = 0;
-    bool lineStarted = false;  // bytes since the last line end
-    while (lineIndex < kRecordLineCount && total < kMaxRecordFileBytes) {
-        const std::size_t want = std::min(buffer.size(), kMaxRecordFileBytes - total);
-        const ssize_t n = ::read(fd.get(), buffer.data(), want);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            if (errno == EAGAIN || errno == EWOULDBLOCK) break;
-            result.error = ErrnoText(errno);
-            return result;
-        }
-        if (n == 0) break;
-        total += static_cast<std::size_t>(n);
-        for (ssize_t i = 0; i < n && lineIndex < kRecordLineCount; ++i) {
-            std::string& line = raw[static_cast<std::size_t>(lineIndex)];
-            if (buffer[static_cast<std::size_t>(i)] == '\n') {
-                finishLine(line);
-                ++lineIndex;
-                lineStarted = false;
-            } else {
-                if (line.size() <= kMaxRecordLineBytes) line.push_back(buffer[static_cast<std::size_t>(i)]);
-                lineStarted = true;
-            }
-        }
-    }
-    // A last line without its line end still counts.
-    if (lineIndex < kRecordLineCount && lineStarted) {
-        finishLine(raw[static_cast<std::size_t>(lineIndex)]);
-        ++lineIndex;
-    }
-    result.linesInFile = lineIndex;
-
-    for (std::size_t i = 0; i < raw.size(); ++i) result.lines[i] = UnscrambleRecordLine(raw[i]);
-    result.ok = true;
-    return result;
+    LineSplitter splitter;
+    if (Result<void> read = ReadInto(fd.get(), splitter); !read) return read.problem();
+    RecordFileLines file;
+    file.linesInFile = splitter.Count();
+    for (std::size_t i = 0; i < kMostLines; ++i) file.lines[i] = UnscrambleRecordLine(splitter.Lines()[i]);
+    return file;
 }
 
-namespace {
-
-// The record from its lines, of which the file had `present`: an empty line
-// past them is reported as missing rather than as empty.
-std::optional<BirthRecord> RecordFromLines(const RecordLines& lines, int present, RecordProblem* problem) {
-    const auto fail = [problem](const RecordField& field, std::string reason) -> std::optional<BirthRecord> {
-        if (problem != nullptr) *problem = RecordProblem{RecordLineOf(field), std::move(reason)};
-        return std::nullopt;
-    };
-
-    BirthRecord record;
+Result<SavedRecord> SavedRecordFromLines(const RecordFileLines& file) {
+    SavedRecord saved;
     bool zoneMinus = false;
     for (std::size_t i = 0; i < kRecordLayout.size(); ++i) {
-        const RecordField& field = kRecordLayout[i];
-        const std::string& line = lines[i];
-        switch (field.kind) {
-        case RecordLineKind::Name:
-            record.BirthName = line;
-            break;
-        case RecordLineKind::Number:
-        case RecordLineKind::ZoneSize: {
-            if (RecordLineOf(field) > present && line.empty()) {
-                return fail(field, "missing, the file ends before this line");
-            }
-            std::string reason;
-            const std::optional<std::int16_t> value = ParseInt16(line, &reason);
-            if (!value) return fail(field, std::move(reason));
-            record.*field.member = *value;
-            if (field.kind == RecordLineKind::ZoneSize) zoneMinus = zoneMinus || HasMinusSign(line);
-            break;
-        }
-        case RecordLineKind::Flag:
-            record.*field.member = line == "1" ? kTrue : kFalse;
-            break;
-        }
+        if (Result<void> read = ReadLine(kRecordLayout[i], file.lines[i], file.linesInFile, saved, zoneMinus); !read)
+            return read.problem();
     }
 
     // The record keeps the zone's sizes, and its direction as ZoneIsEast.
-    if (!StoreSignedZone(record, record.ZoneHours, record.ZoneMinutes, zoneMinus)) {
-        const auto* field = RecordFieldOf(record.ZoneHours == kInt16Min ? &BirthRecord::ZoneHours
-                                                                        : &BirthRecord::ZoneMinutes);
-        return fail(*field, QuoteInput(std::to_string(kInt16Min)) + " is outside " + std::to_string(kInt16Min + 1) +
-                                ".." + std::to_string(kInt16Max));
+    BirthRecord& birth = saved.birth;
+    if (!StoreSignedZone(birth, birth.ZoneHours, birth.ZoneMinutes, zoneMinus)) {
+        const RecordField* field =
+            RecordFieldOf(birth.ZoneHours == kInt16Min ? &BirthRecord::ZoneHours : &BirthRecord::ZoneMinutes);
+        return Problem{std::string(field->column), QuoteInput(std::to_string(kInt16Min)) + " is outside " +
+                                                       std::to_string(kInt16Min + 1) + ".." +
+                                                       std::to_string(kInt16Max)};
     }
-    return record;
+    return saved;
 }
 
-} // namespace
-
-std::string RecordProblemText(const RecordProblem& problem) {
-    if (problem.line < 1 || problem.line > kRecordLineCount) return problem.reason;
-    const RecordField& field = kRecordLayout[static_cast<std::size_t>(problem.line - 1)];
-    return "line " + std::to_string(problem.line) + ": " + std::string(field.column) + ": " + problem.reason;
+Result<SavedRecord> LoadSavedRecord(const std::string& path) {
+    const Result<RecordFileLines> read = ReadRecordFileLines(path);
+    if (!read) return read.problem();
+    if (read->linesInFile == 0) return Problem{{}, "the file is empty"};
+    return SavedRecordFromLines(*read);
 }
 
-std::optional<BirthRecord> BirthRecordFromLines(const RecordLines& lines, RecordProblem* problem) {
-    return RecordFromLines(lines, kRecordLineCount, problem);
-}
-
-std::optional<BirthRecord> BirthRecordFromLines(const RecordLines& lines, std::string* error) {
-    RecordProblem problem;
-    std::optional<BirthRecord> record = RecordFromLines(lines, kRecordLineCount, &problem);
-    if (!record && error != nullptr) *error = RecordProblemText(problem);
-    return record;
-}
-
-RecordLoadResult LoadBirthRecord(const std::string& path) {
-    RecordLoadResult result;
-    const RecordReadResult read = ReadBirthRecordFile(path);
-    if (!read.ok) {
-        result.problem.reason = read.error;
-    } else if (read.linesInFile == 0) {
-        result.problem.reason = "the file is empty";
-    } else {
-        result.record = RecordFromLines(read.lines, read.linesInFile, &result.problem);
-    }
-    return result;
+Problem AtRecordLine(const Problem& problem) {
+    const RecordField* field = RecordFieldNamed(problem.where);
+    if (field == nullptr) return problem;
+    return {"line " + std::to_string(RecordLineOf(*field)) + ": " + problem.where, problem.reason};
 }
 
 } // namespace nyra

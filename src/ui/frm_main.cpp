@@ -18,7 +18,9 @@
 #include "ui/wrapping_label.h"
 #include "ui/screen_fit.h"
 #include "ui/sign_pictures.h"
+#include "engine/civil_date.h"
 #include "entry/zone_note.h"
+#include "record/birth_check.h"
 
 #include <QAction>
 #include <QApplication>
@@ -373,13 +375,12 @@ void frmMain::SetTexts() {
 }
 
 void frmMain::FillLists() {
-    cboMonth->addItems({QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
-                        QStringLiteral("April"), QStringLiteral("May"), QStringLiteral("June"),
-                        QStringLiteral("July"), QStringLiteral("August"), QStringLiteral("September"),
-                        QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")});
+    for (const std::string_view month : kMonthNames)
+        cboMonth->addItem(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
     cboMonth->setCurrentIndex(0);
     FillNumbers(cboDate, 1, 31);
-    FillNumbers(cboYear, 1901, 2050);
+    // The years an opened record may hold (record/birth_check.h).
+    FillNumbers(cboYear, kWindowListLimits.firstYear, kWindowListLimits.lastYear);
     FillNumbers(cboHH, 0, 23);
     FillNumbers(cboMM, 0, 59);
     FillNumbers(cboSS, 0, 59);

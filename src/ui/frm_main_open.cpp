@@ -3,9 +3,11 @@
 // pressed it.
 #include "ui/frm_main.h"
 
-#include "record/field_text.h"
+#include "record/birth_check.h"
 #include "record/record_file.h"
+#include "text/quoted_input.h"
 #include "ui/messages.h"
+#include "ui/time_known_list.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -23,15 +25,13 @@ int EntryIndex(const QComboBox* list, int value) {
 }
 
 // "Line 2 (month): \"13\" is not a month." for a line, the reason alone for
-// the whole file.
-QString RecordProblemMessage(const RecordProblem& problem) {
+// the whole file. The core quotes what it echoes as valid UTF-8.
+QString RecordProblemMessage(const Problem& problem) {
     QString message = QString::fromStdString(problem.reason);
-    if (problem.line >= 1 && problem.line <= kRecordLineCount) {
-        const RecordField& field = kRecordLayout[static_cast<std::size_t>(problem.line - 1)];
-        message = QStringLiteral("Line %1 (%2): %3")
-                      .arg(problem.line)
-                      .arg(QString::fromUtf8(field.description.data(), static_cast<qsizetype>(field.description.size())),
-                           message);
+    if (const RecordField* field = RecordFieldNamed(problem.where)) {
+        const QString description =
+            QString::fromUtf8(field->description.data(), static_cast<qsizetype>(field->description.size()));
+        message = QStringLiteral("Line %1 (%2): %3").arg(RecordLineOf(*field)).arg(description, message);
     }
     if (!message.endsWith(u'.')) message += u'.';
     return message;
@@ -53,14 +53,17 @@ void frmMain::OpenRecordFile(const QString& path) {
 
     // The whole file is read and checked before any control changes, so a
     // file that can't be used leaves the user's entry as it was.
-    const RecordLoadResult loaded = LoadBirthRecord(QFile::encodeName(path).toStdString());
-    const QString problem = loaded.record ? UnshowableLine(*loaded.record) : RecordProblemMessage(loaded.problem);
+    const Result<SavedRecord> loaded = LoadSavedRecord(QFile::encodeName(path).toStdString());
+    const QString problem = loaded ? UnshowableLine(loaded->birth) : RecordProblemMessage(loaded.problem());
     if (!problem.isEmpty()) {
-        dialogs_.Message(this, QStringLiteral("Could not open \"%1\": %2").arg(QDir::toNativeSeparators(path), problem),
-                    MessageIcon::Stop);
+        dialogs_.Message(this,
+                         QStringLiteral("Could not open \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), problem),
+                         MessageIcon::Stop);
         return;
     }
-    ShowRecord(*loaded.record);
+    ShowRecord(loaded->birth);
+    // A record saved for a time not known exactly says how well it was known.
+    cboTimeKnown->SetWindow(loaded->timeKnown);
     Calculate();
 }
 
@@ -74,19 +77,9 @@ std::vector<frmMain::RecordList> frmMain::RecordLists() const {
 }
 
 QString frmMain::UnshowableLine(const BirthRecord& record) const {
-    if (record.BirthMonth < 1 || record.BirthMonth > cboMonth->count()) {
-        return RecordProblemMessage({RecordLineOf(*RecordFieldOf(&BirthRecord::BirthMonth)),
-                                     QuoteInput(std::to_string(record.BirthMonth)) + " is not a month"});
-    }
-    for (const RecordList& list : RecordLists()) {
-        const int value = record.*list.member;
-        if (EntryIndex(list.box, value) >= 0) continue;
-        const QString range = QStringLiteral(" is not in the list (%1 to %2)")
-                                  .arg(list.box->itemText(0), list.box->itemText(list.box->count() - 1));
-        return RecordProblemMessage({RecordLineOf(*RecordFieldOf(list.member)),
-                                     QuoteInput(std::to_string(value)) + range.toStdString()});
-    }
-    return {};
+    // kWindowListLimits are the lists' own bounds (FillLists fills them so).
+    const Result<void> shown = CheckBirthValues(record, kWindowListLimits);
+    return shown ? QString() : RecordProblemMessage(shown.problem());
 }
 
 void frmMain::ShowRecord(const BirthRecord& record) {
@@ -109,9 +102,6 @@ void frmMain::ShowRecord(const BirthRecord& record) {
     (record.LonIsEast != 0 ? optLongEast : optLongWest)->setChecked(true);
     (record.LatIsSouth != 0 ? optLatSouth : optLatNorth)->setChecked(true);
     chkDST->setChecked(record.DstOn != 0);
-    // cboTimeKnown keeps what the user chose: the record has no such line,
-    // and opening calculates at once, with the choice in view beside the
-    // time. A fresh window (the result window's Back) starts from exactly.
 }
 
 } // namespace nyra

@@ -190,10 +190,12 @@ void frmSave::ComposeReport() {
 void frmSave::SaveRecord() {
     const QString path = WithSuffix(dialogs_.SavePath(this, kRecordRequest), kRecordRequest);
     if (path.isEmpty()) return;
-    if (const auto error = WriteBirthRecord(QFile::encodeName(path).toStdString(), calculation_.birth)) {
+    const Result<void> saved =
+        WriteBirthRecord(QFile::encodeName(path).toStdString(), calculation_.birth, calculation_.timeKnown);
+    if (!saved) {
         dialogs_.Message(this,
                          QStringLiteral("Could not save \"%1\": %2")
-                             .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(error->c_str())),
+                             .arg(Escaped(QDir::toNativeSeparators(path)), QString::fromStdString(saved.problem().reason)),
                          MessageIcon::Stop);
     }
 }
@@ -227,7 +229,7 @@ void frmSave::ExportPdf() {
     if (path.isEmpty()) return;
     if (const auto error = WriteReportPdf(*RTB->document(), path, TitleOf(calculation_))) {
         dialogs_.Message(this,
-                         QStringLiteral("Could not export \"%1\": %2").arg(QDir::toNativeSeparators(path), *error),
+                         QStringLiteral("Could not export \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), *error),
                          MessageIcon::Stop);
     }
 }

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace nyra {
 
@@ -53,6 +54,37 @@ INSTANTIATE_TEST_SUITE_P(Table, Apostrophes, ::testing::ValuesIn(kApostrophes),
                          [](const auto& info) { return CodeName(info.param); });
 INSTANTIATE_TEST_SUITE_P(ModifierLetters, Apostrophes, ::testing::Values(U'\u02BB', U'\u02BC'),
                          [](const auto& info) { return CodeName(info.param); });
+
+// Spellings that only case folding makes one: lower-casing keeps the Greek
+// final sigma apart from the other, while folding makes both σ. Each row's
+// spellings give the same key.
+struct FoldCase {
+    const char* name;
+    std::vector<const char*> spellings;
+    const char* key;
+};
+void PrintTo(const FoldCase& c, std::ostream* os) { *os << c.name; }
+
+class CaseFolding : public ::testing::TestWithParam<FoldCase> {};
+
+TEST_P(CaseFolding, GivesEverySpellingOneKey) {
+    for (const char* spelling : GetParam().spellings)
+        EXPECT_EQ(FoldForSearch(QString::fromUtf8(spelling)).toStdString(), GetParam().key) << spelling;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CaseFolding,
+    ::testing::Values(FoldCase{"GreekFinalSigma",
+                               {"\u039F\u0394\u039F\u03A3", "\u03BF\u03B4\u03BF\u03C2", "\u03BF\u03B4\u03BF\u03C3"},
+                               "\u03BF\u03B4\u03BF\u03C3"},
+                      // Lefkas, capitals and with its accent and final sigma.
+                      FoldCase{"GreekPlaceName",
+                               {"\u039B\u0395\u03A5\u039A\u0391\u03A3", "\u039B\u03B5\u03C5\u03BA\u03AC\u03C2"},
+                               "\u03BB\u03B5\u03C5\u03BA\u03B1\u03C3"},
+                      FoldCase{"SharpS", {"Stra\u00DFe", "STRA\u1E9EE", "STRASSE", "strasse"}, "strasse"},
+                      FoldCase{"TurkishDottedCapitalI", {"\u0130zmir", "izmir", "IZMIR"}, "izmir"},
+                      FoldCase{"TurkishDotlessI", {"Diyarbak\u0131r", "DIYARBAKIR"}, "diyarbakir"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace nyra

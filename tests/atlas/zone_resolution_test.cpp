@@ -41,6 +41,7 @@ TEST(ZoneData, TheSystemTimeZoneDatabaseIsThere) {
     EXPECT_TRUE(QDir(QStringLiteral("/usr/share/zoneinfo")).exists());
     for (const char* id : {"Asia/Kolkata", "Europe/London", "America/New_York", "Pacific/Apia"})
         EXPECT_TRUE(QTimeZone::isTimeZoneIdAvailable(id)) << id;
+    EXPECT_TRUE(ZoneDatabaseReadable());
 }
 
 // ---------------------------------------------------------------------------
@@ -91,6 +92,28 @@ TEST_P(HistoricalBirths, BoxesGiveTheOffsetInForce) {
     const HistoricalCase& c = GetParam();
     const ZoneEntry entry = ZoneEntryFor(QString::fromLatin1(c.zoneId), c.date, c.hour, c.minute);
     EXPECT_EQ(MinutesAheadFromBoxes(entry, c.east) * kMinute, c.offsetSeconds);
+}
+
+// The typed offset says the same as the boxes, without their texts: the
+// whole offset, and the DST box's hour apart.
+TEST_P(HistoricalBirths, TypedOffset) {
+    const HistoricalCase& c = GetParam();
+    const Result<ZoneOffset> offset =
+        ZoneOffsetOf(ResolveZone(QString::fromLatin1(c.zoneId), c.date, c.hour, c.minute));
+    ASSERT_TRUE(offset.ok()) << offset.problem().Text();
+    EXPECT_EQ(offset->timeZoneId.toStdString(), c.zoneId);
+    EXPECT_EQ(offset->minutesEast * kMinute, c.offsetSeconds);
+    EXPECT_EQ(offset->dstOn, c.dst);
+    const int boxMinutes = std::abs(std::atoi(c.zoneHourText)) * 60 + std::abs(std::atoi(c.zoneMinuteText));
+    const bool boxAhead = c.zoneHourText[0] == '-' || c.zoneMinuteText[0] == '-';
+    EXPECT_EQ(offset->zoneMinutesEast(), boxAhead ? boxMinutes : -boxMinutes);
+}
+
+TEST(ZoneOffset, OfAnUnknownZoneIsAProblemNamingIt) {
+    const Result<ZoneOffset> offset =
+        ZoneOffsetOf(ResolveZone(QStringLiteral("Mars/Olympus_Mons"), {2000, 1, 1}, 12, 0));
+    ASSERT_FALSE(offset.ok());
+    EXPECT_EQ(offset.problem(), (Problem{"Mars/Olympus_Mons", "no time zone data for that date and time"}));
 }
 
 // What the typed-zone note says about the atlas's boxes is the offset the
@@ -150,6 +173,15 @@ INSTANTIATE_TEST_SUITE_P(
         // Irish winter time is IST less one hour of "negative" saving.
         HistoricalCase{"Dublin2000Winter", "Europe/Dublin", {2000, 1, 15}, 12, 0, false,
                        0, Utc(2000, 1, 15, 12, 0), "0", "0", false},
+        // Ghana's twenty minutes of summer time (1920-42, 1 September to 31
+        // December), west of Greenwich: ahead by less than an hour, so only
+        // the minutes can carry the sign.
+        HistoricalCase{"Accra1930Autumn", "Africa/Accra", {1930, 10, 1}, 12, 0, false,
+                       20 * kMinute, Utc(1930, 10, 1, 11, 40), "0", "-20", false},
+        // Irish Summer Time 1916: Dublin Mean Time plus one hour, so ahead in
+        // all, but the boxes hold the mean time, behind.
+        HistoricalCase{"Dublin1916Summer", "Europe/Dublin", {1916, 7, 1}, 12, 0, false,
+                       35 * kMinute, Utc(1916, 7, 1, 11, 25), "0", "25", true},
         // Dublin Mean Time, -0:25:21, to the nearest minute; the minutes carry the sign.
         HistoricalCase{"Dublin1910MeanTime", "Europe/Dublin", {1910, 1, 1}, 12, 0, false,
                        -25 * kMinute, Utc(1910, 1, 1, 12, 25), "0", "25", false},

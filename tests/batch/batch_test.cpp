@@ -1,7 +1,8 @@
 #include "batch/batch.h"
 
+#include "batch_tool_support.h"
 #include "batch/batch_io.h"
-#include "record/field_text.h"
+#include "text/quoted_input.h"
 #include "record/record_file.h"
 
 #include <fcntl.h>
@@ -21,51 +22,10 @@
 namespace nyra {
 namespace {
 
-struct BatchResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-BatchResult RunTool(const std::string& input, std::vector<std::string> args = {}) {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = RunBatch(args, in, out, err);
-    return {status, out.str(), err.str()};
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream stream(text);
-    for (std::string line; std::getline(stream, line);) lines.push_back(line);
-    return lines;
-}
-
-std::vector<std::string> Cells(const std::string& line) {
-    std::vector<std::string> cells;
-    std::size_t start = 0;
-    for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
-        cells.push_back(line.substr(start, tab - start));
-    cells.push_back(line.substr(start));
-    return cells;
-}
-
-std::string Cell(const std::string& header, const std::string& row, const std::string& column) {
-    const auto names = Cells(header);
-    const auto values = Cells(row);
-    for (std::size_t i = 0; i < names.size(); ++i)
-        if (names[i] == column) return i < values.size() ? values[i] : "<missing>";
-    return "<no column " + column + ">";
-}
-
-const std::string kHeader =
-    "BirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\tZoneHours\tZoneMinutes\t"
-    "LonDegrees\tLonMinutes\tLonIsEast\tDstOn\n";
-const std::string kJ2000 = "1\t1\t2000\t12\t0\t0\t0\t0\t0\t0\t0\n";
-const std::string kDelhi = "8\t15\t1947\t0\t0\t5\t30\t77\t13\t1\t0\n";
+using namespace batch_testing;
 
 TEST(BatchTable, ComputesEveryRowWithFullPrecision) {
-    const BatchResult r = RunTool(kHeader + kJ2000 + kDelhi);
+    const ToolRun r = RunTool(kHeader + kJ2000 + kDelhi);
     ASSERT_EQ(r.status, kBatchOk) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 3u);
@@ -84,7 +44,7 @@ TEST(BatchTable, ComputesEveryRowWithFullPrecision) {
 TEST(BatchTable, KeepsInputColumnsAsGivenInAnyOrder) {
     const std::string header = "DstOn\tBirthName\tLonIsEast\tLonMinutes\tLonDegrees\tZoneMinutes\tZoneHours\t"
                                "BirthMinute\tBirthHour\tBirthYear\tBirthDay\tBirthMonth\tLatDegrees\r\n";
-    const BatchResult r = RunTool(header + "0\t Ann Lee \t1\t13\t77\t30\t5\t0\t0\t1947\t15\t8\t28\r\n");
+    const ToolRun r = RunTool(header + "0\t Ann Lee \t1\t13\t77\t30\t5\t0\t0\t1947\t15\t8\t28\r\n");
     ASSERT_EQ(r.status, kBatchOk) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 2u);
@@ -94,7 +54,7 @@ TEST(BatchTable, KeepsInputColumnsAsGivenInAnyOrder) {
 }
 
 TEST(BatchTable, MoonDetailColumnsFollowRashiName) {
-    const BatchResult r = RunTool(kHeader + kJ2000);
+    const ToolRun r = RunTool(kHeader + kJ2000);
     ASSERT_EQ(r.status, kBatchOk) << r.err;
     const auto lines = Lines(r.out);
     const auto names = Cells(lines[0]);
@@ -114,7 +74,7 @@ TEST(BatchTable, MoonDetailColumnsFollowRashiName) {
 
 TEST(BatchTable, NegativeZoneMeansAheadOfUtcWhateverTheLongitude) {
     // Madrid, 3° 42' west, on Central European summer time.
-    const BatchResult r = RunTool(kHeader + "7\t1\t1975\t12\t0\t-1\t0\t3\t42\t0\t1\n" +
+    const ToolRun r = RunTool(kHeader + "7\t1\t1975\t12\t0\t-1\t0\t3\t42\t0\t1\n" +
                                   "7\t1\t1975\t12\t0\t1\t0\t3\t42\t0\t1\n" +
                                   "7\t1\t1975\t12\t0\t-32768\t0\t3\t42\t0\t1\n");
     EXPECT_EQ(r.status, kBatchRowErrors);
@@ -126,10 +86,10 @@ TEST(BatchTable, NegativeZoneMeansAheadOfUtcWhateverTheLongitude) {
 }
 
 TEST(BatchTable, FlagsAcceptZeroOneAndMinusOne) {
-    const BatchResult plusOne = RunTool(kHeader + kDelhi);
+    const ToolRun plusOne = RunTool(kHeader + kDelhi);
     std::string minusOneRow = kDelhi;
     minusOneRow.replace(minusOneRow.find("\t1\t0\n"), 5, "\t-1\t0\n");
-    const BatchResult minusOne = RunTool(kHeader + minusOneRow);
+    const ToolRun minusOne = RunTool(kHeader + minusOneRow);
     ASSERT_EQ(minusOne.status, kBatchOk) << minusOne.err;
     EXPECT_EQ(Cell(Lines(plusOne.out)[0], Lines(plusOne.out)[1], "MoonLongitude"),
               Cell(Lines(minusOne.out)[0], Lines(minusOne.out)[1], "MoonLongitude"));
@@ -145,7 +105,7 @@ void PrintTo(const BadRow& c, std::ostream* os) { *os << c.name; }
 class BatchBadRow : public ::testing::TestWithParam<BadRow> {};
 
 TEST_P(BatchBadRow, IsReportedAndSkippedWhileOtherRowsAreWritten) {
-    const BatchResult r = RunTool(kHeader + kJ2000 + GetParam().row + "\n" + kDelhi);
+    const ToolRun r = RunTool(kHeader + kJ2000 + GetParam().row + "\n" + kDelhi);
     EXPECT_EQ(r.status, kBatchRowErrors);
     EXPECT_EQ(r.err, GetParam().message + "\n");
     const auto lines = Lines(r.out);
@@ -224,7 +184,7 @@ class BatchEdgeRow : public ::testing::TestWithParam<EdgeRow> {};
 
 TEST_P(BatchEdgeRow, IsComputed) {
     const std::string plain = GetParam().plain.empty() ? GetParam().row : GetParam().plain;
-    const BatchResult r = RunTool(kHeader + GetParam().row + "\n" + plain + "\n");
+    const ToolRun r = RunTool(kHeader + GetParam().row + "\n" + plain + "\n");
     ASSERT_EQ(r.status, kBatchOk) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 3u);
@@ -245,7 +205,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BatchTable, EmptyLinesAreSkippedButCounted) {
-    const BatchResult r = RunTool(kHeader + "\n\r\n" + kJ2000 + "\n1\tx\t2000\t12\t0\t0\t0\t0\t0\t0\t0\n");
+    const ToolRun r = RunTool(kHeader + "\n\r\n" + kJ2000 + "\n1\tx\t2000\t12\t0\t0\t0\t0\t0\t0\t0\n");
     EXPECT_EQ(r.status, kBatchRowErrors);
     EXPECT_NE(r.err.find("line 6: BirthDay"), std::string::npos) << r.err;
     EXPECT_EQ(Lines(r.out).size(), 2u);
@@ -253,7 +213,7 @@ TEST(BatchTable, EmptyLinesAreSkippedButCounted) {
 
 TEST(BatchTable, LatitudeIsCheckedWhenGiven) {
     const std::string header = "LatDegrees\tLatMinutes\t" + kHeader;
-    const BatchResult r = RunTool(header + "90\t0\t" + kJ2000 + "91\t0\t" + kJ2000 + "90\t1\t" + kJ2000);
+    const ToolRun r = RunTool(header + "90\t0\t" + kJ2000 + "91\t0\t" + kJ2000 + "90\t1\t" + kJ2000);
     EXPECT_EQ(r.status, kBatchRowErrors);
     EXPECT_EQ(r.err, "line 3: LatDegrees: \"91\" is beyond 90 degrees of latitude\n"
                      "line 4: LatMinutes: \"1\" takes the latitude beyond 90 degrees\n");
@@ -262,7 +222,7 @@ TEST(BatchTable, LatitudeIsCheckedWhenGiven) {
 
 TEST(BatchTable, EchoedCellsKeepEveryOutputLineOneRow) {
     const std::string header = "BirthName\t" + kHeader;
-    const BatchResult r = RunTool(header + std::string("A\rB\x0b" "C\x00" "D\x7f\t", 9) + kJ2000);
+    const ToolRun r = RunTool(header + std::string("A\rB\x0b" "C\x00" "D\x7f\t", 9) + kJ2000);
     ASSERT_EQ(r.status, kBatchOk) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 2u);
@@ -283,7 +243,7 @@ TEST(BatchHeader, UnknownMissingOrRepeatedColumnStopsWithStatus2) {
         {"Birth\rMonth\t" + kHeader + kJ2000, "unknown column \"Birth\\rMonth\""},
     };
     for (const auto& c : cases) {
-        const BatchResult r = RunTool(c.input);
+        const ToolRun r = RunTool(c.input);
         EXPECT_EQ(r.status, kBatchFailed) << c.message;
         EXPECT_EQ(r.err, c.message + "\n");
         EXPECT_EQ(r.out, "");
@@ -291,7 +251,7 @@ TEST(BatchHeader, UnknownMissingOrRepeatedColumnStopsWithStatus2) {
 }
 
 TEST(BatchOptions, DescribeAppendsTheSignFields) {
-    const BatchResult r = RunTool(kHeader + kJ2000, {"--describe"});
+    const ToolRun r = RunTool(kHeader + kJ2000, {"--describe"});
     ASSERT_EQ(r.status, kBatchOk) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 2u);
@@ -306,19 +266,42 @@ TEST(BatchOptions, DescribeAppendsTheSignFields) {
     EXPECT_EQ(Cell(lines[0], lines[1], "EnglishName"), "Libra");
 }
 
-TEST(BatchOptions, HelpVersionAndBadOptions) {
-    const BatchResult help = RunTool("", {"--help"});
+TEST(BatchOptions, HelpAndVersion) {
+    const ToolRun help = RunTool("", {"--help"});
     EXPECT_EQ(help.status, kBatchOk);
     EXPECT_NE(help.out.find("Usage: nyra-moonsign-batch"), std::string::npos);
     EXPECT_NE(help.out.find("years 1800..2399"), std::string::npos);
     EXPECT_NE(help.out.find("3 the output could not be written"), std::string::npos);
-    const BatchResult version = RunTool("", {"--version"});
+    const ToolRun version = RunTool("", {"--version"});
     EXPECT_EQ(version.status, kBatchOk);
     EXPECT_EQ(version.out, "nyra-moonsign-batch 2.10\n");
-    const BatchResult bad = RunTool("", {"--frobnicate"});
-    EXPECT_EQ(bad.status, kBatchFailed);
-    EXPECT_NE(bad.err.find("unknown option --frobnicate"), std::string::npos);
 }
+
+// An argument the tool does not know is echoed quoted, so that a stray
+// escape sequence or line end cannot reach the terminal.
+struct UnknownOptionCase {
+    const char* name;
+    std::string arg;
+    std::string message;
+};
+void PrintTo(const UnknownOptionCase& c, std::ostream* os) { *os << c.name; }
+
+class UnknownOption : public ::testing::TestWithParam<UnknownOptionCase> {};
+
+TEST_P(UnknownOption, IsRefusedQuoted) {
+    ExpectArgumentsOutcome(RunTool(kHeader + kJ2000, {GetParam().arg}), GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, UnknownOption,
+    ::testing::Values(
+        UnknownOptionCase{"Plain", "--frobnicate", "unknown option \"--frobnicate\""},
+        UnknownOptionCase{"EscapeSequence", "--\x1b[2J", "unknown option \"--\\x1b[2J\""},
+        UnknownOptionCase{"LineEnd", "-x\nline 2: forged", "unknown option \"-x\\nline 2: forged\""},
+        UnknownOptionCase{"NotUtf8", "--\x80\xff", "unknown option \"--\\x80\\xff\""},
+        UnknownOptionCase{"Long", "--" + std::string(100, 'x'),
+                          "unknown option \"--" + std::string(kQuotedInputBytes - 2, 'x') + "...\""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A fresh folder per test, so runs of the suite side by side never meet.
 class BatchFiles : public ::testing::Test {
@@ -348,7 +331,7 @@ protected:
 TEST_F(BatchFiles, SeveralTablesShareOneHeaderAndNameTheirFile) {
     const std::string a = Write("a.tsv", kHeader + kJ2000);
     const std::string b = Write("b.tsv", kHeader + "1\tx\t2000\t12\t0\t0\t0\t0\t0\t0\t0\n" + kDelhi);
-    const BatchResult r = RunTool("", {a, b, (dir_ / "missing.tsv").string()});
+    const ToolRun r = RunTool("", {a, b, (dir_ / "missing.tsv").string()});
     EXPECT_EQ(r.status, kBatchFailed);
     EXPECT_NE(r.err.find(b + ": line 2: BirthDay"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("missing.tsv: cannot be opened: No such file or directory"), std::string::npos) << r.err;
@@ -431,6 +414,11 @@ const std::string kNamedHeader = "BirthName\t" + kHeader;
 std::string NamedRowOfBytes(std::size_t bytes) {
     return std::string(bytes - kJ2000.size(), 'n') + "\t" + kJ2000;
 }
+// The same row ended by CR LF: the CR is no part of the line's bytes.
+std::string NamedCrLfRowOfBytes(std::size_t bytes) {
+    std::string row = NamedRowOfBytes(bytes);
+    return row.insert(row.size() - 1, "\r");
+}
 
 // Two records whose every number differs from the others, and whose flags
 // differ pair by pair between the two: a column echoed in another's place
@@ -493,6 +481,10 @@ INSTANTIATE_TEST_SUITE_P(
         InputsCase{"LineAtTheLimit", {kNamedHeader + NamedRowOfBytes(65536)}, kBatchOk, "", 2},
         InputsCase{"LineOverTheLimit", {kNamedHeader + NamedRowOfBytes(65537) + "n\t" + kJ2000}, kBatchRowErrors,
                    "line 2: longer than 65536 bytes\n", 2},
+        InputsCase{"CrLfLineAtTheLimit", {kNamedHeader + NamedCrLfRowOfBytes(65536) + "n\t" + kJ2000},
+                   kBatchOk, "", 3},
+        InputsCase{"CrLfLineOverTheLimit", {kNamedHeader + NamedCrLfRowOfBytes(65537) + "n\t" + kJ2000},
+                   kBatchRowErrors, "line 2: longer than 65536 bytes\n", 2},
         InputsCase{"HugeLineOfTabs", {kHeader + std::string(3'000'000, '\t') + "\n" + kJ2000}, kBatchRowErrors,
                    "line 2: longer than 65536 bytes\n", 2},
         InputsCase{"RowOfManyTabs", {kHeader + std::string(60'000, '\t') + "\n" + kJ2000}, kBatchRowErrors,
@@ -541,10 +533,10 @@ BirthRecord Zoe() {
 
 TEST_F(BatchFiles, RecordsAreReadAsRowsWithEveryFieldInItsColumn) {
     const std::string good = (dir_ / "zoe.moo").string();
-    ASSERT_FALSE(WriteBirthRecord(good, Zoe()).has_value());
+    ASSERT_TRUE(WriteBirthRecord(good, Zoe()).ok());
     const std::string bad = Write("bad.moo", "");
 
-    const BatchResult r = RunTool("", {"--records", good, bad, "--describe"});
+    const ToolRun r = RunTool("", {"--records", good, bad, "--describe"});
     EXPECT_EQ(r.status, kBatchRowErrors);
     EXPECT_EQ(r.err, bad + ": the file is empty\n");
     const auto lines = Lines(r.out);
@@ -573,12 +565,12 @@ class BatchBadRecord : public BatchFiles, public ::testing::WithParamInterface<B
 
 TEST_P(BatchBadRecord, IsReportedWithItsLineAndColumn) {
     const std::string good = (dir_ / "zoe.moo").string();
-    ASSERT_FALSE(WriteBirthRecord(good, Zoe()).has_value());
+    ASSERT_TRUE(WriteBirthRecord(good, Zoe()).ok());
     RecordLines lines = RecordLinesFrom(Zoe());
     lines[static_cast<std::size_t>(GetParam().line - 1)] = GetParam().text;
     const std::string bad = WriteRecordLines("bad.moo", lines);
 
-    const BatchResult r = RunTool("", {"--records", bad, good});
+    const ToolRun r = RunTool("", {"--records", bad, good});
     EXPECT_EQ(r.status, kBatchRowErrors);
     EXPECT_EQ(r.err, bad + ": " + GetParam().message + "\n");
     EXPECT_EQ(Lines(r.out).size(), 2u);
@@ -594,8 +586,60 @@ INSTANTIATE_TEST_SUITE_P(
         BadRecordCase{"HourPastTheClock", 5, "25", "line 5: BirthHour: \"25\" is not an hour (0..23)"},
         BadRecordCase{"LatitudePast90", 9, "95", "line 9: LatDegrees: \"95\" is beyond 90 degrees of latitude"},
         BadRecordCase{"ZonePast14Hours", 11, "-20", "line 11: ZoneHours: \"20\" is beyond 14 hours"},
-        BadRecordCase{"ZoneMinutesMissing", 12, "", "line 12: ZoneMinutes: missing value"}),
+        BadRecordCase{"ZoneMinutesMissing", 12, "", "line 12: ZoneMinutes: missing value"},
+        BadRecordCase{"WindowNotAWindow", 16, "soon",
+                      "line 16: TimeWindowMinutes: \"soon\" is neither a whole number of minutes nor day"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Records of births whose time was not known exactly: their window gives
+// the window's columns for every record, exactly as a TimeWindowMinutes
+// column of a table gives them, a record of fifteen lines counting as exact.
+TEST_F(BatchFiles, RecordsWithATimeWindowGetItsColumns) {
+    const std::string exact = (dir_ / "exact.moo").string();
+    const std::string hour = (dir_ / "hour.moo").string();
+    const std::string day = (dir_ / "day.moo").string();
+    ASSERT_TRUE(WriteBirthRecord(exact, Ravi()).ok());
+    ASSERT_TRUE(WriteBirthRecord(hour, Luz(), TimeWindow::PlusMinus(60)).ok());
+    ASSERT_TRUE(WriteBirthRecord(day, Zoe(), TimeWindow::WholeDay()).ok());
+
+    for (const std::vector<std::string>& options : {std::vector<std::string>{}, {"--precise", "--describe"}}) {
+        std::vector<std::string> args = options;
+        args.insert(args.end(), {"--records", exact, hour, day});
+        const ToolRun records = RunTool("", args);
+        ASSERT_EQ(records.status, kBatchOk) << records.err;
+        const auto lines = Lines(records.out);
+        ASSERT_EQ(lines.size(), 4u);
+        EXPECT_EQ(NamesFrom(lines[0], "DstOn").at(1), "TimeWindowMinutes");
+
+        EXPECT_EQ(Cell(lines[0], lines[1], "TimeWindowMinutes"), "0");
+        EXPECT_EQ(Cell(lines[0], lines[1], "SignCertain"), "1");
+        EXPECT_EQ(Cell(lines[0], lines[2], "TimeWindowMinutes"), "60");
+        EXPECT_EQ(Cell(lines[0], lines[3], "TimeWindowMinutes"), "day");
+
+        // The same births as a table of the records' own columns.
+        const std::string inputColumns = lines[0].substr(0, lines[0].find("\tUniversalHours"));
+        const std::size_t width = Cells(inputColumns).size();
+        std::string table = inputColumns + "\n";
+        for (std::size_t row = 1; row < lines.size(); ++row) {
+            const auto cells = Cells(lines[row]);
+            table += Join({cells.begin(), cells.begin() + static_cast<std::ptrdiff_t>(width)}) + "\n";
+        }
+        const ToolRun tabled = RunTool(table, options);
+        ASSERT_EQ(tabled.status, kBatchOk) << tabled.err;
+        EXPECT_EQ(tabled.out, records.out);
+    }
+}
+
+TEST_F(BatchFiles, RecordsOfExactTimesKeepTheirColumns) {
+    const std::string path = (dir_ / "exact.moo").string();
+    ASSERT_TRUE(WriteBirthRecord(path, Ravi()).ok());
+    const ToolRun r = RunTool("", {"--records", path});
+    ASSERT_EQ(r.status, kBatchOk) << r.err;
+    const std::string header = Lines(r.out).at(0);
+    EXPECT_EQ(NamesFrom(header, "DstOn").at(1), "UniversalHours");
+    EXPECT_EQ(header.find("TimeWindowMinutes"), std::string::npos);
+    EXPECT_EQ(header.find("PossibleSigns"), std::string::npos);
+}
 
 // ------------------------------------------------------------------ output
 
@@ -702,33 +746,6 @@ INSTANTIATE_TEST_SUITE_P(
         ProgramCase{"FolderAsTable", "DIR", "", SIG_DFL, kBatchFailed, "DIR: cannot be opened: Is a directory\n", ""},
         ProgramCase{"Version", "--version", "", SIG_DFL, kBatchOk, "", "nyra-moonsign-batch 2.10\n"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-} // namespace
-} // namespace nyra
-
-namespace nyra {
-namespace {
-
-TEST(BatchPlace, ResolvesCoordinatesZoneAndDaylightSavingFromTheAtlas) {
-    const std::string header = "BirthName\tBirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\tPlace\n";
-    const BatchResult r = RunTool(header + "Ana\t7\t1\t1975\t12\t0\tMadrid, Spain\n" +
-                                  "Ravi\t5\t1\t1943\t12\t0\tKolkata\n" +
-                                  "Nobody\t1\t1\t1990\t12\t0\tXqzzyville\n" +
-                                  "Mary\t7\t1\t1944\t12\t0\tLondon, United Kingdom\n");
-    EXPECT_EQ(r.status, kBatchRowErrors);
-    EXPECT_NE(r.err.find("line 4: Place: no place matches \"Xqzzyville\""), std::string::npos) << r.err;
-    const auto lines = Lines(r.out);
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(Cell(lines[0], lines[1], "TimeZoneId"), "Europe/Madrid");
-    EXPECT_EQ(Cell(lines[0], lines[1], "UtcOffset"), "+02:00");
-    EXPECT_EQ(Cell(lines[0], lines[1], "UniversalHours"), "10");
-    EXPECT_EQ(Cell(lines[0], lines[2], "TimeZoneId"), "Asia/Kolkata");
-    EXPECT_EQ(Cell(lines[0], lines[2], "UtcOffset"), "+06:30");
-    EXPECT_EQ(Cell(lines[0], lines[2], "UniversalHours"), "5.5");
-    EXPECT_EQ(Cell(lines[0], lines[3], "UtcOffset"), "+02:00");  // double summer time
-    EXPECT_EQ(Cell(lines[0], lines[3], "UniversalHours"), "10");
-    EXPECT_NE(Cell(lines[0], lines[1], "ResolvedPlace").find("Madrid"), std::string::npos);
-}
 
 } // namespace
 } // namespace nyra

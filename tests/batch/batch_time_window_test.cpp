@@ -1,7 +1,7 @@
 // The TimeWindowMinutes column: every sign the Moon was in while the birth
 // time is uncertain, and the column's errors.
 #include "batch_tool_support.h"
-#include "record/field_text.h"
+#include "text/quoted_input.h"
 
 #include <gtest/gtest.h>
 

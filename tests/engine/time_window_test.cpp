@@ -263,37 +263,5 @@ TEST_P(RandomBirths, SharesCoverTheWindowAndChangesAgreeWithTheSpans) {
 INSTANTIATE_TEST_SUITE_P(Both, RandomBirths, ::testing::Values(WindowOf::Signs, WindowOf::Nakshatras),
                          [](const auto& info) { return info.param == WindowOf::Signs ? "Signs" : "Nakshatras"; });
 
-struct ParseCase {
-    const char* name;
-    const char* text;
-    std::optional<TimeWindow> window;
-    const char* reason;
-};
-void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
-
-class ParseTimeWindowCases : public ::testing::TestWithParam<ParseCase> {};
-
-TEST_P(ParseTimeWindowCases, TakesMinutesOrDayAndSaysWhatIsWrong) {
-    std::string reason;
-    EXPECT_EQ(ParseTimeWindow(GetParam().text, reason), GetParam().window);
-    EXPECT_EQ(reason, GetParam().reason);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cells, ParseTimeWindowCases,
-    ::testing::Values(
-        ParseCase{"ZeroIsExact", "0", TimeWindow::Exact(), ""},
-        ParseCase{"BlanksAround", " 15 ", TimeWindow::PlusMinus(15), ""},
-        ParseCase{"Widest", "720", TimeWindow::PlusMinus(720), ""},
-        ParseCase{"Day", " day", TimeWindow::WholeDay(), ""},
-        ParseCase{"Empty", " ", std::nullopt, "missing value (minutes 0..720, or day)"},
-        ParseCase{"TooWide", "721", std::nullopt, "\"721\" is outside 0..720 minutes (day stands for an unknown time)"},
-        ParseCase{"Negative", "-5", std::nullopt, "\"-5\" is outside 0..720 minutes (day stands for an unknown time)"},
-        ParseCase{"Huge", "99999999999", std::nullopt,
-                  "\"99999999999\" is outside 0..720 minutes (day stands for an unknown time)"},
-        ParseCase{"Fraction", "1.5", std::nullopt, "\"1.5\" is neither a whole number of minutes nor day"},
-        ParseCase{"OtherWord", "morning", std::nullopt, "\"morning\" is neither a whole number of minutes nor day"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 } // namespace
 } // namespace nyra

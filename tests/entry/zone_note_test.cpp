@@ -2,6 +2,8 @@
 // longitude read as the calculation will read them.
 #include "entry/zone_note.h"
 
+#include "engine/ephemeris.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>

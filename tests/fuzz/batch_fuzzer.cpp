@@ -1,13 +1,17 @@
-// Any bytes as the batch tool's standard input, through its in-process entry
-// point. Every data row becomes exactly one output row (echoing the row) or
+// Any bytes as the batch tool's arguments and standard input, through its
+// in-process entry point. An input that starts with a NUL byte carries
+// arguments first, each ended by a NUL, the list by an empty one
+// ("\0--precise\0--jobs=2\0\0" then the table). A refused command line gives
+// one message, printable and quoting what it echoes, then the usage. For a
+// table, every data row becomes exactly one output row (echoing the row) or
 // one message naming its line; the exit status is 0 exactly when nothing was
 // reported; output rows are whole rows of the header's width; messages are
-// short single lines without raw control bytes.
+// short single lines of printable UTF-8.
 #include "fuzz_check.h"
 
 #include "batch/batch.h"
 #include "batch/batch_io.h"
-#include "record/field_text.h"
+#include "text/quoted_input.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -24,6 +28,10 @@ namespace {
 // kQuotedInputBytes long, each byte written as at most four ("\x00").
 constexpr std::size_t kMaxMessageBytes = 512;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Said once, when the ephemeris files are missing: no row's message.
+constexpr std::string_view kNote = "nyra-moonsign-batch: note: ";
+// More threads than this would only slow the fuzzer down.
+constexpr int kMostJobs = 4;
 
 // One input line as the tool numbers it.
 struct InputLine {
@@ -69,6 +77,37 @@ std::string Echoed(std::string_view row) {
     return echoed;
 }
 
+// The arguments an input carries before its table, taken off its front.
+std::vector<std::string> TakeArguments(std::string_view& input) {
+    std::vector<std::string> args;
+    if (!input.starts_with('\0')) return args;
+    input.remove_prefix(1);
+    while (!input.empty()) {
+        const std::size_t end = std::min(input.find('\0'), input.size());
+        std::string arg(input.substr(0, end));
+        input.remove_prefix(std::min(end + 1, input.size()));
+        if (arg.empty()) break;
+        args.push_back(std::move(arg));
+    }
+    return args;
+}
+
+// A message a terminal shows as it is: one line of printable UTF-8.
+bool IsPrintable(const std::string& message) { return EscapeInput(message) == message; }
+
+// A command line the parser refuses: one printable message, then the usage,
+// and nothing else.
+void CheckRefusedArguments(const std::vector<std::string>& args, const Problem& problem) {
+    const std::string message = problem.Text();
+    NYRA_FUZZ_CHECK(IsPrintable(message), "raw bytes in " + QuoteInput(message));
+    NYRA_FUZZ_CHECK(message.size() <= kMaxMessageBytes, "message of " + std::to_string(message.size()) + " bytes");
+    std::istringstream in;
+    std::ostringstream out, err;
+    NYRA_FUZZ_CHECK(RunBatch(args, in, out, err) == kBatchFailed, "a refused command line ran");
+    NYRA_FUZZ_CHECK(out.str().empty(), "output for a refused command line");
+    NYRA_FUZZ_CHECK(err.str() == "nyra-moonsign-batch: " + message + "\n\n" + BatchUsage(), QuoteInput(err.str()));
+}
+
 bool HasControlBytes(std::string_view text, bool allowTabs) {
     return std::any_of(text.begin(), text.end(), [allowTabs](char c) {
         const auto code = static_cast<unsigned char>(c);
@@ -81,12 +120,29 @@ bool HasControlBytes(std::string_view text, bool allowTabs) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace nyra;
-    const std::string input(reinterpret_cast<const char*>(data), size);
+    std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const std::vector<std::string> args = TakeArguments(bytes);
+    const Result<BatchOptions> options = ParseBatchArguments(args);
+    if (!options) {
+        CheckRefusedArguments(args, options.problem());
+        return 0;
+    }
+    // Files named on the command line are not the fuzzer's to open.
+    if (!options->inputs.empty() || options->records || options->jobs > kMostJobs) return 0;
+
+    const std::string input(bytes);
     std::istringstream in(input);
     std::ostringstream out, err;
-    const int status = RunBatch({}, in, out, err);
+    const int status = RunBatch(args, in, out, err);
+    if (options->help || options->version) {
+        NYRA_FUZZ_CHECK(status == kBatchOk && err.str().empty(), "--help or --version with a message");
+        NYRA_FUZZ_CHECK(out.str() == (options->help ? BatchUsage() : "nyra-moonsign-batch " NYRA_VERSION "\n"),
+                        QuoteInput(out.str()));
+        return 0;
+    }
     const std::vector<std::string> rows = OutputLines(out.str());
-    const std::vector<std::string> messages = OutputLines(err.str());
+    std::vector<std::string> messages = OutputLines(err.str());
+    std::erase_if(messages, [](const std::string& message) { return message.starts_with(kNote); });
 
     NYRA_FUZZ_CHECK(status == kBatchOk || status == kBatchRowErrors || status == kBatchFailed,
                     "exit status " + std::to_string(status));
@@ -94,7 +150,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     "exit status " + std::to_string(status) + " with " + std::to_string(messages.size()) + " messages");
     for (const std::string& message : messages) {
         NYRA_FUZZ_CHECK(message.size() <= kMaxMessageBytes, "message of " + std::to_string(message.size()) + " bytes");
-        NYRA_FUZZ_CHECK(!HasControlBytes(message, false), "raw control bytes in message " + QuoteInput(message));
+        NYRA_FUZZ_CHECK(IsPrintable(message), "raw bytes in message " + QuoteInput(message));
     }
 
     // The header: the first line that is not empty (a byte-order mark on the

@@ -7,11 +7,11 @@
 // of consecutive signs that add up to 100 percent.
 #include "fuzz_check.h"
 
-#include "batch/batch_row.h"
 #include "engine/civil_date.h"
 #include "engine/ephemeris.h"
 #include "engine/moon_detail.h"
 #include "engine/time_window.h"
+#include "record/birth_check.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -38,7 +38,7 @@ constexpr double kNakshatraWidthDeg = 40.0 / 3.0;
 
 BirthRecord RecordFrom(FuzzedDataProvider& input) {
     BirthRecord b;
-    b.BirthYear = input.ConsumeIntegralInRange<std::int16_t>(kBatchFirstYear, kBatchLastYear);
+    b.BirthYear = input.ConsumeIntegralInRange<std::int16_t>(kBatchLimits.firstYear, kBatchLimits.lastYear);
     b.BirthMonth = input.ConsumeIntegralInRange<std::int16_t>(1, 12);
     b.BirthDay = static_cast<std::int16_t>(input.ConsumeIntegralInRange<int>(1, DaysInMonth(b.BirthYear, b.BirthMonth)));
     b.BirthHour = input.ConsumeIntegralInRange<std::int16_t>(0, 23);

@@ -1,11 +1,12 @@
 // Any bytes as a saved record file. What the reader refuses gets a message
-// that names at most one line and shows no raw control bytes; what it
-// accepts, written back and read again, is the same record, and writing
-// that record gives the same bytes.
+// that names at most one line (by its column) and shows only printable
+// UTF-8; what it accepts, written back and read again, is the same record
+// and time window, and writing that record gives the same bytes.
 #include "fuzz_check.h"
 
-#include "record/field_text.h"
+#include "engine/time_window_text.h"
 #include "record/record_file.h"
+#include "text/quoted_input.h"
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -43,38 +44,32 @@ private:
     std::string path_;
 };
 
-RecordLoadResult Load(std::string_view bytes) {
+Result<SavedRecord> Load(std::string_view bytes) {
     static MemoryFile file;
-    return LoadBirthRecord(file.Holding(bytes));
+    return LoadSavedRecord(file.Holding(bytes));
 }
 
 // The record as the writer keeps it: the name without its control
 // characters (two of them would scramble into CR and LF). The writer also
 // cuts a name to kMaxRecordLineBytes, but the reader never returns a longer
 // line, so a name that has been read is never cut.
-BirthRecord StoredForm(BirthRecord record) {
+SavedRecord StoredForm(SavedRecord record) {
     std::string name;
-    for (const char c : record.BirthName) {
+    for (const char c : record.birth.BirthName) {
         if (static_cast<unsigned char>(c) >= 0x20) name.push_back(c);
     }
-    record.BirthName = name;
+    record.birth.BirthName = name;
     return record;
 }
 
-std::string Describe(const BirthRecord& r) {
+std::string Describe(const SavedRecord& saved) {
+    const BirthRecord& r = saved.birth;
     std::string text = "name " + QuoteInput(r.BirthName);
     for (const RecordField& field : kRecordLayout) {
         if (field.member != nullptr) text += " " + std::string(field.column) + "=" + std::to_string(r.*field.member);
     }
-    return text + " ZoneIsEast=" + std::to_string(r.ZoneIsEast);
-}
-
-bool HasControlBytes(std::string_view text) {
-    for (const char c : text) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code < 0x20 || code == 0x7F) return true;
-    }
-    return false;
+    return text + " ZoneIsEast=" + std::to_string(r.ZoneIsEast) + " window " +
+           TimeWindowMinutesText(saved.timeKnown);
 }
 
 } // namespace
@@ -83,24 +78,26 @@ bool HasControlBytes(std::string_view text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace nyra;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const RecordLoadResult first = Load(bytes);
+    const Result<SavedRecord> first = Load(bytes);
 
-    if (!first.record) {
-        const std::string message = RecordProblemText(first.problem);
-        NYRA_FUZZ_CHECK(!message.empty(), "a refused file has no message");
-        NYRA_FUZZ_CHECK(first.problem.line >= 0 && first.problem.line <= kRecordLineCount, message);
-        NYRA_FUZZ_CHECK(!HasControlBytes(message), "raw control bytes in " + QuoteInput(message));
+    if (!first) {
+        const Problem& problem = first.problem();
+        const std::string message = AtRecordLine(problem).Text();
+        NYRA_FUZZ_CHECK(!problem.reason.empty(), "a refused file has no reason");
+        NYRA_FUZZ_CHECK(problem.where.empty() || RecordFieldNamed(problem.where) != nullptr,
+                        "no line is named " + QuoteInput(problem.where));
+        NYRA_FUZZ_CHECK(EscapeInput(message) == message, "raw bytes in " + QuoteInput(message));
         return 0;
     }
 
-    const BirthRecord& accepted = *first.record;
-    NYRA_FUZZ_CHECK(accepted.BirthName.size() <= kMaxRecordLineBytes, Describe(accepted));
-    const std::string written = EncodeRecordFile(accepted);
-    const RecordLoadResult second = Load(written);
-    NYRA_FUZZ_CHECK(second.record.has_value(),
-                    "a written record is refused: " + RecordProblemText(second.problem) + "; " + Describe(accepted));
-    NYRA_FUZZ_CHECK(*second.record == StoredForm(accepted),
-                    "read " + Describe(accepted) + "; read back " + Describe(*second.record));
-    NYRA_FUZZ_CHECK(EncodeRecordFile(*second.record) == written, "rewriting changes the bytes: " + Describe(accepted));
+    const SavedRecord& accepted = *first;
+    NYRA_FUZZ_CHECK(accepted.birth.BirthName.size() <= kMaxRecordLineBytes, Describe(accepted));
+    const std::string written = EncodeRecordFile(accepted.birth, accepted.timeKnown);
+    const Result<SavedRecord> second = Load(written);
+    NYRA_FUZZ_CHECK(second.ok(), "a written record is refused: " + AtRecordLine(second.problem()).Text() + "; " +
+                                     Describe(accepted));
+    NYRA_FUZZ_CHECK(*second == StoredForm(accepted), "read " + Describe(accepted) + "; read back " + Describe(*second));
+    NYRA_FUZZ_CHECK(EncodeRecordFile(second->birth, second->timeKnown) == written,
+                    "rewriting changes the bytes: " + Describe(accepted));
     return 0;
 }

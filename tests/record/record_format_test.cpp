@@ -1,7 +1,5 @@
 #include "record/record_file.h"
 
-#include "record/field_text.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -156,73 +154,106 @@ INSTANTIATE_TEST_SUITE_P(Record, LongName,
                                            LongNameCase{"FourByte", "\U0001F319", kMaxRecordLineBytes}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// ------------------------------------------------------ one number rule
-
-struct NumberTextCase {
-    const char* name;
-    const char* text;
-    std::optional<std::int16_t> value;
-    const char* reason;  ///< When refused.
-};
-void PrintTo(const NumberTextCase& c, std::ostream* os) { *os << c.name; }
-
-class NumberText : public ::testing::TestWithParam<NumberTextCase> {};
-
-TEST_P(NumberText, FollowsTheOneRule) {
-    std::string reason;
-    EXPECT_EQ(ParseInt16(GetParam().text, &reason), GetParam().value);
-    if (!GetParam().value) {
-        EXPECT_EQ(reason, GetParam().reason);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Record, NumberText,
-    ::testing::Values(
-        NumberTextCase{"Plain", "7", 7, ""},
-        NumberTextCase{"LeadingZeros", "05", 5, ""},
-        NumberTextCase{"PlusSign", "+8", 8, ""},
-        NumberTextCase{"MinusZero", "-0", 0, ""},
-        NumberTextCase{"BlanksAround", " \t12 \t", 12, ""},
-        NumberTextCase{"Lowest", "-32768", -32768, ""},
-        NumberTextCase{"Highest", "+032767", 32767, ""},
-        NumberTextCase{"Empty", "", std::nullopt, "missing value"},
-        NumberTextCase{"OnlyBlanks", " \t ", std::nullopt, "missing value"},
-        NumberTextCase{"Word", "March", std::nullopt, "\"March\" is not a whole number"},
-        NumberTextCase{"Fraction", " 5.5 ", std::nullopt, "\"5.5\" is not a whole number"},
-        NumberTextCase{"BlankAfterSign", "- 5", std::nullopt, "\"- 5\" is not a whole number"},
-        NumberTextCase{"BlankInside", "1 3", std::nullopt, "\"1 3\" is not a whole number"},
-        NumberTextCase{"TwoSigns", "+-5", std::nullopt, "\"+-5\" is not a whole number"},
-        NumberTextCase{"LoneSign", "-", std::nullopt, "\"-\" is not a whole number"},
-        NumberTextCase{"Exponent", "1e3", std::nullopt, "\"1e3\" is not a whole number"},
-        NumberTextCase{"Hexadecimal", "0x1F", std::nullopt, "\"0x1F\" is not a whole number"},
-        NumberTextCase{"JustAbove", "32768", std::nullopt, "\"32768\" is outside -32768..32767"},
-        NumberTextCase{"JustBelow", "-32769", std::nullopt, "\"-32769\" is outside -32768..32767"},
-        NumberTextCase{"ManyDigits", "99999999999999999999999", std::nullopt,
-                       "\"99999999999999999999999\" is outside -32768..32767"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(QuoteInput, EscapesControlBytesAndCutsLongInputOnACharacterBoundary) {
-    EXPECT_EQ(QuoteInput(std::string("a\rb\x00" "c\x1b\x7f\td\n", 10)), "\"a\\rb\\x00c\\x1b\\x7f\\td\\n\"");
-    EXPECT_EQ(QuoteInput(std::string(kQuotedInputBytes, 'x')), "\"" + std::string(kQuotedInputBytes, 'x') + "\"");
-    // 59 ASCII bytes, then a two-byte letter across the limit: it is left
-    // out whole.
-    const std::string across = std::string(kQuotedInputBytes - 1, 'x') + "\u00eb" + std::string(1000, 'y');
-    EXPECT_EQ(QuoteInput(across), "\"" + std::string(kQuotedInputBytes - 1, 'x') + "...\"");
-}
-
 // ------------------------------------------------------------ lines to record
 
 RecordLines ValidLines() { return RecordLinesFrom(Ann()); }
 
-TEST(BirthRecordFromLines, ReversesRecordLinesFrom) {
+// The birth read from the lines; a refusal as the batch tool words it.
+Result<BirthRecord> BirthFromLines(const RecordLines& lines) {
+    const Result<SavedRecord> saved = SavedRecordFromLines({lines, kTimeWindowLine});
+    if (!saved) return AtRecordLine(saved.problem());
+    return saved->birth;
+}
+std::string Why(const Result<BirthRecord>& read) { return read ? "" : read.problem().Text(); }
+
+TEST(SavedRecordFromLines, ReversesRecordLinesFrom) {
     for (BirthRecord r : {Ann(), BirthRecord{}}) {
-        std::string error;
-        const auto back = BirthRecordFromLines(RecordLinesFrom(r), &error);
-        ASSERT_TRUE(back.has_value()) << error;
+        const auto back = BirthFromLines(RecordLinesFrom(r));
+        ASSERT_TRUE(back.ok()) << Why(back);
         EXPECT_EQ(*back, r);
     }
 }
+
+// ------------------------------------------------------ the sixteenth line
+
+// How well the time was known: no line for an exact time, so its file is
+// the fifteen lines it always was; otherwise the window in TimeWindowMinutes
+// words.
+struct WindowLineCase {
+    const char* name;
+    TimeWindow written;
+    const char* line;  ///< Plain; "" for no sixteenth line.
+    TimeWindow read;   ///< What the line reads back as.
+};
+void PrintTo(const WindowLineCase& c, std::ostream* os) { *os << c.name; }
+
+class WindowLine : public ::testing::TestWithParam<WindowLineCase> {};
+
+TEST_P(WindowLine, IsWrittenOnlyForATimeNotKnownExactlyAndReadsBack) {
+    const WindowLineCase& c = GetParam();
+    const RecordLines lines = RecordLinesFrom(Ann(), c.written);
+    EXPECT_EQ(lines[kTimeWindowLine - 1], c.line);
+    const std::string fifteen = EncodeRecordFile(Ann());
+    const std::string file = EncodeRecordFile(Ann(), c.written);
+    const std::string sixteenth = *c.line ? ScrambleRecordLine(c.line) + "\r\n" : "";
+    EXPECT_EQ(file, fifteen + sixteenth);
+    const Result<SavedRecord> back = SavedRecordFromLines({lines, kTimeWindowLine});
+    ASSERT_TRUE(back.ok()) << back.problem().Text();
+    EXPECT_EQ(*back, (SavedRecord{Ann(), c.read}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Record, WindowLine,
+    ::testing::Values(WindowLineCase{"Exact", TimeWindow::Exact(), "", TimeWindow::Exact()},
+                      WindowLineCase{"OneMinute", TimeWindow::PlusMinus(1), "1", TimeWindow::PlusMinus(1)},
+                      WindowLineCase{"TwoHours", TimeWindow::PlusMinus(120), "120", TimeWindow::PlusMinus(120)},
+                      WindowLineCase{"Widest", TimeWindow::PlusMinus(720), "720", TimeWindow::PlusMinus(720)},
+                      WindowLineCase{"WholeDay", TimeWindow::WholeDay(), "day", TimeWindow::WholeDay()},
+                      // As SignsInWindow reads them: never a line the reader refuses.
+                      WindowLineCase{"WiderIsNarrowed", TimeWindow::PlusMinus(900), "720", TimeWindow::PlusMinus(720)},
+                      WindowLineCase{"NegativeIsExact", TimeWindow::PlusMinus(-5), "", TimeWindow::Exact()}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WindowLine, ExactBytesOfAnHourEitherWay) {
+    // '6' is stored as '=', '0' as '7'.
+    EXPECT_EQ(EncodeRecordFile(Ann(), TimeWindow::PlusMinus(60)), EncodeRecordFile(Ann()) + "=7\r\n");
+}
+
+struct BadWindowLineCase {
+    const char* name;
+    const char* line;
+    std::string message;  ///< "" when read as an exact time.
+};
+void PrintTo(const BadWindowLineCase& c, std::ostream* os) { *os << c.name; }
+
+class BadWindowLine : public ::testing::TestWithParam<BadWindowLineCase> {};
+
+TEST_P(BadWindowLine, IsRefusedNamingTheLine) {
+    RecordLines lines = ValidLines();
+    lines[kTimeWindowLine - 1] = GetParam().line;
+    const Result<SavedRecord> read = SavedRecordFromLines({lines, kTimeWindowLine});
+    if (GetParam().message.empty()) {
+        ASSERT_TRUE(read.ok()) << read.problem().Text();
+        EXPECT_EQ(read->timeKnown, TimeWindow::Exact());
+    } else {
+        ASSERT_FALSE(read.ok());
+        EXPECT_EQ(AtRecordLine(read.problem()).Text(), GetParam().message);
+    }
+}
+
+const std::string kOutside = " is outside 0..720 minutes (day stands for an unknown time)";
+const std::string kNeither = " is neither a whole number of minutes nor day";
+
+INSTANTIATE_TEST_SUITE_P(
+    Record, BadWindowLine,
+    ::testing::Values(
+        BadWindowLineCase{"Word", "soon", "line 16: TimeWindowMinutes: \"soon\"" + kNeither},
+        BadWindowLineCase{"TooWide", "721", "line 16: TimeWindowMinutes: \"721\"" + kOutside},
+        BadWindowLineCase{"Negative", "-1", "line 16: TimeWindowMinutes: \"-1\"" + kOutside},
+        BadWindowLineCase{"Empty", "", ""},
+        BadWindowLineCase{"Blanks", " \t", ""},
+        BadWindowLineCase{"Zero", "0", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Every number line: its place in the file, the column a message names, and
 // the field it fills, at both 16-bit edges (a zone size has no -32768).
@@ -245,9 +276,8 @@ TEST_P(NumberLine, HoldsItsFieldAtTheSixteenBitEdges) {
         r.*c.field = static_cast<std::int16_t>(value);
         const RecordLines lines = RecordLinesFrom(r);
         EXPECT_EQ(lines[index], std::to_string(value));
-        std::string error;
-        const auto back = BirthRecordFromLines(lines, &error);
-        ASSERT_TRUE(back.has_value()) << error;
+        const auto back = BirthFromLines(lines);
+        ASSERT_TRUE(back.ok()) << Why(back);
         EXPECT_EQ(*back, r);
     }
 }
@@ -256,9 +286,8 @@ TEST_P(NumberLine, ABadValueIsReportedWithItsLineAndColumn) {
     const NumberLineCase& c = GetParam();
     RecordLines lines = ValidLines();
     lines[static_cast<std::size_t>(c.line - 1)] = "1\r2";
-    std::string error;
-    EXPECT_FALSE(BirthRecordFromLines(lines, &error).has_value());
-    EXPECT_EQ(error, "line " + std::to_string(c.line) + ": " + c.column + ": \"1\\r2\" is not a whole number");
+    EXPECT_EQ(Why(BirthFromLines(lines)),
+              "line " + std::to_string(c.line) + ": " + c.column + ": \"1\\r2\" is not a whole number");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -276,23 +305,21 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberLineCase{"ZoneMinutes", 12, &BirthRecord::ZoneMinutes, 0}),
     [](const auto& info) { return std::string(info.param.column); });
 
-TEST(BirthRecordFromLines, FirstBadLineIsReported) {
+TEST(SavedRecordFromLines, FirstBadLineIsReported) {
     RecordLines lines = ValidLines();
     lines[9] = "x";
     lines[4] = "y";
-    std::string error;
-    EXPECT_FALSE(BirthRecordFromLines(lines, &error).has_value());
-    EXPECT_EQ(error, "line 5: BirthHour: \"y\" is not a whole number");
+    EXPECT_EQ(Why(BirthFromLines(lines)), "line 5: BirthHour: \"y\" is not a whole number");
 }
 
-TEST(BirthRecordFromLines, ReadsNumbersByTheOneRule) {
+TEST(SavedRecordFromLines, ReadsNumbersByTheOneRule) {
     RecordLines lines = ValidLines();
     lines[1] = " 12\t";
     lines[2] = "05";
     lines[4] = "+8";
     lines[10] = "-0";
-    const auto r = BirthRecordFromLines(lines);
-    ASSERT_TRUE(r.has_value());
+    const auto r = BirthFromLines(lines);
+    ASSERT_TRUE(r.ok());
     EXPECT_EQ(r->BirthMonth, 12);
     EXPECT_EQ(r->BirthDay, 5);
     EXPECT_EQ(r->BirthHour, 8);
@@ -322,14 +349,14 @@ TEST(ZoneLines, CarryTheMinusSignOfAZoneEastOfGreenwich) {
     RecordLines minutesOnly = RecordLinesFrom(typed);
     minutesOnly[10] = "0";
     minutesOnly[11] = "-0";
-    const auto east = BirthRecordFromLines(minutesOnly);
-    ASSERT_TRUE(east.has_value());
+    const auto east = BirthFromLines(minutesOnly);
+    ASSERT_TRUE(east.ok());
     EXPECT_EQ(east->ZoneIsEast, kTrue);
     EXPECT_EQ(east->ZoneMinutes, 0);
 
     for (const BirthRecord& r : {Ann(), typed, onlyMinutes, zero}) {
-        const auto back = BirthRecordFromLines(RecordLinesFrom(r));
-        ASSERT_TRUE(back.has_value());
+        const auto back = BirthFromLines(RecordLinesFrom(r));
+        ASSERT_TRUE(back.ok());
         EXPECT_EQ(*back, r);
     }
 }
@@ -346,8 +373,8 @@ TEST(ZoneLines, HoldTheLargestSizesWithTheSignOnEitherLine) {
         RecordLines lines = ValidLines();
         lines[10] = hours;
         lines[11] = minutes;
-        const auto back = BirthRecordFromLines(lines);
-        ASSERT_TRUE(back.has_value()) << hours << " " << minutes;
+        const auto back = BirthFromLines(lines);
+        ASSERT_TRUE(back.ok()) << hours << " " << minutes;
         EXPECT_EQ(*back, east) << hours << " " << minutes;
     }
 }
@@ -356,21 +383,19 @@ TEST(ZoneLines, OldFilesWithoutSignReadAsTyped) {
     RecordLines lines = ValidLines();
     lines[10] = "5";
     lines[11] = "30";
-    const auto r = BirthRecordFromLines(lines);
-    ASSERT_TRUE(r.has_value());
+    const auto r = BirthFromLines(lines);
+    ASSERT_TRUE(r.ok());
     EXPECT_EQ(r->ZoneIsEast, kFalse);
     EXPECT_EQ(r->ZoneHours, 5);
     lines[10] = "-32768";
-    std::string error;
-    EXPECT_FALSE(BirthRecordFromLines(lines, &error).has_value());
-    EXPECT_EQ(error, "line 11: ZoneHours: \"-32768\" is outside -32767..32767");
+    EXPECT_EQ(Why(BirthFromLines(lines)), "line 11: ZoneHours: \"-32768\" is outside -32767..32767");
 }
 
-TEST(BirthRecordFromLines, NameIsTakenAsIs) {
+TEST(SavedRecordFromLines, NameIsTakenAsIs) {
     RecordLines lines = ValidLines();
     lines[0] = "  12 \t";
-    const auto r = BirthRecordFromLines(lines);
-    ASSERT_TRUE(r.has_value());
+    const auto r = BirthFromLines(lines);
+    ASSERT_TRUE(r.ok());
     EXPECT_EQ(r->BirthName, "  12 \t");
 }
 
@@ -387,8 +412,8 @@ TEST_P(FlagLine, IsTrueExactlyForOne) {
         RecordLines lines = ValidLines();
         lines[12] = lines[13] = lines[14] = "0";
         lines[line] = GetParam().text;
-        const auto r = BirthRecordFromLines(lines);
-        ASSERT_TRUE(r.has_value());
+        const auto r = BirthFromLines(lines);
+        ASSERT_TRUE(r.ok());
         const std::int16_t flags[] = {r->LonIsEast, r->LatIsSouth, r->DstOn};
         for (std::size_t i = 0; i < 3; ++i) {
             EXPECT_EQ(flags[i], i + 12 == line ? GetParam().value : kFalse) << "line " << line + 1;

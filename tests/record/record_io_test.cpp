@@ -86,12 +86,9 @@ BirthRecord NorthWestNoDst() {
 }
 
 BirthRecord ReadBack(const fs::path& path) {
-    const RecordReadResult read = ReadBirthRecordFile(path.string());
-    EXPECT_TRUE(read.ok) << read.error;
-    std::string error;
-    const auto record = BirthRecordFromLines(read.lines, &error);
-    EXPECT_TRUE(record.has_value()) << error;
-    return record.value_or(BirthRecord{});
+    const Result<SavedRecord> loaded = LoadSavedRecord(path.string());
+    EXPECT_TRUE(loaded.ok()) << loaded.problem().Text();
+    return loaded ? loaded->birth : BirthRecord{};
 }
 
 // ------------------------------------------------------------------- saving
@@ -106,8 +103,8 @@ class RecordRoundTrip : public RecordFolder, public ::testing::WithParamInterfac
 TEST_P(RecordRoundTrip, ReproducesEveryField) {
     const fs::path path = folder_ / "person.moo";
     const BirthRecord record = GetParam().record();
-    const auto error = WriteBirthRecord(path.string(), record);
-    ASSERT_FALSE(error.has_value()) << *error;
+    const Result<void> saved = WriteBirthRecord(path.string(), record);
+    ASSERT_TRUE(saved.ok()) << saved.problem().reason;
     EXPECT_EQ(ReadBytes(path), EncodeRecordFile(record));
     EXPECT_EQ(ReadBack(path), record);
 }
@@ -121,9 +118,9 @@ TEST_F(RecordFolder, OverwritingReplacesTheWholeFile) {
     const fs::path path = folder_ / "person.moo";
     BirthRecord longer = SouthEastDst();
     longer.BirthName = std::string(500, 'x');
-    ASSERT_FALSE(WriteBirthRecord(path.string(), longer).has_value());
-    const auto error = WriteBirthRecord(path.string(), NorthWestNoDst());
-    ASSERT_FALSE(error.has_value()) << *error;
+    ASSERT_TRUE(WriteBirthRecord(path.string(), longer).ok());
+    const Result<void> saved = WriteBirthRecord(path.string(), NorthWestNoDst());
+    ASSERT_TRUE(saved.ok()) << saved.problem().reason;
     EXPECT_EQ(ReadBytes(path), EncodeRecordFile(NorthWestNoDst()));
     EXPECT_EQ(Listing(folder_), std::set<std::string>{"person.moo"});
 }
@@ -131,9 +128,9 @@ TEST_F(RecordFolder, OverwritingReplacesTheWholeFile) {
 TEST_F(RecordFolder, RelativePathInTheCurrentFolder) {
     const fs::path before = fs::current_path();
     fs::current_path(folder_);
-    const auto error = WriteBirthRecord("plain.moo", NorthWestNoDst());
+    const Result<void> saved = WriteBirthRecord("plain.moo", NorthWestNoDst());
     fs::current_path(before);
-    ASSERT_FALSE(error.has_value()) << *error;
+    ASSERT_TRUE(saved.ok()) << saved.problem().reason;
     EXPECT_EQ(ReadBack(folder_ / "plain.moo"), NorthWestNoDst());
 }
 
@@ -141,16 +138,16 @@ TEST_F(RecordFolder, OverwriteKeepsThePermissionBits) {
     const fs::path path = folder_ / "person.moo";
     WriteBytes(path, "old");
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-    ASSERT_FALSE(WriteBirthRecord(path.string(), SouthEastDst()).has_value());
+    ASSERT_TRUE(WriteBirthRecord(path.string(), SouthEastDst()).ok());
     EXPECT_EQ(PermissionBits(path), 0640u);
 }
 
 TEST_F(RecordFolder, NewFileFollowsTheUmask) {
     const fs::path path = folder_ / "person.moo";
-    const mode_t saved = ::umask(027);
-    const auto error = WriteBirthRecord(path.string(), SouthEastDst());
-    ::umask(saved);
-    ASSERT_FALSE(error.has_value()) << *error;
+    const mode_t umask = ::umask(027);
+    const Result<void> saved = WriteBirthRecord(path.string(), SouthEastDst());
+    ::umask(umask);
+    ASSERT_TRUE(saved.ok()) << saved.problem().reason;
     EXPECT_EQ(PermissionBits(path), 0640u);
 }
 
@@ -159,7 +156,7 @@ TEST_F(RecordFolder, SavingThroughALinkUpdatesTheLinkedFile) {
     const fs::path link = folder_ / "link.moo";
     WriteBytes(real, "old");
     fs::create_symlink(real, link);
-    ASSERT_FALSE(WriteBirthRecord(link.string(), SouthEastDst()).has_value());
+    ASSERT_TRUE(WriteBirthRecord(link.string(), SouthEastDst()).ok());
     EXPECT_TRUE(fs::is_symlink(link));
     EXPECT_EQ(ReadBytes(real), EncodeRecordFile(SouthEastDst()));
 }
@@ -182,10 +179,10 @@ TEST_P(FailedSave, LeavesTheFolderAsItWas) {
     GetParam().prepare(folder_);
     const std::set<std::string> before = Listing(folder_);
 
-    const auto error = WriteBirthRecord((folder_ / GetParam().target).string(), SouthEastDst());
+    const Result<void> saved = WriteBirthRecord((folder_ / GetParam().target).string(), SouthEastDst());
 
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(*error, GetParam().reason);
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.problem(), (Problem{"", GetParam().reason}));
     EXPECT_EQ(ReadBytes(old), oldBytes);
     EXPECT_EQ(Listing(folder_), before);
 }
@@ -218,24 +215,26 @@ TEST_F(RecordFolder, WriteErrorRemovesTheTemporaryFile) {
     const fs::path old = folder_ / "old.moo";
     const std::string oldBytes = EncodeRecordFile(NorthWestNoDst());
     WriteBytes(old, oldBytes);
-    rlimit saved {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit tiny = saved;
+    rlimit limit {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+    rlimit tiny = limit;
     tiny.rlim_cur = 8;
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const auto error = WriteBirthRecord(old.string(), SouthEastDst());
-    ::setrlimit(RLIMIT_FSIZE, &saved);
+    const Result<void> saved = WriteBirthRecord(old.string(), SouthEastDst());
+    ::setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, previousHandler);
 
-    ASSERT_TRUE(error.has_value());
-    EXPECT_EQ(*error, "File too large");
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.problem(), (Problem{"", "File too large"}));
     EXPECT_EQ(ReadBytes(old), oldBytes);
     EXPECT_EQ(Listing(folder_), std::set<std::string>{"old.moo"});
 }
 
 TEST(WriteBirthRecord, EmptyPathIsRefused) {
-    EXPECT_EQ(WriteBirthRecord("", SouthEastDst()), std::optional<std::string>("No such file or directory"));
+    const Result<void> saved = WriteBirthRecord("", SouthEastDst());
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.problem(), (Problem{"", "No such file or directory"}));
 }
 
 // ------------------------------------------------------------------ reading
@@ -249,9 +248,9 @@ RecordLines Scrambled(const RecordLines& plain) {
 TEST_F(RecordFolder, EmptyFileReadsAsFifteenEmptyLines) {
     const fs::path path = folder_ / "empty.moo";
     WriteBytes(path, "");
-    const RecordReadResult read = ReadBirthRecordFile(path.string());
-    ASSERT_TRUE(read.ok) << read.error;
-    EXPECT_EQ(read.lines, RecordLines{});
+    const Result<RecordFileLines> read = ReadRecordFileLines(path.string());
+    ASSERT_TRUE(read.ok()) << read.problem().reason;
+    EXPECT_EQ(read->lines, RecordLines{});
 }
 
 TEST_F(RecordFolder, BareLineFeedsAndAMissingLastLineEnd) {
@@ -264,34 +263,34 @@ TEST_F(RecordFolder, BareLineFeedsAndAMissingLastLineEnd) {
     }
     const fs::path path = folder_ / "unix.moo";
     WriteBytes(path, file);
-    const RecordReadResult read = ReadBirthRecordFile(path.string());
-    ASSERT_TRUE(read.ok) << read.error;
-    EXPECT_EQ(read.lines, plain);
+    const Result<RecordFileLines> read = ReadRecordFileLines(path.string());
+    ASSERT_TRUE(read.ok()) << read.problem().reason;
+    EXPECT_EQ(read->lines, plain);
 }
 
 TEST_F(RecordFolder, ShortFileLeavesTheRestEmpty) {
     const fs::path path = folder_ / "short.moo";
     WriteBytes(path, ScrambleRecordLine("Ann") + "\r\n" + ScrambleRecordLine("7") + "\r\n");
-    const RecordReadResult read = ReadBirthRecordFile(path.string());
-    ASSERT_TRUE(read.ok) << read.error;
+    const Result<RecordFileLines> read = ReadRecordFileLines(path.string());
+    ASSERT_TRUE(read.ok()) << read.problem().reason;
     RecordLines expected;
     expected[0] = "Ann";
     expected[1] = "7";
-    EXPECT_EQ(read.lines, expected);
+    EXPECT_EQ(read->lines, expected);
 }
 
-TEST_F(RecordFolder, LinesAfterTheFifteenthAreIgnored) {
+TEST_F(RecordFolder, LinesAfterTheSixteenthAreIgnored) {
     std::string file;
     RecordLines expected;
     for (int i = 1; i <= 20; ++i) {
         file += ScrambleRecordLine(std::to_string(i)) + "\r\n";
-        if (i <= kRecordLineCount) expected[static_cast<std::size_t>(i - 1)] = std::to_string(i);
+        if (i <= kTimeWindowLine) expected[static_cast<std::size_t>(i - 1)] = std::to_string(i);
     }
     const fs::path path = folder_ / "twenty.moo";
     WriteBytes(path, file);
-    const RecordReadResult read = ReadBirthRecordFile(path.string());
-    ASSERT_TRUE(read.ok) << read.error;
-    EXPECT_EQ(read.lines, expected);
+    const Result<RecordFileLines> read = ReadRecordFileLines(path.string());
+    ASSERT_TRUE(read.ok()) << read.problem().reason;
+    EXPECT_EQ(read->lines, expected);
 }
 
 TEST_F(RecordFolder, BinaryFileIsReadAsFarAsItGoes) {
@@ -299,14 +298,14 @@ TEST_F(RecordFolder, BinaryFileIsReadAsFarAsItGoes) {
     for (int code = 0; code <= 255; ++code) file.push_back(static_cast<char>(code));
     const fs::path path = folder_ / "binary.moo";
     WriteBytes(path, file);
-    const RecordReadResult read = ReadBirthRecordFile(path.string());
-    ASSERT_TRUE(read.ok) << read.error;
+    const Result<RecordFileLines> read = ReadRecordFileLines(path.string());
+    ASSERT_TRUE(read.ok()) << read.problem().reason;
     // Line 1 is bytes 0..9 (the LF is 10), of which 0..6 fall below the
     // offset; line 2 is bytes 11..255, its CR (13) being no line end.
     RecordLines expected;
     expected[0] = std::string("\x00\x01\x02", 3);
     for (int code = 11; code <= 255; ++code) expected[1].push_back(static_cast<char>(code - kRecordOffset));
-    EXPECT_EQ(read.lines, expected);
+    EXPECT_EQ(read->lines, expected);
 }
 
 struct LongLineCase {
@@ -326,10 +325,10 @@ TEST_P(LongLine, IsCutAndTheFollowingLinesStillRead) {
     const fs::path path = folder_ / "long.moo";
     WriteBytes(path, file);
 
-    const RecordReadResult read = ReadBirthRecordFile(path.string());
-    ASSERT_TRUE(read.ok) << read.error;
-    EXPECT_EQ(read.lines[0], std::string(GetParam().kept, 'A'));
-    for (std::size_t i = 1; i < plain.size(); ++i) EXPECT_EQ(read.lines[i], plain[i]) << "line " << i + 1;
+    const Result<RecordFileLines> read = ReadRecordFileLines(path.string());
+    ASSERT_TRUE(read.ok()) << read.problem().reason;
+    EXPECT_EQ(read->lines[0], std::string(GetParam().kept, 'A'));
+    for (std::size_t i = 1; i < plain.size(); ++i) EXPECT_EQ(read->lines[i], plain[i]) << "line " << i + 1;
 }
 
 INSTANTIATE_TEST_SUITE_P(Record, LongLine,
@@ -342,10 +341,10 @@ TEST_F(RecordFolder, ReadingStopsAtTheFileCap) {
     // One line larger than the cap, then a line that is never reached.
     const fs::path path = folder_ / "huge.moo";
     WriteBytes(path, std::string(kMaxRecordFileBytes + 10, 'H') + "\r\n" + ScrambleRecordLine("5") + "\r\n");
-    const RecordReadResult read = ReadBirthRecordFile(path.string());
-    ASSERT_TRUE(read.ok) << read.error;
-    EXPECT_EQ(read.lines[0], std::string(kMaxRecordLineBytes, 'A'));
-    EXPECT_EQ(read.lines[1], "");
+    const Result<RecordFileLines> read = ReadRecordFileLines(path.string());
+    ASSERT_TRUE(read.ok()) << read.problem().reason;
+    EXPECT_EQ(read->lines[0], std::string(kMaxRecordLineBytes, 'A'));
+    EXPECT_EQ(read->lines[1], "");
 }
 
 struct DeviceCase {
@@ -356,27 +355,27 @@ struct DeviceCase {
 class EndlessDevice : public ::testing::TestWithParam<DeviceCase> {};
 
 TEST_P(EndlessDevice, ReturnsWithBoundedLines) {
-    const RecordReadResult read = ReadBirthRecordFile(GetParam().path);
-    ASSERT_TRUE(read.ok) << read.error;
-    for (const std::string& line : read.lines) EXPECT_LE(line.size(), kMaxRecordLineBytes);
+    const Result<RecordFileLines> read = ReadRecordFileLines(GetParam().path);
+    ASSERT_TRUE(read.ok()) << read.problem().reason;
+    for (const std::string& line : read->lines) EXPECT_LE(line.size(), kMaxRecordLineBytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(Record, EndlessDevice,
                          ::testing::Values(DeviceCase{"Zero", "/dev/zero"}, DeviceCase{"Random", "/dev/urandom"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ReadBirthRecordFile, ZeroBytesAllFallBelowTheOffset) {
-    const RecordReadResult read = ReadBirthRecordFile("/dev/zero");
-    ASSERT_TRUE(read.ok) << read.error;
-    EXPECT_EQ(read.lines, RecordLines{});
+TEST(ReadRecordFileLines, ZeroBytesAllFallBelowTheOffset) {
+    const Result<RecordFileLines> read = ReadRecordFileLines("/dev/zero");
+    ASSERT_TRUE(read.ok()) << read.problem().reason;
+    EXPECT_EQ(read->lines, RecordLines{});
 }
 
 TEST_F(RecordFolder, PipeWithoutWriterDoesNotHang) {
     const fs::path path = folder_ / "pipe.moo";
     ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
-    const RecordReadResult read = ReadBirthRecordFile(path.string());
-    ASSERT_TRUE(read.ok) << read.error;
-    EXPECT_EQ(read.lines, RecordLines{});
+    const Result<RecordFileLines> read = ReadRecordFileLines(path.string());
+    ASSERT_TRUE(read.ok()) << read.problem().reason;
+    EXPECT_EQ(read->lines, RecordLines{});
 }
 
 // Whole files as the main window and the batch tool load them: what the
@@ -384,7 +383,7 @@ TEST_F(RecordFolder, PipeWithoutWriterDoesNotHang) {
 struct LoadCase {
     const char* name;
     const char* contents;  ///< Scrambled bytes, or "<folder>".
-    int line;
+    const char* where;     ///< The line's column; "" for the file as a whole.
     const char* reason;
 };
 void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
@@ -398,42 +397,44 @@ TEST_P(LoadRecord, NamesTheLineThatCannotBeUsed) {
     } else {
         WriteBytes(path, GetParam().contents);
     }
-    const RecordLoadResult loaded = LoadBirthRecord(path.string());
-    EXPECT_FALSE(loaded.record.has_value());
-    EXPECT_EQ(loaded.problem.line, GetParam().line);
-    EXPECT_EQ(loaded.problem.reason, GetParam().reason);
+    const Result<SavedRecord> loaded = LoadSavedRecord(path.string());
+    ASSERT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.problem(), (Problem{GetParam().where, GetParam().reason}));
 }
 
 // "Ann" is stored as "Huu", "7" as ">".
 INSTANTIATE_TEST_SUITE_P(
     Record, LoadRecord,
-    ::testing::Values(LoadCase{"Empty", "", 0, "the file is empty"},
-                      LoadCase{"Folder", "<folder>", 0, "Is a directory"},
-                      LoadCase{"OnlyAName", "Huu", 2, "missing, the file ends before this line"},
-                      LoadCase{"EndsAfterTheMonth", "Huu\r\n>\r\n", 3, "missing, the file ends before this line"},
-                      LoadCase{"EmptyMonthLine", "Huu\r\n\r\n>\r\n", 2, "missing value"},
-                      LoadCase{"OnlyLineEnds", "\r\n\r\n", 2, "missing value"}),
+    ::testing::Values(LoadCase{"Empty", "", "", "the file is empty"},
+                      LoadCase{"Folder", "<folder>", "", "Is a directory"},
+                      LoadCase{"OnlyAName", "Huu", "BirthMonth", "missing, the file ends before this line"},
+                      LoadCase{"EndsAfterTheMonth", "Huu\r\n>\r\n", "BirthDay",
+                               "missing, the file ends before this line"},
+                      LoadCase{"EmptyMonthLine", "Huu\r\n\r\n>\r\n", "BirthMonth", "missing value"},
+                      LoadCase{"OnlyLineEnds", "\r\n\r\n", "BirthMonth", "missing value"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(RecordFolder, LoadsWhatTheProgramWrote) {
+TEST_F(RecordFolder, LoadsWhatTheProgramWroteWithItsTimeWindow) {
     const fs::path path = folder_ / "person.moo";
-    ASSERT_FALSE(WriteBirthRecord(path.string(), SouthEastDst()).has_value());
-    const RecordLoadResult loaded = LoadBirthRecord(path.string());
-    ASSERT_TRUE(loaded.record.has_value()) << loaded.problem.reason;
-    EXPECT_EQ(*loaded.record, SouthEastDst());
+    for (const TimeWindow window : {TimeWindow::Exact(), TimeWindow::PlusMinus(15), TimeWindow::WholeDay()}) {
+        ASSERT_TRUE(WriteBirthRecord(path.string(), SouthEastDst(), window).ok());
+        const Result<SavedRecord> loaded = LoadSavedRecord(path.string());
+        ASSERT_TRUE(loaded.ok()) << loaded.problem().Text();
+        EXPECT_EQ(*loaded, (SavedRecord{SouthEastDst(), window}));
+    }
 }
 
 TEST_F(RecordFolder, FolderIsRefused) {
     fs::create_directory(folder_ / "x.moo");
-    const RecordReadResult read = ReadBirthRecordFile((folder_ / "x.moo").string());
-    EXPECT_FALSE(read.ok);
-    EXPECT_EQ(read.error, "Is a directory");
+    const Result<RecordFileLines> read = ReadRecordFileLines((folder_ / "x.moo").string());
+    ASSERT_FALSE(read.ok());
+    EXPECT_EQ(read.problem().reason, "Is a directory");
 }
 
 TEST_F(RecordFolder, MissingFileIsRefused) {
-    const RecordReadResult read = ReadBirthRecordFile((folder_ / "absent.moo").string());
-    EXPECT_FALSE(read.ok);
-    EXPECT_EQ(read.error, "No such file or directory");
+    const Result<RecordFileLines> read = ReadRecordFileLines((folder_ / "absent.moo").string());
+    ASSERT_FALSE(read.ok());
+    EXPECT_EQ(read.problem().reason, "No such file or directory");
 }
 
 } // namespace

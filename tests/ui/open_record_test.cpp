@@ -202,6 +202,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"MonthThirteen", 2, "13", "Line 2 (month): \"13\" is not a month."},
         BadFileCase{"MonthZero", 2, "0", "Line 2 (month): \"0\" is not a month."},
         BadFileCase{"MonthAsWord", 2, "thirteen", "Line 2 (month): \"thirteen\" is not a whole number."},
+        // Shown as the core quotes it, never as a replacement character.
+        BadFileCase{"MonthNotUtf8", 2, "1\x80", "Line 2 (month): \"1\\x80\" is not a whole number."},
         BadFileCase{"DayPastTheList", 3, "32", "Line 3 (day): \"32\" is not in the list (1 to 31)."},
         BadFileCase{"YearBeforeTheList", 4, "1850", "Line 4 (year): \"1850\" is not in the list (1901 to 2050)."},
         BadFileCase{"HourPastTheList", 5, "24", "Line 5 (hour): \"24\" is not in the list (0 to 23)."},
@@ -215,6 +217,15 @@ INSTANTIATE_TEST_SUITE_P(
                     "Line 2 (month): \"a^k^\\x19bl\\x19rhnk\\x19\\aZkm'\" is not a whole number."},
         BadFileCase{"ShortFile", -1, "Huu\r\n:\r\n", "Line 3 (day): missing, the file ends before this line."}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(OpenRecord, AFileNameIsShownEscaped) {
+    const QString path = Scratch(QStringLiteral("two\nlines\u202E.moo"));
+    WriteFile(path, "");
+    Open(path);
+    EXPECT_EQ(dialogs.MessageTexts(),
+              QStringList{QStringLiteral("Could not open \"%1/two\\nlines\\xe2\\x80\\xae.moo\": the file is empty.")
+                              .arg(ScratchFolder())});
+}
 
 TEST_F(OpenRecord, NumbersAreReadByTheOneRule) {
     RecordLines lines = RecordLinesFrom(NorthWestWithoutDst());

@@ -239,12 +239,9 @@ TEST_F(ReportFiles, SaveWritesARecordThatReadsBack) {
     EXPECT_EQ(dialogs.saveRequests[0].defaultSuffix, QStringLiteral("moo"));
     EXPECT_TRUE(dialogs.messages.empty());
 
-    const RecordReadResult read = ReadBirthRecordFile(QFile::encodeName(path).toStdString());
-    ASSERT_TRUE(read.ok) << read.error;
-    std::string error;
-    const std::optional<BirthRecord> back = BirthRecordFromLines(read.lines, &error);
-    ASSERT_TRUE(back.has_value()) << error;
-    EXPECT_EQ(*back, AshaAtDelhi());
+    const Result<SavedRecord> back = LoadSavedRecord(QFile::encodeName(path).toStdString());
+    ASSERT_TRUE(back.ok()) << back.problem().Text();
+    EXPECT_EQ(back->birth, AshaAtDelhi());
 
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(ReportText(), ExpectedText());
@@ -453,9 +450,8 @@ void PrintTo(const SaveTarget& row, std::ostream* os) { *os << row.name; }
 // The written file must be one Open and a PDF viewer recognise.
 bool IsUsable(const SaveTarget& row, const QString& path) {
     if (qstrcmp(row.button, "cmdExportPdf") == 0) return IsCompletePdf(FileBytes(path));
-    const RecordReadResult read = ReadBirthRecordFile(QFile::encodeName(path).toStdString());
-    std::string error;
-    return read.ok && BirthRecordFromLines(read.lines, &error) == AshaAtDelhi();
+    const Result<SavedRecord> back = LoadSavedRecord(QFile::encodeName(path).toStdString());
+    return back && back->birth == AshaAtDelhi();
 }
 
 class SaveName : public ReportFiles, public ::testing::WithParamInterface<SaveTarget> {};

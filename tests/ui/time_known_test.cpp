@@ -9,6 +9,7 @@
 #include "ui/contrast.h"
 #include "ui/frm_result.h"
 #include "ui/frm_save.h"
+#include "record/record_file.h"
 #include "ui_test_support.h"
 
 #include <QComboBox>
@@ -131,9 +132,11 @@ INSTANTIATE_TEST_SUITE_P(Rows, PossibleSigns,
                                            WindowCase{"NotKnown", kNotKnown, TimeWindow::WholeDay()}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// The record holds the birth data only: a calculation from an unknown time
-// saves the very bytes an exact one does, in the file's 15 lines.
-TEST_F(TimeKnown, ChoiceNeverReachesTheRecordFile) {
+// A record of an exact time keeps the fifteen lines older readers know, byte
+// for byte; one of a time not known exactly adds a sixteenth saying how well
+// it was known, and opening it gives the choice back, whatever the list
+// showed before.
+TEST_F(TimeKnown, TheRecordKeepsTheChoiceAndOpeningGivesItBack) {
     const auto saveRecord = [this](const TimeWindow& timeKnown, const char* name) {
         const Calculation calculation = CalculationOf(Birth(kBeforeTheChange), timeKnown);
         dialogs.savePath = Scratch(QString::fromLatin1(name));
@@ -142,30 +145,32 @@ TEST_F(TimeKnown, ChoiceNeverReachesTheRecordFile) {
         Child<QPushButton>(&report, "cmdSave")->click();
         return FileBytes(dialogs.savePath);
     };
-    const QByteArray unknown = saveRecord(TimeWindow::WholeDay(), "unknown.moo");
     const QByteArray exact = saveRecord(TimeWindow::Exact(), "exact.moo");
-
+    const QByteArray hour = saveRecord(TimeWindow::PlusMinus(60), "hour.moo");
     EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_FALSE(exact.isEmpty());
-    EXPECT_EQ(unknown, exact);
+    EXPECT_EQ(exact, QByteArray::fromStdString(EncodeRecordFile(Birth(kBeforeTheChange))));
     EXPECT_EQ(exact.count("\r\n"), 15);
-}
+    EXPECT_EQ(hour.count("\r\n"), 16);
+    EXPECT_TRUE(hour.startsWith(exact));
 
-// A record knows nothing of the choice; opening one calculates at once with
-// the choice the user can see beside the time.
-TEST_F(TimeKnown, OpeningARecordKeepsTheChoiceOnScreen) {
-    const BirthRecord record = Birth(kBeforeTheChange);
-    dialogs.openPath = WriteRecord(Scratch(QStringLiteral("asha.moo")), record);
-    Child<QComboBox>(main, "cboTimeKnown")->setCurrentIndex(kNotKnown);
-    main->OpenBirthRecord();
-
-    EXPECT_TRUE(dialogs.messages.empty());
-    const QList<frmResult*> results = ShownWindows<frmResult>();
-    ASSERT_EQ(results.size(), 1);
-    EXPECT_EQ(results[0]->calculation().birth, record);
-    EXPECT_EQ(results[0]->calculation().timeKnown, TimeWindow::WholeDay());
-    EXPECT_TRUE(BlockShown(results[0]));
-    EXPECT_EQ(TextOf(results[0], "lblTimeWindowHeading"), "Time not known: the whole day of birth");
+    const struct {
+        const char* file;
+        int shownBefore;
+        TimeWindow reopened;
+    } cases[] = {{"hour.moo", kNotKnown, TimeWindow::PlusMinus(60)}, {"exact.moo", kNotKnown, TimeWindow::Exact()}};
+    for (const auto& c : cases) {
+        auto* window = new frmMain(dialogs);
+        window->show();
+        Child<QComboBox>(window, "cboTimeKnown")->setCurrentIndex(c.shownBefore);
+        dialogs.openPath = Scratch(QString::fromLatin1(c.file));
+        window->OpenBirthRecord();
+        EXPECT_TRUE(dialogs.messages.empty()) << c.file;
+        const QList<frmResult*> results = ShownWindows<frmResult>();
+        ASSERT_EQ(results.size(), 1) << c.file;
+        EXPECT_EQ(results[0]->calculation().timeKnown, c.reopened) << c.file;
+        results[0]->close();
+        RunDeferredDeletes();
+    }
 }
 
 TEST_F(TimeKnown, BackBringsAnExactTimeAgain) {

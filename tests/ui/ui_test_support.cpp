@@ -204,8 +204,8 @@ QStringList FolderEntries(const QString& folder) {
 }
 
 QString WriteRecord(const QString& path, const BirthRecord& birth) {
-    const std::optional<std::string> error = WriteBirthRecord(QFile::encodeName(path).toStdString(), birth);
-    EXPECT_FALSE(error.has_value()) << *error;
+    const Result<void> written = WriteBirthRecord(QFile::encodeName(path).toStdString(), birth);
+    EXPECT_TRUE(written.ok()) << (written.ok() ? "" : written.problem().Text());
     return path;
 }
 
