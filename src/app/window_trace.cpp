@@ -30,7 +30,7 @@ protected:
         if (const auto* result = qobject_cast<frmResult*>(widget); shown && result) {
             const Calculation& calculation = result->calculation();
             line += QStringLiteral(": %1 (%2)")
-                        .arg(QString::fromStdString(calculation.chart.RashiName),
+                        .arg(QString::fromStdString(calculation.RashiName()),
                              QString::fromStdString(calculation.birth.BirthName));
         }
         std::fprintf(stderr, "%s\n", line.toUtf8().constData());

@@ -4,26 +4,40 @@
 
 namespace nyra {
 
-Calculation Calculate(const CalculationInput& input) {
+Result<Calculation> Calculate(const CalculationInput& input) {
     Calculation calculation;
     calculation.birth = input.birth;
     calculation.place = input.place;
     calculation.timeKnown = input.timeKnown;
+    calculation.ayanamsa = input.ayanamsa;
+    calculation.basis = input.basis == BasisKind::Precise ? Basis::Precise(input.ayanamsa) : Basis::Classic();
     calculation.chart = ComputeMoonChart(input.birth);
-    calculation.moon.nakshatra = NakshatraAt(calculation.chart.MoonLongitude);
-    calculation.moon.sign = FindSignSpan(calculation.chart);
-    calculation.moon.nakshatraSpan = FindNakshatraSpan(calculation.chart);
+
+    Result<MoonReading> moon = ReadMoon(input.birth, calculation.basis);
+    if (!moon) return moon.problem();
+    calculation.moon = std::move(moon).value();
     const TimeWindow& window = input.timeKnown;
-    if (window.wholeDay || window.minutes > 0) calculation.possibleSigns = SignsInWindow(calculation.chart, window);
-    if (std::optional<SignDescription> description = DescribeMoonSign(calculation.chart.RashiName))
+    if (window.wholeDay || window.minutes > 0) {
+        Result<BasisWindow> signs = SignsInWindow(calculation.moon, window);
+        if (!signs) return signs.problem();
+        calculation.possibleSigns = std::move(signs->window);
+        calculation.moon.library.usedMoshier |= signs->library.usedMoshier;
+    }
+    calculation.precise = PreciseMoonAt(ChartJulianDayUt(calculation.chart), input.ayanamsa);
+    if (std::optional<SignDescription> description = DescribeMoonSign(calculation.moon.rashiName))
         calculation.description = std::move(*description);
-    return WithPreciseAyanamsa(std::move(calculation), input.preciseAyanamsa);
+    return calculation;
 }
 
-Calculation WithPreciseAyanamsa(Calculation calculation, Ayanamsa ayanamsa) {
-    calculation.preciseAyanamsa = ayanamsa;
-    calculation.precise = PreciseMoonAt(ChartJulianDayUt(calculation.chart), ayanamsa);
-    return calculation;
+CalculationInput InputOf(const Calculation& calculation) {
+    return {calculation.birth, calculation.place, calculation.timeKnown, calculation.basis.kind,
+            calculation.ayanamsa};
+}
+
+Result<Calculation> WithAyanamsa(const Calculation& calculation, Ayanamsa ayanamsa) {
+    CalculationInput input = InputOf(calculation);
+    input.ayanamsa = ayanamsa;
+    return Calculate(input);
 }
 
 } // namespace nyra

@@ -4,6 +4,8 @@
 // record, the printed page and the PDF all show this one value. Plain C++.
 #pragma once
 
+#include "base/result.h"
+#include "basis/moon_basis.h"
 #include "calculation/birth_place.h"
 #include "engine/ephemeris.h"
 #include "engine/moon_detail.h"
@@ -16,29 +18,35 @@
 
 namespace nyra {
 
-// The Moon at birth beyond its sign.
-struct MoonDetails {
-    Nakshatra nakshatra;
-    Span sign;           ///< The sign's entry and exit.
-    Span nakshatraSpan;  ///< The nakshatra's entry and exit.
-};
-
 struct Calculation {
     BirthRecord birth;
     BirthPlace place;
     TimeWindow timeKnown;
+    /// What every figure the windows name comes from: the classic formula,
+    /// or Swiss Ephemeris with the chosen ayanamsa.
+    Basis basis;
+    /// The person's ayanamsa: the Precise basis's, and on the Classic basis
+    /// the one of the precise second opinion.
+    Ayanamsa ayanamsa = kDefaultAyanamsa;
+    /// The classic formula's run: the birth instant and its clock on either
+    /// basis, and the formula's own figure, the second opinion on Precise.
     EngineRecord chart;
-    MoonDetails moon;
-    /// Every sign of the stretch of time the birth may lie in; nothing for
-    /// an exact time.
+    /// The Moon on `basis`: position, sign, nakshatra and their changes.
+    MoonReading moon;
+    /// Every sign of the stretch of time the birth may lie in, on `basis`;
+    /// nothing for an exact time.
     std::optional<WindowResult> possibleSigns;
-    /// The precise second opinion, for `preciseAyanamsa`.
+    /// Swiss Ephemeris for `ayanamsa`: the second opinion on Classic.
     PreciseMoon precise;
-    Ayanamsa preciseAyanamsa = kDefaultAyanamsa;
-    /// The description of chart.RashiName.
+    /// The description of the sign on `basis`.
     SignDescription description;
 
+    /// "Mesha" .. "Meena": the sign on `basis`.
+    std::string RashiName() const { return std::string(moon.rashiName); }
     bool TimeIsExact() const { return !possibleSigns.has_value(); }
+    /// Some figure of the Precise basis came from the library's Moshier
+    /// fallback, its files being missing.
+    bool UsedMoshier() const { return moon.library.usedMoshier; }
 };
 
 // Everything a calculation starts from.
@@ -46,14 +54,20 @@ struct CalculationInput {
     BirthRecord birth;
     BirthPlace place;
     TimeWindow timeKnown;
-    Ayanamsa preciseAyanamsa = kDefaultAyanamsa;
+    BasisKind basis = BasisKind::Classic;
+    Ayanamsa ayanamsa = kDefaultAyanamsa;
 };
 
-// Computes the chart, the Moon's details, the possible signs of a time not
-// known exactly, the precise second opinion and the sign's description.
-Calculation Calculate(const CalculationInput& input);
+// Computes the Moon on the chosen basis with its details, the possible signs
+// of a time not known exactly, the second opinion and the sign's
+// description. Fails only where Swiss Ephemeris cannot compute the Moon.
+Result<Calculation> Calculate(const CalculationInput& input);
 
-// The same calculation with the second opinion for another ayanamsa.
-Calculation WithPreciseAyanamsa(Calculation calculation, Ayanamsa ayanamsa);
+// What `calculation` was made from.
+CalculationInput InputOf(const Calculation& calculation);
+
+// The same calculation for another ayanamsa: on the Precise basis
+// everything anew, on the Classic basis the second opinion.
+Result<Calculation> WithAyanamsa(const Calculation& calculation, Ayanamsa ayanamsa);
 
 } // namespace nyra

@@ -34,7 +34,7 @@ std::string TimeWindowText(const Calculation& calculation) {
     // The tabs follow the sign at the time entered, which is one of those
     // listed: the person must know which of them they are reading about.
     if (!signs.certain) {
-        text += "\nThe descriptions below are for " + calculation.chart.RashiName +
+        text += "\nThe descriptions below are for " + calculation.RashiName() +
                 ", the Moon sign at the time entered, " + EnteredTimeText(calculation) + ".";
     }
     return text;
@@ -60,6 +60,31 @@ std::string PossibleSignsText(const Calculation& calculation) {
         if (i + 1 < signs.shares.size()) text += " until " + ClockText(share.to.hour, share.to.minute);
     }
     return text;
+}
+
+std::string CalculatedWithText(const Calculation& calculation) {
+    const std::string ayanamsa = std::string(AyanamsaName(calculation.basis)) + " ayanamsa";
+    if (calculation.basis.kind == BasisKind::Classic) return "Classic formula, " + ayanamsa;
+    if (calculation.UsedMoshier()) return "Swiss Ephemeris (Moshier theory: ephemeris files not found), " + ayanamsa;
+    return "Swiss Ephemeris, " + ayanamsa;
+}
+
+PreciseTexts SecondOpinionTexts(const Calculation& calculation) {
+    const std::string described = calculation.RashiName();
+    if (calculation.basis.kind == BasisKind::Classic) return DescribePrecise(calculation.precise, described);
+    PreciseTexts texts;
+    const EngineRecord& chart = calculation.chart;
+    const std::string position = PositionInSignText(chart);
+    texts.line = "Classic formula: " + position;
+    if (chart.RashiName == described) {
+        texts.line += " \u2014 same sign.";
+    } else {
+        texts.line += ".";
+        texts.notice = "The program's classic formula puts the Moon in " + chart.RashiName + " (" + position +
+                       "). Swiss Ephemeris gives " + described + "; the descriptions below are for " + described + ".";
+    }
+    texts.toolTip = "The Moon by the program's own traditional series and its Lahiri (Chitrapaksha) ayanamsa.";
+    return texts;
 }
 
 } // namespace nyra

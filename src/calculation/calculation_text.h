@@ -5,6 +5,7 @@
 #pragma once
 
 #include "calculation/calculation.h"
+#include "precise/precise_text.h"
 
 #include <string>
 
@@ -38,5 +39,17 @@ std::string BirthTimeText(const Calculation& calculation);
 // of the changes: "Kataka 72% until 17:19, then Simha 28%"; one sign reads
 // "Kataka, certain all through that time". Empty for an exact time.
 std::string PossibleSignsText(const Calculation& calculation);
+
+// What the figures were calculated with: "Classic formula, Lahiri
+// (Chitrapaksha) ayanamsa", "Swiss Ephemeris, Krishnamurti (KP) ayanamsa",
+// or "Swiss Ephemeris (Moshier theory: ephemeris files not found), Lahiri
+// ayanamsa" when the library had to do without its files.
+std::string CalculatedWithText(const Calculation& calculation);
+
+// The second opinion: on the Classic basis Swiss Ephemeris' precise
+// position, on the Precise basis the classic formula's ("Classic formula:
+// 25° 46′ 47″ in Kataka — same sign."), with a notice when it puts the
+// Moon in another sign than the one described.
+PreciseTexts SecondOpinionTexts(const Calculation& calculation);
 
 } // namespace nyra

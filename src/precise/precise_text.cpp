@@ -11,8 +11,14 @@ PreciseTexts DescribePrecise(const PreciseMoon& moon, std::string_view described
     }
     const std::string position = DegreesInSignText(moon.siderealDeg);
     const std::string sign(RashiNames[static_cast<std::size_t>(SignOfLongitude(moon.siderealDeg))].name);
-    texts.line = "Precise position: " + position + " in " + sign + " (" + std::string(EphemerisName(moon.ephemeris)) +
-                 ", " + std::string(InfoOf(moon.ayanamsa).displayName) + ")";
+    const std::string ayanamsa(InfoOf(moon.ayanamsa).displayName);
+    // Without its files the library computes from its Moshier theory: the
+    // line must not pass that off as the usual figure.
+    texts.line = moon.ephemeris == EphemerisSource::Moshier
+                     ? "Precise position: " + position + " in " + sign + ", " + ayanamsa + " " +
+                           std::string(EphemerisNote(moon.ephemeris))
+                     : "Precise position: " + position + " in " + sign + " (" +
+                           std::string(EphemerisName(moon.ephemeris)) + ", " + ayanamsa + ")";
     if (sign == describedSign) {
         texts.line += " \u2014 same sign.";
     } else {

@@ -93,6 +93,18 @@ void frmMain::CreateControls() {
     lblTimeKnown = Named(new QLabel(fraBirth), "lblTimeKnown");
     cboTimeKnown = new TimeKnownList(fraBirth);
     lblTimeKnown->setBuddy(cboTimeKnown);
+    lblCalculateWith = Named(new QLabel(fraBirth), "lblCalculateWith");
+    cboBasis = Named(new QComboBox(fraBirth), "cboBasis");
+    cboBasis->addItem(QString(), static_cast<int>(BasisKind::Classic));
+    cboBasis->addItem(QString(), static_cast<int>(BasisKind::Precise));
+    cboBasis->setCurrentIndex(cboBasis->findData(static_cast<int>(RememberedBasis())));
+    cboAyanamsa = Named(new QComboBox(fraBirth), "cboAyanamsa");
+    for (const AyanamsaInfo& info : Ayanamsas())
+        cboAyanamsa->addItem(QString::fromUtf8(info.displayName.data(), static_cast<qsizetype>(info.displayName.size())),
+                             static_cast<int>(info.id));
+    cboAyanamsa->setCurrentIndex(cboAyanamsa->findData(static_cast<int>(RememberedAyanamsa())));
+    cboAyanamsa->setEnabled(RememberedBasis() == BasisKind::Precise);
+    lblCalculateWith->setBuddy(cboBasis);
 
     fraPlace = Named(new QGroupBox(central), "fraPlace");
     lblCity = Named(new QLabel(fraPlace), "lblCity");
@@ -190,6 +202,12 @@ void frmMain::ArrangeControls() {
     time->addStretch();
     birth->addWidget(lblTimeOfBirth, 2, 0);
     birth->addLayout(time, 2, 1);
+    auto* basis = new QHBoxLayout;
+    basis->addWidget(cboBasis);
+    basis->addWidget(cboAyanamsa);
+    basis->addStretch();
+    birth->addWidget(lblCalculateWith, 3, 0);
+    birth->addLayout(basis, 3, 1);
     birth->setColumnStretch(1, 1);
 
     auto* place = new QGridLayout(fraPlace);
@@ -274,6 +292,9 @@ void frmMain::ConnectControls() {
     connect(cmdRashi, &QPushButton::clicked, this, &frmMain::Calculate);
     connect(mnuCalculate, &QAction::triggered, this, &frmMain::Calculate);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::OpenBirthRecord);
+    connect(cboBasis, &QComboBox::activated, this, &frmMain::ChooseBasis);
+    connect(cboAyanamsa, &QComboBox::activated, this,
+            [this] { RememberAyanamsa(static_cast<Ayanamsa>(cboAyanamsa->currentData().toInt())); });
     connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::LookUpPlace);
     connect(lblTZHelp, &ClickableLabel::clicked, this, &frmMain::ShowTimeZonePicker);
     connect(helpMenus_.mnuAbout, &QAction::triggered, this, &frmMain::ShowAbout);
@@ -323,6 +344,15 @@ void frmMain::SetTexts() {
     lblTimeFormat->setText(QStringLiteral("HH:MM:SS"));
     lblTimeKnown->setText(QStringLiteral("Time known:"));
     cboTimeKnown->SetTexts();
+    lblCalculateWith->setText(QStringLiteral("Calculate with:"));
+    cboBasis->setItemText(0, QStringLiteral("Classic formula"));
+    cboBasis->setItemText(1, QStringLiteral("Swiss Ephemeris"));
+    cboBasis->setToolTip(QStringLiteral("The classic formula is the program's own series; Swiss Ephemeris gives "
+                                        "the Moon to the arcsecond, with the ayanamsa chosen beside it."));
+    cboAyanamsa->setToolTip(QStringLiteral("Ayanamsa for Swiss Ephemeris"));
+    // Qt on Linux names a list by its entry; the lists say what they are for.
+    cboBasis->setAccessibleName(QStringLiteral("Calculate with"));
+    cboAyanamsa->setAccessibleName(cboAyanamsa->toolTip());
 
     fraPlace->setTitle(QStringLiteral("Place of Birth"));
     lblCity->setText(QStringLiteral("City"));
@@ -447,10 +477,16 @@ void frmMain::Calculate() {
     input.birth = std::get<BirthRecord>(converted);
     input.place = placeLink_.Current();
     input.timeKnown = cboTimeKnown->window();
-    input.preciseAyanamsa = RememberedAyanamsa();
+    input.basis = static_cast<BasisKind>(cboBasis->currentData().toInt());
+    input.ayanamsa = static_cast<Ayanamsa>(cboAyanamsa->currentData().toInt());
+    Result<Calculation> calculation = nyra::Calculate(input);
+    if (!calculation) {
+        dialogs_.Message(this, QString::fromStdString(calculation.problem().Text()), MessageIcon::Stop);
+        return;
+    }
     // The result window is shown before this one closes, so the program does
     // not see its last window go.
-    auto* result = new frmResult(nyra::Calculate(input), dialogs_);
+    auto* result = new frmResult(std::move(calculation).value(), dialogs_);
     result->show();
     close();
 }
@@ -463,6 +499,12 @@ void frmMain::showEvent(QShowEvent* event) {
         PlaceNewWindow(this, QApplication::activeWindow());
     }
     QMainWindow::showEvent(event);
+}
+
+void frmMain::ChooseBasis() {
+    const auto basis = static_cast<BasisKind>(cboBasis->currentData().toInt());
+    RememberBasis(basis);
+    cboAyanamsa->setEnabled(basis == BasisKind::Precise);
 }
 
 void frmMain::ShowAbout() {

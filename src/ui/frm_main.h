@@ -82,6 +82,7 @@ private:
     void LookUpPlace();
     void ShowTimeZonePicker();
     void ShowAbout();
+    void ChooseBasis();
 
     // A place from the city box's list fills the place, the coordinates and,
     // for the date and clock time on screen, the zone and DST boxes.
@@ -116,6 +117,11 @@ private:
     QComboBox* cboSS = nullptr;
     // How well the time is known: part of the calculation beside the record.
     TimeKnownList* cboTimeKnown = nullptr;
+    // What to calculate with, and the ayanamsa of Swiss Ephemeris; both
+    // remembered between runs.
+    QLabel* lblCalculateWith = nullptr;
+    QComboBox* cboBasis = nullptr;
+    QComboBox* cboAyanamsa = nullptr;
     QLineEdit* txtMCity = nullptr;
     QLineEdit* txtMState = nullptr;
     QLineEdit* txtMCountry = nullptr;

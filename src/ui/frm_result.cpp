@@ -214,9 +214,19 @@ void frmResult::ShowCalculation() {
 }
 
 void frmResult::ChooseAyanamsa(Ayanamsa ayanamsa) {
+    Result<Calculation> again = WithAyanamsa(calculation_, ayanamsa);
+    if (!again) {
+        dialogs_.Message(this, QString::fromStdString(again.problem().Text()), MessageIcon::Stop);
+        precise_->Show(calculation_);
+        return;
+    }
     RememberAyanamsa(ayanamsa);
-    calculation_ = WithPreciseAyanamsa(std::move(calculation_), ayanamsa);
-    precise_->Show(calculation_);
+    const bool sameSign = again->RashiName() == calculation_.RashiName();
+    const int tab = SST->currentIndex();
+    calculation_ = std::move(again).value();
+    ShowCalculation();
+    // The person stays on the page they were reading unless the sign changed.
+    if (sameSign) SST->setCurrentIndex(tab);
     // A notice that appears while the window is open is read out then;
     // those of the opening are read out when it shows.
     SpeakNotices(isVisible());

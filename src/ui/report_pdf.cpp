@@ -127,6 +127,7 @@ void ComposeTitle(QTextCursor& cursor, const ReportTitle& title) {
                           {"Possible Moon signs: ", title.possibleSigns, true},
                           {"Moon: ", title.moonPosition},
                           {"Nakshatra: ", title.nakshatra},
+                          {"Calculated with: ", title.calculatedWith},
                       });
 
     cursor.movePosition(QTextCursor::End);
@@ -232,11 +233,12 @@ ReportTitle TitleOf(const Calculation& calculation) {
                                                         QString::fromStdString(sign.EnglishName));
     title.englishName = QString::fromStdString(sign.EnglishName);
     title.possibleSigns = QString::fromStdString(PossibleSignsText(calculation));
-    title.moonPosition = QString::fromStdString(PositionInSignText(calculation.chart));
-    const Nakshatra& nakshatra = calculation.moon.nakshatra;
+    const MoonReading& moon = calculation.moon;
+    title.moonPosition = QString::fromStdString(PositionInSignText(moon));
     title.nakshatra = QStringLiteral("%1, pada %2")
-                          .arg(QLatin1String(nakshatra.name.data(), static_cast<qsizetype>(nakshatra.name.size())))
-                          .arg(nakshatra.pada);
+                          .arg(QLatin1String(moon.nakshatra.name.data(), static_cast<qsizetype>(moon.nakshatra.name.size())))
+                          .arg(moon.nakshatra.pada);
+    title.calculatedWith = QString::fromStdString(CalculatedWithText(calculation));
     return title;
 }
 

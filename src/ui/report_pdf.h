@@ -25,6 +25,7 @@ struct ReportTitle {
     QString place;        ///< "New Delhi, Delhi, India (28° 36′ N, 77° 13′ E)"
     QString moonSign;     ///< "Mesha (Aries)"
     QString possibleSigns;  ///< "Kataka 72% until 17:19, then Simha 28%"; empty for an exact time.
+    QString calculatedWith; ///< "Swiss Ephemeris, Lahiri ayanamsa"
     QString englishName;  ///< Picks the sign's picture: "Aries".
     QString moonPosition; ///< "23° 07′ 10″ in Mesha"
     QString nakshatra;    ///< "Bharani, pada 3"

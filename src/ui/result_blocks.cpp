@@ -1,7 +1,6 @@
 #include "ui/result_blocks.h"
 
 #include "calculation/calculation_text.h"
-#include "precise/precise_text.h"
 #include "ui/named.h"
 #include "ui/notice_frame.h"
 #include "ui/wrapping_label.h"
@@ -56,7 +55,9 @@ SignHeadline::SignHeadline(QWidget* parent) : QWidget(parent) {
     lblMoonPosition->setFont(lead);
     lblNakshatra = NewDetail("lblNakshatra", this);
     lblAyanamsa = NewDetail("lblAyanamsa", this);
+    lblBasis = NewDetail("lblBasis", this);
     lblSignSpan = NewDetail<WrappingLabel>("lblSignSpan", this);
+    lblNakshatraSpan = NewDetail<WrappingLabel>("lblNakshatraSpan", this);
 
     auto* facts = new QHBoxLayout;
     facts->setSpacing(10);
@@ -70,7 +71,9 @@ SignHeadline::SignHeadline(QWidget* parent) : QWidget(parent) {
     column_->setSpacing(4);
     column_->addWidget(lblVedicName);
     column_->addLayout(facts);
+    column_->addWidget(lblBasis);
     column_->addWidget(lblSignSpan);
+    column_->addWidget(lblNakshatraSpan);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(picRashi, 0, Qt::AlignTop);
@@ -89,16 +92,17 @@ void SignHeadline::Show(const Calculation& calculation) {
     picRashi->setAccessibleDescription(QString::fromStdString(sign.Symbol) + QStringLiteral(", symbol of ") +
                                        vedicName);
 
-    const Nakshatra& nakshatra = calculation.moon.nakshatra;
-    lblMoonPosition->setText(QStringLiteral("Moon at ") +
-                             QString::fromStdString(PositionInSignText(calculation.chart)));
+    const MoonReading& moon = calculation.moon;
+    lblMoonPosition->setText(QStringLiteral("Moon at ") + QString::fromStdString(PositionInSignText(moon)));
     lblNakshatra->setText(QStringLiteral("Nakshatra %1, pada %2 (lord %3)")
-                              .arg(Text(nakshatra.name))
-                              .arg(nakshatra.pada)
-                              .arg(Text(nakshatra.lord)));
-    lblAyanamsa->setText(QStringLiteral("Ayanamsa: ") + Text(kAyanamsaName) + u' ' +
-                         QString::fromStdString(AyanamsaText(calculation.chart)));
-    lblSignSpan->setText(QString::fromStdString(SignSpanSentence(calculation.moon.sign)));
+                              .arg(Text(moon.nakshatra.name))
+                              .arg(moon.nakshatra.pada)
+                              .arg(Text(moon.nakshatra.lord)));
+    lblAyanamsa->setText(QStringLiteral("Ayanamsa: ") + Text(AyanamsaName(calculation.basis)) + u' ' +
+                         QString::fromStdString(AyanamsaText(moon)));
+    lblBasis->setText(QStringLiteral("Calculated with ") + QString::fromStdString(CalculatedWithText(calculation)));
+    lblSignSpan->setText(QString::fromStdString(SignSpanSentence(moon.signSpan)));
+    lblNakshatraSpan->setText(QString::fromStdString(NakshatraSpanSentence(moon.nakshatraSpan)));
 }
 
 MoonNotices::MoonNotices(QWidget* parent) : QWidget(parent) {
@@ -113,7 +117,7 @@ MoonNotices::MoonNotices(QWidget* parent) : QWidget(parent) {
 }
 
 void MoonNotices::Show(const Calculation& calculation) {
-    fraSignNotice->SetText(QString::fromStdString(SignChangeNotice(calculation.moon.sign)));
+    fraSignNotice->SetText(QString::fromStdString(SignChangeNotice(calculation.moon.signSpan)));
     fraNakshatraNotice->SetText(QString::fromStdString(NakshatraChangeNotice(calculation.moon.nakshatraSpan)));
 }
 
@@ -143,8 +147,9 @@ PreciseLine::PreciseLine(QWidget* parent) : QWidget(parent) {
 }
 
 void PreciseLine::SetTexts() {
+    // Qt on Linux names a list by its entry; the tool tip says what it is
+    // for, and Show sets it for the calculation's basis.
     cboAyanamsa->setToolTip(QStringLiteral("Ayanamsa for the precise position"));
-    // Qt on Linux names a list by its entry; the tool tip says what it is for.
     cboAyanamsa->setAccessibleName(cboAyanamsa->toolTip());
 }
 
@@ -152,9 +157,15 @@ void PreciseLine::Show(const Calculation& calculation) {
     {
         // Showing the calculation's choice is not a new choice.
         const QSignalBlocker quiet(cboAyanamsa);
-        cboAyanamsa->setCurrentIndex(cboAyanamsa->findData(Text(InfoOf(calculation.preciseAyanamsa).key)));
+        cboAyanamsa->setCurrentIndex(cboAyanamsa->findData(Text(InfoOf(calculation.ayanamsa).key)));
     }
-    const PreciseTexts texts = DescribePrecise(calculation.precise, calculation.chart.RashiName);
+    // On the Precise basis the list chooses the whole calculation's
+    // ayanamsa, on the Classic basis only the precise position's.
+    cboAyanamsa->setToolTip(calculation.basis.kind == BasisKind::Precise
+                                ? QStringLiteral("Ayanamsa of the calculation")
+                                : QStringLiteral("Ayanamsa for the precise position"));
+    cboAyanamsa->setAccessibleName(cboAyanamsa->toolTip());
+    const PreciseTexts texts = SecondOpinionTexts(calculation);
     lblPrecise->setText(QString::fromStdString(texts.line));
     lblPrecise->setToolTip(QString::fromStdString(texts.toolTip));
     fraPreciseNotice->SetText(QString::fromStdString(texts.notice));

@@ -36,7 +36,9 @@ private:
     QLabel* lblMoonPosition = nullptr;
     QLabel* lblNakshatra = nullptr;
     QLabel* lblAyanamsa = nullptr;
+    QLabel* lblBasis = nullptr;
     QLabel* lblSignSpan = nullptr;
+    QLabel* lblNakshatraSpan = nullptr;
     QVBoxLayout* column_ = nullptr;
     // The image list: one picture per sign, under its English name.
     std::vector<KeyedPicture> IMG;
@@ -55,7 +57,8 @@ private:
     NoticeFrame* fraNakshatraNotice = nullptr;
 };
 
-// The precise second opinion, with the list of ayanamsas it may use.
+// The second opinion (Swiss Ephemeris on the Classic basis, the classic
+// formula on the Precise basis), with the list of ayanamsas.
 class PreciseLine : public QWidget {
     Q_OBJECT
 public:

@@ -92,7 +92,8 @@ TEST(PreciseText, WithoutTheFilesTheLineNamesTheFallback) {
     const PreciseTexts texts = Described(kEarlyThula, Ayanamsa::Lahiri);
     SetEphemerisFolder(kDefaultEphemerisFolder);
     EXPECT_EQ(texts.line,
-              "Precise position: 0\u00B0 38\u2032 01\u2033 in Thula (Moshier ephemeris, Lahiri) \u2014 same sign.");
+              "Precise position: 0\u00B0 38\u2032 01\u2033 in Thula, Lahiri (Swiss Ephemeris, Moshier theory: ephemeris "
+              "files not found) \u2014 same sign.");
     EXPECT_EQ(texts.toolTip, "No Swiss Ephemeris files were found in /usr/share/libswe/ephe, so the library's "
                              "built-in Moshier ephemeris was used.");
 }

@@ -77,7 +77,7 @@ class ChangeNotices : public MoonDetailView, public ::testing::WithParamInterfac
 
 TEST_P(ChangeNotices, ShownOnlyNearAChange) {
     OpenFor(GetParam().birth);
-    EXPECT_EQ(Text("lblSignNotice"), SignChangeNotice(Calculated().moon.sign));
+    EXPECT_EQ(Text("lblSignNotice"), SignChangeNotice(Calculated().moon.signSpan));
     EXPECT_EQ(Text("lblNakshatraNotice"), NakshatraChangeNotice(Calculated().moon.nakshatraSpan));
     EXPECT_EQ(Shown("lblSignNotice"), GetParam().signNotice);
     EXPECT_EQ(Shown("lblNakshatraNotice"), GetParam().nakshatraNotice);
@@ -112,8 +112,8 @@ TEST_F(MoonDetailView, ANewCalculationReplacesEverything) {
     EXPECT_NE(Text("lblVedicName"), "Thula");
     EXPECT_EQ(Text("lblMoonPosition"), "Moon at " + PositionInSignText(Calculated().chart));
     EXPECT_TRUE(Text("lblMoonPosition").ends_with(" in " + Text("lblVedicName")));
-    EXPECT_EQ(Text("lblSignSpan"), SignSpanSentence(Calculated().moon.sign));
-    EXPECT_EQ(Shown("lblSignNotice"), !SignChangeNotice(Calculated().moon.sign).empty());
+    EXPECT_EQ(Text("lblSignSpan"), SignSpanSentence(Calculated().moon.signSpan));
+    EXPECT_EQ(Shown("lblSignNotice"), !SignChangeNotice(Calculated().moon.signSpan).empty());
 }
 
 // --- The notice on light and dark themes -------------------------------------

@@ -40,7 +40,7 @@ const BirthRecord kYear9000 = AtChennai(9000, 3, 1, 12, 0);
 class PreciseView : public OneWindowTest<frmResult> {
 protected:
     frmResult* OpenFor(const BirthRecord& birth, Ayanamsa ayanamsa = kDefaultAyanamsa) {
-        return Show(new frmResult(Calculate({birth, {}, {}, ayanamsa}), dialogs));
+        return Show(new frmResult(Calculate({birth, {}, {}, BasisKind::Classic, ayanamsa}).value(), dialogs));
     }
 
     void Choose(const char* key) {
@@ -65,7 +65,7 @@ class ShownLine : public PreciseView, public ::testing::WithParamInterface<LineC
 TEST_P(ShownLine, IsTheCalculationsSecondOpinion) {
     OpenFor(GetParam().birth, GetParam().ayanamsa);
     const Calculation& shown = window->calculation();
-    const PreciseTexts texts = DescribePrecise(shown.precise, shown.chart.RashiName);
+    const PreciseTexts texts = DescribePrecise(shown.precise, shown.RashiName());
     EXPECT_EQ(Text("lblPrecise"), texts.line);
     EXPECT_EQ(Child("lblPrecise")->toolTip().toStdString(), texts.toolTip);
     EXPECT_EQ(Shown("fraPreciseNotice"), !texts.notice.empty());
@@ -74,7 +74,7 @@ TEST_P(ShownLine, IsTheCalculationsSecondOpinion) {
     EXPECT_TRUE(Shown("lblPrecise"));
     EXPECT_TRUE(Shown("cboAyanamsa"));
     // The descriptions and the Moon's details stay the program's own.
-    EXPECT_EQ(Text("lblVedicName"), shown.chart.RashiName);
+    EXPECT_EQ(Text("lblVedicName"), shown.RashiName());
     EXPECT_TRUE(Text("lblMoonPosition").starts_with("Moon at ")) << Text("lblMoonPosition");
     EXPECT_TRUE(Shown("lblMoonPosition"));
 }
@@ -101,11 +101,11 @@ TEST_F(PreciseView, ChoosingAnAyanamsaGivesTheCalculationItsSecondOpinion) {
 
     Choose("fagan-bradley");
     const Calculation& after = window->calculation();
-    EXPECT_EQ(after.preciseAyanamsa, Ayanamsa::FaganBradley);
+    EXPECT_EQ(after.ayanamsa, Ayanamsa::FaganBradley);
     EXPECT_EQ(after.precise.ayanamsa, Ayanamsa::FaganBradley);
     EXPECT_EQ(after.precise.siderealDeg, PreciseMoonAt(ChartJulianDayUt(before.chart), Ayanamsa::FaganBradley).siderealDeg);
     EXPECT_EQ(RememberedAyanamsa(), Ayanamsa::FaganBradley);
-    EXPECT_EQ(Text("lblPrecise"), DescribePrecise(after.precise, after.chart.RashiName).line);
+    EXPECT_EQ(Text("lblPrecise"), DescribePrecise(after.precise, after.RashiName()).line);
     EXPECT_TRUE(Shown("fraPreciseNotice"));
 
     Choose("lahiri");
@@ -133,7 +133,7 @@ TEST_F(PreciseView, TheChoiceIsRememberedForTheNextCalculation) {
     EnterBirth(mains[0], {1990, 11, 4, 0, 44, 80 + 17 / 60.0, 330});
     Show(FindMoonSign(mains[0]));
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->calculation().preciseAyanamsa, Ayanamsa::Krishnamurti);
+    EXPECT_EQ(window->calculation().ayanamsa, Ayanamsa::Krishnamurti);
     EXPECT_EQ(Child<QComboBox>("cboAyanamsa")->currentText().toStdString(), "Krishnamurti (KP)");
 }
 

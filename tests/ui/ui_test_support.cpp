@@ -80,7 +80,9 @@ BirthRecord Zoe() {
 }
 
 Calculation CalculationOf(const BirthRecord& birth, const TimeWindow& timeKnown, const BirthPlace& place) {
-    return Calculate({birth, place, timeKnown, kDefaultAyanamsa});
+    Result<Calculation> made = Calculate({birth, place, timeKnown});
+    EXPECT_TRUE(made.ok()) << (made.ok() ? "" : made.problem().Text());
+    return made.ok() ? std::move(made).value() : Calculation{};
 }
 
 Calculation NearAChange() {
