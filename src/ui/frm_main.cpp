@@ -528,10 +528,15 @@ void frmMain::LookUpPlace() {
 }
 
 void frmMain::ShowTimeZonePicker() {
-    frmTimeZone picker(txtZoneHour, txtZoneMinute, this);
+    frmTimeZone picker(this);
     // A zone chosen there ends the pick's hold even when it writes the
     // values the boxes already hold.
-    if (picker.exec() == QDialog::Accepted) StopFollowingPick();
+    connect(&picker, &frmTimeZone::ZoneChosen, this, [this](ZoneOffset zone) {
+        txtZoneHour->setText(QString::number(zone.hour));
+        txtZoneMinute->setText(QString::number(zone.minute));
+        StopFollowingPick();
+    });
+    picker.exec();
 }
 
 void frmMain::ShowAbout() {

@@ -12,7 +12,6 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -56,7 +55,7 @@ protected:
         case Window::Main: return std::make_unique<frmMain>();
         case Window::Result: return std::make_unique<frmResult>();
         case Window::Report: return std::make_unique<frmSave>();
-        case Window::Picker: return std::make_unique<frmTimeZone>(&zoneHour_, &zoneMinute_);
+        case Window::Picker: return std::make_unique<frmTimeZone>();
         case Window::About: return std::make_unique<frmAbout>();
         }
         return nullptr;
@@ -64,7 +63,6 @@ protected:
 
 private:
     ProgramState savedState_;
-    QLineEdit zoneHour_, zoneMinute_;
 };
 
 TEST_P(Captions, ReadAsWritten) {
@@ -142,6 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
         CaptionCase{"ReportCoBrand", Window::Report, "lblCobrand", kCoBrand},
         CaptionCase{"ReportDiscussion", Window::Report, "Label3",
                     "Talk about your Moon sign with others: visit our discussion board now at HOST"},
+        CaptionCase{"PickerUseZone", Window::Picker, "cmdUseZone", "&Use Zone"},
         CaptionCase{"PickerQuit", Window::Picker, "cmdQuit", "&Quit"},
         CaptionCase{"PickerTitle", Window::Picker, "", "Nyra Moon Sign v2.10"},
         CaptionCase{"AboutOk", Window::About, "cmdOK", "OK"},

@@ -45,7 +45,7 @@ const std::array<WindowKind, 5>& Windows() {
         {"frmResult", [] { return Shown(new frmResult); }},
         {"frmSave", [] { return Shown(new frmSave); }},
         {"frmAbout", [] { return Shown(new frmAbout); }},
-        {"frmTimeZone", [] { return Shown(new frmTimeZone(nullptr, nullptr)); }},
+        {"frmTimeZone", [] { return Shown(new frmTimeZone); }},
     }};
     return kinds;
 }
