@@ -37,6 +37,14 @@ QMargins ReportedFrameOf(const QWidget* window) {
                     frame.bottom() - client.bottom());
 }
 
+// Where a shown window's frame is. Asked of the window system rather than of
+// the widget, whose copy of the frame's margins can be stale on X11 (seen
+// as a frame of 1 x 1 pixels at the client area's corner).
+QRect FrameGeometryOf(const QWidget* window) {
+    if (const QWindow* handle = window->windowHandle()) return handle->frameGeometry();
+    return window->frameGeometry();
+}
+
 // Sizes are planned with room for a title bar whether or not the frame is
 // known yet, so that they do not change once it is.
 QMargins PlanningFrameOf(const QWidget* window) { return WithTitleBarAllowance(ReportedFrameOf(window)); }
@@ -62,6 +70,8 @@ protected:
             const QRect client = window_->geometry();
             const QRect kept = KeptWithin(client, window_->minimumSize(), handle->frameMargins(), free);
             if (free.isValid() && kept != client) window_->setGeometry(kept);
+            // Once: from now on where the window goes is the user's affair.
+            watched->removeEventFilter(this);
             deleteLater();
         }
         return false;
@@ -222,7 +232,7 @@ void PlaceNewWindow(QWidget* window, const QWidget* opener, QSize wanted) {
     const QMargins frame = framed ? ReportedFrameOf(window) : PlanningFrameOf(window);
     if (!wanted.isValid()) wanted = window->sizeHint();
     const QSize size = FittedSize(wanted, window->minimumSize(), frame, free);
-    const QRect over = opener && opener->isVisible() ? opener->frameGeometry() : free;
+    const QRect over = opener && opener->isVisible() ? FrameGeometryOf(opener) : free;
     // The client area rather than move(), which places the frame only where
     // the frame is known: with none known yet it put the client area where
     // the frame was meant to go, and the title bar above the screen.
