@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/exit_program.h"
 #include "app/handed_over_records.h"
+#include "app/program_icon.h"
 #include "app/record_handover.h"
 #include "app/single_instance.h"
 #include "app/window_trace.h"
@@ -59,6 +60,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Ties the windows to the installed desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(NYRA_APP_ID));
+    // For window managers that do not go by the desktop entry.
+    QApplication::setWindowIcon(nyra::ProgramIcon());
 
     // For scripted runs without a screen: messages go to stderr instead of
     // waiting for a click, and the windows that open are named there.

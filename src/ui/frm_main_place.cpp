@@ -42,10 +42,17 @@ void frmMain::LookUpPlace() {
 }
 
 void frmMain::ShowTimeZonePicker() {
-    frmTimeZone picker(txtZoneHour, txtZoneMinute, this);
+    frmTimeZone picker(this);
     // A zone chosen there is the user's even when it is the one the boxes
     // already hold.
-    if (picker.exec() == QDialog::Accepted) ZoneEdited();
+    connect(&picker, &frmTimeZone::ZoneChosen, this, [this](SignedZone zone) {
+        // setText, never cut: "-30" is one more character than a user may
+        // type into the minute box.
+        txtZoneHour->setText(QString::number(zone.hour));
+        txtZoneMinute->setText(QString::number(zone.minute));
+        ZoneEdited();
+    });
+    picker.exec();
 }
 
 void frmMain::UsePlace(const Place& place) {

@@ -2,12 +2,11 @@
 
 #include "ui/messages.h"
 #include "ui/named.h"
-#include "zones/time_zone_table.h"
+#include "ui/screen_fit.h"
 
-#include <QLineEdit>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 #include <functional>
@@ -21,6 +20,8 @@ constexpr int kClientWidth = 329;
 constexpr int kClientHeight = 232;
 constexpr int kListHeight = 210;
 constexpr int kButtonHeight = 23;
+// Use Zone and Quit share the row beneath the list.
+constexpr int kUseZoneWidth = (kClientWidth + 1) / 2;
 
 QFont Verdana(bool bold) {
     QFont font(QStringLiteral("Verdana"));
@@ -29,33 +30,35 @@ QFont Verdana(bool bold) {
     return font;
 }
 
-// Sets the whole text even where it is longer than the box lets a user
-// type: "-30" must not become "-3" in the two-character minute box.
-void WriteWholeText(QLineEdit* box, const QString& text) {
-    if (!box) return;
-    if (box->maxLength() < text.size()) box->setMaxLength(static_cast<int>(text.size()));
-    box->setText(text);
-}
-
 // Reports every double-click on the list, on a row or not, after the list
 // has handled it: the list's own handling is what selects the row under the
-// pointer when the two clicks of the pair fell on different rows.
+// pointer when the two clicks of the pair fell on different rows. Space on
+// a highlighted row is reported too; without one, Space highlights the row
+// with the focus, as lists do.
 class TimeZoneList : public QListWidget {
 public:
     using QListWidget::QListWidget;
-    std::function<void()> doubleClicked;
+    std::function<void()> picked;
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override {
         QListWidget::mouseDoubleClickEvent(event);
-        if (doubleClicked) doubleClicked();
+        if (picked) picked();
+    }
+
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier && !selectedItems().isEmpty() &&
+            picked) {
+            picked();
+            return;
+        }
+        QListWidget::keyPressEvent(event);
     }
 };
 
 } // namespace
 
-frmTimeZone::frmTimeZone(QLineEdit* zoneHour, QLineEdit* zoneMinute, QWidget* parent)
-    : QDialog(parent), zoneHourBox_(zoneHour), zoneMinuteBox_(zoneMinute) {
+frmTimeZone::frmTimeZone(QWidget* parent) : QDialog(parent) {
     CreateControls();
     ArrangeControls();
     ConnectControls();
@@ -71,6 +74,9 @@ void frmTimeZone::CreateControls() {
     lstTimeZone->setFont(Verdana(true));
     lstTimeZone->setSelectionMode(QAbstractItemView::SingleSelection);
 
+    cmdUseZone = Named(new QPushButton(this), QStringLiteral("cmdUseZone"));
+    cmdUseZone->setFont(Verdana(true));
+
     cmdQuit = Named(new QPushButton(this), QStringLiteral("cmdQuit"));
     cmdQuit->setFont(Verdana(true));
     // Default and cancel button at once: QDialog sends Enter to the default
@@ -82,21 +88,28 @@ void frmTimeZone::ArrangeControls() {
     setFixedSize(kClientWidth, kClientHeight);
     lstTimeZone->setGeometry(0, 0, kClientWidth, kListHeight);
     // The two heights add up to one pixel more than the client area; the
-    // button covers the list's bottom border rather than losing its own.
-    cmdQuit->setGeometry(0, kClientHeight - kButtonHeight, kClientWidth, kButtonHeight);
+    // buttons cover the list's bottom border rather than losing their own.
+    cmdUseZone->setGeometry(0, kClientHeight - kButtonHeight, kUseZoneWidth, kButtonHeight);
+    cmdQuit->setGeometry(kUseZoneWidth, kClientHeight - kButtonHeight, kClientWidth - kUseZoneWidth, kButtonHeight);
 }
 
 void frmTimeZone::ConnectControls() {
     // The list's own Enter handling only emits activated(), which stays
     // unconnected, so Enter reaches the dialog and Quit.
-    static_cast<TimeZoneList*>(lstTimeZone)->doubleClicked = [this] { lstTimeZone_DblClick(); };
+    static_cast<TimeZoneList*>(lstTimeZone)->picked = [this] { lstTimeZone_DblClick(); };
+    connect(lstTimeZone, &QListWidget::itemSelectionChanged, this, &frmTimeZone::ShowWhetherARowIsHighlighted);
+    connect(cmdUseZone, &QPushButton::clicked, this, &frmTimeZone::lstTimeZone_DblClick);
     connect(cmdQuit, &QPushButton::clicked, this, &frmTimeZone::cmdQuit_Click);
 }
 
 void frmTimeZone::SetTexts() {
     setWindowTitle(kWindowTitle);
+    cmdUseZone->setText(tr("&Use Zone"));
     cmdQuit->setText(tr("&Quit"));
     lstTimeZone->setAccessibleName(QStringLiteral("Time zones"));
+    lstTimeZone->setAccessibleDescription(
+        QStringLiteral("Choose a zone with the arrow keys, then press Space or Use Zone to use it. "
+                       "Enter or Escape closes the list without a choice."));
 }
 
 void frmTimeZone::Form_Load() {
@@ -105,15 +118,15 @@ void frmTimeZone::Form_Load() {
         lstTimeZone->addItem(QString::fromUtf8(row.text.data(), static_cast<qsizetype>(row.text.size())));
     lstTimeZone->setCurrentRow(-1);
     lstTimeZone->clearSelection();
+    ShowWhetherARowIsHighlighted();
 }
+
+void frmTimeZone::ShowWhetherARowIsHighlighted() { cmdUseZone->setEnabled(!lstTimeZone->selectedItems().isEmpty()); }
 
 void frmTimeZone::lstTimeZone_DblClick() {
     const QList<QListWidgetItem*> selected = lstTimeZone->selectedItems();
     const int k = selected.isEmpty() ? -1 : lstTimeZone->row(selected.front());
-    if (const TimeZoneRow* row = TimeZoneAt(k)) {
-        WriteWholeText(zoneHourBox_, QString::number(row->hour));
-        WriteWholeText(zoneMinuteBox_, QString::number(row->minute));
-    }
+    if (const TimeZoneRow* row = TimeZoneAt(k)) emit ZoneChosen(row->offset());
     accept();
 }
 
@@ -124,19 +137,11 @@ void frmTimeZone::showEvent(QShowEvent* event) {
     // restoring from minimised); only show() itself is a new opening.
     if (!event->spontaneous()) {
         Form_Load();
-        CentreOnScreen();
+        // Centred on the screen, where QDialog would centre it over the
+        // main window.
+        PlaceNewWindow(this, nullptr, size());
     }
     QDialog::showEvent(event);
-}
-
-void frmTimeZone::CentreOnScreen() {
-    // QDialog would centre over the main window; the picker centres on the
-    // screen. move() places the frame, which is known only once the window
-    // has been shown; before that it is the client area.
-    const QScreen* area = screen();
-    if (!area) return;
-    const QRect frame = frameGeometry();
-    move(area->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
 }
 
 } // namespace nyra

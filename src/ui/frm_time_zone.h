@@ -1,12 +1,12 @@
-// The time zone picker: a modal list of named zones; a double-click writes
-// the zone's hour and minute into the two boxes of the main window that
-// opened it.
+// The time zone picker: a modal list of named zones. A double-click, Space
+// on the highlighted row or Use Zone hands that row's offset to whoever
+// opened it, then closes.
 #pragma once
 
-#include <QDialog>
-#include <QPointer>
+#include "zones/time_zone_table.h"
 
-class QLineEdit;
+#include <QDialog>
+
 class QListWidget;
 class QPushButton;
 
@@ -15,11 +15,16 @@ namespace nyra {
 class frmTimeZone : public QDialog {
     Q_OBJECT
 public:
-    frmTimeZone(QLineEdit* zoneHour, QLineEdit* zoneMinute, QWidget* parent = nullptr);
+    explicit frmTimeZone(QWidget* parent = nullptr);
 
-    // Writes the selected row's pair into the two boxes (nothing when no row
-    // is selected), then closes. Public so tests can raise the event.
+    // Hands over the selected row's offset (nothing when no row is
+    // selected), then closes. Public so tests can raise the event.
     void lstTimeZone_DblClick();
+
+signals:
+    // The zone as the table stores it, west positive: "+10.5" is hour -10
+    // and minute -30.
+    void ZoneChosen(nyra::SignedZone offset);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -32,13 +37,11 @@ private:
     // Runs on every opening: the picker remembers nothing between openings.
     void Form_Load();
     void cmdQuit_Click();
-    void CentreOnScreen();
+    void ShowWhetherARowIsHighlighted();
 
     QListWidget* lstTimeZone = nullptr;
+    QPushButton* cmdUseZone = nullptr;
     QPushButton* cmdQuit = nullptr;
-    // The main window's boxes; guarded in case a box goes before the picker.
-    QPointer<QLineEdit> zoneHourBox_;
-    QPointer<QLineEdit> zoneMinuteBox_;
 };
 
 } // namespace nyra

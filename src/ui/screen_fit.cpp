@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -27,16 +28,89 @@ QRect FreeAreaOf(const QWidget* window) {
     return free;
 }
 
-// The frame around a window's client area, as far as it is known: before
-// the window has been shown, and on platforms without a real title bar,
-// room for one is kept all the same.
-QMargins FrameOf(const QWidget* window) {
+// The frame around a window's client area as the platform reports it: on X11
+// nothing until a window manager has framed the window.
+QMargins ReportedFrameOf(const QWidget* window) {
+    if (const QWindow* handle = window->windowHandle()) return handle->frameMargins();
     const QRect frame = window->frameGeometry(), client = window->geometry();
-    return QMargins(client.left() - frame.left(), std::max(client.top() - frame.top(), kTitleBarAllowancePx),
-                    frame.right() - client.right(), frame.bottom() - client.bottom());
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                    frame.bottom() - client.bottom());
+}
+
+// Where a shown window's frame is. Asked of the window system rather than of
+// the widget, whose copy of the frame's margins can be stale on X11 (seen
+// as a frame of 1 x 1 pixels at the client area's corner).
+QRect FrameGeometryOf(const QWidget* window) {
+    if (const QWindow* handle = window->windowHandle()) return handle->frameGeometry();
+    return window->frameGeometry();
+}
+
+// Sizes are planned with room for a title bar whether or not the frame is
+// known yet, so that they do not change once it is.
+QMargins PlanningFrameOf(const QWidget* window) { return WithTitleBarAllowance(ReportedFrameOf(window)); }
+
+// Watches a newly placed window until it is on the screen, when its frame is
+// known, and brings it back within the screen's free area where that frame
+// reaches past it: a title bar taller than the allowance, or borders it did
+// not count.
+class FrameCheck : public QObject {
+public:
+    explicit FrameCheck(QWidget* window) : QObject(window), window_(window) {
+        setObjectName(QString::fromLatin1(kName));
+        window->windowHandle()->installEventFilter(this);
+    }
+
+    static constexpr char kName[] = "nyraFrameCheck";
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto* handle = qobject_cast<const QWindow*>(watched);
+        if (event->type() == QEvent::Expose && handle && handle->isExposed()) {
+            const QRect free = FreeAreaOf(window_);
+            const QRect client = window_->geometry();
+            const QRect kept = KeptWithin(client, window_->minimumSize(), handle->frameMargins(), free);
+            if (free.isValid() && kept != client) window_->setGeometry(kept);
+            // Once: from now on where the window goes is the user's affair.
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
+// `framed` moved as little as needed to lie within `free`. The far edges
+// first, then the near ones: a frame larger than the area ends with its left
+// edge and title bar on it, where it can be moved.
+QRect MovedWithin(QRect framed, QRect free) {
+    framed.moveLeft(std::max(free.left(), std::min(framed.left(), free.right() - framed.width() + 1)));
+    framed.moveTop(std::max(free.top(), std::min(framed.top(), free.bottom() - framed.height() + 1)));
+    return framed;
 }
 
 } // namespace
+
+QMargins WithTitleBarAllowance(QMargins reported) {
+    return QMargins(reported.left(), std::max(reported.top(), kTitleBarAllowancePx), reported.right(),
+                    reported.bottom());
+}
+
+QSize FittedSize(QSize wanted, QSize minimum, QMargins frame, QRect free) {
+    return wanted.boundedTo(free.size().shrunkBy(frame)).expandedTo(minimum);
+}
+
+QRect PlacedClientArea(QSize size, QMargins frame, QRect over, QRect free) {
+    QRect framed(QPoint(), size.grownBy(frame));
+    framed.moveCenter(over.center());
+    return MovedWithin(framed, free).marginsRemoved(frame);
+}
+
+QRect KeptWithin(QRect client, QSize minimum, QMargins frame, QRect free) {
+    client.setSize(FittedSize(client.size(), minimum, frame, free));
+    return MovedWithin(client.marginsAdded(frame), free).marginsRemoved(frame);
+}
 
 // The content of a FittingScrollArea. A scroll area gives a content whose
 // layout has a height for a width at least that height, which for a layout
@@ -102,7 +176,7 @@ QSize FittingScrollArea::Room() const {
     int menuHeight = 0;
     if (const auto* main = qobject_cast<const QMainWindow*>(top); main && main->menuWidget())
         menuHeight = main->menuWidget()->sizeHint().height();
-    return free.size().shrunkBy(FrameOf(top)) - QSize(0, menuHeight);
+    return free.size().shrunkBy(PlanningFrameOf(top)) - QSize(0, menuHeight);
 }
 
 QSize FittingScrollArea::Fitted(QSize needed) const {
@@ -151,20 +225,21 @@ void PlaceNewWindow(QWidget* window, const QWidget* opener, QSize wanted) {
 
     const QRect free = FreeAreaOf(opener ? opener : window);
     if (!free.isValid()) return;
-    const QMargins frame = FrameOf(window);
-    const QSize room = free.size().shrunkBy(frame);
+    // Made now if it is not yet, so that its framing can be watched.
+    if (!window->windowHandle()) window->winId();
+    QWindow* handle = window->windowHandle();
+    const bool framed = handle && handle->isExposed();
+    const QMargins frame = framed ? ReportedFrameOf(window) : PlanningFrameOf(window);
     if (!wanted.isValid()) wanted = window->sizeHint();
-    const QSize size = wanted.boundedTo(room).expandedTo(window->minimumSize());
-    window->resize(size);
-
-    const QRect over = opener && opener->isVisible() ? opener->frameGeometry() : free;
-    QRect placed(QPoint(), size.grownBy(frame));
-    placed.moveCenter(over.center());
-    // Wholly on the screen; a window larger than the screen keeps its top
-    // left corner, and with it the title bar, in view.
-    placed.moveLeft(std::max(free.left(), std::min(placed.left(), free.right() - placed.width() + 1)));
-    placed.moveTop(std::max(free.top(), std::min(placed.top(), free.bottom() - placed.height() + 1)));
-    window->move(placed.topLeft());
+    const QSize size = FittedSize(wanted, window->minimumSize(), frame, free);
+    const QRect over = opener && opener->isVisible() ? FrameGeometryOf(opener) : free;
+    // The client area rather than move(), which places the frame only where
+    // the frame is known: with none known yet it put the client area where
+    // the frame was meant to go, and the title bar above the screen.
+    window->setGeometry(PlacedClientArea(size, frame, over, free));
+    if (framed || !handle) return;
+    delete window->findChild<QObject*>(QString::fromLatin1(FrameCheck::kName), Qt::FindDirectChildrenOnly);
+    new FrameCheck(window);
 }
 
 } // namespace nyra

@@ -12,10 +12,19 @@ namespace nyra {
 // stores their sizes, and a minus sign as a zone east of Greenwich whatever
 // the longitude; only a zone typed without a sign takes its direction from
 // the East/West choice.
+struct SignedZone {
+    std::int16_t hour;   ///< Whole hours of the offset, west positive.
+    std::int16_t minute; ///< -30, 0 or 30, with the sign of the hour.
+
+    friend bool operator==(const SignedZone&, const SignedZone&) = default;
+};
+
 struct TimeZoneRow {
     std::string_view text; ///< Shown in the picker exactly as written, irregular blanks included.
     std::int16_t hour;     ///< Whole hours of the offset, west positive.
     std::int16_t minute;   ///< -30, 0 or 30, with the sign of the hour.
+
+    constexpr SignedZone offset() const { return {hour, minute}; }
 };
 
 // The list position is the row number, so the order is part of the data; it

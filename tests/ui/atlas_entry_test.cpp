@@ -425,27 +425,36 @@ void TypeInCity(AtlasEntry& test) {
     test.TypeCity("s");
 }
 
-void ChooseFromPicker(AtlasEntry& test) {
+void ChooseZoneFromPicker(AtlasEntry& test, const char* zone) {
     QTimer chooser;
     chooser.setSingleShot(true);
-    QObject::connect(&chooser, &QTimer::timeout, [] {
+    QObject::connect(&chooser, &QTimer::timeout, [zone] {
         auto* picker = qobject_cast<frmTimeZone*>(QApplication::activeModalWidget());
         ASSERT_NE(picker, nullptr);
         auto* list = picker->findChild<QListWidget*>(QStringLiteral("lstTimeZone"));
-        const QList<QListWidgetItem*> bst = list->findItems(QStringLiteral("British Summer Time,BST,+1.0"), Qt::MatchExactly);
-        ASSERT_EQ(bst.size(), 1);
-        list->setCurrentItem(bst.front());
+        const QList<QListWidgetItem*> row = list->findItems(QString::fromLatin1(zone), Qt::MatchExactly);
+        ASSERT_EQ(row.size(), 1);
+        list->setCurrentItem(row.front());
         picker->lstTimeZone_DblClick();
     });
     chooser.start(0);
     QTest::mouseClick(test.window->findChild<QLabel*>(QStringLiteral("lblTZHelp")), Qt::LeftButton);
 }
 
+void ChooseFromPicker(AtlasEntry& test) { ChooseZoneFromPicker(test, "British Summer Time,BST,+1.0"); }
+
+// London's own zone on that day: the boxes do not change, the pick alone
+// takes the zone over.
+void ChooseTheSameZoneFromPicker(AtlasEntry& test) {
+    ChooseZoneFromPicker(test, "British Double Summer Time,BDST,+2.0");
+}
+
 INSTANTIATE_TEST_SUITE_P(Rows, ZoneTakenOver,
                          ::testing::Values(TakeOverCase{"TypedZoneHour", &TypeZoneHour},
                                            TakeOverCase{"ClickedDst", &ClickDst},
                                            TakeOverCase{"EditedCity", &TypeInCity},
-                                           TakeOverCase{"ZoneFromPicker", &ChooseFromPicker}),
+                                           TakeOverCase{"ZoneFromPicker", &ChooseFromPicker},
+                                           TakeOverCase{"SameZoneFromPicker", &ChooseTheSameZoneFromPicker}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Names that no longer name the picked place -----------------------------------------

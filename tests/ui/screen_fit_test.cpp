@@ -47,13 +47,10 @@ struct ScreenCase {
 void PrintTo(const ScreenCase& c, std::ostream* os) { *os << c.name; }
 
 // Where the window would reach with a title bar of kTitleBarAllowancePx,
-// where the platform draws a smaller one or none: the frame's top stays,
-// the client area moves down.
+// where the platform draws a smaller one or none: a window manager keeps the
+// client area where it was put and adds its title bar above it.
 QRect WithTitleBar(const QWidget* window) {
-    const QRect frame = window->frameGeometry(), client = window->geometry();
-    const int below = frame.bottom() - client.bottom();
-    return QRect(frame.topLeft(),
-                 QSize(frame.width(), std::max(frame.height(), kTitleBarAllowancePx + client.height() + below)));
+    return window->frameGeometry().united(window->geometry().adjusted(0, -kTitleBarAllowancePx, 0, 0));
 }
 
 class SmallScreen : public WindowTest, public ::testing::WithParamInterface<ScreenCase> {
@@ -144,6 +141,140 @@ INSTANTIATE_TEST_SUITE_P(Screens, SmallScreen,
                          ::testing::Values(ScreenCase{"Netbook1024x600", 1024, 600, "1", true},
                                            ScreenCase{"Laptop1366x768At150", 1366, 768, "1.5", false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Where a window goes: the arithmetic --------------------------------------------
+
+// Frames as window managers draw them around a client area.
+constexpr QMargins kNoFrameYet(0, kTitleBarAllowancePx, 0, 0);  // planned before mapping
+constexpr QMargins kThinTitleBar(1, 20, 1, 5);                  // as openbox's default theme draws it
+constexpr QMargins kTallTitleBar(4, 37, 4, 4);                  // a large theme
+
+constexpr QRect kLaptop(0, 0, 1366, 768);
+constexpr QRect kNetbook(0, 0, 1024, 600);
+constexpr QRect kLaptopWithTopPanel(0, 27, 1366, 741);
+constexpr QRect kSecondNetbook(1366, 0, 1024, 600);  // right of the laptop
+
+// Where the frame ends up along one axis.
+enum class Lies { Centred, AtNearEdge, AtFarEdge };
+
+struct PlaceCase {
+    const char* name;
+    QRect free;  ///< The screen's free area.
+    QMargins frame;
+    QSize size;  ///< The client area.
+    QRect over;  ///< The window it opens over.
+    Lies across, down;
+};
+
+void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.name; }
+
+class Placing : public ::testing::TestWithParam<PlaceCase> {};
+
+// Centred over its opener as far as the screen allows; moved no further
+// than needed to bring the whole frame on the screen, and where it is too
+// tall or wide, its title bar and left edge on the screen's.
+TEST_P(Placing, WholeFrameOnTheFreeAreaTitleBarNeverAbove) {
+    const PlaceCase& c = GetParam();
+    const QRect client = PlacedClientArea(c.size, c.frame, c.over, c.free);
+    EXPECT_EQ(client.size(), c.size);
+    const QRect frame = client.marginsAdded(c.frame);
+    EXPECT_GE(frame.top(), c.free.top()) << "title bar above the free area";
+    EXPECT_GE(frame.left(), c.free.left());
+    if (frame.height() <= c.free.height()) {
+        EXPECT_LE(frame.bottom(), c.free.bottom());
+    }
+    if (frame.width() <= c.free.width()) {
+        EXPECT_LE(frame.right(), c.free.right());
+    }
+    const auto expect = [](Lies lies, int centre, int wanted, int near, int nearEdge, int far, int farEdge) {
+        switch (lies) {
+        case Lies::Centred: EXPECT_LE(std::abs(centre - wanted), 1); break;
+        case Lies::AtNearEdge: EXPECT_EQ(near, nearEdge); break;
+        case Lies::AtFarEdge: EXPECT_EQ(far, farEdge); break;
+        }
+    };
+    expect(c.across, frame.center().x(), c.over.center().x(), frame.left(), c.free.left(), frame.right(),
+           c.free.right());
+    expect(c.down, frame.center().y(), c.over.center().y(), frame.top(), c.free.top(), frame.bottom(),
+           c.free.bottom());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, Placing,
+    ::testing::Values(
+        // The result window with a notice or the possible signs, over the
+        // main window: fits with either frame, the planned one exactly.
+        PlaceCase{"LaptopResultPlanned", kLaptop, kNoFrameYet, {1000, 736}, {280, 88, 807, 592}, Lies::Centred,
+                  Lies::AtNearEdge},
+        PlaceCase{"LaptopResultThinFrame", kLaptop, kThinTitleBar, {1000, 736}, {280, 88, 807, 592}, Lies::Centred,
+                  Lies::Centred},
+        PlaceCase{"LaptopResult713ThinFrame", kLaptop, kThinTitleBar, {1000, 713}, {280, 88, 807, 592},
+                  Lies::Centred, Lies::Centred},
+        PlaceCase{"LaptopResultTallFrame", kLaptop, kTallTitleBar, {1000, 727}, {280, 88, 807, 592}, Lies::Centred,
+                  Lies::AtNearEdge},
+        // The main window at start-up, centred on the screen.
+        PlaceCase{"NetbookMainPlanned", kNetbook, kNoFrameYet, {805, 567}, kNetbook, Lies::Centred, Lies::Centred},
+        PlaceCase{"NetbookMainThinFrame", kNetbook, kThinTitleBar, {805, 567}, kNetbook, Lies::Centred,
+                  Lies::Centred},
+        PlaceCase{"NetbookTooTall", kNetbook, kThinTitleBar, {805, 640}, kNetbook, Lies::Centred, Lies::AtNearEdge},
+        PlaceCase{"NetbookTooWideAndTall", kNetbook, kTallTitleBar, {1100, 700}, kNetbook, Lies::AtNearEdge,
+                  Lies::AtNearEdge},
+        // Over a window near a corner: pushed back from the far edges.
+        PlaceCase{"OverTheBottomRightCorner", kNetbook, kThinTitleBar, {500, 300}, {800, 450, 400, 300},
+                  Lies::AtFarEdge, Lies::AtFarEdge},
+        PlaceCase{"OverAWindowAboveTheScreen", kNetbook, kThinTitleBar, {500, 300}, {10, -250, 400, 300},
+                  Lies::AtNearEdge, Lies::AtNearEdge},
+        // Free areas that do not start at 0.
+        PlaceCase{"BelowATopPanel", kLaptopWithTopPanel, kThinTitleBar, {1000, 713}, kLaptopWithTopPanel,
+                  Lies::Centred, Lies::Centred},
+        PlaceCase{"BelowATopPanelTooTall", kLaptopWithTopPanel, kNoFrameYet, {1000, 736}, kLaptopWithTopPanel,
+                  Lies::Centred, Lies::AtNearEdge},
+        PlaceCase{"SecondScreenOverItsCorner", kSecondNetbook, kThinTitleBar, {500, 300}, {2300, 500, 200, 200},
+                  Lies::AtFarEdge, Lies::AtFarEdge}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct KeepCase {
+    const char* name;
+    QRect client;    ///< Where the window is, its frame just known.
+    QSize minimum;   ///< Its minimum size.
+    QRect kept;      ///< Where it must go.
+};
+
+void PrintTo(const KeepCase& c, std::ostream* os) { *os << c.name; }
+
+class KeepingOnScreen : public ::testing::TestWithParam<KeepCase> {};
+
+// Once the frame is known a window shrinks and moves only as far as it must.
+TEST_P(KeepingOnScreen, ChangesOnlyAsMuchAsTheFrameNeeds) {
+    const KeepCase& c = GetParam();
+    EXPECT_EQ(KeptWithin(c.client, c.minimum, kThinTitleBar, kNetbook), c.kept);
+}
+
+constexpr QSize kSmallMinimum(400, 300);
+
+INSTANTIATE_TEST_SUITE_P(
+    Frames, KeepingOnScreen,
+    ::testing::Values(
+        KeepCase{"Inside", {100, 20, 805, 567}, kSmallMinimum, {100, 20, 805, 567}},
+        KeepCase{"TitleBarAboveTheScreen", {100, 0, 805, 567}, kSmallMinimum, {100, 20, 805, 567}},
+        KeepCase{"BottomBorderBelowTheScreen", {100, 32, 805, 567}, kSmallMinimum, {100, 28, 805, 567}},
+        KeepCase{"PastTheRightEdge", {300, 100, 805, 300}, kSmallMinimum, {218, 100, 805, 300}},
+        KeepCase{"SideBordersPastBothEdges", {0, 27, 1024, 568}, kSmallMinimum, {1, 27, 1022, 568}},
+        KeepCase{"TooTallShrinks", {100, 32, 805, 600}, kSmallMinimum, {100, 20, 805, 575}},
+        KeepCase{"TooTallEvenAtItsMinimum", {100, 32, 805, 600}, {400, 590}, {100, 20, 805, 590}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// A window that the window system puts with its title bar above the screen
+// is brought down once its frame is known.
+TEST(FrameCheck, AWindowShownAboveTheScreenComesDownOnceFramed) {
+    QWidget window;
+    PlaceNewWindow(&window, nullptr, QSize(300, 200));
+    window.setGeometry(QRect(QPoint(40, -60), window.size()));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(window.frameGeometry()))
+        << window.frameGeometry().y();
+}
 
 // ---- Placement -----------------------------------------------------------------
 

@@ -1,44 +1,43 @@
 #include "ui/frm_time_zone.h"
 
-#include "ui/messages.h"
+#include "ui/frm_main.h"
+#include "ui/screen_fit.h"
 #include "zones/time_zone_table.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace nyra {
 namespace {
 
-// The two zone boxes of a main window, with the typing limits the main
-// window gives them, and the daylight box and East/West choice beside them
-// that a pick must leave alone.
+// A picker over a window of its own, with every zone it hands over kept.
 class TimeZonePicker : public ::testing::Test {
 protected:
     void SetUp() override {
         main = std::make_unique<QWidget>();
-        txtZoneHour = new QLineEdit(QStringLiteral("7"), main.get());
-        txtZoneHour->setMaxLength(3);
-        txtZoneMinute = new QLineEdit(QStringLiteral("15"), main.get());
-        txtZoneMinute->setMaxLength(2);
-        chkDST = new QCheckBox(main.get());
-        chkDST->setChecked(true);
-        optEast = new QRadioButton(main.get());
-        optEast->setChecked(true);
-        picker = std::make_unique<frmTimeZone>(txtZoneHour, txtZoneMinute, main.get());
+        picker = std::make_unique<frmTimeZone>(main.get());
+        QObject::connect(picker.get(), &frmTimeZone::ZoneChosen, [this](SignedZone zone) { chosen.push_back(zone); });
         list = picker->findChild<QListWidget*>(QStringLiteral("lstTimeZone"));
+        useZone = picker->findChild<QPushButton*>(QStringLiteral("cmdUseZone"));
         quit = picker->findChild<QPushButton*>(QStringLiteral("cmdQuit"));
         ASSERT_NE(list, nullptr);
+        ASSERT_NE(useZone, nullptr);
         ASSERT_NE(quit, nullptr);
     }
 
@@ -69,9 +68,10 @@ protected:
         QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
     }
 
-    void ExpectFieldsUntouched() const {
-        EXPECT_EQ(txtZoneHour->text().toStdString(), "7");
-        EXPECT_EQ(txtZoneMinute->text().toStdString(), "15");
+    void ExpectClosedWithoutAZone() const {
+        EXPECT_TRUE(chosen.empty());
+        EXPECT_FALSE(picker->isVisible());
+        EXPECT_EQ(picker->result(), QDialog::Rejected);
     }
 
     void ExpectLoadedFresh() const {
@@ -80,15 +80,14 @@ protected:
             EXPECT_EQ(list->item(i)->text().toStdString(), kTimeZoneTable[static_cast<std::size_t>(i)].text);
         EXPECT_TRUE(list->selectedItems().isEmpty());
         EXPECT_TRUE(list->currentItem() == nullptr || !list->currentItem()->isSelected());
+        EXPECT_FALSE(useZone->isEnabled());
     }
 
     std::unique_ptr<QWidget> main;
-    QLineEdit* txtZoneHour = nullptr;
-    QLineEdit* txtZoneMinute = nullptr;
-    QCheckBox* chkDST = nullptr;
-    QRadioButton* optEast = nullptr;
     std::unique_ptr<frmTimeZone> picker;
+    std::vector<SignedZone> chosen;
     QListWidget* list = nullptr;
+    QPushButton* useZone = nullptr;
     QPushButton* quit = nullptr;
 };
 
@@ -110,25 +109,22 @@ TEST_F(TimeZonePicker, SecondOpeningShowsEachRowOnceNoneSelected) {
 TEST_F(TimeZonePicker, DoubleClickWithoutSelectionOnlyCloses) {
     Open();
     picker->lstTimeZone_DblClick();
-    ExpectFieldsUntouched();
+    EXPECT_TRUE(chosen.empty());
     EXPECT_FALSE(picker->isVisible());
 }
 
-TEST_F(TimeZonePicker, QuitChangesNothing) {
+TEST_F(TimeZonePicker, QuitHandsOverNoZone) {
     Open();
     list->setCurrentRow(34);
     QTest::mouseClick(quit, Qt::LeftButton);
-    ExpectFieldsUntouched();
-    EXPECT_FALSE(picker->isVisible());
-    EXPECT_EQ(picker->result(), QDialog::Rejected);
+    ExpectClosedWithoutAZone();
 }
 
-TEST_F(TimeZonePicker, CloseBoxChangesNothing) {
+TEST_F(TimeZonePicker, CloseBoxHandsOverNoZone) {
     Open();
     list->setCurrentRow(34);
     picker->close();
-    ExpectFieldsUntouched();
-    EXPECT_FALSE(picker->isVisible());
+    ExpectClosedWithoutAZone();
 }
 
 // Enter and Escape act like Quit even while the list has a row highlighted
@@ -141,9 +137,7 @@ TEST_P(TimeZonePickerKeys, KeyClosesWithoutPicking) {
     ASSERT_EQ(list->selectedItems().size(), 1);
     list->setFocus();
     QTest::keyClick(list, GetParam());
-    ExpectFieldsUntouched();
-    EXPECT_FALSE(picker->isVisible());
-    EXPECT_EQ(picker->result(), QDialog::Rejected);
+    ExpectClosedWithoutAZone();
 }
 
 INSTANTIATE_TEST_SUITE_P(Keys, TimeZonePickerKeys,
@@ -159,57 +153,164 @@ INSTANTIATE_TEST_SUITE_P(Keys, TimeZonePickerKeys,
 struct Pick {
     const char* name;
     const char* text;
-    const char* hour;
-    const char* minute;
+    int hour;
+    int minute;
     friend void PrintTo(const Pick& pick, std::ostream* os) { *os << pick.text; }
 };
 
 class TimeZonePickerPicks : public TimeZonePicker, public ::testing::WithParamInterface<Pick> {};
 
-TEST_P(TimeZonePickerPicks, DoubleClickWritesThePairAndCloses) {
+TEST_P(TimeZonePickerPicks, DoubleClickHandsOverTheRowsOffsetAndCloses) {
     const Pick& p = GetParam();
     Open();
     const int row = RowOf(QString::fromUtf8(p.text));
     ASSERT_GE(row, 0) << p.text;
     DoubleClickRow(row);
-    EXPECT_EQ(txtZoneHour->text().toStdString(), p.hour);
-    EXPECT_EQ(txtZoneMinute->text().toStdString(), p.minute);
+    ASSERT_EQ(chosen.size(), 1u);
+    EXPECT_EQ(chosen.front().hour, p.hour);
+    EXPECT_EQ(chosen.front().minute, p.minute);
     EXPECT_FALSE(picker->isVisible());
     EXPECT_EQ(picker->result(), QDialog::Accepted);
-    // Daylight saving stays the user's own choice, as does East/West.
-    EXPECT_TRUE(chkDST->isChecked());
-    EXPECT_TRUE(optEast->isChecked());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Zones, TimeZonePickerPicks,
     ::testing::Values(
-        // Five and a half hours, not 5.3; all three characters of "-30"
-        // although the minute box takes only two from the keyboard.
-        Pick{"IndianTime", "Indian Time, IST, +5.3", "-5", "-30"},
-        Pick{"Newfoundland", "Newfoundland Standard Time,NST,-3.5", "3", "30"},
-        Pick{"HawaiianStandard", "Hawaiian Standard Time,HST,-10.5", "10", "30"},
-        Pick{"GreenwichMeanTime", "Greenwich Mean Time,GMT,0.0", "0", "0"},
-        Pick{"UniversalTime", "Universal Time, UT, 0.0", "0", "0"},
-        Pick{"NewZealandSummerLargest", "New Zealand Std Summer Time,NZST,+13.0", "-13", "0"},
-        Pick{"DateLineWest", "Int'l Date Line West,IDLW,-12.0", "12", "0"},
-        Pick{"SouthAustraliaDaylightSAD", "South Australia Daylight Time,SAD,+10.5", "-10", "-30"},
-        Pick{"SouthAustraliaDaylightSDT", "South Australia Daylight Time,SDT,+10.5", "-10", "-30"},
-        Pick{"LastRow", "Yukon War Time,YWT,-8.0", "8", "0"}),
+        // Five and a half hours, not 5.3.
+        Pick{"IndianTime", "Indian Time, IST, +5.3", -5, -30},
+        Pick{"Newfoundland", "Newfoundland Standard Time,NST,-3.5", 3, 30},
+        Pick{"HawaiianDaylight", "Hawaiian Daylight Time,HDT,-9.5", 9, 30},
+        Pick{"HawaiianStandard", "Hawaiian Standard Time,HST,-10.5", 10, 30},
+        Pick{"GreenwichMeanTime", "Greenwich Mean Time,GMT,0.0", 0, 0},
+        Pick{"UniversalTime", "Universal Time, UT, 0.0", 0, 0},
+        Pick{"NewZealandSummerLargest", "New Zealand Std Summer Time,NZST,+13.0", -13, 0},
+        Pick{"DateLineWest", "Int'l Date Line West,IDLW,-12.0", 12, 0},
+        Pick{"SouthAustraliaDaylightSAD", "South Australia Daylight Time,SAD,+10.5", -10, -30},
+        Pick{"SouthAustraliaDaylightSDT", "South Australia Daylight Time,SDT,+10.5", -10, -30},
+        Pick{"LastRow", "Yukon War Time,YWT,-8.0", 8, 0}),
     [](const ::testing::TestParamInfo<Pick>& info) { return std::string(info.param.name); });
+
+// ---- Without a mouse ---------------------------------------------------------------------
+
+enum class Way { Space, UseZone };
+
+std::string NameOf(Way way) { return way == Way::Space ? "Space" : "UseZone"; }
+void PrintTo(Way way, std::ostream* os) { *os << NameOf(way); }
+
+class TimeZonePickerWithoutMouse : public TimeZonePicker, public ::testing::WithParamInterface<Way> {};
+
+// Space on the highlighted row, or Use Zone, picks it as a double-click does.
+TEST_P(TimeZonePickerWithoutMouse, PicksTheHighlightedRow) {
+    Open();
+    const int row = RowOf(QStringLiteral("Australian Central Daylight Time,ACDT,+10.5"));
+    list->setFocus();
+    list->setCurrentRow(row);
+    ASSERT_EQ(list->selectedItems().size(), 1);
+    if (GetParam() == Way::Space) {
+        QTest::keyClick(list, Qt::Key_Space);
+    } else {
+        QTest::mouseClick(useZone, Qt::LeftButton);
+    }
+    ASSERT_EQ(chosen.size(), 1u);
+    EXPECT_EQ(chosen.front(), (SignedZone{-10, -30}));
+    EXPECT_FALSE(picker->isVisible());
+    EXPECT_EQ(picker->result(), QDialog::Accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, TimeZonePickerWithoutMouse, ::testing::Values(Way::Space, Way::UseZone),
+                         [](const auto& info) { return NameOf(info.param); });
+
+// With nothing highlighted there is nothing to use: Space highlights the
+// row with the focus, as in any list, and the picker stays open.
+TEST_F(TimeZonePicker, SpaceWithNothingHighlightedDoesNotClose) {
+    Open();
+    list->setFocus();
+    ASSERT_TRUE(list->selectedItems().isEmpty());
+    QTest::keyClick(list, Qt::Key_Space);
+    EXPECT_TRUE(chosen.empty());
+    EXPECT_TRUE(picker->isVisible());
+}
+
+TEST_F(TimeZonePicker, UseZoneIsAvailableOnlyWhileARowIsHighlighted) {
+    Open();
+    EXPECT_FALSE(useZone->isEnabled());
+    list->setCurrentRow(5);
+    EXPECT_TRUE(useZone->isEnabled());
+    list->clearSelection();
+    EXPECT_FALSE(useZone->isEnabled());
+}
+
+// What a screen reader says on reaching the list: how to use a zone.
+TEST_F(TimeZonePicker, ListTellsHowToPick) {
+    Open();
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(list);
+    ASSERT_NE(face, nullptr);
+    const QString description = face->text(QAccessible::Description);
+    EXPECT_TRUE(description.contains(QStringLiteral("Space"))) << description.toStdString();
+    EXPECT_TRUE(description.contains(QStringLiteral("Use Zone"))) << description.toStdString();
+}
+
+// ---- Into the main window -------------------------------------------------------------------
+
+// The main window's boxes take the offset as plain numbers, "-30" whole
+// although a user can type only two characters there; the daylight box and
+// the East/West choice stay the user's own.
+TEST(TimeZonePickerOnMainWindow, ChosenZoneFillsTheZoneBoxes) {
+    {
+        frmMain main;
+        main.show();
+        auto* dst = main.findChild<QCheckBox*>(QStringLiteral("chkDST"));
+        auto* west = main.findChild<QRadioButton*>(QStringLiteral("optLong(1)"));
+        ASSERT_NE(dst, nullptr);
+        ASSERT_NE(west, nullptr);
+        dst->setChecked(true);
+        west->setChecked(true);
+        const struct {
+            const char* text;
+            const char* hour;
+            const char* minute;
+        } rows[] = {
+            {"Indian Time, IST, +5.3", "-5", "-30"},
+            {"Australian Central Daylight Time,ACDT,+10.5", "-10", "-30"},
+            {"Alaska/Hawaii Daylight Time,AHDT,-9.0", "9", "0"},
+        };
+        for (const auto& row : rows) {
+            QTimer chooser;
+            chooser.setSingleShot(true);
+            QObject::connect(&chooser, &QTimer::timeout, [&row] {
+                auto* picker = qobject_cast<frmTimeZone*>(QApplication::activeModalWidget());
+                ASSERT_NE(picker, nullptr);
+                auto* list = picker->findChild<QListWidget*>(QStringLiteral("lstTimeZone"));
+                const auto found = list->findItems(QString::fromUtf8(row.text), Qt::MatchExactly);
+                ASSERT_EQ(found.size(), 1);
+                list->setCurrentItem(found.front());
+                QTest::keyClick(list, Qt::Key_Space);
+                if (picker->isVisible()) picker->close();
+            });
+            chooser.start(0);
+            QTest::mouseClick(main.findChild<QLabel*>(QStringLiteral("lblTZHelp")), Qt::LeftButton);
+            EXPECT_EQ(main.findChild<QLineEdit*>(QStringLiteral("txtZoneHour"))->text().toStdString(), row.hour);
+            EXPECT_EQ(main.findChild<QLineEdit*>(QStringLiteral("txtZoneMinute"))->text().toStdString(), row.minute);
+        }
+        EXPECT_TRUE(dst->isChecked());
+        EXPECT_TRUE(west->isChecked());
+    }
+}
+
+// ---- Layout ------------------------------------------------------------------------------
 
 TEST_F(TimeZonePicker, ClientAreaAndControlSizes) {
     Open();
     EXPECT_EQ(picker->size(), QSize(329, 232));
     EXPECT_EQ(picker->minimumSize(), picker->maximumSize());
     EXPECT_EQ(list->geometry(), QRect(0, 0, 329, 210));
-    EXPECT_EQ(quit->width(), 329);
-    EXPECT_EQ(quit->height(), 23);
-    EXPECT_EQ(quit->x(), 0);
-    // Directly beneath the list (sharing its last pixel row) and wholly inside
-    // the client area.
-    EXPECT_EQ(quit->y(), list->geometry().bottom());
-    EXPECT_EQ(quit->geometry().bottom(), picker->rect().bottom());
+    // Use Zone and Quit side by side directly beneath the list (sharing its
+    // last pixel row), together full width and wholly inside the client area.
+    EXPECT_EQ(useZone->geometry().united(quit->geometry()), QRect(0, 209, 329, 23));
+    EXPECT_EQ(useZone->geometry().right() + 1, quit->x());
+    EXPECT_EQ(useZone->geometry().top(), quit->geometry().top());
+    EXPECT_EQ(useZone->height(), quit->height());
+    EXPECT_TRUE(quit->isDefault());
 }
 
 TEST_F(TimeZonePicker, OpensCentredOnTheScreenNotOnTheMainWindow) {
@@ -217,7 +318,9 @@ TEST_F(TimeZonePicker, OpensCentredOnTheScreenNotOnTheMainWindow) {
     main->show();
     Open();
     const QRect screen = picker->screen()->availableGeometry();
-    const QPoint offset = picker->frameGeometry().center() - screen.center();
+    // Centred with the title bar a window manager will add above it.
+    const QRect framed = picker->geometry().adjusted(0, -kTitleBarAllowancePx, 0, 0);
+    const QPoint offset = framed.center() - screen.center();
     EXPECT_LE(offset.manhattanLength(), 2);
 }
 

@@ -257,7 +257,7 @@ const std::array<WindowKind, 5>& Windows() {
              return Shown(report);
          }},
         {"frmAbout", [](Dialogs&) { return Shown(new frmAbout); }},
-        {"frmTimeZone", [](Dialogs&) { return Shown(new frmTimeZone(nullptr, nullptr)); }},
+        {"frmTimeZone", [](Dialogs&) { return Shown(new frmTimeZone); }},
     }};
     return kinds;
 }
