@@ -93,23 +93,11 @@ Result<ZoneOffset> ZoneOffsetOf(const ZoneAtLocalTime& zone);
 /// "UTC" and fixed offsets still work.
 bool ZoneDatabaseReadable();
 
-/// Texts for the main window's zone boxes and DST box (ZoneOffsetOf in the
-/// boxes' words), written the way the time zone picker writes them: a clock ahead of UTC as negative numbers,
-/// one behind as positive ones ("-5" and "-30" for India, "5" and "0" for
-/// New York). When the whole hours are 0 the minutes carry the sign ("0" and
-/// "-20"). The DST box is ticked only for exactly one hour of daylight
-/// saving, and the zone boxes then hold the standard offset; any other saving
-/// is folded into the zone boxes. Zone plus the DST hour is always the true
-/// offset at that local time.
-struct ZoneEntry {
-    QString zoneHourText;
-    QString zoneMinuteText;
-    bool dst = false;
-    QString note;  ///< One line for the user, e.g. "Asia/Kolkata: UTC+06:30 on 1 May 1943 (daylight saving)".
-};
-
-ZoneEntry ZoneEntryFor(const ZoneAtLocalTime& zone);
-ZoneEntry ZoneEntryFor(const QString& timeZoneId, QDate date, int hour, int minute);
+/// One line for the user on a resolved zone: "Asia/Kolkata: UTC+06:30 on
+/// 1 May 1943 (daylight saving)", with a clock time that did not exist or
+/// happened twice named; "Mars/Olympus_Mons: no time zone data for that date
+/// and time" for one that is not valid.
+QString ZoneNote(const ZoneAtLocalTime& zone);
 
 /// An angle as the main window's degree and minute boxes take it: the size
 /// rounded to the nearest arc minute, and its side.

@@ -143,28 +143,16 @@ bool ZoneDatabaseReadable() {
     return QTimeZone(QByteArrayLiteral("Etc/UTC")).isValid();
 }
 
-ZoneEntry ZoneEntryFor(const ZoneAtLocalTime& zone) {
-    ZoneEntry entry;
+QString ZoneNote(const ZoneAtLocalTime& zone) {
     const Result<ZoneOffset> offset = ZoneOffsetOf(zone);
     if (!offset) {
-        entry.note = QStringLiteral("%1: no time zone data for that date and time")
-                         .arg(zone.timeZoneId.isEmpty() ? QStringLiteral("No time zone") : zone.timeZoneId);
-        return entry;
+        return QStringLiteral("%1: no time zone data for that date and time")
+            .arg(zone.timeZoneId.isEmpty() ? QStringLiteral("No time zone") : zone.timeZoneId);
     }
-    entry.dst = offset->dstOn;
-    const int boxMinutesEast = offset->zoneMinutesEast();
-    const int hours = std::abs(boxMinutesEast) / 60;
-    const int minutes = std::abs(boxMinutesEast) % 60;
-    // The picker's sense: ahead of UTC is negative. A zero is never signed,
-    // so with no whole hours the minutes alone carry the direction.
-    const bool ahead = boxMinutesEast > 0;
-    entry.zoneHourText = QString::number(ahead ? -hours : hours);
-    entry.zoneMinuteText = QString::number(ahead ? -minutes : minutes);
-
     QString note = QStringLiteral("%1: UTC%2 on %3")
                        .arg(zone.timeZoneId, FormatUtcOffset(zone.utcOffsetSeconds),
                             QLocale::c().toString(zone.date, QStringLiteral("d MMMM yyyy")));
-    if (entry.dst)
+    if (offset->dstOn)
         note += QStringLiteral(" (daylight saving)");
     else if (zone.daylightSeconds > 0)
         note += QStringLiteral(" (daylight saving of %1 included)").arg(HoursMinutesText(zone.daylightSeconds));
@@ -175,12 +163,7 @@ ZoneEntry ZoneEntryFor(const ZoneAtLocalTime& zone) {
     else if (zone.ambiguous)
         note += QStringLiteral(" \u2014 %1 happened twice (clocks went back); the first, UTC%2, used")
                     .arg(clock, FormatUtcOffset(zone.utcOffsetSeconds));
-    entry.note = note;
-    return entry;
-}
-
-ZoneEntry ZoneEntryFor(const QString& timeZoneId, QDate date, int hour, int minute) {
-    return ZoneEntryFor(ResolveZone(timeZoneId, date, hour, minute));
+    return note;
 }
 
 QString FormatUtcOffset(int seconds) {

@@ -2,6 +2,8 @@
 
 #include "atlas/atlas.h"
 
+#include <cstdlib>
+
 namespace nyra {
 namespace {
 
@@ -42,6 +44,23 @@ QString TypedZoneNoteFor(const BirthEntry& entry) {
     if (!hours || !minutes) return QStringLiteral("The time zone boxes take whole numbers only.");
     const bool minus = HasMinusSign(entry.zoneHour) || HasMinusSign(entry.zoneMinute);
     return TypedZoneNote(*hours, *minutes, minus, CountsAsEast(entry), entry.dst);
+}
+
+ZoneBoxes ZoneBoxesFor(const ZoneAtLocalTime& zone) {
+    ZoneBoxes boxes;
+    boxes.note = ZoneNote(zone);
+    const Result<ZoneOffset> offset = ZoneOffsetOf(zone);
+    if (!offset) return boxes;
+    boxes.dst = offset->dstOn;
+    const int minutesEast = offset->zoneMinutesEast();
+    const int hours = std::abs(minutesEast) / 60;
+    const int minutes = std::abs(minutesEast) % 60;
+    // A zero is never signed, so with no whole hours the minutes alone carry
+    // the direction.
+    const bool ahead = minutesEast > 0;
+    boxes.zoneHourText = QString::number(ahead ? -hours : hours);
+    boxes.zoneMinuteText = QString::number(ahead ? -minutes : minutes);
+    return boxes;
 }
 
 } // namespace nyra

@@ -93,7 +93,7 @@ void frmMain::FollowPickedZone() {
         return;
     }
     pickedZone_ = ResolveZone(picked->timeZoneId, date, cboHH->currentText().toInt(), cboMM->currentText().toInt());
-    const ZoneEntry zone = ZoneEntryFor(pickedZone_);
+    const ZoneBoxes zone = ZoneBoxesFor(pickedZone_);
     pickedZoneNote_ = zone.note;
     if (pickedZone_.valid) {
         // setText, never cut: "-30" is one more character than a user may

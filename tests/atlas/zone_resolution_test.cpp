@@ -1,4 +1,5 @@
 #include "atlas/atlas.h"
+#include "entry/zone_note.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ QDateTime Utc(int year, int month, int day, int hour, int minute) {
 // atlas: only magnitudes count; a minus sign in either box puts the clock
 // ahead of UTC, otherwise the longitude's side decides; the DST hour always
 // moves the clock one hour further ahead. Returns minutes ahead of UTC.
-int MinutesAheadFromBoxes(const ZoneEntry& entry, bool eastLongitude) {
+int MinutesAheadFromBoxes(const ZoneBoxes& entry, bool eastLongitude) {
     bool hoursOk = false;
     bool minutesOk = false;
     const int hours = std::abs(entry.zoneHourText.toInt(&hoursOk));
@@ -82,7 +83,7 @@ TEST_P(HistoricalBirths, OffsetInForce) {
 
 TEST_P(HistoricalBirths, BoxValues) {
     const HistoricalCase& c = GetParam();
-    const ZoneEntry entry = ZoneEntryFor(QString::fromLatin1(c.zoneId), c.date, c.hour, c.minute);
+    const ZoneBoxes entry = ZoneBoxesFor(ResolveZone(QString::fromLatin1(c.zoneId), c.date, c.hour, c.minute));
     EXPECT_EQ(entry.zoneHourText.toStdString(), c.zoneHourText);
     EXPECT_EQ(entry.zoneMinuteText.toStdString(), c.zoneMinuteText);
     EXPECT_EQ(entry.dst, c.dst);
@@ -90,7 +91,7 @@ TEST_P(HistoricalBirths, BoxValues) {
 
 TEST_P(HistoricalBirths, BoxesGiveTheOffsetInForce) {
     const HistoricalCase& c = GetParam();
-    const ZoneEntry entry = ZoneEntryFor(QString::fromLatin1(c.zoneId), c.date, c.hour, c.minute);
+    const ZoneBoxes entry = ZoneBoxesFor(ResolveZone(QString::fromLatin1(c.zoneId), c.date, c.hour, c.minute));
     EXPECT_EQ(MinutesAheadFromBoxes(entry, c.east) * kMinute, c.offsetSeconds);
 }
 
@@ -120,7 +121,7 @@ TEST(ZoneOffset, OfAnUnknownZoneIsAProblemNamingIt) {
 // atlas found.
 TEST_P(HistoricalBirths, TypedNoteAgreesWithTheAtlas) {
     const HistoricalCase& c = GetParam();
-    const ZoneEntry entry = ZoneEntryFor(QString::fromLatin1(c.zoneId), c.date, c.hour, c.minute);
+    const ZoneBoxes entry = ZoneBoxesFor(ResolveZone(QString::fromLatin1(c.zoneId), c.date, c.hour, c.minute));
     const bool minus = entry.zoneHourText.startsWith(u'-') || entry.zoneMinuteText.startsWith(u'-');
     const QString typed = TypedZoneNote(entry.zoneHourText.toInt(), entry.zoneMinuteText.toInt(), minus,
                                         c.east, entry.dst);
@@ -233,13 +234,13 @@ TEST_P(ClockChanges, OffsetAndFlags) {
 
 TEST_P(ClockChanges, BoxesGiveTheOffsetUsed) {
     const ClockChangeCase& c = GetParam();
-    const ZoneEntry entry = ZoneEntryFor(QString::fromLatin1(c.zoneId), c.date, c.hour, c.minute);
+    const ZoneBoxes entry = ZoneBoxesFor(ResolveZone(QString::fromLatin1(c.zoneId), c.date, c.hour, c.minute));
     EXPECT_EQ(MinutesAheadFromBoxes(entry, c.east) * kMinute, c.offsetSeconds);
 }
 
 TEST_P(ClockChanges, NoteSaysWhatHappened) {
     const ClockChangeCase& c = GetParam();
-    const QString note = ZoneEntryFor(QString::fromLatin1(c.zoneId), c.date, c.hour, c.minute).note;
+    const QString note = ZoneNote(ResolveZone(QString::fromLatin1(c.zoneId), c.date, c.hour, c.minute));
     EXPECT_EQ(note.contains(QStringLiteral("did not exist (clocks went forward)")), c.kind == Kind::Skipped)
         << note.toStdString();
     EXPECT_EQ(note.contains(QStringLiteral("happened twice (clocks went back)")), c.kind == Kind::Repeated)
@@ -286,25 +287,25 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ClockChangeCase>& info) { return std::string(info.param.name); });
 
 TEST(ClockChangeNotes, SkippedTimeInFull) {
-    EXPECT_EQ(ZoneEntryFor(QStringLiteral("Europe/Berlin"), {2021, 3, 28}, 2, 30).note,
+    EXPECT_EQ(ZoneNote(ResolveZone(QStringLiteral("Europe/Berlin"), {2021, 3, 28}, 2, 30)),
               QStringLiteral("Europe/Berlin: UTC+01:00 on 28 March 2021 \u2014 02:30 did not exist "
                              "(clocks went forward); UTC+01:00 used"));
 }
 
 TEST(ClockChangeNotes, RepeatedTimeInFull) {
-    EXPECT_EQ(ZoneEntryFor(QStringLiteral("Europe/London"), {2021, 10, 31}, 1, 30).note,
+    EXPECT_EQ(ZoneNote(ResolveZone(QStringLiteral("Europe/London"), {2021, 10, 31}, 1, 30)),
               QStringLiteral("Europe/London: UTC+01:00 on 31 October 2021 (daylight saving) \u2014 "
                              "01:30 happened twice (clocks went back); the first, UTC+01:00, used"));
 }
 
 TEST(ZoneNotes, WarTimeInFull) {
-    EXPECT_EQ(ZoneEntryFor(QStringLiteral("Asia/Kolkata"), {1943, 5, 1}, 12, 0).note,
+    EXPECT_EQ(ZoneNote(ResolveZone(QStringLiteral("Asia/Kolkata"), {1943, 5, 1}, 12, 0)),
               QStringLiteral("Asia/Kolkata: UTC+06:30 on 1 May 1943 (daylight saving)"));
 }
 
 TEST(ZoneNotes, SavingOtherThanOneHourIsNamed) {
     // The DST box stays clear, so the note has to explain the summer offset.
-    EXPECT_EQ(ZoneEntryFor(QStringLiteral("Europe/London"), {1944, 7, 1}, 12, 0).note,
+    EXPECT_EQ(ZoneNote(ResolveZone(QStringLiteral("Europe/London"), {1944, 7, 1}, 12, 0)),
               QStringLiteral("Europe/London: UTC+02:00 on 1 July 1944 (daylight saving of 2:00 included)"));
 }
 
@@ -333,7 +334,7 @@ TEST_P(EveryDateAgrees, FromNineteenOhOneToTwentyFifty) {
                 const QDate date(year, month, 1 + (year + month) % 28);
                 const ZoneAtLocalTime zone = ResolveZone(zoneId, date, hour, 30);
                 ASSERT_TRUE(zone.valid) << date.toString(Qt::ISODate).toStdString();
-                const ZoneEntry entry = ZoneEntryFor(zone);
+                const ZoneBoxes entry = ZoneBoxesFor(zone);
                 EXPECT_EQ(MinutesAheadFromBoxes(entry, GetParam().east) * kMinute, zone.utcOffsetSeconds)
                     << entry.note.toStdString();
                 if (entry.dst) {
@@ -392,7 +393,7 @@ TEST_P(InvalidRequests, AreMarkedAndFillNoBox) {
     const InvalidCase& c = GetParam();
     const ZoneAtLocalTime zone = ResolveZone(QString::fromLatin1(c.zoneId), c.date, c.hour, c.minute);
     EXPECT_FALSE(zone.valid);
-    const ZoneEntry entry = ZoneEntryFor(zone);
+    const ZoneBoxes entry = ZoneBoxesFor(zone);
     EXPECT_TRUE(entry.zoneHourText.isEmpty());
     EXPECT_TRUE(entry.zoneMinuteText.isEmpty());
     EXPECT_FALSE(entry.dst);
