@@ -1,6 +1,6 @@
 // The Hindi sign texts and names: all there, written in Devanagari and
 // spelled one way, and saying what the English says item by item.
-#include "signs/names.h"
+#include "engine/names.h"
 #include "signs/rashi_information.h"
 
 #include "engine/moon_detail.h"

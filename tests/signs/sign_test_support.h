@@ -1,7 +1,7 @@
 // Helpers shared by the sign knowledge base tests.
 #pragma once
 
-#include "signs/language.h"
+#include "base/language.h"
 #include "signs/rashi_information.h"
 
 #include <gtest/gtest.h>
