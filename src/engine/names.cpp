@@ -136,6 +136,13 @@ std::string_view SignName(int sign, Language language) {
     return kSigns[static_cast<std::size_t>(sign)][language];
 }
 
+std::string_view SignNameFor(std::string_view rashiName, Language language) {
+    for (const auto& sign : kSigns) {
+        if (sign.english == rashiName) return sign[language];
+    }
+    return rashiName;
+}
+
 std::string_view NakshatraName(int nakshatra, Language language) {
     if (nakshatra < 0 || nakshatra >= static_cast<int>(kNakshatras.size())) return {};
     return kNakshatras[static_cast<std::size_t>(nakshatra)][language];

@@ -15,6 +15,10 @@ namespace nyra {
 // Sign 0 (Mesha, मेष) .. 11 (Meena, मीन), as RashiNames numbers and spells
 // them; empty for any other number.
 std::string_view SignName(int sign, Language language);
+// The sign RashiNames spells `rashiName` ("Thula", as EngineRecord's
+// RashiName holds it), in `language` ("तुला"); a name that is no sign's is
+// given back as it is.
+std::string_view SignNameFor(std::string_view rashiName, Language language);
 
 // Nakshatra 0 (Ashwini, अश्विनी) .. 26 (Revati, रेवती), numbered as the
 // engine's NakshatraAt numbers them; empty for any other number.
