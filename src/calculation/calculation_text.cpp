@@ -8,7 +8,8 @@
 namespace nyra {
 namespace {
 
-// The texts' patterns. Hindi says a window's width "आगे-पीछे" (either way)
+// The texts' patterns, named so that the compiler holds them to their
+// fields (designated initialisers follow the declaration order). Hindi says a window's width "आगे-पीछे" (either way)
 // of the time entered, and names a sign with the word राशि beside it.
 struct CalculationWords {
     Bilingual<std::string_view> minutes, oneHour, hours;
@@ -24,35 +25,39 @@ struct CalculationWords {
 };
 
 constexpr CalculationWords kWords{
-    {"%1 min", "%1 मिनट"},
-    {"1 hour", "1 घण्टा"},
-    {"%1 hours", "%1 घण्टे"},
-    {"1 hour", "1 घण्टे"},
-    {"within %1", "%1 के भीतर"},
-    {"Time not known: the whole day of birth", "समय ज्ञात नहीं: जन्म का पूरा दिन"},
-    {"Time known within %1 of %2", "समय %2 के %1 आगे-पीछे तक ज्ञात"},
-    {"\nThe descriptions below are for %1, the Moon sign at the time entered, %2.",
-     "\nनीचे दिए गए विवरण %1 राशि के हैं, जो दर्ज किए गए समय %2 की चन्द्र राशि है।"},
-    {"not known (%2 used for the descriptions)", "ज्ञात नहीं (विवरण %2 के अनुसार)"},
-    {"within %1 of %2 (%2 used for the descriptions)", "%2 के %1 आगे-पीछे तक (विवरण %2 के अनुसार)"},
-    {"%1, certain all through that time", "%1, पूरी अवधि में निश्चित"},
-    {"%1 %2%", "%1 %2%"},
-    {" until %1", " (%1 तक)"},
-    {", then ", ", फिर "},
-    {"%1 ayanamsa", "%1 अयनांश"},
-    {"Classic formula, %1", "पारम्परिक सूत्र, %1"},
-    {"Swiss Ephemeris, %1", "Swiss Ephemeris, %1"},
-    {"Swiss Ephemeris (Moshier theory: ephemeris files not found), %1",
-     "Swiss Ephemeris (Moshier सिद्धान्त: उसकी फ़ाइलें नहीं मिलीं), %1"},
-    {"Classic formula: %2", "पारम्परिक सूत्र: %2"},
-    {" \u2014 same sign.", " \u2014 वही राशि।"},
-    {".", "।"},
-    {"The program's classic formula puts the Moon in %1 (%2). Swiss Ephemeris gives %3; the descriptions below are "
-     "for %3.",
-     "प्रोग्राम के पारम्परिक सूत्र के अनुसार चन्द्रमा %2 पर था। Swiss Ephemeris %3 राशि बताता है; नीचे दिए गए विवरण "
-     "%3 राशि के हैं।"},
-    {"The Moon by the program's own traditional series and its %1 ayanamsa.",
-     "प्रोग्राम की अपनी पारम्परिक श्रेणी और उसके %1 अयनांश से निकाली गई चन्द्रमा की स्थिति।"},
+    .minutes = {"%1 min", "%1 मिनट"},
+    .oneHour = {"1 hour", "1 घण्टा"},
+    .hours = {"%1 hours", "%1 घण्टे"},
+    .oneHourBeforeAPostposition = {"1 hour", "1 घण्टे"},
+    .within = {"within %1", "%1 के भीतर"},
+    .wholeDayHeading = {"Time not known: the whole day of birth", "समय ज्ञात नहीं: जन्म का पूरा दिन"},
+    .windowHeading = {"Time known within %1 of %2", "समय %2 के %1 आगे-पीछे तक ज्ञात"},
+    .descriptionsFor =
+        {"\nThe descriptions below are for %1, the Moon sign at the time entered, %2.",
+         "\nनीचे दिए गए विवरण %1 राशि के हैं, जो दर्ज किए गए समय %2 की चन्द्र राशि है।"},
+    .timeNotKnown = {"not known (%2 used for the descriptions)", "ज्ञात नहीं (विवरण %2 के अनुसार)"},
+    .timeWithin = {"within %1 of %2 (%2 used for the descriptions)", "%2 के %1 आगे-पीछे तक (विवरण %2 के अनुसार)"},
+    .certainSign = {"%1, certain all through that time", "%1, पूरी अवधि में निश्चित"},
+    .share = {"%1 %2%", "%1 %2%"},
+    .shareUntil = {" until %1", " (%1 तक)"},
+    .thenShare = {", then ", ", फिर "},
+    .ayanamsa = {"%1 ayanamsa", "%1 अयनांश"},
+    .classicFormula = {"Classic formula, %1", "पारम्परिक सूत्र, %1"},
+    .swissEphemeris = {"Swiss Ephemeris, %1", "Swiss Ephemeris, %1"},
+    .swissEphemerisOnMoshier =
+        {"Swiss Ephemeris (Moshier theory: ephemeris files not found), %1",
+         "Swiss Ephemeris (Moshier सिद्धान्त: उसकी फ़ाइलें नहीं मिलीं), %1"},
+    .classicLine = {"Classic formula: %2", "पारम्परिक सूत्र: %2"},
+    .sameSign = {" \u2014 same sign.", " \u2014 वही राशि।"},
+    .differentSign = {".", "।"},
+    .classicNotice =
+        {"The program's classic formula puts the Moon in %1 (%2). Swiss Ephemeris gives %3; the descriptions "
+         "below are for %3.",
+         "प्रोग्राम के पारम्परिक सूत्र के अनुसार चन्द्रमा %2 पर था। Swiss Ephemeris %3 राशि बताता है; नीचे दिए गए "
+         "विवरण %3 राशि के हैं।"},
+    .classicToolTip =
+        {"The Moon by the program's own traditional series and its %1 ayanamsa.",
+         "प्रोग्राम की अपनी पारम्परिक श्रेणी और उसके %1 अयनांश से निकाली गई चन्द्रमा की स्थिति।"},
 };
 
 // The width as it stands before a postposition: Hindi's "1 घण्टे के भीतर"

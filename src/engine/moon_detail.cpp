@@ -396,25 +396,29 @@ struct NoticeWords {
 };
 
 constexpr NoticeWords kSignNotice{
-    {"Born %1 after the Moon entered %2. If the birth time or time zone may be off by that much, the Moon sign "
-     "may be %3.",
-     "आपका जन्म चन्द्रमा के %2 राशि में आने के %1 बाद हुआ। यदि जन्म के समय या समय क्षेत्र में इतनी भूल सम्भव "
-     "है, तो आपकी चन्द्र राशि %3 भी हो सकती है।"},
-    {"Born %1 before the Moon left %2. If the birth time or time zone may be off by that much, the Moon sign "
-     "may be %3.",
-     "आपका जन्म चन्द्रमा के %2 राशि से निकलने से %1 पहले हुआ। यदि जन्म के समय या समय क्षेत्र में इतनी भूल "
-     "सम्भव है, तो आपकी चन्द्र राशि %3 भी हो सकती है।"},
+    .afterEntry =
+        {"Born %1 after the Moon entered %2. If the birth time or time zone may be off by that much, the Moon sign "
+         "may be %3.",
+         "आपका जन्म चन्द्रमा के %2 राशि में आने के %1 बाद हुआ। यदि जन्म के समय या समय क्षेत्र में इतनी भूल सम्भव "
+         "है, तो आपकी चन्द्र राशि %3 भी हो सकती है।"},
+    .beforeLeaving =
+        {"Born %1 before the Moon left %2. If the birth time or time zone may be off by that much, the Moon sign "
+         "may be %3.",
+         "आपका जन्म चन्द्रमा के %2 राशि से निकलने से %1 पहले हुआ। यदि जन्म के समय या समय क्षेत्र में इतनी भूल "
+         "सम्भव है, तो आपकी चन्द्र राशि %3 भी हो सकती है।"},
 };
 
 constexpr NoticeWords kNakshatraNotice{
-    {"Born %1 after the Moon entered %2. If the birth time or time zone may be off by that much, the nakshatra "
-     "may be %3.",
-     "आपका जन्म चन्द्रमा के %2 नक्षत्र में आने के %1 बाद हुआ। यदि जन्म के समय या समय क्षेत्र में इतनी भूल "
-     "सम्भव है, तो आपका नक्षत्र %3 भी हो सकता है।"},
-    {"Born %1 before the Moon left %2. If the birth time or time zone may be off by that much, the nakshatra "
-     "may be %3.",
-     "आपका जन्म चन्द्रमा के %2 नक्षत्र से निकलने से %1 पहले हुआ। यदि जन्म के समय या समय क्षेत्र में इतनी "
-     "भूल सम्भव है, तो आपका नक्षत्र %3 भी हो सकता है।"},
+    .afterEntry =
+        {"Born %1 after the Moon entered %2. If the birth time or time zone may be off by that much, the nakshatra "
+         "may be %3.",
+         "आपका जन्म चन्द्रमा के %2 नक्षत्र में आने के %1 बाद हुआ। यदि जन्म के समय या समय क्षेत्र में इतनी भूल "
+         "सम्भव है, तो आपका नक्षत्र %3 भी हो सकता है।"},
+    .beforeLeaving =
+        {"Born %1 before the Moon left %2. If the birth time or time zone may be off by that much, the nakshatra "
+         "may be %3.",
+         "आपका जन्म चन्द्रमा के %2 नक्षत्र से निकलने से %1 पहले हुआ। यदि जन्म के समय या समय क्षेत्र में इतनी "
+         "भूल सम्भव है, तो आपका नक्षत्र %3 भी हो सकता है।"},
 };
 
 std::string ChangeNotice(const Span& span, int count, const NoticeWords& words,

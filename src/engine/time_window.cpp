@@ -54,7 +54,7 @@ std::string ClockText(const LocalTime& t) { return ClockText(t.hour, t.minute); 
 // the window is one pattern: %1 the sign or nakshatra, %2 the clock time
 // it left.
 struct WindowWords {
-    /// By the kind of window, then [0] a window around the time, [1] the whole day.
+    /// [signs, nakshatras][a window around the time, the whole day]
     Bilingual<std::string_view> certain[2][2];
     Bilingual<std::string_view> notExact, notKnown;
     Bilingual<std::string_view> named[2];  ///< A sign or a nakshatra, %1 its name.
@@ -63,21 +63,22 @@ struct WindowWords {
 };
 
 constexpr WindowWords kWindowWords{
-    {{{"The Moon stayed in %1 all through that window, so your Moon sign is certain.",
-       "उस पूरी अवधि में चन्द्रमा %1 राशि में ही रहा, इसलिए आपकी चन्द्र राशि निश्चित है।"},
-      {"The Moon stayed in %1 all through that day, so your Moon sign is certain.",
-       "उस पूरे दिन चन्द्रमा %1 राशि में ही रहा, इसलिए आपकी चन्द्र राशि निश्चित है।"}},
-     {{"The Moon stayed in %1 all through that window, so your nakshatra is certain.",
-       "उस पूरी अवधि में चन्द्रमा %1 नक्षत्र में ही रहा, इसलिए आपका नक्षत्र निश्चित है।"},
-      {"The Moon stayed in %1 all through that day, so your nakshatra is certain.",
-       "उस पूरे दिन चन्द्रमा %1 नक्षत्र में ही रहा, इसलिए आपका नक्षत्र निश्चित है।"}}},
-    {"Your birth time is not exact. ", "आपके जन्म का समय ठीक-ठीक ज्ञात नहीं है। "},
-    {"Your birth time is not known. ", "आपके जन्म का समय ज्ञात नहीं है। "},
-    {{"%1", "%1 राशि"}, {"%1", "%1 नक्षत्र"}},
-    {"Between %1 and %2 the Moon was in %3: %4.", "%1 से %2 के बीच चन्द्रमा %3 रहा: %4।"},
-    {"%1 until %2", "%2 तक %1 में"},
-    {", then in %1 until %2", ", फिर %2 तक %1 में"},
-    {" and then in %1", " और फिर %1 में"},
+    .certain =
+        {{{"The Moon stayed in %1 all through that window, so your Moon sign is certain.",
+           "उस पूरी अवधि में चन्द्रमा %1 राशि में ही रहा, इसलिए आपकी चन्द्र राशि निश्चित है।"},
+          {"The Moon stayed in %1 all through that day, so your Moon sign is certain.",
+           "उस पूरे दिन चन्द्रमा %1 राशि में ही रहा, इसलिए आपकी चन्द्र राशि निश्चित है।"}},
+         {{"The Moon stayed in %1 all through that window, so your nakshatra is certain.",
+           "उस पूरी अवधि में चन्द्रमा %1 नक्षत्र में ही रहा, इसलिए आपका नक्षत्र निश्चित है।"},
+          {"The Moon stayed in %1 all through that day, so your nakshatra is certain.",
+           "उस पूरे दिन चन्द्रमा %1 नक्षत्र में ही रहा, इसलिए आपका नक्षत्र निश्चित है।"}}},
+    .notExact = {"Your birth time is not exact. ", "आपके जन्म का समय ठीक-ठीक ज्ञात नहीं है। "},
+    .notKnown = {"Your birth time is not known. ", "आपके जन्म का समय ज्ञात नहीं है। "},
+    .named = {{"%1", "%1 राशि"}, {"%1", "%1 नक्षत्र"}},
+    .between = {"Between %1 and %2 the Moon was in %3: %4.", "%1 से %2 के बीच चन्द्रमा %3 रहा: %4।"},
+    .firstStage = {"%1 until %2", "%2 तक %1 में"},
+    .laterStage = {", then in %1 until %2", ", फिर %2 तक %1 में"},
+    .lastStage = {" and then in %1", " और फिर %1 में"},
 };
 
 } // namespace
