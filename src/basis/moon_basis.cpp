@@ -64,9 +64,9 @@ Result<MoonReading> ReadMoon(const BirthRecord& birth, const Basis& basis) {
     return ClassicReading(birth);
 }
 
-std::string PositionInSignText(const MoonReading& reading) {
-    if (reading.basis.kind == BasisKind::Classic) return PositionInSignText(reading.chart);
-    return PositionInSignText(reading.siderealDeg);
+std::string PositionInSignText(const MoonReading& reading, Language language) {
+    if (reading.basis.kind == BasisKind::Classic) return PositionInSignText(reading.chart, language);
+    return PositionInSignText(reading.siderealDeg, language);
 }
 
 std::string AyanamsaText(const MoonReading& reading) {
@@ -74,8 +74,9 @@ std::string AyanamsaText(const MoonReading& reading) {
     return DegreesMinutesSecondsText(reading.ayanamsaDeg);
 }
 
-std::string_view AyanamsaName(const Basis& basis) {
-    return basis.kind == BasisKind::Classic ? kAyanamsaName : InfoOf(basis.ayanamsa).displayName;
+std::string_view AyanamsaName(const Basis& basis, Language language) {
+    if (basis.kind == BasisKind::Classic) return EngineAyanamsaName(language);
+    return InfoOf(basis.ayanamsa).DisplayName(language);
 }
 
 Result<BasisWindow> SignsInWindow(const MoonReading& reading, const TimeWindow& window) {

@@ -12,6 +12,7 @@
 // TimeWindowCell; PositionInSignText and AyanamsaText below.
 #pragma once
 
+#include "base/language.h"
 #include "base/result.h"
 #include "engine/ephemeris.h"
 #include "engine/moon_detail.h"
@@ -64,13 +65,14 @@ struct MoonReading {
 // fallback, which `library.usedMoshier` reports.
 Result<MoonReading> ReadMoon(const BirthRecord& birth, const Basis& basis);
 
-// "19° 27′ 44″ in Thula"
-std::string PositionInSignText(const MoonReading& reading);
+// "19° 27′ 44″ in Thula"; "तुला राशि में 19° 27′ 44″"
+std::string PositionInSignText(const MoonReading& reading, Language language = Language::English);
 // "23° 51′ 13″"
 std::string AyanamsaText(const MoonReading& reading);
 // "Lahiri (Chitrapaksha)" for Classic; the chosen ayanamsa's display name
-// ("Lahiri", "Krishnamurti (KP)", ...) for Precise.
-std::string_view AyanamsaName(const Basis& basis);
+// ("Lahiri", "Krishnamurti (KP)", ...) for Precise. In Hindi "लाहिड़ी
+// (चित्रपक्ष)", "लाहिड़ी", "कृष्णमूर्ति (केपी)", ...
+std::string_view AyanamsaName(const Basis& basis, Language language = Language::English);
 
 // A time window on a reading's basis.
 struct BasisWindow {

@@ -1,6 +1,8 @@
 #include "engine/moon_detail.h"
 
 #include "engine/lunar_series.h"
+#include "engine/names.h"
+#include "text/fill_in.h"
 
 #include <algorithm>
 #include <cmath>
@@ -355,40 +357,89 @@ std::string DegreesMinutesSeconds(double longitudeDeg) {
     return pretty;
 }
 
-// "2 Jan 2000"
-std::string DayMonthYear(const LocalTime& t) {
+// "2 Jan 2000"; Hindi has no short month names in common use.
+std::string DayMonthYear(const LocalTime& t, Language language) {
     static constexpr auto kMonths = std::to_array<std::string_view>(
         {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"});
     static_assert(kMonths.size() == 12);
-    const std::string_view month = t.month >= 1 && t.month <= 12 ? kMonths[static_cast<std::size_t>(t.month - 1)] : "?";
+    std::string_view month = "?";
+    if (t.month >= 1 && t.month <= 12) {
+        month = language == Language::English ? kMonths[static_cast<std::size_t>(t.month - 1)]
+                                              : MonthName(t.month, language);
+    }
     return std::to_string(t.day) + " " + std::string(month) + " " + std::to_string(t.year);
 }
 
-std::string Duration(double minutes) {
+std::string ClockText(const LocalTime& t) { return TwoDigits(t.hour) + ":" + TwoDigits(t.minute); }
+
+// "1 h 12 min", "2 h 0 min", "45 min". Hindi leaves out zero minutes and
+// counts hours in the form they take before बाद and पहले: "1 घण्टे 12
+// मिनट", "2 घण्टे", "45 मिनट".
+std::string Duration(double minutes, Language language) {
     const long long total = std::llround(std::fabs(minutes));
-    const long long hours = total / 60;
-    const long long rest = total % 60;
-    if (hours == 0) return std::to_string(rest) + " min";
-    return std::to_string(hours) + " h " + std::to_string(rest) + " min";
+    const std::string hours = std::to_string(total / 60);
+    const std::string rest = std::to_string(total % 60);
+    if (language == Language::Hindi) {
+        if (total / 60 == 0) return rest + " मिनट";
+        if (total % 60 == 0) return hours + " घण्टे";
+        return hours + " घण्टे " + rest + " मिनट";
+    }
+    if (total / 60 == 0) return rest + " min";
+    return hours + " h " + rest + " min";
 }
 
-std::string ChangeNotice(const Span& span, int count, std::string_view what, std::string_view (*nameOf)(int)) {
+// The notices, by what changes and which change is nearer: %1 the time
+// from it, %2 the sign or nakshatra of the birth, %3 its neighbour across
+// that change.
+struct NoticeWords {
+    Bilingual<std::string_view> afterEntry, beforeLeaving;
+};
+
+constexpr NoticeWords kSignNotice{
+    .afterEntry =
+        {"Born %1 after the Moon entered %2. If the birth time or time zone may be off by that much, the Moon sign "
+         "may be %3.",
+         "आपका जन्म चन्द्रमा के %2 राशि में आने के %1 बाद हुआ। यदि जन्म के समय या समय क्षेत्र में इतनी भूल सम्भव "
+         "है, तो आपकी चन्द्र राशि %3 भी हो सकती है।"},
+    .beforeLeaving =
+        {"Born %1 before the Moon left %2. If the birth time or time zone may be off by that much, the Moon sign "
+         "may be %3.",
+         "आपका जन्म चन्द्रमा के %2 राशि से निकलने से %1 पहले हुआ। यदि जन्म के समय या समय क्षेत्र में इतनी भूल "
+         "सम्भव है, तो आपकी चन्द्र राशि %3 भी हो सकती है।"},
+};
+
+constexpr NoticeWords kNakshatraNotice{
+    .afterEntry =
+        {"Born %1 after the Moon entered %2. If the birth time or time zone may be off by that much, the nakshatra "
+         "may be %3.",
+         "आपका जन्म चन्द्रमा के %2 नक्षत्र में आने के %1 बाद हुआ। यदि जन्म के समय या समय क्षेत्र में इतनी भूल "
+         "सम्भव है, तो आपका नक्षत्र %3 भी हो सकता है।"},
+    .beforeLeaving =
+        {"Born %1 before the Moon left %2. If the birth time or time zone may be off by that much, the nakshatra "
+         "may be %3.",
+         "आपका जन्म चन्द्रमा के %2 नक्षत्र से निकलने से %1 पहले हुआ। यदि जन्म के समय या समय क्षेत्र में इतनी "
+         "भूल सम्भव है, तो आपका नक्षत्र %3 भी हो सकता है।"},
+};
+
+std::string ChangeNotice(const Span& span, int count, const NoticeWords& words,
+                         std::string_view (*nameOf)(int, Language), Language language) {
     if (std::fabs(span.minutesFromNearerChange) > kNoticeMinutes) return {};
     const bool afterEntry = span.minutesFromNearerChange <= 0.0;
     const int neighbour = (span.index + (afterEntry ? count - 1 : 1)) % count;
-    std::string text = "Born " + Duration(span.minutesFromNearerChange);
-    text += afterEntry ? " after the Moon entered " : " before the Moon left ";
-    text += nameOf(span.index);
-    text += ". If the birth time or time zone may be off by that much, the ";
-    text += what;
-    text += " may be ";
-    text += nameOf(neighbour);
-    text += ".";
-    return text;
+    return FillIn((afterEntry ? words.afterEntry : words.beforeLeaving)[language],
+                  {Duration(span.minutesFromNearerChange, language), nameOf(span.index, language),
+                   nameOf(neighbour, language)});
 }
 
-std::string_view SignName(int index) { return RashiNames[static_cast<std::size_t>(index)].name; }
-std::string_view NakshatraName(int index) { return kNakshatraNames[static_cast<std::size_t>(index)]; }
+constexpr Bilingual<std::string_view> kLongMinute{"%1 at %2", "%1 को %2 बजे"};
+constexpr Bilingual<std::string_view> kPositionInSign{"%1 in %2", "%2 राशि में %1"};
+constexpr Bilingual<std::string_view> kEngineAyanamsa{kAyanamsaName, "लाहिड़ी (चित्रपक्ष)"};
+// %1 the sign, %2 and %3 when the Moon entered and left it (FormatLongMinute).
+constexpr Bilingual<std::string_view> kSignSpan{
+    "The Moon entered %1 on %2 and leaves it on %3 (local time).",
+    "चन्द्रमा %1 राशि में %2 आया और %3 उससे निकला (स्थानीय समय)।"};
+// %1 the nakshatra, %2 and %3 its day and clock time.
+constexpr Bilingual<std::string_view> kNakshatraSpan{"Nakshatra %1 from %2 to %3", "%1 नक्षत्र %2 से %3 तक"};
 
 } // namespace
 
@@ -438,39 +489,43 @@ std::string FormatIsoMinute(const LocalTime& t) {
     return buffer;
 }
 
-std::string FormatLongMinute(const LocalTime& t) {
-    return DayMonthYear(t) + " at " + TwoDigits(t.hour) + ":" + TwoDigits(t.minute);
+std::string FormatLongMinute(const LocalTime& t, Language language) {
+    return FillIn(kLongMinute[language], {DayMonthYear(t, language), ClockText(t)});
 }
 
-std::string PositionInSignText(const EngineRecord& chart) {
-    return DegreesMinutesSeconds(chart.MoonLongitude) + " in " + chart.RashiName;
+std::string PositionInSignText(const EngineRecord& chart, Language language) {
+    return FillIn(kPositionInSign[language],
+                  {DegreesMinutesSeconds(chart.MoonLongitude), SignNameFor(chart.RashiName, language)});
 }
 
-std::string PositionInSignText(double siderealDeg) {
+std::string PositionInSignText(double siderealDeg, Language language) {
     const int sign = std::clamp(static_cast<int>(std::floor(siderealDeg / 30.0)), 0, 11);
-    return DegreesMinutesSeconds(siderealDeg) + " in " + std::string(SignName(sign));
+    return FillIn(kPositionInSign[language], {DegreesMinutesSeconds(siderealDeg), SignName(sign, language)});
 }
 
 std::string DegreesMinutesSecondsText(double deg) { return DegreesMinutesSeconds(deg); }
 
 std::string AyanamsaText(const EngineRecord& chart) { return DegreesMinutesSeconds(-chart.AyanamsaShift); }
 
-std::string SignSpanSentence(const Span& sign) {
-    const std::string name(SignName(sign.index));
-    return "The Moon entered " + name + " on " + FormatLongMinute(sign.entered.local) + " and leaves it on " +
-           FormatLongMinute(sign.leaves.local) + " (local time).";
+std::string_view EngineAyanamsaName(Language language) { return kEngineAyanamsa[language]; }
+
+std::string SignSpanSentence(const Span& sign, Language language) {
+    return FillIn(kSignSpan[language], {SignName(sign.index, language), FormatLongMinute(sign.entered.local, language),
+                                        FormatLongMinute(sign.leaves.local, language)});
 }
 
-std::string NakshatraSpanSentence(const Span& nakshatra) {
-    const auto when = [](const LocalTime& t) { return DayMonthYear(t) + ", " + TwoDigits(t.hour) + ":" + TwoDigits(t.minute); };
-    return "Nakshatra " + std::string(NakshatraName(nakshatra.index)) + " from " + when(nakshatra.entered.local) +
-           " to " + when(nakshatra.leaves.local);
+std::string NakshatraSpanSentence(const Span& nakshatra, Language language) {
+    const auto when = [language](const LocalTime& t) { return DayMonthYear(t, language) + ", " + ClockText(t); };
+    return FillIn(kNakshatraSpan[language], {NakshatraName(nakshatra.index, language), when(nakshatra.entered.local),
+                                             when(nakshatra.leaves.local)});
 }
 
-std::string SignChangeNotice(const Span& sign) { return ChangeNotice(sign, 12, "Moon sign", SignName); }
+std::string SignChangeNotice(const Span& sign, Language language) {
+    return ChangeNotice(sign, 12, kSignNotice, SignName, language);
+}
 
-std::string NakshatraChangeNotice(const Span& nakshatra) {
-    return ChangeNotice(nakshatra, 27, "nakshatra", NakshatraName);
+std::string NakshatraChangeNotice(const Span& nakshatra, Language language) {
+    return ChangeNotice(nakshatra, 27, kNakshatraNotice, NakshatraName, language);
 }
 
 } // namespace nyra

@@ -3,6 +3,7 @@
 // same series, ayanamsa and birth-instant conventions as the chart.
 #pragma once
 
+#include "base/language.h"
 #include "engine/ephemeris.h"
 
 #include <array>
@@ -71,14 +72,20 @@ LocalTime LocalTimeAt(double centuries, const EngineRecord& chart);
 
 // "2000-01-02 09:51"
 std::string FormatIsoMinute(const LocalTime& t);
-// "2 Jan 2000 at 09:51"
-std::string FormatLongMinute(const LocalTime& t);
 
-// "19° 27′ 44″ in Thula"
-std::string PositionInSignText(const EngineRecord& chart);
+// The texts below are worded in `language`, English by default. Numbers
+// stay in Western digits in every language, the marks of degrees, minutes
+// and seconds too; names are the language's (engine/names.h). Hindi
+// sentences end in a danda (।) where the English ends in a full stop.
+
+// "2 Jan 2000 at 09:51"; "2 जनवरी 2000 को 09:51 बजे"
+std::string FormatLongMinute(const LocalTime& t, Language language = Language::English);
+
+// "19° 27′ 44″ in Thula"; "तुला राशि में 19° 27′ 44″"
+std::string PositionInSignText(const EngineRecord& chart, Language language = Language::English);
 // The same for any sidereal longitude 0..360 (another basis's), written
 // exactly as the chart's is.
-std::string PositionInSignText(double siderealDeg);
+std::string PositionInSignText(double siderealDeg, Language language = Language::English);
 // "23° 51′ 26″": an angle below 30°, truncated to the second as the
 // position texts are.
 std::string DegreesMinutesSecondsText(double deg);
@@ -86,19 +93,21 @@ std::string DegreesMinutesSecondsText(double deg);
 // minutes and seconds.
 std::string AyanamsaText(const EngineRecord& chart);
 inline constexpr std::string_view kAyanamsaName = "Lahiri (Chitrapaksha)";
+// kAyanamsaName in `language`: "लाहिड़ी (चित्रपक्ष)".
+std::string_view EngineAyanamsaName(Language language = Language::English);
 
 // Births this close to a change of sign or nakshatra get a notice.
 inline constexpr double kNoticeMinutes = 120.0;
 
 // "The Moon entered Thula on 31 Dec 1999 at 22:14 and leaves it on
 // 2 Jan 2000 at 09:51 (local time)."
-std::string SignSpanSentence(const Span& sign);
+std::string SignSpanSentence(const Span& sign, Language language = Language::English);
 // "Nakshatra Ashlesha from 15 Aug 1947, 21:10 to 16 Aug 1947, 23:02", in
 // local time like the sign's sentence.
-std::string NakshatraSpanSentence(const Span& nakshatra);
+std::string NakshatraSpanSentence(const Span& nakshatra, Language language = Language::English);
 // The notice for a birth within kNoticeMinutes of a change of sign, or "".
-std::string SignChangeNotice(const Span& sign);
+std::string SignChangeNotice(const Span& sign, Language language = Language::English);
 // The same for the nakshatra, or "".
-std::string NakshatraChangeNotice(const Span& nakshatra);
+std::string NakshatraChangeNotice(const Span& nakshatra, Language language = Language::English);
 
 } // namespace nyra

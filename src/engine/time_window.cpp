@@ -1,5 +1,8 @@
 #include "engine/time_window.h"
 
+#include "engine/names.h"
+#include "text/fill_in.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -46,10 +49,37 @@ std::string ClockText(int hour, int minute) {
 
 std::string ClockText(const LocalTime& t) { return ClockText(t.hour, t.minute); }
 
-std::string_view NameOf(WindowOf of, int index) {
-    const auto i = static_cast<std::size_t>(index);
-    return of == WindowOf::Signs ? RashiNames[i].name : kNakshatraNames[i];
-}
+// The sentence's words. The Hindi names the kind beside the name
+// ("तुला राशि में"), as Hindi says it; each stage of the Moon's way through
+// the window is one pattern: %1 the sign or nakshatra, %2 the clock time
+// it left.
+struct WindowWords {
+    /// [signs, nakshatras][a window around the time, the whole day]
+    Bilingual<std::string_view> certain[2][2];
+    Bilingual<std::string_view> notExact, notKnown;
+    Bilingual<std::string_view> named[2];  ///< A sign or a nakshatra, %1 its name.
+    Bilingual<std::string_view> between;   ///< %1 start, %2 end, %3 the stages, %4 the shares.
+    Bilingual<std::string_view> firstStage, laterStage, lastStage;
+};
+
+constexpr WindowWords kWindowWords{
+    .certain =
+        {{{"The Moon stayed in %1 all through that window, so your Moon sign is certain.",
+           "उस पूरी अवधि में चन्द्रमा %1 राशि में ही रहा, इसलिए आपकी चन्द्र राशि निश्चित है।"},
+          {"The Moon stayed in %1 all through that day, so your Moon sign is certain.",
+           "उस पूरे दिन चन्द्रमा %1 राशि में ही रहा, इसलिए आपकी चन्द्र राशि निश्चित है।"}},
+         {{"The Moon stayed in %1 all through that window, so your nakshatra is certain.",
+           "उस पूरी अवधि में चन्द्रमा %1 नक्षत्र में ही रहा, इसलिए आपका नक्षत्र निश्चित है।"},
+          {"The Moon stayed in %1 all through that day, so your nakshatra is certain.",
+           "उस पूरे दिन चन्द्रमा %1 नक्षत्र में ही रहा, इसलिए आपका नक्षत्र निश्चित है।"}}},
+    .notExact = {"Your birth time is not exact. ", "आपके जन्म का समय ठीक-ठीक ज्ञात नहीं है। "},
+    .notKnown = {"Your birth time is not known. ", "आपके जन्म का समय ज्ञात नहीं है। "},
+    .named = {{"%1", "%1 राशि"}, {"%1", "%1 नक्षत्र"}},
+    .between = {"Between %1 and %2 the Moon was in %3: %4.", "%1 से %2 के बीच चन्द्रमा %3 रहा: %4।"},
+    .firstStage = {"%1 until %2", "%2 तक %1 में"},
+    .laterStage = {", then in %1 until %2", ", फिर %2 तक %1 में"},
+    .lastStage = {" and then in %1", " और फिर %1 में"},
+};
 
 } // namespace
 
@@ -75,7 +105,7 @@ Result<WindowResult> WindowAroundSpan(const EngineRecord& chart, const TimeWindo
 
     const Span& birth = birthSpan;
     if (!window.wholeDay && result.window.minutes == 0) {
-        result.shares.push_back({birth.index, NameOf(of, birth.index), result.start, result.end, 0, 100});
+        result.shares.push_back({birth.index, SignOrNakshatraName(of, birth.index), result.start, result.end, 0, 100});
         return result;
     }
 
@@ -107,7 +137,7 @@ Result<WindowResult> WindowAroundSpan(const EngineRecord& chart, const TimeWindo
         const LocalTime from = i == 0 ? result.start : span.entered.local;
         const LocalTime to = i + 1 == spans.size() ? result.end : span.leaves.local;
         if (i > 0) result.changes.push_back(span.entered);
-        result.shares.push_back({span.index, NameOf(of, span.index), from, to,
+        result.shares.push_back({span.index, SignOrNakshatraName(of, span.index), from, to,
                                  static_cast<int>(ClockMinute(to) - ClockMinute(from)), 0});
     }
     std::vector<int> minutes;
@@ -164,29 +194,40 @@ WindowResult NakshatrasInWindow(const EngineRecord& chart, const TimeWindow& win
     return InWindow(chart, window, WindowOf::Nakshatras);
 }
 
-std::string TimeWindowSentence(const WindowResult& result) {
+std::string_view SignOrNakshatraName(WindowOf of, int index, Language language) {
+    return of == WindowOf::Signs ? SignName(index, language) : NakshatraName(index, language);
+}
+
+std::string TimeWindowSentence(const WindowResult& result, Language language) {
     const bool wholeDay = result.window.wholeDay;
     if (result.shares.empty() || (!wholeDay && result.window.minutes == 0)) return {};
-    const WindowShare& first = result.shares.front();
+    const int kind = result.of == WindowOf::Signs ? 0 : 1;
+    const auto nameOf = [&](const WindowShare& share) {
+        return SignOrNakshatraName(result.of, share.index, language);
+    };
     if (result.certain) {
-        return "The Moon stayed in " + std::string(first.name) + " all through that " +
-               (wholeDay ? "day" : "window") + ", so your " +
-               (result.of == WindowOf::Signs ? "Moon sign" : "nakshatra") + " is certain.";
+        return FillIn(kWindowWords.certain[kind][wholeDay ? 1 : 0][language], {nameOf(result.shares.front())});
     }
-    std::string text = wholeDay ? "Your birth time is not known. " : "Your birth time is not exact. ";
-    // The whole day ends at 24:00 of its own date, not 00:00 of the next.
-    text += "Between " + ClockText(result.start) + " and " +
-            (wholeDay ? ClockText(24, 0) : ClockText(result.end)) + " the Moon was in ";
+
+    const auto named = [&](const WindowShare& share) {
+        return FillIn(kWindowWords.named[kind][language], {nameOf(share)});
+    };
+    std::string stages;
     for (std::size_t i = 0; i + 1 < result.shares.size(); ++i) {
-        if (i > 0) text += ", then in ";
-        text += std::string(result.shares[i].name) + " until " + ClockText(result.shares[i].to);
+        const WindowShare& share = result.shares[i];
+        stages += FillIn((i == 0 ? kWindowWords.firstStage : kWindowWords.laterStage)[language],
+                         {named(share), ClockText(share.to)});
     }
-    text += " and then in " + std::string(result.shares.back().name) + ": ";
-    for (std::size_t i = 0; i < result.shares.size(); ++i) {
-        if (i > 0) text += ", ";
-        text += std::string(result.shares[i].name) + " " + std::to_string(result.shares[i].percent) + "%";
+    stages += FillIn(kWindowWords.lastStage[language], {named(result.shares.back())});
+    std::string shares;
+    for (const WindowShare& share : result.shares) {
+        if (!shares.empty()) shares += ", ";
+        shares += std::string(nameOf(share)) + " " + std::to_string(share.percent) + "%";
     }
-    return text + ".";
+    // The whole day ends at 24:00 of its own date, not 00:00 of the next.
+    const std::string end = wholeDay ? ClockText(24, 0) : ClockText(result.end);
+    return std::string((wholeDay ? kWindowWords.notKnown : kWindowWords.notExact)[language]) +
+           FillIn(kWindowWords.between[language], {ClockText(result.start), end, stages, shares});
 }
 
 std::string TimeWindowCell(const WindowResult& result) {

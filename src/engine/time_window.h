@@ -4,6 +4,7 @@
 // times are the very ones the spans show as entered and leaves.
 #pragma once
 
+#include "base/language.h"
 #include "base/result.h"
 #include "engine/ephemeris.h"
 #include "engine/moon_detail.h"
@@ -43,6 +44,10 @@ struct WindowShare {
 };
 
 enum class WindowOf { Signs, Nakshatras };
+
+// Sign 0..11 or nakshatra 0..26, as `of` counts, by its name in `language`:
+// "Thula", "तुला"; WindowShare's name is the English.
+std::string_view SignOrNakshatraName(WindowOf of, int index, Language language = Language::English);
 
 struct WindowResult {
     WindowOf of = WindowOf::Signs;
@@ -100,8 +105,10 @@ std::vector<int> WholePercents(const std::vector<int>& parts);
 // known. Between 00:00 and 24:00 ..." and "... all through that day, ...".
 // Two changes read "in Bharani until 01:01, then in Krittika until 23:47
 // and then in Rohini". Nakshatras say "so your nakshatra is certain". An
-// exact time gives "".
-std::string TimeWindowSentence(const WindowResult& result);
+// exact time gives "". In Hindi: "आपके जन्म का समय ठीक-ठीक ज्ञात नहीं है।
+// 08:30 से 10:30 के बीच चन्द्रमा 09:12 तक तुला राशि में और फिर वृश्चिक राशि
+// में रहा: तुला 35%, वृश्चिक 65%।"
+std::string TimeWindowSentence(const WindowResult& result, Language language = Language::English);
 
 // "Thula 35%; Vrischika 65%", in time order.
 std::string TimeWindowCell(const WindowResult& result);

@@ -21,13 +21,15 @@ struct AyanamsaRow {
     int32 libraryMode;  // SE_SIDM_*
 };
 
+// The Hindi names as Hindi astrologers write them; "True" is स्पष्ट, the
+// word for a true (not mean) longitude.
 constexpr auto kAyanamsaRows = std::to_array<AyanamsaRow>({
-    {{Ayanamsa::Lahiri,           "lahiri",        "Lahiri"},             SE_SIDM_LAHIRI},
-    {{Ayanamsa::Krishnamurti,     "kp",            "Krishnamurti (KP)"},  SE_SIDM_KRISHNAMURTI},
-    {{Ayanamsa::Raman,            "raman",         "Raman"},              SE_SIDM_RAMAN},
-    {{Ayanamsa::TrueChitrapaksha, "true-chitra",   "True Chitrapaksha"},  SE_SIDM_TRUE_CITRA},
-    {{Ayanamsa::FaganBradley,     "fagan-bradley", "Fagan/Bradley"},      SE_SIDM_FAGAN_BRADLEY},
-    {{Ayanamsa::Yukteshwar,       "yukteshwar",    "Yukteshwar"},         SE_SIDM_YUKTESHWAR},
+    {{Ayanamsa::Lahiri,           "lahiri",        "Lahiri",            "लाहिड़ी"},              SE_SIDM_LAHIRI},
+    {{Ayanamsa::Krishnamurti,     "kp",            "Krishnamurti (KP)", "कृष्णमूर्ति (केपी)"},    SE_SIDM_KRISHNAMURTI},
+    {{Ayanamsa::Raman,            "raman",         "Raman",             "रमन"},                 SE_SIDM_RAMAN},
+    {{Ayanamsa::TrueChitrapaksha, "true-chitra",   "True Chitrapaksha", "स्पष्ट चित्रपक्ष"},       SE_SIDM_TRUE_CITRA},
+    {{Ayanamsa::FaganBradley,     "fagan-bradley", "Fagan/Bradley",     "फ़ेगन/ब्रैडली"},        SE_SIDM_FAGAN_BRADLEY},
+    {{Ayanamsa::Yukteshwar,       "yukteshwar",    "Yukteshwar",        "युक्तेश्वर"},            SE_SIDM_YUKTESHWAR},
 });
 static_assert(kAyanamsaRows.size() == 6);
 
@@ -122,13 +124,16 @@ std::optional<Ayanamsa> AyanamsaFromKey(std::string_view key) {
     return std::nullopt;
 }
 
-std::string_view EphemerisName(EphemerisSource source) {
-    return source == EphemerisSource::Moshier ? "Moshier ephemeris" : "Swiss Ephemeris";
+std::string_view EphemerisName(EphemerisSource source, Language language) {
+    static constexpr Bilingual<std::string_view> kMoshier{"Moshier ephemeris", "Moshier सिद्धान्त"};
+    return source == EphemerisSource::Moshier ? kMoshier[language] : "Swiss Ephemeris";
 }
 
-std::string_view EphemerisNote(EphemerisSource source) {
-    return source == EphemerisSource::Moshier ? "(Swiss Ephemeris, Moshier theory: ephemeris files not found)"
-                                              : "(Swiss Ephemeris)";
+std::string_view EphemerisNote(EphemerisSource source, Language language) {
+    static constexpr Bilingual<std::string_view> kMoshier{
+        "(Swiss Ephemeris, Moshier theory: ephemeris files not found)",
+        "(Swiss Ephemeris, Moshier सिद्धान्त: उसकी फ़ाइलें नहीं मिलीं)"};
+    return source == EphemerisSource::Moshier ? kMoshier[language] : "(Swiss Ephemeris)";
 }
 
 namespace precise {

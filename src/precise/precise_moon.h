@@ -8,6 +8,7 @@
 // thread, so the module also gives each calling thread the folder.
 #pragma once
 
+#include "base/language.h"
 #include "engine/ephemeris.h"
 
 #include <optional>
@@ -27,6 +28,12 @@ struct AyanamsaInfo {
     Ayanamsa id;
     std::string_view key;          ///< For command lines and settings: "lahiri", "kp", ...
     std::string_view displayName;  ///< For people: "Lahiri", "Krishnamurti (KP)", ...
+    std::string_view hindiName;    ///< The same in Hindi: "लाहिड़ी", "कृष्णमूर्ति (केपी)", ...
+
+    /// displayName or hindiName.
+    constexpr std::string_view DisplayName(Language language) const {
+        return language == Language::Hindi ? hindiName : displayName;
+    }
 };
 
 // Every ayanamsa offered, in the order a list shows them (the default first).
@@ -39,10 +46,12 @@ enum class EphemerisSource {
     SwissEphemeris,  ///< The library's files (semo_*.se1 and friends) were read.
     Moshier,         ///< Files missing: the library's built-in analytical fallback.
 };
-std::string_view EphemerisName(EphemerisSource source);
+// "Swiss Ephemeris" or "Moshier ephemeris". The library and its theory keep
+// their names in Latin letters in every language, as people look them up.
+std::string_view EphemerisName(EphemerisSource source, Language language = Language::English);
 // How a line names where a precise position came from: "(Swiss Ephemeris)",
 // or "(Swiss Ephemeris, Moshier theory: ephemeris files not found)".
-std::string_view EphemerisNote(EphemerisSource source);
+std::string_view EphemerisNote(EphemerisSource source, Language language = Language::English);
 
 // What a precise result asked of the library. Every call's returned flags
 // are looked at, so one position from the fallback among many shows here.

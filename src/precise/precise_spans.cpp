@@ -275,11 +275,6 @@ private:
     std::vector<Found> found_;
 };
 
-std::string_view NameOf(WindowOf of, int index) {
-    const auto i = static_cast<std::size_t>(index);
-    return of == WindowOf::Signs ? RashiNames[i].name : kNakshatraNames[i];
-}
-
 struct Division {
     WindowOf of;
     int index;
@@ -297,11 +292,11 @@ Division DivisionAt(double siderealDeg, WindowOf of) {
 }
 
 Result<double> EnteredDays(MoonNear& moon, const Division& d) {
-    return moon.CrossingOf(d.lowerDeg, "the Moon's entry into " + std::string(NameOf(d.of, d.index)));
+    return moon.CrossingOf(d.lowerDeg, "the Moon's entry into " + std::string(SignOrNakshatraName(d.of, d.index)));
 }
 
 Result<double> LeavesDays(MoonNear& moon, const Division& d) {
-    return moon.CrossingOf(d.upperDeg, "the Moon's exit from " + std::string(NameOf(d.of, d.index)));
+    return moon.CrossingOf(d.upperDeg, "the Moon's exit from " + std::string(SignOrNakshatraName(d.of, d.index)));
 }
 
 // The span of `d` around an origin at `originCenturies`, told in the clock of

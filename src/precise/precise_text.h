@@ -3,6 +3,7 @@
 // a tool tip on where the figure came from. Plain C++ (UTF-8).
 #pragma once
 
+#include "base/language.h"
 #include "precise/precise_moon.h"
 
 #include <string>
@@ -16,7 +17,12 @@ struct PreciseTexts {
     std::string toolTip;  ///< Where the figure came from, or the library's reason.
 };
 
-// `describedSign` is the Rashi name the descriptions are for.
-PreciseTexts DescribePrecise(const PreciseMoon& moon, std::string_view describedSign);
+// `describedSign` is the Rashi name the descriptions are for, in English as
+// the engine spells it ("Thula"); the texts name it in `language`. In Hindi
+// the line reads "सटीक स्थिति: तुला राशि में 0° 38′ 01″ (Swiss Ephemeris,
+// लाहिड़ी) — वही राशि।". The library's own reason for a failure is passed on
+// as it came, in English.
+PreciseTexts DescribePrecise(const PreciseMoon& moon, std::string_view describedSign,
+                             Language language = Language::English);
 
 } // namespace nyra

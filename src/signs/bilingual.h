@@ -1,24 +1,13 @@
-// A text, or a row of texts, in each language, the Hindi kept beside the
-// English it renders so that the two are read, reviewed and changed
-// together. Internal to src/signs.
+// Length measure for the Bilingual tables of the sign texts. Internal to
+// src/signs.
 #pragma once
 
-#include "signs/language.h"
+#include "base/language.h"
 
 #include <cstddef>
 #include <string_view>
 
 namespace nyra::signs_detail {
-
-template <typename T>
-struct Bilingual {
-    T english;
-    T hindi;
-
-    constexpr const T& operator[](Language language) const {
-        return language == Language::Hindi ? hindi : english;
-    }
-};
 
 // Characters (code points), not bytes: a Devanagari letter or vowel sign
 // takes three bytes of UTF-8, so byte counts would put the two languages

@@ -1,14 +1,5 @@
-// The languages the sign texts and the names beside them are written in.
-// Plain C++.
+// Language moved to base/language.h, where every core library reaches it;
+// this include keeps code that names it from the sign texts compiling.
 #pragma once
 
-#include <array>
-
-namespace nyra {
-
-enum class Language { English, Hindi };
-
-// Every language, for code that walks them all (tests, a language menu).
-inline constexpr auto kLanguages = std::to_array({Language::English, Language::Hindi});
-
-} // namespace nyra
+#include "base/language.h"

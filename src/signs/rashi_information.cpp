@@ -9,8 +9,6 @@
 namespace nyra {
 namespace {
 
-using signs_detail::Bilingual;
-
 // The short tables are kept as rows, one per sign, so a sign's texts read
 // across one line, with the Hindi under the English it renders. Several
 // English entries look odd ("Rulling" is the field's historical spelling,
@@ -19,42 +17,43 @@ using signs_detail::Bilingual;
 // verbatim; the Hindi renders them as they stand.
 //
 // The Hindi: the Western names as Hindi writes them (the Hindi zodiac names
-// are the Vedic ones, already in VedicName); the sign lists by their Hindi
+// are the Vedic ones, SignName's); the sign lists by their Hindi
 // names, as Hindi readers know the signs; the classes by their usual
 // Hindi astrological terms, the Sanskrit ones with a gloss in brackets as
 // the English has them; the lucky numbers in the digits Hindi print uses.
 // A nasal before a consonant of its own class is written as a half letter
 // for न् म् ण् (चन्द्र, कुम्भ, पिण्डलियाँ), as the anusvara for the rest.
 
+// The sign's own name, VedicName, is the engine's SignName.
 struct NameRow {
-    std::string_view vedicName, englishName, rullingPlanet, symbol, inbornNature, signColor;
+    std::string_view englishName, rullingPlanet, symbol, inbornNature, signColor;
 };
 
 constexpr Bilingual<NameRow> kNameRows[] = {
-    {{"Mesha",     "Aries",       "Mars",    "The Ram",           "Fire",  "Red, Brown, Copper"},
-     {"मेष",        "एरीज़",        "मंगल",     "मेढ़ा",               "अग्नि",  "लाल, भूरा, ताँबई"}},
-    {{"Vrishabha", "Taurus",      "Venus",   "The Bull",          "Earth", "White"},
-     {"वृषभ",       "टॉरस",        "शुक्र",     "बैल",                "पृथ्वी",  "सफ़ेद"}},
-    {{"Mithuna",   "Gemini",      "Mercury", "The Twins",         "Air",   "Green"},
-     {"मिथुन",      "जेमिनी",       "बुध",      "जुड़वाँ",              "वायु",   "हरा"}},
-    {{"Kataka",    "Cancer",      "Moon",    "The Crab",          "Water", "Pink"},
-     {"कर्क",       "कैंसर",         "चन्द्र",    "केकड़ा",              "जल",    "गुलाबी"}},
-    {{"Simha",     "Leo",         "Sun",     "The Lion",          "Fire",  "White"},
-     {"सिंह",       "लियो",        "सूर्य",     "शेर",                "अग्नि",  "सफ़ेद"}},
-    {{"Kanya",     "Virgo",       "Mercury", "The Virgin",        "Earth", "Multicolored"},
-     {"कन्या",      "वर्गो",        "बुध",      "कुमारी",             "पृथ्वी",  "बहुरंगी"}},
-    {{"Thula",     "Libra",       "Venus",   "The Balance",       "Air",   "Black"},
-     {"तुला",       "लिब्रा",       "शुक्र",     "तराज़ू",              "वायु",   "काला"}},
-    {{"Vrischika", "Scorpio",     "Mars",    "The Scorpion",      "Water", "Reddish Brown"},
-     {"वृश्चिक",     "स्कॉर्पियो",    "मंगल",     "बिच्छू",              "जल",    "कत्थई"}},
-    {{"Dhanus",    "Sagittarius", "Jupiter", "The Archer",        "Fire",  "Yellowish brown"},
-     {"धनु",        "सैजिटेरियस",    "बृहस्पति",  "धनुर्धर",             "अग्नि",  "पीलापन लिए भूरा"}},
-    {{"Makara",    "Capricorn",   "Saturn",  "The Crocodile",     "Earth", "Multicolored"},
-     {"मकर",       "कैप्रिकॉर्न",    "शनि",     "मगरमच्छ",            "पृथ्वी",  "बहुरंगी"}},
-    {{"Kumbha",    "Aquarius",    "Saturn",  "The Water Carrier", "Air",   "Deep Brown"},
-     {"कुम्भ",       "एक्वेरियस",     "शनि",     "घड़ा लिए पुरुष",       "वायु",   "गहरा भूरा"}},
-    {{"Meena",     "Pisces",      "Jupiter", "The Double Fish",   "Water", "Blue"},
-     {"मीन",       "पाइसीज़",      "बृहस्पति",  "मछलियों का जोड़ा",    "जल",    "नीला"}},
+    {{"Aries",       "Mars",    "The Ram",           "Fire",  "Red, Brown, Copper"},
+     {"एरीज़",        "मंगल",     "मेढ़ा",               "अग्नि",  "लाल, भूरा, ताँबई"}},
+    {{"Taurus",      "Venus",   "The Bull",          "Earth", "White"},
+     {"टॉरस",        "शुक्र",     "बैल",                "पृथ्वी",  "सफ़ेद"}},
+    {{"Gemini",      "Mercury", "The Twins",         "Air",   "Green"},
+     {"जेमिनी",       "बुध",      "जुड़वाँ",              "वायु",   "हरा"}},
+    {{"Cancer",      "Moon",    "The Crab",          "Water", "Pink"},
+     {"कैंसर",         "चन्द्र",    "केकड़ा",              "जल",    "गुलाबी"}},
+    {{"Leo",         "Sun",     "The Lion",          "Fire",  "White"},
+     {"लियो",        "सूर्य",     "शेर",                "अग्नि",  "सफ़ेद"}},
+    {{"Virgo",       "Mercury", "The Virgin",        "Earth", "Multicolored"},
+     {"वर्गो",        "बुध",      "कुमारी",             "पृथ्वी",  "बहुरंगी"}},
+    {{"Libra",       "Venus",   "The Balance",       "Air",   "Black"},
+     {"लिब्रा",       "शुक्र",     "तराज़ू",              "वायु",   "काला"}},
+    {{"Scorpio",     "Mars",    "The Scorpion",      "Water", "Reddish Brown"},
+     {"स्कॉर्पियो",    "मंगल",     "बिच्छू",              "जल",    "कत्थई"}},
+    {{"Sagittarius", "Jupiter", "The Archer",        "Fire",  "Yellowish brown"},
+     {"सैजिटेरियस",    "बृहस्पति",  "धनुर्धर",             "अग्नि",  "पीलापन लिए भूरा"}},
+    {{"Capricorn",   "Saturn",  "The Crocodile",     "Earth", "Multicolored"},
+     {"कैप्रिकॉर्न",    "शनि",     "मगरमच्छ",            "पृथ्वी",  "बहुरंगी"}},
+    {{"Aquarius",    "Saturn",  "The Water Carrier", "Air",   "Deep Brown"},
+     {"एक्वेरियस",     "शनि",     "घड़ा लिए पुरुष",       "वायु",   "गहरा भूरा"}},
+    {{"Pisces",      "Jupiter", "The Double Fish",   "Water", "Blue"},
+     {"पाइसीज़",      "बृहस्पति",  "मछलियों का जोड़ा",    "जल",    "नीला"}},
 };
 static_assert(std::size(kNameRows) == kSignCount);
 
@@ -204,7 +203,7 @@ SignDescription SignDescriptionAt(int sign, Language language) {
     // Designated initialisers must follow the declaration order, so the
     // compiler holds this list to the field order of SignDescription.
     return SignDescription{
-        .VedicName = std::string(names.vedicName),
+        .VedicName = std::string(SignName(sign, language)),
         .EnglishName = std::string(names.englishName),
         .RullingPlanet = std::string(names.rullingPlanet),
         .Symbol = std::string(names.symbol),
@@ -240,14 +239,9 @@ std::optional<SignDescription> DescribeMoonSign(std::string_view name) {
 
 std::optional<SignDescription> DescribeMoonSign(std::string_view name, Language language) {
     for (int sign = 0; sign < kSignCount; ++sign) {
-        if (kNameRows[sign].english.vedicName == name) return SignDescriptionAt(sign, language);
+        if (SignName(sign, Language::English) == name) return SignDescriptionAt(sign, language);
     }
     return std::nullopt;
-}
-
-std::string_view SignName(int sign, Language language) {
-    if (sign < 0 || sign >= kSignCount) return {};
-    return kNameRows[sign][language].vedicName;
 }
 
 std::string_view WesternSignName(int sign, Language language) {

@@ -2,7 +2,8 @@
 // twelve Moon signs. Plain C++.
 #pragma once
 
-#include "signs/language.h"
+#include "base/language.h"
+#include "engine/names.h"
 
 #include <array>
 #include <optional>
@@ -68,10 +69,9 @@ SignDescription SignDescriptionAt(int sign, Language language);
 std::optional<SignDescription> DescribeMoonSign(std::string_view name);
 std::optional<SignDescription> DescribeMoonSign(std::string_view name, Language language);
 
-// Sign 0..11 by its VedicName ("Mesha", "मेष") and by its EnglishName
-// ("Aries", "एरीज़"), the same texts SignDescriptionAt gives; empty for any
-// other number.
-std::string_view SignName(int sign, Language language);
+// Sign 0..11 by its EnglishName ("Aries", "एरीज़"), the same text
+// SignDescriptionAt gives; empty for any other number. Its VedicName
+// ("Mesha", "मेष") is SignName (engine/names.h).
 std::string_view WesternSignName(int sign, Language language);
 
 } // namespace nyra

@@ -2,6 +2,7 @@
 #include "calculation/calculation_text.h"
 
 #include "../support/birth_at.h"
+#include "made_calculation.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +13,7 @@ namespace nyra {
 namespace {
 
 using test::Birth;
-
-// A calculation that must succeed.
-Calculation Made(const CalculationInput& input) {
-    Result<Calculation> made = Calculate(input);
-    EXPECT_TRUE(made.ok()) << (made.ok() ? "" : made.problem().Text());
-    return made.ok() ? std::move(made).value() : Calculation{};
-}
+using test::Made;
 
 // Delhi, 15 August 1947: the Moon entered Kataka the day before, so a whole
 // day of uncertainty spans two signs. Figures from the engine itself; what

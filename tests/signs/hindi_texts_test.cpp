@@ -1,6 +1,6 @@
 // The Hindi sign texts and names: all there, written in Devanagari and
 // spelled one way, and saying what the English says item by item.
-#include "signs/names.h"
+#include "engine/names.h"
 #include "signs/rashi_information.h"
 
 #include "engine/moon_detail.h"
@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <cstdio>
 #include <map>
 #include <set>
 #include <string>
@@ -21,6 +20,8 @@ namespace nyra {
 namespace {
 
 using testing_support::DecodeUtf8;
+using test::IsAnusvaraForAHalfNasal;
+using test::IsNuktaLetterInOneCodePoint;
 using testing_support::IsParagraphField;
 using testing_support::ListItems;
 
@@ -73,59 +74,16 @@ TEST(HindiSignTables, EveryFieldIsWrittenInBothLanguages) {
 
 // ---------------------------------------------------------------- script
 
-bool IsDevanagariConsonant(char32_t c) { return c >= U'क' && c <= U'ह'; }
-
 // Characters a Hindi text may hold besides Devanagari. No Latin letters at
 // all: the texts need no proper name or address in Latin script, so there
 // is no list of exceptions.
-bool IsAllowedOutsideDevanagari(char32_t c) {
-    return c == ' ' || c == ',' || c == ';' || c == '-' || c == '(' || c == ')' || (c >= '0' && c <= '9');
-}
-
-// क़ ख़ ग़ ज़ ड़ ढ़ फ़ य़ as single code points: text typed that way spells a word
-// differently, byte for byte, from the letter followed by the nukta (the
-// normal form, and what these texts use), so the two never compare equal.
-bool IsNuktaLetterInOneCodePoint(char32_t c) { return c >= 0x958 && c <= 0x95F; }
-
-// A nasal before a consonant of its own class, from ट to न and प to म, is
-// a half letter here, as in the names चन्द्र, कुम्भ, सितम्बर; an anusvara
-// there (चंद्र) would spell the same word a second way. After a vowel sign
-// above the line (नींद, में, ऐंठन) the dot marks a nasal vowel and stays.
-bool IsAnusvaraForAHalfNasal(const std::u32string& s, std::size_t i) {
-    if (s[i] != U'ं' || i == 0 || i + 1 == s.size()) return false;
-    const char32_t before = s[i - 1], after = s[i + 1];
-    const bool afterConsonantSound = IsDevanagariConsonant(before) || before == U'ि' || before == U'ु' ||
-                                     before == U'अ' || before == U'इ' || before == U'उ';
-    const bool ownClass = (after >= U'ट' && after <= U'न') || (after >= U'प' && after <= U'म');
-    return afterConsonantSound && ownClass;
-}
-
-std::string CodePointName(char32_t c) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(c));
-    return buffer;
-}
+constexpr std::u32string_view kAllowedOutsideDevanagari = U" ,;-()0123456789";
 
 TEST(HindiText, IsDevanagariSpelledOneWay) {
     for (const LabelledText& entry : AllHindiTexts()) {
         SCOPED_TRACE(testing::Message() << entry.label << ": " << entry.text);
-        ASSERT_FALSE(entry.text.empty());
-        EXPECT_NE(entry.text.front(), ' ');
-        EXPECT_NE(entry.text.back(), ' ');
-        const auto codePoints = DecodeUtf8(entry.text);
-        ASSERT_TRUE(codePoints.has_value()) << "not UTF-8";
-        for (std::size_t i = 0; i < codePoints->size(); ++i) {
-            const char32_t c = (*codePoints)[i];
-            if (c < 0x80 && HasLetter(std::string(1, static_cast<char>(c)))) {
-                ADD_FAILURE() << "Latin letter '" << static_cast<char>(c) << "'";
-            } else if (IsNuktaLetterInOneCodePoint(c)) {
-                ADD_FAILURE() << CodePointName(c) << ": write the letter and then the nukta";
-            } else if (!(c >= 0x900 && c <= 0x97F) && !IsAllowedOutsideDevanagari(c)) {
-                ADD_FAILURE() << "character " << CodePointName(c);
-            }
-            EXPECT_FALSE(IsAnusvaraForAHalfNasal(*codePoints, i))
-                << "anusvara before " << CodePointName((*codePoints)[i + 1]) << ": write a half nasal";
-        }
+        for (const std::string& fault : test::HindiWritingFaults(entry.text, kAllowedOutsideDevanagari))
+            ADD_FAILURE() << fault;
     }
 }
 
@@ -137,6 +95,9 @@ TEST(HindiText, ChecksCatchWhatTheyAreFor) {
     EXPECT_TRUE(IsAnusvaraForAHalfNasal(halfNasal, 2));
     EXPECT_FALSE(IsAnusvaraForAHalfNasal(nasalVowel, 2));
     EXPECT_TRUE(IsNuktaLetterInOneCodePoint(U'\u095B'));       // ज़ in one code point
+    EXPECT_EQ(test::HindiWritingFaults("चंद्र x", kAllowedOutsideDevanagari).size(), 2u);
+    EXPECT_EQ(test::HindiWritingFaults("कुम्भ.", kAllowedOutsideDevanagari).size(), 1u);
+    EXPECT_TRUE(test::HindiWritingFaults("कुम्भ (3)", kAllowedOutsideDevanagari).empty());
 }
 
 // ---------------------------------------------------------------- lists
@@ -221,6 +182,12 @@ TEST(Names, EveryNumberHasADistinctNameInEachLanguage) {
         for (int outside : {0, 13}) EXPECT_EQ(MonthName(outside, language), "");
         for (std::string_view lord : kNakshatraLords) EXPECT_NE(PlanetName(lord, language), "") << lord;
         for (std::string_view unknown : {"Pluto", "ketu", "", "Ketu "}) EXPECT_EQ(PlanetName(unknown, language), "");
+        for (int outside : {-1, kSignCount}) EXPECT_EQ(SignName(outside, language), "");
+        for (int sign = 0; sign < kSignCount; ++sign) {
+            EXPECT_EQ(SignNameFor(SignName(sign, Language::English), language), SignName(sign, language));
+        }
+        // Not a sign's name: given back, for the caller's text to show.
+        for (std::string_view unknown : {"Pluto", "thula", ""}) EXPECT_EQ(SignNameFor(unknown, language), unknown);
     }
     EXPECT_EQ(NakshatraName(26, Language::English), kNakshatraNames[26]);
     EXPECT_EQ(MonthName(1, Language::English), "January");

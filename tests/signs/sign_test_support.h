@@ -1,8 +1,10 @@
 // Helpers shared by the sign knowledge base tests.
 #pragma once
 
-#include "signs/language.h"
+#include "base/language.h"
 #include "signs/rashi_information.h"
+
+#include "../support/hindi_script.h"
 
 #include <gtest/gtest.h>
 
@@ -84,27 +86,6 @@ inline std::vector<std::string> Sentences(std::string_view paragraph, Language l
     return sentences;
 }
 
-// The code points of a UTF-8 text, or nothing when it is not well-formed
-// (a stray byte, a cut sequence, an overlong form, a surrogate).
-inline std::optional<std::u32string> DecodeUtf8(std::string_view text) {
-    static constexpr std::array<char32_t, 5> kSmallest = {0, 0, 0x80, 0x800, 0x10000};
-    std::u32string codePoints;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                 : (lead >> 3) == 0x1E ? 4 : 0;
-        if (length == 0 || text.size() - i < length) return std::nullopt;
-        char32_t c = length == 1 ? lead : lead & (0x7Fu >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80) return std::nullopt;
-            c = (c << 6) | (next & 0x3Fu);
-        }
-        if (c < kSmallest[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
-        codePoints.push_back(c);
-        i += length;
-    }
-    return codePoints;
-}
+using test::DecodeUtf8;
 
 } // namespace nyra::testing_support

@@ -1,7 +1,8 @@
-#include "signs/names.h"
+#include "engine/names.h"
 
+#include "engine/civil_date.h"
+#include "engine/ephemeris.h"
 #include "engine/moon_detail.h"
-#include "signs/bilingual.h"
 
 #include <array>
 #include <cstddef>
@@ -9,7 +10,31 @@
 namespace nyra {
 namespace {
 
-using signs_detail::Bilingual;
+// The Hindi zodiac names are the Vedic ones; the English column is
+// RashiNames' (checked below).
+constexpr auto kSigns = std::to_array<Bilingual<std::string_view>>({
+    {"Mesha",     "मेष"},
+    {"Vrishabha", "वृषभ"},
+    {"Mithuna",   "मिथुन"},
+    {"Kataka",    "कर्क"},
+    {"Simha",     "सिंह"},
+    {"Kanya",     "कन्या"},
+    {"Thula",     "तुला"},
+    {"Vrischika", "वृश्चिक"},
+    {"Dhanus",    "धनु"},
+    {"Makara",    "मकर"},
+    {"Kumbha",    "कुम्भ"},
+    {"Meena",     "मीन"},
+});
+
+constexpr bool SignsFollowTheEngine() {
+    if (kSigns.size() != RashiNames.size()) return false;
+    for (std::size_t i = 0; i < kSigns.size(); ++i) {
+        if (kSigns[i].english != RashiNames[i].name) return false;
+    }
+    return true;
+}
+static_assert(SignsFollowTheEngine());
 
 // Each English name is the engine's own, in its order: the compiler holds
 // the two tables together (below), so the Hindi can neither slip a row
@@ -44,14 +69,14 @@ constexpr auto kNakshatras = std::to_array<Bilingual<std::string_view>>({
     {"Revati",            "रेवती"},
 });
 
-constexpr bool FollowsTheEngine() {
+constexpr bool NakshatrasFollowTheEngine() {
     if (kNakshatras.size() != kNakshatraNames.size()) return false;
     for (std::size_t i = 0; i < kNakshatras.size(); ++i) {
         if (kNakshatras[i].english != kNakshatraNames[i]) return false;
     }
     return true;
 }
-static_assert(FollowsTheEngine());
+static_assert(NakshatrasFollowTheEngine());
 
 // The nine grahas under the English names the engine's nakshatra lords and
 // the signs' RullingPlanet use. Jupiter is बृहस्पति (also called गुरु).
@@ -78,8 +103,8 @@ constexpr bool NamesEveryNakshatraLord() {
 }
 static_assert(NamesEveryNakshatraLord());
 
-// The English are the names the batch tool and the main window spell out
-// (each still with a copy of its own).
+// The English are kMonthNames, which the main window's month list and the
+// messages about a day its month lacks spell out (checked below).
 constexpr auto kMonths = std::to_array<Bilingual<std::string_view>>({
     {"January",   "जनवरी"},
     {"February",  "फ़रवरी"},
@@ -94,9 +119,29 @@ constexpr auto kMonths = std::to_array<Bilingual<std::string_view>>({
     {"November",  "नवम्बर"},
     {"December",  "दिसम्बर"},
 });
-static_assert(kMonths.size() == 12);
+
+constexpr bool MonthsFollowTheCalendar() {
+    if (kMonths.size() != kMonthNames.size()) return false;
+    for (std::size_t i = 0; i < kMonths.size(); ++i) {
+        if (kMonths[i].english != kMonthNames[i]) return false;
+    }
+    return true;
+}
+static_assert(MonthsFollowTheCalendar());
 
 } // namespace
+
+std::string_view SignName(int sign, Language language) {
+    if (sign < 0 || sign >= static_cast<int>(kSigns.size())) return {};
+    return kSigns[static_cast<std::size_t>(sign)][language];
+}
+
+std::string_view SignNameFor(std::string_view rashiName, Language language) {
+    for (const auto& sign : kSigns) {
+        if (sign.english == rashiName) return sign[language];
+    }
+    return rashiName;
+}
 
 std::string_view NakshatraName(int nakshatra, Language language) {
     if (nakshatra < 0 || nakshatra >= static_cast<int>(kNakshatras.size())) return {};
