@@ -118,11 +118,11 @@ void AppendChartCells(RowCells& cells, const RowMoon& moon, const RowOptions& op
                                -reading.ayanamsaDeg, reading.siderealDeg}) {
         AppendRoundTrip(cells.Number(), value);
     }
-    cells.Text(reading.positionText);
-    cells.Text(SignName(reading.sign, options.language));
-    cells.Text(NakshatraName(reading.nakshatra.index, options.language));
+    cells.OwnText(reading.positionText);
+    cells.OwnText(SignName(reading.sign, options.language));
+    cells.OwnText(NakshatraName(reading.nakshatra.index, options.language));
     AppendWhole(cells.Number(), reading.nakshatra.pada);
-    cells.Text(PlanetName(reading.nakshatra.lord, options.language));
+    cells.OwnText(PlanetName(reading.nakshatra.lord, options.language));
     cells.Minute(reading.signSpan.entered.local);
     cells.Minute(reading.signSpan.leaves.local);
     if (options.nakshatraTimes) {
@@ -143,7 +143,7 @@ Result<void> AppendPreciseCells(RowCells& cells, const MoonReading& classic, con
     }
     const int preciseSign = SignOfLongitude(moon.siderealDeg);
     AppendLongitudeSixDecimals(cells.Number(), moon.siderealDeg, preciseSign);
-    cells.Text(SignName(preciseSign, options.language));
+    cells.OwnText(SignName(preciseSign, options.language));
     AppendSixDecimals(cells.Number(), moon.ayanamsaDeg);
     cells.Flag(preciseSign == classic.sign);
     library.usedMoshier = library.usedMoshier || moon.ephemeris == EphemerisSource::Moshier;
@@ -157,7 +157,7 @@ Result<void> AppendWindowCells(RowCells& cells, const MoonReading& reading, cons
     library += found->library;
     WindowResult& signs = found->window;
     for (WindowShare& share : signs.shares) share.name = SignName(share.index, language);
-    cells.Text(TimeWindowCell(signs));
+    cells.OwnText(TimeWindowCell(signs));
     cells.Flag(signs.certain);
     return {};
 }
@@ -193,7 +193,7 @@ RowResult WithComputedCells(RowCells cells, const BirthRecord& birth, const RowO
 // One input cell. In a JSON line a cell the tool reads as a number is that
 // number, a zone's minus sign kept ("-0" hours with 30 minutes is half an
 // hour ahead), and TimeWindowMinutes its minutes; any other cell, and every
-// cell of a table, is the text as given.
+// cell of a tab-separated output, is the text as given.
 void AppendInputCell(RowCells& cells, const RowOptions& options, const RecordField* field, std::string_view text) {
     if (options.format == RowFormat::Jsonl && field != nullptr) {
         switch (field->kind) {
@@ -444,7 +444,14 @@ RowResult ComputeTableRow(const TableLayout& layout, const RowOptions& options, 
 
     // Output row: the input as given, then what was found and computed.
     RowCells cells(options.format, layout.output);
-    for (std::size_t i = 0; i < split.cells.size(); ++i) AppendInputCell(cells, options, layout.fields[i], split.cells[i]);
+    if (options.format == RowFormat::Tsv) {
+        // The row as given, in one pass: a tenth of a default row's time
+        // went to cleaning its cells one by one.
+        cells.Echo(row, split.cells.size());
+    } else {
+        for (std::size_t i = 0; i < split.cells.size(); ++i)
+            AppendInputCell(cells, options, layout.fields[i], split.cells[i]);
+    }
     if (layout.placeColumn) {
         for (const std::string& cell : placeCells) cells.Text(cell);
     }

@@ -75,45 +75,67 @@ void AppendJsonString(std::string& out, std::string_view text) {
     out += '"';
 }
 
-RowCells::RowCells(RowFormat format, std::span<const std::string> columns) : format_(format), columns_(columns) {}
+// Room for a default row, so that it is not moved as it grows.
+constexpr std::size_t kRowBytes = 320;
 
-void RowCells::Open() {
-    if (format_ == RowFormat::Tsv) {
-        if (count_ > 0) line_ += '\t';
-    } else {
-        line_ += count_ == 0 ? '{' : ',';
-        // A cell past the columns would be a fault in the row's code; its
-        // key is left empty rather than read from beyond them.
-        AppendJsonString(line_, count_ < columns_.size() ? std::string_view(columns_[count_]) : std::string_view());
-        line_ += ':';
-    }
+RowCells::RowCells(RowFormat format, std::span<const std::string> columns) : format_(format), columns_(columns) {
+    line_.reserve(kRowBytes);
+}
+
+void RowCells::OpenJson() {
+    line_ += count_ == 0 ? '{' : ',';
+    // A cell past the columns would be a fault in the row's code; its key is
+    // left empty rather than read from beyond them.
+    AppendJsonString(line_, count_ < columns_.size() ? std::string_view(columns_[count_]) : std::string_view());
+    line_ += ':';
     ++count_;
 }
 
-void RowCells::Text(std::string_view text) {
-    Open();
+void RowCells::JsonText(std::string_view text) {
+    OpenJson();
     const auto isControl = [](char c) {
         const auto code = static_cast<unsigned char>(c);
         return code < 0x20 || code == 0x7F;
     };
-    if (format_ == RowFormat::Jsonl) {
-        if (std::none_of(text.begin(), text.end(), isControl)) {
-            AppendJsonString(line_, text);
-            return;
-        }
-        std::string cleaned(text);
-        std::replace_if(cleaned.begin(), cleaned.end(), isControl, ' ');
-        AppendJsonString(line_, cleaned);
+    if (std::none_of(text.begin(), text.end(), isControl)) {
+        AppendJsonString(line_, text);
         return;
     }
-    const std::size_t start = line_.size();
-    line_ += text;
-    std::replace_if(line_.begin() + static_cast<std::ptrdiff_t>(start), line_.end(), isControl, ' ');
+    std::string cleaned(text);
+    std::replace_if(cleaned.begin(), cleaned.end(), isControl, ' ');
+    AppendJsonString(line_, cleaned);
 }
 
-std::string& RowCells::Number() {
-    Open();
-    return line_;
+namespace {
+
+// Control characters but, where cells are already separated, tabs become
+// blanks.
+void BlankControls(std::string& line, std::size_t from, bool keepTabs) {
+    for (std::size_t i = from; i < line.size(); ++i) {
+        const auto code = static_cast<unsigned char>(line[i]);
+        if ((code < 0x20 || code == 0x7F) && !(keepTabs && line[i] == '\t')) line[i] = ' ';
+    }
+}
+
+} // namespace
+
+void RowCells::Text(std::string_view text) {
+    if (format_ == RowFormat::Jsonl) {
+        JsonText(text);
+        return;
+    }
+    if (count_++ > 0) line_ += '\t';
+    const std::size_t start = line_.size();
+    line_ += text;
+    BlankControls(line_, start, false);
+}
+
+void RowCells::Echo(std::string_view tabSeparated, std::size_t count) {
+    if (count_ > 0) line_ += '\t';
+    const std::size_t start = line_.size();
+    line_ += tabSeparated;
+    BlankControls(line_, start, true);
+    count_ += count;
 }
 
 void RowCells::Flag(bool value) { Number() += value ? '1' : '0'; }
