@@ -142,6 +142,49 @@ TEST_P(PreciseBasisValues, AreSwissEphemerisMoonAtTheRowsInstant) {
 INSTANTIATE_TEST_SUITE_P(Ayanamsas, PreciseBasisValues, ::testing::ValuesIn(test::EveryAyanamsa()),
                          test::AyanamsaTestName);
 
+// The time window on the basis: its changes are the basis' own (the
+// library's Kanya ends at 21:36 on 30 December 1999, the classic formula's
+// at 21:37), so are its shares.
+struct WindowCase {
+    const char* name;
+    std::string row;  ///< At Greenwich, ending in TimeWindowMinutes.
+    std::vector<std::string> args;
+    std::string possibleSigns;
+    std::string certain;
+};
+void PrintTo(const WindowCase& c, std::ostream* os) { *os << c.name; }
+
+class PreciseWindow : public test::InstalledEphemerisAfterEachTest, public ::testing::WithParamInterface<WindowCase> {};
+
+TEST_P(PreciseWindow, FollowsTheBasisChanges) {
+    const ToolRun r = RunTool(kHeader.substr(0, kHeader.size() - 1) + "\tTimeWindowMinutes\n" + GetParam().row,
+                              GetParam().args);
+    ASSERT_EQ(r.status, kBatchOk) << r.err;
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(Cell(lines[0], lines[1], "PossibleSigns"), GetParam().possibleSigns);
+    EXPECT_EQ(Cell(lines[0], lines[1], "SignCertain"), GetParam().certain);
+}
+
+const std::string kBeforeThula = "12\t30\t1999\t21\t0\t0\t0\t0\t0\t0\t0\t60\n";
+const std::string kEndOfKanya1958 = "10\t13\t1958\t3\t37\t0\t0\t0\t0\t0\t0\t";
+
+INSTANTIATE_TEST_SUITE_P(
+    Windows, PreciseWindow,
+    ::testing::Values(
+        // 20:00..22:00: Kanya 97 minutes and Thula 23 by the classic formula,
+        // 96 and 24 by the library.
+        WindowCase{"ClassicHour", kBeforeThula, {}, "Kanya 81%; Thula 19%", "0"},
+        WindowCase{"PreciseHour", kBeforeThula, {"--basis", "precise"}, "Kanya 80%; Thula 20%", "0"},
+        WindowCase{"PreciseWhereTheBasesDisagree", kEndOfKanya1958 + "5\n", {"--basis", "precise"},
+                   "Kanya 30%; Thula 70%", "0"},
+        // Raman's ayanamsa, 87′ smaller, has the Moon in Thula since 18:47.
+        WindowCase{"RamanInsideOneSign", kBeforeThula, {"--basis", "precise", "--ayanamsa", "raman"}, "Thula 100%",
+                   "1"},
+        WindowCase{"RamanWholeDay", kEndOfKanya1958 + "day\n", {"--basis", "precise", "--ayanamsa", "raman"},
+                   "Kanya 5%; Thula 95%", "0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // Degrees the library's Moon is past `boundaryDeg` at `julianDayUt`, in
 // (-180, 180].
 double PastBoundary(double julianDayUt, double boundaryDeg) {
