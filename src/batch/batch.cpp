@@ -28,6 +28,9 @@ namespace nyra {
 namespace {
 
 constexpr std::string_view kProgram = "nyra-moonsign-batch";
+// Said once a run, after the program's name and the first row it concerns.
+constexpr std::string_view kFallbackNote =
+    "Swiss Ephemeris files not found; the Moshier theory was used from here on";
 // Spreadsheets put this UTF-8 byte-order mark before the header.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -130,8 +133,7 @@ void BatchRun::WriteRow(const RowResult& row, const Where& where) {
     // Once, at the first row written with the fallback's figures, so that
     // every run of the same input says it at the same place.
     if (row.library.usedMoshier && !fallbackNoted_) {
-        err_ << kProgram << ": " << where() << ": Swiss Ephemeris files not found in " << kDefaultEphemerisFolder
-             << "; its built-in Moshier theory was used from this row on\n";
+        err_ << kProgram << ": " << where() << ": " << kFallbackNote << '\n';
         fallbackNoted_ = true;
     }
     WriteLine(row.line.value());
