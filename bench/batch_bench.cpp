@@ -1,5 +1,6 @@
-// The batch tool's rows per second on one thread and on all of them, next
-// to Swiss Ephemeris' Moon positions per second in the same run. Build with
+// The batch tool's rows per second on one thread and on all of them, with
+// the classic formula and on the precise basis, next to Swiss Ephemeris'
+// Moon positions per second in the same run. Build with
 //   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DNYRA_BUILD_BENCH=ON -DNYRA_BUILD_GUI=OFF
 //   cmake --build build-bench && build-bench/bench/batch_bench
 // Rows per second are the items_per_second of BM_BatchRows, in wall-clock
@@ -16,6 +17,7 @@
 #include <streambuf>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -66,18 +68,36 @@ protected:
     std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
-enum Columns { kDefault, kPrecise, kWindow };
+// What the rows hold, each with its options and its share of kRows (the
+// library's figures cost about twenty times a classic row).
+enum Columns { kDefault, kPrecise, kWindow, kPreciseBasis, kJsonl };
+struct ColumnsRow {
+    Columns columns;
+    const char* label;
+    std::vector<std::string> args;
+    long long rows;
+};
+const std::vector<ColumnsRow>& ColumnRows() {
+    static const std::vector<ColumnsRow> rows{
+        {kDefault, "default columns", {}, kRows},
+        {kPrecise, "--precise", {"--precise"}, kRows / 10},
+        {kWindow, "TimeWindowMinutes 60", {}, kRows / 10},
+        {kPreciseBasis, "--basis precise --nakshatra-times", {"--basis", "precise", "--nakshatra-times"}, kRows / 10},
+        {kJsonl, "--format jsonl", {"--format", "jsonl"}, kRows},
+    };
+    return rows;
+}
 
 // Argument 0: threads (--jobs); argument 1: which columns.
 void BM_BatchRows(benchmark::State& state) {
     const auto jobs = std::to_string(state.range(0));
-    const auto columns = static_cast<Columns>(state.range(1));
+    const ColumnsRow& what = ColumnRows().at(static_cast<std::size_t>(state.range(1)));
     std::vector<std::string> args{"--jobs", jobs};
-    if (columns == kPrecise) args.push_back("--precise");
-    const long long rows = columns == kDefault ? kRows : kRows / 10;
+    args.insert(args.end(), what.args.begin(), what.args.end());
+    const long long rows = what.rows;
     const std::clock_t cpuStart = std::clock();
     for (auto _ : state) {
-        GeneratedTable table(rows, columns == kWindow);
+        GeneratedTable table(rows, what.columns == kWindow);
         std::istream in(&table);
         NullBuffer sink;
         std::ostream out(&sink);
@@ -87,19 +107,18 @@ void BM_BatchRows(benchmark::State& state) {
     const double rowsDone = static_cast<double>(state.iterations() * rows);
     state.counters["cpu_us_per_row"] = (std::clock() - cpuStart) * 1e6 / CLOCKS_PER_SEC / rowsDone;
     state.SetItemsProcessed(state.iterations() * rows);
-    state.SetLabel(std::string(columns == kDefault ? "default columns" : columns == kPrecise ? "--precise"
-                                                                                             : "TimeWindowMinutes 60") +
-                   ", --jobs " + jobs);
+    state.SetLabel(std::string(what.label) + ", --jobs " + jobs);
 }
 
-// The machine's cores, and each count up to it, with the default columns;
-// the other columns on all cores.
+// The machine's cores, and each count up to it, with the default columns
+// and on the precise basis; the other columns on all cores.
 void BatchArguments(benchmark::internal::Benchmark* b) {
     const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    for (int jobs = 1; jobs <= cores; jobs *= 2) b->Args({jobs, kDefault});
-    if ((cores & (cores - 1)) != 0) b->Args({cores, kDefault});
-    b->Args({cores, kPrecise});
-    b->Args({cores, kWindow});
+    for (const Columns columns : {kDefault, kPreciseBasis}) {
+        for (int jobs = 1; jobs <= cores; jobs *= 2) b->Args({jobs, columns});
+        if ((cores & (cores - 1)) != 0) b->Args({cores, columns});
+    }
+    for (const Columns columns : {kPrecise, kWindow, kJsonl}) b->Args({cores, columns});
 }
 BENCHMARK(BM_BatchRows)
     ->Apply(BatchArguments)

@@ -14,6 +14,7 @@
 #include <oneapi/tbb/info.h>
 
 #include <algorithm>
+#include <array>
 #include <atomic>
 #include <cerrno>
 #include <charconv>
@@ -27,6 +28,9 @@ namespace nyra {
 namespace {
 
 constexpr std::string_view kProgram = "nyra-moonsign-batch";
+// Said once a run, after the program's name and the first row it concerns.
+constexpr std::string_view kFallbackNote =
+    "Swiss Ephemeris files not found; the Moshier theory was used from here on";
 // Spreadsheets put this UTF-8 byte-order mark before the header.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -99,9 +103,13 @@ private:
     std::optional<TableLayout> ReadHeader(std::streambuf& in, const std::string& prefix, const std::string& source,
                                           long long& lineNumber);
     // False when the columns differ from those already written.
-    bool UseHeader(const std::string& header);
+    bool UseHeader(const std::vector<std::string>& columns);
     void WriteLine(const std::string& line);
-    void WriteRow(const RowResult& row);
+    // A row, after the note on the Moshier fallback if it is the first row
+    // to use it; `where` names the row in the note ("line 7", "FILE: line
+    // 7", "FILE.moo").
+    template <typename Where>
+    void WriteRow(const RowResult& row, const Where& where);
 
     const BatchOptions& options_;
     const int jobs_;
@@ -109,7 +117,8 @@ private:
     std::ostream& err_;
     int status_ = kBatchOk;
     std::atomic<bool> outputFailed_ = false;
-    std::string writtenHeader_;  ///< Empty until the header is written.
+    bool headerUsed_ = false;
+    std::vector<std::string> writtenColumns_;  ///< The first input's output columns.
     bool fallbackNoted_ = false;
 };
 
@@ -119,25 +128,26 @@ void BatchRun::WriteLine(const std::string& line) {
     if (!out_) Fail(kBatchOutputFailed);
 }
 
-void BatchRun::WriteRow(const RowResult& row) {
-    // Once, at the first row it concerns, so that every run of the same
-    // input says it at the same place.
-    if (row.fallbackEphemeris && !fallbackNoted_) {
-        err_ << kProgram << ": note: Swiss Ephemeris found no ephemeris files in its folder ("
-             << kDefaultEphemerisFolder << " unless changed); the precise columns come from its built-in "
-             << EphemerisName(EphemerisSource::Moshier) << "\n";
+template <typename Where>
+void BatchRun::WriteRow(const RowResult& row, const Where& where) {
+    // Once, at the first row written with the fallback's figures, so that
+    // every run of the same input says it at the same place.
+    if (row.library.usedMoshier && !fallbackNoted_) {
+        err_ << kProgram << ": " << where() << ": " << kFallbackNote << '\n';
         fallbackNoted_ = true;
     }
     WriteLine(row.line.value());
 }
 
-bool BatchRun::UseHeader(const std::string& header) {
-    if (writtenHeader_.empty()) {
-        writtenHeader_ = header;
-        WriteLine(header);
+bool BatchRun::UseHeader(const std::vector<std::string>& columns) {
+    if (!headerUsed_) {
+        headerUsed_ = true;
+        writtenColumns_ = columns;
+        // A JSON line names its own columns.
+        if (options_.columns.format == RowFormat::Tsv) WriteLine(OutputHeader(columns));
         return true;
     }
-    return header == writtenHeader_;
+    return columns == writtenColumns_;
 }
 
 int BatchRun::Finish() {
@@ -173,13 +183,13 @@ std::optional<TableLayout> BatchRun::ReadHeader(std::streambuf& in, const std::s
         Fail(kBatchFailed);
         return std::nullopt;
     }
-    Result<TableLayout> header = ReadTableHeader(line);
+    Result<TableLayout> header = ReadTableHeader(line, options_.columns);
     if (!header) {
         err_ << prefix << header.problem().Text() << '\n';
         Fail(kBatchFailed);
         return std::nullopt;
     }
-    if (!UseHeader(TableOutputHeader(*header, options_.columns))) {
+    if (!UseHeader(header->output)) {
         err_ << prefix << "the columns differ from those of the first input\n";
         Fail(kBatchFailed);
         return std::nullopt;
@@ -218,7 +228,7 @@ void BatchRun::ProcessTable(std::streambuf& in, const std::string& label, const 
         } else if (item.line.empty()) {
             // A blank line between rows is no row.
         } else if (item.row.line) {
-            WriteRow(item.row);
+            WriteRow(item.row, [&] { return prefix + "line " + std::to_string(item.lineNumber); });
         } else {
             err_ << prefix << "line " << item.lineNumber << ": " << item.row.line.problem().Text() << '\n';
             Fail(kBatchRowErrors);
@@ -253,7 +263,7 @@ void BatchRun::ProcessTableFile(const std::string& path, bool several) {
 }
 
 void BatchRun::ProcessRecordFiles(const std::vector<std::string>& paths) {
-    const bool withWindow = AnyRecordHasAWindow(paths);
+    const RecordLayout layout = RecordLayoutFor(options_.columns, AnyRecordHasAWindow(paths));
     std::size_t next = 0;
     const auto readRecord = [&](RecordItem& item) {
         if (next == paths.size()) return false;
@@ -262,7 +272,7 @@ void BatchRun::ProcessRecordFiles(const std::vector<std::string>& paths) {
     };
     const auto computeRecord = [&](RecordItem& item) {
         try {
-            item.row = ComputeRecordRow(LoadSavedRecord(*item.path), options_.columns, withWindow);
+            item.row = ComputeRecordRow(LoadSavedRecord(*item.path), options_.columns, layout);
         } catch (const std::bad_alloc&) {
             item.row = {Problem{{}, "not enough memory for this record"}};
         }
@@ -273,8 +283,8 @@ void BatchRun::ProcessRecordFiles(const std::vector<std::string>& paths) {
             Fail(kBatchRowErrors);
             return;
         }
-        UseHeader(RecordOutputHeader(options_.columns, withWindow));
-        WriteRow(item.row);
+        UseHeader(layout.output);
+        WriteRow(item.row, [&] { return EscapeInput(*item.path); });
     };
     RunInOrder<RecordItem>(jobs_, readRecord, computeRecord, emitRecord, [this] { return OutputFailed(); });
 }
@@ -318,6 +328,46 @@ Result<void> TakeAyanamsa(const std::optional<std::string>& value, RowOptions& c
     return {};
 }
 
+// An option's value chosen by its name.
+template <typename T>
+struct Choice {
+    std::string_view key;
+    T value;
+};
+
+constexpr auto kBasisChoices =
+    std::to_array<Choice<BasisKind>>({{"classic", BasisKind::Classic}, {"precise", BasisKind::Precise}});
+constexpr auto kFormatChoices = std::to_array<Choice<RowFormat>>({{"tsv", RowFormat::Tsv}, {"jsonl", RowFormat::Jsonl}});
+constexpr auto kLanguageChoices =
+    std::to_array<Choice<Language>>({{"en", Language::English}, {"hi", Language::Hindi}});
+static_assert(kLanguageChoices.size() == kLanguages.size());
+
+// "classic or precise"
+template <typename T, std::size_t N>
+std::string ChoiceKeys(const std::array<Choice<T>, N>& choices) {
+    std::string keys;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (i > 0) keys += i + 1 == N ? " or " : ", ";
+        keys += choices[i].key;
+    }
+    return keys;
+}
+
+// The value `option` names, or a usage mistake naming `what` it is.
+template <typename T, std::size_t N>
+Result<void> TakeChoice(std::string_view option, std::string_view what, const std::optional<std::string>& value,
+                        const std::array<Choice<T>, N>& choices, T& target) {
+    for (const Choice<T>& choice : choices) {
+        if (value && *value == choice.key) {
+            target = choice.value;
+            return {};
+        }
+    }
+    return Problem{{}, (value ? "unknown " + std::string(what) + " " + QuoteInput(*value)
+                              : std::string(option) + " needs a name") +
+                           " (" + ChoiceKeys(choices) + ")"};
+}
+
 std::optional<int> ParseJobs(const std::string& text) {
     int jobs = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), jobs);
@@ -340,18 +390,22 @@ Result<void> TakeJobs(const std::optional<std::string>& value, BatchOptions& opt
 Result<void> CheckTogether(const BatchOptions& options, bool ayanamsaGiven) {
     if (options.help || options.version) return {};
     if (options.records && options.inputs.empty()) return Problem{{}, "--records needs at least one record file"};
-    // Without --precise the choice would change nothing, unseen.
-    if (ayanamsaGiven && !options.columns.precise)
-        return Problem{{}, "--ayanamsa chooses the ayanamsa of --precise's columns; add --precise"};
+    const bool preciseBasis = options.columns.basis == BasisKind::Precise;
+    // Both would be the same figures twice, one column agreeing with itself.
+    if (options.columns.precise && preciseBasis) {
+        return Problem{{}, "--precise sets Swiss Ephemeris beside the classic formula; with --basis precise "
+                           "every column comes from Swiss Ephemeris already"};
+    }
+    // Without Swiss Ephemeris' figures the choice would change nothing, unseen.
+    if (ayanamsaGiven && !options.columns.precise && !preciseBasis)
+        return Problem{{}, "--ayanamsa chooses Swiss Ephemeris' ayanamsa; add --basis precise or --precise"};
     return {};
 }
 
 // How the tool is called and what it writes.
 std::string UsageSynopsis() {
-    return "Usage: nyra-moonsign-batch [--describe] [--precise [--ayanamsa NAME]] [--jobs N]\n"
-           "                           [FILE...]\n"
-           "       nyra-moonsign-batch [--describe] [--precise [--ayanamsa NAME]] [--jobs N]\n"
-           "                           --records FILE.moo...\n"
+    return "Usage: nyra-moonsign-batch [OPTION...] [FILE...]\n"
+           "       nyra-moonsign-batch [OPTION...] --records FILE.moo...\n"
            "       nyra-moonsign-batch --help | --version\n"
            "\n"
            "Computes the Moon sign of every row of a tab-separated table read from the\n"
@@ -408,24 +462,53 @@ std::string UsagePlaceAndWindow() {
 
 // The columns written, and the options.
 std::string UsageOptions() {
-    return "The columns written, in this order: the input's; the place's; the chart's;\n"
-           "the precise ones (--precise); PossibleSigns and SignCertain; the sign\n"
-           "description's (--describe).\n"
+    return "The columns written, in this order: the input's; the place's; the chart's\n"
+           "(with the nakshatra's times after SignLeaves); the precise ones (--precise);\n"
+           "PossibleSigns and SignCertain; the sign description's (--describe).\n"
            "\n"
+           "  --basis NAME     what the chart's columns are computed with: classic (the\n"
+           "                   default), the program's own formula, or precise, Swiss\n"
+           "                   Ephemeris' apparent Moon with --ayanamsa's ayanamsa; the\n"
+           "                   columns keep their names, and PossibleSigns, SignCertain\n"
+           "                   and the description follow the basis' sign\n"
+           "  --nakshatra-times\n"
+           "                   also write NakshatraEntered and NakshatraLeaves (local\n"
+           "                   clock time, YYYY-MM-DD HH:MM) after SignLeaves\n"
            "  --describe       also write the sign description's 27 fields as columns\n"
-           "  --precise        also write the Moon from Swiss Ephemeris: PreciseLongitude\n"
-           "                   (sidereal, degrees, six decimals, cut rather than rounded),\n"
-           "                   PreciseRashi, PreciseAyanamsa (degrees, six decimals) and\n"
-           "                   SignsAgree (1 when PreciseRashi is RashiName, else 0)\n"
-           "  --ayanamsa NAME  the precise columns' ayanamsa (default " + std::string(InfoOf(kDefaultAyanamsa).key) +
-           "), one of:\n"
+           "  --precise        also write the Moon from Swiss Ephemeris beside the classic\n"
+           "                   formula's: PreciseLongitude (sidereal, degrees, six\n"
+           "                   decimals, cut rather than rounded), PreciseRashi,\n"
+           "                   PreciseAyanamsa (degrees, six decimals) and SignsAgree (1\n"
+           "                   when PreciseRashi is RashiName, else 0); not with --basis\n"
+           "                   precise, whose columns are Swiss Ephemeris' already\n"
+           "  --ayanamsa NAME  Swiss Ephemeris' ayanamsa, for --basis precise or --precise\n"
+           "                   (default " + std::string(InfoOf(kDefaultAyanamsa).key) + "), one of:\n"
            "                   " + AyanamsaKeys(", ") + "\n"
+           "  --lang LANG      the language of the names of signs, nakshatras and planets\n"
+           "                   (RashiName, Nakshatra, NakshatraLord, PreciseRashi, the\n"
+           "                   signs in PossibleSigns) and of the description: en (the\n"
+           "                   default) or hi (Hindi); column names, numbers,\n"
+           "                   MoonPositionText and messages stay English\n"
+           "  --format NAME    tsv (the default), a tab-separated table under a header\n"
+           "                   line, or jsonl, one JSON object a row whose keys are the\n"
+           "                   column names: a number or flag is a JSON number (an input\n"
+           "                   cell as the tool reads it), any other cell a string as\n"
+           "                   the table holds it, every byte that is not UTF-8 written\n"
+           "                   as U+FFFD\n"
            "  --jobs N         compute rows on N threads, 1.." + std::to_string(kMaxJobs) + " (default: one per\n"
            "                   core; 1 computes one row after another); the output is the\n"
            "                   same for every N\n"
            "  --records        read saved record files (.moo) instead of tables\n"
            "  --help           show this text\n"
-           "  --version        show the version\n";
+           "  --version        show the version\n"
+           "\n"
+           "Swiss Ephemeris reads its files from " + std::string(kDefaultEphemerisFolder) + " (universal\n"
+           "time 1800 to 2399). Without them it falls back to its built-in Moshier\n"
+           "theory, which a note on standard error says once, before the first row it\n"
+           "gave figures for. A row it cannot compute is refused, naming MoonLongitude\n"
+           "(--basis precise), PossibleSigns or PreciseLongitude; so is a row whose\n"
+           "universal time, or with --basis precise a change of its sign or nakshatra,\n"
+           "falls outside the files' years.\n";
 }
 
 // Messages and the exit status.
@@ -467,6 +550,14 @@ Result<BatchOptions> ParseBatchArguments(const std::vector<std::string>& args) {
             options.columns.describe = true;
         } else if (arg == "--precise") {
             options.columns.precise = true;
+        } else if (arg == "--nakshatra-times") {
+            options.columns.nakshatraTimes = true;
+        } else if (IsOptionWithValue(args, i, "--basis", value)) {
+            taken = TakeChoice("--basis", "basis", value, kBasisChoices, options.columns.basis);
+        } else if (IsOptionWithValue(args, i, "--format", value)) {
+            taken = TakeChoice("--format", "format", value, kFormatChoices, options.columns.format);
+        } else if (IsOptionWithValue(args, i, "--lang", value)) {
+            taken = TakeChoice("--lang", "language", value, kLanguageChoices, options.columns.language);
         } else if (IsOptionWithValue(args, i, "--ayanamsa", value)) {
             taken = TakeAyanamsa(value, options.columns);
             ayanamsaGiven = true;

@@ -2,11 +2,13 @@
 
 #include "atlas/atlas.h"
 #include "batch/cell_text.h"
+#include "batch/row_cells.h"
 #include "engine/ephemeris.h"
 #include "engine/moon_detail.h"
 #include "engine/time_window.h"
 #include "engine/time_window_text.h"
 #include "record/birth_check.h"
+#include "signs/names.h"
 #include "signs/rashi_information.h"
 #include "text/blanks.h"
 #include "text/number_text.h"
@@ -22,123 +24,200 @@ namespace {
 
 constexpr std::string_view kPlaceColumn = "Place";
 constexpr auto kPlaceCells = std::to_array<std::string_view>({"ResolvedPlace", "TimeZoneId", "UtcOffset"});
+// The chart's columns, the nakshatra's times (--nakshatra-times) between
+// SignLeaves and MinutesFromSignChange.
 constexpr auto kChartColumns = std::to_array<std::string_view>({
     "UniversalHours", "Centuries", "TropicalLongitude", "AyanamsaShift", "MoonLongitude", "MoonPositionText",
-    "RashiName", "Nakshatra", "Pada", "NakshatraLord", "SignEntered", "SignLeaves", "MinutesFromSignChange",
+    "RashiName", "Nakshatra", "Pada", "NakshatraLord", "SignEntered", "SignLeaves",
 });
+constexpr auto kNakshatraTimeColumns = std::to_array<std::string_view>({"NakshatraEntered", "NakshatraLeaves"});
+constexpr std::string_view kNearerChangeColumn = "MinutesFromSignChange";
 constexpr auto kPreciseColumns =
     std::to_array<std::string_view>({"PreciseLongitude", "PreciseRashi", "PreciseAyanamsa", "SignsAgree"});
 constexpr auto kWindowCells = std::to_array<std::string_view>({"PossibleSigns", "SignCertain"});
+
+// The column a failure of the Precise basis names: its first figure.
+constexpr std::string_view kPreciseBasisColumn = "MoonLongitude";
 
 // A column the table must have unless a Place column stands in for it. The
 // latitude is optional: it changes no result; so is the time window.
 bool IsRequired(const RecordField& field) { return field.usedByEngine; }
 
 // Control characters would break a cell or a row apart in the output, or
-// garble a terminal: each becomes a blank. Tabs too, unless they are the
-// separators of cells echoed as given.
-std::string CleanCells(std::string_view text, bool keepTabs) {
+// garble a terminal: each becomes a blank.
+std::string Cell(std::string_view text) {
     std::string cleaned(text);
     for (char& c : cleaned) {
         const auto code = static_cast<unsigned char>(c);
-        if ((code < 0x20 || code == 0x7F) && !(keepTabs && c == '\t')) c = ' ';
+        if (code < 0x20 || code == 0x7F) c = ' ';
     }
     return cleaned;
 }
-std::string Cell(std::string_view text) { return CleanCells(text, false); }
 
-std::string ComputedHeader(const RowOptions& options, bool withPlace, bool withWindow) {
-    std::string header;
-    const auto add = [&](const auto& names) {
-        for (std::string_view name : names) (header += '\t') += name;
-    };
+std::vector<std::string> ComputedColumns(const RowOptions& options, bool withPlace, bool withWindow) {
+    std::vector<std::string> columns;
+    const auto add = [&](const auto& names) { columns.insert(columns.end(), names.begin(), names.end()); };
     if (withPlace) add(kPlaceCells);
     add(kChartColumns);
+    if (options.nakshatraTimes) add(kNakshatraTimeColumns);
+    columns.emplace_back(kNearerChangeColumn);
     if (options.precise) add(kPreciseColumns);
     if (withWindow) add(kWindowCells);
     if (options.describe) {
-        for (const SignField& field : kSignFields) (header += '\t') += field.name;
+        for (const SignField& field : kSignFields) columns.emplace_back(field.name);
     }
-    return header;
+    return columns;
 }
 
-void AppendTab(std::string& line) { line += '\t'; }
-void AppendCell(std::string& line, std::string_view text) { (line += '\t') += text; }
-void AppendFlagCell(std::string& line, bool value) { (line += '\t') += value ? '1' : '0'; }
+Problem LibraryProblem(std::string_view column, const Problem& problem) {
+    return {std::string(column), "Swiss Ephemeris could not compute the Moon: " + Cell(problem.Text())};
+}
 
 // ------------------------------------------------------- computed cells
 
-void AppendChartCells(std::string& line, const EngineRecord& chart) {
-    const Nakshatra nakshatra = NakshatraAt(chart.MoonLongitude);
-    const Span sign = FindSignSpan(chart);
-    for (const double value : {chart.UniversalHours, chart.Centuries, chart.TropicalLongitude, chart.AyanamsaShift,
-                               chart.MoonLongitude}) {
-        AppendTab(line);
-        AppendRoundTrip(line, value);
+// The Moon of a row on the run's basis.
+struct RowMoon {
+    /// As ReadMoon gives it, except that on the Classic basis the nakshatra's
+    /// span is sought only for its columns: it would cost a quarter of a
+    /// default row.
+    MoonReading reading;
+    double tropicalDeg = 0;  ///< 0..360 degrees.
+};
+
+Result<RowMoon> ReadRowMoon(const BirthRecord& birth, const RowOptions& options) {
+    RowMoon moon;
+    MoonReading& reading = moon.reading;
+    if (options.basis == BasisKind::Precise) {
+        Result<MoonReading> read = ReadMoon(birth, Basis::Precise(options.ayanamsa));
+        if (!read) return LibraryProblem(kPreciseBasisColumn, read.problem());
+        reading = std::move(*read);
+        // The library's sidereal Moon is its apparent tropical one less the
+        // true ayanamsa: the sum gives its tropical position to 1e-13
+        // degrees, without two more positions a row.
+        moon.tropicalDeg = reading.siderealDeg + reading.ayanamsaDeg;
+        if (moon.tropicalDeg >= 360.0) moon.tropicalDeg -= 360.0;
+        return moon;
     }
-    AppendCell(line, chart.MoonPositionText);
-    AppendCell(line, chart.RashiName);
-    AppendCell(line, nakshatra.name);
-    AppendTab(line);
-    AppendWhole(line, nakshatra.pada);
-    AppendCell(line, nakshatra.lord);
-    AppendTab(line);
-    AppendIsoMinute(line, sign.entered.local);
-    AppendTab(line);
-    AppendIsoMinute(line, sign.leaves.local);
-    AppendTab(line);
-    AppendWhole(line, std::llround(sign.minutesFromNearerChange));
+    reading.chart = ComputeMoonChart(birth);
+    const EngineRecord& chart = reading.chart;
+    reading.siderealDeg = chart.MoonLongitude;
+    reading.ayanamsaDeg = -chart.AyanamsaShift;
+    reading.positionText = chart.MoonPositionText;
+    reading.signSpan = FindSignSpan(chart);
+    if (options.nakshatraTimes) reading.nakshatraSpan = FindNakshatraSpan(chart);
+    reading.sign = reading.signSpan.index;
+    reading.rashiName = RashiNames[static_cast<std::size_t>(reading.sign)].name;
+    reading.nakshatra = NakshatraAt(chart.MoonLongitude);
+    moon.tropicalDeg = chart.TropicalLongitude;
+    return moon;
 }
 
-// Refuses the row when the precise Moon cannot be computed: an empty cell
-// there would read as a result.
-Result<void> AppendPreciseCells(std::string& line, const EngineRecord& chart, Ayanamsa ayanamsa,
-                                bool& fallbackEphemeris) {
-    const PreciseMoon moon = PreciseMoonAt(ChartJulianDayUt(chart), ayanamsa);
+void AppendChartCells(RowCells& cells, const RowMoon& moon, const RowOptions& options) {
+    const MoonReading& reading = moon.reading;
+    for (const double value : {reading.chart.UniversalHours, reading.chart.Centuries, moon.tropicalDeg,
+                               -reading.ayanamsaDeg, reading.siderealDeg}) {
+        AppendRoundTrip(cells.Number(), value);
+    }
+    cells.OwnText(reading.positionText);
+    cells.OwnText(SignName(reading.sign, options.language));
+    cells.OwnText(NakshatraName(reading.nakshatra.index, options.language));
+    AppendWhole(cells.Number(), reading.nakshatra.pada);
+    cells.OwnText(PlanetName(reading.nakshatra.lord, options.language));
+    cells.Minute(reading.signSpan.entered.local);
+    cells.Minute(reading.signSpan.leaves.local);
+    if (options.nakshatraTimes) {
+        cells.Minute(reading.nakshatraSpan.entered.local);
+        cells.Minute(reading.nakshatraSpan.leaves.local);
+    }
+    AppendWhole(cells.Number(), std::llround(reading.signSpan.minutesFromNearerChange));
+}
+
+// Swiss Ephemeris' Moon beside the classic formula's. Refuses the row when
+// it cannot be computed: an empty cell there would read as a result.
+Result<void> AppendPreciseCells(RowCells& cells, const MoonReading& classic, const RowOptions& options,
+                                LibraryUse& library) {
+    const PreciseMoon moon = PreciseMoonAt(ChartJulianDayUt(classic.chart), options.ayanamsa);
     if (!moon.ok()) {
         return Problem{std::string(kPreciseColumns[0]),
                        "Swiss Ephemeris could not compute the Moon: " + Cell(moon.error)};
     }
     const int preciseSign = SignOfLongitude(moon.siderealDeg);
-    const std::string_view preciseRashi = RashiNames[static_cast<std::size_t>(preciseSign)].name;
-    AppendTab(line);
-    AppendLongitudeSixDecimals(line, moon.siderealDeg, preciseSign);
-    AppendCell(line, preciseRashi);
-    AppendTab(line);
-    AppendSixDecimals(line, moon.ayanamsaDeg);
-    AppendFlagCell(line, preciseRashi == chart.RashiName);
-    fallbackEphemeris = moon.ephemeris == EphemerisSource::Moshier;
+    AppendLongitudeSixDecimals(cells.Number(), moon.siderealDeg, preciseSign);
+    cells.OwnText(SignName(preciseSign, options.language));
+    AppendSixDecimals(cells.Number(), moon.ayanamsaDeg);
+    cells.Flag(preciseSign == classic.sign);
+    library.usedMoshier = library.usedMoshier || moon.ephemeris == EphemerisSource::Moshier;
     return {};
 }
 
-void AppendDescriptionCells(std::string& line, const EngineRecord& chart) {
-    const std::optional<SignDescription> description = DescribeMoonSign(chart.RashiName);
-    for (const SignField& field : kSignFields) {
-        AppendTab(line);
-        if (description) line += Cell((*description).*field.member);
-    }
+Result<void> AppendWindowCells(RowCells& cells, const MoonReading& reading, const TimeWindow& window,
+                               Language language, LibraryUse& library) {
+    Result<BasisWindow> found = SignsInWindow(reading, window);
+    if (!found) return LibraryProblem(kWindowCells[0], found.problem());
+    library += found->library;
+    WindowResult& signs = found->window;
+    for (WindowShare& share : signs.shares) share.name = SignName(share.index, language);
+    cells.OwnText(TimeWindowCell(signs));
+    cells.Flag(signs.certain);
+    return {};
 }
 
-// The computed cells, appended to `line` after the input's and the
-// place's; `window` is the birth's time window, when the output has the
-// window's columns.
-RowResult WithComputedCells(std::string line, const BirthRecord& birth, const RowOptions& options,
+void AppendDescriptionCells(RowCells& cells, const MoonReading& reading, Language language) {
+    const std::optional<SignDescription> description = DescribeMoonSign(reading.rashiName, language);
+    for (const SignField& field : kSignFields) cells.Text(description ? (*description).*field.member : "");
+}
+
+// The computed cells, after the input's and the place's; `window` is the
+// birth's time window, when the output has the window's columns.
+RowResult WithComputedCells(RowCells cells, const BirthRecord& birth, const RowOptions& options,
                             const std::optional<TimeWindow>& window) {
+    Result<RowMoon> moon = ReadRowMoon(birth, options);
+    if (!moon) return {moon.problem()};
     RowResult row;
-    const EngineRecord chart = ComputeMoonChart(birth);
-    AppendChartCells(line, chart);
+    row.library = moon->reading.library;
+    AppendChartCells(cells, *moon, options);
     if (options.precise) {
-        if (Result<void> precise = AppendPreciseCells(line, chart, options.ayanamsa, row.fallbackEphemeris); !precise)
-            return {precise.problem(), row.fallbackEphemeris};
+        if (Result<void> precise = AppendPreciseCells(cells, moon->reading, options, row.library); !precise)
+            return {precise.problem(), row.library};
     }
     if (window) {
-        const WindowResult signs = SignsInWindow(chart, *window);
-        AppendCell(line, TimeWindowCell(signs));
-        AppendFlagCell(line, signs.certain);
+        if (Result<void> signs = AppendWindowCells(cells, moon->reading, *window, options.language, row.library);
+            !signs)
+            return {signs.problem(), row.library};
     }
-    if (options.describe) AppendDescriptionCells(line, chart);
-    row.line = std::move(line);
+    if (options.describe) AppendDescriptionCells(cells, moon->reading, options.language);
+    row.line = std::move(cells).Finish();
     return row;
+}
+
+// One input cell. In a JSON line a cell the tool reads as a number is that
+// number, a zone's minus sign kept ("-0" hours with 30 minutes is half an
+// hour ahead), and TimeWindowMinutes its minutes; any other cell, and every
+// cell of a tab-separated output, is the text as given.
+void AppendInputCell(RowCells& cells, const RowOptions& options, const RecordField* field, std::string_view text) {
+    if (options.format == RowFormat::Jsonl && field != nullptr) {
+        switch (field->kind) {
+        case RecordLineKind::Number:
+        case RecordLineKind::ZoneSize:
+        case RecordLineKind::Flag:
+            if (const Result<std::int16_t> value = ParseInt16(text)) {
+                std::string& line = cells.Number();
+                if (*value == 0 && HasMinusSign(text)) line += '-';
+                AppendWhole(line, *value);
+                return;
+            }
+            break;
+        case RecordLineKind::TimeWindow:
+            if (const Result<TimeWindow> window = ParseTimeWindowMinutes(text); window && !window->wholeDay) {
+                AppendWhole(cells.Number(), window->minutes);
+                return;
+            }
+            break;
+        case RecordLineKind::Name:
+            break;
+        }
+    }
+    cells.Text(text);
 }
 
 // ------------------------------------------------------------------ a row
@@ -289,7 +368,7 @@ Result<TableLayout> ReadHeaderColumns(std::string_view line) {
 
 } // namespace
 
-Result<TableLayout> ReadTableHeader(std::string_view line) {
+Result<TableLayout> ReadTableHeader(std::string_view line, const RowOptions& options) {
     Result<TableLayout> read = ReadHeaderColumns(line);
     if (!read) return read;
     TableLayout& layout = *read;
@@ -302,26 +381,30 @@ Result<TableLayout> ReadTableHeader(std::string_view line) {
         if (field.fromPlace) layout.hasPlaceFields = false;
         if (!(field.fromPlace && layout.placeColumn)) return Problem{{}, "missing column " + QuoteInput(field.column)};
     }
+    layout.output = layout.names;
+    for (std::string& column : ComputedColumns(options, layout.placeColumn.has_value(), layout.windowColumn.has_value()))
+        layout.output.push_back(std::move(column));
     return read;
 }
 
-std::string TableOutputHeader(const TableLayout& layout, const RowOptions& options) {
-    std::string header;
-    for (std::size_t i = 0; i < layout.names.size(); ++i) {
-        if (i > 0) header += '\t';
-        header += layout.names[i];
-    }
-    return header + ComputedHeader(options, layout.placeColumn.has_value(), layout.windowColumn.has_value());
-}
-
-std::string RecordOutputHeader(const RowOptions& options, bool withWindow) {
-    std::string header;
+RecordLayout RecordLayoutFor(const RowOptions& options, bool withWindow) {
+    RecordLayout layout;
+    layout.withWindow = withWindow;
     for (const RecordField* field : RecordFieldsInColumnOrder()) {
         if (field->kind == RecordLineKind::TimeWindow && !withWindow) continue;
-        if (!header.empty()) header += '\t';
-        header += field->column;
+        layout.output.emplace_back(field->column);
     }
-    return header + ComputedHeader(options, false, withWindow);
+    for (std::string& column : ComputedColumns(options, false, withWindow)) layout.output.push_back(std::move(column));
+    return layout;
+}
+
+std::string OutputHeader(std::span<const std::string> columns) {
+    std::string header;
+    for (const std::string& column : columns) {
+        if (!header.empty()) header += '\t';
+        header += column;
+    }
+    return header;
 }
 
 RowResult ComputeTableRow(const TableLayout& layout, const RowOptions& options, std::string_view row) {
@@ -360,29 +443,34 @@ RowResult ComputeTableRow(const TableLayout& layout, const RowOptions& options, 
     }
 
     // Output row: the input as given, then what was found and computed.
-    std::string line = CleanCells(row, true);
-    if (layout.placeColumn) {
-        for (const std::string& cell : placeCells) (line += '\t') += Cell(cell);
+    RowCells cells(options.format, layout.output);
+    if (options.format == RowFormat::Tsv) {
+        // The row as given, in one pass: a tenth of a default row's time
+        // went to cleaning its cells one by one.
+        cells.Echo(row, split.cells.size());
+    } else {
+        for (std::size_t i = 0; i < split.cells.size(); ++i)
+            AppendInputCell(cells, options, layout.fields[i], split.cells[i]);
     }
-    return WithComputedCells(std::move(line), birth, options, parsed->window);
+    if (layout.placeColumn) {
+        for (const std::string& cell : placeCells) cells.Text(cell);
+    }
+    return WithComputedCells(std::move(cells), birth, options, parsed->window);
 }
 
-RowResult ComputeRecordRow(const Result<SavedRecord>& loaded, const RowOptions& options, bool withWindow) {
+RowResult ComputeRecordRow(const Result<SavedRecord>& loaded, const RowOptions& options, const RecordLayout& layout) {
     if (!loaded) return {AtRecordLine(loaded.problem())};
     const BirthRecord& birth = loaded->birth;
     if (Result<void> checked = CheckBirthValues(birth, kBatchLimits); !checked)
         return {AtRecordLine(checked.problem())};
 
-    std::string line;
-    bool first = true;
+    RowCells cells(options.format, layout.output);
     for (const RecordField* field : RecordFieldsInColumnOrder()) {
-        if (field->kind == RecordLineKind::TimeWindow && !withWindow) continue;
-        if (!first) line += '\t';
-        line += RecordCell(*field, *loaded);
-        first = false;
+        if (field->kind == RecordLineKind::TimeWindow && !layout.withWindow) continue;
+        AppendInputCell(cells, options, field, RecordCell(*field, *loaded));
     }
-    return WithComputedCells(std::move(line), birth, options,
-                             withWindow ? std::optional<TimeWindow>(loaded->timeKnown) : std::nullopt);
+    return WithComputedCells(std::move(cells), birth, options,
+                             layout.withWindow ? std::optional<TimeWindow>(loaded->timeKnown) : std::nullopt);
 }
 
 } // namespace nyra

@@ -27,36 +27,6 @@ ToolRun RunWithJobs(const std::string& input, std::vector<std::string> args, int
     return RunTool(input, args);
 }
 
-// A row of the generated tables, and now and then a line the tool refuses.
-// Dates spread over the tool's years; zones, sides and daylight saving vary.
-std::string GeneratedRow(int i) {
-    if (i % 97 == 13) return std::string(kMaxTableLineBytes + 10, '7') + "\n";  // too long
-    if (i % 50 == 7) return "\n";                                                // blank, skipped
-    if (i % 89 == 5) return "1\t1\t2000\t12\t0\t0\t0\t0\t0\t0\n";               // a cell short
-    const int month = 1 + i % 12;
-    const int day = i % 7 == 3 ? 31 : 1 + i % 28;  // 31 is refused in short months
-    std::string row = std::to_string(month) + "\t" + std::to_string(day) + "\t" + std::to_string(1800 + i * 7 % 600) +
-                      "\t" + std::to_string(i % 24) + "\t" + std::to_string(i * 13 % 60) + "\t" +
-                      std::to_string(i % 5) + "\t" + (i % 2 ? "30" : "0") + "\t" + std::to_string(i * 11 % 180) +
-                      "\t" + std::to_string(i % 60) + "\t" + std::to_string(i % 2) + "\t" + (i % 3 ? "0" : "1");
-    return row + (i % 11 == 0 ? "\r\n" : "\n");
-}
-
-std::string GeneratedTable(int rows, const std::function<std::string(int)>& extraCell = {},
-                           const std::string& extraColumn = "") {
-    std::string table = kHeader;
-    if (!extraColumn.empty()) table.insert(table.size() - 1, "\t" + extraColumn);
-    for (int i = 0; i < rows; ++i) {
-        std::string row = GeneratedRow(i);
-        if (extraCell && row.size() < 200 && row != "\n") {
-            const std::size_t end = row.find_last_not_of("\r\n") + 1;
-            row.insert(end, "\t" + extraCell(i));
-        }
-        table += row;
-    }
-    return table;
-}
-
 std::string PlaceTable(int rows) {
     const char* places[] = {"Pune", "Madrid, Spain", "New York", "Sydney", "London", "Chennai", "Atlantis Nowhere"};
     std::string table = "BirthName\tBirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\tPlace\n";
@@ -106,7 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
                                    {}},
                       PipelineCase{"Everything",
                                    [] { return GeneratedTable(300, WindowCell, "TimeWindowMinutes"); },
-                                   {"--describe", "--precise"}}),
+                                   {"--describe", "--precise"}},
+                      PipelineCase{"PreciseBasisInHindiAsJson",
+                                   [] { return GeneratedTable(300, WindowCell, "TimeWindowMinutes"); },
+                                   {"--basis", "precise", "--nakshatra-times", "--lang", "hi", "--format", "jsonl"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The tool's two streams into one, as a terminal or `2>&1` shows them: each

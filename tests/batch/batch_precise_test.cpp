@@ -1,12 +1,11 @@
 // The precise columns (--precise, --ayanamsa).
+#include "../precise/ephemeris_folder.h"
 #include "batch_tool_support.h"
 #include "precise/precise_moon.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 
 namespace nyra {
@@ -25,27 +24,8 @@ constexpr double kSeriesAgainstPreciseDeg = 0.05;
 constexpr double kAyanamsaAgreementDeg = 0.005;
 
 // Every test leaves the library reading the installed files.
-class PreciseBatch : public ::testing::Test {
-protected:
-    void TearDown() override { SetEphemerisFolder(kDefaultEphemerisFolder); }
-};
-
-// A scratch folder, removed afterwards.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "nyra-batch-ephe-XXXXXX").string();
-        if (mkdtemp(pattern.data())) path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
-    }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
+using PreciseBatch = test::InstalledEphemerisAfterEachTest;
+using ScratchFolder = test::EmptyFolder;
 
 // --- The columns' place, and nothing else changed ----------------------------
 
@@ -204,12 +184,15 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"NoName", {"--precise", "--ayanamsa"}, "--ayanamsa needs a name " + kKeys},
         UsageCase{"AyanamsaWithoutPrecise",
                   {"--ayanamsa", "kp"},
-                  "--ayanamsa chooses the ayanamsa of --precise's columns; add --precise"}),
+                  "--ayanamsa chooses Swiss Ephemeris' ayanamsa; add --basis precise or --precise"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- When the library cannot answer ----------------------------------------------
 
-TEST_F(PreciseBatch, DamagedFilesRefuseTheRowNamingTheColumn) {
+// On either basis: the column the refusal names.
+class DamagedFiles : public PreciseBatch, public ::testing::WithParamInterface<std::pair<const char*, const char*>> {};
+
+TEST_P(DamagedFiles, RefuseTheRowNamingTheColumn) {
     // The library reads the planets' file for the Sun's light-time; a
     // damaged one is an error, not a fallback.
     ScratchFolder folder;
@@ -217,22 +200,28 @@ TEST_F(PreciseBatch, DamagedFilesRefuseTheRowNamingTheColumn) {
     std::ofstream(folder.path() + "/sepl_18.se1") << std::string(5000, 'x');
     SetEphemerisFolder(folder.path());
 
-    const ToolRun r = RunTool(kHeader + kJ2000 + kDelhi, {"--precise", "--jobs", "2"});
+    const auto [option, column] = GetParam();
+    const ToolRun r = RunTool(kHeader + kJ2000 + kDelhi, {option, "--jobs", "2"});
     EXPECT_EQ(r.status, kBatchRowErrors);
     EXPECT_EQ(Lines(r.out).size(), 1u) << r.out;  // the header alone
     const auto errors = Lines(r.err);
     ASSERT_EQ(errors.size(), 2u) << r.err;
     for (std::size_t i = 0; i < errors.size(); ++i) {
-        const std::string start =
-            "line " + std::to_string(i + 2) + ": PreciseLongitude: Swiss Ephemeris could not compute the Moon: ";
+        const std::string start = "line " + std::to_string(i + 2) + ": " + column +
+                                  ": Swiss Ephemeris could not compute the Moon: ";
         EXPECT_EQ(errors[i].substr(0, start.size()), start) << errors[i];
         EXPECT_NE(errors[i].find("damaged"), std::string::npos) << errors[i];
     }
 
-    // The library is not asked without --precise.
+    // The library is not asked on the classic basis.
     const ToolRun plain = RunTool(kHeader + kJ2000 + kDelhi);
     EXPECT_EQ(plain.status, kBatchOk) << plain.err;
 }
+
+INSTANTIATE_TEST_SUITE_P(Options, DamagedFiles,
+                         ::testing::Values(std::pair{"--precise", "PreciseLongitude"},
+                                           std::pair{"--basis=precise", "MoonLongitude"}),
+                         [](const auto& info) { return std::string(info.param.second); });
 
 TEST_F(PreciseBatch, MissingFilesFallBackWithOneNote) {
     ScratchFolder empty;

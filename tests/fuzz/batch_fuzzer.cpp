@@ -5,17 +5,23 @@
 // one message, printable and quoting what it echoes, then the usage. For a
 // table, every data row becomes exactly one output row (echoing the row) or
 // one message naming its line; the exit status is 0 exactly when nothing was
-// reported; output rows are whole rows of the header's width; messages are
-// short single lines of printable UTF-8.
+// reported; output rows are whole rows of the header's width, or with
+// --format jsonl JSON objects keyed by the header's columns and the same
+// computed ones on every line; messages are short single lines of printable
+// UTF-8.
 #include "fuzz_check.h"
+
+#include "../batch/json_line.h"
 
 #include "batch/batch.h"
 #include "batch/batch_io.h"
+#include "text/blanks.h"
 #include "text/quoted_input.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -28,8 +34,9 @@ namespace {
 // kQuotedInputBytes long, each byte written as at most four ("\x00").
 constexpr std::size_t kMaxMessageBytes = 512;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-// Said once, when the ephemeris files are missing: no row's message.
-constexpr std::string_view kNote = "nyra-moonsign-batch: note: ";
+// The tool's own notes (the ephemeris files missing) start so; a row's
+// message of standard input starts with its line.
+constexpr std::string_view kNote = "nyra-moonsign-batch: ";
 // More threads than this would only slow the fuzzer down.
 constexpr int kMostJobs = 4;
 
@@ -168,19 +175,47 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     NYRA_FUZZ_CHECK(header != lines.end() && !header->tooLong, "a table without a usable header was accepted");
-    NYRA_FUZZ_CHECK(!rows.empty(), "no output header");
+    const bool json = options->columns.format == RowFormat::Jsonl;
+    // A table's rows follow its header; JSON lines name their own columns.
+    const std::size_t firstRow = json ? 0 : 1;
+    NYRA_FUZZ_CHECK(json || !rows.empty(), "no output header");
 
-    // Every output line is one row as wide as the header.
-    const auto cells = [](const std::string& row) { return std::count(row.begin(), row.end(), '\t') + 1; };
-    for (const std::string& row : rows) {
-        NYRA_FUZZ_CHECK(!HasControlBytes(row, true), "raw control bytes in output " + QuoteInput(row));
-        NYRA_FUZZ_CHECK(cells(row) == cells(rows.front()),
-                        std::to_string(cells(row)) + " cells under a header of " + std::to_string(cells(rows.front())));
+    if (json) {
+        // Each line one object, its keys the header's columns (trimmed) and
+        // then the same computed columns as every other line's.
+        std::vector<std::string> inputColumns;
+        for (std::size_t start = 0;;) {
+            const std::size_t tab = header->text.find('\t', start);
+            inputColumns.emplace_back(TrimBlanks(std::string_view(header->text).substr(start, tab - start)));
+            if (tab == std::string::npos) break;
+            start = tab + 1;
+        }
+        std::vector<std::string> firstKeys;
+        for (const std::string& row : rows) {
+            std::string error;
+            const std::optional<batch_testing::JsonObject> object = batch_testing::ReadJsonLine(row, &error);
+            NYRA_FUZZ_CHECK(object.has_value(), error + " in " + QuoteInput(row));
+            std::vector<std::string> keys;
+            for (const auto& [key, value] : *object) keys.push_back(key);
+            NYRA_FUZZ_CHECK(keys.size() > inputColumns.size() &&
+                                std::equal(inputColumns.begin(), inputColumns.end(), keys.begin()),
+                            "keys do not start with the header's columns: " + QuoteInput(row));
+            if (firstKeys.empty()) firstKeys = keys;
+            NYRA_FUZZ_CHECK(keys == firstKeys, "keys differ from the first line's: " + QuoteInput(row));
+        }
+    } else {
+        // Every output line is one row as wide as the header.
+        const auto cells = [](const std::string& row) { return std::count(row.begin(), row.end(), '\t') + 1; };
+        for (const std::string& row : rows) {
+            NYRA_FUZZ_CHECK(!HasControlBytes(row, true), "raw control bytes in output " + QuoteInput(row));
+            NYRA_FUZZ_CHECK(cells(row) == cells(rows.front()), std::to_string(cells(row)) + " cells under a header of " +
+                                                                   std::to_string(cells(rows.front())));
+        }
     }
 
     // Each data row, in order, is either the next message (naming its line)
     // or the next output row (beginning with the row as given).
-    std::size_t nextRow = 1;
+    std::size_t nextRow = firstRow;
     std::size_t nextMessage = 0;
     for (auto line = header + 1; line != lines.end(); ++line) {
         if (!line->tooLong && line->text.empty()) continue;
@@ -191,7 +226,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         NYRA_FUZZ_CHECK(!line->tooLong, label + "too long, yet no message");
         NYRA_FUZZ_CHECK(nextRow < rows.size(), label + "neither an output row nor a message");
-        NYRA_FUZZ_CHECK(rows[nextRow].starts_with(Echoed(line->text) + '\t'),
+        NYRA_FUZZ_CHECK(json || rows[nextRow].starts_with(Echoed(line->text) + '\t'),
                         label + QuoteInput(line->text) + " gave the output row " + QuoteInput(rows[nextRow]));
         ++nextRow;
     }
