@@ -374,7 +374,7 @@ TEST_F(MainWindow, UnstorableValueIsRefusedAndNothingIsCalculated) {
 
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text.toStdString(),
-              "The value in Degree of Longitude is not a whole number between -32768 and 32767.");
+              "The value in Degree of Longitude is not a whole number from 0 to 180.");
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
     EXPECT_EQ(window->focusWidget(), Box("txtLonD"));
     EXPECT_TRUE(window->isVisible());
