@@ -1,10 +1,8 @@
 #include "ui/frm_main.h"
 
-#include "calculation/calculation.h"
 #include "links/web_links.h"
 #include "ui/clickable_label.h"
 #include "ui/frm_about.h"
-#include "ui/frm_result.h"
 #include "ui/frm_time_zone.h"
 #include "ui/keyboard_access.h"
 #include "ui/messages.h"
@@ -42,7 +40,6 @@
 #include <QVBoxLayout>
 
 #include <array>
-#include <variant>
 
 namespace nyra {
 namespace {
@@ -325,8 +322,9 @@ void frmMain::ConnectControls() {
     for (QLineEdit* box : {txtZoneHour, txtZoneMinute})
         connect(box, &QLineEdit::textEdited, this, &frmMain::ZoneEdited);
     connect(chkDST, &QCheckBox::clicked, this, &frmMain::ZoneEdited);
-    // The zone's direction can hang on the longitude.
-    for (QLineEdit* box : {txtLonD, txtLonM, txtZoneHour, txtZoneMinute})
+    // The zone's direction can hang on the longitude, and the note names a
+    // place that cannot be.
+    for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM, txtZoneHour, txtZoneMinute})
         connect(box, &QLineEdit::textChanged, this, &frmMain::UpdateZoneNote);
     connect(optLongEast, &QRadioButton::toggled, this, &frmMain::UpdateZoneNote);
     connect(chkDST, &QCheckBox::toggled, this, &frmMain::UpdateZoneNote);
@@ -416,79 +414,6 @@ void frmMain::FillLists() {
     FillNumbers(cboSS, 0, 59);
     optLatNorth->setChecked(true);
     optLongEast->setChecked(true);
-}
-
-BirthEntry frmMain::ReadEntry() const {
-    BirthEntry entry;
-    entry.name = txtName->text();
-    entry.monthIndex = cboMonth->currentIndex();
-    entry.day = cboDate->currentText();
-    entry.year = cboYear->currentText();
-    entry.hour = cboHH->currentText();
-    entry.minute = cboMM->currentText();
-    entry.zoneHour = txtZoneHour->text();
-    entry.zoneMinute = txtZoneMinute->text();
-    entry.lonDegrees = txtLonD->text();
-    entry.lonMinutes = txtLonM->text();
-    entry.latDegrees = txtLatD->text();
-    entry.latMinutes = txtLatM->text();
-    entry.east = optLongEast->isChecked();
-    entry.south = optLatSouth->isChecked();
-    entry.dst = chkDST->isChecked();
-    return entry;
-}
-
-QLineEdit* frmMain::BoxFor(EntryBox box) const {
-    switch (box) {
-    case EntryBox::Name: return txtName;
-    case EntryBox::ZoneHour: return txtZoneHour;
-    case EntryBox::ZoneMinute: return txtZoneMinute;
-    case EntryBox::LonDegrees: return txtLonD;
-    case EntryBox::LonMinutes: return txtLonM;
-    case EntryBox::LatDegrees: return txtLatD;
-    case EntryBox::LatMinutes: return txtLatM;
-    }
-    return txtName;
-}
-
-void frmMain::Report(const EntryProblem& problem) {
-    dialogs_.Message(this, problem.message, problem.icon);
-    if (problem.focus) BoxFor(*problem.focus)->setFocus();
-}
-
-bool frmMain::ValidateBirthEntry() {
-    const std::optional<EntryProblem> problem = FindEntryProblem(ReadEntry());
-    if (!problem) return true;
-    Report(*problem);
-    return false;
-}
-
-void frmMain::Calculate() {
-    if (!ValidateBirthEntry()) return;
-    const std::variant<BirthRecord, EntryProblem> converted = BirthRecordFromEntry(ReadEntry());
-    if (const auto* problem = std::get_if<EntryProblem>(&converted)) {
-        Report(*problem);
-        return;
-    }
-
-    if (!ConfirmPlace()) return;
-
-    CalculationInput input;
-    input.birth = std::get<BirthRecord>(converted);
-    input.place = placeLink_.Current();
-    input.timeKnown = cboTimeKnown->window();
-    input.basis = static_cast<BasisKind>(cboBasis->currentData().toInt());
-    input.ayanamsa = static_cast<Ayanamsa>(cboAyanamsa->currentData().toInt());
-    Result<Calculation> calculation = nyra::Calculate(input);
-    if (!calculation) {
-        dialogs_.Message(this, QString::fromStdString(calculation.problem().Text()), MessageIcon::Stop);
-        return;
-    }
-    // The result window is shown before this one closes, so the program does
-    // not see its last window go.
-    auto* result = new frmResult(std::move(calculation).value(), dialogs_);
-    result->show();
-    close();
 }
 
 void frmMain::showEvent(QShowEvent* event) {

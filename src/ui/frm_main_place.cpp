@@ -5,6 +5,7 @@
 // place than the coordinates or the zone are from.
 #include "ui/frm_main.h"
 
+#include "entry/impossible_place.h"
 #include "entry/zone_note.h"
 #include "links/web_links.h"
 #include "ui/frm_time_zone.h"
@@ -114,11 +115,14 @@ void frmMain::ZoneEdited() {
 }
 
 void frmMain::UpdateZoneNote() {
-    const QString mismatch = placeLink_.MismatchNote();
-    const QString note = mismatch.isEmpty() ? ZoneNoteText() : mismatch + u' ' + ZoneNoteText();
+    // What cannot be, then what the names contradict, then the zone.
+    QStringList warnings;
+    for (const ImpossibleValue& value : FindImpossiblePlace(ReadEntry())) warnings.append(value.sentence);
+    if (const QString mismatch = placeLink_.MismatchNote(); !mismatch.isEmpty()) warnings.append(mismatch);
+    const QString note = (warnings + QStringList{ZoneNoteText()}).join(u' ');
     lblZoneNote->setText(note);
     lblZoneNote->setToolTip(note);
-    SetNoteStyle(lblZoneNote, mismatch.isEmpty() ? NoteStyle::Quiet : NoteStyle::Warning);
+    SetNoteStyle(lblZoneNote, warnings.isEmpty() ? NoteStyle::Quiet : NoteStyle::Warning);
 }
 
 QString frmMain::ZoneNoteText() const {
@@ -133,14 +137,6 @@ QString frmMain::ZoneNoteText() const {
     // The pick's values, read another way: East/West was changed since.
     return typed + QStringLiteral(", though %1 had UTC%2 then")
                        .arg(pickedZone_.timeZoneId, FormatUtcOffset(pickedZone_.utcOffsetSeconds));
-}
-
-bool frmMain::ConfirmPlace() {
-    const QString question = placeLink_.MismatchQuestion();
-    if (question.isEmpty() || dialogs_.Ask(this, question)) return true;
-    txtMCity->setFocus();
-    placeCompletion_->OfferAgain();
-    return false;
 }
 
 } // namespace nyra
