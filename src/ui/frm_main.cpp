@@ -15,6 +15,7 @@
 #include "ui/time_known_list.h"
 #include "ui/wrapping_label.h"
 #include "ui/screen_fit.h"
+#include "ui/screen_reader.h"
 #include "ui/sign_pictures.h"
 #include "engine/civil_date.h"
 #include "entry/zone_note.h"
@@ -69,6 +70,7 @@ frmMain::frmMain(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialo
 }
 
 void frmMain::CreateControls() {
+    UseProgramAccessibility();
     // The controls scroll only on a screen too small for them.
     auto* area = new FittingScrollArea(this);
     setCentralWidget(area);
@@ -128,13 +130,15 @@ void frmMain::CreateControls() {
     lblLonMin = Named(new QLabel(fraLongitude), "lblLonMin");
     txtLonM = Named(new QLineEdit(fraLongitude), "txtLonM");
 
+    // Tab visits the controls in the order they are made: here as the frame
+    // shows them, DST and TZ Help above the zone's boxes.
     fraZone = Named(new QGroupBox(central), "fraZone");
+    chkDST = Named(new QCheckBox(fraZone), "chkDST");
+    lblTZHelp = NewLinkLabel(QStringLiteral("lblTZHelp"), QString(), fraZone, LinkStyle::Link);
     lblZoneHour = Named(new QLabel(fraZone), "lblZoneHour");
     txtZoneHour = Named(new QLineEdit(fraZone), "txtZoneHour");
     lblZoneMinute = Named(new QLabel(fraZone), "lblZoneMinute");
     txtZoneMinute = Named(new QLineEdit(fraZone), "txtZoneMinute");
-    chkDST = Named(new QCheckBox(fraZone), "chkDST");
-    lblTZHelp = NewLinkLabel(QStringLiteral("lblTZHelp"), QString(), fraZone, LinkStyle::Link);
     lblZoneNote = Named(new WrappingLabel(central), "lblZoneNote");
     // Right-aligned, so that a short note sits under the zone frame it
     // speaks of; a long one reaches left and wraps.
@@ -151,6 +155,7 @@ void frmMain::CreateControls() {
     picMain = Named(new QLabel(central), "picMain");
     picMain->setPixmap(PaintMoonPicture(kMoonPictureSize, devicePixelRatioF()));
     picMain->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    MarkDecorative(picMain);
     lblProductName = Named(new QLabel(central), "lblProductName");
     lblProductName->setAlignment(Qt::AlignHCenter);
     QFont heading = lblProductName->font();
@@ -348,7 +353,6 @@ void frmMain::SetTexts() {
     cboBasis->setToolTip(QStringLiteral("The classic formula is the program's own series; Swiss Ephemeris gives "
                                         "the Moon to the arcsecond, with the ayanamsa chosen beside it."));
     cboAyanamsa->setToolTip(QStringLiteral("Ayanamsa for Swiss Ephemeris"));
-    // Qt on Linux names a list by its entry; the lists say what they are for.
     cboBasis->setAccessibleName(QStringLiteral("Calculate with"));
     cboAyanamsa->setAccessibleName(cboAyanamsa->toolTip());
 
@@ -384,22 +388,14 @@ void frmMain::SetTexts() {
     SetHelpMenuTexts(helpMenus_);
 
     // For screen readers, where one caption serves several boxes or the
-    // caption alone ("Deg", "Min") would not say which box it is. Qt on
-    // Linux names a list by its entry ("1901"), so the lists say what they
-    // are in their description.
+    // caption alone ("Deg", "Min") would not say which box it is.
     const std::pair<QWidget*, const char*> spoken[] = {
-        {cboDate, "Date of Birth: day"},     {cboMonth, "Date of Birth: month"},
-        {cboYear, "Date of Birth: year"},    {cboHH, "Time of Birth: hour"},
-        {cboMM, "Time of Birth: minute"},    {cboSS, "Time of Birth: second"},
-        {txtLatD, "Latitude: degrees"},      {txtLatM, "Latitude: minutes"},
-        {txtLonD, "Longitude: degrees"},     {txtLonM, "Longitude: minutes"},
-        {txtZoneHour, "Time Zone: hours"},   {txtZoneMinute, "Time Zone: minutes"},
-        {picMain, "Crescent Moon"},
+        {cboDate, "Day of birth"},         {cboMonth, "Month of birth"},    {cboYear, "Year of birth"},
+        {cboHH, "Hour of birth"},          {cboMM, "Minute of birth"},      {cboSS, "Second of birth"},
+        {txtLatD, "Latitude: degrees"},    {txtLatM, "Latitude: minutes"},  {txtLonD, "Longitude: degrees"},
+        {txtLonM, "Longitude: minutes"},   {txtZoneHour, "Time Zone: hours"}, {txtZoneMinute, "Time Zone: minutes"},
     };
-    for (const auto& [widget, name] : spoken) {
-        widget->setAccessibleName(QLatin1String(name));
-        if (qobject_cast<QComboBox*>(widget)) widget->setAccessibleDescription(QLatin1String(name));
-    }
+    for (const auto& [widget, name] : spoken) widget->setAccessibleName(QLatin1String(name));
 }
 
 void frmMain::FillLists() {
