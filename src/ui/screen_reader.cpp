@@ -89,8 +89,9 @@ QAccessibleInterface* ProgramInterface(const QString& className, QObject* object
     if (className == QLatin1String("QComboBox")) return new NamedList(static_cast<QComboBox*>(widget));
     if (className == QLatin1String("nyra::StatusLine"))
         return new QAccessibleWidget(widget, QAccessible::Notification);
-    // Where Qt would describe the widget as a plain one or a dialog.
+    // Where Qt would describe the widget as a plain one, a frame or a dialog.
     if (className == QLatin1String("QWidget")) return new WithoutDecorations(widget);
+    if (className == QLatin1String("QFrame")) return new WithoutDecorations(widget, QAccessible::Border);
     if (className == QLatin1String("QDialog")) return new WithoutDecorations(widget, QAccessible::Dialog);
     return nullptr;
 }
