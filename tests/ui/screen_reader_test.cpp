@@ -140,6 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(PictureCase{"MainMoon", kMainWindow, "picMain", false},
                       PictureCase{"AboutTabMoon", kResultWindow, "picAbout", false},
                       PictureCase{"AboutBoxMoon", kAboutBox, "Picture1", false},
+                      PictureCase{"NoticeToneIcon", kResultWindow, "picTimeWindow", false},
                       PictureCase{"SignPicture", kResultWindow, "picRashi", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
