@@ -130,7 +130,7 @@ TEST_P(PasteInto, TakesDigitsThatFitOnly) {
 
     EXPECT_EQ(box->text().toStdString(), c.after);
     if (c.refused) {
-        EXPECT_EQ(dialogs.MessageTexts(), QStringList{QStringLiteral("Only Numbers Are Accepted")});
+        EXPECT_EQ(dialogs.MessageTexts().join(u'|').toStdString(), "Only Numbers Are Accepted");
         EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Stop);
         EXPECT_EQ(edited.size(), 0);
     } else {

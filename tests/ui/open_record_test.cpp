@@ -231,7 +231,7 @@ TEST_P(NotARecord, SaysSoByTheFilesName) {
     WriteFile(path, GetParam().second);
     Child<QLineEdit>("txtName")->setText(QStringLiteral("Kept"));
     Open(path);
-    EXPECT_EQ(dialogs.MessageTexts(), QStringList{QStringLiteral("\u201Cx.moo\u201D is not a Nyra Moon Sign record.")});
+    EXPECT_EQ(dialogs.MessageTexts().join(u'|').toStdString(), "\u201Cx.moo\u201D is not a Nyra Moon Sign record.");
     EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Stop);
     EXPECT_EQ(Child<QLineEdit>("txtName")->text(), QStringLiteral("Kept"));
     EXPECT_FALSE(ResultShown());
