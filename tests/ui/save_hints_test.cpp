@@ -143,7 +143,9 @@ TEST_F(SaveHints, SuccessIsSaidWhereAScreenReaderReadsIt) {
 
 TEST_F(SaveHints, FailureAndCancelSayNoSuccess) {
     Press("cmdSave", QString());
+    Press("cmdSave", Scratch(QStringLiteral("missing/asha.moo")));
     Press("cmdExportPdf", Scratch(QStringLiteral("missing/report.pdf")));
+    EXPECT_EQ(dialogs.messages.size(), 2u);
     EXPECT_FALSE(Status()->isVisible());
     EXPECT_TRUE(Status()->Text().isEmpty());
 }
