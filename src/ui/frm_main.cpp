@@ -390,10 +390,12 @@ void frmMain::SetTexts() {
     // For screen readers, where one caption serves several boxes or the
     // caption alone ("Deg", "Min") would not say which box it is.
     const std::pair<QWidget*, const char*> spoken[] = {
-        {cboDate, "Day of birth"},         {cboMonth, "Month of birth"},    {cboYear, "Year of birth"},
-        {cboHH, "Hour of birth"},          {cboMM, "Minute of birth"},      {cboSS, "Second of birth"},
-        {txtLatD, "Latitude: degrees"},    {txtLatM, "Latitude: minutes"},  {txtLonD, "Longitude: degrees"},
-        {txtLonM, "Longitude: minutes"},   {txtZoneHour, "Time Zone: hours"}, {txtZoneMinute, "Time Zone: minutes"},
+        {cboDate, "Day of birth"},        {cboMonth, "Month of birth"},
+        {cboYear, "Year of birth"},       {cboHH, "Hour of birth"},
+        {cboMM, "Minute of birth"},       {cboSS, "Second of birth"},
+        {txtLatD, "Latitude: degrees"},   {txtLatM, "Latitude: minutes"},
+        {txtLonD, "Longitude: degrees"},  {txtLonM, "Longitude: minutes"},
+        {txtZoneHour, "Time Zone: hours"}, {txtZoneMinute, "Time Zone: minutes"},
     };
     for (const auto& [widget, name] : spoken) widget->setAccessibleName(QLatin1String(name));
 }

@@ -1,8 +1,9 @@
 // The place on the main window: an atlas pick fills the names, the
 // coordinates and the zone; the zone follows the date and time on screen
 // while the pick sets it; the line under the zone says what the
-// calculation will make of it, and warns where the names claim another
-// place than the coordinates or the zone are from.
+// calculation will make of it, and warns of a place that cannot be and
+// where the names claim another place than the coordinates or the zone are
+// from.
 #include "ui/frm_main.h"
 
 #include "entry/impossible_place.h"
