@@ -183,6 +183,16 @@ if main is not None:
     pictures = [n.name for n in walk(main) if n.getRoleName() == "image"]
     check("the decorative Moon is not in the tree", pictures == [], str(pictures))
 
+    # Named by its caption, a list tells its value by its selected entry.
+    hour = named(main, "combo box", "Hour of birth")
+    click(hour, 1)
+    keys("Escape", "Down", "Down")
+    application().clear_cache()
+    entries = hour.getChildAtIndex(0)
+    chosen = [entries.getChildAtIndex(i).name for i in range(entries.childCount)
+              if entries.getChildAtIndex(i).getState().contains(pyatspi.STATE_SELECTED)]
+    check("a list's selected entry is the one it shows", chosen == ["2"], str(chosen))
+
     name_box = named(main, "text", "Name")
     click(name_box, 1)
     cycle = tab_cycle()

@@ -7,7 +7,9 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -98,6 +100,10 @@ TEST_F(ControlName, AListsEntryIsItsValue) {
     auto* hour = window->findChild<QComboBox*>(QStringLiteral("cboHH"));
     hour->setCurrentIndex(7);
     EXPECT_EQ(Spoken(hour, QAccessible::Value).toStdString(), "7");
+    // A screen reader finds it as the selected one of the list's entries,
+    // also while the entries are not open.
+    hour->setCurrentIndex(9);
+    EXPECT_EQ(hour->view()->selectionModel()->selectedIndexes().value(0).row(), 9);
     QComboBox unnamed;
     unnamed.addItem(QStringLiteral("Lahiri"));
     EXPECT_EQ(Spoken(&unnamed, QAccessible::Name).toStdString(), "Lahiri");
