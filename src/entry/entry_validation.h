@@ -51,8 +51,9 @@ struct EntryProblem {
 std::optional<EntryProblem> FindEntryProblem(const BirthEntry& entry);
 
 // The trimmed text as the nearest 16-bit integer, halves to the even
-// neighbour (a fraction can only arrive by pasting); nothing when the text
-// is not a number or the value does not fit.
+// neighbour (the boxes take typed and pasted digits only, so a fraction can
+// only be text the program set); nothing when the text is not a number or
+// the value does not fit.
 std::optional<std::int16_t> TextToInt16(const QString& text);
 // The same for the zone boxes, which store the offset's size only.
 std::optional<std::int16_t> TextToInt16Magnitude(const QString& text);
