@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QVariant>
 
@@ -19,7 +20,13 @@ bool IsDecorative(const QObject* object) { return object && object->property(kDe
 // only a list with neither is named by its entry.
 class NamedList : public QAccessibleWidget {
 public:
-    explicit NamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    explicit NamedList(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {
+        // Named by its caption, a list's value is read from its selected
+        // entry, as for lists of other toolkits; Qt moves the selection of
+        // the entries only while they are open, so it follows the list here.
+        FollowEntry(list);
+        QObject::connect(list, &QComboBox::currentIndexChanged, list, [list] { FollowEntry(list); });
+    }
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value) return List()->currentText();
@@ -56,6 +63,13 @@ public:
 
 private:
     QComboBox* List() const { return static_cast<QComboBox*>(widget()); }
+
+    static void FollowEntry(QComboBox* list) {
+        QItemSelectionModel* selection = list->view()->selectionModel();
+        const QModelIndex entry =
+            list->model()->index(list->currentIndex(), list->modelColumn(), list->rootModelIndex());
+        if (selection && entry.isValid()) selection->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect);
+    }
 };
 
 // A plain widget or dialog as Qt describes it, less its decorative pictures.
