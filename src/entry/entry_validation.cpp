@@ -2,6 +2,8 @@
 
 #include "record/birth_check.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace nyra {
@@ -33,12 +35,42 @@ std::optional<std::int16_t> RoundToInt16(double value) {
     return static_cast<std::int16_t>(rounded);
 }
 
-EntryProblem NotStorable(const QString& boxTitle, EntryBox box, bool magnitude) {
-    // A zone box stores the size only, so -32768 does not fit there.
-    const int lowest = magnitude ? -kInt16Max : kInt16Min;
-    return {QStringLiteral("The value in %1 is not a whole number between %2 and %3.")
-                .arg(boxTitle, QString::number(lowest), QString::number(kInt16Max)),
-            MessageIcon::Stop, box};
+constexpr int kLastMinute = 59;
+
+// The six number boxes, in the order the record's fields are filled, so the
+// first bad box is the one reported. The values named are those of a place
+// on the globe and a zone on Earth, not what 16 bits could hold: the boxes
+// store more (an impossible place is calculated after a question), but a
+// message names what the box is for.
+struct NumberBox {
+    QString BirthEntry::*text;
+    const char* title;
+    EntryBox box;
+    bool magnitude;  ///< A zone box stores the size only.
+    std::int16_t BirthRecord::*field;
+    BoxValues values;
+};
+const auto kNumberBoxes = std::to_array<NumberBox>({
+    // text                   title                  box                   size   field                      values
+    {&BirthEntry::lonDegrees, "Degree of Longitude", EntryBox::LonDegrees, false, &BirthRecord::LonDegrees,  {0, kMaxLongitudeDeg}},
+    {&BirthEntry::lonMinutes, "Minute of Longitude", EntryBox::LonMinutes, false, &BirthRecord::LonMinutes,  {0, kLastMinute}},
+    {&BirthEntry::latDegrees, "Degree of Latitude",  EntryBox::LatDegrees, false, &BirthRecord::LatDegrees,  {0, kMaxLatitudeDeg}},
+    {&BirthEntry::latMinutes, "Minute of Latitude",  EntryBox::LatMinutes, false, &BirthRecord::LatMinutes,  {0, kLastMinute}},
+    {&BirthEntry::zoneHour,   "Hour of Time Zone",   EntryBox::ZoneHour,   true,  &BirthRecord::ZoneHours,   {0, kMaxZoneHours}},
+    {&BirthEntry::zoneMinute, "Minute of Time Zone", EntryBox::ZoneMinute, true,  &BirthRecord::ZoneMinutes, {0, kLastMinute}},
+});
+static_assert(kNumberBoxes.size() == 6);
+
+EntryProblem NotStorable(const NumberBox& b) {
+    return {QStringLiteral("The value in %1 is not a whole number %2.").arg(QLatin1String(b.title), FromTo(b.values)),
+            MessageIcon::Stop, b.box};
+}
+
+bool IsDigits(const QString& text) {
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+    }
+    return !text.isEmpty();
 }
 
 } // namespace
@@ -84,24 +116,6 @@ std::optional<std::int16_t> TextToInt16Magnitude(const QString& text) {
 }
 
 std::variant<BirthRecord, EntryProblem> BirthRecordFromEntry(const BirthEntry& entry) {
-    struct NumberBox {
-        const QString& text;
-        const char* title;
-        EntryBox box;
-        bool magnitude;
-        std::int16_t BirthRecord::*field;
-    };
-    // In the order the record's fields are filled, so the first bad box is
-    // the one reported.
-    const NumberBox boxes[] = {
-        {entry.lonDegrees, "Degree of Longitude", EntryBox::LonDegrees, false, &BirthRecord::LonDegrees},
-        {entry.lonMinutes, "Minute of Longitude", EntryBox::LonMinutes, false, &BirthRecord::LonMinutes},
-        {entry.latDegrees, "Degree of Latitude",  EntryBox::LatDegrees, false, &BirthRecord::LatDegrees},
-        {entry.latMinutes, "Minute of Latitude",  EntryBox::LatMinutes, false, &BirthRecord::LatMinutes},
-        {entry.zoneHour,   "Hour of Time Zone",   EntryBox::ZoneHour,   true,  &BirthRecord::ZoneHours},
-        {entry.zoneMinute, "Minute of Time Zone", EntryBox::ZoneMinute, true,  &BirthRecord::ZoneMinutes},
-    };
-
     BirthRecord record;
     record.BirthName = entry.name.trimmed().toStdString();
     record.BirthMonth = static_cast<std::int16_t>(entry.monthIndex + 1);
@@ -110,9 +124,10 @@ std::variant<BirthRecord, EntryProblem> BirthRecordFromEntry(const BirthEntry& e
     record.BirthYear = TextToInt16(entry.year).value_or(0);
     record.BirthHour = TextToInt16(entry.hour).value_or(0);
     record.BirthMinute = TextToInt16(entry.minute).value_or(0);
-    for (const NumberBox& b : boxes) {
-        const std::optional<std::int16_t> value = b.magnitude ? TextToInt16Magnitude(b.text) : TextToInt16(b.text);
-        if (!value) return NotStorable(QString::fromLatin1(b.title), b.box, b.magnitude);
+    for (const NumberBox& b : kNumberBoxes) {
+        const QString& text = entry.*b.text;
+        const std::optional<std::int16_t> value = b.magnitude ? TextToInt16Magnitude(text) : TextToInt16(text);
+        if (!value) return NotStorable(b);
         record.*b.field = *value;
     }
     // The picker and the atlas write zones east of Greenwich with a minus
@@ -123,6 +138,17 @@ std::variant<BirthRecord, EntryProblem> BirthRecordFromEntry(const BirthEntry& e
     record.LonIsEast = entry.east ? kTrue : kFalse;
     record.LatIsSouth = entry.south ? kTrue : kFalse;
     return record;
+}
+
+QString FromTo(const BoxValues& values) {
+    return QStringLiteral("from %1 to %2").arg(values.first).arg(values.last);
+}
+
+std::optional<BoxValues> BoxValuesFor(std::int16_t BirthRecord::*field) {
+    for (const NumberBox& b : kNumberBoxes) {
+        if (b.field == field) return b.values;
+    }
+    return std::nullopt;
 }
 
 KeyVerdict JudgeNumericKey(int key, const QString& keyText, qsizetype textLength,
@@ -137,6 +163,32 @@ KeyVerdict JudgeNumericKey(int key, const QString& keyText, qsizetype textLength
     }
     if (typingLimit > 0 && textLength - selectedLength + keyText.size() > typingLimit) return KeyVerdict::TooLong;
     return KeyVerdict::Pass;
+}
+
+bool IsKeyChord(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != Qt::NoModifier;
+}
+
+KeyVerdict JudgeNumericChord(Qt::KeyboardModifiers modifiers, const QString& keyText, qsizetype textLength,
+                             qsizetype selectedLength, int typingLimit) {
+    // Some platforms give Ctrl+A the text "a", others "\x01"; a line box
+    // types neither.
+    const Qt::KeyboardModifiers held = modifiers & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (held == Qt::ControlModifier) return KeyVerdict::Pass;
+    const bool types = std::any_of(keyText.begin(), keyText.end(), [](QChar c) { return c.isPrint(); });
+    if (!types) return KeyVerdict::Pass;
+    const KeyVerdict typed = JudgeNumericKey(0, keyText, textLength, selectedLength, typingLimit);
+    return typed == KeyVerdict::NotANumber ? KeyVerdict::Dropped : typed;
+}
+
+std::optional<QString> DigitsToPaste(const QString& pasted, qsizetype textLength, qsizetype selectedLength,
+                                     int typingLimit) {
+    if (pasted.isEmpty()) return QString();
+    // A number copied from a line of text often brings its line end along.
+    const QString digits = pasted.trimmed();
+    if (!IsDigits(digits)) return std::nullopt;
+    if (typingLimit > 0 && textLength - selectedLength + digits.size() > typingLimit) return std::nullopt;
+    return digits;
 }
 
 } // namespace nyra

@@ -51,22 +51,36 @@ struct EntryProblem {
 std::optional<EntryProblem> FindEntryProblem(const BirthEntry& entry);
 
 // The trimmed text as the nearest 16-bit integer, halves to the even
-// neighbour (a fraction can only arrive by pasting); nothing when the text
-// is not a number or the value does not fit.
+// neighbour (the boxes take typed and pasted digits only, so a fraction can
+// only be text the program set); nothing when the text is not a number or
+// the value does not fit.
 std::optional<std::int16_t> TextToInt16(const QString& text);
 // The same for the zone boxes, which store the offset's size only.
 std::optional<std::int16_t> TextToInt16Magnitude(const QString& text);
 
 // The whole entry as a record, converted as the record's fields require, or
-// the first box whose text cannot be stored (pasted letters, too large).
-// All or nothing: a refused entry changes no field.
+// the first box whose text cannot be stored (letters set by the program,
+// too large). All or nothing: a refused entry changes no field.
 std::variant<BirthRecord, EntryProblem> BirthRecordFromEntry(const BirthEntry& entry);
+
+// The values a number box takes, as the messages about it name them: a
+// place on the globe, a zone on Earth, minutes of a degree or an hour.
+struct BoxValues {
+    int first = 0;
+    int last = 0;
+};
+// "from 0 to 59"
+QString FromTo(const BoxValues& values);
+// The values of the box that shows a record field (longitude, latitude and
+// zone); nothing for a field no box shows.
+std::optional<BoxValues> BoxValuesFor(std::int16_t BirthRecord::*field);
 
 // How the numeric boxes treat one typed key.
 enum class KeyVerdict {
     Pass,          ///< Let the box handle it (digits, Backspace, keys without text).
     NotANumber,    ///< Discard and say "Only Numbers Are Accepted".
     TooLong,       ///< Discard silently: the box already holds its typing limit.
+    Dropped,       ///< Discard silently: a chord that would type what the box does not take.
 };
 
 inline const QString kOnlyNumbersMessage = QStringLiteral("Only Numbers Are Accepted");
@@ -76,5 +90,27 @@ inline const QString kOnlyNumbersMessage = QStringLiteral("Only Numbers Are Acce
 // typed character replaces them). `typingLimit` 0 means no limit.
 KeyVerdict JudgeNumericKey(int key, const QString& keyText, qsizetype textLength,
                            qsizetype selectedLength, int typingLimit);
+
+// Whether a key pressed with these modifiers is a chord (Ctrl, Alt or Meta
+// held) rather than a typed character.
+bool IsKeyChord(Qt::KeyboardModifiers modifiers);
+
+// A chord, other than a paste (which DigitsToPaste judges). With Ctrl (and
+// Shift) alone a line box types nothing: those are its own commands (select
+// all, copy, cut, undo) and pass without a word, as do chords that carry no
+// character at all. A chord that would type a character (a line box types
+// "q" for Alt+Q) passes where that typed key would, and is otherwise
+// dropped silently: nobody means to type a letter with Alt held.
+KeyVerdict JudgeNumericChord(Qt::KeyboardModifiers modifiers, const QString& keyText, qsizetype textLength,
+                             qsizetype selectedLength, int typingLimit);
+
+// What a paste into a numeric box inserts, whichever way it comes (keys,
+// the box's menu, the middle button, a drop): the pasted text without the
+// blanks and line ends around it, when that is all digits and the box then
+// holds no more than `typingLimit` characters (0: no limit). Nothing for any
+// other text, which is refused with kOnlyNumbersMessage. An empty paste
+// inserts an empty text and is not refused.
+std::optional<QString> DigitsToPaste(const QString& pasted, qsizetype textLength, qsizetype selectedLength,
+                                     int typingLimit);
 
 } // namespace nyra

@@ -100,7 +100,7 @@ QString PlaceLink::MismatchNote() const {
     return Tr("The zone is still that of %1.").arg(PickedName());
 }
 
-QString PlaceLink::MismatchQuestion() const {
+QString PlaceLink::MismatchStatement() const {
     if (!Mismatched()) return {};
     // The first name that claims another place.
     QString reads;
@@ -111,13 +111,18 @@ QString PlaceLink::MismatchQuestion() const {
     } else {
         reads = Tr("the country now reads %1").arg(country_);
     }
-    if (coordinatesFromPick_ && zoneFromPick_) {
-        return Tr("The coordinates and time zone are those of %1, but %2. Calculate with these coordinates?")
-            .arg(PickedName(), reads);
-    }
-    if (coordinatesFromPick_)
-        return Tr("The coordinates are those of %1, but %2. Calculate with these coordinates?").arg(PickedName(), reads);
-    return Tr("The time zone is that of %1, but %2. Calculate with this time zone?").arg(PickedName(), reads);
+    if (coordinatesFromPick_ && zoneFromPick_)
+        return Tr("The coordinates and time zone are those of %1, but %2.").arg(PickedName(), reads);
+    if (coordinatesFromPick_) return Tr("The coordinates are those of %1, but %2.").arg(PickedName(), reads);
+    return Tr("The time zone is that of %1, but %2.").arg(PickedName(), reads);
+}
+
+QString PlaceLink::MismatchQuestion() const {
+    const QString statement = MismatchStatement();
+    if (statement.isEmpty()) return {};
+    return statement + u' ' +
+           (zoneFromPick_ && !coordinatesFromPick_ ? Tr("Calculate with this time zone?")
+                                                   : Tr("Calculate with these coordinates?"));
 }
 
 } // namespace nyra

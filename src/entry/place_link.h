@@ -46,6 +46,10 @@ public:
     QString MismatchNote() const;
     // The question to ask before calculating with such an entry, or empty.
     QString MismatchQuestion() const;
+    // That question's statement alone ("The coordinates are those of
+    // Auckland, New Zealand, but the city now reads Pune."), for a question
+    // that asks about more; or empty.
+    QString MismatchStatement() const;
 
 private:
     bool NamesMatchPick() const;

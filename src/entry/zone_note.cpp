@@ -23,6 +23,26 @@ bool CountsAsEast(const BirthEntry& entry) {
     return longitude < 0.0;
 }
 
+// "behind UTC by 4:00", "ahead of UTC by 0:30", "on UTC".
+QString ClockAgainstUtc(int aheadMinutes) {
+    if (aheadMinutes == 0) return QStringLiteral("on UTC");
+    const int size = std::abs(aheadMinutes);
+    const QString hours = QStringLiteral("%1:%2").arg(size / 60).arg(size % 60, 2, 10, QLatin1Char('0'));
+    return (aheadMinutes > 0 ? QStringLiteral("ahead of UTC by %1") : QStringLiteral("behind UTC by %1")).arg(hours);
+}
+
+// A zone typed without a sign west of Greenwich is a clock behind UTC, which
+// Madrid's "1" with DST is not: the note says what was understood, and how
+// to say the other.
+QString WestZoneNote(const BirthEntry& entry, int sizeMinutes) {
+    // 0° 0' reads as west whatever East/West says (CountsAsEast).
+    QString note = entry.east ? QStringLiteral("On the Greenwich meridian, read as west: clock ")
+                              : QStringLiteral("West of Greenwich: clock ");
+    note += ClockAgainstUtc(-sizeMinutes);
+    if (entry.dst) note += QStringLiteral(", less 1:00 of daylight saving = ") + ClockAgainstUtc(-sizeMinutes + 60);
+    return note + QStringLiteral(". For a clock ahead of UTC, type the hours with a minus sign or pick the place.");
+}
+
 } // namespace
 
 std::optional<int> ClockAheadMinutes(const BirthEntry& entry) {
@@ -43,7 +63,10 @@ QString TypedZoneNoteFor(const BirthEntry& entry) {
     const std::optional<std::int16_t> minutes = TextToInt16Magnitude(entry.zoneMinute);
     if (!hours || !minutes) return QStringLiteral("The time zone boxes take whole numbers only.");
     const bool minus = HasMinusSign(entry.zoneHour) || HasMinusSign(entry.zoneMinute);
-    return TypedZoneNote(*hours, *minutes, minus, CountsAsEast(entry), entry.dst);
+    const bool east = CountsAsEast(entry);
+    const int sizeMinutes = std::abs(*hours) * 60 + std::abs(*minutes);
+    if (!minus && !east && sizeMinutes > 0) return WestZoneNote(entry, sizeMinutes);
+    return TypedZoneNote(*hours, *minutes, minus, east, entry.dst);
 }
 
 ZoneBoxes ZoneBoxesFor(const ZoneAtLocalTime& zone) {

@@ -3,6 +3,7 @@
 #include "text/blanks.h"
 #include "text/quoted_input.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -20,16 +21,13 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 Result<std::int16_t> ParseInt16(std::string_view text) {
     const std::string_view trimmed = TrimBlanks(text);
     if (trimmed.empty()) return Problem{{}, "missing value"};
+    if (!IsWholeNumberText(trimmed)) return Problem{{}, QuoteInput(trimmed) + " is not a whole number"};
 
     std::string_view digits = trimmed;
     const bool negative = digits.front() == '-';
     if (negative || digits.front() == '+') digits.remove_prefix(1);
-    const Problem notANumber{{}, QuoteInput(trimmed) + " is not a whole number"};
-    if (digits.empty()) return notANumber;
-
     long magnitude = 0;
     for (const char c : digits) {
-        if (!IsDigit(c)) return notANumber;
         // Stops growing once past any 16-bit size, so no count of digits
         // can overflow.
         if (magnitude <= kHighest + 1) magnitude = magnitude * 10 + (c - '0');
@@ -40,6 +38,12 @@ Result<std::int16_t> ParseInt16(std::string_view text) {
                                std::to_string(kHighest)};
     }
     return static_cast<std::int16_t>(value);
+}
+
+bool IsWholeNumberText(std::string_view text) {
+    std::string_view digits = TrimBlanks(text);
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
+    return !digits.empty() && std::all_of(digits.begin(), digits.end(), IsDigit);
 }
 
 bool HasMinusSign(std::string_view text) {

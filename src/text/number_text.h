@@ -22,6 +22,10 @@ namespace nyra {
 // caller, which knows the field.
 Result<std::int16_t> ParseInt16(std::string_view text);
 
+// Whether the text has the form ParseInt16 reads, whatever the value's
+// size: " -5 " and "40000" have it, "", "4.5" and "- 5" do not.
+bool IsWholeNumberText(std::string_view text);
+
 // Whether the number text carries a minus sign after its blanks ("-0" and
 // " -5" do): zone sizes keep it as their direction.
 bool HasMinusSign(std::string_view text);

@@ -75,9 +75,14 @@ private:
 };
 
 QString RunSaveDialog(QWidget* parent, const SaveRequest& request) {
-    // A fresh dialog every time: no name or folder carries over from the
-    // last save. Replacing a file asks first.
+    // A fresh dialog every time, with the folder and name the request
+    // proposes. Replacing a file asks first.
     SaveDialog dialog(parent, request);
+    if (!request.proposedPath.isEmpty()) {
+        const QFileInfo proposed(request.proposedPath);
+        dialog.setDirectory(proposed.absolutePath());
+        dialog.selectFile(proposed.fileName());
+    }
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.chosenPath();
 }

@@ -21,6 +21,7 @@ struct SaveRequest {
     QString filter;         ///< Qt name filter, "Shown text (*.ext)".
     QString defaultSuffix;  ///< Added, after a ".", to a name not ending so.
     Qt::CaseSensitivity suffixCase = Qt::CaseSensitive;  ///< For that ending.
+    QString proposedPath;   ///< The folder the dialog opens in and the name it offers; empty for neither.
 };
 
 class Dialogs {

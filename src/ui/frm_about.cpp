@@ -5,6 +5,7 @@
 #include "ui/messages.h"
 #include "ui/named.h"
 #include "ui/promotions.h"
+#include "ui/screen_reader.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -80,6 +81,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
 }
 
 void frmAbout::CreateControls() {
+    UseProgramAccessibility();
     setObjectName(QStringLiteral("frmAbout"));
     setModal(true);
     setFont(Verdana(8.25, false));
@@ -87,6 +89,7 @@ void frmAbout::CreateControls() {
     Picture1 = Named(new QLabel(this), QStringLiteral("Picture1"));
     Picture1->setPixmap(MoonPicture(kPictureSize, devicePixelRatioF()));
     Picture1->setFixedSize(kPictureSize, kPictureSize);
+    MarkDecorative(Picture1);
 
     Label2 = Named(new QLabel(this), QStringLiteral("Label2"));
     Label2->setFont(Verdana(9.75, true));

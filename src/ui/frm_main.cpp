@@ -1,10 +1,8 @@
 #include "ui/frm_main.h"
 
-#include "calculation/calculation.h"
 #include "links/web_links.h"
 #include "ui/clickable_label.h"
 #include "ui/frm_about.h"
-#include "ui/frm_result.h"
 #include "ui/frm_time_zone.h"
 #include "ui/keyboard_access.h"
 #include "ui/messages.h"
@@ -17,6 +15,7 @@
 #include "ui/time_known_list.h"
 #include "ui/wrapping_label.h"
 #include "ui/screen_fit.h"
+#include "ui/screen_reader.h"
 #include "ui/sign_pictures.h"
 #include "engine/civil_date.h"
 #include "entry/zone_note.h"
@@ -42,7 +41,6 @@
 #include <QVBoxLayout>
 
 #include <array>
-#include <variant>
 
 namespace nyra {
 namespace {
@@ -72,6 +70,7 @@ frmMain::frmMain(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialo
 }
 
 void frmMain::CreateControls() {
+    UseProgramAccessibility();
     // The controls scroll only on a screen too small for them.
     auto* area = new FittingScrollArea(this);
     setCentralWidget(area);
@@ -131,13 +130,15 @@ void frmMain::CreateControls() {
     lblLonMin = Named(new QLabel(fraLongitude), "lblLonMin");
     txtLonM = Named(new QLineEdit(fraLongitude), "txtLonM");
 
+    // Tab visits the controls in the order they are made: here as the frame
+    // shows them, DST and TZ Help above the zone's boxes.
     fraZone = Named(new QGroupBox(central), "fraZone");
+    chkDST = Named(new QCheckBox(fraZone), "chkDST");
+    lblTZHelp = NewLinkLabel(QStringLiteral("lblTZHelp"), QString(), fraZone, LinkStyle::Link);
     lblZoneHour = Named(new QLabel(fraZone), "lblZoneHour");
     txtZoneHour = Named(new QLineEdit(fraZone), "txtZoneHour");
     lblZoneMinute = Named(new QLabel(fraZone), "lblZoneMinute");
     txtZoneMinute = Named(new QLineEdit(fraZone), "txtZoneMinute");
-    chkDST = Named(new QCheckBox(fraZone), "chkDST");
-    lblTZHelp = NewLinkLabel(QStringLiteral("lblTZHelp"), QString(), fraZone, LinkStyle::Link);
     lblZoneNote = Named(new WrappingLabel(central), "lblZoneNote");
     // Right-aligned, so that a short note sits under the zone frame it
     // speaks of; a long one reaches left and wraps.
@@ -154,6 +155,7 @@ void frmMain::CreateControls() {
     picMain = Named(new QLabel(central), "picMain");
     picMain->setPixmap(PaintMoonPicture(kMoonPictureSize, devicePixelRatioF()));
     picMain->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    MarkDecorative(picMain);
     lblProductName = Named(new QLabel(central), "lblProductName");
     lblProductName->setAlignment(Qt::AlignHCenter);
     QFont heading = lblProductName->font();
@@ -325,8 +327,9 @@ void frmMain::ConnectControls() {
     for (QLineEdit* box : {txtZoneHour, txtZoneMinute})
         connect(box, &QLineEdit::textEdited, this, &frmMain::ZoneEdited);
     connect(chkDST, &QCheckBox::clicked, this, &frmMain::ZoneEdited);
-    // The zone's direction can hang on the longitude.
-    for (QLineEdit* box : {txtLonD, txtLonM, txtZoneHour, txtZoneMinute})
+    // The zone's direction can hang on the longitude, and the note names a
+    // place that cannot be.
+    for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM, txtZoneHour, txtZoneMinute})
         connect(box, &QLineEdit::textChanged, this, &frmMain::UpdateZoneNote);
     connect(optLongEast, &QRadioButton::toggled, this, &frmMain::UpdateZoneNote);
     connect(chkDST, &QCheckBox::toggled, this, &frmMain::UpdateZoneNote);
@@ -350,7 +353,6 @@ void frmMain::SetTexts() {
     cboBasis->setToolTip(QStringLiteral("The classic formula is the program's own series; Swiss Ephemeris gives "
                                         "the Moon to the arcsecond, with the ayanamsa chosen beside it."));
     cboAyanamsa->setToolTip(QStringLiteral("Ayanamsa for Swiss Ephemeris"));
-    // Qt on Linux names a list by its entry; the lists say what they are for.
     cboBasis->setAccessibleName(QStringLiteral("Calculate with"));
     cboAyanamsa->setAccessibleName(cboAyanamsa->toolTip());
 
@@ -386,22 +388,16 @@ void frmMain::SetTexts() {
     SetHelpMenuTexts(helpMenus_);
 
     // For screen readers, where one caption serves several boxes or the
-    // caption alone ("Deg", "Min") would not say which box it is. Qt on
-    // Linux names a list by its entry ("1901"), so the lists say what they
-    // are in their description.
+    // caption alone ("Deg", "Min") would not say which box it is.
     const std::pair<QWidget*, const char*> spoken[] = {
-        {cboDate, "Date of Birth: day"},     {cboMonth, "Date of Birth: month"},
-        {cboYear, "Date of Birth: year"},    {cboHH, "Time of Birth: hour"},
-        {cboMM, "Time of Birth: minute"},    {cboSS, "Time of Birth: second"},
-        {txtLatD, "Latitude: degrees"},      {txtLatM, "Latitude: minutes"},
-        {txtLonD, "Longitude: degrees"},     {txtLonM, "Longitude: minutes"},
-        {txtZoneHour, "Time Zone: hours"},   {txtZoneMinute, "Time Zone: minutes"},
-        {picMain, "Crescent Moon"},
+        {cboDate, "Day of birth"},        {cboMonth, "Month of birth"},
+        {cboYear, "Year of birth"},       {cboHH, "Hour of birth"},
+        {cboMM, "Minute of birth"},       {cboSS, "Second of birth"},
+        {txtLatD, "Latitude: degrees"},   {txtLatM, "Latitude: minutes"},
+        {txtLonD, "Longitude: degrees"},  {txtLonM, "Longitude: minutes"},
+        {txtZoneHour, "Time Zone: hours"}, {txtZoneMinute, "Time Zone: minutes"},
     };
-    for (const auto& [widget, name] : spoken) {
-        widget->setAccessibleName(QLatin1String(name));
-        if (qobject_cast<QComboBox*>(widget)) widget->setAccessibleDescription(QLatin1String(name));
-    }
+    for (const auto& [widget, name] : spoken) widget->setAccessibleName(QLatin1String(name));
 }
 
 void frmMain::FillLists() {
@@ -416,79 +412,6 @@ void frmMain::FillLists() {
     FillNumbers(cboSS, 0, 59);
     optLatNorth->setChecked(true);
     optLongEast->setChecked(true);
-}
-
-BirthEntry frmMain::ReadEntry() const {
-    BirthEntry entry;
-    entry.name = txtName->text();
-    entry.monthIndex = cboMonth->currentIndex();
-    entry.day = cboDate->currentText();
-    entry.year = cboYear->currentText();
-    entry.hour = cboHH->currentText();
-    entry.minute = cboMM->currentText();
-    entry.zoneHour = txtZoneHour->text();
-    entry.zoneMinute = txtZoneMinute->text();
-    entry.lonDegrees = txtLonD->text();
-    entry.lonMinutes = txtLonM->text();
-    entry.latDegrees = txtLatD->text();
-    entry.latMinutes = txtLatM->text();
-    entry.east = optLongEast->isChecked();
-    entry.south = optLatSouth->isChecked();
-    entry.dst = chkDST->isChecked();
-    return entry;
-}
-
-QLineEdit* frmMain::BoxFor(EntryBox box) const {
-    switch (box) {
-    case EntryBox::Name: return txtName;
-    case EntryBox::ZoneHour: return txtZoneHour;
-    case EntryBox::ZoneMinute: return txtZoneMinute;
-    case EntryBox::LonDegrees: return txtLonD;
-    case EntryBox::LonMinutes: return txtLonM;
-    case EntryBox::LatDegrees: return txtLatD;
-    case EntryBox::LatMinutes: return txtLatM;
-    }
-    return txtName;
-}
-
-void frmMain::Report(const EntryProblem& problem) {
-    dialogs_.Message(this, problem.message, problem.icon);
-    if (problem.focus) BoxFor(*problem.focus)->setFocus();
-}
-
-bool frmMain::ValidateBirthEntry() {
-    const std::optional<EntryProblem> problem = FindEntryProblem(ReadEntry());
-    if (!problem) return true;
-    Report(*problem);
-    return false;
-}
-
-void frmMain::Calculate() {
-    if (!ValidateBirthEntry()) return;
-    const std::variant<BirthRecord, EntryProblem> converted = BirthRecordFromEntry(ReadEntry());
-    if (const auto* problem = std::get_if<EntryProblem>(&converted)) {
-        Report(*problem);
-        return;
-    }
-
-    if (!ConfirmPlace()) return;
-
-    CalculationInput input;
-    input.birth = std::get<BirthRecord>(converted);
-    input.place = placeLink_.Current();
-    input.timeKnown = cboTimeKnown->window();
-    input.basis = static_cast<BasisKind>(cboBasis->currentData().toInt());
-    input.ayanamsa = static_cast<Ayanamsa>(cboAyanamsa->currentData().toInt());
-    Result<Calculation> calculation = nyra::Calculate(input);
-    if (!calculation) {
-        dialogs_.Message(this, QString::fromStdString(calculation.problem().Text()), MessageIcon::Stop);
-        return;
-    }
-    // The result window is shown before this one closes, so the program does
-    // not see its last window go.
-    auto* result = new frmResult(std::move(calculation).value(), dialogs_);
-    result->show();
-    close();
 }
 
 void frmMain::showEvent(QShowEvent* event) {

@@ -95,10 +95,11 @@ private:
     void ZoneEdited();
     void UpdateZoneNote();
     QString ZoneNoteText() const;
-    // Where the names claim another place than the coordinates' or the
-    // zone's: asks whether to calculate anyway, and on No sends the user
-    // back to the city box. True to go on.
-    bool ConfirmPlace();
+    // Where the place cannot be (a latitude beyond a pole, ...) or the
+    // names claim another place than the coordinates' or the zone's: asks
+    // once whether to calculate anyway, and on No sends the user back to
+    // what the question named first. True to go on.
+    bool ConfirmPlace(const BirthEntry& entry);
     // The date the three lists show; invalid for a day its month lacks.
     QDate DateOnScreen() const;
 

@@ -3,9 +3,9 @@
 // pressed it.
 #include "ui/frm_main.h"
 
+#include "entry/record_opening.h"
 #include "record/birth_check.h"
 #include "record/record_file.h"
-#include "text/quoted_input.h"
 #include "ui/messages.h"
 #include "ui/time_known_list.h"
 
@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -22,19 +23,6 @@ namespace {
 // The position of the entry that shows `value`, or -1.
 int EntryIndex(const QComboBox* list, int value) {
     return list->findText(QString::number(value), Qt::MatchExactly | Qt::MatchCaseSensitive);
-}
-
-// "Line 2 (month): \"13\" is not a month." for a line, the reason alone for
-// the whole file. The core quotes what it echoes as valid UTF-8.
-QString RecordProblemMessage(const Problem& problem) {
-    QString message = QString::fromStdString(problem.reason);
-    if (const RecordField* field = RecordFieldNamed(problem.where)) {
-        const QString description =
-            QString::fromUtf8(field->description.data(), static_cast<qsizetype>(field->description.size()));
-        message = QStringLiteral("Line %1 (%2): %3").arg(RecordLineOf(*field)).arg(description, message);
-    }
-    if (!message.endsWith(u'.')) message += u'.';
-    return message;
 }
 
 } // namespace
@@ -53,17 +41,26 @@ void frmMain::OpenRecordFile(const QString& path) {
 
     // The whole file is read and checked before any control changes, so a
     // file that can't be used leaves the user's entry as it was.
-    const Result<SavedRecord> loaded = LoadSavedRecord(QFile::encodeName(path).toStdString());
-    const QString problem = loaded ? UnshowableLine(loaded->birth) : RecordProblemMessage(loaded.problem());
+    const std::variant<SavedRecord, RecordRefusal> loaded =
+        RecordFromFile(ReadRecordFileLines(QFile::encodeName(path).toStdString()));
+    if (const auto* refusal = std::get_if<RecordRefusal>(&loaded); refusal && refusal->notARecord) {
+        dialogs_.Message(this,
+                         QStringLiteral("\u201C%1\u201D is not a %2 record.")
+                             .arg(Escaped(QFileInfo(path).fileName()), kAppTitle),
+                         MessageIcon::Stop);
+        return;
+    }
+    const auto* record = std::get_if<SavedRecord>(&loaded);
+    const QString problem = record ? UnshowableLine(record->birth) : std::get<RecordRefusal>(loaded).reason;
     if (!problem.isEmpty()) {
         dialogs_.Message(this,
                          QStringLiteral("Could not open \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), problem),
                          MessageIcon::Stop);
         return;
     }
-    ShowRecord(loaded->birth);
+    ShowRecord(record->birth);
     // A record saved for a time not known exactly says how well it was known.
-    cboTimeKnown->SetWindow(loaded->timeKnown);
+    cboTimeKnown->SetWindow(record->timeKnown);
     Calculate();
 }
 
@@ -79,7 +76,7 @@ std::vector<frmMain::RecordList> frmMain::RecordLists() const {
 QString frmMain::UnshowableLine(const BirthRecord& record) const {
     // kWindowListLimits are the lists' own bounds (FillLists fills them so).
     const Result<void> shown = CheckBirthValues(record, kWindowListLimits);
-    return shown ? QString() : RecordProblemMessage(shown.problem());
+    return shown ? QString() : RecordProblemText(shown.problem());
 }
 
 void frmMain::ShowRecord(const BirthRecord& record) {

@@ -1,10 +1,12 @@
 // The place on the main window: an atlas pick fills the names, the
 // coordinates and the zone; the zone follows the date and time on screen
 // while the pick sets it; the line under the zone says what the
-// calculation will make of it, and warns where the names claim another
-// place than the coordinates or the zone are from.
+// calculation will make of it, and warns of a place that cannot be and
+// where the names claim another place than the coordinates or the zone are
+// from.
 #include "ui/frm_main.h"
 
+#include "entry/impossible_place.h"
 #include "entry/zone_note.h"
 #include "links/web_links.h"
 #include "ui/frm_time_zone.h"
@@ -121,11 +123,14 @@ void frmMain::ZoneEdited() {
 }
 
 void frmMain::UpdateZoneNote() {
-    const QString mismatch = placeLink_.MismatchNote();
-    const QString note = mismatch.isEmpty() ? ZoneNoteText() : mismatch + u' ' + ZoneNoteText();
+    // What cannot be, then what the names contradict, then the zone.
+    QStringList warnings;
+    for (const ImpossibleValue& value : FindImpossiblePlace(ReadEntry())) warnings.append(value.sentence);
+    if (const QString mismatch = placeLink_.MismatchNote(); !mismatch.isEmpty()) warnings.append(mismatch);
+    const QString note = (warnings + QStringList{ZoneNoteText()}).join(u' ');
     lblZoneNote->setText(note);
     lblZoneNote->setToolTip(note);
-    SetNoteStyle(lblZoneNote, mismatch.isEmpty() ? NoteStyle::Quiet : NoteStyle::Warning);
+    SetNoteStyle(lblZoneNote, warnings.isEmpty() ? NoteStyle::Quiet : NoteStyle::Warning);
 }
 
 QString frmMain::ZoneNoteText() const {
@@ -140,14 +145,6 @@ QString frmMain::ZoneNoteText() const {
     // The pick's values, read another way: East/West was changed since.
     return typed + QStringLiteral(", though %1 had UTC%2 then")
                        .arg(pickedZone_.timeZoneId, FormatUtcOffset(pickedZone_.utcOffsetSeconds));
-}
-
-bool frmMain::ConfirmPlace() {
-    const QString question = placeLink_.MismatchQuestion();
-    if (question.isEmpty() || dialogs_.Ask(this, question)) return true;
-    txtMCity->setFocus();
-    placeCompletion_->OfferAgain();
-    return false;
 }
 
 } // namespace nyra

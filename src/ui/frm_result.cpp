@@ -12,6 +12,7 @@
 #include "ui/promotions.h"
 #include "ui/result_blocks.h"
 #include "ui/screen_fit.h"
+#include "ui/screen_reader.h"
 #include "ui/sign_pictures.h"
 #include "ui/sign_tabs.h"
 #include "ui/wrapping_label.h"
@@ -73,6 +74,7 @@ frmResult::frmResult(Calculation calculation, Dialogs& dialogs, QWidget* parent)
 }
 
 void frmResult::CreateControls() {
+    UseProgramAccessibility();
     // Everything scrolls, but only on a screen too small for the window.
     auto* area = new FittingScrollArea(this);
     setCentralWidget(area);
@@ -85,11 +87,13 @@ void frmResult::CreateControls() {
     fraTimeWindow = NewTimeWindowBlock(content_);
     SST = new SignTabs(CreateAboutPage(), content_);
 
+    // Made in the order Tab visits them: the buttons under the tabs, then
+    // the promotions below.
+    cmdBack = Named(new QPushButton(content_), QStringLiteral("cmdBack"));
+    cmdSave = Named(new QPushButton(content_), QStringLiteral("cmdSave"));
     Label61 = NewLinkLabel(QStringLiteral("Label61"), QString(), content_, LinkStyle::Promotion);
     Label1 = NewLinkLabel(QStringLiteral("Label1"), QString(), content_, LinkStyle::Promotion);
     lblFullBrand = NewLinkLabel(QStringLiteral("lblFullBrand"), QString(), content_, LinkStyle::Promotion);
-    cmdBack = Named(new QPushButton(content_), QStringLiteral("cmdBack"));
-    cmdSave = Named(new QPushButton(content_), QStringLiteral("cmdSave"));
 }
 
 QWidget* frmResult::CreateAboutPage() {
@@ -97,6 +101,7 @@ QWidget* frmResult::CreateAboutPage() {
     picAbout = Named(new QLabel(page), QStringLiteral("picAbout"));
     picAbout->setPixmap(PaintMoonPicture(kAboutPictureSize, devicePixelRatioF()));
     picAbout->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    MarkDecorative(picAbout);
     lblProductName = NewHeading(QStringLiteral("lblProductName"), 1.3, page);
     lblDescription = Named(new WrappingLabel(page), QStringLiteral("lblDescription"));
     lblHomePage = NewLinkLabel(QStringLiteral("lblHomePage"), QString(), page, LinkStyle::Link);

@@ -11,18 +11,18 @@
 #include "ui/promotions.h"
 #include "ui/report_pdf.h"
 #include "ui/report_text.h"
+#include "ui/save_location.h"
 #include "ui/screen_fit.h"
+#include "ui/screen_reader.h"
+#include "ui/status_line.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QVBoxLayout>
 
 namespace nyra {
@@ -40,6 +40,7 @@ const SaveRequest kRecordRequest{
     QStringLiteral("Rich Text Format (*.moo)"),
     QStringLiteral("moo"),
     Qt::CaseSensitive,
+    QString(),  // proposed for each save
 };
 
 const SaveRequest kPdfRequest{
@@ -47,7 +48,11 @@ const SaveRequest kPdfRequest{
     QStringLiteral("PDF (*.pdf)"),
     QStringLiteral("pdf"),
     Qt::CaseInsensitive,
+    QString(),
 };
+
+// Long enough to read a path; a screen reader has read it out at once.
+constexpr int kStatusShownMs = 8000;
 
 } // namespace
 
@@ -61,16 +66,25 @@ frmSave::frmSave(const Calculation& calculation, Dialogs& dialogs, QWidget* pare
 }
 
 void frmSave::CreateControls() {
+    UseProgramAccessibility();
     setModal(true);
+
+    // Made in the order Tab visits them: the screen's, top to bottom and
+    // left to right.
+    Label14 = NewLinkLabel(QStringLiteral("Label14"), QString(), this, LinkStyle::Promotion);
+    Label3 = NewLinkLabel(QStringLiteral("Label3"), QString(), this, LinkStyle::Promotion);
+    QFont heading = Label14->font();
+    heading.setBold(true);
+    Label14->setFont(heading);
+    Label14->setAlignment(Qt::AlignCenter);
+    Label3->setAlignment(Qt::AlignCenter);
 
     fraTimeKnown = new NoticeFrame(QStringLiteral("fraTimeKnown"), QStringLiteral("lblTimeKnown"), 20, 1.0, false,
                                    this);
-    RTB = Named(new QTextBrowser(this), QStringLiteral("RTB"));
+    RTB = Named(new QTextEdit(this), QStringLiteral("RTB"));
     RTB->setReadOnly(true);
-    // Links open on the press (ReportMouseWatcher); the browser must not
-    // follow them again on the release.
-    RTB->setOpenLinks(false);
-    RTB->setOpenExternalLinks(false);
+    RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
+                                 Qt::LinksAccessibleByMouse);
     RTB->setFont(ReportFont());
     // Small enough for the window to fit a 1366 x 768 screen at 150 %.
     RTB->setMinimumSize(480, 220);
@@ -83,11 +97,15 @@ void frmSave::CreateControls() {
         paper.setColor(group, QPalette::Text, Qt::black);
     }
     RTB->setPalette(paper);
+    // Links open on the press of the mouse; the view itself follows none.
     new ReportMouseWatcher(RTB);
+    // The window opens with the report to read, not on a promotion.
+    RTB->setFocus();
 
-    cmdSave = Named(new QPushButton(this), QStringLiteral("cmdSave"));
-    cmdPrint = Named(new QPushButton(this), QStringLiteral("cmdPrint"));
+    lblStatus = new StatusLine(QStringLiteral("lblStatus"), kStatusShownMs, this);
     cmdExportPdf = Named(new QPushButton(this), QStringLiteral("cmdExportPdf"));
+    cmdPrint = Named(new QPushButton(this), QStringLiteral("cmdPrint"));
+    cmdSave = Named(new QPushButton(this), QStringLiteral("cmdSave"));
     for (QPushButton* button : {cmdSave, cmdPrint, cmdExportPdf}) {
         button->setAutoDefault(false);
         button->setMinimumWidth(110);
@@ -96,16 +114,8 @@ void frmSave::CreateControls() {
     fraFullBrand = Named(new QFrame(this), QStringLiteral("fraFullBrand"));
     fraFullBrand->setFrameShape(QFrame::StyledPanel);
     fraFullBrand->setFrameShadow(QFrame::Sunken);
-
     lblFullBrand = NewLinkLabel(QStringLiteral("lblFullBrand"), QString(), fraFullBrand, LinkStyle::Promotion);
     lblCobrand = NewLinkLabel(QStringLiteral("lblCobrand"), QString(), this, LinkStyle::Promotion);
-    Label14 = NewLinkLabel(QStringLiteral("Label14"), QString(), this, LinkStyle::Promotion);
-    Label3 = NewLinkLabel(QStringLiteral("Label3"), QString(), this, LinkStyle::Promotion);
-    QFont heading = Label14->font();
-    heading.setBold(true);
-    Label14->setFont(heading);
-    Label14->setAlignment(Qt::AlignCenter);
-    Label3->setAlignment(Qt::AlignCenter);
 }
 
 void frmSave::ArrangeControls() {
@@ -119,7 +129,7 @@ void frmSave::ArrangeControls() {
     promoRow->addWidget(lblCobrand, 1);
 
     auto* buttonRow = new QHBoxLayout;
-    buttonRow->addStretch(1);
+    buttonRow->addWidget(lblStatus, 1);
     buttonRow->addWidget(cmdExportPdf);
     buttonRow->addWidget(cmdPrint);
     buttonRow->addWidget(cmdSave);
@@ -187,8 +197,17 @@ void frmSave::ComposeReport() {
     fraTimeKnown->SetText(timeKnown);
 }
 
+SaveRequest frmSave::Proposed(SaveRequest request) const {
+    const QString name = ProposedFileName(QString::fromStdString(calculation_.birth.BirthName),
+                                          QString::fromStdString(calculation_.description.VedicName),
+                                          request.defaultSuffix);
+    request.proposedPath = QDir(SaveFolder()).filePath(name);
+    return request;
+}
+
 void frmSave::SaveRecord() {
-    const QString path = WithSuffix(dialogs_.SavePath(this, kRecordRequest), kRecordRequest);
+    const SaveRequest request = Proposed(kRecordRequest);
+    const QString path = WithSuffix(dialogs_.SavePath(this, request), request);
     if (path.isEmpty()) return;
     const Result<void> saved =
         WriteBirthRecord(QFile::encodeName(path).toStdString(), calculation_.birth, calculation_.timeKnown);
@@ -197,7 +216,10 @@ void frmSave::SaveRecord() {
                          QStringLiteral("Could not save \"%1\": %2")
                              .arg(Escaped(QDir::toNativeSeparators(path)), QString::fromStdString(saved.problem().reason)),
                          MessageIcon::Stop);
+        return;
     }
+    RememberSaveFolder(path);
+    lblStatus->Show(QStringLiteral("Saved to ") + Escaped(QDir::toNativeSeparators(path)));
 }
 
 void frmSave::PrintReport() {
@@ -225,13 +247,17 @@ void frmSave::PrintReport() {
 }
 
 void frmSave::ExportPdf() {
-    const QString path = WithSuffix(dialogs_.SavePath(this, kPdfRequest), kPdfRequest);
+    const SaveRequest request = Proposed(kPdfRequest);
+    const QString path = WithSuffix(dialogs_.SavePath(this, request), request);
     if (path.isEmpty()) return;
     if (const auto error = WriteReportPdf(*RTB->document(), path, TitleOf(calculation_))) {
         dialogs_.Message(this,
                          QStringLiteral("Could not export \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), *error),
                          MessageIcon::Stop);
+        return;
     }
+    RememberSaveFolder(path);
+    lblStatus->Show(QStringLiteral("Exported to ") + Escaped(QDir::toNativeSeparators(path)));
 }
 
 } // namespace nyra

@@ -11,12 +11,13 @@
 
 class QFrame;
 class QPushButton;
-class QTextBrowser;
+class QTextEdit;
 
 namespace nyra {
 
 class ClickableLabel;
 class NoticeFrame;
+class StatusLine;
 
 class frmSave : public QDialog {
     Q_OBJECT
@@ -36,11 +37,18 @@ private:
     void SaveRecord();
     void PrintReport();
     void ExportPdf();
+    // `request` opening where the person last saved, offering a name for
+    // the person and the sign.
+    SaveRequest Proposed(SaveRequest request) const;
 
     const Calculation& calculation_;
     Dialogs& dialogs_;
     NoticeFrame* fraTimeKnown = nullptr;
-    QTextBrowser* RTB = nullptr;
+    // Read-only, with a caret the keyboard moves, so that a screen reader
+    // reads it as a document, line by line.
+    QTextEdit* RTB = nullptr;
+    // "Saved to ...", for a few seconds after a save or an export.
+    StatusLine* lblStatus = nullptr;
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdExportPdf = nullptr;

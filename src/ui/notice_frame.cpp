@@ -1,6 +1,7 @@
 #include "ui/notice_frame.h"
 
 #include "ui/named.h"
+#include "ui/screen_reader.h"
 #include "ui/wrapping_label.h"
 
 #include <QEvent>
@@ -41,6 +42,8 @@ NoticeFrame::NoticeFrame(const QString& frameName, const QString& textName, int 
     setObjectName(frameName);
     icon_ = new QLabel(this);
     if (!iconName.isEmpty()) icon_->setObjectName(iconName);
+    // The text says what the notice is; the icon only shows its tone.
+    MarkDecorative(icon_);
     icon_->setAlignment(Qt::AlignTop);
     text_ = Named(new WrappingLabel(this), textName);
     text_->setTextInteractionFlags(Qt::TextSelectableByMouse);

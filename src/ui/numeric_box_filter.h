@@ -1,12 +1,19 @@
 // The key filter of the main window's coordinate and zone boxes: digits and
 // Backspace pass, any other typed character is refused with "Only Numbers
 // Are Accepted", and a box with a typing limit takes no more characters
-// than that from the keyboard (text the program sets is never cut).
+// than that from the keyboard (text the program sets is never cut). The
+// box's own commands (Ctrl+A, Ctrl+C, Ctrl+Z, ...) pass without a word, and
+// a paste, by the keys, the box's menu, the middle button or a drop, goes
+// in only when it is digits that fit the box (entry/entry_validation.h).
 #pragma once
 
 #include <QObject>
 
+class QContextMenuEvent;
+class QDropEvent;
+class QKeyEvent;
 class QLineEdit;
+class QMouseEvent;
 
 namespace nyra {
 
@@ -25,6 +32,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool FilterKey(QLineEdit* box, const QKeyEvent* key);
+    // The box's own menu, whose Paste pastes as the keys do.
+    void ShowMenu(QLineEdit* box, const QContextMenuEvent* event);
+    bool FilterMiddleClick(QLineEdit* box, const QMouseEvent* mouse);
+    bool FilterDrop(QLineEdit* box, QDropEvent* drop);
+    // Inserts `text` over the selection when DigitsToPaste lets it in;
+    // otherwise says "Only Numbers Are Accepted" and changes nothing.
+    void Paste(QLineEdit* box, const QString& text);
+    void RefuseNonNumbers(QLineEdit* box);
+
     Dialogs& dialogs_;
 };
 

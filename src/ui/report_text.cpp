@@ -218,8 +218,8 @@ ReportMouseWatcher::ReportMouseWatcher(QTextEdit* view) : QObject(view), view_(v
 bool ReportMouseWatcher::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
-        // The link opens on the press; the view's own handling of the later
-        // release must not open it again (its browser has openLinks off).
+        // The link opens on the press; a text view opens no link of its
+        // own on the release.
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::LeftButton) {
             const QString href = view_->anchorAt(mouse->position().toPoint());

@@ -328,20 +328,21 @@ TEST_P(UnstorableValue, IsRefusedNamingTheBox) {
     EXPECT_EQ(*problem.focus, GetParam().focus);
 }
 
+// The message names what the box is for, never what 16 bits could hold.
 INSTANTIATE_TEST_SUITE_P(
     PastedText, UnstorableValue,
     ::testing::Values(
         UnstorableCase{"LettersInLongitude", [](BirthEntry& e) { e.lonDegrees = QStringLiteral("east"); },
-                       "The value in Degree of Longitude is not a whole number between -32768 and 32767.",
+                       "The value in Degree of Longitude is not a whole number from 0 to 180.",
                        EntryBox::LonDegrees},
         UnstorableCase{"TooLargeLatitudeMinutes", [](BirthEntry& e) { e.latMinutes = QStringLiteral("40000"); },
-                       "The value in Minute of Latitude is not a whole number between -32768 and 32767.",
+                       "The value in Minute of Latitude is not a whole number from 0 to 59.",
                        EntryBox::LatMinutes},
         UnstorableCase{"ZoneHourSizeTooLarge", [](BirthEntry& e) { e.zoneHour = QStringLiteral("-32768"); },
-                       "The value in Hour of Time Zone is not a whole number between -32767 and 32767.",
+                       "The value in Hour of Time Zone is not a whole number from 0 to 14.",
                        EntryBox::ZoneHour},
         UnstorableCase{"ZoneMinuteLetters", [](BirthEntry& e) { e.zoneMinute = QStringLiteral("3O"); },
-                       "The value in Minute of Time Zone is not a whole number between -32767 and 32767.",
+                       "The value in Minute of Time Zone is not a whole number from 0 to 59.",
                        EntryBox::ZoneMinute},
         UnstorableCase{"FirstInFillOrderIsReported",
                        [](BirthEntry& e) {
@@ -349,7 +350,7 @@ INSTANTIATE_TEST_SUITE_P(
                            e.lonMinutes = QStringLiteral("1-3");
                            e.latDegrees = QStringLiteral("y");
                        },
-                       "The value in Minute of Longitude is not a whole number between -32768 and 32767.",
+                       "The value in Minute of Longitude is not a whole number from 0 to 59.",
                        EntryBox::LonMinutes}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -434,6 +435,86 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"ThirdMinuteDigit", Qt::Key_1, "1", 2, 0, kMinuteLimit, KeyVerdict::TooLong},
         KeyCase{"LetterAtLimitStillSaysNumbers", Qt::Key_A, "a", 2, 0, kMinuteLimit, KeyVerdict::NotANumber},
         KeyCase{"NoLimitOnCoordinates", Qt::Key_1, "1", 12, 0, kNoLimit, KeyVerdict::Pass}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Chords and pastes ---------------------------------------------------------
+
+struct ChordCase {
+    const char* name;
+    Qt::KeyboardModifiers modifiers;
+    const char* text;  ///< The key's text.
+    int length;
+    int limit;
+    KeyVerdict verdict;
+};
+
+void PrintTo(const ChordCase& c, std::ostream* os) { *os << c.name; }
+
+class NumericChord : public ::testing::TestWithParam<ChordCase> {};
+
+TEST_P(NumericChord, Verdict) {
+    const ChordCase& c = GetParam();
+    EXPECT_TRUE(IsKeyChord(c.modifiers));
+    EXPECT_EQ(JudgeNumericChord(c.modifiers, QString::fromLatin1(c.text), c.length, 0, c.limit), c.verdict);
+}
+
+// The box's own commands are never "Only Numbers Are Accepted".
+INSTANTIATE_TEST_SUITE_P(
+    Chords, NumericChord,
+    ::testing::Values(ChordCase{"SelectAll", Qt::ControlModifier, "\x01", 2, kNoLimit, KeyVerdict::Pass},
+                      ChordCase{"SelectAllAsALetter", Qt::ControlModifier, "a", 2, kNoLimit, KeyVerdict::Pass},
+                      ChordCase{"Copy", Qt::ControlModifier, "\x03", 2, kNoLimit, KeyVerdict::Pass},
+                      ChordCase{"Cut", Qt::ControlModifier, "\x18", 2, kNoLimit, KeyVerdict::Pass},
+                      ChordCase{"Undo", Qt::ControlModifier, "\x1a", 2, kHourLimit, KeyVerdict::Pass},
+                      ChordCase{"Redo", Qt::ControlModifier | Qt::ShiftModifier, "Z", 2, kNoLimit, KeyVerdict::Pass},
+                      ChordCase{"WordLeftHasNoText", Qt::ControlModifier, "", 2, kNoLimit, KeyVerdict::Pass},
+                      ChordCase{"AltLetterWouldTypeIt", Qt::AltModifier, "q", 0, kNoLimit, KeyVerdict::Dropped},
+                      ChordCase{"MetaLetterWouldTypeIt", Qt::MetaModifier, "q", 0, kNoLimit, KeyVerdict::Dropped},
+                      ChordCase{"ControlAltLetterWouldTypeIt", Qt::ControlModifier | Qt::AltModifier, "e", 0,
+                                kNoLimit, KeyVerdict::Dropped},
+                      ChordCase{"AltDigitTypesIt", Qt::AltModifier, "5", 0, kNoLimit, KeyVerdict::Pass},
+                      ChordCase{"AltDigitPastTheLimit", Qt::AltModifier, "5", 2, kMinuteLimit, KeyVerdict::TooLong}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct PasteCase {
+    const char* name;
+    const char* pasted;
+    int length;
+    int selected;
+    int limit;
+    const char* inserted;  ///< nullptr: refused
+};
+
+void PrintTo(const PasteCase& c, std::ostream* os) { *os << c.name; }
+
+class NumericPaste : public ::testing::TestWithParam<PasteCase> {};
+
+TEST_P(NumericPaste, InsertsDigitsOnly) {
+    const PasteCase& c = GetParam();
+    const std::optional<QString> inserted = DigitsToPaste(QString::fromLatin1(c.pasted), c.length, c.selected, c.limit);
+    if (!c.inserted) {
+        EXPECT_FALSE(inserted.has_value()) << inserted->toStdString();
+        return;
+    }
+    ASSERT_TRUE(inserted.has_value());
+    EXPECT_EQ(inserted->toStdString(), c.inserted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pastes, NumericPaste,
+    ::testing::Values(PasteCase{"Digits", "45", 0, 0, kNoLimit, "45"},
+                      PasteCase{"CopiedWithItsLineEnd", " 45\n", 0, 0, kNoLimit, "45"},
+                      PasteCase{"Empty", "", 1, 0, kNoLimit, ""},
+                      PasteCase{"Fraction", "4.5", 0, 0, kNoLimit, nullptr},
+                      PasteCase{"MinusSign", "-5", 0, 0, kNoLimit, nullptr},
+                      PasteCase{"Blanks", "  ", 0, 0, kNoLimit, nullptr},
+                      PasteCase{"DigitsAroundABlank", "4 5", 0, 0, kNoLimit, nullptr},
+                      PasteCase{"Words", "forty", 0, 0, kNoLimit, nullptr},
+                      PasteCase{"FillsTheHourBox", "123", 0, 0, kHourLimit, "123"},
+                      PasteCase{"PastTheHourBox", "1234", 0, 0, kHourLimit, nullptr},
+                      PasteCase{"PastTheMinutesAlreadyThere", "45", 1, 0, kMinuteLimit, nullptr},
+                      PasteCase{"OverTheSelection", "45", 2, 2, kMinuteLimit, "45"},
+                      PasteCase{"NoLimitOnCoordinates", "1234567", 3, 0, kNoLimit, "1234567"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -71,14 +71,24 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, ZoneReading,
     ::testing::Values(
         ZoneReadingCase{"TypedEast", "5", "30", "77", "13", true, false, 330, "Clock ahead of UTC by 5:30"},
-        ZoneReadingCase{"TypedWestWithDaylight", "5", "0", "74", "0", false, true, -240, "Clock behind UTC by 4:00"},
+        ZoneReadingCase{"TypedWestWithDaylight", "5", "0", "74", "0", false, true, -240,
+                        "West of Greenwich: clock behind UTC by 5:00, less 1:00 of daylight saving = behind UTC by "
+                        "4:00. For a clock ahead of UTC, type the hours with a minus sign or pick the place."},
+        // Madrid in summer typed as the size of its zone: read as behind UTC,
+        // and the note says how to say ahead.
+        ZoneReadingCase{"TypedWestAheadOfUtc", "1", "0", "3", "42", false, true, 0,
+                        "West of Greenwich: clock behind UTC by 1:00, less 1:00 of daylight saving = on UTC. For a clock ahead of UTC, type the hours with a minus sign or pick the place."},
+        ZoneReadingCase{"TypedWestHalfHourWithDaylight", "0", "30", "10", "0", false, true, 30,
+                        "West of Greenwich: clock behind UTC by 0:30, less 1:00 of daylight saving = ahead of UTC by "
+                        "0:30. For a clock ahead of UTC, type the hours with a minus sign or pick the place."},
         ZoneReadingCase{"MinusSignWestOfGreenwich", "-1", "0", "3", "42", false, true, 120,
                         "Clock ahead of UTC by 2:00"},
         ZoneReadingCase{"MinutesCarryTheSign", "0", "-20", "4", "54", true, false, 20, "Clock ahead of UTC by 0:20"},
-        ZoneReadingCase{"BehindByMinutesOnly", "0", "25", "6", "15", false, false, -25, "Clock behind UTC by 0:25"},
+        ZoneReadingCase{"BehindByMinutesOnly", "0", "25", "6", "15", false, false, -25,
+                        "West of Greenwich: clock behind UTC by 0:25. For a clock ahead of UTC, type the hours with a minus sign or pick the place."},
         ZoneReadingCase{"DaylightOnAZeroZone", "0", "0", "0", "8", false, true, 60, "Clock ahead of UTC by 1:00"},
         ZoneReadingCase{"MeridianCountsAsWestWhateverTheChoice", "5", "0", "0", "0", true, false, -300,
-                        "Clock behind UTC by 5:00"},
+                        "On the Greenwich meridian, read as west: clock behind UTC by 5:00. For a clock ahead of UTC, type the hours with a minus sign or pick the place."},
         ZoneReadingCase{"OnUtc", "0", "0", "0", "5", true, false, 0, "Clock on UTC"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -408,7 +408,7 @@ TEST_P(ZoneTakenOver, DateChangesNoLongerRefresh) {
     EXPECT_EQ(Text("txtZoneMinute"), minute);
     EXPECT_EQ(Dst()->isChecked(), dst);
     // After a warning where the city no longer names the pick.
-    EXPECT_NE(Note().find("Clock "), std::string::npos) << Note();
+    EXPECT_NE(Note().find("UTC"), std::string::npos) << Note();
     EXPECT_EQ(Note().find("Europe/London"), std::string::npos) << Note();
 }
 
@@ -523,6 +523,22 @@ TEST_F(PickThenChennai, YesCalculatesWithTheTypedNamesAndThePicksCoordinates) {
     EXPECT_NEAR(calculation.chart.UniversalHours, 12.0 - 13.0, kHoursTolerance);
 }
 
+// A latitude beyond the pole as well: one question says both.
+TEST_F(PickThenChennai, AnImpossibleLatitudeTooIsStillOneQuestion) {
+    TypeChennai();
+    SetBoxes(window, {{"txtLatD", "95"}});
+    EXPECT_TRUE(Note().starts_with("Latitude 95\u00B0 51\u2032 is beyond the pole. The coordinates and zone are "
+                                   "still those of Auckland, New Zealand. "))
+        << Note();
+    dialogs.answers = {true};
+    const Calculation calculation = Calculate();
+    EXPECT_EQ(dialogs.questions,
+              QStringList{QStringLiteral("Latitude 95\u00B0 51\u2032 is beyond the pole. The coordinates and time zone "
+                                         "are those of Auckland, New Zealand, but the city now reads Chennai. "
+                                         "Calculate anyway?")});
+    EXPECT_EQ(calculation.birth.LatDegrees, 95);
+}
+
 TEST_F(PickThenChennai, AnUntouchedPickAsksNothing) {
     const Calculation calculation = Calculate();
     EXPECT_TRUE(dialogs.questions.isEmpty());
@@ -542,8 +558,11 @@ TEST_F(AtlasEntry, NoteFollowsTheTypedZone) {
     EXPECT_EQ(Note(), "Clock ahead of UTC by 5:30");
     QTest::mouseClick(Dst(), Qt::LeftButton);
     EXPECT_EQ(Note(), "Clock ahead of UTC by 6:30");
+    // West of Greenwich a typed size is a clock behind UTC, which the note
+    // says, and how to say ahead.
     Child<QRadioButton>("optLong(1)")->setChecked(true);
-    EXPECT_EQ(Note(), "Clock behind UTC by 4:30");
+    EXPECT_EQ(Note(), "West of Greenwich: clock behind UTC by 5:30, less 1:00 of daylight saving = behind UTC by "
+                      "4:30. For a clock ahead of UTC, type the hours with a minus sign or pick the place.");
 }
 
 TEST_F(AtlasEntry, TypedDigitsCalculateAsBefore) {

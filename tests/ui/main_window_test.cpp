@@ -374,11 +374,39 @@ TEST_F(MainWindow, UnstorableValueIsRefusedAndNothingIsCalculated) {
 
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text.toStdString(),
-              "The value in Degree of Longitude is not a whole number between -32768 and 32767.");
+              "The value in Degree of Longitude is not a whole number from 0 to 180.");
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
     EXPECT_EQ(window->focusWidget(), Box("txtLonD"));
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(ShownWindows<frmResult>().isEmpty());
+}
+
+// No place on Earth has it: named under the zone, asked about once, and
+// calculated as it stands on Yes.
+TEST_F(MainWindow, ImpossiblePlaceIsNamedAndAskedAbout) {
+    FillValidEntry();
+    const QString said = QStringLiteral("Latitude 95\u00B0 75\u2032 is beyond the pole, and a degree has only 60 minutes.");
+    EXPECT_FALSE(Child<QLabel>("lblZoneNote")->font().bold());
+    TypeBoxes(window, {{"txtLatD", "95"}, {"txtLatM", "75"}});
+    EXPECT_TRUE(Child<QLabel>("lblZoneNote")->text().startsWith(said + u' '));
+    EXPECT_TRUE(Child<QLabel>("lblZoneNote")->font().bold());  // the warning style
+
+    dialogs.answers = {false};
+    ClickFindMoonSign();
+    EXPECT_EQ(dialogs.questions, QStringList{said + QStringLiteral(" Calculate anyway?")});
+    EXPECT_TRUE(ShownWindows<frmResult>().isEmpty());
+    EXPECT_EQ(window->focusWidget(), Box("txtLatD"));
+
+    dialogs.answers = {true};
+    ClickFindMoonSign();
+    EXPECT_EQ(dialogs.questions.size(), 2);
+    EXPECT_TRUE(dialogs.messages.empty());
+    const Calculation* calculation = Calculated();
+    ASSERT_NE(calculation, nullptr);
+    BirthRecord expected = Birth(kValidEntry, "Asha");
+    expected.LatDegrees = 95;
+    expected.LatMinutes = 75;
+    EXPECT_EQ(calculation->birth, expected);
 }
 
 TEST_F(MainWindow, BackBringsAFreshEntry) {

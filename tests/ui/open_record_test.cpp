@@ -209,14 +209,41 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"HourPastTheList", 5, "24", "Line 5 (hour): \"24\" is not in the list (0 to 23)."},
         BadFileCase{"MinuteBelowTheList", 6, "-1", "Line 6 (minute): \"-1\" is not in the list (0 to 59)."},
         BadFileCase{"LongitudeFraction", 7, "77.5", "Line 7 (longitude degrees): \"77.5\" is not a whole number."},
+        // A number too large for 16 bits on a box's line: the values the box takes.
         BadFileCase{"LatitudeMinutesPast16Bits", 10, "40000",
-                    "Line 10 (latitude minutes): \"40000\" is outside -32768..32767."},
+                    "Line 10 (latitude minutes): \"40000\" is not a whole number from 0 to 59."},
+        BadFileCase{"ZoneHoursPast16Bits", 11, "-32768",
+                    "Line 11 (zone hours): \"-32768\" is not a whole number from 0 to 14."},
+        BadFileCase{"LongitudeDegreesPast16Bits", 7, " 99999 ",
+                    "Line 7 (longitude degrees): \"99999\" is not a whole number from 0 to 180."},
         BadFileCase{"ZoneMinutesEmpty", 12, "", "Line 12 (zone minutes): missing value."},
         BadFileCase{"EmptyFile", -1, "", "the file is empty."},
-        BadFileCase{"TextFile", -1, "Dear Ann,\nhere is your chart.\n",
-                    "Line 2 (month): \"a^k^\\x19bl\\x19rhnk\\x19\\aZkm'\" is not a whole number."},
         BadFileCase{"ShortFile", -1, "Huu\r\n:\r\n", "Line 3 (day): missing, the file ends before this line."}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A file that is no record at all is called so by its name, instead of
+// quoting what its second line would be as a month; a record with one
+// damaged line is still told which (OpenBadRecord).
+class NotARecord : public OpenRecord, public ::testing::WithParamInterface<std::pair<const char*, QByteArray>> {};
+
+TEST_P(NotARecord, SaysSoByTheFilesName) {
+    const QString path = Scratch(QStringLiteral("x.moo"));
+    WriteFile(path, GetParam().second);
+    Child<QLineEdit>("txtName")->setText(QStringLiteral("Kept"));
+    Open(path);
+    EXPECT_EQ(dialogs.MessageTexts().join(u'|').toStdString(), "\u201Cx.moo\u201D is not a Nyra Moon Sign record.");
+    EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Stop);
+    EXPECT_EQ(Child<QLineEdit>("txtName")->text(), QStringLiteral("Kept"));
+    EXPECT_FALSE(ResultShown());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, NotARecord,
+    ::testing::Values(std::pair{"TextFile", QByteArray("Dear Ann,\nhere is your chart.\nLove, Ravi\n")},
+                      std::pair{"Picture", QByteArray::fromHex("89504e470d0a1a0a0000000d4948445200000001")},
+                      std::pair{"NameAlone", QByteArray("Huu\r\n")},
+                      std::pair{"LinesOfBlanks", QByteArray("\r\n''\r\n\r\n")}),
+    [](const auto& info) { return std::string(info.param.first); });
 
 TEST_F(OpenRecord, AFileNameIsShownEscaped) {
     const QString path = Scratch(QStringLiteral("two\nlines\u202E.moo"));

@@ -1,6 +1,7 @@
 // The report window: its report, links, clipboard, labels, saving, PDF
 // export and printing, and how well the birth time was known on each.
 #include "ui/frm_save.h"
+#include "ui/save_location.h"
 
 #include "links/web_links.h"
 #include "record/record_file.h"
@@ -25,7 +26,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTest>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QTextDocument>
 #include <QTimer>
 
@@ -57,7 +58,7 @@ class ReportWindow : public OneWindowTest<frmSave> {
 protected:
     void Open() { Show(new frmSave(calculation, dialogs)); }
 
-    QTextBrowser* Report() const { return Child<QTextBrowser>("RTB"); }
+    QTextEdit* Report() const { return Child<QTextEdit>("RTB"); }
     QString ReportText() const { return Report()->toPlainText(); }
     void Click(const char* button) const { Child<QPushButton>(button)->click(); }
 
@@ -71,7 +72,7 @@ protected:
     // A point of the viewport over the middle of `text`'s third character,
     // scrolled into view.
     QPoint PointOver(const QString& text) const {
-        QTextBrowser* report = Report();
+        QTextEdit* report = Report();
         const QTextCursor found = report->document()->find(text);
         EXPECT_FALSE(found.isNull()) << text.toStdString();
         QTextCursor cursor(report->document());
@@ -571,10 +572,13 @@ TEST_P(SaveDialogSuffix, AsksAboutTheFileItWrites) {
 
     ModalScript script;
     QStringList questions;
+    // The dialog opens where the last save went, offering a name of its own.
+    RememberSaveFolder(PathOf("last.moo"));
     script.Then<QFileDialog>([&](QFileDialog* dialog) {
-        dialog->setDirectory(ScratchFolder());
+        EXPECT_EQ(dialog->directory().absolutePath(), QDir(ScratchFolder()).absolutePath());
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->text(), QStringLiteral("Asha Rao - Mesha.moo"));
         name->setText(QStringLiteral("notes.txt"));
         static_cast<QDialog*>(dialog)->accept(); // as the Save button does
         // "No" leaves the dialog open for another name; the user cancels.

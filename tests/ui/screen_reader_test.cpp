@@ -2,13 +2,17 @@
 // the sign picture described, links as links, and the notices read out.
 #include "ui/clickable_label.h"
 #include "ui/frm_result.h"
+#include "ui/sign_tabs.h"
 #include "ui_test_support.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
 
@@ -55,22 +59,26 @@ class ControlName : public WindowTest, public ::testing::WithParamInterface<Name
 
 // Boxes take the caption beside them; where one caption serves several
 // boxes or would not say which box it is, the name says it in full. A list
-// is named by its entry on Linux, so there its description says it.
+// is named so too, not by its entry (which Qt on Linux would make its name).
 TEST_P(ControlName, SaysWhatTheControlIs) {
     QWidget* window = Open(GetParam().window);
     QWidget* control = window->findChild<QWidget*>(QString::fromLatin1(GetParam().control));
     ASSERT_NE(control, nullptr);
-    const bool list = qobject_cast<QComboBox*>(control) != nullptr;
-    EXPECT_EQ(Spoken(control, list ? QAccessible::Description : QAccessible::Name).toStdString(), GetParam().spoken);
+    EXPECT_EQ(Spoken(control, QAccessible::Name).toStdString(), GetParam().spoken);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ControlName,
     ::testing::Values(NameCase{"NameBox", kMainWindow, "txtName", "Name"},
                       NameCase{"City", kMainWindow, "txtMCity", "City"},
-                      NameCase{"DayList", kMainWindow, "cboDate", "Date of Birth: day"},
-                      NameCase{"YearList", kMainWindow, "cboYear", "Date of Birth: year"},
-                      NameCase{"SecondsList", kMainWindow, "cboSS", "Time of Birth: second"},
+                      NameCase{"DayList", kMainWindow, "cboDate", "Day of birth"},
+                      NameCase{"MonthList", kMainWindow, "cboMonth", "Month of birth"},
+                      NameCase{"YearList", kMainWindow, "cboYear", "Year of birth"},
+                      NameCase{"HourList", kMainWindow, "cboHH", "Hour of birth"},
+                      NameCase{"MinuteList", kMainWindow, "cboMM", "Minute of birth"},
+                      NameCase{"SecondsList", kMainWindow, "cboSS", "Second of birth"},
+                      NameCase{"ListByTheLabelBesideIt", kMainWindow, "cboTimeKnown", "Time known:"},
+                      NameCase{"BasisList", kMainWindow, "cboBasis", "Calculate with"},
                       NameCase{"LatitudeMinutes", kMainWindow, "txtLatM", "Latitude: minutes"},
                       NameCase{"LongitudeDegrees", kMainWindow, "txtLonD", "Longitude: degrees"},
                       NameCase{"ZoneHours", kMainWindow, "txtZoneHour", "Time Zone: hours"},
@@ -84,6 +92,83 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"ExportButton", kReportWindow, "cmdExportPdf", "Export PDF..."},
                       NameCase{"ZoneList", kZonePicker, "lstTimeZone", "Time zones"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The entry stays the list's value, and a list with no name of its own is
+// still named by it.
+TEST_F(ControlName, AListsEntryIsItsValue) {
+    QWidget* window = Open(kMainWindow);
+    auto* hour = window->findChild<QComboBox*>(QStringLiteral("cboHH"));
+    hour->setCurrentIndex(7);
+    EXPECT_EQ(Spoken(hour, QAccessible::Value).toStdString(), "7");
+    // A screen reader finds it as the selected one of the list's entries,
+    // also while the entries are not open.
+    hour->setCurrentIndex(9);
+    EXPECT_EQ(hour->view()->selectionModel()->selectedIndexes().value(0).row(), 9);
+    QComboBox unnamed;
+    unnamed.addItem(QStringLiteral("Lahiri"));
+    EXPECT_EQ(Spoken(&unnamed, QAccessible::Name).toStdString(), "Lahiri");
+}
+
+// The objects a screen reader can reach from `window`.
+void Reachable(QAccessibleInterface* face, QObjectList& found) {
+    if (!face) return;
+    found.append(face->object());
+    for (int i = 0; i < face->childCount(); ++i) Reachable(face->child(i), found);
+}
+
+struct PictureCase {
+    const char* name;
+    WindowIndex window;
+    const char* picture;
+    bool reached;
+};
+
+void PrintTo(const PictureCase& c, std::ostream* os) { *os << c.name; }
+
+class Pictures : public WindowTest, public ::testing::WithParamInterface<PictureCase> {};
+
+// The Moon that decorates a window is no object to land on; the sign's
+// picture tells the sign and stays.
+TEST_P(Pictures, OnlyThoseThatTellSomethingAreReached) {
+    QWidget* window = Open(GetParam().window);
+    if (GetParam().window == kResultWindow) window->findChild<QTabWidget*>()->setCurrentIndex(SignTabs::kAboutTab);
+    QObject* picture = window->findChild<QLabel*>(QString::fromLatin1(GetParam().picture));
+    ASSERT_NE(picture, nullptr);
+    QObjectList found;
+    Reachable(QAccessible::queryAccessibleInterface(window), found);
+    // The walk reached where the picture is.
+    EXPECT_TRUE(found.contains(picture->parent()));
+    EXPECT_EQ(found.contains(picture), GetParam().reached);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Pictures,
+    ::testing::Values(PictureCase{"MainMoon", kMainWindow, "picMain", false},
+                      PictureCase{"AboutTabMoon", kResultWindow, "picAbout", false},
+                      PictureCase{"AboutBoxMoon", kAboutBox, "Picture1", false},
+                      PictureCase{"NoticeToneIcon", kResultWindow, "picTimeWindow", false},
+                      PictureCase{"SignPicture", kResultWindow, "picRashi", true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The report reads as a document: a text that cannot be changed, read line
+// by line, not one label of the whole report.
+TEST_F(ControlName, ReportIsAReadOnlyDocument) {
+    QWidget* window = Open(kReportWindow);
+    QAccessibleInterface* report =
+        QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(QStringLiteral("RTB")));
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->role(), QAccessible::EditableText);
+    EXPECT_TRUE(report->state().readOnly);
+    EXPECT_FALSE(report->state().editable);
+    EXPECT_TRUE(report->state().multiLine);
+    QAccessibleTextInterface* text = report->textInterface();
+    ASSERT_NE(text, nullptr);
+    int start = -1;
+    int end = -1;
+    EXPECT_EQ(text->textAtOffset(0, QAccessible::LineBoundary, &start, &end).trimmed().toStdString(), "Common:");
+    EXPECT_EQ(text->textAtOffset(end + 1, QAccessible::LineBoundary, &start, &end).trimmed().toStdString(),
+              "Vedic Name: Thula");
+}
 
 TEST_F(ControlName, SignPictureIsDescribed) {
     QWidget* window = Open(kResultWindow);

@@ -1,0 +1,109 @@
+// The calculate command: the entry's checks and messages, the one question
+// about a place that cannot be or that the names contradict, then the
+// calculation of the entry, handed to a new result window.
+#include "ui/frm_main.h"
+
+#include "calculation/calculation.h"
+#include "entry/impossible_place.h"
+#include "ui/frm_result.h"
+#include "ui/place_completion.h"
+#include "ui/time_known_list.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include <variant>
+
+namespace nyra {
+
+BirthEntry frmMain::ReadEntry() const {
+    BirthEntry entry;
+    entry.name = txtName->text();
+    entry.monthIndex = cboMonth->currentIndex();
+    entry.day = cboDate->currentText();
+    entry.year = cboYear->currentText();
+    entry.hour = cboHH->currentText();
+    entry.minute = cboMM->currentText();
+    entry.zoneHour = txtZoneHour->text();
+    entry.zoneMinute = txtZoneMinute->text();
+    entry.lonDegrees = txtLonD->text();
+    entry.lonMinutes = txtLonM->text();
+    entry.latDegrees = txtLatD->text();
+    entry.latMinutes = txtLatM->text();
+    entry.east = optLongEast->isChecked();
+    entry.south = optLatSouth->isChecked();
+    entry.dst = chkDST->isChecked();
+    return entry;
+}
+
+QLineEdit* frmMain::BoxFor(EntryBox box) const {
+    switch (box) {
+    case EntryBox::Name: return txtName;
+    case EntryBox::ZoneHour: return txtZoneHour;
+    case EntryBox::ZoneMinute: return txtZoneMinute;
+    case EntryBox::LonDegrees: return txtLonD;
+    case EntryBox::LonMinutes: return txtLonM;
+    case EntryBox::LatDegrees: return txtLatD;
+    case EntryBox::LatMinutes: return txtLatM;
+    }
+    return txtName;
+}
+
+void frmMain::Report(const EntryProblem& problem) {
+    dialogs_.Message(this, problem.message, problem.icon);
+    if (problem.focus) BoxFor(*problem.focus)->setFocus();
+}
+
+bool frmMain::ValidateBirthEntry() {
+    const std::optional<EntryProblem> problem = FindEntryProblem(ReadEntry());
+    if (!problem) return true;
+    Report(*problem);
+    return false;
+}
+
+void frmMain::Calculate() {
+    if (!ValidateBirthEntry()) return;
+    const BirthEntry entry = ReadEntry();
+    const std::variant<BirthRecord, EntryProblem> converted = BirthRecordFromEntry(entry);
+    if (const auto* problem = std::get_if<EntryProblem>(&converted)) {
+        Report(*problem);
+        return;
+    }
+
+    if (!ConfirmPlace(entry)) return;
+
+    CalculationInput input;
+    input.birth = std::get<BirthRecord>(converted);
+    input.place = placeLink_.Current();
+    input.timeKnown = cboTimeKnown->window();
+    input.basis = static_cast<BasisKind>(cboBasis->currentData().toInt());
+    input.ayanamsa = static_cast<Ayanamsa>(cboAyanamsa->currentData().toInt());
+    Result<Calculation> calculation = nyra::Calculate(input);
+    if (!calculation) {
+        dialogs_.Message(this, QString::fromStdString(calculation.problem().Text()), MessageIcon::Stop);
+        return;
+    }
+    // The result window is shown before this one closes, so the program does
+    // not see its last window go.
+    auto* result = new frmResult(std::move(calculation).value(), dialogs_);
+    result->show();
+    close();
+}
+
+bool frmMain::ConfirmPlace(const BirthEntry& entry) {
+    const std::vector<ImpossibleValue> impossible = FindImpossiblePlace(entry);
+    const QString question = PlaceQuestion(impossible, placeLink_);
+    if (question.isEmpty() || dialogs_.Ask(this, question)) return true;
+    // Back to what the question named first.
+    if (!impossible.empty()) {
+        BoxFor(impossible.front().box)->setFocus();
+        return false;
+    }
+    txtMCity->setFocus();
+    placeCompletion_->OfferAgain();
+    return false;
+}
+
+} // namespace nyra
