@@ -145,7 +145,7 @@ void frmResult::ArrangeControls() {
 
     auto* outer = new QVBoxLayout(content_);
     outer->setContentsMargins(12, 12, 12, 12);
-    outer->setSpacing(10);
+    outer->setSpacing(8);
     outer->addWidget(headline_);
     outer->addWidget(fraTimeWindow);
     outer->addWidget(SST, 1);
@@ -163,6 +163,7 @@ QWidget* frmResult::ArrangePromotions() {
     discussionLayout->setContentsMargins(0, 4, 0, 0);
     discussionLayout->addWidget(Label61);
     auto* row = new QHBoxLayout(promotions);
+    row->setContentsMargins(10, 6, 10, 6);
     row->addWidget(discussion, 1, Qt::AlignTop);
     row->addSpacing(12);
     row->addWidget(Label1, 1, Qt::AlignTop);

@@ -67,11 +67,16 @@ SignHeadline::SignHeadline(QWidget* parent) : QWidget(parent) {
     facts->addWidget(NewSeparator(this));
     facts->addWidget(lblAyanamsa);
     facts->addStretch();
+    // What it was calculated with beside the name, where a small screen
+    // has the room to spare.
+    auto* name = new QHBoxLayout;
+    name->setSpacing(16);
+    name->addWidget(lblVedicName);
+    name->addWidget(lblBasis, 1, Qt::AlignRight | Qt::AlignBottom);
     column_ = new QVBoxLayout;
     column_->setSpacing(4);
-    column_->addWidget(lblVedicName);
+    column_->addLayout(name);
     column_->addLayout(facts);
-    column_->addWidget(lblBasis);
     column_->addWidget(lblSignSpan);
     column_->addWidget(lblNakshatraSpan);
     auto* row = new QHBoxLayout(this);
