@@ -4,6 +4,7 @@
 #include "ui/named.h"
 #include "ui/screen_fit.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
@@ -106,10 +107,10 @@ void frmTimeZone::SetTexts() {
     setWindowTitle(kWindowTitle);
     cmdUseZone->setText(tr("&Use Zone"));
     cmdQuit->setText(tr("&Quit"));
-    lstTimeZone->setAccessibleName(QStringLiteral("Time zones"));
+    lstTimeZone->setAccessibleName(tr("Time zones"));
     lstTimeZone->setAccessibleDescription(
-        QStringLiteral("Choose a zone with the arrow keys, then press Space or Use Zone to use it. "
-                       "Enter or Escape closes the list without a choice."));
+        tr("Choose a zone with the arrow keys, then press Space or Use Zone to use it. "
+           "Enter or Escape closes the list without a choice."));
 }
 
 void frmTimeZone::Form_Load() {
@@ -131,6 +132,11 @@ void frmTimeZone::lstTimeZone_DblClick() {
 }
 
 void frmTimeZone::cmdQuit_Click() { reject(); }
+
+void frmTimeZone::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) SetTexts();
+    QDialog::changeEvent(event);
+}
 
 void frmTimeZone::showEvent(QShowEvent* event) {
     // Spontaneous show events come from the window system (mapping,

@@ -27,6 +27,7 @@ signals:
     void ZoneChosen(nyra::SignedZone offset);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
