@@ -53,14 +53,15 @@
     <message>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished" />
+        <translation>%1 पहले से मौजूद है।
+क्या आप इसे बदलना चाहते हैं?</translation>
     </message>
 </context>
 <context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished" />
+        <translation>चिपकाएँ (&amp;P)</translation>
     </message>
 </context>
 <context>
@@ -180,7 +181,7 @@ Do you want to replace it?</source>
     <name>nyra::ImpossiblePlace</name>
     <message>
         <source>Latitude %1° %2′</source>
-        <translation type="unfinished" />
+        <translation>अक्षांश %1° %2′</translation>
     </message>
     <message>
         <source>is beyond the pole</source>
@@ -188,15 +189,15 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>a degree has only 60 minutes</source>
-        <translation type="unfinished" />
+        <translation>एक अंश में केवल 60 कला होती हैं</translation>
     </message>
     <message>
         <source>Longitude %1° %2′</source>
-        <translation type="unfinished" />
+        <translation>देशांतर %1° %2′</translation>
     </message>
     <message>
         <source>is past 180°, halfway round the globe</source>
-        <translation type="unfinished" />
+        <translation>180° से आगे है, यानी पृथ्वी के आधे चक्कर से भी पार</translation>
     </message>
     <message>
         <source>A time zone of %1:%2</source>
@@ -208,7 +209,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>an hour has only 60 minutes</source>
-        <translation type="unfinished" />
+        <translation>एक घण्टे में केवल 60 मिनट होते हैं</translation>
     </message>
     <message>
         <source>%1 %2, and %3.</source>
@@ -231,8 +232,8 @@ Do you want to replace it?</source>
     <name>nyra::Language</name>
     <message>
         <source>en</source>
-        <extracomment>The ISO 639-1 code of this translation's language ("hi" for Hindi), nothing else.</extracomment>
-        <translation type="unfinished" />
+        <extracomment>The ISO 639-1 code of this translation&apos;s language (&quot;hi&quot; for Hindi), nothing else.</extracomment>
+        <translation>hi</translation>
     </message>
 </context>
 <context>
@@ -240,7 +241,7 @@ Do you want to replace it?</source>
     <message>
         <source>&amp;Language</source>
         <extracomment>The menu of languages; a translation may keep the English word beside its own, for whoever cannot read it.</extracomment>
-        <translation type="unfinished" />
+        <translation>भाषा / &amp;Language</translation>
     </message>
 </context>
 <context>
@@ -272,8 +273,8 @@ Do you want to replace it?</source>
 <context>
     <name>nyra::Promotions</name>
     <message>
-        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &amp;  link here. See "Help" for details.    Click Here for more info on co-branding.</source>
-        <translation>इस सॉफ़्टवेयर को अपनी साइट के नाम से को-ब्रांड करें।  अपनी साइट के प्रति निष्ठा और ट्रैफ़िक बढ़ाएँ। अपनी साइट का नाम &amp;  लिंक यहाँ लगाएँ। विवरण के लिए "सहायता" देखें।    को-ब्रांडिंग की अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>इस सॉफ़्टवेयर को अपनी साइट के नाम से को-ब्रांड करें।  अपनी साइट के प्रति निष्ठा और ट्रैफ़िक बढ़ाएँ। अपनी साइट का नाम &amp;  लिंक यहाँ लगाएँ। विवरण के लिए &quot;सहायता&quot; देखें।    को-ब्रांडिंग की अधिक जानकारी के लिए यहाँ क्लिक करें।</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -801,7 +802,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>%1 for %2</source>
-        <translation type="unfinished" />
+        <translation>%2 के लिए %1</translation>
     </message>
     <message>
         <source>Sign description</source>
@@ -819,12 +820,12 @@ Do you want to replace it?</source>
         <translation>प्रोग्राम पहले से चल रहा है</translation>
     </message>
     <message>
-        <source>Application is already running, but "%1" could not be handed to it: %2.</source>
-        <translation>प्रोग्राम पहले से चल रहा है, लेकिन "%1" को उसे सौंपा नहीं जा सका: %2।</translation>
+        <source>Application is already running, but &quot;%1&quot; could not be handed to it: %2.</source>
+        <translation>प्रोग्राम पहले से चल रहा है, लेकिन &quot;%1&quot; को उसे सौंपा नहीं जा सका: %2।</translation>
     </message>
     <message>
-        <source>The lock file "%1" names no running copy of the program but cannot be replaced: %2. Remove it and start the program again.</source>
-        <translation>लॉक फ़ाइल "%1" प्रोग्राम की किसी चलती प्रति की ओर संकेत नहीं करती, फिर भी उसे बदला नहीं जा सकता: %2। उसे हटाकर प्रोग्राम फिर से शुरू करें।</translation>
+        <source>The lock file &quot;%1&quot; names no running copy of the program but cannot be replaced: %2. Remove it and start the program again.</source>
+        <translation>लॉक फ़ाइल &quot;%1&quot; प्रोग्राम की किसी चलती प्रति की ओर संकेत नहीं करती, फिर भी उसे बदला नहीं जा सकता: %2। उसे हटाकर प्रोग्राम फिर से शुरू करें।</translation>
     </message>
 </context>
 <context>
@@ -898,48 +899,48 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>%1: no time zone data for that date and time</source>
-        <translation type="unfinished" />
+        <translation>%1: उस तिथि और समय के लिए समय क्षेत्र की जानकारी नहीं है</translation>
     </message>
     <message>
         <source>No time zone</source>
-        <translation type="unfinished" />
+        <translation>कोई समय क्षेत्र नहीं</translation>
     </message>
     <message>
         <source>C</source>
-        <extracomment>The locale whose month names the zone note's dates are written with ("hi_IN" in Hindi); its digits must be Western.</extracomment>
-        <translation type="unfinished" />
+        <extracomment>The locale whose month names the zone note&apos;s dates are written with (&quot;hi_IN&quot; in Hindi); its digits must be Western.</extracomment>
+        <translation>hi_IN</translation>
     </message>
     <message>
         <source>%1: UTC%2 on %3</source>
-        <translation type="unfinished" />
+        <translation>%1: %3 को UTC%2</translation>
     </message>
     <message>
         <source> (daylight saving)</source>
-        <translation type="unfinished" />
+        <translation> (डेलाइट सेविंग)</translation>
     </message>
     <message>
         <source> (daylight saving of %1 included)</source>
-        <translation type="unfinished" />
+        <translation> (%1 का डेलाइट सेविंग शामिल)</translation>
     </message>
     <message>
         <source> — %1 did not exist (clocks went forward); UTC%2 used</source>
-        <translation type="unfinished" />
+        <translation> — %1 का समय था ही नहीं (घड़ियाँ आगे की गई थीं); UTC%2 लिया गया</translation>
     </message>
     <message>
         <source> — %1 happened twice (clocks went back); the first, UTC%2, used</source>
-        <translation type="unfinished" />
+        <translation> — %1 का समय दो बार आया (घड़ियाँ पीछे की गई थीं); पहला, UTC%2, लिया गया</translation>
     </message>
     <message>
         <source>Clock on UTC</source>
-        <translation type="unfinished" />
+        <translation>घड़ी UTC पर</translation>
     </message>
     <message>
         <source>Clock ahead of UTC by %1</source>
-        <translation type="unfinished" />
+        <translation>घड़ी UTC से %1 आगे</translation>
     </message>
     <message>
         <source>Clock behind UTC by %1</source>
-        <translation type="unfinished" />
+        <translation>घड़ी UTC से %1 पीछे</translation>
     </message>
 </context>
 <context>
@@ -966,7 +967,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Precise Moon positions: Swiss Ephemeris, © Astrodienst AG (astro.com/swisseph), AGPL-3.0.</source>
-        <translation type="unfinished" />
+        <translation>चन्द्रमा की सटीक स्थितियाँ: Swiss Ephemeris, © Astrodienst AG (astro.com/swisseph), AGPL-3.0।</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1013,7 +1014,7 @@ Do you want to replace it?</source>
         <translation>Swiss Ephemeris</translation>
     </message>
     <message>
-        <source>The classic formula is the program's own series; Swiss Ephemeris gives the Moon to the arcsecond, with the ayanamsa chosen beside it.</source>
+        <source>The classic formula is the program&apos;s own series; Swiss Ephemeris gives the Moon to the arcsecond, with the ayanamsa chosen beside it.</source>
         <translation>पारम्परिक सूत्र इस प्रोग्राम की अपनी गणना-श्रेणी है; Swiss Ephemeris चन्द्रमा की स्थिति विकला (आर्कसेकंड) तक देता है, बगल में चुने गए अयनांश के साथ।</translation>
     </message>
     <message>
@@ -1162,11 +1163,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>“%1” is not a %2 record.</source>
-        <translation type="unfinished" />
+        <translation>“%1” कोई %2 रिकॉर्ड नहीं है।</translation>
     </message>
     <message>
-        <source>Could not open "%1": %2</source>
-        <translation>"%1" को खोला नहीं जा सका: %2</translation>
+        <source>Could not open &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; को खोला नहीं जा सका: %2</translation>
     </message>
     <message>
         <source>Please Enter City</source>
@@ -1273,8 +1274,8 @@ Possible Moon signs: %2</source>
 सम्भावित चन्द्र राशियाँ: %2</translation>
     </message>
     <message>
-        <source>Could not save "%1": %2</source>
-        <translation>"%1" को सहेजा नहीं जा सका: %2</translation>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; को सहेजा नहीं जा सका: %2</translation>
     </message>
     <message>
         <source>Saved to %1</source>
@@ -1285,12 +1286,12 @@ Possible Moon signs: %2</source>
         <translation>कोई प्रिंटर उपलब्ध नहीं है। रिपोर्ट रखने के लिए “PDF निर्यात करें” का उपयोग करें।</translation>
     </message>
     <message>
-        <source>The report could not be printed on "%1": %2 Use Export PDF to keep the report.</source>
-        <translation>रिपोर्ट "%1" पर छापी नहीं जा सकी: %2 रिपोर्ट रखने के लिए “PDF निर्यात करें” का उपयोग करें।</translation>
+        <source>The report could not be printed on &quot;%1&quot;: %2 Use Export PDF to keep the report.</source>
+        <translation>रिपोर्ट &quot;%1&quot; पर छापी नहीं जा सकी: %2 रिपोर्ट रखने के लिए “PDF निर्यात करें” का उपयोग करें।</translation>
     </message>
     <message>
-        <source>Could not export "%1": %2</source>
-        <translation>"%1" को निर्यात नहीं किया जा सका: %2</translation>
+        <source>Could not export &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; को निर्यात नहीं किया जा सका: %2</translation>
     </message>
     <message>
         <source>Exported to %1</source>
@@ -1314,6 +1315,282 @@ Possible Moon signs: %2</source>
     <message>
         <source>Choose a zone with the arrow keys, then press Space or Use Zone to use it. Enter or Escape closes the list without a choice.</source>
         <translation>तीर कुंजियों से कोई क्षेत्र चुनें, फिर उसे लेने के लिए Space या “यह क्षेत्र लें” दबाएँ। Enter या Escape बिना कुछ चुने सूची बंद कर देता है।</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii Daylight Time</source>
+        <translation>अलास्का/हवाई डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii Standard Time</source>
+        <translation>अलास्का/हवाई मानक समय</translation>
+    </message>
+    <message>
+        <source>Alaska/Hawaii War Time</source>
+        <translation>अलास्का/हवाई युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>Atlantic Standard Time</source>
+        <translation>अटलांटिक मानक समय</translation>
+    </message>
+    <message>
+        <source>Atlantic War Time</source>
+        <translation>अटलांटिक युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>Australian Central Daylight Time</source>
+        <translation>ऑस्ट्रेलियाई मध्य डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Australian Central Standard Time</source>
+        <translation>ऑस्ट्रेलियाई मध्य मानक समय</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Daylight Time</source>
+        <translation>ऑस्ट्रेलियाई पूर्वी डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Australian Eastern Standard Time</source>
+        <translation>ऑस्ट्रेलियाई पूर्वी मानक समय</translation>
+    </message>
+    <message>
+        <source>Australian Western Daylight Time</source>
+        <translation>ऑस्ट्रेलियाई पश्चिमी डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Australian Western Standard Time</source>
+        <translation>ऑस्ट्रेलियाई पश्चिमी मानक समय</translation>
+    </message>
+    <message>
+        <source>Azores Time</source>
+        <translation>अज़ोरेस समय</translation>
+    </message>
+    <message>
+        <source>Baghdad Time</source>
+        <translation>बग़दाद समय</translation>
+    </message>
+    <message>
+        <source>Bering Standard Time</source>
+        <translation>बेरिंग मानक समय</translation>
+    </message>
+    <message>
+        <source>Brazil Zone 2</source>
+        <translation>ब्राज़ील क्षेत्र 2</translation>
+    </message>
+    <message>
+        <source>British Double Summer Time</source>
+        <translation>ब्रिटिश दोहरा ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>British Summer Time</source>
+        <translation>ब्रिटिश ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>British War Time</source>
+        <translation>ब्रिटिश युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>Central Daylight Time</source>
+        <translation>मध्य डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Central European Daylight</source>
+        <translation>मध्य यूरोपीय डेलाइट</translation>
+    </message>
+    <message>
+        <source>Central European Time</source>
+        <translation>मध्य यूरोपीय समय</translation>
+    </message>
+    <message>
+        <source>Central Standard Time</source>
+        <translation>मध्य मानक समय</translation>
+    </message>
+    <message>
+        <source>Central War Time</source>
+        <translation>मध्य युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>China Coast Time</source>
+        <translation>चीन तटीय समय</translation>
+    </message>
+    <message>
+        <source>Eastern Daylight Time</source>
+        <translation>पूर्वी डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Eastern European Daylight Time</source>
+        <translation>पूर्वी यूरोपीय डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Eastern European Time</source>
+        <translation>पूर्वी यूरोपीय समय</translation>
+    </message>
+    <message>
+        <source>Eastern Standard Time</source>
+        <translation>पूर्वी मानक समय</translation>
+    </message>
+    <message>
+        <source>Eastern War Time</source>
+        <translation>पूर्वी युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>Greenwich Mean Time</source>
+        <translation>ग्रीनविच माध्य समय</translation>
+    </message>
+    <message>
+        <source>Guam Standard Time</source>
+        <translation>गुआम मानक समय</translation>
+    </message>
+    <message>
+        <source>Hawaiian Daylight Time</source>
+        <translation>हवाई डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Hawaiian Standard Time</source>
+        <translation>हवाई मानक समय</translation>
+    </message>
+    <message>
+        <source>Hawaiian War Time</source>
+        <translation>हवाई युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>Indian Time</source>
+        <translation>भारतीय समय</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line East</source>
+        <translation>अंतरराष्ट्रीय तिथि रेखा पूर्व</translation>
+    </message>
+    <message>
+        <source>Int&apos;l Date Line West</source>
+        <translation>अंतरराष्ट्रीय तिथि रेखा पश्चिम</translation>
+    </message>
+    <message>
+        <source>Iran Time</source>
+        <translation>ईरान समय</translation>
+    </message>
+    <message>
+        <source>Japan Standard Time</source>
+        <translation>जापान मानक समय</translation>
+    </message>
+    <message>
+        <source>Java Time</source>
+        <translation>जावा समय</translation>
+    </message>
+    <message>
+        <source>Middle European Daylight Time</source>
+        <translation>मध्य यूरोपीय डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Middle European Time</source>
+        <translation>मध्य यूरोपीय समय</translation>
+    </message>
+    <message>
+        <source>Moluccas Time</source>
+        <translation>मोलुक्का समय</translation>
+    </message>
+    <message>
+        <source>Mountain Daylight Time</source>
+        <translation>पर्वतीय डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Mountain Standard Time</source>
+        <translation>पर्वतीय मानक समय</translation>
+    </message>
+    <message>
+        <source>Mountain War Time</source>
+        <translation>पर्वतीय युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Summer Time</source>
+        <translation>न्यूज़ीलैंड मानक ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>New Zealand Std Time</source>
+        <translation>न्यूज़ीलैंड मानक समय</translation>
+    </message>
+    <message>
+        <source>New Zealand Summer Time</source>
+        <translation>न्यूज़ीलैंड ग्रीष्मकालीन समय</translation>
+    </message>
+    <message>
+        <source>New Zealand Time</source>
+        <translation>न्यूज़ीलैंड समय</translation>
+    </message>
+    <message>
+        <source>Newfoundland Standard Time</source>
+        <translation>न्यूफ़ाउंडलैंड मानक समय</translation>
+    </message>
+    <message>
+        <source>Nome Time</source>
+        <translation>नोम समय</translation>
+    </message>
+    <message>
+        <source>North Sumatra Time</source>
+        <translation>उत्तरी सुमात्रा समय</translation>
+    </message>
+    <message>
+        <source>Pacific Daylight Time</source>
+        <translation>प्रशांत डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Pacific Standard Time</source>
+        <translation>प्रशांत मानक समय</translation>
+    </message>
+    <message>
+        <source>Pacific War Time</source>
+        <translation>प्रशांत युद्धकालीन समय</translation>
+    </message>
+    <message>
+        <source>South Australia Daylight Time</source>
+        <translation>दक्षिण ऑस्ट्रेलिया डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>South Australia Standard Time</source>
+        <translation>दक्षिण ऑस्ट्रेलिया मानक समय</translation>
+    </message>
+    <message>
+        <source>South Sumatra Time</source>
+        <translation>दक्षिणी सुमात्रा समय</translation>
+    </message>
+    <message>
+        <source>Universal Time</source>
+        <translation>सार्वत्रिक समय</translation>
+    </message>
+    <message>
+        <source>USSR Zone 10</source>
+        <translation>USSR क्षेत्र 10</translation>
+    </message>
+    <message>
+        <source>USSR Zone 3</source>
+        <translation>USSR क्षेत्र 3</translation>
+    </message>
+    <message>
+        <source>USSR Zone 4</source>
+        <translation>USSR क्षेत्र 4</translation>
+    </message>
+    <message>
+        <source>USSR Zone 5</source>
+        <translation>USSR क्षेत्र 5</translation>
+    </message>
+    <message>
+        <source>USSR Zone 6</source>
+        <translation>USSR क्षेत्र 6</translation>
+    </message>
+    <message>
+        <source>West Africa Time</source>
+        <translation>पश्चिम अफ़्रीका समय</translation>
+    </message>
+    <message>
+        <source>Yukon Daylight Time</source>
+        <translation>युकोन डेलाइट समय</translation>
+    </message>
+    <message>
+        <source>Yukon Standard Time</source>
+        <translation>युकोन मानक समय</translation>
+    </message>
+    <message>
+        <source>Yukon War Time</source>
+        <translation>युकोन युद्धकालीन समय</translation>
     </message>
 </context>
 </TS>

@@ -31,6 +31,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // A row as the list shows it, its name in the language shown.
+    static QString ZoneText(const TimeZoneRow& row);
     void CreateControls();
     void ArrangeControls();
     void ConnectControls();
