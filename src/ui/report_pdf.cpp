@@ -139,45 +139,6 @@ void ComposeTitle(QTextCursor& cursor, const ReportTitle& title) {
     for (int i = 0; i < kLinesAfterTitle; ++i) cursor.insertBlock(QTextBlockFormat(), ReportFormat(ReportRole::Value));
 }
 
-bool IsDevanagari(QChar c) { return c.script() == QChar::Script_Devanagari; }
-
-// Shaping would join "f" and "l" into one ligature glyph, which a PDF
-// viewer copies (and pdftotext extracts) as one odd character. Devanagari
-// cannot do without it: its conjuncts and vowel signs are made by shaping,
-// so its runs (a word, or words with the blanks between them) keep it.
-void PlainLetters(QTextDocument* document) {
-    QFont font = document->defaultFont();
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    document->setDefaultFont(font);
-    QTextCursor all(document);
-    all.select(QTextCursor::Document);
-    QTextCharFormat plain;
-    plain.setFontStyleStrategy(QFont::PreferNoShaping);
-    all.mergeCharFormat(plain);
-
-    QTextCharFormat shaped;
-    shaped.setFontStyleStrategy(QFont::PreferDefault);
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        const QString text = block.text();
-        for (qsizetype i = 0; i < text.size();) {
-            if (!IsDevanagari(text[i])) {
-                ++i;
-                continue;
-            }
-            qsizetype end = i + 1;
-            // Joiners, blanks and the danda belong to the run they stand in.
-            while (end < text.size() && (IsDevanagari(text[end]) || text[end].isSpace() ||
-                                         text[end] == QChar(0x200C) || text[end] == QChar(0x200D)))
-                ++end;
-            QTextCursor run(document);
-            run.setPosition(block.position() + static_cast<int>(i));
-            run.setPosition(block.position() + static_cast<int>(end), QTextCursor::KeepAnchor);
-            run.mergeCharFormat(shaped);
-            i = end;
-        }
-    }
-}
-
 // The blocks of one section: its heading to its last line of text.
 struct Section {
     QTextBlock heading;
@@ -248,6 +209,48 @@ void PaintPages(QTextDocument* document, QPdfWriter* writer, qreal margin) {
 }
 
 } // namespace
+
+namespace {
+bool IsDevanagari(QChar c) { return c.script() == QChar::Script_Devanagari; }
+} // namespace
+
+// Shaping would join "f" and "l" into one ligature glyph, which a PDF
+// viewer copies (and pdftotext extracts) as one odd character. Devanagari
+// cannot do without it: its conjuncts and vowel signs are made by shaping,
+// so its runs (a word, or words with the blanks between them) keep it,
+// though Qt's PDF writer then copies its conjuncts badly.
+void PlainLetters(QTextDocument* document) {
+    QFont font = document->defaultFont();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    document->setDefaultFont(font);
+    QTextCursor all(document);
+    all.select(QTextCursor::Document);
+    QTextCharFormat plain;
+    plain.setFontStyleStrategy(QFont::PreferNoShaping);
+    all.mergeCharFormat(plain);
+
+    QTextCharFormat shaped;
+    shaped.setFontStyleStrategy(QFont::PreferDefault);
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        for (qsizetype i = 0; i < text.size();) {
+            if (!IsDevanagari(text[i])) {
+                ++i;
+                continue;
+            }
+            qsizetype end = i + 1;
+            // Joiners, blanks and the danda belong to the run they stand in.
+            while (end < text.size() && (IsDevanagari(text[end]) || text[end].isSpace() ||
+                                         text[end] == QChar(0x200C) || text[end] == QChar(0x200D)))
+                ++end;
+            QTextCursor run(document);
+            run.setPosition(block.position() + static_cast<int>(i));
+            run.setPosition(block.position() + static_cast<int>(end), QTextCursor::KeepAnchor);
+            run.mergeCharFormat(shaped);
+            i = end;
+        }
+    }
+}
 
 ReportTitle TitleOf(const Calculation& calculation, const SignDescription& sign, Language language) {
     ReportTitle title;

@@ -40,6 +40,10 @@ ReportTitle TitleOf(const Calculation& calculation, const SignDescription& sign,
 // The same in English.
 ReportTitle TitleOf(const Calculation& calculation);
 
+// Turns shaping off for the document's Latin text, so that it copies as
+// plain letters, and leaves it on for Devanagari, which needs it.
+void PlainLetters(QTextDocument* document);
+
 // The title block, then the report, in `into` (emptied first): what the
 // PDF and the printed page show.
 void ComposeTitledReport(QTextDocument* into, const QTextDocument& report, const ReportTitle& title);
