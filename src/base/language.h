@@ -14,7 +14,7 @@ enum class Language { English, Hindi };
 inline constexpr auto kLanguages = std::to_array({Language::English, Language::Hindi});
 
 // The language's ISO 639-1 code, as locales and translation files name it
-// ("hi" in hi_IN and in nyra-moonsign_hi.qm).
+// ("hi" in hi_IN and in nyra_hi.qm).
 constexpr std::string_view LanguageCode(Language language) {
     return language == Language::Hindi ? "hi" : "en";
 }
