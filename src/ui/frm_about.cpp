@@ -7,6 +7,7 @@
 #include "ui/promotions.h"
 #include "ui/screen_reader.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -157,6 +158,11 @@ void frmAbout::ConnectControls() {
     // The links come first in Tab order, but Enter on opening the box
     // should close it, not open a web page.
     cmdOK->setFocus(Qt::OtherFocusReason);
+}
+
+void frmAbout::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) SetTexts();
+    QDialog::changeEvent(event);
 }
 
 void frmAbout::SetTexts() {

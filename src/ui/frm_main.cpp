@@ -5,6 +5,7 @@
 #include "ui/frm_about.h"
 #include "ui/frm_time_zone.h"
 #include "ui/keyboard_access.h"
+#include "ui/language_menu.h"
 #include "ui/messages.h"
 #include "ui/note_style.h"
 #include "ui/calculation_settings.h"
@@ -18,6 +19,8 @@
 #include "ui/screen_reader.h"
 #include "ui/sign_pictures.h"
 #include "engine/civil_date.h"
+#include "engine/names.h"
+#include "entry/translation_language.h"
 #include "entry/zone_note.h"
 #include "record/birth_check.h"
 
@@ -26,6 +29,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -83,6 +87,8 @@ void frmMain::CreateControls() {
     lblDateOfBirth = Named(new QLabel(fraBirth), "lblDateOfBirth");
     cboDate = Named(new QComboBox(fraBirth), "cboDate");
     cboMonth = Named(new QComboBox(fraBirth), "cboMonth");
+    // Named by SetTexts in the language shown.
+    for (std::size_t month = 0; month < kMonthNames.size(); ++month) cboMonth->addItem(QString());
     cboYear = Named(new QComboBox(fraBirth), "cboYear");
     lblTimeOfBirth = Named(new QLabel(fraBirth), "lblTimeOfBirth");
     cboHH = Named(new QComboBox(fraBirth), "cboHH");
@@ -179,6 +185,7 @@ void frmMain::CreateMenus() {
     mnuFile = Named(menuBar()->addMenu(QString()), "mnuFile");
     mnuCalculate = Named(mnuFile->addAction(QString()), "mnuCalculate");
 
+    languageMenu_ = CreateLanguageMenu(menuBar());
     helpMenus_ = CreateHelpMenus(menuBar());
 }
 
@@ -301,6 +308,7 @@ void frmMain::ConnectControls() {
     connect(lblTZHelp, &ClickableLabel::clicked, this, &frmMain::ShowTimeZonePicker);
     connect(helpMenus_.mnuAbout, &QAction::triggered, this, &frmMain::ShowAbout);
     ConnectHelpMenus(helpMenus_, this);
+    ConnectLanguageMenu(languageMenu_, this, dialogs_);
     connect(lblCobrand, &ClickableLabel::clicked, this, &OpenCoBrandPage);
     connect(lblFullBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
 
@@ -340,70 +348,80 @@ void frmMain::SetTexts() {
     setWindowTitle(kWindowTitle);
     lblProductName->setText(kAppTitle);
 
-    fraBirth->setTitle(QStringLiteral("Birth Details"));
-    lblName->setText(QStringLiteral("Name"));
-    lblDateOfBirth->setText(QStringLiteral("Date of Birth"));
-    lblTimeOfBirth->setText(QStringLiteral("Time of Birth"));
-    lblTimeFormat->setText(QStringLiteral("HH:MM:SS"));
-    lblTimeKnown->setText(QStringLiteral("Time known:"));
+    fraBirth->setTitle(tr("Birth Details"));
+    lblName->setText(tr("Name"));
+    lblDateOfBirth->setText(tr("Date of Birth"));
+    lblTimeOfBirth->setText(tr("Time of Birth"));
+    //: The order of the hour, minute and second lists.
+    lblTimeFormat->setText(tr("HH:MM:SS"));
+    lblTimeKnown->setText(tr("Time known:"));
     cboTimeKnown->SetTexts();
-    lblCalculateWith->setText(QStringLiteral("Calculate with:"));
-    cboBasis->setItemText(0, QStringLiteral("Classic formula"));
-    cboBasis->setItemText(1, QStringLiteral("Swiss Ephemeris"));
-    cboBasis->setToolTip(QStringLiteral("The classic formula is the program's own series; Swiss Ephemeris gives "
-                                        "the Moon to the arcsecond, with the ayanamsa chosen beside it."));
-    cboAyanamsa->setToolTip(QStringLiteral("Ayanamsa for Swiss Ephemeris"));
-    cboBasis->setAccessibleName(QStringLiteral("Calculate with"));
+    lblCalculateWith->setText(tr("Calculate with:"));
+    cboBasis->setItemText(0, tr("Classic formula"));
+    cboBasis->setItemText(1, tr("Swiss Ephemeris"));
+    cboBasis->setToolTip(tr("The classic formula is the program's own series; Swiss Ephemeris gives "
+                            "the Moon to the arcsecond, with the ayanamsa chosen beside it."));
+    const auto ayanamsas = Ayanamsas();
+    for (int i = 0; i < cboAyanamsa->count() && i < static_cast<int>(ayanamsas.size()); ++i) {
+        const std::string_view name = ayanamsas[static_cast<std::size_t>(i)].DisplayName(TranslationLanguage());
+        cboAyanamsa->setItemText(i, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
+    cboAyanamsa->setToolTip(tr("Ayanamsa for Swiss Ephemeris"));
+    cboBasis->setAccessibleName(tr("Calculate with"));
     cboAyanamsa->setAccessibleName(cboAyanamsa->toolTip());
 
-    fraPlace->setTitle(QStringLiteral("Place of Birth"));
-    lblCity->setText(QStringLiteral("City"));
-    lblState->setText(QStringLiteral("State"));
-    lblCountry->setText(QStringLiteral("Country"));
-    cmdBrowser->setText(QStringLiteral("Click Here To Find Latitude && Longitude"));
+    fraPlace->setTitle(tr("Place of Birth"));
+    lblCity->setText(tr("City"));
+    lblState->setText(tr("State"));
+    lblCountry->setText(tr("Country"));
+    cmdBrowser->setText(tr("Click Here To Find Latitude && Longitude"));
 
-    fraLatitude->setTitle(QStringLiteral("Latitude"));
-    optLatNorth->setText(QStringLiteral("North"));
-    optLatSouth->setText(QStringLiteral("South"));
-    fraLongitude->setTitle(QStringLiteral("Longitude"));
-    optLongEast->setText(QStringLiteral("East"));
-    optLongWest->setText(QStringLiteral("West"));
-    for (QLabel* label : {lblLatDeg, lblLonDeg}) label->setText(QStringLiteral("Deg"));
-    for (QLabel* label : {lblLatMin, lblLonMin, lblZoneMinute}) label->setText(QStringLiteral("Min"));
+    fraLatitude->setTitle(tr("Latitude"));
+    optLatNorth->setText(tr("North"));
+    optLatSouth->setText(tr("South"));
+    fraLongitude->setTitle(tr("Longitude"));
+    optLongEast->setText(tr("East"));
+    optLongWest->setText(tr("West"));
+    for (QLabel* label : {lblLatDeg, lblLonDeg}) label->setText(tr("Deg"));
+    for (QLabel* label : {lblLatMin, lblLonMin, lblZoneMinute}) label->setText(tr("Min"));
 
-    fraZone->setTitle(QStringLiteral("Time Zone"));
-    lblZoneHour->setText(QStringLiteral("Hour"));
-    chkDST->setText(QStringLiteral("DST"));
-    lblTZHelp->setText(QStringLiteral("TZ Help"));
+    fraZone->setTitle(tr("Time Zone"));
+    lblZoneHour->setText(tr("Hour"));
+    chkDST->setText(tr("DST"));
+    lblTZHelp->setText(tr("TZ Help"));
     UpdateZoneNote();
 
-    cmdOpen->setText(QStringLiteral("&Open Previously Saved Record"));
-    cmdRashi->setText(QStringLiteral("Find My Moon Sign"));
+    cmdOpen->setText(tr("&Open Previously Saved Record"));
+    cmdRashi->setText(tr("Find My Moon Sign"));
 
-    lblCobrand->setText(kCoBrandInvitation);
-    lblFullBrand->setText(kFullBrandOffer + QLatin1Char(' ') + kMoreDetails);
+    lblCobrand->setText(CoBrandInvitation());
+    lblFullBrand->setText(FullBrandOffer() + QLatin1Char(' ') + MoreDetails());
 
-    mnuFile->setTitle(QStringLiteral("&File"));
-    mnuCalculate->setText(QStringLiteral("&Calculate"));
+    mnuFile->setTitle(tr("&File"));
+    mnuCalculate->setText(tr("&Calculate"));
+    SetLanguageMenuTexts(languageMenu_);
     SetHelpMenuTexts(helpMenus_);
+    // The months in the language shown; the list's index stays the month.
+    const Language language = TranslationLanguage();
+    for (int month = 1; month <= cboMonth->count(); ++month) {
+        const std::string_view name = MonthName(month, language);
+        cboMonth->setItemText(month - 1, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
 
     // For screen readers, where one caption serves several boxes or the
     // caption alone ("Deg", "Min") would not say which box it is.
     const std::pair<QWidget*, const char*> spoken[] = {
-        {cboDate, "Day of birth"},        {cboMonth, "Month of birth"},
-        {cboYear, "Year of birth"},       {cboHH, "Hour of birth"},
-        {cboMM, "Minute of birth"},       {cboSS, "Second of birth"},
-        {txtLatD, "Latitude: degrees"},   {txtLatM, "Latitude: minutes"},
-        {txtLonD, "Longitude: degrees"},  {txtLonM, "Longitude: minutes"},
-        {txtZoneHour, "Time Zone: hours"}, {txtZoneMinute, "Time Zone: minutes"},
+        {cboDate, QT_TR_NOOP("Day of birth")},        {cboMonth, QT_TR_NOOP("Month of birth")},
+        {cboYear, QT_TR_NOOP("Year of birth")},       {cboHH, QT_TR_NOOP("Hour of birth")},
+        {cboMM, QT_TR_NOOP("Minute of birth")},       {cboSS, QT_TR_NOOP("Second of birth")},
+        {txtLatD, QT_TR_NOOP("Latitude: degrees")},   {txtLatM, QT_TR_NOOP("Latitude: minutes")},
+        {txtLonD, QT_TR_NOOP("Longitude: degrees")},  {txtLonM, QT_TR_NOOP("Longitude: minutes")},
+        {txtZoneHour, QT_TR_NOOP("Time Zone: hours")}, {txtZoneMinute, QT_TR_NOOP("Time Zone: minutes")},
     };
-    for (const auto& [widget, name] : spoken) widget->setAccessibleName(QLatin1String(name));
+    for (const auto& [widget, name] : spoken) widget->setAccessibleName(tr(name));
 }
 
 void frmMain::FillLists() {
-    for (const std::string_view month : kMonthNames)
-        cboMonth->addItem(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
-    cboMonth->setCurrentIndex(0);
     FillNumbers(cboDate, 1, 31);
     // The years an opened record may hold (record/birth_check.h).
     FillNumbers(cboYear, kWindowListLimits.firstYear, kWindowListLimits.lastYear);
@@ -412,6 +430,15 @@ void frmMain::FillLists() {
     FillNumbers(cboSS, 0, 59);
     optLatNorth->setChecked(true);
     optLongEast->setChecked(true);
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        // The picked place's zone note is worded when the pick is followed.
+        FollowPickedZone();
+        SetTexts();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void frmMain::showEvent(QShowEvent* event) {

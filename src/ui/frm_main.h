@@ -8,6 +8,7 @@
 #include "entry/place_link.h"
 #include "ui/dialogs.h"
 #include "ui/help_menus.h"
+#include "ui/language_menu.h"
 
 #include <QMainWindow>
 
@@ -56,6 +57,7 @@ public slots:
     void OpenRecordFile(const QString& path);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -173,6 +175,7 @@ private:
     // Menus
     QMenu* mnuFile = nullptr;
     QAction* mnuCalculate = nullptr;
+    LanguageMenu languageMenu_;
     HelpMenus helpMenus_;
 
     PlaceCompletion* placeCompletion_ = nullptr;

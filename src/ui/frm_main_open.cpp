@@ -35,7 +35,7 @@ void frmMain::OpenBirthRecord() {
 
 void frmMain::OpenRecordFile(const QString& path) {
     if (!path.endsWith(QStringLiteral("moo"), Qt::CaseSensitive)) {
-        dialogs_.Message(this, QStringLiteral("Please Check The File."), MessageIcon::Stop);
+        dialogs_.Message(this, tr("Please Check The File."), MessageIcon::Stop);
         return;
     }
 
@@ -45,7 +45,7 @@ void frmMain::OpenRecordFile(const QString& path) {
         RecordFromFile(ReadRecordFileLines(QFile::encodeName(path).toStdString()));
     if (const auto* refusal = std::get_if<RecordRefusal>(&loaded); refusal && refusal->notARecord) {
         dialogs_.Message(this,
-                         QStringLiteral("\u201C%1\u201D is not a %2 record.")
+                         tr("\u201C%1\u201D is not a %2 record.")
                              .arg(Escaped(QFileInfo(path).fileName()), kAppTitle),
                          MessageIcon::Stop);
         return;
@@ -54,7 +54,7 @@ void frmMain::OpenRecordFile(const QString& path) {
     const QString problem = record ? UnshowableLine(record->birth) : std::get<RecordRefusal>(loaded).reason;
     if (!problem.isEmpty()) {
         dialogs_.Message(this,
-                         QStringLiteral("Could not open \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), problem),
+                         tr("Could not open \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), problem),
                          MessageIcon::Stop);
         return;
     }

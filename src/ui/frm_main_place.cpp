@@ -27,13 +27,13 @@ void frmMain::LookUpPlace() {
         QLineEdit* box;
         const char* message;
     } required[] = {
-        {txtMCity, "Please Enter City"},
-        {txtMState, "Please Enter State"},
-        {txtMCountry, "Please Enter Country"},
+        {txtMCity, QT_TR_NOOP("Please Enter City")},
+        {txtMState, QT_TR_NOOP("Please Enter State")},
+        {txtMCountry, QT_TR_NOOP("Please Enter Country")},
     };
     for (const auto& r : required) {
         if (r.box->text().isEmpty()) {
-            dialogs_.Message(this, QString::fromLatin1(r.message), MessageIcon::Information);
+            dialogs_.Message(this, tr(r.message), MessageIcon::Information);
             r.box->setFocus();
             return;
         }
@@ -88,7 +88,7 @@ void frmMain::FollowPickedZone() {
         // 31 April and the like: the checks refuse the date anyway, and the
         // boxes keep what they hold until the date makes sense.
         pickedZone_ = ZoneAtLocalTime{};
-        pickedZoneNote_ = QStringLiteral("There is no %1 %2 %3: choose a valid date for the zone of %4.")
+        pickedZoneNote_ = tr("There is no %1 %2 %3: choose a valid date for the zone of %4.")
                               .arg(cboDate->currentText(), cboMonth->currentText(), cboYear->currentText(),
                                    picked->timeZoneId);
         UpdateZoneNote();
@@ -143,7 +143,7 @@ QString frmMain::ZoneNoteText() const {
     const int pickedAheadMinutes = pickedZone_.utcOffsetSeconds / 60;
     if (ClockAheadMinutes(entry) == pickedAheadMinutes) return pickedZoneNote_;
     // The pick's values, read another way: East/West was changed since.
-    return typed + QStringLiteral(", though %1 had UTC%2 then")
+    return typed + tr(", though %1 had UTC%2 then")
                        .arg(pickedZone_.timeZoneId, FormatUtcOffset(pickedZone_.utcOffsetSeconds));
 }
 

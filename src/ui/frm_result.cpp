@@ -1,5 +1,6 @@
 #include "ui/frm_result.h"
 
+#include "entry/translation_language.h"
 #include "links/web_links.h"
 #include "ui/calculation_settings.h"
 #include "ui/clickable_label.h"
@@ -20,6 +21,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,13 +43,15 @@ namespace {
 constexpr int kAboutPictureSize = 96;
 constexpr int kPreferredHeightPx = 600;
 
-const QString kAboutDescription = QStringLiteral(
+const char* const kAboutDescription = QT_TRANSLATE_NOOP(
+    "nyra::frmResult",
     "Nyra Free Moon Sign is a moon sign software based on Vedic Astrology. This program tells us in "
     "detail the characteristics and features of people born under a particular moon sign. This is "
     "different from the sun sign calculated in western astrology. This helps you understand your "
     "positive and negative traits, thus helping you improve your personality.");
 
-const QString kDiscussionInvitation = QStringLiteral(
+const char* const kDiscussionInvitation = QT_TRANSLATE_NOOP(
+    "nyra::frmResult",
     "Share your Moon sign and your questions with other readers on the Orrelin discussion board. "
     "Click here to join in.");
 
@@ -128,6 +132,7 @@ void frmResult::CreateMenus() {
     mnuBack = Named(mnuFile->addAction(QString()), QStringLiteral("mnuBack"));
     mnuFile1 = Named(mnuFile->addSeparator(), QStringLiteral("mnuFile1"));
     mnuSave = Named(mnuFile->addAction(QString()), QStringLiteral("mnuSave"));
+    languageMenu_ = CreateLanguageMenu(menuBar());
     helpMenus_ = CreateHelpMenus(menuBar());
 }
 
@@ -157,7 +162,7 @@ QWidget* frmResult::ArrangePromotions() {
     auto* promotions = new QFrame(content_);
     promotions->setFrameShape(QFrame::StyledPanel);
     auto* discussion = Named(new QGroupBox(promotions), QStringLiteral("fraDiscussion"));
-    discussion->setTitle(QStringLiteral("Discussion Board"));
+    fraDiscussion = discussion;
     discussion->setFlat(true);
     auto* discussionLayout = new QVBoxLayout(discussion);
     discussionLayout->setContentsMargins(0, 4, 0, 0);
@@ -179,6 +184,7 @@ void frmResult::ConnectControls() {
     connect(mnuSave, &QAction::triggered, this, &frmResult::Save);
     connect(helpMenus_.mnuAbout, &QAction::triggered, this, &frmResult::ShowAboutTab);
     ConnectHelpMenus(helpMenus_, this);
+    ConnectLanguageMenu(languageMenu_, this, dialogs_);
     connect(precise_, &PreciseLine::ayanamsaChosen, this, &frmResult::ChooseAyanamsa);
     connect(lblHomePage, &ClickableLabel::clicked, this, &OpenHomePage);
     connect(Label61, &ClickableLabel::clicked, this, &OpenHomePage);
@@ -194,36 +200,52 @@ void frmResult::SetTexts() {
     SST->SetTexts();
     precise_->SetTexts();
     lblProductName->setText(kAppTitle);
-    lblDescription->setText(kAboutDescription);
-    lblHomePage->setText(QStringLiteral("Visit us at ") + QUrl(ProductPageUrl()).host());
-    lblFullBrandOffer->setText(kFullBrandOffer);
-    lblCoBrand->setText(kMoreDetails);
-    Label61->setText(kDiscussionInvitation);
-    Label1->setText(kCoBrandInvitation);
-    lblFullBrand->setText(kFullBrandOffer + QLatin1Char(' ') + kMoreDetails);
-    cmdBack->setText(QStringLiteral("&Back"));
-    cmdSave->setText(QStringLiteral("&Save"));
+    lblDescription->setText(tr(kAboutDescription));
+    lblHomePage->setText(tr("Visit us at %1").arg(QUrl(ProductPageUrl()).host()));
+    lblFullBrandOffer->setText(FullBrandOffer());
+    lblCoBrand->setText(MoreDetails());
+    Label61->setText(tr(kDiscussionInvitation));
+    fraDiscussion->setTitle(tr("Discussion Board"));
+    Label1->setText(CoBrandInvitation());
+    lblFullBrand->setText(FullBrandOffer() + QLatin1Char(' ') + MoreDetails());
+    cmdBack->setText(tr("&Back"));
+    cmdSave->setText(tr("&Save"));
 
-    mnuFile->setTitle(QStringLiteral("&File"));
-    mnuBack->setText(QStringLiteral("&Back"));
-    mnuSave->setText(QStringLiteral("&Save"));
+    mnuFile->setTitle(tr("&File"));
+    mnuBack->setText(tr("&Back"));
+    mnuSave->setText(tr("&Save"));
+    SetLanguageMenuTexts(languageMenu_);
     SetHelpMenuTexts(helpMenus_);
 }
 
 void frmResult::ShowCalculation() {
-    headline_->Show(calculation_);
-    notices_->Show(calculation_);
-    precise_->Show(calculation_);
-    upperFields_->Show(calculation_.description);
-    ShowTimeWindow(fraTimeWindow, calculation_);
-    SST->Show(calculation_.description);
+    // The core words its own texts, in the language of the translation shown.
+    const Language language = TranslationLanguage();
+    const SignDescription sign = DescriptionIn(calculation_, language);
+    headline_->Show(calculation_, sign, language);
+    notices_->Show(calculation_, language);
+    precise_->Show(calculation_, language);
+    upperFields_->Show(sign);
+    ShowTimeWindow(fraTimeWindow, calculation_, language);
+    SST->Show(sign);
+}
+
+void frmResult::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        const int tab = SST->currentIndex();
+        SetTexts();
+        ShowCalculation();
+        SST->setCurrentIndex(tab);
+        SpeakNotices(false);
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void frmResult::ChooseAyanamsa(Ayanamsa ayanamsa) {
     Result<Calculation> again = WithAyanamsa(calculation_, ayanamsa);
     if (!again) {
         dialogs_.Message(this, QString::fromStdString(again.problem().Text()), MessageIcon::Stop);
-        precise_->Show(calculation_);
+        precise_->Show(calculation_, TranslationLanguage());
         return;
     }
     RememberAyanamsa(ayanamsa);
@@ -249,7 +271,7 @@ void frmResult::SpeakNotices(bool announce) {
     for (NoticeFrame* frame : frames) {
         const bool on = frame->isVisibleTo(this);
         const QString said = frame->Spoken();
-        frame->textLabel()->setAccessibleName(on && !said.isEmpty() ? QStringLiteral("Notice: ") + said : QString());
+        frame->textLabel()->setAccessibleName(on && !said.isEmpty() ? tr("Notice: %1").arg(said) : QString());
         if (!on || said.isEmpty()) continue;
         shown.append(said);
         if (announce) {

@@ -8,10 +8,12 @@
 #include "calculation/calculation.h"
 #include "ui/dialogs.h"
 #include "ui/help_menus.h"
+#include "ui/language_menu.h"
 
 #include <QMainWindow>
 
 class QAction;
+class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -44,6 +46,7 @@ public slots:
     void ShowAboutTab();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -74,6 +77,7 @@ private:
     NoticeFrame* fraTimeWindow = nullptr;
     SignTabs* SST = nullptr;
 
+    QGroupBox* fraDiscussion = nullptr;
     QLabel* picAbout = nullptr;
     QLabel* lblProductName = nullptr;
     QLabel* lblDescription = nullptr;
@@ -90,6 +94,7 @@ private:
     QAction* mnuBack = nullptr;
     QAction* mnuFile1 = nullptr;
     QAction* mnuSave = nullptr;
+    LanguageMenu languageMenu_;
     HelpMenus helpMenus_;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/frm_save.h"
 
+#include "entry/translation_language.h"
+
 #include "calculation/calculation_text.h"
 #include "links/web_links.h"
 #include "record/record_file.h"
@@ -11,12 +13,14 @@
 #include "ui/promotions.h"
 #include "ui/report_pdf.h"
 #include "ui/report_text.h"
+#include "ui/result_blocks.h"
 #include "ui/save_location.h"
 #include "ui/screen_fit.h"
 #include "ui/screen_reader.h"
 #include "ui/status_line.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -35,21 +39,25 @@ QString AsSentence(QString reason) {
     return reason;
 }
 
-const SaveRequest kRecordRequest{
-    QStringLiteral("Save Your Moon Sign Details"),
-    QStringLiteral("Rich Text Format (*.moo)"),
-    QStringLiteral("moo"),
-    Qt::CaseSensitive,
-    QString(),  // proposed for each save
-};
+SaveRequest RecordRequest() {
+    return {
+        frmSave::tr("Save Your Moon Sign Details"),
+        frmSave::tr("Rich Text Format (*.moo)"),
+        QStringLiteral("moo"),
+        Qt::CaseSensitive,
+        QString(),  // proposed for each save
+    };
+}
 
-const SaveRequest kPdfRequest{
-    QStringLiteral("Export Report as PDF"),
-    QStringLiteral("PDF (*.pdf)"),
-    QStringLiteral("pdf"),
-    Qt::CaseInsensitive,
-    QString(),
-};
+SaveRequest PdfRequest() {
+    return {
+        frmSave::tr("Export Report as PDF"),
+        frmSave::tr("PDF (*.pdf)"),
+        QStringLiteral("pdf"),
+        Qt::CaseInsensitive,
+        QString(),
+    };
+}
 
 // Long enough to read a path; a screen reader has read it out at once.
 constexpr int kStatusShownMs = 8000;
@@ -159,15 +167,15 @@ void frmSave::ConnectControls() {
 
 void frmSave::SetTexts() {
     setWindowTitle(kWindowTitle);
-    cmdSave->setText(QStringLiteral("&Save"));
-    cmdPrint->setText(QStringLiteral("&Print"));
+    cmdSave->setText(tr("&Save"));
+    cmdPrint->setText(tr("&Print"));
     // Alt+P is Print's.
-    cmdExportPdf->setText(QStringLiteral("E&xport PDF..."));
-    RTB->setAccessibleName(QStringLiteral("Moon sign report"));
-    lblFullBrand->setText(kFullBrandOffer + u' ' + kMoreDetails);
-    lblCobrand->setText(kCoBrandInvitation);
-    Label14->setText(QStringLiteral("The Most Popular Online Orrelin Discussion Board"));
-    Label3->setText(QStringLiteral("Talk about your Moon sign with others: visit our discussion board now at %1")
+    cmdExportPdf->setText(tr("E&xport PDF..."));
+    RTB->setAccessibleName(tr("Moon sign report"));
+    lblFullBrand->setText(FullBrandOffer() + u' ' + MoreDetails());
+    lblCobrand->setText(CoBrandInvitation());
+    Label14->setText(tr("The Most Popular Online Orrelin Discussion Board"));
+    Label3->setText(tr("Talk about your Moon sign with others: visit our discussion board now at %1")
                         .arg(QUrl(ProductPageUrl()).host()));
 }
 
@@ -181,17 +189,33 @@ void frmSave::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
+void frmSave::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        SetTexts();
+        ComposeReport();
+    }
+    QDialog::changeEvent(event);
+}
+
+ReportTitle frmSave::Title() const {
+    return TitleOf(calculation_, Description(), TranslationLanguage());
+}
+
+SignDescription frmSave::Description() const {
+    return DescriptionIn(calculation_, TranslationLanguage());
+}
+
 void frmSave::ComposeReport() {
-    nyra::ComposeReport(RTB->document(), calculation_.description);
+    nyra::ComposeReport(RTB->document(), Description());
     RTB->moveCursor(QTextCursor::Start);
     // The report's text must not be carried off through the clipboard;
     // composing is the report's one change of text.
     EmptyClipboard();
-    const ReportTitle title = TitleOf(calculation_);
+    const ReportTitle title = Title();
     const QString timeKnown =
         title.birthTime.isEmpty()
             ? QString()
-            : QStringLiteral("Birth time: %1\nPossible Moon signs: %2").arg(title.birthTime, title.possibleSigns);
+            : tr("Birth time: %1\nPossible Moon signs: %2").arg(title.birthTime, title.possibleSigns);
     fraTimeKnown->SetTone(calculation_.possibleSigns && calculation_.possibleSigns->certain ? NoticeFrame::Tone::Calm
                                                                                            : NoticeFrame::Tone::Warning);
     fraTimeKnown->SetText(timeKnown);
@@ -206,20 +230,20 @@ SaveRequest frmSave::Proposed(SaveRequest request) const {
 }
 
 void frmSave::SaveRecord() {
-    const SaveRequest request = Proposed(kRecordRequest);
+    const SaveRequest request = Proposed(RecordRequest());
     const QString path = WithSuffix(dialogs_.SavePath(this, request), request);
     if (path.isEmpty()) return;
     const Result<void> saved =
         WriteBirthRecord(QFile::encodeName(path).toStdString(), calculation_.birth, calculation_.timeKnown);
     if (!saved) {
         dialogs_.Message(this,
-                         QStringLiteral("Could not save \"%1\": %2")
+                         tr("Could not save \"%1\": %2")
                              .arg(Escaped(QDir::toNativeSeparators(path)), QString::fromStdString(saved.problem().reason)),
                          MessageIcon::Stop);
         return;
     }
     RememberSaveFolder(path);
-    lblStatus->Show(QStringLiteral("Saved to ") + Escaped(QDir::toNativeSeparators(path)));
+    lblStatus->Show(tr("Saved to %1").arg(Escaped(QDir::toNativeSeparators(path))));
 }
 
 void frmSave::PrintReport() {
@@ -232,32 +256,32 @@ void frmSave::PrintReport() {
     // The page says whose report it is and how well the time was known, as
     // the PDF does.
     QTextDocument page;
-    ComposeTitledReport(&page, *RTB->document(), TitleOf(calculation_));
+    ComposeTitledReport(&page, *RTB->document(), Title());
     const PrintOutcome outcome = dialogs_.Print(page);
     if (outcome.printer.isEmpty()) {
-        dialogs_.Message(this, QStringLiteral("No printer is available. Use Export PDF to keep the report."),
+        dialogs_.Message(this, tr("No printer is available. Use Export PDF to keep the report."),
                          MessageIcon::Information);
     } else if (outcome.refusal) {
         dialogs_.Message(this,
-                         QStringLiteral("The report could not be printed on \"%1\": %2 Use Export PDF to keep the "
-                                        "report.")
+                         tr("The report could not be printed on \"%1\": %2 Use Export PDF to keep the "
+                            "report.")
                              .arg(outcome.printer, AsSentence(*outcome.refusal)),
                          MessageIcon::Information);
     }
 }
 
 void frmSave::ExportPdf() {
-    const SaveRequest request = Proposed(kPdfRequest);
+    const SaveRequest request = Proposed(PdfRequest());
     const QString path = WithSuffix(dialogs_.SavePath(this, request), request);
     if (path.isEmpty()) return;
-    if (const auto error = WriteReportPdf(*RTB->document(), path, TitleOf(calculation_))) {
+    if (const auto error = WriteReportPdf(*RTB->document(), path, Title())) {
         dialogs_.Message(this,
-                         QStringLiteral("Could not export \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), *error),
+                         tr("Could not export \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), *error),
                          MessageIcon::Stop);
         return;
     }
     RememberSaveFolder(path);
-    lblStatus->Show(QStringLiteral("Exported to ") + Escaped(QDir::toNativeSeparators(path)));
+    lblStatus->Show(tr("Exported to %1").arg(Escaped(QDir::toNativeSeparators(path))));
 }
 
 } // namespace nyra

@@ -6,6 +6,7 @@
 
 #include "calculation/calculation.h"
 #include "ui/dialogs.h"
+#include "ui/report_pdf.h"
 
 #include <QDialog>
 
@@ -25,6 +26,7 @@ public:
     frmSave(const Calculation& calculation, Dialogs& dialogs, QWidget* parent = nullptr);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -32,7 +34,11 @@ private:
     void ArrangeControls();
     void ConnectControls();
     void SetTexts();
+    // The report in the language shown: the sign's description and the
+    // title of the printed page and the PDF.
     void ComposeReport();
+    SignDescription Description() const;
+    ReportTitle Title() const;
 
     void SaveRecord();
     void PrintReport();

@@ -27,9 +27,12 @@ signals:
     void ZoneChosen(nyra::SignedZone offset);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    // A row as the list shows it, its name in the language shown.
+    static QString ZoneText(const TimeZoneRow& row);
     void CreateControls();
     void ArrangeControls();
     void ConnectControls();

@@ -4,6 +4,7 @@
 #include "ui/named.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -31,13 +32,13 @@ HelpMenus CreateHelpMenus(QMenuBar* bar) {
 }
 
 void SetHelpMenuTexts(const HelpMenus& m) {
-    m.mnuHelp->setTitle(QStringLiteral("&Help"));
-    m.mnuOnline->setText(QStringLiteral("&Online Help"));
-    m.mnuVisit->setText(QStringLiteral("&Visit Us Online"));
-    m.mnuUpdate->setText(QStringLiteral("Check for Software &Update"));
-    m.mnuAbout->setText(QStringLiteral("&About Software"));
-    m.mnuDonate->setText(QStringLiteral("&Donate"));
-    m.mnuMakeMoney->setText(QStringLiteral("Make Money &Online"));
+    m.mnuHelp->setTitle(QCoreApplication::translate("nyra::HelpMenus", "&Help"));
+    m.mnuOnline->setText(QCoreApplication::translate("nyra::HelpMenus", "&Online Help"));
+    m.mnuVisit->setText(QCoreApplication::translate("nyra::HelpMenus", "&Visit Us Online"));
+    m.mnuUpdate->setText(QCoreApplication::translate("nyra::HelpMenus", "Check for Software &Update"));
+    m.mnuAbout->setText(QCoreApplication::translate("nyra::HelpMenus", "&About Software"));
+    m.mnuDonate->setText(QCoreApplication::translate("nyra::HelpMenus", "&Donate"));
+    m.mnuMakeMoney->setText(QCoreApplication::translate("nyra::HelpMenus", "Make Money &Online"));
 }
 
 void ConnectHelpMenus(const HelpMenus& m, QObject* context) {

@@ -1,6 +1,7 @@
 #include "ui/result_blocks.h"
 
 #include "calculation/calculation_text.h"
+#include "engine/names.h"
 #include "ui/named.h"
 #include "ui/notice_frame.h"
 #include "ui/wrapping_label.h"
@@ -86,28 +87,28 @@ SignHeadline::SignHeadline(QWidget* parent) : QWidget(parent) {
     row->addLayout(column_, 1);
 }
 
-void SignHeadline::Show(const Calculation& calculation) {
-    const SignDescription& sign = calculation.description;
+void SignHeadline::Show(const Calculation& calculation, const SignDescription& sign, Language language) {
     const QString vedicName = QString::fromStdString(sign.VedicName);
     lblVedicName->setText(vedicName);
-    // An unknown English name leaves the picture as it is.
-    const QPixmap picture = FindPicture(IMG, QString::fromStdString(sign.EnglishName));
+    // The pictures go by the English name, whatever the language shown. An
+    // unknown name leaves the picture as it is.
+    const QPixmap picture = FindPicture(IMG, QString::fromStdString(calculation.description.EnglishName));
     if (!picture.isNull()) picRashi->setPixmap(picture);
-    picRashi->setAccessibleName(QStringLiteral("Picture of ") + vedicName);
-    picRashi->setAccessibleDescription(QString::fromStdString(sign.Symbol) + QStringLiteral(", symbol of ") +
-                                       vedicName);
+    picRashi->setAccessibleName(tr("Picture of %1").arg(vedicName));
+    picRashi->setAccessibleDescription(tr("%1, symbol of %2").arg(QString::fromStdString(sign.Symbol), vedicName));
 
     const MoonReading& moon = calculation.moon;
-    lblMoonPosition->setText(QStringLiteral("Moon at ") + QString::fromStdString(PositionInSignText(moon)));
-    lblNakshatra->setText(QStringLiteral("Nakshatra %1, pada %2 (lord %3)")
-                              .arg(Text(moon.nakshatra.name))
+    lblMoonPosition->setText(tr("Moon at %1").arg(QString::fromStdString(PositionInSignText(moon, language))));
+    lblNakshatra->setText(tr("Nakshatra %1, pada %2 (lord %3)")
+                              .arg(Text(NakshatraName(moon.nakshatra.index, language)))
                               .arg(moon.nakshatra.pada)
-                              .arg(Text(moon.nakshatra.lord)));
-    lblAyanamsa->setText(QStringLiteral("Ayanamsa: ") + Text(AyanamsaName(calculation.basis)) + u' ' +
-                         QString::fromStdString(AyanamsaText(moon)));
-    lblBasis->setText(QStringLiteral("Calculated with ") + QString::fromStdString(CalculatedWithText(calculation)));
-    lblSignSpan->setText(QString::fromStdString(SignSpanSentence(moon.signSpan)));
-    lblNakshatraSpan->setText(QString::fromStdString(NakshatraSpanSentence(moon.nakshatraSpan)));
+                              .arg(Text(PlanetName(moon.nakshatra.lord, language))));
+    lblAyanamsa->setText(tr("Ayanamsa: %1 %2")
+                             .arg(Text(AyanamsaName(calculation.basis, language)),
+                                  QString::fromStdString(AyanamsaText(moon))));
+    lblBasis->setText(tr("Calculated with %1").arg(QString::fromStdString(CalculatedWithText(calculation, language))));
+    lblSignSpan->setText(QString::fromStdString(SignSpanSentence(moon.signSpan, language)));
+    lblNakshatraSpan->setText(QString::fromStdString(NakshatraSpanSentence(moon.nakshatraSpan, language)));
 }
 
 MoonNotices::MoonNotices(QWidget* parent) : QWidget(parent) {
@@ -121,9 +122,10 @@ MoonNotices::MoonNotices(QWidget* parent) : QWidget(parent) {
     column->addWidget(fraNakshatraNotice);
 }
 
-void MoonNotices::Show(const Calculation& calculation) {
-    fraSignNotice->SetText(QString::fromStdString(SignChangeNotice(calculation.moon.signSpan)));
-    fraNakshatraNotice->SetText(QString::fromStdString(NakshatraChangeNotice(calculation.moon.nakshatraSpan)));
+void MoonNotices::Show(const Calculation& calculation, Language language) {
+    fraSignNotice->SetText(QString::fromStdString(SignChangeNotice(calculation.moon.signSpan, language)));
+    fraNakshatraNotice->SetText(
+        QString::fromStdString(NakshatraChangeNotice(calculation.moon.nakshatraSpan, language)));
 }
 
 PreciseLine::PreciseLine(QWidget* parent) : QWidget(parent) {
@@ -154,11 +156,14 @@ PreciseLine::PreciseLine(QWidget* parent) : QWidget(parent) {
 void PreciseLine::SetTexts() {
     // Qt on Linux names a list by its entry; the tool tip says what it is
     // for, and Show sets it for the calculation's basis.
-    cboAyanamsa->setToolTip(QStringLiteral("Ayanamsa for the precise position"));
+    cboAyanamsa->setToolTip(tr("Ayanamsa for the precise position"));
     cboAyanamsa->setAccessibleName(cboAyanamsa->toolTip());
 }
 
-void PreciseLine::Show(const Calculation& calculation) {
+void PreciseLine::Show(const Calculation& calculation, Language language) {
+    const auto ayanamsas = Ayanamsas();
+    for (int i = 0; i < cboAyanamsa->count() && i < static_cast<int>(ayanamsas.size()); ++i)
+        cboAyanamsa->setItemText(i, Text(ayanamsas[static_cast<std::size_t>(i)].DisplayName(language)));
     {
         // Showing the calculation's choice is not a new choice.
         const QSignalBlocker quiet(cboAyanamsa);
@@ -167,13 +172,19 @@ void PreciseLine::Show(const Calculation& calculation) {
     // On the Precise basis the list chooses the whole calculation's
     // ayanamsa, on the Classic basis only the precise position's.
     cboAyanamsa->setToolTip(calculation.basis.kind == BasisKind::Precise
-                                ? QStringLiteral("Ayanamsa of the calculation")
-                                : QStringLiteral("Ayanamsa for the precise position"));
+                                ? tr("Ayanamsa of the calculation")
+                                : tr("Ayanamsa for the precise position"));
     cboAyanamsa->setAccessibleName(cboAyanamsa->toolTip());
-    const PreciseTexts texts = SecondOpinionTexts(calculation);
+    const PreciseTexts texts = SecondOpinionTexts(calculation, language);
     lblPrecise->setText(QString::fromStdString(texts.line));
     lblPrecise->setToolTip(QString::fromStdString(texts.toolTip));
     fraPreciseNotice->SetText(QString::fromStdString(texts.notice));
+}
+
+SignDescription DescriptionIn(const Calculation& calculation, Language language) {
+    const SignDescription& own = calculation.description;
+    if (language == Language::English) return own;
+    return DescribeMoonSign(own.VedicName, language).value_or(own);
 }
 
 NoticeFrame* NewTimeWindowBlock(QWidget* parent) {
@@ -181,11 +192,11 @@ NoticeFrame* NewTimeWindowBlock(QWidget* parent) {
                            QStringLiteral("lblTimeWindowHeading"), QStringLiteral("picTimeWindow"));
 }
 
-void ShowTimeWindow(NoticeFrame* block, const Calculation& calculation) {
+void ShowTimeWindow(NoticeFrame* block, const Calculation& calculation, Language language) {
     const bool certain = calculation.possibleSigns && calculation.possibleSigns->certain;
     block->SetTone(certain ? NoticeFrame::Tone::Calm : NoticeFrame::Tone::Warning);
-    block->SetText(QString::fromStdString(TimeWindowText(calculation)),
-                   QString::fromStdString(TimeWindowHeading(calculation)));
+    block->SetText(QString::fromStdString(TimeWindowText(calculation, language)),
+                   QString::fromStdString(TimeWindowHeading(calculation, language)));
 }
 
 } // namespace nyra

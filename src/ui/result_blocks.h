@@ -25,7 +25,9 @@ class SignHeadline : public QWidget {
     Q_OBJECT
 public:
     explicit SignHeadline(QWidget* parent);
-    void Show(const Calculation& calculation);
+    // `sign` is the calculation's sign described in `language`, the
+    // language of every line.
+    void Show(const Calculation& calculation, const SignDescription& sign, Language language);
     // The column right of the picture, under the headline's own lines, where
     // the window stacks its further blocks.
     QVBoxLayout* column() const { return column_; }
@@ -49,7 +51,7 @@ class MoonNotices : public QWidget {
     Q_OBJECT
 public:
     explicit MoonNotices(QWidget* parent);
-    void Show(const Calculation& calculation);
+    void Show(const Calculation& calculation, Language language);
     std::vector<NoticeFrame*> frames() const { return {fraSignNotice, fraNakshatraNotice}; }
 
 private:
@@ -64,7 +66,7 @@ class PreciseLine : public QWidget {
 public:
     explicit PreciseLine(QWidget* parent);
     void SetTexts();
-    void Show(const Calculation& calculation);
+    void Show(const Calculation& calculation, Language language);
     NoticeFrame* notice() const { return fraPreciseNotice; }
 
 signals:
@@ -76,9 +78,13 @@ private:
     NoticeFrame* fraPreciseNotice = nullptr;
 };
 
+// The calculation's sign description in `language`: the calculation's own
+// in English, which the others are looked up by.
+SignDescription DescriptionIn(const Calculation& calculation, Language language);
+
 // "fraTimeWindow": hidden for an exact time; blue when one sign covers the
 // whole stretch of time, amber when it does not.
 NoticeFrame* NewTimeWindowBlock(QWidget* parent);
-void ShowTimeWindow(NoticeFrame* block, const Calculation& calculation);
+void ShowTimeWindow(NoticeFrame* block, const Calculation& calculation, Language language);
 
 } // namespace nyra
