@@ -79,75 +79,75 @@ void frmSave::CreateControls() {
 
     // Made in the order Tab visits them: the screen's, top to bottom and
     // left to right.
-    Label14 = NewLinkLabel(QStringLiteral("Label14"), QString(), this, LinkStyle::Promotion);
-    Label3 = NewLinkLabel(QStringLiteral("Label3"), QString(), this, LinkStyle::Promotion);
-    QFont heading = Label14->font();
+    discussionHeading = NewLinkLabel(QStringLiteral("Label14"), QString(), this, LinkStyle::Promotion);
+    discussionInvitation = NewLinkLabel(QStringLiteral("Label3"), QString(), this, LinkStyle::Promotion);
+    QFont heading = discussionHeading->font();
     heading.setBold(true);
-    Label14->setFont(heading);
-    Label14->setAlignment(Qt::AlignCenter);
-    Label3->setAlignment(Qt::AlignCenter);
+    discussionHeading->setFont(heading);
+    discussionHeading->setAlignment(Qt::AlignCenter);
+    discussionInvitation->setAlignment(Qt::AlignCenter);
 
-    fraTimeKnown = new NoticeFrame(QStringLiteral("fraTimeKnown"), QStringLiteral("lblTimeKnown"), 20, 1.0, false,
+    timeKnownNotice = new NoticeFrame(QStringLiteral("fraTimeKnown"), QStringLiteral("lblTimeKnown"), 20, 1.0, false,
                                    this);
-    RTB = Named(new QTextEdit(this), QStringLiteral("RTB"));
-    RTB->setReadOnly(true);
-    RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
+    reportText = Named(new QTextEdit(this), QStringLiteral("RTB"));
+    reportText->setReadOnly(true);
+    reportText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
                                  Qt::LinksAccessibleByMouse);
-    RTB->setFont(ReportFont());
+    reportText->setFont(ReportFont());
     // Small enough for the window to fit a 1366 x 768 screen at 150 %.
-    RTB->setMinimumSize(480, 220);
+    reportText->setMinimumSize(480, 220);
     // The report's colours are those of the printed page (black, teal,
     // purple): on a dark theme's dark base they could not be read, so the
     // report keeps its white page.
-    QPalette paper = RTB->palette();
+    QPalette paper = reportText->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         paper.setColor(group, QPalette::Base, Qt::white);
         paper.setColor(group, QPalette::Text, Qt::black);
     }
-    RTB->setPalette(paper);
+    reportText->setPalette(paper);
     // Links open on the press of the mouse; the view itself follows none.
-    new ReportMouseWatcher(RTB);
+    new ReportMouseWatcher(reportText);
     // The window opens with the report to read, not on a promotion.
-    RTB->setFocus();
+    reportText->setFocus();
 
-    lblStatus = new StatusLine(QStringLiteral("lblStatus"), kStatusShownMs, this);
-    cmdExportPdf = Named(new QPushButton(this), QStringLiteral("cmdExportPdf"));
-    cmdPrint = Named(new QPushButton(this), QStringLiteral("cmdPrint"));
-    cmdSave = Named(new QPushButton(this), QStringLiteral("cmdSave"));
-    for (QPushButton* button : {cmdSave, cmdPrint, cmdExportPdf}) {
+    statusLine = new StatusLine(QStringLiteral("lblStatus"), kStatusShownMs, this);
+    exportPdfButton = Named(new QPushButton(this), QStringLiteral("cmdExportPdf"));
+    printButton = Named(new QPushButton(this), QStringLiteral("cmdPrint"));
+    saveButton = Named(new QPushButton(this), QStringLiteral("cmdSave"));
+    for (QPushButton* button : {saveButton, printButton, exportPdfButton}) {
         button->setAutoDefault(false);
         button->setMinimumWidth(110);
     }
 
-    fraFullBrand = Named(new QFrame(this), QStringLiteral("fraFullBrand"));
-    fraFullBrand->setFrameShape(QFrame::StyledPanel);
-    fraFullBrand->setFrameShadow(QFrame::Sunken);
-    lblFullBrand = NewLinkLabel(QStringLiteral("lblFullBrand"), QString(), fraFullBrand, LinkStyle::Promotion);
-    lblCobrand = NewLinkLabel(QStringLiteral("lblCobrand"), QString(), this, LinkStyle::Promotion);
+    fullBrandFrame = Named(new QFrame(this), QStringLiteral("fraFullBrand"));
+    fullBrandFrame->setFrameShape(QFrame::StyledPanel);
+    fullBrandFrame->setFrameShadow(QFrame::Sunken);
+    fullBrandLink = NewLinkLabel(QStringLiteral("lblFullBrand"), QString(), fullBrandFrame, LinkStyle::Promotion);
+    cobrandLink = NewLinkLabel(QStringLiteral("lblCobrand"), QString(), this, LinkStyle::Promotion);
 }
 
 void frmSave::ArrangeControls() {
-    auto* brandLayout = new QVBoxLayout(fraFullBrand);
+    auto* brandLayout = new QVBoxLayout(fullBrandFrame);
     brandLayout->setContentsMargins(8, 6, 8, 6);
-    brandLayout->addWidget(lblFullBrand);
+    brandLayout->addWidget(fullBrandLink);
 
     auto* promoRow = new QHBoxLayout;
-    promoRow->addWidget(fraFullBrand, 1);
+    promoRow->addWidget(fullBrandFrame, 1);
     promoRow->addSpacing(8);
-    promoRow->addWidget(lblCobrand, 1);
+    promoRow->addWidget(cobrandLink, 1);
 
     auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(lblStatus, 1);
-    buttonRow->addWidget(cmdExportPdf);
-    buttonRow->addWidget(cmdPrint);
-    buttonRow->addWidget(cmdSave);
+    buttonRow->addWidget(statusLine, 1);
+    buttonRow->addWidget(exportPdfButton);
+    buttonRow->addWidget(printButton);
+    buttonRow->addWidget(saveButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label14);
-    layout->addWidget(Label3);
+    layout->addWidget(discussionHeading);
+    layout->addWidget(discussionInvitation);
     layout->addSpacing(4);
-    layout->addWidget(fraTimeKnown);
-    layout->addWidget(RTB, 1);
+    layout->addWidget(timeKnownNotice);
+    layout->addWidget(reportText, 1);
     layout->addLayout(buttonRow);
     layout->addSpacing(4);
     layout->addLayout(promoRow);
@@ -155,27 +155,27 @@ void frmSave::ArrangeControls() {
 }
 
 void frmSave::ConnectControls() {
-    connect(cmdSave, &QPushButton::clicked, this, &frmSave::SaveRecord);
-    connect(cmdPrint, &QPushButton::clicked, this, &frmSave::PrintReport);
-    connect(cmdExportPdf, &QPushButton::clicked, this, &frmSave::ExportPdf);
-    connect(lblFullBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
-    connect(lblCobrand, &ClickableLabel::clicked, this, &OpenCoBrandPage);
-    connect(Label14, &ClickableLabel::clicked, this, &OpenHomePage);
-    connect(Label3, &ClickableLabel::clicked, this, &OpenHomePage);
+    connect(saveButton, &QPushButton::clicked, this, &frmSave::SaveRecord);
+    connect(printButton, &QPushButton::clicked, this, &frmSave::PrintReport);
+    connect(exportPdfButton, &QPushButton::clicked, this, &frmSave::ExportPdf);
+    connect(fullBrandLink, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
+    connect(cobrandLink, &ClickableLabel::clicked, this, &OpenCoBrandPage);
+    connect(discussionHeading, &ClickableLabel::clicked, this, &OpenHomePage);
+    connect(discussionInvitation, &ClickableLabel::clicked, this, &OpenHomePage);
     PressButtonsOnEnter(this);
 }
 
 void frmSave::SetTexts() {
     setWindowTitle(kWindowTitle);
-    cmdSave->setText(tr("&Save"));
-    cmdPrint->setText(tr("&Print"));
+    saveButton->setText(tr("&Save"));
+    printButton->setText(tr("&Print"));
     // Alt+P is Print's.
-    cmdExportPdf->setText(tr("E&xport PDF..."));
-    RTB->setAccessibleName(tr("Moon sign report"));
-    lblFullBrand->setText(FullBrandOffer() + u' ' + MoreDetails());
-    lblCobrand->setText(CoBrandInvitation());
-    Label14->setText(tr("The Most Popular Online Orrelin Discussion Board"));
-    Label3->setText(tr("Talk about your Moon sign with others: visit our discussion board now at %1")
+    exportPdfButton->setText(tr("E&xport PDF..."));
+    reportText->setAccessibleName(tr("Moon sign report"));
+    fullBrandLink->setText(FullBrandOffer() + u' ' + MoreDetails());
+    cobrandLink->setText(CoBrandInvitation());
+    discussionHeading->setText(tr("The Most Popular Online Orrelin Discussion Board"));
+    discussionInvitation->setText(tr("Talk about your Moon sign with others: visit our discussion board now at %1")
                         .arg(QUrl(ProductPageUrl()).host()));
 }
 
@@ -206,8 +206,8 @@ SignDescription frmSave::Description() const {
 }
 
 void frmSave::ComposeReport() {
-    nyra::ComposeReport(RTB->document(), Description());
-    RTB->moveCursor(QTextCursor::Start);
+    nyra::ComposeReport(reportText->document(), Description());
+    reportText->moveCursor(QTextCursor::Start);
     // The report's text must not be carried off through the clipboard;
     // composing is the report's one change of text.
     EmptyClipboard();
@@ -216,9 +216,9 @@ void frmSave::ComposeReport() {
         title.birthTime.isEmpty()
             ? QString()
             : tr("Birth time: %1\nPossible Moon signs: %2").arg(title.birthTime, title.possibleSigns);
-    fraTimeKnown->SetTone(calculation_.possibleSigns && calculation_.possibleSigns->certain ? NoticeFrame::Tone::Calm
+    timeKnownNotice->SetTone(calculation_.possibleSigns && calculation_.possibleSigns->certain ? NoticeFrame::Tone::Calm
                                                                                            : NoticeFrame::Tone::Warning);
-    fraTimeKnown->SetText(timeKnown);
+    timeKnownNotice->SetText(timeKnown);
 }
 
 SaveRequest frmSave::Proposed(SaveRequest request) const {
@@ -243,20 +243,20 @@ void frmSave::SaveRecord() {
         return;
     }
     RememberSaveFolder(path);
-    lblStatus->Show(tr("Saved to %1").arg(Escaped(QDir::toNativeSeparators(path))));
+    statusLine->Show(tr("Saved to %1").arg(Escaped(QDir::toNativeSeparators(path))));
 }
 
 void frmSave::PrintReport() {
     // With a selection the whole report must still be printed, and nothing
     // stays selected afterwards.
-    QTextCursor cursor = RTB->textCursor();
+    QTextCursor cursor = reportText->textCursor();
     cursor.clearSelection();
-    RTB->setTextCursor(cursor);
+    reportText->setTextCursor(cursor);
 
     // The page says whose report it is and how well the time was known, as
     // the PDF does.
     QTextDocument page;
-    ComposeTitledReport(&page, *RTB->document(), Title());
+    ComposeTitledReport(&page, *reportText->document(), Title());
     const PrintOutcome outcome = dialogs_.Print(page);
     if (outcome.printer.isEmpty()) {
         dialogs_.Message(this, tr("No printer is available. Use Export PDF to keep the report."),
@@ -274,14 +274,14 @@ void frmSave::ExportPdf() {
     const SaveRequest request = Proposed(PdfRequest());
     const QString path = WithSuffix(dialogs_.SavePath(this, request), request);
     if (path.isEmpty()) return;
-    if (const auto error = WriteReportPdf(*RTB->document(), path, Title())) {
+    if (const auto error = WriteReportPdf(*reportText->document(), path, Title())) {
         dialogs_.Message(this,
                          tr("Could not export \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), *error),
                          MessageIcon::Stop);
         return;
     }
     RememberSaveFolder(path);
-    lblStatus->Show(tr("Exported to %1").arg(Escaped(QDir::toNativeSeparators(path))));
+    statusLine->Show(tr("Exported to %1").arg(Escaped(QDir::toNativeSeparators(path))));
 }
 
 } // namespace nyra

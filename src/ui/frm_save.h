@@ -49,20 +49,20 @@ private:
 
     const Calculation& calculation_;
     Dialogs& dialogs_;
-    NoticeFrame* fraTimeKnown = nullptr;
+    NoticeFrame* timeKnownNotice = nullptr;
     // Read-only, with a caret the keyboard moves, so that a screen reader
     // reads it as a document, line by line.
-    QTextEdit* RTB = nullptr;
+    QTextEdit* reportText = nullptr;
     // "Saved to ...", for a few seconds after a save or an export.
-    StatusLine* lblStatus = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdPrint = nullptr;
-    QPushButton* cmdExportPdf = nullptr;
-    QFrame* fraFullBrand = nullptr;
-    ClickableLabel* lblFullBrand = nullptr;
-    ClickableLabel* lblCobrand = nullptr;
-    ClickableLabel* Label14 = nullptr;
-    ClickableLabel* Label3 = nullptr;
+    StatusLine* statusLine = nullptr;
+    QPushButton* saveButton = nullptr;
+    QPushButton* printButton = nullptr;
+    QPushButton* exportPdfButton = nullptr;
+    QFrame* fullBrandFrame = nullptr;
+    ClickableLabel* fullBrandLink = nullptr;
+    ClickableLabel* cobrandLink = nullptr;
+    ClickableLabel* discussionHeading = nullptr;
+    ClickableLabel* discussionInvitation = nullptr;
 };
 
 } // namespace nyra

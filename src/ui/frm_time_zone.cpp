@@ -149,53 +149,53 @@ void frmTimeZone::CreateControls() {
     setModal(true);
     setFont(Verdana(false));
 
-    lstTimeZone = Named(new TimeZoneList(this), QStringLiteral("lstTimeZone"));
-    lstTimeZone->setFont(Verdana(true));
-    lstTimeZone->setSelectionMode(QAbstractItemView::SingleSelection);
+    zoneList = Named(new TimeZoneList(this), QStringLiteral("lstTimeZone"));
+    zoneList->setFont(Verdana(true));
+    zoneList->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    cmdUseZone = Named(new QPushButton(this), QStringLiteral("cmdUseZone"));
-    cmdUseZone->setFont(Verdana(true));
+    useZoneButton = Named(new QPushButton(this), QStringLiteral("cmdUseZone"));
+    useZoneButton->setFont(Verdana(true));
 
-    cmdQuit = Named(new QPushButton(this), QStringLiteral("cmdQuit"));
-    cmdQuit->setFont(Verdana(true));
+    quitButton = Named(new QPushButton(this), QStringLiteral("cmdQuit"));
+    quitButton->setFont(Verdana(true));
     // Default and cancel button at once: QDialog sends Enter to the default
     // button and Escape to reject(), which is what a click on Quit does.
-    cmdQuit->setDefault(true);
+    quitButton->setDefault(true);
 }
 
 void frmTimeZone::ArrangeControls() {
     setFixedSize(kClientWidth, kClientHeight);
-    lstTimeZone->setGeometry(0, 0, kClientWidth, kListHeight);
+    zoneList->setGeometry(0, 0, kClientWidth, kListHeight);
     // The two heights add up to one pixel more than the client area; the
     // buttons cover the list's bottom border rather than losing their own.
-    cmdUseZone->setGeometry(0, kClientHeight - kButtonHeight, kUseZoneWidth, kButtonHeight);
-    cmdQuit->setGeometry(kUseZoneWidth, kClientHeight - kButtonHeight, kClientWidth - kUseZoneWidth, kButtonHeight);
+    useZoneButton->setGeometry(0, kClientHeight - kButtonHeight, kUseZoneWidth, kButtonHeight);
+    quitButton->setGeometry(kUseZoneWidth, kClientHeight - kButtonHeight, kClientWidth - kUseZoneWidth, kButtonHeight);
 }
 
 void frmTimeZone::ConnectControls() {
     // The list's own Enter handling only emits activated(), which stays
     // unconnected, so Enter reaches the dialog and Quit.
-    static_cast<TimeZoneList*>(lstTimeZone)->picked = [this] { lstTimeZone_DblClick(); };
-    connect(lstTimeZone, &QListWidget::itemSelectionChanged, this, &frmTimeZone::ShowWhetherARowIsHighlighted);
-    connect(cmdUseZone, &QPushButton::clicked, this, &frmTimeZone::lstTimeZone_DblClick);
-    connect(cmdQuit, &QPushButton::clicked, this, &frmTimeZone::cmdQuit_Click);
+    static_cast<TimeZoneList*>(zoneList)->picked = [this] { PickZone(); };
+    connect(zoneList, &QListWidget::itemSelectionChanged, this, &frmTimeZone::ShowWhetherARowIsHighlighted);
+    connect(useZoneButton, &QPushButton::clicked, this, &frmTimeZone::PickZone);
+    connect(quitButton, &QPushButton::clicked, this, &frmTimeZone::Quit);
 }
 
 void frmTimeZone::SetTexts() {
     setWindowTitle(kWindowTitle);
-    cmdUseZone->setText(tr("&Use Zone"));
-    cmdQuit->setText(tr("&Quit"));
-    lstTimeZone->setAccessibleName(tr("Time zones"));
-    lstTimeZone->setAccessibleDescription(
+    useZoneButton->setText(tr("&Use Zone"));
+    quitButton->setText(tr("&Quit"));
+    zoneList->setAccessibleName(tr("Time zones"));
+    zoneList->setAccessibleDescription(
         tr("Choose a zone with the arrow keys, then press Space or Use Zone to use it. "
            "Enter or Escape closes the list without a choice."));
 }
 
-void frmTimeZone::Form_Load() {
-    lstTimeZone->clear();
-    for (const TimeZoneRow& row : kTimeZoneTable) lstTimeZone->addItem(ZoneText(row));
-    lstTimeZone->setCurrentRow(-1);
-    lstTimeZone->clearSelection();
+void frmTimeZone::FillList() {
+    zoneList->clear();
+    for (const TimeZoneRow& row : kTimeZoneTable) zoneList->addItem(ZoneText(row));
+    zoneList->setCurrentRow(-1);
+    zoneList->clearSelection();
     ShowWhetherARowIsHighlighted();
 }
 
@@ -209,22 +209,22 @@ QString frmTimeZone::ZoneText(const TimeZoneRow& row) {
     return shown + QString::fromUtf8(rest.data(), static_cast<qsizetype>(rest.size()));
 }
 
-void frmTimeZone::ShowWhetherARowIsHighlighted() { cmdUseZone->setEnabled(!lstTimeZone->selectedItems().isEmpty()); }
+void frmTimeZone::ShowWhetherARowIsHighlighted() { useZoneButton->setEnabled(!zoneList->selectedItems().isEmpty()); }
 
-void frmTimeZone::lstTimeZone_DblClick() {
-    const QList<QListWidgetItem*> selected = lstTimeZone->selectedItems();
-    const int k = selected.isEmpty() ? -1 : lstTimeZone->row(selected.front());
+void frmTimeZone::PickZone() {
+    const QList<QListWidgetItem*> selected = zoneList->selectedItems();
+    const int k = selected.isEmpty() ? -1 : zoneList->row(selected.front());
     if (const TimeZoneRow* row = TimeZoneAt(k)) emit ZoneChosen(row->offset());
     accept();
 }
 
-void frmTimeZone::cmdQuit_Click() { reject(); }
+void frmTimeZone::Quit() { reject(); }
 
 void frmTimeZone::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         SetTexts();
-        for (int i = 0; i < lstTimeZone->count() && i < static_cast<int>(kTimeZoneTable.size()); ++i)
-            lstTimeZone->item(i)->setText(ZoneText(kTimeZoneTable[static_cast<std::size_t>(i)]));
+        for (int i = 0; i < zoneList->count() && i < static_cast<int>(kTimeZoneTable.size()); ++i)
+            zoneList->item(i)->setText(ZoneText(kTimeZoneTable[static_cast<std::size_t>(i)]));
     }
     QDialog::changeEvent(event);
 }
@@ -233,7 +233,7 @@ void frmTimeZone::showEvent(QShowEvent* event) {
     // Spontaneous show events come from the window system (mapping,
     // restoring from minimised); only show() itself is a new opening.
     if (!event->spontaneous()) {
-        Form_Load();
+        FillList();
         // Centred on the screen, where QDialog would centre it over the
         // main window.
         PlaceNewWindow(this, nullptr, size());

@@ -15,13 +15,13 @@ namespace nyra {
 
 LanguageMenu CreateLanguageMenu(QMenuBar* bar) {
     LanguageMenu m;
-    m.mnuLanguage = Named(bar->addMenu(QString()), QStringLiteral("mnuLanguage"));
-    auto* group = new QActionGroup(m.mnuLanguage);
+    m.languageMenu = Named(bar->addMenu(QString()), QStringLiteral("mnuLanguage"));
+    auto* group = new QActionGroup(m.languageMenu);
     group->setExclusive(true);
     for (const Language language : kLanguages) {
         const std::string_view code = LanguageCode(language);
         const std::string_view own = LanguageOwnName(language);
-        QAction* item = Named(m.mnuLanguage->addAction(QString::fromUtf8(own.data(), static_cast<qsizetype>(own.size()))),
+        QAction* item = Named(m.languageMenu->addAction(QString::fromUtf8(own.data(), static_cast<qsizetype>(own.size()))),
                               QStringLiteral("mnuLanguage_") + QLatin1String(code.data(), static_cast<qsizetype>(code.size())));
         item->setCheckable(true);
         group->addAction(item);
@@ -32,7 +32,7 @@ LanguageMenu CreateLanguageMenu(QMenuBar* bar) {
 
 void SetLanguageMenuTexts(const LanguageMenu& m) {
     //: The menu of languages; a translation may keep the English word beside its own, for whoever cannot read it.
-    m.mnuLanguage->setTitle(QCoreApplication::translate("nyra::LanguageMenu", "&Language"));
+    m.languageMenu->setTitle(QCoreApplication::translate("nyra::LanguageMenu", "&Language"));
     const Language shown = TranslationLanguage();
     for (const auto& [language, item] : m.items) item->setChecked(language == shown);
 }

@@ -18,7 +18,7 @@ namespace nyra {
 class Dialogs;
 
 struct LanguageMenu {
-    QMenu* mnuLanguage = nullptr;
+    QMenu* languageMenu = nullptr;
     std::vector<std::pair<Language, QAction*>> items;  ///< In kLanguages' order.
 };
 

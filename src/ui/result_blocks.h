@@ -33,17 +33,17 @@ public:
     QVBoxLayout* column() const { return column_; }
 
 private:
-    QLabel* picRashi = nullptr;
-    QLabel* lblVedicName = nullptr;
-    QLabel* lblMoonPosition = nullptr;
-    QLabel* lblNakshatra = nullptr;
-    QLabel* lblAyanamsa = nullptr;
-    QLabel* lblBasis = nullptr;
-    QLabel* lblSignSpan = nullptr;
-    QLabel* lblNakshatraSpan = nullptr;
+    QLabel* signPicture = nullptr;
+    QLabel* signName = nullptr;
+    QLabel* moonPositionLine = nullptr;
+    QLabel* nakshatraLine = nullptr;
+    QLabel* ayanamsaLine = nullptr;
+    QLabel* basisLine = nullptr;
+    QLabel* signSpanLine = nullptr;
+    QLabel* nakshatraSpanLine = nullptr;
     QVBoxLayout* column_ = nullptr;
     // The image list: one picture per sign, under its English name.
-    std::vector<KeyedPicture> IMG;
+    std::vector<KeyedPicture> signPictures;
 };
 
 // A birth close to a change of sign or of nakshatra.
@@ -52,11 +52,11 @@ class MoonNotices : public QWidget {
 public:
     explicit MoonNotices(QWidget* parent);
     void Show(const Calculation& calculation, Language language);
-    std::vector<NoticeFrame*> frames() const { return {fraSignNotice, fraNakshatraNotice}; }
+    std::vector<NoticeFrame*> frames() const { return {signNotice, nakshatraNotice}; }
 
 private:
-    NoticeFrame* fraSignNotice = nullptr;
-    NoticeFrame* fraNakshatraNotice = nullptr;
+    NoticeFrame* signNotice = nullptr;
+    NoticeFrame* nakshatraNotice = nullptr;
 };
 
 // The second opinion (Swiss Ephemeris on the Classic basis, the classic
@@ -67,15 +67,15 @@ public:
     explicit PreciseLine(QWidget* parent);
     void SetTexts();
     void Show(const Calculation& calculation, Language language);
-    NoticeFrame* notice() const { return fraPreciseNotice; }
+    NoticeFrame* notice() const { return preciseNotice; }
 
 signals:
     void ayanamsaChosen(nyra::Ayanamsa ayanamsa);
 
 private:
-    QLabel* lblPrecise = nullptr;
-    QComboBox* cboAyanamsa = nullptr;
-    NoticeFrame* fraPreciseNotice = nullptr;
+    QLabel* preciseLine = nullptr;
+    QComboBox* ayanamsaList = nullptr;
+    NoticeFrame* preciseNotice = nullptr;
 };
 
 // The calculation's sign description in `language`: the calculation's own
