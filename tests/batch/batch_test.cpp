@@ -303,6 +303,16 @@ INSTANTIATE_TEST_SUITE_P(
                           "unknown option \"--" + std::string(kQuotedInputBytes - 2, 'x') + "...\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// After "--" every argument is a file, however it starts; before it, "-"
+// and an empty argument are files too.
+TEST(BatchOptions, FilesAfterTheEndOfOptions) {
+    const Result<BatchOptions> parsed = ParseBatchArguments({"-", "--describe", "", "--", "--precise", "-"});
+    ASSERT_TRUE(parsed) << parsed.problem().Text();
+    EXPECT_EQ(parsed->inputs, (std::vector<std::string>{"-", "", "--precise", "-"}));
+    EXPECT_TRUE(parsed->columns.describe);
+    EXPECT_FALSE(parsed->columns.precise);
+}
+
 // A fresh folder per test, so runs of the suite side by side never meet.
 class BatchFiles : public ::testing::Test {
 protected:
