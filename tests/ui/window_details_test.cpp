@@ -1,17 +1,11 @@
 // Details of the windows that are easy to get subtly wrong and that the
-// broader window tests let through: which tone the possible signs' block
-// takes, the exact colour a text is mixed to, the numbers on the exported
-// pages, and Enter on the keypad.
-#include "theme_support.h"
+// broader window tests let through: the exact colour a text is mixed to,
+// the numbers on the exported pages, and Enter on the keypad.
 #include "ui/contrast.h"
-#include "ui/frm_result.h"
 #include "ui/report_pdf.h"
 #include "ui/report_text.h"
 #include "ui_test_support.h"
 
-#include <QApplication>
-#include <QFrame>
-#include <QPalette>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -24,45 +18,6 @@
 
 namespace nyra::test {
 namespace {
-
-using namespace theme_test;
-
-// ---- The possible signs' block: blue when certain, amber when not --------------------
-
-class TimeWindowTone : public WindowTest, public ::testing::WithParamInterface<ThemeCase> {
-protected:
-    void SetUp() override {
-        saved_ = QApplication::palette();
-        QApplication::setPalette(GetParam().palette());
-    }
-    void TearDown() override {
-        WindowTest::TearDown();
-        QApplication::setPalette(saved_);
-    }
-
-    QColor BlockBackground(const Calculation& calculation) {
-        auto* result = new frmResult(calculation, dialogs);
-        result->show();
-        EXPECT_TRUE(ShownIn(result, "fraTimeWindow"));
-        return Measure(Child<QFrame>(result, "fraTimeWindow")).background;
-    }
-
-private:
-    QPalette saved_;
-};
-
-TEST_P(TimeWindowTone, CertainIsCalmBlueUncertainIsAmber) {
-    // Asha's Moon is 8° short of the sign's end: an hour either way stays in
-    // it. An hour before the near change's birth is in the sign before.
-    const QColor certain = BlockBackground(CalculationOf(AshaAtDelhi(), TimeWindow::PlusMinus(60)));
-    const QColor uncertain = BlockBackground(CalculationOf(NearAChange().birth, TimeWindow::PlusMinus(120)));
-    EXPECT_GT(certain.blue(), certain.red()) << "certain: " << certain.name().toStdString();
-    EXPECT_GT(uncertain.red(), uncertain.blue()) << "uncertain: " << uncertain.name().toStdString();
-}
-
-INSTANTIATE_TEST_SUITE_P(Themes, TimeWindowTone,
-                         ::testing::Values(ThemeCase{"Light", LightPalette}, ThemeCase{"Dark", DarkPalette}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- A text colour mixed towards black or white: each channel rounded ----------------
 
