@@ -7,6 +7,7 @@
 #include "app/window_trace.h"
 #include "ui/dialogs.h"
 #include "ui/frm_main.h"
+#include "ui/language_choice.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,14 +29,17 @@ public:
 // ends.
 int HandToRunningCopy(nyra::Dialogs& dialogs, const QString& socketPath, const std::optional<QString>& recordPath) {
     if (!recordPath) {
-        dialogs.Message(nullptr, QStringLiteral("Application is already running"), nyra::MessageIcon::Information);
+        dialogs.Message(nullptr, QCoreApplication::translate("nyra::Start", "Application is already running"),
+                        nyra::MessageIcon::Information);
         nyra::ExitProgram();
         return EXIT_SUCCESS;
     }
     const nyra::Result<void> handed = nyra::HandOverRecord(socketPath, *recordPath);
     if (handed) return EXIT_SUCCESS;
     dialogs.Message(nullptr,
-                    QStringLiteral("Application is already running, but \"%1\" could not be handed to it: %2.")
+                    QCoreApplication::translate("nyra::Start",
+                                                "Application is already running, but \"%1\" could not be handed "
+                                                "to it: %2.")
                         .arg(QDir::toNativeSeparators(*recordPath), QString::fromStdString(handed.problem().reason)),
                     nyra::MessageIcon::Stop);
     return EXIT_FAILURE;
@@ -71,12 +75,19 @@ int main(int argc, char** argv) {
                                  : nyra::SystemDialogs();
     if (qEnvironmentVariableIntValue("NYRA_WINDOWS_TO_STDERR") == 1) nyra::TraceWindowsOnStderr();
 
+    // The language chosen in the Language menu, else the desktop's: before
+    // the first message and window. Without its translation the program
+    // speaks English and says why.
+    if (const nyra::Result<void> language = nyra::UseLanguage(nyra::StartingLanguage()); !language)
+        std::fprintf(stderr, "nyra-moonsign: %s\n", language.problem().Text().c_str());
+
     nyra::SingleInstanceLock instance;
     const nyra::Result<nyra::SingleInstanceLock::Holder> holder = instance.Acquire();
     if (!holder) {
         dialogs.Message(nullptr,
-                          QStringLiteral("The lock file \"%1\" names no running copy of the program but cannot be "
-                                         "replaced: %2. Remove it and start the program again.")
+                          QCoreApplication::translate("nyra::Start",
+                                                      "The lock file \"%1\" names no running copy of the program but "
+                                                      "cannot be replaced: %2. Remove it and start the program again.")
                               .arg(QDir::toNativeSeparators(instance.path()),
                                    QString::fromStdString(holder.problem().reason)),
                           nyra::MessageIcon::Stop);

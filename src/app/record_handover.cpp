@@ -1,5 +1,6 @@
 #include "app/record_handover.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -115,7 +116,7 @@ Result<void> HandOverRecord(const QString& socketPath, const QString& path, int 
         if (deadline.hasExpired()) return failure(socket.errorString());
         QThread::msleep(kConnectRetryMs);
     }
-    if (!PeerIsThisUser(socket)) return failure(QStringLiteral("the program listening there runs as another user"));
+    if (!PeerIsThisUser(socket)) return failure(QCoreApplication::translate("nyra::RecordHandover", "the program listening there runs as another user"));
 
     QByteArray message(kLengthBytes, '\0');
     qToBigEndian<quint32>(static_cast<quint32>(bytes.size()), message.data());
@@ -127,11 +128,11 @@ Result<void> HandOverRecord(const QString& socketPath, const QString& path, int 
     }
     while (socket.bytesAvailable() < 1) {
         if (!socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
-            return failure(QStringLiteral("the running copy did not take the file"));
+            return failure(QCoreApplication::translate("nyra::RecordHandover", "the running copy did not take the file"));
     }
     char answer = 0;
     if (!socket.getChar(&answer) || answer != kTaken)
-        return failure(QStringLiteral("the running copy did not take the file"));
+        return failure(QCoreApplication::translate("nyra::RecordHandover", "the running copy did not take the file"));
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "atlas/atlas.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTimeZone>
 
@@ -153,25 +154,28 @@ bool ZoneDatabaseReadable() {
     return QTimeZone(QByteArrayLiteral("Etc/UTC")).isValid();
 }
 
+// The notes are shown under the main window's zone, in the language shown.
 QString ZoneNote(const ZoneAtLocalTime& zone) {
     const Result<ZoneOffset> offset = ZoneOffsetOf(zone);
     if (!offset) {
-        return QStringLiteral("%1: no time zone data for that date and time")
-            .arg(zone.timeZoneId.isEmpty() ? QStringLiteral("No time zone") : zone.timeZoneId);
+        return QCoreApplication::translate("nyra::ZoneNote", "%1: no time zone data for that date and time")
+            .arg(zone.timeZoneId.isEmpty() ? QCoreApplication::translate("nyra::ZoneNote", "No time zone") : zone.timeZoneId);
     }
-    QString note = QStringLiteral("%1: UTC%2 on %3")
+    //: The locale whose month names the zone note's dates are written with ("hi_IN" in Hindi); its digits must be Western.
+    const QLocale dates(QCoreApplication::translate("nyra::ZoneNote", "C"));
+    QString note = QCoreApplication::translate("nyra::ZoneNote", "%1: UTC%2 on %3")
                        .arg(zone.timeZoneId, FormatUtcOffset(zone.utcOffsetSeconds),
-                            QLocale::c().toString(zone.date, QStringLiteral("d MMMM yyyy")));
+                            dates.toString(zone.date, QStringLiteral("d MMMM yyyy")));
     if (offset->dstOn)
-        note += QStringLiteral(" (daylight saving)");
+        note += QCoreApplication::translate("nyra::ZoneNote", " (daylight saving)");
     else if (zone.daylightSeconds > 0)
-        note += QStringLiteral(" (daylight saving of %1 included)").arg(HoursMinutesText(zone.daylightSeconds));
+        note += QCoreApplication::translate("nyra::ZoneNote", " (daylight saving of %1 included)").arg(HoursMinutesText(zone.daylightSeconds));
     const QString clock = ClockText(zone.hour, zone.minute);
     if (zone.nonexistent)
-        note += QStringLiteral(" \u2014 %1 did not exist (clocks went forward); UTC%2 used")
+        note += QCoreApplication::translate("nyra::ZoneNote", " \u2014 %1 did not exist (clocks went forward); UTC%2 used")
                     .arg(clock, FormatUtcOffset(zone.utcOffsetSeconds));
     else if (zone.ambiguous)
-        note += QStringLiteral(" \u2014 %1 happened twice (clocks went back); the first, UTC%2, used")
+        note += QCoreApplication::translate("nyra::ZoneNote", " \u2014 %1 happened twice (clocks went back); the first, UTC%2, used")
                     .arg(clock, FormatUtcOffset(zone.utcOffsetSeconds));
     return note;
 }
@@ -190,10 +194,10 @@ QString TypedZoneNote(int zoneHours, int zoneMinutes, bool minusSign, bool east,
     const int sizeMinutes = std::abs(zoneHours) * 60 + std::abs(zoneMinutes);
     const bool ahead = minusSign || east;
     const int aheadMinutes = (ahead ? sizeMinutes : -sizeMinutes) + (dst ? 60 : 0);
-    if (aheadMinutes == 0) return QStringLiteral("Clock on UTC");
+    if (aheadMinutes == 0) return QCoreApplication::translate("nyra::ZoneNote", "Clock on UTC");
     const QString size = HoursMinutesText(aheadMinutes * 60);
-    return aheadMinutes > 0 ? QStringLiteral("Clock ahead of UTC by %1").arg(size)
-                            : QStringLiteral("Clock behind UTC by %1").arg(size);
+    return aheadMinutes > 0 ? QCoreApplication::translate("nyra::ZoneNote", "Clock ahead of UTC by %1").arg(size)
+                            : QCoreApplication::translate("nyra::ZoneNote", "Clock behind UTC by %1").arg(size);
 }
 
 } // namespace nyra

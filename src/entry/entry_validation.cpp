@@ -2,6 +2,8 @@
 
 #include "record/birth_check.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -9,12 +11,13 @@
 namespace nyra {
 namespace {
 
-EntryProblem Stop(const char* message, EntryBox focus) {
-    return {QString::fromLatin1(message), MessageIcon::Stop, focus};
-}
+// The messages are marked where they are written and translated here.
+QString Translated(const char* message) { return QCoreApplication::translate("nyra::EntryCheck", message); }
+
+EntryProblem Stop(const char* message, EntryBox focus) { return {Translated(message), MessageIcon::Stop, focus}; }
 
 EntryProblem Information(const char* message) {
-    return {QString::fromLatin1(message), MessageIcon::Information, std::nullopt};
+    return {Translated(message), MessageIcon::Information, std::nullopt};
 }
 
 bool IsBlank(const QString& text) { return text.trimmed().isEmpty(); }
@@ -44,25 +47,26 @@ constexpr int kLastMinute = 59;
 // message names what the box is for.
 struct NumberBox {
     QString BirthEntry::*text;
-    const char* title;
+    const char* title;  ///< Marked for translation.
     EntryBox box;
     bool magnitude;  ///< A zone box stores the size only.
     std::int16_t BirthRecord::*field;
     BoxValues values;
 };
 const auto kNumberBoxes = std::to_array<NumberBox>({
-    // text                   title                  box                   size   field                      values
-    {&BirthEntry::lonDegrees, "Degree of Longitude", EntryBox::LonDegrees, false, &BirthRecord::LonDegrees,  {0, kMaxLongitudeDeg}},
-    {&BirthEntry::lonMinutes, "Minute of Longitude", EntryBox::LonMinutes, false, &BirthRecord::LonMinutes,  {0, kLastMinute}},
-    {&BirthEntry::latDegrees, "Degree of Latitude",  EntryBox::LatDegrees, false, &BirthRecord::LatDegrees,  {0, kMaxLatitudeDeg}},
-    {&BirthEntry::latMinutes, "Minute of Latitude",  EntryBox::LatMinutes, false, &BirthRecord::LatMinutes,  {0, kLastMinute}},
-    {&BirthEntry::zoneHour,   "Hour of Time Zone",   EntryBox::ZoneHour,   true,  &BirthRecord::ZoneHours,   {0, kMaxZoneHours}},
-    {&BirthEntry::zoneMinute, "Minute of Time Zone", EntryBox::ZoneMinute, true,  &BirthRecord::ZoneMinutes, {0, kLastMinute}},
+    // text                   title                                                        box                   size   field                      values
+    {&BirthEntry::lonDegrees, QT_TRANSLATE_NOOP("nyra::EntryCheck", "Degree of Longitude"), EntryBox::LonDegrees, false, &BirthRecord::LonDegrees,  {0, kMaxLongitudeDeg}},
+    {&BirthEntry::lonMinutes, QT_TRANSLATE_NOOP("nyra::EntryCheck", "Minute of Longitude"), EntryBox::LonMinutes, false, &BirthRecord::LonMinutes,  {0, kLastMinute}},
+    {&BirthEntry::latDegrees, QT_TRANSLATE_NOOP("nyra::EntryCheck", "Degree of Latitude"),  EntryBox::LatDegrees, false, &BirthRecord::LatDegrees,  {0, kMaxLatitudeDeg}},
+    {&BirthEntry::latMinutes, QT_TRANSLATE_NOOP("nyra::EntryCheck", "Minute of Latitude"),  EntryBox::LatMinutes, false, &BirthRecord::LatMinutes,  {0, kLastMinute}},
+    {&BirthEntry::zoneHour,   QT_TRANSLATE_NOOP("nyra::EntryCheck", "Hour of Time Zone"),   EntryBox::ZoneHour,   true,  &BirthRecord::ZoneHours,   {0, kMaxZoneHours}},
+    {&BirthEntry::zoneMinute, QT_TRANSLATE_NOOP("nyra::EntryCheck", "Minute of Time Zone"), EntryBox::ZoneMinute, true,  &BirthRecord::ZoneMinutes, {0, kLastMinute}},
 });
 static_assert(kNumberBoxes.size() == 6);
 
 EntryProblem NotStorable(const NumberBox& b) {
-    return {QStringLiteral("The value in %1 is not a whole number %2.").arg(QLatin1String(b.title), FromTo(b.values)),
+    return {QCoreApplication::translate("nyra::EntryCheck", "The value in %1 is not a whole number %2.")
+                .arg(Translated(b.title), FromTo(b.values)),
             MessageIcon::Stop, b.box};
 }
 
@@ -76,13 +80,13 @@ bool IsDigits(const QString& text) {
 } // namespace
 
 std::optional<EntryProblem> FindEntryProblem(const BirthEntry& entry) {
-    if (IsBlank(entry.name)) return Stop("Please Enter Name", EntryBox::Name);
+    if (IsBlank(entry.name)) return Stop(QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Name"), EntryBox::Name);
     if (IsBlank(entry.zoneHour) || IsBlank(entry.zoneMinute))
-        return Stop("Please Enter Hour and Minute of Time Zone", EntryBox::ZoneHour);
-    if (IsBlank(entry.lonDegrees)) return Stop("Please Enter Degree of Longitude", EntryBox::LonDegrees);
-    if (IsBlank(entry.lonMinutes)) return Stop("Please Enter Minute of Longitude", EntryBox::LonMinutes);
-    if (IsBlank(entry.latDegrees)) return Stop("Please Enter Degree of Latitude", EntryBox::LatDegrees);
-    if (IsBlank(entry.latMinutes)) return Stop("Please Enter Minute of Latitude", EntryBox::LatMinutes);
+        return Stop(QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Hour and Minute of Time Zone"), EntryBox::ZoneHour);
+    if (IsBlank(entry.lonDegrees)) return Stop(QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Degree of Longitude"), EntryBox::LonDegrees);
+    if (IsBlank(entry.lonMinutes)) return Stop(QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Minute of Longitude"), EntryBox::LonMinutes);
+    if (IsBlank(entry.latDegrees)) return Stop(QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Degree of Latitude"), EntryBox::LatDegrees);
+    if (IsBlank(entry.latMinutes)) return Stop(QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Minute of Latitude"), EntryBox::LatMinutes);
 
     // The lists give the date and clock time; only the calendar can refuse
     // them, by the one check of a birth's values. Over the year list its
@@ -97,8 +101,9 @@ std::optional<EntryProblem> FindEntryProblem(const BirthEntry& entry) {
     // program's own texts.
     constexpr int kFebruary = 2;
     if (!CheckBirthValues(date, kWindowDateLimits)) {
-        return Information(date.BirthMonth == kFebruary ? "Please Enter Correct Date Or Month!"
-                                                        : "Please Enter Correct Date Or Month !");
+        return Information(date.BirthMonth == kFebruary
+                               ? QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Correct Date Or Month!")
+                               : QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Correct Date Or Month !"));
     }
     return std::nullopt;
 }
@@ -141,8 +146,10 @@ std::variant<BirthRecord, EntryProblem> BirthRecordFromEntry(const BirthEntry& e
 }
 
 QString FromTo(const BoxValues& values) {
-    return QStringLiteral("from %1 to %2").arg(values.first).arg(values.last);
+    return QCoreApplication::translate("nyra::EntryCheck", "from %1 to %2").arg(values.first).arg(values.last);
 }
+
+QString OnlyNumbersMessage() { return QCoreApplication::translate("nyra::EntryCheck", "Only Numbers Are Accepted"); }
 
 std::optional<BoxValues> BoxValuesFor(std::int16_t BirthRecord::*field) {
     for (const NumberBox& b : kNumberBoxes) {

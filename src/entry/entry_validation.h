@@ -78,12 +78,13 @@ std::optional<BoxValues> BoxValuesFor(std::int16_t BirthRecord::*field);
 // How the numeric boxes treat one typed key.
 enum class KeyVerdict {
     Pass,          ///< Let the box handle it (digits, Backspace, keys without text).
-    NotANumber,    ///< Discard and say "Only Numbers Are Accepted".
+    NotANumber,    ///< Discard and say OnlyNumbersMessage().
     TooLong,       ///< Discard silently: the box already holds its typing limit.
     Dropped,       ///< Discard silently: a chord that would type what the box does not take.
 };
 
-inline const QString kOnlyNumbersMessage = QStringLiteral("Only Numbers Are Accepted");
+// "Only Numbers Are Accepted", in the language shown.
+QString OnlyNumbersMessage();
 
 // `key` is the Qt::Key code, `keyText` the character(s) it types; the box
 // holds `textLength` characters of which `selectedLength` are selected (a
@@ -108,7 +109,7 @@ KeyVerdict JudgeNumericChord(Qt::KeyboardModifiers modifiers, const QString& key
 // the box's menu, the middle button, a drop): the pasted text without the
 // blanks and line ends around it, when that is all digits and the box then
 // holds no more than `typingLimit` characters (0: no limit). Nothing for any
-// other text, which is refused with kOnlyNumbersMessage. An empty paste
+// other text, which is refused with OnlyNumbersMessage(). An empty paste
 // inserts an empty text and is not refused.
 std::optional<QString> DigitsToPaste(const QString& pasted, qsizetype textLength, qsizetype selectedLength,
                                      int typingLimit);

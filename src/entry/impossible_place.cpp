@@ -2,6 +2,7 @@
 
 #include "record/birth_check.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <array>
@@ -22,20 +23,27 @@ struct PairCheck {
     int limit;            ///< Degrees or hours.
     EntryBox wholeBox;
     EntryBox minutesBox;
+    // The three texts are marked for translation and translated when said.
     const char* shown;    ///< The value, from the whole (%1) and the minutes (%2).
     int minutesWidth;     ///< Digits the minutes are shown with.
     const char* beyond;   ///< Said of a value past the limit.
-    const char* unit;     ///< What has only 60 minutes.
+    const char* sixty;    ///< That the unit has only 60 minutes.
 };
 
 static_assert(kMaxLongitudeDeg == 180 && kMaxZoneHours == 14, "the sentences below name these limits");
 const auto kPairChecks = std::to_array<PairCheck>({
     {&BirthEntry::latDegrees, &BirthEntry::latMinutes, false, kMaxLatitudeDeg, EntryBox::LatDegrees,
-     EntryBox::LatMinutes, "Latitude %1\u00B0 %2\u2032", 0, "is beyond the pole", "a degree"},
+     EntryBox::LatMinutes, QT_TRANSLATE_NOOP("nyra::ImpossiblePlace", "Latitude %1° %2′"), 0,
+     QT_TRANSLATE_NOOP("nyra::ImpossiblePlace", "is beyond the pole"),
+     QT_TRANSLATE_NOOP("nyra::ImpossiblePlace", "a degree has only 60 minutes")},
     {&BirthEntry::lonDegrees, &BirthEntry::lonMinutes, false, kMaxLongitudeDeg, EntryBox::LonDegrees,
-     EntryBox::LonMinutes, "Longitude %1\u00B0 %2\u2032", 0, "is past 180\u00B0, halfway round the globe", "a degree"},
+     EntryBox::LonMinutes, QT_TRANSLATE_NOOP("nyra::ImpossiblePlace", "Longitude %1° %2′"), 0,
+     QT_TRANSLATE_NOOP("nyra::ImpossiblePlace", "is past 180°, halfway round the globe"),
+     QT_TRANSLATE_NOOP("nyra::ImpossiblePlace", "a degree has only 60 minutes")},
     {&BirthEntry::zoneHour, &BirthEntry::zoneMinute, true, kMaxZoneHours, EntryBox::ZoneHour, EntryBox::ZoneMinute,
-     "A time zone of %1:%2", 2, "is beyond the 14 hours of any zone on Earth", "an hour"},
+     QT_TRANSLATE_NOOP("nyra::ImpossiblePlace", "A time zone of %1:%2"), 2,
+     QT_TRANSLATE_NOOP("nyra::ImpossiblePlace", "is beyond the 14 hours of any zone on Earth"),
+     QT_TRANSLATE_NOOP("nyra::ImpossiblePlace", "an hour has only 60 minutes")},
 });
 static_assert(kPairChecks.size() == 3);
 
@@ -53,18 +61,19 @@ std::optional<ImpossibleValue> Check(const BirthEntry& entry, const PairCheck& c
     const bool pastLimit = wholeSize * kMinutesPerUnit + minutesSize > check.limit * kMinutesPerUnit;
     if (!tooManyMinutes && !pastLimit) return std::nullopt;
 
-    const QString value = QString::fromUtf8(check.shown)
+    const auto translated = [](const char* text) { return QCoreApplication::translate("nyra::ImpossiblePlace", text); };
+    const QString value = translated(check.shown)
                               .arg(*whole)
                               .arg(static_cast<int>(*minutes), check.minutesWidth, 10, QLatin1Char('0'));
-    const QString beyond = QString::fromUtf8(check.beyond);
-    const QString sixty = QStringLiteral("%1 has only 60 minutes").arg(QLatin1String(check.unit));
+    const QString beyond = translated(check.beyond);
+    const QString sixty = translated(check.sixty);
     QString sentence;
     if (pastLimit && tooManyMinutes)
-        sentence = QStringLiteral("%1 %2, and %3.").arg(value, beyond, sixty);
+        sentence = QCoreApplication::translate("nyra::ImpossiblePlace", "%1 %2, and %3.").arg(value, beyond, sixty);
     else if (pastLimit)
-        sentence = QStringLiteral("%1 %2.").arg(value, beyond);
+        sentence = QCoreApplication::translate("nyra::ImpossiblePlace", "%1 %2.").arg(value, beyond);
     else
-        sentence = QStringLiteral("%1: %2.").arg(value, sixty);
+        sentence = QCoreApplication::translate("nyra::ImpossiblePlace", "%1: %2.").arg(value, sixty);
     // The minutes' box only where they alone are what is wrong.
     const bool wholeWrong = wholeSize > check.limit || !tooManyMinutes;
     return ImpossibleValue{sentence, wholeWrong ? check.wholeBox : check.minutesBox};
@@ -85,7 +94,7 @@ QString PlaceQuestion(const std::vector<ImpossibleValue>& impossible, const Plac
     QStringList parts;
     for (const ImpossibleValue& value : impossible) parts.append(value.sentence);
     if (const QString mismatch = link.MismatchStatement(); !mismatch.isEmpty()) parts.append(mismatch);
-    parts.append(QStringLiteral("Calculate anyway?"));
+    parts.append(QCoreApplication::translate("nyra::ImpossiblePlace", "Calculate anyway?"));
     return parts.join(u' ');
 }
 

@@ -2,12 +2,8 @@
 
 #include "atlas/text_fold.h"
 
-#include <QCoreApplication>
-
 namespace nyra {
 namespace {
-
-QString Tr(const char* text) { return QCoreApplication::translate("PlaceLink", text); }
 
 // A typed name names a place's part when it folds to the same key: case,
 // accents and punctuation aside.
@@ -95,9 +91,9 @@ QString PlaceLink::PickedName() const {
 QString PlaceLink::MismatchNote() const {
     if (!Mismatched()) return {};
     if (coordinatesFromPick_ && zoneFromPick_)
-        return Tr("The coordinates and zone are still those of %1.").arg(PickedName());
-    if (coordinatesFromPick_) return Tr("The coordinates are still those of %1.").arg(PickedName());
-    return Tr("The zone is still that of %1.").arg(PickedName());
+        return tr("The coordinates and zone are still those of %1.").arg(PickedName());
+    if (coordinatesFromPick_) return tr("The coordinates are still those of %1.").arg(PickedName());
+    return tr("The zone is still that of %1.").arg(PickedName());
 }
 
 QString PlaceLink::MismatchStatement() const {
@@ -105,24 +101,24 @@ QString PlaceLink::MismatchStatement() const {
     // The first name that claims another place.
     QString reads;
     if (!city_.isEmpty() && !SameName(city_, picked_->city)) {
-        reads = Tr("the city now reads %1").arg(city_);
+        reads = tr("the city now reads %1").arg(city_);
     } else if (!state_.isEmpty() && !SameName(state_, picked_->state)) {
-        reads = Tr("the state now reads %1").arg(state_);
+        reads = tr("the state now reads %1").arg(state_);
     } else {
-        reads = Tr("the country now reads %1").arg(country_);
+        reads = tr("the country now reads %1").arg(country_);
     }
     if (coordinatesFromPick_ && zoneFromPick_)
-        return Tr("The coordinates and time zone are those of %1, but %2.").arg(PickedName(), reads);
-    if (coordinatesFromPick_) return Tr("The coordinates are those of %1, but %2.").arg(PickedName(), reads);
-    return Tr("The time zone is that of %1, but %2.").arg(PickedName(), reads);
+        return tr("The coordinates and time zone are those of %1, but %2.").arg(PickedName(), reads);
+    if (coordinatesFromPick_) return tr("The coordinates are those of %1, but %2.").arg(PickedName(), reads);
+    return tr("The time zone is that of %1, but %2.").arg(PickedName(), reads);
 }
 
 QString PlaceLink::MismatchQuestion() const {
     const QString statement = MismatchStatement();
     if (statement.isEmpty()) return {};
     return statement + u' ' +
-           (zoneFromPick_ && !coordinatesFromPick_ ? Tr("Calculate with this time zone?")
-                                                   : Tr("Calculate with these coordinates?"));
+           (zoneFromPick_ && !coordinatesFromPick_ ? tr("Calculate with this time zone?")
+                                                   : tr("Calculate with these coordinates?"));
 }
 
 } // namespace nyra

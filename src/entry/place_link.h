@@ -10,6 +10,7 @@
 #include "atlas/atlas.h"
 #include "calculation/birth_place.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -17,6 +18,8 @@
 namespace nyra {
 
 class PlaceLink {
+    Q_DECLARE_TR_FUNCTIONS(PlaceLink)
+
 public:
     // An atlas place was picked: the names, coordinates and zone on screen
     // are its own.

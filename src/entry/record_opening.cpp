@@ -6,6 +6,7 @@
 #include "text/number_text.h"
 #include "text/quoted_input.h"
 
+#include <QCoreApplication>
 
 namespace nyra {
 namespace {
@@ -38,7 +39,7 @@ std::string Reason(const Problem& problem, const RecordField* field, const Recor
 
 std::variant<SavedRecord, RecordRefusal> RecordFromFile(const Result<RecordFileLines>& read) {
     if (!read) return RecordRefusal{RecordProblemText(read.problem())};
-    if (read->linesInFile == 0) return RecordRefusal{QStringLiteral("the file is empty.")};
+    if (read->linesInFile == 0) return RecordRefusal{QCoreApplication::translate("nyra::RecordOpening", "the file is empty.")};
     if (!HoldsANumber(*read)) return RecordRefusal{QString(), true};
     Result<SavedRecord> record = SavedRecordFromLines(*read);
     if (!record) return RecordRefusal{RecordProblemText(record.problem(), &read->lines)};
@@ -50,7 +51,7 @@ QString RecordProblemText(const Problem& problem, const RecordLines* lines) {
     // The core quotes what it echoes as valid UTF-8.
     QString message = QString::fromStdString(Reason(problem, field, lines));
     if (field) {
-        message = QStringLiteral("Line %1 (%2): %3").arg(RecordLineOf(*field)).arg(FromUtf8(field->description), message);
+        message = QCoreApplication::translate("nyra::RecordOpening", "Line %1 (%2): %3").arg(RecordLineOf(*field)).arg(FromUtf8(field->description), message);
     }
     if (!message.endsWith(u'.')) message += u'.';
     return message;

@@ -4,6 +4,7 @@
 #include "ui/replace_question.h"
 
 #include <QFileDialog>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -106,10 +107,10 @@ bool Dialogs::Ask(QWidget* parent, const QString& question) {
 }
 
 QString Dialogs::OpenPath(QWidget* parent) {
-    QFileDialog dialog(parent, QStringLiteral("Select the source file"));
+    QFileDialog dialog(parent, QCoreApplication::translate("nyra::Dialogs", "Select the source file"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("Nyra Free Moon Sign Astrology (*.moo)"));
+    dialog.setNameFilter(QCoreApplication::translate("nyra::Dialogs", "Nyra Free Moon Sign Astrology (*.moo)"));
     dialog.setDefaultSuffix(QStringLiteral("moo"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();

@@ -7,6 +7,7 @@
 #include "ui/promotions.h"
 #include "ui/screen_reader.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -91,35 +92,35 @@ void frmAbout::CreateControls() {
     Picture1->setFixedSize(kPictureSize, kPictureSize);
     MarkDecorative(Picture1);
 
-    Label2 = Named(new QLabel(this), QStringLiteral("Label2"));
-    Label2->setFont(Verdana(9.75, true));
+    productHeading = Named(new QLabel(this), QStringLiteral("Label2"));
+    productHeading->setFont(Verdana(9.75, true));
 
-    Label1 = Named(new QLabel(this), QStringLiteral("Label1"));
-    Label1->setWordWrap(true);
-    Label1->setMinimumWidth(kTextWidth);
+    productDescription = Named(new QLabel(this), QStringLiteral("Label1"));
+    productDescription->setWordWrap(true);
+    productDescription->setMinimumWidth(kTextWidth);
 
     Line1 = Named(new QFrame(this), QStringLiteral("Line1"));
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Sunken);
 
-    Label3 = Named(new QLabel(this), QStringLiteral("Label3"));
-    Label3->setWordWrap(true);
+    promotionText = Named(new QLabel(this), QStringLiteral("Label3"));
+    promotionText->setWordWrap(true);
 
-    lblCoBrand = NewLinkLabel(QStringLiteral("lblCoBrand"), QString(), this, LinkStyle::Link);
-    lblHomePage = NewLinkLabel(QStringLiteral("lblHomePage"), QString(), this, LinkStyle::Link);
-    lblDataSources = Named(new QLabel(this), QStringLiteral("lblDataSources"));
-    lblEphemerisCredit = Named(new QLabel(this), QStringLiteral("lblEphemerisCredit"));
+    cobrandLink = NewLinkLabel(QStringLiteral("lblCoBrand"), QString(), this, LinkStyle::Link);
+    homePageLink = NewLinkLabel(QStringLiteral("lblHomePage"), QString(), this, LinkStyle::Link);
+    dataSources = Named(new QLabel(this), QStringLiteral("lblDataSources"));
+    ephemerisCredit = Named(new QLabel(this), QStringLiteral("lblEphemerisCredit"));
 
-    cmdOK = Named(new QPushButton(this), QStringLiteral("cmdOK"));
-    cmdOK->setDefault(true);
-    cmdOK->setMinimumWidth(88);
+    okButton = Named(new QPushButton(this), QStringLiteral("cmdOK"));
+    okButton->setDefault(true);
+    okButton->setMinimumWidth(88);
 }
 
 void frmAbout::ArrangeControls() {
     auto* heading = new QVBoxLayout;
     heading->setSpacing(8);
-    heading->addWidget(Label2);
-    heading->addWidget(Label1);
+    heading->addWidget(productHeading);
+    heading->addWidget(productDescription);
     heading->addStretch();
 
     auto* top = new QHBoxLayout;
@@ -129,7 +130,7 @@ void frmAbout::ArrangeControls() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(cmdOK);
+    buttons->addWidget(okButton);
 
     auto* window = new QVBoxLayout(this);
     window->setContentsMargins(14, 14, 14, 12);
@@ -138,44 +139,49 @@ void frmAbout::ArrangeControls() {
     window->addSpacing(4);
     window->addWidget(Line1);
     window->addSpacing(4);
-    window->addWidget(Label3);
-    window->addWidget(lblCoBrand);
+    window->addWidget(promotionText);
+    window->addWidget(cobrandLink);
     window->addSpacing(6);
-    window->addWidget(lblHomePage);
+    window->addWidget(homePageLink);
     window->addSpacing(6);
-    window->addWidget(lblDataSources);
-    window->addWidget(lblEphemerisCredit);
+    window->addWidget(dataSources);
+    window->addWidget(ephemerisCredit);
     window->addSpacing(6);
     window->addLayout(buttons);
     window->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void frmAbout::ConnectControls() {
-    connect(lblHomePage, &ClickableLabel::clicked, this, &OpenHomePage);
-    connect(lblCoBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(homePageLink, &ClickableLabel::clicked, this, &OpenHomePage);
+    connect(cobrandLink, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     // The links come first in Tab order, but Enter on opening the box
     // should close it, not open a web page.
-    cmdOK->setFocus(Qt::OtherFocusReason);
+    okButton->setFocus(Qt::OtherFocusReason);
+}
+
+void frmAbout::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) SetTexts();
+    QDialog::changeEvent(event);
 }
 
 void frmAbout::SetTexts() {
     setWindowTitle(kWindowTitle);
-    Label2->setText(kWindowTitle);
-    Label1->setText(tr("Nyra Moon Sign is a moon sign software based on Vedic Astrology. This program "
+    productHeading->setText(kWindowTitle);
+    productDescription->setText(tr("Nyra Moon Sign is a moon sign software based on Vedic Astrology. This program "
                        "tells us in detail the characteristics and features of people born under a "
                        "particular moon sign. This is different from the sun sign calculated in western "
                        "astrology. This helps you understand your positive and negative traits, thus "
                        "helping you improve your personality."));
-    Label3->setText(tr("Home Business Opportunity. Start your own Internet business and make money "
+    promotionText->setText(tr("Home Business Opportunity. Start your own Internet business and make money "
                        "online. Get this software fully branded for your website."));
-    lblCoBrand->setText(tr("Click here for more details."));
-    lblHomePage->setText(tr("Visit us at %1").arg(QUrl(ProductPageUrl()).host()));
-    lblDataSources->setText(tr("Place data: GeoNames (geonames.org), CC BY 4.0; "
+    cobrandLink->setText(tr("Click here for more details."));
+    homePageLink->setText(tr("Visit us at %1").arg(QUrl(ProductPageUrl()).host()));
+    dataSources->setText(tr("Place data: GeoNames (geonames.org), CC BY 4.0; "
                                "time zones: the IANA tz database."));
-    lblEphemerisCredit->setText(tr("Precise Moon positions: Swiss Ephemeris, \u00A9 Astrodienst AG "
+    ephemerisCredit->setText(tr("Precise Moon positions: Swiss Ephemeris, \u00A9 Astrodienst AG "
                                    "(astro.com/swisseph), AGPL-3.0."));
-    cmdOK->setText(tr("OK"));
+    okButton->setText(tr("OK"));
 }
 
 } // namespace nyra

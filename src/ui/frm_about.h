@@ -17,6 +17,9 @@ class frmAbout : public QDialog {
 public:
     explicit frmAbout(QWidget* parent = nullptr);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void CreateControls();
     void ArrangeControls();
@@ -24,15 +27,15 @@ private:
     void SetTexts();
 
     QLabel* Picture1 = nullptr;
-    QLabel* Label2 = nullptr;  // heading
-    QLabel* Label1 = nullptr;  // description
+    QLabel* productHeading = nullptr;  // heading
+    QLabel* productDescription = nullptr;  // description
     QFrame* Line1 = nullptr;
-    QLabel* Label3 = nullptr;  // promotion, not a link
-    ClickableLabel* lblCoBrand = nullptr;
-    ClickableLabel* lblHomePage = nullptr;
-    QLabel* lblDataSources = nullptr;
-    QLabel* lblEphemerisCredit = nullptr;
-    QPushButton* cmdOK = nullptr;
+    QLabel* promotionText = nullptr;  // promotion, not a link
+    ClickableLabel* cobrandLink = nullptr;
+    ClickableLabel* homePageLink = nullptr;
+    QLabel* dataSources = nullptr;
+    QLabel* ephemerisCredit = nullptr;
+    QPushButton* okButton = nullptr;
 };
 
 } // namespace nyra

@@ -5,6 +5,7 @@
 #include "ui/frm_about.h"
 #include "ui/frm_time_zone.h"
 #include "ui/keyboard_access.h"
+#include "ui/language_menu.h"
 #include "ui/messages.h"
 #include "ui/note_style.h"
 #include "ui/calculation_settings.h"
@@ -18,6 +19,8 @@
 #include "ui/screen_reader.h"
 #include "ui/sign_pictures.h"
 #include "engine/civil_date.h"
+#include "engine/names.h"
+#include "entry/translation_language.h"
 #include "entry/zone_note.h"
 #include "record/birth_check.h"
 
@@ -26,6 +29,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCompleter>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -77,149 +81,152 @@ void frmMain::CreateControls() {
     content_ = area->widget();
     QWidget* central = content_;
 
-    fraBirth = Named(new QGroupBox(central), "fraBirth");
-    lblName = Named(new QLabel(fraBirth), "lblName");
-    txtName = Named(new QLineEdit(fraBirth), "txtName");
-    lblDateOfBirth = Named(new QLabel(fraBirth), "lblDateOfBirth");
-    cboDate = Named(new QComboBox(fraBirth), "cboDate");
-    cboMonth = Named(new QComboBox(fraBirth), "cboMonth");
-    cboYear = Named(new QComboBox(fraBirth), "cboYear");
-    lblTimeOfBirth = Named(new QLabel(fraBirth), "lblTimeOfBirth");
-    cboHH = Named(new QComboBox(fraBirth), "cboHH");
-    cboMM = Named(new QComboBox(fraBirth), "cboMM");
-    cboSS = Named(new QComboBox(fraBirth), "cboSS");
-    lblTimeFormat = Named(new QLabel(fraBirth), "lblTimeFormat");
-    lblTimeKnown = Named(new QLabel(fraBirth), "lblTimeKnown");
-    cboTimeKnown = new TimeKnownList(fraBirth);
-    lblTimeKnown->setBuddy(cboTimeKnown);
-    lblCalculateWith = Named(new QLabel(fraBirth), "lblCalculateWith");
-    cboBasis = Named(new QComboBox(fraBirth), "cboBasis");
-    cboBasis->addItem(QString(), static_cast<int>(BasisKind::Classic));
-    cboBasis->addItem(QString(), static_cast<int>(BasisKind::Precise));
-    cboBasis->setCurrentIndex(cboBasis->findData(static_cast<int>(RememberedBasis())));
-    cboAyanamsa = Named(new QComboBox(fraBirth), "cboAyanamsa");
+    birthFrame = Named(new QGroupBox(central), "fraBirth");
+    nameCaption = Named(new QLabel(birthFrame), "lblName");
+    nameBox = Named(new QLineEdit(birthFrame), "txtName");
+    dateCaption = Named(new QLabel(birthFrame), "lblDateOfBirth");
+    dayList = Named(new QComboBox(birthFrame), "cboDate");
+    monthList = Named(new QComboBox(birthFrame), "cboMonth");
+    // Named by SetTexts in the language shown.
+    for (std::size_t month = 0; month < kMonthNames.size(); ++month) monthList->addItem(QString());
+    yearList = Named(new QComboBox(birthFrame), "cboYear");
+    timeCaption = Named(new QLabel(birthFrame), "lblTimeOfBirth");
+    hourList = Named(new QComboBox(birthFrame), "cboHH");
+    minuteList = Named(new QComboBox(birthFrame), "cboMM");
+    secondList = Named(new QComboBox(birthFrame), "cboSS");
+    timeFormatCaption = Named(new QLabel(birthFrame), "lblTimeFormat");
+    timeKnownCaption = Named(new QLabel(birthFrame), "lblTimeKnown");
+    timeKnownList = new TimeKnownList(birthFrame);
+    timeKnownCaption->setBuddy(timeKnownList);
+    calculateWithCaption = Named(new QLabel(birthFrame), "lblCalculateWith");
+    basisList = Named(new QComboBox(birthFrame), "cboBasis");
+    basisList->addItem(QString(), static_cast<int>(BasisKind::Classic));
+    basisList->addItem(QString(), static_cast<int>(BasisKind::Precise));
+    basisList->setCurrentIndex(basisList->findData(static_cast<int>(RememberedBasis())));
+    ayanamsaList = Named(new QComboBox(birthFrame), "cboAyanamsa");
     for (const AyanamsaInfo& info : Ayanamsas())
-        cboAyanamsa->addItem(QString::fromUtf8(info.displayName.data(), static_cast<qsizetype>(info.displayName.size())),
+        ayanamsaList->addItem(QString::fromUtf8(info.displayName.data(), static_cast<qsizetype>(info.displayName.size())),
                              static_cast<int>(info.id));
-    cboAyanamsa->setCurrentIndex(cboAyanamsa->findData(static_cast<int>(RememberedAyanamsa())));
-    cboAyanamsa->setEnabled(RememberedBasis() == BasisKind::Precise);
-    lblCalculateWith->setBuddy(cboBasis);
+    ayanamsaList->setCurrentIndex(ayanamsaList->findData(static_cast<int>(RememberedAyanamsa())));
+    ayanamsaList->setEnabled(RememberedBasis() == BasisKind::Precise);
+    calculateWithCaption->setBuddy(basisList);
 
-    fraPlace = Named(new QGroupBox(central), "fraPlace");
-    lblCity = Named(new QLabel(fraPlace), "lblCity");
-    txtMCity = Named(new QLineEdit(fraPlace), "txtMCity");
-    lblState = Named(new QLabel(fraPlace), "lblState");
-    txtMState = Named(new QLineEdit(fraPlace), "txtMState");
-    lblCountry = Named(new QLabel(fraPlace), "lblCountry");
-    txtMCountry = Named(new QLineEdit(fraPlace), "txtMCountry");
-    cmdBrowser = Named(new QPushButton(fraPlace), "cmdBrowser");
+    placeFrame = Named(new QGroupBox(central), "fraPlace");
+    cityCaption = Named(new QLabel(placeFrame), "lblCity");
+    cityBox = Named(new QLineEdit(placeFrame), "txtMCity");
+    stateCaption = Named(new QLabel(placeFrame), "lblState");
+    stateBox = Named(new QLineEdit(placeFrame), "txtMState");
+    countryCaption = Named(new QLabel(placeFrame), "lblCountry");
+    countryBox = Named(new QLineEdit(placeFrame), "txtMCountry");
+    findPlaceButton = Named(new QPushButton(placeFrame), "cmdBrowser");
 
-    fraLatitude = Named(new QGroupBox(central), "fraLatitude");
-    optLatNorth = Named(new QRadioButton(fraLatitude), "optLat(0)");
-    optLatSouth = Named(new QRadioButton(fraLatitude), "optLat(1)");
-    lblLatDeg = Named(new QLabel(fraLatitude), "lblLatDeg");
-    txtLatD = Named(new QLineEdit(fraLatitude), "txtLatD");
-    lblLatMin = Named(new QLabel(fraLatitude), "lblLatMin");
-    txtLatM = Named(new QLineEdit(fraLatitude), "txtLatM");
+    latitudeFrame = Named(new QGroupBox(central), "fraLatitude");
+    northChoice = Named(new QRadioButton(latitudeFrame), "optLat(0)");
+    southChoice = Named(new QRadioButton(latitudeFrame), "optLat(1)");
+    latDegreesCaption = Named(new QLabel(latitudeFrame), "lblLatDeg");
+    latDegreesBox = Named(new QLineEdit(latitudeFrame), "txtLatD");
+    latMinutesCaption = Named(new QLabel(latitudeFrame), "lblLatMin");
+    latMinutesBox = Named(new QLineEdit(latitudeFrame), "txtLatM");
 
-    fraLongitude = Named(new QGroupBox(central), "fraLongitude");
-    optLongEast = Named(new QRadioButton(fraLongitude), "optLong(0)");
-    optLongWest = Named(new QRadioButton(fraLongitude), "optLong(1)");
-    lblLonDeg = Named(new QLabel(fraLongitude), "lblLonDeg");
-    txtLonD = Named(new QLineEdit(fraLongitude), "txtLonD");
-    lblLonMin = Named(new QLabel(fraLongitude), "lblLonMin");
-    txtLonM = Named(new QLineEdit(fraLongitude), "txtLonM");
+    longitudeFrame = Named(new QGroupBox(central), "fraLongitude");
+    eastChoice = Named(new QRadioButton(longitudeFrame), "optLong(0)");
+    westChoice = Named(new QRadioButton(longitudeFrame), "optLong(1)");
+    lonDegreesCaption = Named(new QLabel(longitudeFrame), "lblLonDeg");
+    lonDegreesBox = Named(new QLineEdit(longitudeFrame), "txtLonD");
+    lonMinutesCaption = Named(new QLabel(longitudeFrame), "lblLonMin");
+    lonMinutesBox = Named(new QLineEdit(longitudeFrame), "txtLonM");
 
     // Tab visits the controls in the order they are made: here as the frame
     // shows them, DST and TZ Help above the zone's boxes.
-    fraZone = Named(new QGroupBox(central), "fraZone");
-    chkDST = Named(new QCheckBox(fraZone), "chkDST");
-    lblTZHelp = NewLinkLabel(QStringLiteral("lblTZHelp"), QString(), fraZone, LinkStyle::Link);
-    lblZoneHour = Named(new QLabel(fraZone), "lblZoneHour");
-    txtZoneHour = Named(new QLineEdit(fraZone), "txtZoneHour");
-    lblZoneMinute = Named(new QLabel(fraZone), "lblZoneMinute");
-    txtZoneMinute = Named(new QLineEdit(fraZone), "txtZoneMinute");
-    lblZoneNote = Named(new WrappingLabel(central), "lblZoneNote");
+    zoneFrame = Named(new QGroupBox(central), "fraZone");
+    dstCheck = Named(new QCheckBox(zoneFrame), "chkDST");
+    zoneHelpLink = NewLinkLabel(QStringLiteral("lblTZHelp"), QString(), zoneFrame, LinkStyle::Link);
+    zoneHoursCaption = Named(new QLabel(zoneFrame), "lblZoneHour");
+    zoneHoursBox = Named(new QLineEdit(zoneFrame), "txtZoneHour");
+    zoneMinutesCaption = Named(new QLabel(zoneFrame), "lblZoneMinute");
+    zoneMinutesBox = Named(new QLineEdit(zoneFrame), "txtZoneMinute");
+    zoneNote = Named(new WrappingLabel(central), "lblZoneNote");
     // Right-aligned, so that a short note sits under the zone frame it
     // speaks of; a long one reaches left and wraps.
-    lblZoneNote->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    SetNoteStyle(lblZoneNote, NoteStyle::Quiet);
-    placeCompletion_ = new PlaceCompletion(txtMCity, txtMState, txtMCountry, this);
+    zoneNote->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    SetNoteStyle(zoneNote, NoteStyle::Quiet);
+    placeCompletion_ = new PlaceCompletion(cityBox, stateBox, countryBox, this);
 
-    cmdOpen = Named(new QPushButton(central), "cmdOpen");
-    cmdRashi = Named(new QPushButton(central), "cmdRashi");
-    QFont strong = cmdRashi->font();
+    openRecordButton = Named(new QPushButton(central), "cmdOpen");
+    findSignButton = Named(new QPushButton(central), "cmdRashi");
+    QFont strong = findSignButton->font();
     strong.setBold(true);
-    cmdRashi->setFont(strong);
+    findSignButton->setFont(strong);
 
-    picMain = Named(new QLabel(central), "picMain");
-    picMain->setPixmap(PaintMoonPicture(kMoonPictureSize, devicePixelRatioF()));
-    picMain->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    MarkDecorative(picMain);
-    lblProductName = Named(new QLabel(central), "lblProductName");
-    lblProductName->setAlignment(Qt::AlignHCenter);
-    QFont heading = lblProductName->font();
+    moonPicture = Named(new QLabel(central), "picMain");
+    moonPicture->setPixmap(PaintMoonPicture(kMoonPictureSize, devicePixelRatioF()));
+    moonPicture->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    MarkDecorative(moonPicture);
+    productName = Named(new QLabel(central), "lblProductName");
+    productName->setAlignment(Qt::AlignHCenter);
+    QFont heading = productName->font();
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.2);
-    lblProductName->setFont(heading);
+    productName->setFont(heading);
 
-    lblCobrand = NewLinkLabel(QStringLiteral("lblCobrand"), QString(), central, LinkStyle::Promotion);
-    lblFullBrand = NewLinkLabel(QStringLiteral("lblFullBrand"), QString(), central, LinkStyle::Promotion);
+    cobrandLink = NewLinkLabel(QStringLiteral("lblCobrand"), QString(), central, LinkStyle::Promotion);
+    fullBrandLink = NewLinkLabel(QStringLiteral("lblFullBrand"), QString(), central, LinkStyle::Promotion);
 
     // Room for a few digits, whatever the font size.
     const int digitsWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16;
     auto* numbers = new NumericBoxFilter(dialogs_, this);
-    for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM, txtZoneHour, txtZoneMinute}) {
+    for (QLineEdit* box : {latDegreesBox, latMinutesBox, lonDegreesBox, lonMinutesBox, zoneHoursBox, zoneMinutesBox}) {
         box->setMaximumWidth(digitsWidth);
-        numbers->Watch(box, box == txtZoneHour ? kZoneHourTypingLimit : box == txtZoneMinute ? kZoneMinuteTypingLimit : 0);
+        numbers->Watch(box, box == zoneHoursBox ? kZoneHourTypingLimit : box == zoneMinutesBox ? kZoneMinuteTypingLimit : 0);
     }
 }
 
 void frmMain::CreateMenus() {
-    mnuFile = Named(menuBar()->addMenu(QString()), "mnuFile");
-    mnuCalculate = Named(mnuFile->addAction(QString()), "mnuCalculate");
+    fileMenu = Named(menuBar()->addMenu(QString()), "mnuFile");
+    calculateMenu = Named(fileMenu->addAction(QString()), "mnuCalculate");
 
+    languageMenu_ = CreateLanguageMenu(menuBar());
     helpMenus_ = CreateHelpMenus(menuBar());
 }
 
 void frmMain::ArrangeControls() {
-    auto* birth = new QGridLayout(fraBirth);
-    birth->addWidget(lblName, 0, 0);
-    birth->addWidget(txtName, 0, 1);
+    auto* birth = new QGridLayout(birthFrame);
+    birth->addWidget(nameCaption, 0, 0);
+    birth->addWidget(nameBox, 0, 1);
     auto* date = new QHBoxLayout;
-    date->addWidget(cboDate);
-    date->addWidget(cboMonth);
-    date->addWidget(cboYear);
+    date->addWidget(dayList);
+    date->addWidget(monthList);
+    date->addWidget(yearList);
     date->addStretch();
-    birth->addWidget(lblDateOfBirth, 1, 0);
+    birth->addWidget(dateCaption, 1, 0);
     birth->addLayout(date, 1, 1);
     auto* time = new QHBoxLayout;
-    time->addWidget(cboHH);
-    time->addWidget(cboMM);
-    time->addWidget(cboSS);
-    time->addWidget(lblTimeFormat);
+    time->addWidget(hourList);
+    time->addWidget(minuteList);
+    time->addWidget(secondList);
+    time->addWidget(timeFormatCaption);
     time->addSpacing(12);
-    time->addWidget(lblTimeKnown);
-    time->addWidget(cboTimeKnown);
+    time->addWidget(timeKnownCaption);
+    time->addWidget(timeKnownList);
     time->addStretch();
-    birth->addWidget(lblTimeOfBirth, 2, 0);
+    birth->addWidget(timeCaption, 2, 0);
     birth->addLayout(time, 2, 1);
     auto* basis = new QHBoxLayout;
-    basis->addWidget(cboBasis);
-    basis->addWidget(cboAyanamsa);
+    basis->addWidget(basisList);
+    basis->addWidget(ayanamsaList);
     basis->addStretch();
-    birth->addWidget(lblCalculateWith, 3, 0);
+    birth->addWidget(calculateWithCaption, 3, 0);
     birth->addLayout(basis, 3, 1);
     birth->setColumnStretch(1, 1);
 
-    auto* place = new QGridLayout(fraPlace);
-    place->addWidget(lblCity, 0, 0);
-    place->addWidget(txtMCity, 0, 1);
-    place->addWidget(lblState, 1, 0);
-    place->addWidget(txtMState, 1, 1);
-    place->addWidget(lblCountry, 2, 0);
-    place->addWidget(txtMCountry, 2, 1);
-    place->addWidget(cmdBrowser, 3, 1, Qt::AlignLeft);
+    auto* place = new QGridLayout(placeFrame);
+    place->addWidget(cityCaption, 0, 0);
+    place->addWidget(cityBox, 0, 1);
+    place->addWidget(stateCaption, 1, 0);
+    place->addWidget(stateBox, 1, 1);
+    place->addWidget(countryCaption, 2, 0);
+    place->addWidget(countryBox, 2, 1);
+    place->addWidget(findPlaceButton, 3, 1, Qt::AlignLeft);
     place->setColumnStretch(1, 1);
 
     const auto coordinateFrame = [](QGroupBox* frame, QWidget* first, QWidget* second, QLabel* degLabel,
@@ -234,31 +241,31 @@ void frmMain::ArrangeControls() {
         // Extra width goes beyond the boxes, not between a label and its box.
         grid->setColumnStretch(4, 1);
     };
-    coordinateFrame(fraLatitude, optLatNorth, optLatSouth, lblLatDeg, txtLatD, lblLatMin, txtLatM);
-    coordinateFrame(fraLongitude, optLongEast, optLongWest, lblLonDeg, txtLonD, lblLonMin, txtLonM);
-    coordinateFrame(fraZone, chkDST, lblTZHelp, lblZoneHour, txtZoneHour, lblZoneMinute, txtZoneMinute);
+    coordinateFrame(latitudeFrame, northChoice, southChoice, latDegreesCaption, latDegreesBox, latMinutesCaption, latMinutesBox);
+    coordinateFrame(longitudeFrame, eastChoice, westChoice, lonDegreesCaption, lonDegreesBox, lonMinutesCaption, lonMinutesBox);
+    coordinateFrame(zoneFrame, dstCheck, zoneHelpLink, zoneHoursCaption, zoneHoursBox, zoneMinutesCaption, zoneMinutesBox);
 
     auto* coordinates = new QHBoxLayout;
-    coordinates->addWidget(fraLatitude);
-    coordinates->addWidget(fraLongitude);
-    coordinates->addWidget(fraZone);
+    coordinates->addWidget(latitudeFrame);
+    coordinates->addWidget(longitudeFrame);
+    coordinates->addWidget(zoneFrame);
 
     auto* commands = new QHBoxLayout;
-    commands->addWidget(cmdOpen);
+    commands->addWidget(openRecordButton);
     commands->addStretch();
-    commands->addWidget(cmdRashi);
+    commands->addWidget(findSignButton);
 
     auto* entry = new QVBoxLayout;
-    entry->addWidget(fraBirth);
-    entry->addWidget(fraPlace);
+    entry->addWidget(birthFrame);
+    entry->addWidget(placeFrame);
     entry->addLayout(coordinates);
-    entry->addWidget(lblZoneNote);
+    entry->addWidget(zoneNote);
     entry->addSpacing(4);
     entry->addLayout(commands);
 
     auto* emblem = new QVBoxLayout;
-    emblem->addWidget(picMain);
-    emblem->addWidget(lblProductName);
+    emblem->addWidget(moonPicture);
+    emblem->addWidget(productName);
     emblem->addStretch();
     auto* upper = new QHBoxLayout;
     upper->addLayout(emblem);
@@ -268,9 +275,9 @@ void frmMain::ArrangeControls() {
     auto* promotions = new QFrame(content_);
     promotions->setFrameShape(QFrame::StyledPanel);
     auto* promotionRow = new QHBoxLayout(promotions);
-    promotionRow->addWidget(lblCobrand, 1);
+    promotionRow->addWidget(cobrandLink, 1);
     promotionRow->addSpacing(12);
-    promotionRow->addWidget(lblFullBrand, 1);
+    promotionRow->addWidget(fullBrandLink, 1);
 
     auto* outer = new QVBoxLayout(content_);
     outer->setContentsMargins(12, 12, 12, 12);
@@ -282,136 +289,156 @@ void frmMain::ArrangeControls() {
 
     // Screen readers name a box by the label beside it.
     const std::pair<QLabel*, QWidget*> buddies[] = {
-        {lblName, txtName},         {lblDateOfBirth, cboDate}, {lblTimeOfBirth, cboHH},
-        {lblCity, txtMCity},        {lblState, txtMState},     {lblCountry, txtMCountry},
-        {lblLatDeg, txtLatD},       {lblLatMin, txtLatM},      {lblLonDeg, txtLonD},
-        {lblLonMin, txtLonM},       {lblZoneHour, txtZoneHour}, {lblZoneMinute, txtZoneMinute},
+        {nameCaption, nameBox},         {dateCaption, dayList}, {timeCaption, hourList},
+        {cityCaption, cityBox},        {stateCaption, stateBox},     {countryCaption, countryBox},
+        {latDegreesCaption, latDegreesBox},       {latMinutesCaption, latMinutesBox},      {lonDegreesCaption, lonDegreesBox},
+        {lonMinutesCaption, lonMinutesBox},       {zoneHoursCaption, zoneHoursBox}, {zoneMinutesCaption, zoneMinutesBox},
     };
     for (const auto& [label, box] : buddies) label->setBuddy(box);
 }
 
 void frmMain::ConnectControls() {
-    connect(cmdRashi, &QPushButton::clicked, this, &frmMain::Calculate);
-    connect(mnuCalculate, &QAction::triggered, this, &frmMain::Calculate);
-    connect(cmdOpen, &QPushButton::clicked, this, &frmMain::OpenBirthRecord);
-    connect(cboBasis, &QComboBox::activated, this, &frmMain::ChooseBasis);
-    connect(cboAyanamsa, &QComboBox::activated, this,
-            [this] { RememberAyanamsa(static_cast<Ayanamsa>(cboAyanamsa->currentData().toInt())); });
-    connect(cmdBrowser, &QPushButton::clicked, this, &frmMain::LookUpPlace);
-    connect(lblTZHelp, &ClickableLabel::clicked, this, &frmMain::ShowTimeZonePicker);
-    connect(helpMenus_.mnuAbout, &QAction::triggered, this, &frmMain::ShowAbout);
+    connect(findSignButton, &QPushButton::clicked, this, &frmMain::Calculate);
+    connect(calculateMenu, &QAction::triggered, this, &frmMain::Calculate);
+    connect(openRecordButton, &QPushButton::clicked, this, &frmMain::OpenBirthRecord);
+    connect(basisList, &QComboBox::activated, this, &frmMain::ChooseBasis);
+    connect(ayanamsaList, &QComboBox::activated, this,
+            [this] { RememberAyanamsa(static_cast<Ayanamsa>(ayanamsaList->currentData().toInt())); });
+    connect(findPlaceButton, &QPushButton::clicked, this, &frmMain::LookUpPlace);
+    connect(zoneHelpLink, &ClickableLabel::clicked, this, &frmMain::ShowTimeZonePicker);
+    connect(helpMenus_.aboutItem, &QAction::triggered, this, &frmMain::ShowAbout);
     ConnectHelpMenus(helpMenus_, this);
-    connect(lblCobrand, &ClickableLabel::clicked, this, &OpenCoBrandPage);
-    connect(lblFullBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
+    ConnectLanguageMenu(languageMenu_, this, dialogs_);
+    connect(cobrandLink, &ClickableLabel::clicked, this, &OpenCoBrandPage);
+    connect(fullBrandLink, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
 
     connect(placeCompletion_, &PlaceCompletion::placeChosen, this, &frmMain::UsePlace);
-    for (QComboBox* list : {cboDate, cboMonth, cboYear, cboHH, cboMM})
+    for (QComboBox* list : {dayList, monthList, yearList, hourList, minuteList})
         connect(list, &QComboBox::currentIndexChanged, this, &frmMain::FollowPickedZone);
     // The user's own edits (textEdited, clicked) are what take the place,
     // the coordinates or the zone over from a pick; what the pick, the
     // picker or an opened record write only changes the note.
-    for (QLineEdit* box : {txtMCity, txtMState, txtMCountry})
+    for (QLineEdit* box : {cityBox, stateBox, countryBox})
         connect(box, &QLineEdit::textEdited, this, &frmMain::NamesEdited);
     // A row highlighted in the place list writes its city into the box
     // without an edit; left there, it is the city the user sees and means.
     // (The box may hear of the row after this does, so the row's own text.)
-    connect(txtMCity->completer(), qOverload<const QString&>(&QCompleter::highlighted), this,
+    connect(cityBox->completer(), qOverload<const QString&>(&QCompleter::highlighted), this,
             [this](const QString& city) {
-                placeLink_.EditNames(city, txtMState->text(), txtMCountry->text());
+                placeLink_.EditNames(city, stateBox->text(), countryBox->text());
                 UpdateZoneNote();
             });
-    for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM})
+    for (QLineEdit* box : {latDegreesBox, latMinutesBox, lonDegreesBox, lonMinutesBox})
         connect(box, &QLineEdit::textEdited, this, &frmMain::CoordinatesEdited);
-    for (QRadioButton* option : {optLatNorth, optLatSouth, optLongEast, optLongWest})
+    for (QRadioButton* option : {northChoice, southChoice, eastChoice, westChoice})
         connect(option, &QRadioButton::clicked, this, &frmMain::CoordinatesEdited);
-    for (QLineEdit* box : {txtZoneHour, txtZoneMinute})
+    for (QLineEdit* box : {zoneHoursBox, zoneMinutesBox})
         connect(box, &QLineEdit::textEdited, this, &frmMain::ZoneEdited);
-    connect(chkDST, &QCheckBox::clicked, this, &frmMain::ZoneEdited);
+    connect(dstCheck, &QCheckBox::clicked, this, &frmMain::ZoneEdited);
     // The zone's direction can hang on the longitude, and the note names a
     // place that cannot be.
-    for (QLineEdit* box : {txtLatD, txtLatM, txtLonD, txtLonM, txtZoneHour, txtZoneMinute})
+    for (QLineEdit* box : {latDegreesBox, latMinutesBox, lonDegreesBox, lonMinutesBox, zoneHoursBox, zoneMinutesBox})
         connect(box, &QLineEdit::textChanged, this, &frmMain::UpdateZoneNote);
-    connect(optLongEast, &QRadioButton::toggled, this, &frmMain::UpdateZoneNote);
-    connect(chkDST, &QCheckBox::toggled, this, &frmMain::UpdateZoneNote);
+    connect(eastChoice, &QRadioButton::toggled, this, &frmMain::UpdateZoneNote);
+    connect(dstCheck, &QCheckBox::toggled, this, &frmMain::UpdateZoneNote);
     PressButtonsOnEnter(this);
 }
 
 void frmMain::SetTexts() {
     setWindowTitle(kWindowTitle);
-    lblProductName->setText(kAppTitle);
+    productName->setText(kAppTitle);
 
-    fraBirth->setTitle(QStringLiteral("Birth Details"));
-    lblName->setText(QStringLiteral("Name"));
-    lblDateOfBirth->setText(QStringLiteral("Date of Birth"));
-    lblTimeOfBirth->setText(QStringLiteral("Time of Birth"));
-    lblTimeFormat->setText(QStringLiteral("HH:MM:SS"));
-    lblTimeKnown->setText(QStringLiteral("Time known:"));
-    cboTimeKnown->SetTexts();
-    lblCalculateWith->setText(QStringLiteral("Calculate with:"));
-    cboBasis->setItemText(0, QStringLiteral("Classic formula"));
-    cboBasis->setItemText(1, QStringLiteral("Swiss Ephemeris"));
-    cboBasis->setToolTip(QStringLiteral("The classic formula is the program's own series; Swiss Ephemeris gives "
-                                        "the Moon to the arcsecond, with the ayanamsa chosen beside it."));
-    cboAyanamsa->setToolTip(QStringLiteral("Ayanamsa for Swiss Ephemeris"));
-    cboBasis->setAccessibleName(QStringLiteral("Calculate with"));
-    cboAyanamsa->setAccessibleName(cboAyanamsa->toolTip());
+    birthFrame->setTitle(tr("Birth Details"));
+    nameCaption->setText(tr("Name"));
+    dateCaption->setText(tr("Date of Birth"));
+    timeCaption->setText(tr("Time of Birth"));
+    //: The order of the hour, minute and second lists.
+    timeFormatCaption->setText(tr("HH:MM:SS"));
+    timeKnownCaption->setText(tr("Time known:"));
+    timeKnownList->SetTexts();
+    calculateWithCaption->setText(tr("Calculate with:"));
+    basisList->setItemText(0, tr("Classic formula"));
+    basisList->setItemText(1, tr("Swiss Ephemeris"));
+    basisList->setToolTip(tr("The classic formula is the program's own series; Swiss Ephemeris gives "
+                            "the Moon to the arcsecond, with the ayanamsa chosen beside it."));
+    const auto ayanamsas = Ayanamsas();
+    for (int i = 0; i < ayanamsaList->count() && i < static_cast<int>(ayanamsas.size()); ++i) {
+        const std::string_view name = ayanamsas[static_cast<std::size_t>(i)].DisplayName(TranslationLanguage());
+        ayanamsaList->setItemText(i, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
+    ayanamsaList->setToolTip(tr("Ayanamsa for Swiss Ephemeris"));
+    basisList->setAccessibleName(tr("Calculate with"));
+    ayanamsaList->setAccessibleName(ayanamsaList->toolTip());
 
-    fraPlace->setTitle(QStringLiteral("Place of Birth"));
-    lblCity->setText(QStringLiteral("City"));
-    lblState->setText(QStringLiteral("State"));
-    lblCountry->setText(QStringLiteral("Country"));
-    cmdBrowser->setText(QStringLiteral("Click Here To Find Latitude && Longitude"));
+    placeFrame->setTitle(tr("Place of Birth"));
+    cityCaption->setText(tr("City"));
+    stateCaption->setText(tr("State"));
+    countryCaption->setText(tr("Country"));
+    findPlaceButton->setText(tr("Click Here To Find Latitude && Longitude"));
 
-    fraLatitude->setTitle(QStringLiteral("Latitude"));
-    optLatNorth->setText(QStringLiteral("North"));
-    optLatSouth->setText(QStringLiteral("South"));
-    fraLongitude->setTitle(QStringLiteral("Longitude"));
-    optLongEast->setText(QStringLiteral("East"));
-    optLongWest->setText(QStringLiteral("West"));
-    for (QLabel* label : {lblLatDeg, lblLonDeg}) label->setText(QStringLiteral("Deg"));
-    for (QLabel* label : {lblLatMin, lblLonMin, lblZoneMinute}) label->setText(QStringLiteral("Min"));
+    latitudeFrame->setTitle(tr("Latitude"));
+    northChoice->setText(tr("North"));
+    southChoice->setText(tr("South"));
+    longitudeFrame->setTitle(tr("Longitude"));
+    eastChoice->setText(tr("East"));
+    westChoice->setText(tr("West"));
+    for (QLabel* label : {latDegreesCaption, lonDegreesCaption}) label->setText(tr("Deg"));
+    for (QLabel* label : {latMinutesCaption, lonMinutesCaption, zoneMinutesCaption}) label->setText(tr("Min"));
 
-    fraZone->setTitle(QStringLiteral("Time Zone"));
-    lblZoneHour->setText(QStringLiteral("Hour"));
-    chkDST->setText(QStringLiteral("DST"));
-    lblTZHelp->setText(QStringLiteral("TZ Help"));
+    zoneFrame->setTitle(tr("Time Zone"));
+    zoneHoursCaption->setText(tr("Hour"));
+    dstCheck->setText(tr("DST"));
+    zoneHelpLink->setText(tr("TZ Help"));
     UpdateZoneNote();
 
-    cmdOpen->setText(QStringLiteral("&Open Previously Saved Record"));
-    cmdRashi->setText(QStringLiteral("Find My Moon Sign"));
+    openRecordButton->setText(tr("&Open Previously Saved Record"));
+    findSignButton->setText(tr("Find My Moon Sign"));
 
-    lblCobrand->setText(kCoBrandInvitation);
-    lblFullBrand->setText(kFullBrandOffer + QLatin1Char(' ') + kMoreDetails);
+    cobrandLink->setText(CoBrandInvitation());
+    fullBrandLink->setText(FullBrandOffer() + QLatin1Char(' ') + MoreDetails());
 
-    mnuFile->setTitle(QStringLiteral("&File"));
-    mnuCalculate->setText(QStringLiteral("&Calculate"));
+    fileMenu->setTitle(tr("&File"));
+    calculateMenu->setText(tr("&Calculate"));
+    SetLanguageMenuTexts(languageMenu_);
     SetHelpMenuTexts(helpMenus_);
+    // The months in the language shown; the list's index stays the month.
+    const Language language = TranslationLanguage();
+    for (int month = 1; month <= monthList->count(); ++month) {
+        const std::string_view name = MonthName(month, language);
+        monthList->setItemText(month - 1, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
 
     // For screen readers, where one caption serves several boxes or the
     // caption alone ("Deg", "Min") would not say which box it is.
     const std::pair<QWidget*, const char*> spoken[] = {
-        {cboDate, "Day of birth"},        {cboMonth, "Month of birth"},
-        {cboYear, "Year of birth"},       {cboHH, "Hour of birth"},
-        {cboMM, "Minute of birth"},       {cboSS, "Second of birth"},
-        {txtLatD, "Latitude: degrees"},   {txtLatM, "Latitude: minutes"},
-        {txtLonD, "Longitude: degrees"},  {txtLonM, "Longitude: minutes"},
-        {txtZoneHour, "Time Zone: hours"}, {txtZoneMinute, "Time Zone: minutes"},
+        {dayList, QT_TR_NOOP("Day of birth")},        {monthList, QT_TR_NOOP("Month of birth")},
+        {yearList, QT_TR_NOOP("Year of birth")},       {hourList, QT_TR_NOOP("Hour of birth")},
+        {minuteList, QT_TR_NOOP("Minute of birth")},       {secondList, QT_TR_NOOP("Second of birth")},
+        {latDegreesBox, QT_TR_NOOP("Latitude: degrees")},   {latMinutesBox, QT_TR_NOOP("Latitude: minutes")},
+        {lonDegreesBox, QT_TR_NOOP("Longitude: degrees")},  {lonMinutesBox, QT_TR_NOOP("Longitude: minutes")},
+        {zoneHoursBox, QT_TR_NOOP("Time Zone: hours")}, {zoneMinutesBox, QT_TR_NOOP("Time Zone: minutes")},
     };
-    for (const auto& [widget, name] : spoken) widget->setAccessibleName(QLatin1String(name));
+    for (const auto& [widget, name] : spoken) widget->setAccessibleName(tr(name));
 }
 
 void frmMain::FillLists() {
-    for (const std::string_view month : kMonthNames)
-        cboMonth->addItem(QString::fromLatin1(month.data(), static_cast<qsizetype>(month.size())));
-    cboMonth->setCurrentIndex(0);
-    FillNumbers(cboDate, 1, 31);
+    FillNumbers(dayList, 1, 31);
     // The years an opened record may hold (record/birth_check.h).
-    FillNumbers(cboYear, kWindowListLimits.firstYear, kWindowListLimits.lastYear);
-    FillNumbers(cboHH, 0, 23);
-    FillNumbers(cboMM, 0, 59);
-    FillNumbers(cboSS, 0, 59);
-    optLatNorth->setChecked(true);
-    optLongEast->setChecked(true);
+    FillNumbers(yearList, kWindowListLimits.firstYear, kWindowListLimits.lastYear);
+    FillNumbers(hourList, 0, 23);
+    FillNumbers(minuteList, 0, 59);
+    FillNumbers(secondList, 0, 59);
+    northChoice->setChecked(true);
+    eastChoice->setChecked(true);
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        // The picked place's zone note is worded when the pick is followed.
+        FollowPickedZone();
+        SetTexts();
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void frmMain::showEvent(QShowEvent* event) {
@@ -425,9 +452,9 @@ void frmMain::showEvent(QShowEvent* event) {
 }
 
 void frmMain::ChooseBasis() {
-    const auto basis = static_cast<BasisKind>(cboBasis->currentData().toInt());
+    const auto basis = static_cast<BasisKind>(basisList->currentData().toInt());
     RememberBasis(basis);
-    cboAyanamsa->setEnabled(basis == BasisKind::Precise);
+    ayanamsaList->setEnabled(basis == BasisKind::Precise);
 }
 
 void frmMain::ShowAbout() {

@@ -8,6 +8,7 @@
 #include "entry/place_link.h"
 #include "ui/dialogs.h"
 #include "ui/help_menus.h"
+#include "ui/language_menu.h"
 
 #include <QMainWindow>
 
@@ -56,6 +57,7 @@ public slots:
     void OpenRecordFile(const QString& path);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -109,70 +111,71 @@ private:
     bool placed_ = false;  // sized and placed on its first showing
 
     // Entry
-    QLineEdit* txtName = nullptr;
-    QComboBox* cboMonth = nullptr;
-    QComboBox* cboDate = nullptr;
-    QComboBox* cboYear = nullptr;
-    QComboBox* cboHH = nullptr;
-    QComboBox* cboMM = nullptr;
-    QComboBox* cboSS = nullptr;
+    QLineEdit* nameBox = nullptr;
+    QComboBox* monthList = nullptr;
+    QComboBox* dayList = nullptr;
+    QComboBox* yearList = nullptr;
+    QComboBox* hourList = nullptr;
+    QComboBox* minuteList = nullptr;
+    QComboBox* secondList = nullptr;
     // How well the time is known: part of the calculation beside the record.
-    TimeKnownList* cboTimeKnown = nullptr;
+    TimeKnownList* timeKnownList = nullptr;
     // What to calculate with, and the ayanamsa of Swiss Ephemeris; both
     // remembered between runs.
-    QLabel* lblCalculateWith = nullptr;
-    QComboBox* cboBasis = nullptr;
-    QComboBox* cboAyanamsa = nullptr;
-    QLineEdit* txtMCity = nullptr;
-    QLineEdit* txtMState = nullptr;
-    QLineEdit* txtMCountry = nullptr;
-    QPushButton* cmdBrowser = nullptr;
-    QGroupBox* fraLatitude = nullptr;
-    QRadioButton* optLatNorth = nullptr;  // optLat(0)
-    QRadioButton* optLatSouth = nullptr;  // optLat(1)
-    QLineEdit* txtLatD = nullptr;
-    QLineEdit* txtLatM = nullptr;
-    QGroupBox* fraLongitude = nullptr;
-    QRadioButton* optLongEast = nullptr;  // optLong(0)
-    QRadioButton* optLongWest = nullptr;  // optLong(1)
-    QLineEdit* txtLonD = nullptr;
-    QLineEdit* txtLonM = nullptr;
-    QGroupBox* fraZone = nullptr;
-    QLineEdit* txtZoneHour = nullptr;
-    QLineEdit* txtZoneMinute = nullptr;
-    QCheckBox* chkDST = nullptr;
-    ClickableLabel* lblTZHelp = nullptr;
-    QLabel* lblZoneNote = nullptr;  // What the calculation will make of the zone.
-    QPushButton* cmdRashi = nullptr;
-    QPushButton* cmdOpen = nullptr;
+    QLabel* calculateWithCaption = nullptr;
+    QComboBox* basisList = nullptr;
+    QComboBox* ayanamsaList = nullptr;
+    QLineEdit* cityBox = nullptr;
+    QLineEdit* stateBox = nullptr;
+    QLineEdit* countryBox = nullptr;
+    QPushButton* findPlaceButton = nullptr;
+    QGroupBox* latitudeFrame = nullptr;
+    QRadioButton* northChoice = nullptr;  // optLat(0)
+    QRadioButton* southChoice = nullptr;  // optLat(1)
+    QLineEdit* latDegreesBox = nullptr;
+    QLineEdit* latMinutesBox = nullptr;
+    QGroupBox* longitudeFrame = nullptr;
+    QRadioButton* eastChoice = nullptr;  // optLong(0)
+    QRadioButton* westChoice = nullptr;  // optLong(1)
+    QLineEdit* lonDegreesBox = nullptr;
+    QLineEdit* lonMinutesBox = nullptr;
+    QGroupBox* zoneFrame = nullptr;
+    QLineEdit* zoneHoursBox = nullptr;
+    QLineEdit* zoneMinutesBox = nullptr;
+    QCheckBox* dstCheck = nullptr;
+    ClickableLabel* zoneHelpLink = nullptr;
+    QLabel* zoneNote = nullptr;  // What the calculation will make of the zone.
+    QPushButton* findSignButton = nullptr;
+    QPushButton* openRecordButton = nullptr;
 
     // Captions beside the controls
-    QGroupBox* fraBirth = nullptr;
-    QGroupBox* fraPlace = nullptr;
-    QLabel* lblName = nullptr;
-    QLabel* lblDateOfBirth = nullptr;
-    QLabel* lblTimeOfBirth = nullptr;
-    QLabel* lblTimeFormat = nullptr;
-    QLabel* lblTimeKnown = nullptr;
-    QLabel* lblCity = nullptr;
-    QLabel* lblState = nullptr;
-    QLabel* lblCountry = nullptr;
-    QLabel* lblLatDeg = nullptr;
-    QLabel* lblLatMin = nullptr;
-    QLabel* lblLonDeg = nullptr;
-    QLabel* lblLonMin = nullptr;
-    QLabel* lblZoneHour = nullptr;
-    QLabel* lblZoneMinute = nullptr;
+    QGroupBox* birthFrame = nullptr;
+    QGroupBox* placeFrame = nullptr;
+    QLabel* nameCaption = nullptr;
+    QLabel* dateCaption = nullptr;
+    QLabel* timeCaption = nullptr;
+    QLabel* timeFormatCaption = nullptr;
+    QLabel* timeKnownCaption = nullptr;
+    QLabel* cityCaption = nullptr;
+    QLabel* stateCaption = nullptr;
+    QLabel* countryCaption = nullptr;
+    QLabel* latDegreesCaption = nullptr;
+    QLabel* latMinutesCaption = nullptr;
+    QLabel* lonDegreesCaption = nullptr;
+    QLabel* lonMinutesCaption = nullptr;
+    QLabel* zoneHoursCaption = nullptr;
+    QLabel* zoneMinutesCaption = nullptr;
 
     // Picture and promotions
-    QLabel* picMain = nullptr;
-    QLabel* lblProductName = nullptr;
-    ClickableLabel* lblCobrand = nullptr;
-    ClickableLabel* lblFullBrand = nullptr;
+    QLabel* moonPicture = nullptr;
+    QLabel* productName = nullptr;
+    ClickableLabel* cobrandLink = nullptr;
+    ClickableLabel* fullBrandLink = nullptr;
 
     // Menus
-    QMenu* mnuFile = nullptr;
-    QAction* mnuCalculate = nullptr;
+    QMenu* fileMenu = nullptr;
+    QAction* calculateMenu = nullptr;
+    LanguageMenu languageMenu_;
     HelpMenus helpMenus_;
 
     PlaceCompletion* placeCompletion_ = nullptr;

@@ -20,35 +20,35 @@ namespace nyra {
 
 BirthEntry frmMain::ReadEntry() const {
     BirthEntry entry;
-    entry.name = txtName->text();
-    entry.monthIndex = cboMonth->currentIndex();
-    entry.day = cboDate->currentText();
-    entry.year = cboYear->currentText();
-    entry.hour = cboHH->currentText();
-    entry.minute = cboMM->currentText();
-    entry.zoneHour = txtZoneHour->text();
-    entry.zoneMinute = txtZoneMinute->text();
-    entry.lonDegrees = txtLonD->text();
-    entry.lonMinutes = txtLonM->text();
-    entry.latDegrees = txtLatD->text();
-    entry.latMinutes = txtLatM->text();
-    entry.east = optLongEast->isChecked();
-    entry.south = optLatSouth->isChecked();
-    entry.dst = chkDST->isChecked();
+    entry.name = nameBox->text();
+    entry.monthIndex = monthList->currentIndex();
+    entry.day = dayList->currentText();
+    entry.year = yearList->currentText();
+    entry.hour = hourList->currentText();
+    entry.minute = minuteList->currentText();
+    entry.zoneHour = zoneHoursBox->text();
+    entry.zoneMinute = zoneMinutesBox->text();
+    entry.lonDegrees = lonDegreesBox->text();
+    entry.lonMinutes = lonMinutesBox->text();
+    entry.latDegrees = latDegreesBox->text();
+    entry.latMinutes = latMinutesBox->text();
+    entry.east = eastChoice->isChecked();
+    entry.south = southChoice->isChecked();
+    entry.dst = dstCheck->isChecked();
     return entry;
 }
 
 QLineEdit* frmMain::BoxFor(EntryBox box) const {
     switch (box) {
-    case EntryBox::Name: return txtName;
-    case EntryBox::ZoneHour: return txtZoneHour;
-    case EntryBox::ZoneMinute: return txtZoneMinute;
-    case EntryBox::LonDegrees: return txtLonD;
-    case EntryBox::LonMinutes: return txtLonM;
-    case EntryBox::LatDegrees: return txtLatD;
-    case EntryBox::LatMinutes: return txtLatM;
+    case EntryBox::Name: return nameBox;
+    case EntryBox::ZoneHour: return zoneHoursBox;
+    case EntryBox::ZoneMinute: return zoneMinutesBox;
+    case EntryBox::LonDegrees: return lonDegreesBox;
+    case EntryBox::LonMinutes: return lonMinutesBox;
+    case EntryBox::LatDegrees: return latDegreesBox;
+    case EntryBox::LatMinutes: return latMinutesBox;
     }
-    return txtName;
+    return nameBox;
 }
 
 void frmMain::Report(const EntryProblem& problem) {
@@ -77,9 +77,9 @@ void frmMain::Calculate() {
     CalculationInput input;
     input.birth = std::get<BirthRecord>(converted);
     input.place = placeLink_.Current();
-    input.timeKnown = cboTimeKnown->window();
-    input.basis = static_cast<BasisKind>(cboBasis->currentData().toInt());
-    input.ayanamsa = static_cast<Ayanamsa>(cboAyanamsa->currentData().toInt());
+    input.timeKnown = timeKnownList->window();
+    input.basis = static_cast<BasisKind>(basisList->currentData().toInt());
+    input.ayanamsa = static_cast<Ayanamsa>(ayanamsaList->currentData().toInt());
     Result<Calculation> calculation = nyra::Calculate(input);
     if (!calculation) {
         dialogs_.Message(this, QString::fromStdString(calculation.problem().Text()), MessageIcon::Stop);
@@ -101,7 +101,7 @@ bool frmMain::ConfirmPlace(const BirthEntry& entry) {
         BoxFor(impossible.front().box)->setFocus();
         return false;
     }
-    txtMCity->setFocus();
+    cityBox->setFocus();
     placeCompletion_->OfferAgain();
     return false;
 }

@@ -35,7 +35,7 @@ void frmMain::OpenBirthRecord() {
 
 void frmMain::OpenRecordFile(const QString& path) {
     if (!path.endsWith(QStringLiteral("moo"), Qt::CaseSensitive)) {
-        dialogs_.Message(this, QStringLiteral("Please Check The File."), MessageIcon::Stop);
+        dialogs_.Message(this, tr("Please Check The File."), MessageIcon::Stop);
         return;
     }
 
@@ -45,7 +45,7 @@ void frmMain::OpenRecordFile(const QString& path) {
         RecordFromFile(ReadRecordFileLines(QFile::encodeName(path).toStdString()));
     if (const auto* refusal = std::get_if<RecordRefusal>(&loaded); refusal && refusal->notARecord) {
         dialogs_.Message(this,
-                         QStringLiteral("\u201C%1\u201D is not a %2 record.")
+                         tr("\u201C%1\u201D is not a %2 record.")
                              .arg(Escaped(QFileInfo(path).fileName()), kAppTitle),
                          MessageIcon::Stop);
         return;
@@ -54,22 +54,22 @@ void frmMain::OpenRecordFile(const QString& path) {
     const QString problem = record ? UnshowableLine(record->birth) : std::get<RecordRefusal>(loaded).reason;
     if (!problem.isEmpty()) {
         dialogs_.Message(this,
-                         QStringLiteral("Could not open \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), problem),
+                         tr("Could not open \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), problem),
                          MessageIcon::Stop);
         return;
     }
     ShowRecord(record->birth);
     // A record saved for a time not known exactly says how well it was known.
-    cboTimeKnown->SetWindow(record->timeKnown);
+    timeKnownList->SetWindow(record->timeKnown);
     Calculate();
 }
 
 std::vector<frmMain::RecordList> frmMain::RecordLists() const {
     return {
-        {&BirthRecord::BirthDay, cboDate},
-        {&BirthRecord::BirthYear, cboYear},
-        {&BirthRecord::BirthHour, cboHH},
-        {&BirthRecord::BirthMinute, cboMM},
+        {&BirthRecord::BirthDay, dayList},
+        {&BirthRecord::BirthYear, yearList},
+        {&BirthRecord::BirthHour, hourList},
+        {&BirthRecord::BirthMinute, minuteList},
     };
 }
 
@@ -87,18 +87,18 @@ void frmMain::ShowRecord(const BirthRecord& record) {
         return QString::fromStdString(lines[static_cast<std::size_t>(RecordLineOf(*RecordFieldOf(member)) - 1)]);
     };
     placeLink_.OpenRecord();
-    txtName->setText(QString::fromStdString(record.BirthName));
-    cboMonth->setCurrentIndex(record.BirthMonth - 1);
+    nameBox->setText(QString::fromStdString(record.BirthName));
+    monthList->setCurrentIndex(record.BirthMonth - 1);
     for (const RecordList& list : RecordLists()) list.box->setCurrentIndex(EntryIndex(list.box, record.*list.member));
-    txtLonD->setText(text(&BirthRecord::LonDegrees));
-    txtLonM->setText(text(&BirthRecord::LonMinutes));
-    txtLatD->setText(text(&BirthRecord::LatDegrees));
-    txtLatM->setText(text(&BirthRecord::LatMinutes));
-    txtZoneHour->setText(text(&BirthRecord::ZoneHours));
-    txtZoneMinute->setText(text(&BirthRecord::ZoneMinutes));
-    (record.LonIsEast != 0 ? optLongEast : optLongWest)->setChecked(true);
-    (record.LatIsSouth != 0 ? optLatSouth : optLatNorth)->setChecked(true);
-    chkDST->setChecked(record.DstOn != 0);
+    lonDegreesBox->setText(text(&BirthRecord::LonDegrees));
+    lonMinutesBox->setText(text(&BirthRecord::LonMinutes));
+    latDegreesBox->setText(text(&BirthRecord::LatDegrees));
+    latMinutesBox->setText(text(&BirthRecord::LatMinutes));
+    zoneHoursBox->setText(text(&BirthRecord::ZoneHours));
+    zoneMinutesBox->setText(text(&BirthRecord::ZoneMinutes));
+    (record.LonIsEast != 0 ? eastChoice : westChoice)->setChecked(true);
+    (record.LatIsSouth != 0 ? southChoice : northChoice)->setChecked(true);
+    dstCheck->setChecked(record.DstOn != 0);
 }
 
 } // namespace nyra

@@ -27,19 +27,19 @@ void frmMain::LookUpPlace() {
         QLineEdit* box;
         const char* message;
     } required[] = {
-        {txtMCity, "Please Enter City"},
-        {txtMState, "Please Enter State"},
-        {txtMCountry, "Please Enter Country"},
+        {cityBox, QT_TR_NOOP("Please Enter City")},
+        {stateBox, QT_TR_NOOP("Please Enter State")},
+        {countryBox, QT_TR_NOOP("Please Enter Country")},
     };
     for (const auto& r : required) {
         if (r.box->text().isEmpty()) {
-            dialogs_.Message(this, QString::fromLatin1(r.message), MessageIcon::Information);
+            dialogs_.Message(this, tr(r.message), MessageIcon::Information);
             r.box->setFocus();
             return;
         }
     }
-    const QString searchText = txtMCity->text() + QLatin1Char(' ') + txtMState->text() + QLatin1Char(' ') +
-                               txtMCountry->text() + QStringLiteral(" Latitude Longitude");
+    const QString searchText = cityBox->text() + QLatin1Char(' ') + stateBox->text() + QLatin1Char(' ') +
+                               countryBox->text() + QStringLiteral(" Latitude Longitude");
     LookUpCoordinates(searchText, WebPageUrl(QStringLiteral("home-page")).toString());
 }
 
@@ -50,34 +50,34 @@ void frmMain::ShowTimeZonePicker() {
     connect(&picker, &frmTimeZone::ZoneChosen, this, [this](SignedZone zone) {
         // setText, never cut: "-30" is one more character than a user may
         // type into the minute box.
-        txtZoneHour->setText(QString::number(zone.hour));
-        txtZoneMinute->setText(QString::number(zone.minute));
+        zoneHoursBox->setText(QString::number(zone.hour));
+        zoneMinutesBox->setText(QString::number(zone.minute));
         ZoneEdited();
     });
     picker.exec();
 }
 
 void frmMain::UsePlace(const Place& place) {
-    txtMCity->setText(place.city);
-    txtMState->setText(place.state);
-    txtMCountry->setText(place.country);
+    cityBox->setText(place.city);
+    stateBox->setText(place.state);
+    countryBox->setText(place.country);
     const DegreesMinutes latitude = SplitDegrees(place.latitudeDeg);
-    txtLatD->setText(QString::number(latitude.degrees));
-    txtLatM->setText(QString::number(latitude.minutes));
-    (latitude.negative ? optLatSouth : optLatNorth)->setChecked(true);
+    latDegreesBox->setText(QString::number(latitude.degrees));
+    latMinutesBox->setText(QString::number(latitude.minutes));
+    (latitude.negative ? southChoice : northChoice)->setChecked(true);
     const DegreesMinutes longitude = SplitDegrees(place.longitudeDeg);
-    txtLonD->setText(QString::number(longitude.degrees));
-    txtLonM->setText(QString::number(longitude.minutes));
+    lonDegreesBox->setText(QString::number(longitude.degrees));
+    lonMinutesBox->setText(QString::number(longitude.minutes));
     // The engine reads a longitude of 0 as west, so the choice says so too.
     const bool onMeridian = longitude.degrees == 0 && longitude.minutes == 0;
-    (longitude.negative || onMeridian ? optLongWest : optLongEast)->setChecked(true);
+    (longitude.negative || onMeridian ? westChoice : eastChoice)->setChecked(true);
 
     placeLink_.Pick(place);
     FollowPickedZone();
 }
 
 QDate frmMain::DateOnScreen() const {
-    return QDate(cboYear->currentText().toInt(), cboMonth->currentIndex() + 1, cboDate->currentText().toInt());
+    return QDate(yearList->currentText().toInt(), monthList->currentIndex() + 1, dayList->currentText().toInt());
 }
 
 void frmMain::FollowPickedZone() {
@@ -88,27 +88,27 @@ void frmMain::FollowPickedZone() {
         // 31 April and the like: the checks refuse the date anyway, and the
         // boxes keep what they hold until the date makes sense.
         pickedZone_ = ZoneAtLocalTime{};
-        pickedZoneNote_ = QStringLiteral("There is no %1 %2 %3: choose a valid date for the zone of %4.")
-                              .arg(cboDate->currentText(), cboMonth->currentText(), cboYear->currentText(),
+        pickedZoneNote_ = tr("There is no %1 %2 %3: choose a valid date for the zone of %4.")
+                              .arg(dayList->currentText(), monthList->currentText(), yearList->currentText(),
                                    picked->timeZoneId);
         UpdateZoneNote();
         return;
     }
-    pickedZone_ = ResolveZone(picked->timeZoneId, date, cboHH->currentText().toInt(), cboMM->currentText().toInt());
+    pickedZone_ = ResolveZone(picked->timeZoneId, date, hourList->currentText().toInt(), minuteList->currentText().toInt());
     const ZoneBoxes zone = ZoneBoxesFor(pickedZone_);
     pickedZoneNote_ = zone.note;
     if (pickedZone_.valid) {
         // setText, never cut: "-30" is one more character than a user may
         // type into the minute box.
-        txtZoneHour->setText(zone.zoneHourText);
-        txtZoneMinute->setText(zone.zoneMinuteText);
-        chkDST->setChecked(zone.dst);
+        zoneHoursBox->setText(zone.zoneHourText);
+        zoneMinutesBox->setText(zone.zoneMinuteText);
+        dstCheck->setChecked(zone.dst);
     }
     UpdateZoneNote();
 }
 
 void frmMain::NamesEdited() {
-    placeLink_.EditNames(txtMCity->text(), txtMState->text(), txtMCountry->text());
+    placeLink_.EditNames(cityBox->text(), stateBox->text(), countryBox->text());
     UpdateZoneNote();
 }
 
@@ -128,9 +128,9 @@ void frmMain::UpdateZoneNote() {
     for (const ImpossibleValue& value : FindImpossiblePlace(ReadEntry())) warnings.append(value.sentence);
     if (const QString mismatch = placeLink_.MismatchNote(); !mismatch.isEmpty()) warnings.append(mismatch);
     const QString note = (warnings + QStringList{ZoneNoteText()}).join(u' ');
-    lblZoneNote->setText(note);
-    lblZoneNote->setToolTip(note);
-    SetNoteStyle(lblZoneNote, warnings.isEmpty() ? NoteStyle::Quiet : NoteStyle::Warning);
+    zoneNote->setText(note);
+    zoneNote->setToolTip(note);
+    SetNoteStyle(zoneNote, warnings.isEmpty() ? NoteStyle::Quiet : NoteStyle::Warning);
 }
 
 QString frmMain::ZoneNoteText() const {
@@ -143,7 +143,7 @@ QString frmMain::ZoneNoteText() const {
     const int pickedAheadMinutes = pickedZone_.utcOffsetSeconds / 60;
     if (ClockAheadMinutes(entry) == pickedAheadMinutes) return pickedZoneNote_;
     // The pick's values, read another way: East/West was changed since.
-    return typed + QStringLiteral(", though %1 had UTC%2 then")
+    return typed + tr(", though %1 had UTC%2 then")
                        .arg(pickedZone_.timeZoneId, FormatUtcOffset(pickedZone_.utcOffsetSeconds));
 }
 

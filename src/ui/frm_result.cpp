@@ -1,5 +1,6 @@
 #include "ui/frm_result.h"
 
+#include "entry/translation_language.h"
 #include "links/web_links.h"
 #include "ui/calculation_settings.h"
 #include "ui/clickable_label.h"
@@ -20,6 +21,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -41,13 +43,15 @@ namespace {
 constexpr int kAboutPictureSize = 96;
 constexpr int kPreferredHeightPx = 600;
 
-const QString kAboutDescription = QStringLiteral(
+const char* const kAboutDescription = QT_TRANSLATE_NOOP(
+    "nyra::frmResult",
     "Nyra Free Moon Sign is a moon sign software based on Vedic Astrology. This program tells us in "
     "detail the characteristics and features of people born under a particular moon sign. This is "
     "different from the sun sign calculated in western astrology. This helps you understand your "
     "positive and negative traits, thus helping you improve your personality.");
 
-const QString kDiscussionInvitation = QStringLiteral(
+const char* const kDiscussionInvitation = QT_TRANSLATE_NOOP(
+    "nyra::frmResult",
     "Share your Moon sign and your questions with other readers on the Orrelin discussion board. "
     "Click here to join in.");
 
@@ -84,50 +88,51 @@ void frmResult::CreateControls() {
     notices_ = new MoonNotices(content_);
     precise_ = new PreciseLine(content_);
     upperFields_ = new SignFieldsPanel(content_);
-    fraTimeWindow = NewTimeWindowBlock(content_);
-    SST = new SignTabs(CreateAboutPage(), content_);
+    timeWindowBlock = NewTimeWindowBlock(content_);
+    signTabs = new SignTabs(CreateAboutPage(), content_);
 
     // Made in the order Tab visits them: the buttons under the tabs, then
     // the promotions below.
-    cmdBack = Named(new QPushButton(content_), QStringLiteral("cmdBack"));
-    cmdSave = Named(new QPushButton(content_), QStringLiteral("cmdSave"));
-    Label61 = NewLinkLabel(QStringLiteral("Label61"), QString(), content_, LinkStyle::Promotion);
-    Label1 = NewLinkLabel(QStringLiteral("Label1"), QString(), content_, LinkStyle::Promotion);
-    lblFullBrand = NewLinkLabel(QStringLiteral("lblFullBrand"), QString(), content_, LinkStyle::Promotion);
+    backButton = Named(new QPushButton(content_), QStringLiteral("cmdBack"));
+    saveButton = Named(new QPushButton(content_), QStringLiteral("cmdSave"));
+    discussionLink = NewLinkLabel(QStringLiteral("Label61"), QString(), content_, LinkStyle::Promotion);
+    cobrandInvitation = NewLinkLabel(QStringLiteral("Label1"), QString(), content_, LinkStyle::Promotion);
+    fullBrandLink = NewLinkLabel(QStringLiteral("lblFullBrand"), QString(), content_, LinkStyle::Promotion);
 }
 
 QWidget* frmResult::CreateAboutPage() {
     auto* page = new QWidget;
-    picAbout = Named(new QLabel(page), QStringLiteral("picAbout"));
-    picAbout->setPixmap(PaintMoonPicture(kAboutPictureSize, devicePixelRatioF()));
-    picAbout->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-    MarkDecorative(picAbout);
-    lblProductName = NewHeading(QStringLiteral("lblProductName"), 1.3, page);
-    lblDescription = Named(new WrappingLabel(page), QStringLiteral("lblDescription"));
-    lblHomePage = NewLinkLabel(QStringLiteral("lblHomePage"), QString(), page, LinkStyle::Link);
-    lblFullBrandOffer = Named(new WrappingLabel(page), QStringLiteral("lblFullBrandOffer"));
-    lblCoBrand = NewLinkLabel(QStringLiteral("lblCoBrand"), QString(), page, LinkStyle::Link);
+    aboutPicture = Named(new QLabel(page), QStringLiteral("picAbout"));
+    aboutPicture->setPixmap(PaintMoonPicture(kAboutPictureSize, devicePixelRatioF()));
+    aboutPicture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    MarkDecorative(aboutPicture);
+    productName = NewHeading(QStringLiteral("lblProductName"), 1.3, page);
+    aboutDescription = Named(new WrappingLabel(page), QStringLiteral("lblDescription"));
+    homePageLink = NewLinkLabel(QStringLiteral("lblHomePage"), QString(), page, LinkStyle::Link);
+    fullBrandOffer = Named(new WrappingLabel(page), QStringLiteral("lblFullBrandOffer"));
+    cobrandLink = NewLinkLabel(QStringLiteral("lblCoBrand"), QString(), page, LinkStyle::Link);
 
     auto* text = new QVBoxLayout;
-    text->addWidget(lblProductName);
-    text->addWidget(lblDescription);
-    text->addWidget(lblHomePage);
+    text->addWidget(productName);
+    text->addWidget(aboutDescription);
+    text->addWidget(homePageLink);
     text->addSpacing(10);
-    text->addWidget(lblFullBrandOffer);
-    text->addWidget(lblCoBrand);
+    text->addWidget(fullBrandOffer);
+    text->addWidget(cobrandLink);
     text->addStretch();
     auto* layout = new QHBoxLayout(page);
-    layout->addWidget(picAbout, 0, Qt::AlignTop);
+    layout->addWidget(aboutPicture, 0, Qt::AlignTop);
     layout->addSpacing(10);
     layout->addLayout(text, 1);
     return page;
 }
 
 void frmResult::CreateMenus() {
-    mnuFile = Named(menuBar()->addMenu(QString()), QStringLiteral("mnuFile"));
-    mnuBack = Named(mnuFile->addAction(QString()), QStringLiteral("mnuBack"));
-    mnuFile1 = Named(mnuFile->addSeparator(), QStringLiteral("mnuFile1"));
-    mnuSave = Named(mnuFile->addAction(QString()), QStringLiteral("mnuSave"));
+    fileMenu = Named(menuBar()->addMenu(QString()), QStringLiteral("mnuFile"));
+    backItem = Named(fileMenu->addAction(QString()), QStringLiteral("mnuBack"));
+    fileSeparator = Named(fileMenu->addSeparator(), QStringLiteral("mnuFile1"));
+    saveItem = Named(fileMenu->addAction(QString()), QStringLiteral("mnuSave"));
+    languageMenu_ = CreateLanguageMenu(menuBar());
     helpMenus_ = CreateHelpMenus(menuBar());
 }
 
@@ -140,15 +145,15 @@ void frmResult::ArrangeControls() {
 
     auto* commands = new QHBoxLayout;
     commands->addStretch();
-    commands->addWidget(cmdBack);
-    commands->addWidget(cmdSave);
+    commands->addWidget(backButton);
+    commands->addWidget(saveButton);
 
     auto* outer = new QVBoxLayout(content_);
     outer->setContentsMargins(12, 12, 12, 12);
     outer->setSpacing(8);
     outer->addWidget(headline_);
-    outer->addWidget(fraTimeWindow);
-    outer->addWidget(SST, 1);
+    outer->addWidget(timeWindowBlock);
+    outer->addWidget(signTabs, 1);
     outer->addLayout(commands);
     outer->addWidget(ArrangePromotions());
 }
@@ -157,82 +162,99 @@ QWidget* frmResult::ArrangePromotions() {
     auto* promotions = new QFrame(content_);
     promotions->setFrameShape(QFrame::StyledPanel);
     auto* discussion = Named(new QGroupBox(promotions), QStringLiteral("fraDiscussion"));
-    discussion->setTitle(QStringLiteral("Discussion Board"));
+    discussionBox = discussion;
     discussion->setFlat(true);
     auto* discussionLayout = new QVBoxLayout(discussion);
     discussionLayout->setContentsMargins(0, 4, 0, 0);
-    discussionLayout->addWidget(Label61);
+    discussionLayout->addWidget(discussionLink);
     auto* row = new QHBoxLayout(promotions);
     row->setContentsMargins(10, 6, 10, 6);
     row->addWidget(discussion, 1, Qt::AlignTop);
     row->addSpacing(12);
-    row->addWidget(Label1, 1, Qt::AlignTop);
+    row->addWidget(cobrandInvitation, 1, Qt::AlignTop);
     row->addSpacing(12);
-    row->addWidget(lblFullBrand, 1, Qt::AlignTop);
+    row->addWidget(fullBrandLink, 1, Qt::AlignTop);
     return promotions;
 }
 
 void frmResult::ConnectControls() {
-    connect(cmdBack, &QPushButton::clicked, this, &frmResult::Back);
-    connect(mnuBack, &QAction::triggered, this, &frmResult::Back);
-    connect(cmdSave, &QPushButton::clicked, this, &frmResult::Save);
-    connect(mnuSave, &QAction::triggered, this, &frmResult::Save);
-    connect(helpMenus_.mnuAbout, &QAction::triggered, this, &frmResult::ShowAboutTab);
+    connect(backButton, &QPushButton::clicked, this, &frmResult::Back);
+    connect(backItem, &QAction::triggered, this, &frmResult::Back);
+    connect(saveButton, &QPushButton::clicked, this, &frmResult::Save);
+    connect(saveItem, &QAction::triggered, this, &frmResult::Save);
+    connect(helpMenus_.aboutItem, &QAction::triggered, this, &frmResult::ShowAboutTab);
     ConnectHelpMenus(helpMenus_, this);
+    ConnectLanguageMenu(languageMenu_, this, dialogs_);
     connect(precise_, &PreciseLine::ayanamsaChosen, this, &frmResult::ChooseAyanamsa);
-    connect(lblHomePage, &ClickableLabel::clicked, this, &OpenHomePage);
-    connect(Label61, &ClickableLabel::clicked, this, &OpenHomePage);
-    connect(lblCoBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
-    connect(lblFullBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
-    connect(Label1, &ClickableLabel::clicked, this, &OpenCoBrandPage);
+    connect(homePageLink, &ClickableLabel::clicked, this, &OpenHomePage);
+    connect(discussionLink, &ClickableLabel::clicked, this, &OpenHomePage);
+    connect(cobrandLink, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
+    connect(fullBrandLink, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
+    connect(cobrandInvitation, &ClickableLabel::clicked, this, &OpenCoBrandPage);
     PressButtonsOnEnter(this);
 }
 
 void frmResult::SetTexts() {
     setWindowTitle(kWindowTitle);
     upperFields_->SetTexts();
-    SST->SetTexts();
+    signTabs->SetTexts();
     precise_->SetTexts();
-    lblProductName->setText(kAppTitle);
-    lblDescription->setText(kAboutDescription);
-    lblHomePage->setText(QStringLiteral("Visit us at ") + QUrl(ProductPageUrl()).host());
-    lblFullBrandOffer->setText(kFullBrandOffer);
-    lblCoBrand->setText(kMoreDetails);
-    Label61->setText(kDiscussionInvitation);
-    Label1->setText(kCoBrandInvitation);
-    lblFullBrand->setText(kFullBrandOffer + QLatin1Char(' ') + kMoreDetails);
-    cmdBack->setText(QStringLiteral("&Back"));
-    cmdSave->setText(QStringLiteral("&Save"));
+    productName->setText(kAppTitle);
+    aboutDescription->setText(tr(kAboutDescription));
+    homePageLink->setText(tr("Visit us at %1").arg(QUrl(ProductPageUrl()).host()));
+    fullBrandOffer->setText(FullBrandOffer());
+    cobrandLink->setText(MoreDetails());
+    discussionLink->setText(tr(kDiscussionInvitation));
+    discussionBox->setTitle(tr("Discussion Board"));
+    cobrandInvitation->setText(CoBrandInvitation());
+    fullBrandLink->setText(FullBrandOffer() + QLatin1Char(' ') + MoreDetails());
+    backButton->setText(tr("&Back"));
+    saveButton->setText(tr("&Save"));
 
-    mnuFile->setTitle(QStringLiteral("&File"));
-    mnuBack->setText(QStringLiteral("&Back"));
-    mnuSave->setText(QStringLiteral("&Save"));
+    fileMenu->setTitle(tr("&File"));
+    backItem->setText(tr("&Back"));
+    saveItem->setText(tr("&Save"));
+    SetLanguageMenuTexts(languageMenu_);
     SetHelpMenuTexts(helpMenus_);
 }
 
 void frmResult::ShowCalculation() {
-    headline_->Show(calculation_);
-    notices_->Show(calculation_);
-    precise_->Show(calculation_);
-    upperFields_->Show(calculation_.description);
-    ShowTimeWindow(fraTimeWindow, calculation_);
-    SST->Show(calculation_.description);
+    // The core words its own texts, in the language of the translation shown.
+    const Language language = TranslationLanguage();
+    const SignDescription sign = DescriptionIn(calculation_, language);
+    headline_->Show(calculation_, sign, language);
+    notices_->Show(calculation_, language);
+    precise_->Show(calculation_, language);
+    upperFields_->Show(sign);
+    ShowTimeWindow(timeWindowBlock, calculation_, language);
+    signTabs->Show(sign);
+}
+
+void frmResult::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        const int tab = signTabs->currentIndex();
+        SetTexts();
+        ShowCalculation();
+        signTabs->setCurrentIndex(tab);
+        SpeakNotices(false);
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void frmResult::ChooseAyanamsa(Ayanamsa ayanamsa) {
     Result<Calculation> again = WithAyanamsa(calculation_, ayanamsa);
     if (!again) {
         dialogs_.Message(this, QString::fromStdString(again.problem().Text()), MessageIcon::Stop);
-        precise_->Show(calculation_);
+        precise_->Show(calculation_, TranslationLanguage());
         return;
     }
     RememberAyanamsa(ayanamsa);
     const bool sameSign = again->RashiName() == calculation_.RashiName();
-    const int tab = SST->currentIndex();
+    const int tab = signTabs->currentIndex();
     calculation_ = std::move(again).value();
     ShowCalculation();
     // The person stays on the page they were reading unless the sign changed.
-    if (sameSign) SST->setCurrentIndex(tab);
+    if (sameSign) signTabs->setCurrentIndex(tab);
     // A notice that appears while the window is open is read out then;
     // those of the opening are read out when it shows.
     SpeakNotices(isVisible());
@@ -244,12 +266,12 @@ void frmResult::SpeakNotices(bool announce) {
     // (read out with the window), and an alert reads out a new one at once.
     std::vector<NoticeFrame*> frames = notices_->frames();
     frames.insert(frames.begin(), precise_->notice());
-    frames.push_back(fraTimeWindow);
+    frames.push_back(timeWindowBlock);
     QStringList shown;
     for (NoticeFrame* frame : frames) {
         const bool on = frame->isVisibleTo(this);
         const QString said = frame->Spoken();
-        frame->textLabel()->setAccessibleName(on && !said.isEmpty() ? QStringLiteral("Notice: ") + said : QString());
+        frame->textLabel()->setAccessibleName(on && !said.isEmpty() ? tr("Notice: %1").arg(said) : QString());
         if (!on || said.isEmpty()) continue;
         shown.append(said);
         if (announce) {
@@ -270,8 +292,8 @@ void frmResult::showEvent(QShowEvent* event) {
     // Wide enough for all eight tab captions, which a tab widget with
     // scroll buttons does not ask for.
     const QMargins margins = content_->layout()->contentsMargins();
-    const int paneFrame = SST->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, SST);
-    const int tabsWidth = SST->tabBar()->sizeHint().width() + 2 * paneFrame + margins.left() + margins.right();
+    const int paneFrame = signTabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, signTabs);
+    const int tabsWidth = signTabs->tabBar()->sizeHint().width() + 2 * paneFrame + margins.left() + margins.right();
     const QSize wanted = sizeHint();
     PlaceNewWindow(this, QApplication::activeWindow(),
                    QSize(std::max(wanted.width(), tabsWidth), std::max(wanted.height(), kPreferredHeightPx)));
@@ -289,6 +311,6 @@ void frmResult::Save() {
     report.exec();
 }
 
-void frmResult::ShowAboutTab() { SST->setCurrentIndex(SignTabs::kAboutTab); }
+void frmResult::ShowAboutTab() { signTabs->setCurrentIndex(SignTabs::kAboutTab); }
 
 } // namespace nyra

@@ -8,10 +8,12 @@
 #include "calculation/calculation.h"
 #include "ui/dialogs.h"
 #include "ui/help_menus.h"
+#include "ui/language_menu.h"
 
 #include <QMainWindow>
 
 class QAction;
+class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -44,6 +46,7 @@ public slots:
     void ShowAboutTab();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -71,25 +74,27 @@ private:
     MoonNotices* notices_ = nullptr;
     PreciseLine* precise_ = nullptr;
     SignFieldsPanel* upperFields_ = nullptr;
-    NoticeFrame* fraTimeWindow = nullptr;
-    SignTabs* SST = nullptr;
+    NoticeFrame* timeWindowBlock = nullptr;
+    SignTabs* signTabs = nullptr;
 
-    QLabel* picAbout = nullptr;
-    QLabel* lblProductName = nullptr;
-    QLabel* lblDescription = nullptr;
-    QLabel* lblFullBrandOffer = nullptr;
-    ClickableLabel* lblHomePage = nullptr;
-    ClickableLabel* lblCoBrand = nullptr;
-    ClickableLabel* Label1 = nullptr;
-    ClickableLabel* lblFullBrand = nullptr;
-    ClickableLabel* Label61 = nullptr;
-    QPushButton* cmdBack = nullptr;
-    QPushButton* cmdSave = nullptr;
+    QGroupBox* discussionBox = nullptr;
+    QLabel* aboutPicture = nullptr;
+    QLabel* productName = nullptr;
+    QLabel* aboutDescription = nullptr;
+    QLabel* fullBrandOffer = nullptr;
+    ClickableLabel* homePageLink = nullptr;
+    ClickableLabel* cobrandLink = nullptr;
+    ClickableLabel* cobrandInvitation = nullptr;
+    ClickableLabel* fullBrandLink = nullptr;
+    ClickableLabel* discussionLink = nullptr;
+    QPushButton* backButton = nullptr;
+    QPushButton* saveButton = nullptr;
 
-    QMenu* mnuFile = nullptr;
-    QAction* mnuBack = nullptr;
-    QAction* mnuFile1 = nullptr;
-    QAction* mnuSave = nullptr;
+    QMenu* fileMenu = nullptr;
+    QAction* backItem = nullptr;
+    QAction* fileSeparator = nullptr;
+    QAction* saveItem = nullptr;
+    LanguageMenu languageMenu_;
     HelpMenus helpMenus_;
 };
 

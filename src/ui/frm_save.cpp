@@ -1,5 +1,7 @@
 #include "ui/frm_save.h"
 
+#include "entry/translation_language.h"
+
 #include "calculation/calculation_text.h"
 #include "links/web_links.h"
 #include "record/record_file.h"
@@ -11,12 +13,14 @@
 #include "ui/promotions.h"
 #include "ui/report_pdf.h"
 #include "ui/report_text.h"
+#include "ui/result_blocks.h"
 #include "ui/save_location.h"
 #include "ui/screen_fit.h"
 #include "ui/screen_reader.h"
 #include "ui/status_line.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -35,21 +39,25 @@ QString AsSentence(QString reason) {
     return reason;
 }
 
-const SaveRequest kRecordRequest{
-    QStringLiteral("Save Your Moon Sign Details"),
-    QStringLiteral("Rich Text Format (*.moo)"),
-    QStringLiteral("moo"),
-    Qt::CaseSensitive,
-    QString(),  // proposed for each save
-};
+SaveRequest RecordRequest() {
+    return {
+        frmSave::tr("Save Your Moon Sign Details"),
+        frmSave::tr("Rich Text Format (*.moo)"),
+        QStringLiteral("moo"),
+        Qt::CaseSensitive,
+        QString(),  // proposed for each save
+    };
+}
 
-const SaveRequest kPdfRequest{
-    QStringLiteral("Export Report as PDF"),
-    QStringLiteral("PDF (*.pdf)"),
-    QStringLiteral("pdf"),
-    Qt::CaseInsensitive,
-    QString(),
-};
+SaveRequest PdfRequest() {
+    return {
+        frmSave::tr("Export Report as PDF"),
+        frmSave::tr("PDF (*.pdf)"),
+        QStringLiteral("pdf"),
+        Qt::CaseInsensitive,
+        QString(),
+    };
+}
 
 // Long enough to read a path; a screen reader has read it out at once.
 constexpr int kStatusShownMs = 8000;
@@ -71,75 +79,75 @@ void frmSave::CreateControls() {
 
     // Made in the order Tab visits them: the screen's, top to bottom and
     // left to right.
-    Label14 = NewLinkLabel(QStringLiteral("Label14"), QString(), this, LinkStyle::Promotion);
-    Label3 = NewLinkLabel(QStringLiteral("Label3"), QString(), this, LinkStyle::Promotion);
-    QFont heading = Label14->font();
+    discussionHeading = NewLinkLabel(QStringLiteral("Label14"), QString(), this, LinkStyle::Promotion);
+    discussionInvitation = NewLinkLabel(QStringLiteral("Label3"), QString(), this, LinkStyle::Promotion);
+    QFont heading = discussionHeading->font();
     heading.setBold(true);
-    Label14->setFont(heading);
-    Label14->setAlignment(Qt::AlignCenter);
-    Label3->setAlignment(Qt::AlignCenter);
+    discussionHeading->setFont(heading);
+    discussionHeading->setAlignment(Qt::AlignCenter);
+    discussionInvitation->setAlignment(Qt::AlignCenter);
 
-    fraTimeKnown = new NoticeFrame(QStringLiteral("fraTimeKnown"), QStringLiteral("lblTimeKnown"), 20, 1.0, false,
+    timeKnownNotice = new NoticeFrame(QStringLiteral("fraTimeKnown"), QStringLiteral("lblTimeKnown"), 20, 1.0, false,
                                    this);
-    RTB = Named(new QTextEdit(this), QStringLiteral("RTB"));
-    RTB->setReadOnly(true);
-    RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
+    reportText = Named(new QTextEdit(this), QStringLiteral("RTB"));
+    reportText->setReadOnly(true);
+    reportText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
                                  Qt::LinksAccessibleByMouse);
-    RTB->setFont(ReportFont());
+    reportText->setFont(ReportFont());
     // Small enough for the window to fit a 1366 x 768 screen at 150 %.
-    RTB->setMinimumSize(480, 220);
+    reportText->setMinimumSize(480, 220);
     // The report's colours are those of the printed page (black, teal,
     // purple): on a dark theme's dark base they could not be read, so the
     // report keeps its white page.
-    QPalette paper = RTB->palette();
+    QPalette paper = reportText->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         paper.setColor(group, QPalette::Base, Qt::white);
         paper.setColor(group, QPalette::Text, Qt::black);
     }
-    RTB->setPalette(paper);
+    reportText->setPalette(paper);
     // Links open on the press of the mouse; the view itself follows none.
-    new ReportMouseWatcher(RTB);
+    new ReportMouseWatcher(reportText);
     // The window opens with the report to read, not on a promotion.
-    RTB->setFocus();
+    reportText->setFocus();
 
-    lblStatus = new StatusLine(QStringLiteral("lblStatus"), kStatusShownMs, this);
-    cmdExportPdf = Named(new QPushButton(this), QStringLiteral("cmdExportPdf"));
-    cmdPrint = Named(new QPushButton(this), QStringLiteral("cmdPrint"));
-    cmdSave = Named(new QPushButton(this), QStringLiteral("cmdSave"));
-    for (QPushButton* button : {cmdSave, cmdPrint, cmdExportPdf}) {
+    statusLine = new StatusLine(QStringLiteral("lblStatus"), kStatusShownMs, this);
+    exportPdfButton = Named(new QPushButton(this), QStringLiteral("cmdExportPdf"));
+    printButton = Named(new QPushButton(this), QStringLiteral("cmdPrint"));
+    saveButton = Named(new QPushButton(this), QStringLiteral("cmdSave"));
+    for (QPushButton* button : {saveButton, printButton, exportPdfButton}) {
         button->setAutoDefault(false);
         button->setMinimumWidth(110);
     }
 
-    fraFullBrand = Named(new QFrame(this), QStringLiteral("fraFullBrand"));
-    fraFullBrand->setFrameShape(QFrame::StyledPanel);
-    fraFullBrand->setFrameShadow(QFrame::Sunken);
-    lblFullBrand = NewLinkLabel(QStringLiteral("lblFullBrand"), QString(), fraFullBrand, LinkStyle::Promotion);
-    lblCobrand = NewLinkLabel(QStringLiteral("lblCobrand"), QString(), this, LinkStyle::Promotion);
+    fullBrandFrame = Named(new QFrame(this), QStringLiteral("fraFullBrand"));
+    fullBrandFrame->setFrameShape(QFrame::StyledPanel);
+    fullBrandFrame->setFrameShadow(QFrame::Sunken);
+    fullBrandLink = NewLinkLabel(QStringLiteral("lblFullBrand"), QString(), fullBrandFrame, LinkStyle::Promotion);
+    cobrandLink = NewLinkLabel(QStringLiteral("lblCobrand"), QString(), this, LinkStyle::Promotion);
 }
 
 void frmSave::ArrangeControls() {
-    auto* brandLayout = new QVBoxLayout(fraFullBrand);
+    auto* brandLayout = new QVBoxLayout(fullBrandFrame);
     brandLayout->setContentsMargins(8, 6, 8, 6);
-    brandLayout->addWidget(lblFullBrand);
+    brandLayout->addWidget(fullBrandLink);
 
     auto* promoRow = new QHBoxLayout;
-    promoRow->addWidget(fraFullBrand, 1);
+    promoRow->addWidget(fullBrandFrame, 1);
     promoRow->addSpacing(8);
-    promoRow->addWidget(lblCobrand, 1);
+    promoRow->addWidget(cobrandLink, 1);
 
     auto* buttonRow = new QHBoxLayout;
-    buttonRow->addWidget(lblStatus, 1);
-    buttonRow->addWidget(cmdExportPdf);
-    buttonRow->addWidget(cmdPrint);
-    buttonRow->addWidget(cmdSave);
+    buttonRow->addWidget(statusLine, 1);
+    buttonRow->addWidget(exportPdfButton);
+    buttonRow->addWidget(printButton);
+    buttonRow->addWidget(saveButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label14);
-    layout->addWidget(Label3);
+    layout->addWidget(discussionHeading);
+    layout->addWidget(discussionInvitation);
     layout->addSpacing(4);
-    layout->addWidget(fraTimeKnown);
-    layout->addWidget(RTB, 1);
+    layout->addWidget(timeKnownNotice);
+    layout->addWidget(reportText, 1);
     layout->addLayout(buttonRow);
     layout->addSpacing(4);
     layout->addLayout(promoRow);
@@ -147,27 +155,27 @@ void frmSave::ArrangeControls() {
 }
 
 void frmSave::ConnectControls() {
-    connect(cmdSave, &QPushButton::clicked, this, &frmSave::SaveRecord);
-    connect(cmdPrint, &QPushButton::clicked, this, &frmSave::PrintReport);
-    connect(cmdExportPdf, &QPushButton::clicked, this, &frmSave::ExportPdf);
-    connect(lblFullBrand, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
-    connect(lblCobrand, &ClickableLabel::clicked, this, &OpenCoBrandPage);
-    connect(Label14, &ClickableLabel::clicked, this, &OpenHomePage);
-    connect(Label3, &ClickableLabel::clicked, this, &OpenHomePage);
+    connect(saveButton, &QPushButton::clicked, this, &frmSave::SaveRecord);
+    connect(printButton, &QPushButton::clicked, this, &frmSave::PrintReport);
+    connect(exportPdfButton, &QPushButton::clicked, this, &frmSave::ExportPdf);
+    connect(fullBrandLink, &ClickableLabel::clicked, this, &OpenFullyBrandedPage);
+    connect(cobrandLink, &ClickableLabel::clicked, this, &OpenCoBrandPage);
+    connect(discussionHeading, &ClickableLabel::clicked, this, &OpenHomePage);
+    connect(discussionInvitation, &ClickableLabel::clicked, this, &OpenHomePage);
     PressButtonsOnEnter(this);
 }
 
 void frmSave::SetTexts() {
     setWindowTitle(kWindowTitle);
-    cmdSave->setText(QStringLiteral("&Save"));
-    cmdPrint->setText(QStringLiteral("&Print"));
+    saveButton->setText(tr("&Save"));
+    printButton->setText(tr("&Print"));
     // Alt+P is Print's.
-    cmdExportPdf->setText(QStringLiteral("E&xport PDF..."));
-    RTB->setAccessibleName(QStringLiteral("Moon sign report"));
-    lblFullBrand->setText(kFullBrandOffer + u' ' + kMoreDetails);
-    lblCobrand->setText(kCoBrandInvitation);
-    Label14->setText(QStringLiteral("The Most Popular Online Orrelin Discussion Board"));
-    Label3->setText(QStringLiteral("Talk about your Moon sign with others: visit our discussion board now at %1")
+    exportPdfButton->setText(tr("E&xport PDF..."));
+    reportText->setAccessibleName(tr("Moon sign report"));
+    fullBrandLink->setText(FullBrandOffer() + u' ' + MoreDetails());
+    cobrandLink->setText(CoBrandInvitation());
+    discussionHeading->setText(tr("The Most Popular Online Orrelin Discussion Board"));
+    discussionInvitation->setText(tr("Talk about your Moon sign with others: visit our discussion board now at %1")
                         .arg(QUrl(ProductPageUrl()).host()));
 }
 
@@ -181,20 +189,36 @@ void frmSave::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
+void frmSave::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        SetTexts();
+        ComposeReport();
+    }
+    QDialog::changeEvent(event);
+}
+
+ReportTitle frmSave::Title() const {
+    return TitleOf(calculation_, Description(), TranslationLanguage());
+}
+
+SignDescription frmSave::Description() const {
+    return DescriptionIn(calculation_, TranslationLanguage());
+}
+
 void frmSave::ComposeReport() {
-    nyra::ComposeReport(RTB->document(), calculation_.description);
-    RTB->moveCursor(QTextCursor::Start);
+    nyra::ComposeReport(reportText->document(), Description());
+    reportText->moveCursor(QTextCursor::Start);
     // The report's text must not be carried off through the clipboard;
     // composing is the report's one change of text.
     EmptyClipboard();
-    const ReportTitle title = TitleOf(calculation_);
+    const ReportTitle title = Title();
     const QString timeKnown =
         title.birthTime.isEmpty()
             ? QString()
-            : QStringLiteral("Birth time: %1\nPossible Moon signs: %2").arg(title.birthTime, title.possibleSigns);
-    fraTimeKnown->SetTone(calculation_.possibleSigns && calculation_.possibleSigns->certain ? NoticeFrame::Tone::Calm
+            : tr("Birth time: %1\nPossible Moon signs: %2").arg(title.birthTime, title.possibleSigns);
+    timeKnownNotice->SetTone(calculation_.possibleSigns && calculation_.possibleSigns->certain ? NoticeFrame::Tone::Calm
                                                                                            : NoticeFrame::Tone::Warning);
-    fraTimeKnown->SetText(timeKnown);
+    timeKnownNotice->SetText(timeKnown);
 }
 
 SaveRequest frmSave::Proposed(SaveRequest request) const {
@@ -206,58 +230,58 @@ SaveRequest frmSave::Proposed(SaveRequest request) const {
 }
 
 void frmSave::SaveRecord() {
-    const SaveRequest request = Proposed(kRecordRequest);
+    const SaveRequest request = Proposed(RecordRequest());
     const QString path = WithSuffix(dialogs_.SavePath(this, request), request);
     if (path.isEmpty()) return;
     const Result<void> saved =
         WriteBirthRecord(QFile::encodeName(path).toStdString(), calculation_.birth, calculation_.timeKnown);
     if (!saved) {
         dialogs_.Message(this,
-                         QStringLiteral("Could not save \"%1\": %2")
+                         tr("Could not save \"%1\": %2")
                              .arg(Escaped(QDir::toNativeSeparators(path)), QString::fromStdString(saved.problem().reason)),
                          MessageIcon::Stop);
         return;
     }
     RememberSaveFolder(path);
-    lblStatus->Show(QStringLiteral("Saved to ") + Escaped(QDir::toNativeSeparators(path)));
+    statusLine->Show(tr("Saved to %1").arg(Escaped(QDir::toNativeSeparators(path))));
 }
 
 void frmSave::PrintReport() {
     // With a selection the whole report must still be printed, and nothing
     // stays selected afterwards.
-    QTextCursor cursor = RTB->textCursor();
+    QTextCursor cursor = reportText->textCursor();
     cursor.clearSelection();
-    RTB->setTextCursor(cursor);
+    reportText->setTextCursor(cursor);
 
     // The page says whose report it is and how well the time was known, as
     // the PDF does.
     QTextDocument page;
-    ComposeTitledReport(&page, *RTB->document(), TitleOf(calculation_));
+    ComposeTitledReport(&page, *reportText->document(), Title());
     const PrintOutcome outcome = dialogs_.Print(page);
     if (outcome.printer.isEmpty()) {
-        dialogs_.Message(this, QStringLiteral("No printer is available. Use Export PDF to keep the report."),
+        dialogs_.Message(this, tr("No printer is available. Use Export PDF to keep the report."),
                          MessageIcon::Information);
     } else if (outcome.refusal) {
         dialogs_.Message(this,
-                         QStringLiteral("The report could not be printed on \"%1\": %2 Use Export PDF to keep the "
-                                        "report.")
+                         tr("The report could not be printed on \"%1\": %2 Use Export PDF to keep the "
+                            "report.")
                              .arg(outcome.printer, AsSentence(*outcome.refusal)),
                          MessageIcon::Information);
     }
 }
 
 void frmSave::ExportPdf() {
-    const SaveRequest request = Proposed(kPdfRequest);
+    const SaveRequest request = Proposed(PdfRequest());
     const QString path = WithSuffix(dialogs_.SavePath(this, request), request);
     if (path.isEmpty()) return;
-    if (const auto error = WriteReportPdf(*RTB->document(), path, TitleOf(calculation_))) {
+    if (const auto error = WriteReportPdf(*reportText->document(), path, Title())) {
         dialogs_.Message(this,
-                         QStringLiteral("Could not export \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), *error),
+                         tr("Could not export \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), *error),
                          MessageIcon::Stop);
         return;
     }
     RememberSaveFolder(path);
-    lblStatus->Show(QStringLiteral("Exported to ") + Escaped(QDir::toNativeSeparators(path)));
+    statusLine->Show(tr("Exported to %1").arg(Escaped(QDir::toNativeSeparators(path))));
 }
 
 } // namespace nyra

@@ -6,6 +6,7 @@
 
 #include "calculation/calculation.h"
 #include "ui/dialogs.h"
+#include "ui/report_pdf.h"
 
 #include <QDialog>
 
@@ -25,6 +26,7 @@ public:
     frmSave(const Calculation& calculation, Dialogs& dialogs, QWidget* parent = nullptr);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -32,7 +34,11 @@ private:
     void ArrangeControls();
     void ConnectControls();
     void SetTexts();
+    // The report in the language shown: the sign's description and the
+    // title of the printed page and the PDF.
     void ComposeReport();
+    SignDescription Description() const;
+    ReportTitle Title() const;
 
     void SaveRecord();
     void PrintReport();
@@ -43,20 +49,20 @@ private:
 
     const Calculation& calculation_;
     Dialogs& dialogs_;
-    NoticeFrame* fraTimeKnown = nullptr;
+    NoticeFrame* timeKnownNotice = nullptr;
     // Read-only, with a caret the keyboard moves, so that a screen reader
     // reads it as a document, line by line.
-    QTextEdit* RTB = nullptr;
+    QTextEdit* reportText = nullptr;
     // "Saved to ...", for a few seconds after a save or an export.
-    StatusLine* lblStatus = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdPrint = nullptr;
-    QPushButton* cmdExportPdf = nullptr;
-    QFrame* fraFullBrand = nullptr;
-    ClickableLabel* lblFullBrand = nullptr;
-    ClickableLabel* lblCobrand = nullptr;
-    ClickableLabel* Label14 = nullptr;
-    ClickableLabel* Label3 = nullptr;
+    StatusLine* statusLine = nullptr;
+    QPushButton* saveButton = nullptr;
+    QPushButton* printButton = nullptr;
+    QPushButton* exportPdfButton = nullptr;
+    QFrame* fullBrandFrame = nullptr;
+    ClickableLabel* fullBrandLink = nullptr;
+    ClickableLabel* cobrandLink = nullptr;
+    ClickableLabel* discussionHeading = nullptr;
+    ClickableLabel* discussionInvitation = nullptr;
 };
 
 } // namespace nyra

@@ -19,7 +19,7 @@ public:
 
     // Hands over the selected row's offset (nothing when no row is
     // selected), then closes. Public so tests can raise the event.
-    void lstTimeZone_DblClick();
+    void PickZone();
 
 signals:
     // The zone as the table stores it, west positive: "+10.5" is hour -10
@@ -27,21 +27,24 @@ signals:
     void ZoneChosen(nyra::SignedZone offset);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    // A row as the list shows it, its name in the language shown.
+    static QString ZoneText(const TimeZoneRow& row);
     void CreateControls();
     void ArrangeControls();
     void ConnectControls();
     void SetTexts();
     // Runs on every opening: the picker remembers nothing between openings.
-    void Form_Load();
-    void cmdQuit_Click();
+    void FillList();
+    void Quit();
     void ShowWhetherARowIsHighlighted();
 
-    QListWidget* lstTimeZone = nullptr;
-    QPushButton* cmdUseZone = nullptr;
-    QPushButton* cmdQuit = nullptr;
+    QListWidget* zoneList = nullptr;
+    QPushButton* useZoneButton = nullptr;
+    QPushButton* quitButton = nullptr;
 };
 
 } // namespace nyra

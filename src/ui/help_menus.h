@@ -12,15 +12,15 @@ class QObject;
 namespace nyra {
 
 struct HelpMenus {
-    QMenu* mnuHelp = nullptr;
-    QAction* mnuOnline = nullptr;
-    QAction* mnuVisit = nullptr;
-    QAction* mnuHelp1 = nullptr;  // separator
-    QAction* mnuUpdate = nullptr;
-    QAction* mnuHelp2 = nullptr;  // separator
-    QAction* mnuAbout = nullptr;
-    QAction* mnuDonate = nullptr;
-    QAction* mnuMakeMoney = nullptr;  // never available, nor on the menu bar
+    QMenu* helpMenu = nullptr;
+    QAction* onlineItem = nullptr;
+    QAction* visitItem = nullptr;
+    QAction* helpSeparator1 = nullptr;  // separator
+    QAction* updateItem = nullptr;
+    QAction* helpSeparator2 = nullptr;  // separator
+    QAction* aboutItem = nullptr;
+    QAction* donateItem = nullptr;
+    QAction* makeMoneyItem = nullptr;  // never available, nor on the menu bar
 };
 
 // The window's steps for these menus: made at the end of `bar`, named as

@@ -138,7 +138,7 @@ void NumericBoxFilter::Paste(QLineEdit* box, const QString& text) {
 }
 
 void NumericBoxFilter::RefuseNonNumbers(QLineEdit* box) {
-    dialogs_.Message(box->window(), kOnlyNumbersMessage, MessageIcon::Stop);
+    dialogs_.Message(box->window(), OnlyNumbersMessage(), MessageIcon::Stop);
 }
 
 } // namespace nyra

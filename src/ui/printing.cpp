@@ -1,5 +1,6 @@
 #include "ui/printing.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -57,7 +58,7 @@ std::optional<QString> LastRequestRefusal() {
     if (cups == nullptr || cups->lastError() <= kLastSuccessfulStatus) return std::nullopt;
     const char* text = cups->lastErrorString();
     QString reason = QString::fromLocal8Bit(text != nullptr ? text : "");
-    if (reason.isEmpty()) return QStringLiteral("The printing system refused the job.");
+    if (reason.isEmpty()) return QCoreApplication::translate("nyra::Printing", "The printing system refused the job.");
     return reason;
 }
 
@@ -76,7 +77,7 @@ std::optional<QString> PrintQueueRefusal(const QString& printer) {
     const char* accepting = cups->getOption("printer-is-accepting-jobs", dest->num_options, dest->options);
     const bool refuses = accepting != nullptr && qstrcmp(accepting, "false") == 0;
     cups->freeDests(1, dest);
-    if (refuses) return QStringLiteral("The printer is not accepting jobs.");
+    if (refuses) return QCoreApplication::translate("nyra::Printing", "The printer is not accepting jobs.");
     return std::nullopt;
 }
 
@@ -91,10 +92,10 @@ PrintOutcome PrintReport(const QTextDocument& document) {
     PrintOutcome outcome{device.printerName(), PrintQueueRefusal(device.printerName())};
     if (outcome.refusal) return outcome;
     QPrinter printer(device, QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Moon Sign Report"));
+    printer.setDocName(QCoreApplication::translate("nyra::ReportTitle", "Moon Sign Report"));
     document.print(&printer);
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted)
-        outcome.refusal = QStringLiteral("The printer reported an error.");
+        outcome.refusal = QCoreApplication::translate("nyra::Printing", "The printer reported an error.");
     else
         outcome.refusal = LastRequestRefusal();
     return outcome;

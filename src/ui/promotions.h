@@ -10,16 +10,11 @@ namespace nyra {
 
 class ClickableLabel;
 
-// Plain text: the single "&" shows as it is.
-inline const QString kCoBrandInvitation = QStringLiteral(
-    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
-    "site's name &  link here. See \"Help\" for details.    Click Here for more info on co-branding.");
-
-inline const QString kFullBrandOffer = QStringLiteral(
-    "Home Business Opportunity. Start your own Internet business and make money online. Get this "
-    "software fully branded for your website.");
-
-inline const QString kMoreDetails = QStringLiteral("Click here for more details.");
+// The promotions in the language shown. Plain text: the single "&" of the
+// co-branding invitation shows as it is.
+QString CoBrandInvitation();
+QString FullBrandOffer();
+QString MoreDetails();
 
 enum class LinkStyle {
     Promotion,  ///< Verdana paragraph, not underlined.

@@ -2,6 +2,7 @@
 
 #include "record/file_io.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -18,7 +19,7 @@ std::optional<QString> ReplaceQuestion(const QString& path) {
     if (!asked.isSymLink())
         return QFileDialog::tr("%1 already exists.\nDo you want to replace it?").arg(asked.fileName());
     const QFileInfo replaced(QFile::decodeName(QByteArray::fromStdString(*target)));
-    return QStringLiteral("%1 is a link to %2. Replace %3?")
+    return QCoreApplication::translate("nyra::ReplaceQuestion", "%1 is a link to %2. Replace %3?")
         .arg(asked.fileName(), QDir::toNativeSeparators(replaced.canonicalFilePath()), replaced.fileName());
 }
 

@@ -2,6 +2,7 @@
 
 #include "calculation/calculation_text.h"
 #include "engine/moon_detail.h"
+#include "engine/names.h"
 #include "record/file_io.h"
 #include "ui/messages.h"
 #include "ui/report_text.h"
@@ -9,6 +10,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QPainter>
@@ -44,17 +46,18 @@ constexpr qreal kTouchingPx = 0.5;
 
 QString Padded(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
 
-QString BornText(const BirthRecord& birth) {
-    const QString month = birth.BirthMonth >= 1 && birth.BirthMonth <= 12
-                              ? QLocale(QLocale::English).monthName(birth.BirthMonth)
-                              : QString::number(birth.BirthMonth);
+QString BornText(const BirthRecord& birth, Language language) {
+    const std::string_view monthName = MonthName(birth.BirthMonth, language);
+    const QString month = monthName.empty()
+                              ? QString::number(birth.BirthMonth)
+                              : QString::fromUtf8(monthName.data(), static_cast<qsizetype>(monthName.size()));
     QString zone = QStringLiteral("UTC");
     // The zone is entered as a size; its side is the longitude's (the
     // engine's rule), so an eastern place is ahead of Greenwich.
     if (birth.ZoneHours != 0 || birth.ZoneMinutes != 0)
         zone += (birth.LonIsEast != 0 ? QStringLiteral("+") : QStringLiteral("\u2212")) +
                 QStringLiteral("%1:%2").arg(birth.ZoneHours).arg(Padded(birth.ZoneMinutes));
-    if (birth.DstOn != 0) zone += QStringLiteral(", daylight saving time");
+    if (birth.DstOn != 0) zone += QCoreApplication::translate("nyra::ReportTitle", ", daylight saving time");
     return QStringLiteral("%1 %2 %3, %4:%5 (%6)")
         .arg(birth.BirthDay)
         .arg(month)
@@ -66,10 +69,12 @@ QString CoordinatesText(const BirthRecord& birth) {
     return QStringLiteral("%1\u00B0 %2\u2032 %3, %4\u00B0 %5\u2032 %6")
         .arg(birth.LatDegrees)
         .arg(Padded(birth.LatMinutes))
-        .arg(birth.LatIsSouth != 0 ? QStringLiteral("S") : QStringLiteral("N"))
+        .arg(birth.LatIsSouth != 0 ? QCoreApplication::translate("nyra::ReportTitle", "S", "south")
+                                   : QCoreApplication::translate("nyra::ReportTitle", "N", "north"))
         .arg(birth.LonDegrees)
         .arg(Padded(birth.LonMinutes))
-        .arg(birth.LonIsEast != 0 ? QStringLiteral("E") : QStringLiteral("W"));
+        .arg(birth.LonIsEast != 0 ? QCoreApplication::translate("nyra::ReportTitle", "E", "east")
+                                  : QCoreApplication::translate("nyra::ReportTitle", "W", "west"));
 }
 
 struct TitleLine {
@@ -85,7 +90,7 @@ void InsertLines(QTextCursor& cursor, std::initializer_list<TitleLine> lines) {
         if (line.value.isEmpty()) continue;
         if (!first) cursor.insertBlock();
         first = false;
-        cursor.insertText(QLatin1String(line.label), ReportFormat(ReportRole::Label));
+        cursor.insertText(QCoreApplication::translate("nyra::ReportTitle", line.label), ReportFormat(ReportRole::Label));
         QTextCharFormat format = ReportFormat(ReportRole::Value);
         if (line.strong) format.setFontWeight(QFont::Bold);
         cursor.insertText(line.value, format);
@@ -119,32 +124,19 @@ void ComposeTitle(QTextCursor& cursor, const ReportTitle& title) {
     }
     QTextCursor text = table->cellAt(0, textColumn).firstCursorPosition();
     InsertLines(text, {
-                          {"Name: ", title.name},
-                          {"Born: ", title.born},
-                          {"Birth time: ", title.birthTime},
-                          {"Place: ", title.place},
-                          {"Moon sign: ", title.moonSign, true},
-                          {"Possible Moon signs: ", title.possibleSigns, true},
-                          {"Moon: ", title.moonPosition},
-                          {"Nakshatra: ", title.nakshatra},
-                          {"Calculated with: ", title.calculatedWith},
+                          {QT_TRANSLATE_NOOP("nyra::ReportTitle", "Name: "), title.name},
+                          {QT_TRANSLATE_NOOP("nyra::ReportTitle", "Born: "), title.born},
+                          {QT_TRANSLATE_NOOP("nyra::ReportTitle", "Birth time: "), title.birthTime},
+                          {QT_TRANSLATE_NOOP("nyra::ReportTitle", "Place: "), title.place},
+                          {QT_TRANSLATE_NOOP("nyra::ReportTitle", "Moon sign: "), title.moonSign, true},
+                          {QT_TRANSLATE_NOOP("nyra::ReportTitle", "Possible Moon signs: "), title.possibleSigns, true},
+                          {QT_TRANSLATE_NOOP("nyra::ReportTitle", "Moon: "), title.moonPosition},
+                          {QT_TRANSLATE_NOOP("nyra::ReportTitle", "Nakshatra: "), title.nakshatra},
+                          {QT_TRANSLATE_NOOP("nyra::ReportTitle", "Calculated with: "), title.calculatedWith},
                       });
 
     cursor.movePosition(QTextCursor::End);
     for (int i = 0; i < kLinesAfterTitle; ++i) cursor.insertBlock(QTextBlockFormat(), ReportFormat(ReportRole::Value));
-}
-
-// Shaping would join "f" and "l" into one ligature glyph, which a PDF
-// viewer copies (and pdftotext extracts) as one odd character.
-void PlainLetters(QTextDocument* document) {
-    QFont font = document->defaultFont();
-    font.setStyleStrategy(QFont::PreferNoShaping);
-    document->setDefaultFont(font);
-    QTextCursor all(document);
-    all.select(QTextCursor::Document);
-    QTextCharFormat plain;
-    plain.setFontStyleStrategy(QFont::PreferNoShaping);
-    all.mergeCharFormat(plain);
 }
 
 // The blocks of one section: its heading to its last line of text.
@@ -218,28 +210,75 @@ void PaintPages(QTextDocument* document, QPdfWriter* writer, qreal margin) {
 
 } // namespace
 
-ReportTitle TitleOf(const Calculation& calculation) {
+namespace {
+bool IsDevanagari(QChar c) { return c.script() == QChar::Script_Devanagari; }
+} // namespace
+
+// Shaping would join "f" and "l" into one ligature glyph, which a PDF
+// viewer copies (and pdftotext extracts) as one odd character. Devanagari
+// cannot do without it: its conjuncts and vowel signs are made by shaping,
+// so its runs (a word, or words with the blanks between them) keep it,
+// though Qt's PDF writer then copies its conjuncts badly.
+void PlainLetters(QTextDocument* document) {
+    QFont font = document->defaultFont();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    document->setDefaultFont(font);
+    QTextCursor all(document);
+    all.select(QTextCursor::Document);
+    QTextCharFormat plain;
+    plain.setFontStyleStrategy(QFont::PreferNoShaping);
+    all.mergeCharFormat(plain);
+
+    QTextCharFormat shaped;
+    shaped.setFontStyleStrategy(QFont::PreferDefault);
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        for (qsizetype i = 0; i < text.size();) {
+            if (!IsDevanagari(text[i])) {
+                ++i;
+                continue;
+            }
+            qsizetype end = i + 1;
+            // Joiners, blanks and the danda belong to the run they stand in.
+            while (end < text.size() && (IsDevanagari(text[end]) || text[end].isSpace() ||
+                                         text[end] == QChar(0x200C) || text[end] == QChar(0x200D)))
+                ++end;
+            QTextCursor run(document);
+            run.setPosition(block.position() + static_cast<int>(i));
+            run.setPosition(block.position() + static_cast<int>(end), QTextCursor::KeepAnchor);
+            run.mergeCharFormat(shaped);
+            i = end;
+        }
+    }
+}
+
+ReportTitle TitleOf(const Calculation& calculation, const SignDescription& sign, Language language) {
     ReportTitle title;
     const BirthRecord& birth = calculation.birth;
     title.name = QString::fromStdString(birth.BirthName);
-    title.born = BornText(birth);
-    title.birthTime = QString::fromStdString(BirthTimeText(calculation));
+    title.born = BornText(birth, language);
+    title.birthTime = QString::fromStdString(BirthTimeText(calculation, language));
     const QString coordinates = CoordinatesText(birth);
     const std::string names = calculation.place.Names();
     title.place = names.empty() ? coordinates : QString::fromStdString(names) + QStringLiteral(" (") + coordinates + u')';
-    const SignDescription& sign = calculation.description;
     if (!sign.VedicName.empty())
         title.moonSign = QStringLiteral("%1 (%2)").arg(QString::fromStdString(sign.VedicName),
                                                         QString::fromStdString(sign.EnglishName));
-    title.englishName = QString::fromStdString(sign.EnglishName);
-    title.possibleSigns = QString::fromStdString(PossibleSignsText(calculation));
+    // The picture goes by the English name whatever the language.
+    title.englishName = QString::fromStdString(calculation.description.EnglishName);
+    title.possibleSigns = QString::fromStdString(PossibleSignsText(calculation, language));
     const MoonReading& moon = calculation.moon;
-    title.moonPosition = QString::fromStdString(PositionInSignText(moon));
-    title.nakshatra = QStringLiteral("%1, pada %2")
-                          .arg(QLatin1String(moon.nakshatra.name.data(), static_cast<qsizetype>(moon.nakshatra.name.size())))
+    title.moonPosition = QString::fromStdString(PositionInSignText(moon, language));
+    const std::string_view nakshatra = NakshatraName(moon.nakshatra.index, language);
+    title.nakshatra = QCoreApplication::translate("nyra::ReportTitle", "%1, pada %2")
+                          .arg(QString::fromUtf8(nakshatra.data(), static_cast<qsizetype>(nakshatra.size())))
                           .arg(moon.nakshatra.pada);
-    title.calculatedWith = QString::fromStdString(CalculatedWithText(calculation));
+    title.calculatedWith = QString::fromStdString(CalculatedWithText(calculation, language));
     return title;
+}
+
+ReportTitle TitleOf(const Calculation& calculation) {
+    return TitleOf(calculation, calculation.description, Language::English);
 }
 
 void ComposeTitledReport(QTextDocument* into, const QTextDocument& report, const ReportTitle& title) {
@@ -260,7 +299,7 @@ QByteArray ReportPdf(const QTextDocument& report, const ReportTitle& title) {
         QPdfWriter writer(&buffer);
         writer.setPageLayout(printer.pageLayout());
         writer.setResolution(printer.resolution());
-        writer.setTitle(QStringLiteral("Moon Sign Report"));
+        writer.setTitle(QCoreApplication::translate("nyra::ReportTitle", "Moon Sign Report"));
         writer.setCreator(kAppTitle);
 
         QTextDocument document;
@@ -289,11 +328,11 @@ bool IsCompletePdf(const QByteArray& pdf) {
 }
 
 std::optional<QString> WriteReportPdf(const QTextDocument& report, const QString& path, const ReportTitle& title) {
-    if (path.isEmpty()) return QStringLiteral("No file name was given.");
+    if (path.isEmpty()) return QCoreApplication::translate("nyra::ReportTitle", "No file name was given.");
     // Qt's PDF writer does not report write errors, so it never writes the
     // file itself: the PDF is made in memory and saved like a record.
     const QByteArray pdf = ReportPdf(report, title);
-    if (!IsCompletePdf(pdf)) return QStringLiteral("The PDF could not be made.");
+    if (!IsCompletePdf(pdf)) return QCoreApplication::translate("nyra::ReportTitle", "The PDF could not be made.");
     if (const Result<void> written = WriteFileAtomically(
             QFile::encodeName(path).toStdString(), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
         !written)

@@ -5,6 +5,9 @@
 // top of a page, and written so that copied text has plain letters.
 #pragma once
 
+#include "base/language.h"
+#include "signs/rashi_information.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -31,8 +34,15 @@ struct ReportTitle {
     QString nakshatra;    ///< "Bharani, pada 3"
 };
 
-// The title of a calculation's report.
+// The title of a calculation's report, in `language`, with `sign` the
+// calculation's sign described in it.
+ReportTitle TitleOf(const Calculation& calculation, const SignDescription& sign, Language language);
+// The same in English.
 ReportTitle TitleOf(const Calculation& calculation);
+
+// Turns shaping off for the document's Latin text, so that it copies as
+// plain letters, and leaves it on for Devanagari, which needs it.
+void PlainLetters(QTextDocument* document);
 
 // The title block, then the report, in `into` (emptied first): what the
 // PDF and the printed page show.

@@ -1,6 +1,7 @@
 #include "ui/report_text.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -31,58 +32,58 @@ struct ReportSection {
 // the report. The labels' spelling ("Rulling", "Compatible with") is the
 // report's and must stay as it is.
 constexpr ReportItem kCommon[] = {
-    {"Vedic Name: ",              &SignDescription::VedicName},
-    {"English Name: ",            &SignDescription::EnglishName},
-    {"Rulling Planet / Lord: ",   &SignDescription::RullingPlanet},
-    {"Symbol: ",                  &SignDescription::Symbol},
-    {"Element / Inborn Nature: ", &SignDescription::InbornNature},
-    {"Sign Color: ",              &SignDescription::SignColor},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Vedic Name: "),              &SignDescription::VedicName},
+    {QT_TRANSLATE_NOOP("nyra::Report", "English Name: "),            &SignDescription::EnglishName},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Rulling Planet / Lord: "),   &SignDescription::RullingPlanet},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Symbol: "),                  &SignDescription::Symbol},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Element / Inborn Nature: "), &SignDescription::InbornNature},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Sign Color: "),              &SignDescription::SignColor},
 };
 constexpr ReportItem kCharacteristics[] = {
-    {"Type Of Sign: ",            &SignDescription::TypeOfSign},
-    {"Gender: ",                  &SignDescription::Gender},
-    {"Fruitful / Barren: ",       &SignDescription::Barren},
-    {"Sign Caste: ",              &SignDescription::SignCaste},
-    {"Sign Position: ",           &SignDescription::SignPosition},
-    {"Constituent Characters: ",  &SignDescription::ConstituentCharacter},
-    {"Part of the Body: ",        &SignDescription::PartOfTheBody},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Type Of Sign: "),            &SignDescription::TypeOfSign},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Gender: "),                  &SignDescription::Gender},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Fruitful / Barren: "),       &SignDescription::Barren},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Sign Caste: "),              &SignDescription::SignCaste},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Sign Position: "),           &SignDescription::SignPosition},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Constituent Characters: "),  &SignDescription::ConstituentCharacter},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Part of the Body: "),        &SignDescription::PartOfTheBody},
 };
 constexpr ReportItem kPhysique[] = {
-    {"Physique: ",                &SignDescription::Physique},
-    {"Looks: ",                   &SignDescription::Looks},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Physique: "),                &SignDescription::Physique},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Looks: "),                   &SignDescription::Looks},
 };
 constexpr ReportItem kNature[] = {
-    {"Nature: ",                  &SignDescription::Nature},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Nature: "),                  &SignDescription::Nature},
 };
 constexpr ReportItem kCareer[] = {
-    {"Career And Finance: ",      &SignDescription::CareerAndFinance},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Career And Finance: "),      &SignDescription::CareerAndFinance},
 };
 constexpr ReportItem kLove[] = {
-    {"Love And Domestic Life: ",  &SignDescription::LoveAndDomesticLife},
-    {"Compatible with: ",         &SignDescription::CompatibleWith},
-    {"Not Compatible with: ",     &SignDescription::NotCompatibleWith},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Love And Domestic Life: "),  &SignDescription::LoveAndDomesticLife},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Compatible with: "),         &SignDescription::CompatibleWith},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Not Compatible with: "),     &SignDescription::NotCompatibleWith},
 };
 constexpr ReportItem kHealth[] = {
-    {"Health: ",                  &SignDescription::Health},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Health: "),                  &SignDescription::Health},
 };
 constexpr ReportItem kLucky[] = {
-    {"Lucky Days: ",              &SignDescription::LuckyDays},
-    {"Lucky Numbers: ",           &SignDescription::LuckyNumbers},
-    {"Best Direction: ",          &SignDescription::BestDirection},
-    {"Lucky Colors: ",            &SignDescription::LuckyColors},
-    {"Lucky Gemstone: ",          &SignDescription::LuckyGemstone},
-    {"Best Period of Activity: ", &SignDescription::BestPeriodOfActivity},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Lucky Days: "),              &SignDescription::LuckyDays},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Lucky Numbers: "),           &SignDescription::LuckyNumbers},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Best Direction: "),          &SignDescription::BestDirection},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Lucky Colors: "),            &SignDescription::LuckyColors},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Lucky Gemstone: "),          &SignDescription::LuckyGemstone},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Best Period of Activity: "), &SignDescription::BestPeriodOfActivity},
 };
 
 constexpr ReportSection kSections[] = {
-    {"Common: ",                 kCommon},
-    {"Sign Characteristics: ",   kCharacteristics},
-    {"Physique And Looks: ",     kPhysique},
-    {"Human Nature: ",           kNature},
-    {"Career And Finance: ",     kCareer},
-    {"Love And Compatibility: ", kLove},
-    {"Health: ",                 kHealth},
-    {"Lucky For....Rashi: ",     kLucky},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Common: "),                 kCommon},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Sign Characteristics: "),   kCharacteristics},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Physique And Looks: "),     kPhysique},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Human Nature: "),           kNature},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Career And Finance: "),     kCareer},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Love And Compatibility: "), kLove},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Health: "),                 kHealth},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Lucky For....Rashi: "),     kLucky},
 };
 static_assert(std::size(kSections) == 8);
 
@@ -95,6 +96,10 @@ static_assert(ReportItemCount() == kSignFieldCount, "the report shows every fiel
 
 // Empty lines after every section but the last.
 constexpr int kLinesBetweenSections = 2;
+
+// The headings and labels in the language shown; the values are the
+// description's own, in the language it was asked for.
+QString Translated(const char* text) { return QCoreApplication::translate("nyra::Report", text); }
 
 QString Value(const SignDescription& description, const ReportItem& item) {
     return QString::fromStdString(description.*item.field);
@@ -153,10 +158,10 @@ void ComposeReport(QTextDocument* document, const SignDescription& description) 
     for (std::size_t s = 0; s < std::size(kSections); ++s) {
         const ReportSection& section = kSections[s];
         cursor.setBlockFormat(headingBlock);
-        cursor.insertText(QString::fromLatin1(section.heading), heading);
+        cursor.insertText(Translated(section.heading), heading);
         endLine(heading);
         for (const ReportItem& item : section.items) {
-            cursor.insertText(QString::fromLatin1(item.label), label);
+            cursor.insertText(Translated(item.label), label);
             cursor.insertText(Value(description, item), value);
             endLine(value);
         }

@@ -1,6 +1,7 @@
 #include "ui/result_blocks.h"
 
 #include "calculation/calculation_text.h"
+#include "engine/names.h"
 #include "ui/named.h"
 #include "ui/notice_frame.h"
 #include "ui/wrapping_label.h"
@@ -40,113 +41,114 @@ QFrame* NewSeparator(QWidget* parent) {
 } // namespace
 
 SignHeadline::SignHeadline(QWidget* parent) : QWidget(parent) {
-    IMG = SharedSignPictures(kSignPictureSize, devicePixelRatioF());
-    picRashi = Named(new QLabel(this), "picRashi");
-    picRashi->setFixedSize(kSignPictureSize, kSignPictureSize);
-    picRashi->setAlignment(Qt::AlignCenter);
-    lblVedicName = Named(new QLabel(this), "lblVedicName");
-    QFont heading = lblVedicName->font();
+    signPictures = SharedSignPictures(kSignPictureSize, devicePixelRatioF());
+    signPicture = Named(new QLabel(this), "picRashi");
+    signPicture->setFixedSize(kSignPictureSize, kSignPictureSize);
+    signPicture->setAlignment(Qt::AlignCenter);
+    signName = Named(new QLabel(this), "lblVedicName");
+    QFont heading = signName->font();
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.8);
-    lblVedicName->setFont(heading);
-    lblMoonPosition = NewDetail("lblMoonPosition", this);
-    QFont lead = lblMoonPosition->font();
+    signName->setFont(heading);
+    moonPositionLine = NewDetail("lblMoonPosition", this);
+    QFont lead = moonPositionLine->font();
     lead.setBold(true);
-    lblMoonPosition->setFont(lead);
-    lblNakshatra = NewDetail("lblNakshatra", this);
-    lblAyanamsa = NewDetail("lblAyanamsa", this);
-    lblBasis = NewDetail("lblBasis", this);
-    lblSignSpan = NewDetail<WrappingLabel>("lblSignSpan", this);
-    lblNakshatraSpan = NewDetail<WrappingLabel>("lblNakshatraSpan", this);
+    moonPositionLine->setFont(lead);
+    nakshatraLine = NewDetail("lblNakshatra", this);
+    ayanamsaLine = NewDetail("lblAyanamsa", this);
+    basisLine = NewDetail("lblBasis", this);
+    signSpanLine = NewDetail<WrappingLabel>("lblSignSpan", this);
+    nakshatraSpanLine = NewDetail<WrappingLabel>("lblNakshatraSpan", this);
 
     auto* facts = new QHBoxLayout;
     facts->setSpacing(10);
-    facts->addWidget(lblMoonPosition);
+    facts->addWidget(moonPositionLine);
     facts->addWidget(NewSeparator(this));
-    facts->addWidget(lblNakshatra);
+    facts->addWidget(nakshatraLine);
     facts->addWidget(NewSeparator(this));
-    facts->addWidget(lblAyanamsa);
+    facts->addWidget(ayanamsaLine);
     facts->addStretch();
     // What it was calculated with beside the name, where a small screen
     // has the room to spare.
     auto* name = new QHBoxLayout;
     name->setSpacing(16);
-    name->addWidget(lblVedicName);
-    name->addWidget(lblBasis, 1, Qt::AlignRight | Qt::AlignBottom);
+    name->addWidget(signName);
+    name->addWidget(basisLine, 1, Qt::AlignRight | Qt::AlignBottom);
     column_ = new QVBoxLayout;
     column_->setSpacing(4);
     column_->addLayout(name);
     column_->addLayout(facts);
-    column_->addWidget(lblSignSpan);
-    column_->addWidget(lblNakshatraSpan);
+    column_->addWidget(signSpanLine);
+    column_->addWidget(nakshatraSpanLine);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(picRashi, 0, Qt::AlignTop);
+    row->addWidget(signPicture, 0, Qt::AlignTop);
     row->addSpacing(10);
     row->addLayout(column_, 1);
 }
 
-void SignHeadline::Show(const Calculation& calculation) {
-    const SignDescription& sign = calculation.description;
+void SignHeadline::Show(const Calculation& calculation, const SignDescription& sign, Language language) {
     const QString vedicName = QString::fromStdString(sign.VedicName);
-    lblVedicName->setText(vedicName);
-    // An unknown English name leaves the picture as it is.
-    const QPixmap picture = FindPicture(IMG, QString::fromStdString(sign.EnglishName));
-    if (!picture.isNull()) picRashi->setPixmap(picture);
-    picRashi->setAccessibleName(QStringLiteral("Picture of ") + vedicName);
-    picRashi->setAccessibleDescription(QString::fromStdString(sign.Symbol) + QStringLiteral(", symbol of ") +
-                                       vedicName);
+    signName->setText(vedicName);
+    // The pictures go by the English name, whatever the language shown. An
+    // unknown name leaves the picture as it is.
+    const QPixmap picture = FindPicture(signPictures, QString::fromStdString(calculation.description.EnglishName));
+    if (!picture.isNull()) signPicture->setPixmap(picture);
+    signPicture->setAccessibleName(tr("Picture of %1").arg(vedicName));
+    signPicture->setAccessibleDescription(tr("%1, symbol of %2").arg(QString::fromStdString(sign.Symbol), vedicName));
 
     const MoonReading& moon = calculation.moon;
-    lblMoonPosition->setText(QStringLiteral("Moon at ") + QString::fromStdString(PositionInSignText(moon)));
-    lblNakshatra->setText(QStringLiteral("Nakshatra %1, pada %2 (lord %3)")
-                              .arg(Text(moon.nakshatra.name))
+    moonPositionLine->setText(tr("Moon at %1").arg(QString::fromStdString(PositionInSignText(moon, language))));
+    nakshatraLine->setText(tr("Nakshatra %1, pada %2 (lord %3)")
+                              .arg(Text(NakshatraName(moon.nakshatra.index, language)))
                               .arg(moon.nakshatra.pada)
-                              .arg(Text(moon.nakshatra.lord)));
-    lblAyanamsa->setText(QStringLiteral("Ayanamsa: ") + Text(AyanamsaName(calculation.basis)) + u' ' +
-                         QString::fromStdString(AyanamsaText(moon)));
-    lblBasis->setText(QStringLiteral("Calculated with ") + QString::fromStdString(CalculatedWithText(calculation)));
-    lblSignSpan->setText(QString::fromStdString(SignSpanSentence(moon.signSpan)));
-    lblNakshatraSpan->setText(QString::fromStdString(NakshatraSpanSentence(moon.nakshatraSpan)));
+                              .arg(Text(PlanetName(moon.nakshatra.lord, language))));
+    ayanamsaLine->setText(tr("Ayanamsa: %1 %2")
+                             .arg(Text(AyanamsaName(calculation.basis, language)),
+                                  QString::fromStdString(AyanamsaText(moon))));
+    basisLine->setText(tr("Calculated with %1").arg(QString::fromStdString(CalculatedWithText(calculation, language))));
+    signSpanLine->setText(QString::fromStdString(SignSpanSentence(moon.signSpan, language)));
+    nakshatraSpanLine->setText(QString::fromStdString(NakshatraSpanSentence(moon.nakshatraSpan, language)));
 }
 
 MoonNotices::MoonNotices(QWidget* parent) : QWidget(parent) {
-    fraSignNotice = new NoticeFrame(QStringLiteral("fraSignNotice"), QStringLiteral("lblSignNotice"), 20, 1.0, true, this);
-    fraNakshatraNotice = new NoticeFrame(QStringLiteral("fraNakshatraNotice"), QStringLiteral("lblNakshatraNotice"),
+    signNotice = new NoticeFrame(QStringLiteral("fraSignNotice"), QStringLiteral("lblSignNotice"), 20, 1.0, true, this);
+    nakshatraNotice = new NoticeFrame(QStringLiteral("fraNakshatraNotice"), QStringLiteral("lblNakshatraNotice"),
                                          16, 0.9, false, this);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
-    column->addWidget(fraSignNotice);
-    column->addWidget(fraNakshatraNotice);
+    column->addWidget(signNotice);
+    column->addWidget(nakshatraNotice);
 }
 
-void MoonNotices::Show(const Calculation& calculation) {
-    fraSignNotice->SetText(QString::fromStdString(SignChangeNotice(calculation.moon.signSpan)));
-    fraNakshatraNotice->SetText(QString::fromStdString(NakshatraChangeNotice(calculation.moon.nakshatraSpan)));
+void MoonNotices::Show(const Calculation& calculation, Language language) {
+    signNotice->SetText(QString::fromStdString(SignChangeNotice(calculation.moon.signSpan, language)));
+    nakshatraNotice->SetText(
+        QString::fromStdString(NakshatraChangeNotice(calculation.moon.nakshatraSpan, language)));
 }
 
 PreciseLine::PreciseLine(QWidget* parent) : QWidget(parent) {
-    lblPrecise = NewDetail("lblPrecise", this);
-    cboAyanamsa = Named(new QComboBox(this), "cboAyanamsa");
-    cboAyanamsa->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    for (const AyanamsaInfo& info : Ayanamsas()) cboAyanamsa->addItem(Text(info.displayName), Text(info.key));
-    fraPreciseNotice =
+    preciseLine = NewDetail("lblPrecise", this);
+    ayanamsaList = Named(new QComboBox(this), "cboAyanamsa");
+    ayanamsaList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    for (const AyanamsaInfo& info : Ayanamsas()) ayanamsaList->addItem(Text(info.displayName), Text(info.key));
+    preciseNotice =
         new NoticeFrame(QStringLiteral("fraPreciseNotice"), QStringLiteral("lblPreciseNotice"), 20, 1.0, true, this);
 
     auto* line = new QHBoxLayout;
     line->setSpacing(8);
-    line->addWidget(lblPrecise);
-    line->addWidget(cboAyanamsa);
+    line->addWidget(preciseLine);
+    line->addWidget(ayanamsaList);
     line->addStretch();
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
     column->addLayout(line);
-    column->addWidget(fraPreciseNotice);
+    column->addWidget(preciseNotice);
 
-    connect(cboAyanamsa, &QComboBox::currentIndexChanged, this, [this](int index) {
-        const std::string key = cboAyanamsa->itemData(index).toString().toStdString();
+    connect(ayanamsaList, &QComboBox::currentIndexChanged, this, [this](int index) {
+        const std::string key = ayanamsaList->itemData(index).toString().toStdString();
         if (const std::optional<Ayanamsa> ayanamsa = AyanamsaFromKey(key)) emit ayanamsaChosen(*ayanamsa);
     });
 }
@@ -154,26 +156,35 @@ PreciseLine::PreciseLine(QWidget* parent) : QWidget(parent) {
 void PreciseLine::SetTexts() {
     // Qt on Linux names a list by its entry; the tool tip says what it is
     // for, and Show sets it for the calculation's basis.
-    cboAyanamsa->setToolTip(QStringLiteral("Ayanamsa for the precise position"));
-    cboAyanamsa->setAccessibleName(cboAyanamsa->toolTip());
+    ayanamsaList->setToolTip(tr("Ayanamsa for the precise position"));
+    ayanamsaList->setAccessibleName(ayanamsaList->toolTip());
 }
 
-void PreciseLine::Show(const Calculation& calculation) {
+void PreciseLine::Show(const Calculation& calculation, Language language) {
+    const auto ayanamsas = Ayanamsas();
+    for (int i = 0; i < ayanamsaList->count() && i < static_cast<int>(ayanamsas.size()); ++i)
+        ayanamsaList->setItemText(i, Text(ayanamsas[static_cast<std::size_t>(i)].DisplayName(language)));
     {
         // Showing the calculation's choice is not a new choice.
-        const QSignalBlocker quiet(cboAyanamsa);
-        cboAyanamsa->setCurrentIndex(cboAyanamsa->findData(Text(InfoOf(calculation.ayanamsa).key)));
+        const QSignalBlocker quiet(ayanamsaList);
+        ayanamsaList->setCurrentIndex(ayanamsaList->findData(Text(InfoOf(calculation.ayanamsa).key)));
     }
     // On the Precise basis the list chooses the whole calculation's
     // ayanamsa, on the Classic basis only the precise position's.
-    cboAyanamsa->setToolTip(calculation.basis.kind == BasisKind::Precise
-                                ? QStringLiteral("Ayanamsa of the calculation")
-                                : QStringLiteral("Ayanamsa for the precise position"));
-    cboAyanamsa->setAccessibleName(cboAyanamsa->toolTip());
-    const PreciseTexts texts = SecondOpinionTexts(calculation);
-    lblPrecise->setText(QString::fromStdString(texts.line));
-    lblPrecise->setToolTip(QString::fromStdString(texts.toolTip));
-    fraPreciseNotice->SetText(QString::fromStdString(texts.notice));
+    ayanamsaList->setToolTip(calculation.basis.kind == BasisKind::Precise
+                                ? tr("Ayanamsa of the calculation")
+                                : tr("Ayanamsa for the precise position"));
+    ayanamsaList->setAccessibleName(ayanamsaList->toolTip());
+    const PreciseTexts texts = SecondOpinionTexts(calculation, language);
+    preciseLine->setText(QString::fromStdString(texts.line));
+    preciseLine->setToolTip(QString::fromStdString(texts.toolTip));
+    preciseNotice->SetText(QString::fromStdString(texts.notice));
+}
+
+SignDescription DescriptionIn(const Calculation& calculation, Language language) {
+    const SignDescription& own = calculation.description;
+    if (language == Language::English) return own;
+    return DescribeMoonSign(own.VedicName, language).value_or(own);
 }
 
 NoticeFrame* NewTimeWindowBlock(QWidget* parent) {
@@ -181,11 +192,11 @@ NoticeFrame* NewTimeWindowBlock(QWidget* parent) {
                            QStringLiteral("lblTimeWindowHeading"), QStringLiteral("picTimeWindow"));
 }
 
-void ShowTimeWindow(NoticeFrame* block, const Calculation& calculation) {
+void ShowTimeWindow(NoticeFrame* block, const Calculation& calculation, Language language) {
     const bool certain = calculation.possibleSigns && calculation.possibleSigns->certain;
     block->SetTone(certain ? NoticeFrame::Tone::Calm : NoticeFrame::Tone::Warning);
-    block->SetText(QString::fromStdString(TimeWindowText(calculation)),
-                   QString::fromStdString(TimeWindowHeading(calculation)));
+    block->SetText(QString::fromStdString(TimeWindowText(calculation, language)),
+                   QString::fromStdString(TimeWindowHeading(calculation, language)));
 }
 
 } // namespace nyra

@@ -25,23 +25,25 @@ class SignHeadline : public QWidget {
     Q_OBJECT
 public:
     explicit SignHeadline(QWidget* parent);
-    void Show(const Calculation& calculation);
+    // `sign` is the calculation's sign described in `language`, the
+    // language of every line.
+    void Show(const Calculation& calculation, const SignDescription& sign, Language language);
     // The column right of the picture, under the headline's own lines, where
     // the window stacks its further blocks.
     QVBoxLayout* column() const { return column_; }
 
 private:
-    QLabel* picRashi = nullptr;
-    QLabel* lblVedicName = nullptr;
-    QLabel* lblMoonPosition = nullptr;
-    QLabel* lblNakshatra = nullptr;
-    QLabel* lblAyanamsa = nullptr;
-    QLabel* lblBasis = nullptr;
-    QLabel* lblSignSpan = nullptr;
-    QLabel* lblNakshatraSpan = nullptr;
+    QLabel* signPicture = nullptr;
+    QLabel* signName = nullptr;
+    QLabel* moonPositionLine = nullptr;
+    QLabel* nakshatraLine = nullptr;
+    QLabel* ayanamsaLine = nullptr;
+    QLabel* basisLine = nullptr;
+    QLabel* signSpanLine = nullptr;
+    QLabel* nakshatraSpanLine = nullptr;
     QVBoxLayout* column_ = nullptr;
     // The image list: one picture per sign, under its English name.
-    std::vector<KeyedPicture> IMG;
+    std::vector<KeyedPicture> signPictures;
 };
 
 // A birth close to a change of sign or of nakshatra.
@@ -49,12 +51,12 @@ class MoonNotices : public QWidget {
     Q_OBJECT
 public:
     explicit MoonNotices(QWidget* parent);
-    void Show(const Calculation& calculation);
-    std::vector<NoticeFrame*> frames() const { return {fraSignNotice, fraNakshatraNotice}; }
+    void Show(const Calculation& calculation, Language language);
+    std::vector<NoticeFrame*> frames() const { return {signNotice, nakshatraNotice}; }
 
 private:
-    NoticeFrame* fraSignNotice = nullptr;
-    NoticeFrame* fraNakshatraNotice = nullptr;
+    NoticeFrame* signNotice = nullptr;
+    NoticeFrame* nakshatraNotice = nullptr;
 };
 
 // The second opinion (Swiss Ephemeris on the Classic basis, the classic
@@ -64,21 +66,25 @@ class PreciseLine : public QWidget {
 public:
     explicit PreciseLine(QWidget* parent);
     void SetTexts();
-    void Show(const Calculation& calculation);
-    NoticeFrame* notice() const { return fraPreciseNotice; }
+    void Show(const Calculation& calculation, Language language);
+    NoticeFrame* notice() const { return preciseNotice; }
 
 signals:
     void ayanamsaChosen(nyra::Ayanamsa ayanamsa);
 
 private:
-    QLabel* lblPrecise = nullptr;
-    QComboBox* cboAyanamsa = nullptr;
-    NoticeFrame* fraPreciseNotice = nullptr;
+    QLabel* preciseLine = nullptr;
+    QComboBox* ayanamsaList = nullptr;
+    NoticeFrame* preciseNotice = nullptr;
 };
+
+// The calculation's sign description in `language`: the calculation's own
+// in English, which the others are looked up by.
+SignDescription DescriptionIn(const Calculation& calculation, Language language);
 
 // "fraTimeWindow": hidden for an exact time; blue when one sign covers the
 // whole stretch of time, amber when it does not.
 NoticeFrame* NewTimeWindowBlock(QWidget* parent);
-void ShowTimeWindow(NoticeFrame* block, const Calculation& calculation);
+void ShowTimeWindow(NoticeFrame* block, const Calculation& calculation, Language language);
 
 } // namespace nyra

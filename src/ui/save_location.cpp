@@ -1,5 +1,6 @@
 #include "ui/save_location.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -56,7 +57,7 @@ QString ProposedFileName(const QString& person, const QString& sign, const QStri
     const QString name = Shortened(Cleaned(person));
     const QString signName = Cleaned(sign);
     QString base = name.isEmpty() || signName.isEmpty() ? name + signName : name + QStringLiteral(" - ") + signName;
-    if (base.isEmpty()) base = QStringLiteral("Moon sign");
+    if (base.isEmpty()) base = QCoreApplication::translate("nyra::SaveLocation", "Moon sign");
     return base + u'.' + suffix;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/time_known_list.h"
 
 #include "calculation/calculation_text.h"
+#include "entry/translation_language.h"
 
 #include <array>
 
@@ -14,11 +15,11 @@ struct TimeKnownChoice {
     TimeWindow window;
 };
 constexpr auto kTimeKnownChoices = std::to_array<TimeKnownChoice>({
-    {"exactly", TimeWindow{}},
-    {"within 15 min", TimeWindow{false, 15}},
-    {"within 1 hour", TimeWindow{false, 60}},
-    {"within 2 hours", TimeWindow{false, 120}},
-    {"not known", TimeWindow{true, 0}},
+    {QT_TRANSLATE_NOOP("nyra::TimeKnownList", "exactly"),        TimeWindow{}},
+    {QT_TRANSLATE_NOOP("nyra::TimeKnownList", "within 15 min"),  TimeWindow{false, 15}},
+    {QT_TRANSLATE_NOOP("nyra::TimeKnownList", "within 1 hour"),  TimeWindow{false, 60}},
+    {QT_TRANSLATE_NOOP("nyra::TimeKnownList", "within 2 hours"), TimeWindow{false, 120}},
+    {QT_TRANSLATE_NOOP("nyra::TimeKnownList", "not known"),      TimeWindow{true, 0}},
 });
 static_assert(kTimeKnownChoices.size() == 5);
 
@@ -37,12 +38,12 @@ void TimeKnownList::SetTexts() {
     for (int i = 0; i < count(); ++i) {
         const int data = itemData(i).toInt();
         if (i < static_cast<int>(kTimeKnownChoices.size()))
-            setItemText(i, QLatin1String(kTimeKnownChoices[static_cast<std::size_t>(i)].caption));
+            setItemText(i, tr(kTimeKnownChoices[static_cast<std::size_t>(i)].caption));
         else
-            setItemText(i, QStringLiteral("within ") + QString::fromStdString(WindowWidthText(data)));
+            setItemText(i, QString::fromStdString(WithinWindowText(data, TranslationLanguage())));
     }
-    setToolTip(QStringLiteral("If you know the time of birth only roughly or not at all, say how well, and the "
-                              "result lists every Moon sign of that stretch of time with its share."));
+    setToolTip(tr("If you know the time of birth only roughly or not at all, say how well, and the "
+                  "result lists every Moon sign of that stretch of time with its share."));
 }
 
 TimeWindow TimeKnownList::window() const {

@@ -435,7 +435,7 @@ void ChooseZoneFromPicker(AtlasEntry& test, const char* zone) {
         const QList<QListWidgetItem*> row = list->findItems(QString::fromLatin1(zone), Qt::MatchExactly);
         ASSERT_EQ(row.size(), 1);
         list->setCurrentItem(row.front());
-        picker->lstTimeZone_DblClick();
+        picker->PickZone();
     });
     chooser.start(0);
     QTest::mouseClick(test.window->findChild<QLabel*>(QStringLiteral("lblTZHelp")), Qt::LeftButton);

@@ -101,14 +101,16 @@ TEST_F(MainWindow, PromotionsInVerdanaBesideThePicture) {
 TEST_F(MainWindow, Menus) {
     QMenuBar* bar = window->menuBar();
     const QList<QAction*> top = bar->actions();
-    ASSERT_EQ(top.size(), 3);
+    ASSERT_EQ(top.size(), 4);
     EXPECT_EQ(top[0]->text().toStdString(), "&File");
     EXPECT_EQ(top[0]->menu(), Child<QMenu>("mnuFile"));
-    EXPECT_EQ(top[1]->text().toStdString(), "&Help");
-    EXPECT_EQ(top[1]->menu(), Child<QMenu>("mnuHelp"));
-    EXPECT_EQ(top[2], Child<QAction>("mnuDonate"));
-    EXPECT_EQ(top[2]->text().toStdString(), "&Donate");
-    EXPECT_TRUE(top[2]->isEnabled());
+    EXPECT_EQ(top[1]->text().toStdString(), "&Language");
+    EXPECT_EQ(top[1]->menu(), Child<QMenu>("mnuLanguage"));
+    EXPECT_EQ(top[2]->text().toStdString(), "&Help");
+    EXPECT_EQ(top[2]->menu(), Child<QMenu>("mnuHelp"));
+    EXPECT_EQ(top[3], Child<QAction>("mnuDonate"));
+    EXPECT_EQ(top[3]->text().toStdString(), "&Donate");
+    EXPECT_TRUE(top[3]->isEnabled());
     // Never available, so not shown (and off the bar, whose access keys
     // would still answer it).
     EXPECT_EQ(Child<QAction>("mnuMakeMoney")->text().toStdString(), "Make Money &Online");

@@ -8,6 +8,7 @@
 
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
@@ -144,6 +145,23 @@ TEST_F(ReportPdfFile, TextCopiesAsPlainLetters) {
     EXPECT_TRUE(text.contains(QStringLiteral("figure")));
     static const QRegularExpression ligature(QStringLiteral("[\uFB00-\uFB06]"));
     EXPECT_FALSE(text.contains(ligature)) << text.toStdString();
+}
+
+// Devanagari is shaped (its conjuncts and vowel signs are made so), Latin
+// around it and inside the same line is not.
+TEST(PlainLetters, LatinOnlyDevanagariStaysShaped) {
+    QTextDocument document;
+    const QString line = QStringLiteral("Nakshatra: नक्षत्र पुष्य, pada 1 (Swiss Ephemeris, लाहिड़ी)");
+    document.setPlainText(line);
+    PlainLetters(&document);
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i].isSpace() || line[i].isPunct() || line[i].isDigit()) continue;
+        QTextCursor at(&document);
+        at.setPosition(static_cast<int>(i) + 1);
+        const bool devanagari = line[i].script() == QChar::Script_Devanagari;
+        EXPECT_EQ(at.charFormat().fontStyleStrategy(), devanagari ? QFont::PreferDefault : QFont::PreferNoShaping)
+            << i << ": " << QString(line[i]).toStdString();
+    }
 }
 
 // Each section on one page, whichever sign: the last word of its last

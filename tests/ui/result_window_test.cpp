@@ -182,11 +182,12 @@ TEST_F(ResultWindow, AboutSoftwareSwitchesToTheLastTab) {
 TEST_F(ResultWindow, Menus) {
     Open(Describe("Mesha"));
     const QList<QAction*> top = window->menuBar()->actions();
-    ASSERT_EQ(top.size(), 3);
+    ASSERT_EQ(top.size(), 4);
     EXPECT_EQ(top[0]->menu(), Child<QMenu>("mnuFile"));
     EXPECT_EQ(top[0]->text().toStdString(), "&File");
-    EXPECT_EQ(top[1]->menu(), Child<QMenu>("mnuHelp"));
-    EXPECT_EQ(top[2], Child<QAction>("mnuDonate"));
+    EXPECT_EQ(top[1]->menu(), Child<QMenu>("mnuLanguage"));
+    EXPECT_EQ(top[2]->menu(), Child<QMenu>("mnuHelp"));
+    EXPECT_EQ(top[3], Child<QAction>("mnuDonate"));
     EXPECT_FALSE(Child<QAction>("mnuMakeMoney")->isEnabled());
     EXPECT_FALSE(Child<QAction>("mnuMakeMoney")->isVisible());
 
