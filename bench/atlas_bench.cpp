@@ -4,6 +4,7 @@
 // with no match at all (both passes scan every city) and narrowing by a
 // country that matches no city of that name.
 #include "atlas/atlas.h"
+#include "checked_run.h"
 
 #include <benchmark/benchmark.h>
 
@@ -45,7 +46,9 @@ void BM_ResolveZone(benchmark::State& state) {
 }
 BENCHMARK(BM_ResolveZone)->Unit(benchmark::kMicrosecond);
 
-
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    nyra::bench::CheckedReporter reporter;
+    return nyra::bench::RunChecked(argc, argv, reporter);
+}

@@ -8,10 +8,12 @@
 // is the whole process's, and cpu_us_per_row the CPU time of one row on all
 // threads together, which a busy machine changes less than the wall clock.
 #include "batch/batch.h"
+#include "checked_run.h"
 
 #include <benchmark/benchmark.h>
 #include <swephexp.h>
 
+#include <algorithm>
 #include <ctime>
 #include <sstream>
 #include <streambuf>
@@ -21,7 +23,8 @@
 
 namespace {
 
-constexpr long long kRows = 400000;
+// The rows of the default columns' table; --table_rows sets another number.
+constexpr long long kUsualRows = 400000;
 
 // Births spread over 1901..2050, every hour and minute, at 77° 13′ E, zone
 // 5:30, as in the engine's benchmark.
@@ -68,33 +71,33 @@ protected:
     std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
-// What the rows hold, each with its options and its share of kRows (the
-// library's figures cost about twenty times a classic row).
+// What the rows hold, each with its options and its share of the table's
+// rows (the library's figures cost about twenty times a classic row).
 enum Columns { kDefault, kPrecise, kWindow, kPreciseBasis, kJsonl };
 struct ColumnsRow {
     Columns columns;
     const char* label;
     std::vector<std::string> args;
-    long long rows;
+    long long tenthsOfTheRows;
 };
 const std::vector<ColumnsRow>& ColumnRows() {
     static const std::vector<ColumnsRow> rows{
-        {kDefault, "default columns", {}, kRows},
-        {kPrecise, "--precise", {"--precise"}, kRows / 10},
-        {kWindow, "TimeWindowMinutes 60", {}, kRows / 10},
-        {kPreciseBasis, "--basis precise --nakshatra-times", {"--basis", "precise", "--nakshatra-times"}, kRows / 10},
-        {kJsonl, "--format jsonl", {"--format", "jsonl"}, kRows},
+        {kDefault, "default columns", {}, 10},
+        {kPrecise, "--precise", {"--precise"}, 1},
+        {kWindow, "TimeWindowMinutes 60", {}, 1},
+        {kPreciseBasis, "--basis precise --nakshatra-times", {"--basis", "precise", "--nakshatra-times"}, 1},
+        {kJsonl, "--format jsonl", {"--format", "jsonl"}, 10},
     };
     return rows;
 }
 
 // Argument 0: threads (--jobs); argument 1: which columns.
-void BM_BatchRows(benchmark::State& state) {
+void BM_BatchRows(benchmark::State& state, long long tableRows) {
     const auto jobs = std::to_string(state.range(0));
     const ColumnsRow& what = ColumnRows().at(static_cast<std::size_t>(state.range(1)));
     std::vector<std::string> args{"--jobs", jobs};
     args.insert(args.end(), what.args.begin(), what.args.end());
-    const long long rows = what.rows;
+    const long long rows = std::max(1LL, tableRows * what.tenthsOfTheRows / 10);
     const std::clock_t cpuStart = std::clock();
     for (auto _ : state) {
         GeneratedTable table(rows, what.columns == kWindow);
@@ -120,12 +123,7 @@ void BatchArguments(benchmark::internal::Benchmark* b) {
     }
     for (const Columns columns : {kPrecise, kWindow, kJsonl}) b->Args({cores, columns});
 }
-BENCHMARK(BM_BatchRows)
-    ->Apply(BatchArguments)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->MeasureProcessCPUTime()
-    ->MinTime(2.0);
+// Registered in main, after --table_rows is known.
 
 // One Moon position from Swiss Ephemeris for the same births (the instant
 // as the engine counts it), from the installed files (argument 0) or its
@@ -158,4 +156,17 @@ BENCHMARK(BM_SwissEphemerisMoon)->Arg(0)->Arg(1);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    const long long tableRows = nyra::bench::TakeTableRows(argc, argv, kUsualRows);
+    benchmark::internal::Benchmark* rows =
+        benchmark::RegisterBenchmark("BM_BatchRows", BM_BatchRows, tableRows)
+            ->Apply(BatchArguments)
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime()
+            ->MeasureProcessCPUTime();
+    // Whole tables several times over, for figures that hold; a short table
+    // only shows that it still runs.
+    if (tableRows == kUsualRows) rows->MinTime(2.0);
+    nyra::bench::CheckedReporter reporter;
+    return nyra::bench::RunChecked(argc, argv, reporter);
+}

@@ -10,6 +10,7 @@
 #include "engine/ephemeris.h"
 #include "engine/moon_detail.h"
 #include "precise/precise_moon.h"
+#include "checked_run.h"
 
 #include <benchmark/benchmark.h>
 #include <swephexp.h>
@@ -206,16 +207,17 @@ void BM_BatchTable(benchmark::State& state) {
         NullBuffer sink;
         std::ostream out(&sink);
         std::ostringstream err;
-        benchmark::DoNotOptimize(nyra::RunBatch({}, in, out, err));
+        if (nyra::RunBatch({}, in, out, err) != nyra::kBatchOk) state.SkipWithError(err.str().c_str());
     }
     state.SetItemsProcessed(state.iterations() * rows);
 }
-BENCHMARK(BM_BatchTable)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
+// Registered in main, with the rows --table_rows asks for.
+constexpr long long kTableRows = 1000000;
 
 // The usual table, then the engine's speed against Moshier's.
-class RatioReporter : public benchmark::ConsoleReporter {
+class RatioReporter : public nyra::bench::CheckedReporter {
 public:
-    RatioReporter() : ConsoleReporter(OO_Tabular) {}
+    RatioReporter() : CheckedReporter(OO_Tabular) {}
 
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
@@ -225,11 +227,11 @@ public:
             cpuSeconds_[run.run_name.function_name + "/" + run.run_name.args] =
                 run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
         }
-        ConsoleReporter::ReportRuns(runs);
+        CheckedReporter::ReportRuns(runs);
     }
 
     void Finalize() override {
-        ConsoleReporter::Finalize();
+        CheckedReporter::Finalize();
         const auto precise = cpuSeconds_.find("BM_ReadMoon/1");
         const auto position = cpuSeconds_.find("BM_SwissEphemerisFileMoon/");
         if (precise != cpuSeconds_.end() && position != cpuSeconds_.end()) {
@@ -255,10 +257,11 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    const long long rows = nyra::bench::TakeTableRows(argc, argv, kTableRows);
+    benchmark::RegisterBenchmark("BM_BatchTable", BM_BatchTable)
+        ->Arg(rows)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1);
     RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    return nyra::bench::RunChecked(argc, argv, reporter);
 }

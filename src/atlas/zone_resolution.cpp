@@ -54,6 +54,31 @@ std::vector<Period> PeriodsAround(const QTimeZone& zone, qint64 localAsUtc) {
     return periods;
 }
 
+// The periods in which some instant shows the clock reading `localAsUtc`
+// (u + offset(u) equals it). Periods run in time order, so their hits come
+// earliest first: two for a reading the clock passed twice.
+std::vector<std::size_t> PeriodsShowing(const std::vector<Period>& periods, qint64 localAsUtc) {
+    std::vector<std::size_t> hits;
+    for (std::size_t i = 0; i < periods.size(); ++i) {
+        const qint64 end = i + 1 < periods.size() ? periods[i + 1].startUtc : std::numeric_limits<qint64>::max();
+        const qint64 instant = localAsUtc - periods[i].offsetSeconds;
+        if (instant >= periods[i].startUtc && instant < end) hits.push_back(i);
+    }
+    return hits;
+}
+
+// The period before the jump forward that skipped the clock reading
+// `localAsUtc`; periods.size() when no jump skipped it.
+std::size_t PeriodBeforeJumpOver(const std::vector<Period>& periods, qint64 localAsUtc) {
+    std::size_t before = periods.size();
+    for (std::size_t i = 0; i + 1 < periods.size(); ++i) {
+        const qint64 jumpAt = periods[i + 1].startUtc;
+        if (localAsUtc >= jumpAt + periods[i].offsetSeconds && localAsUtc < jumpAt + periods[i + 1].offsetSeconds)
+            before = i;
+    }
+    return before;
+}
+
 QString ClockText(int hour, int minute) {
     return QStringLiteral("%1:%2").arg(hour, 2, 10, QLatin1Char('0')).arg(minute, 2, 10, QLatin1Char('0'));
 }
@@ -81,16 +106,7 @@ ZoneAtLocalTime ResolveZone(const QString& timeZoneId, QDate date, int hour, int
     // when u + offset(u) equals it.
     const qint64 localAsUtc = QDateTime(date, QTime(hour, minute), QTimeZone::utc()).toSecsSinceEpoch();
     const std::vector<Period> periods = PeriodsAround(zone, localAsUtc);
-    const auto periodEnd = [&](std::size_t i) {
-        return i + 1 < periods.size() ? periods[i + 1].startUtc : std::numeric_limits<qint64>::max();
-    };
-
-    // Periods run in time order, so their hits come earliest first.
-    std::vector<std::size_t> hits;
-    for (std::size_t i = 0; i < periods.size(); ++i) {
-        const qint64 instant = localAsUtc - periods[i].offsetSeconds;
-        if (instant >= periods[i].startUtc && instant < periodEnd(i)) hits.push_back(i);
-    }
+    const std::vector<std::size_t> hits = PeriodsShowing(periods, localAsUtc);
 
     int exactOffset = 0;
     qint64 describedInstant = 0;  // Where the standard offset and the name are read.
@@ -105,13 +121,7 @@ ZoneAtLocalTime ResolveZone(const QString& timeZoneId, QDate date, int hour, int
         // No instant shows this reading: the clock jumped over it. Read it
         // with the offset from before the jump, as a clock not yet put
         // forward would have.
-        std::size_t before = periods.size();
-        for (std::size_t i = 0; i + 1 < periods.size(); ++i) {
-            const qint64 jumpAt = periods[i + 1].startUtc;
-            if (localAsUtc >= jumpAt + periods[i].offsetSeconds &&
-                localAsUtc < jumpAt + periods[i + 1].offsetSeconds)
-                before = i;
-        }
+        const std::size_t before = PeriodBeforeJumpOver(periods, localAsUtc);
         if (before == periods.size()) return result;
         result.nonexistent = true;
         exactOffset = periods[before].offsetSeconds;

@@ -538,7 +538,9 @@ Result<BatchOptions> ParseBatchArguments(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         Result<void> taken;
-        if (onlyFiles) {
+        // After "--" every argument is a file, and so is "-" or any other
+        // that does not start with '-'.
+        if (onlyFiles || arg.size() < 2 || arg[0] != '-') {
             options.inputs.push_back(arg);
         } else if (arg == "--") {
             onlyFiles = true;
@@ -565,10 +567,8 @@ Result<BatchOptions> ParseBatchArguments(const std::vector<std::string>& args) {
             taken = TakeJobs(value, options);
         } else if (arg == "--records") {
             options.records = true;
-        } else if (arg.size() > 1 && arg[0] == '-') {
-            taken = Problem{{}, "unknown option " + QuoteInput(arg)};
         } else {
-            options.inputs.push_back(arg);
+            taken = Problem{{}, "unknown option " + QuoteInput(arg)};
         }
         if (!taken) return taken.problem();
     }

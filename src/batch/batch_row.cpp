@@ -243,7 +243,7 @@ SplitRow SplitCells(std::string_view line, std::size_t keep) {
 }
 
 Result<std::int16_t> ParseFlag(std::string_view text) {
-    const Result<std::int16_t> value = ParseInt16(text);
+    Result<std::int16_t> value = ParseInt16(text);
     if (!value) return value;
     if (*value == 0) return kFalse;
     if (*value == 1 || *value == -1) return kTrue;

@@ -21,6 +21,50 @@ inline constexpr std::size_t kChunkInputBytes = 256 * 1024;
 // Chunks under way per thread: one being computed, one waiting to be.
 inline constexpr int kChunksPerJob = 2;
 
+namespace ordered_pipeline {
+
+template <typename Item>
+struct Chunk {
+    std::vector<Item> items;
+    std::size_t used = 0;
+};
+
+// The pipeline lets no more than `tokens` chunks be under way, and emits
+// them in order: when chunk k is read, chunk k - tokens has been emitted, so
+// a ring of `tokens` chunks is enough and reuses its items.
+template <typename Item>
+class ChunkRing {
+public:
+    explicit ChunkRing(std::size_t tokens) : ring_(tokens) {}
+
+    // The next chunk of the ring filled by read(item); nullptr when nothing
+    // more was read.
+    template <typename Read, typename Stopped>
+    Chunk<Item>* Fill(Read& read, Stopped& stopped) {
+        Chunk<Item>& chunk = ring_[next_++ % ring_.size()];
+        chunk.used = 0;
+        std::size_t bytes = 0;
+        while (!ended_ && chunk.used < kItemsPerChunk && bytes < kChunkInputBytes && !stopped()) {
+            if (chunk.used == chunk.items.size()) chunk.items.emplace_back();
+            Item& item = chunk.items[chunk.used];
+            if (!read(item)) {
+                ended_ = true;
+                break;
+            }
+            bytes += item.InputBytes();
+            ++chunk.used;
+        }
+        return chunk.used == 0 ? nullptr : &chunk;
+    }
+
+private:
+    std::vector<Chunk<Item>> ring_;
+    std::size_t next_ = 0;
+    bool ended_ = false;  // read said so: asking again could wait on a terminal
+};
+
+} // namespace ordered_pipeline
+
 // Calls read(item) for each next item until it returns false, compute(item)
 // on each item read, and emit(item) on each computed item in the order read.
 // Before each read, and before each emit, stopped() is asked; once it says
@@ -43,37 +87,13 @@ void RunInOrder(int jobs, Read&& read, Compute&& compute, Emit&& emit, Stopped&&
         return;
     }
 
-    struct Chunk {
-        std::vector<Item> items;
-        std::size_t used = 0;
-    };
-    // The pipeline lets no more than this many chunks be under way, and emits
-    // them in order: when chunk k is read, chunk k - tokens has been emitted,
-    // so a ring of `tokens` chunks is enough and reuses its items.
+    using Chunk = ordered_pipeline::Chunk<Item>;
     const auto tokens = static_cast<std::size_t>(jobs) * kChunksPerJob;
-    std::vector<Chunk> ring(tokens);
-    std::size_t nextChunk = 0;
-    bool ended = false;  // read said so: asking again could wait on a terminal
-
+    ordered_pipeline::ChunkRing<Item> ring(tokens);
     const auto readChunk = [&](oneapi::tbb::flow_control& control) -> Chunk* {
-        Chunk& chunk = ring[nextChunk++ % tokens];
-        chunk.used = 0;
-        std::size_t bytes = 0;
-        while (!ended && chunk.used < kItemsPerChunk && bytes < kChunkInputBytes && !stopped()) {
-            if (chunk.used == chunk.items.size()) chunk.items.emplace_back();
-            Item& item = chunk.items[chunk.used];
-            if (!read(item)) {
-                ended = true;
-                break;
-            }
-            bytes += item.InputBytes();
-            ++chunk.used;
-        }
-        if (chunk.used == 0) {
-            control.stop();
-            return nullptr;
-        }
-        return &chunk;
+        Chunk* chunk = ring.Fill(read, stopped);
+        if (!chunk) control.stop();
+        return chunk;
     };
     const auto computeChunk = [&](Chunk* chunk) {
         for (std::size_t i = 0; i < chunk->used; ++i) compute(chunk->items[i]);

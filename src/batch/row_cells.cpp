@@ -1,42 +1,12 @@
 #include "batch/row_cells.h"
 
 #include "batch/cell_text.h"
+#include "text/utf8.h"
 
 #include <algorithm>
 
 namespace nyra {
 namespace {
-
-bool InRange(unsigned char byte, unsigned char first, unsigned char last) { return byte >= first && byte <= last; }
-
-// Bytes of the well-formed UTF-8 sequence at the start of `text`, or 0 when
-// its first byte begins none. The second byte's range depends on the first,
-// which rules out overlong forms, surrogates and anything past U+10FFFF.
-std::size_t WellFormedLength(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) return 1;
-    std::size_t length = 0;
-    unsigned char secondFirst = 0x80;
-    unsigned char secondLast = 0xBF;
-    if (InRange(lead, 0xC2, 0xDF)) {
-        length = 2;
-    } else if (InRange(lead, 0xE0, 0xEF)) {
-        length = 3;
-        if (lead == 0xE0) secondFirst = 0xA0;
-        if (lead == 0xED) secondLast = 0x9F;
-    } else if (InRange(lead, 0xF0, 0xF4)) {
-        length = 4;
-        if (lead == 0xF0) secondFirst = 0x90;
-        if (lead == 0xF4) secondLast = 0x8F;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || !InRange(byte(1), secondFirst, secondLast)) return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (!InRange(byte(i), 0x80, 0xBF)) return 0;
-    return length;
-}
 
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 constexpr std::string_view kLineSeparator = "\xE2\x80\xA8";
@@ -48,7 +18,7 @@ void AppendJsonString(std::string& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
     out += '"';
     while (!text.empty()) {
-        const std::size_t length = WellFormedLength(text);
+        const std::size_t length = Utf8SequenceLength(text);
         const char c = text.front();
         if (length == 0) {
             out += kReplacementCharacter;

@@ -83,37 +83,32 @@ constexpr WindowWords kWindowWords{
 
 } // namespace
 
-Result<WindowResult> WindowAroundSpan(const EngineRecord& chart, const TimeWindow& window, WindowOf of,
-                                      const Span& birthSpan, const SpanAtInstant& spanAt) {
-    WindowResult result;
-    result.of = of;
-    result.window = window;
-    result.window.minutes = window.wholeDay ? 0 : std::clamp(window.minutes, 0, kMaxWindowMinutes);
+namespace {
 
+// The window's first and last instants, in centuries since J2000.
+struct WindowInstants {
     double startT = 0;
     double endT = 0;
+};
+
+// `window.minutes` is already brought within 0..kMaxWindowMinutes.
+WindowInstants InstantsOf(const EngineRecord& chart, const TimeWindow& window) {
     if (window.wholeDay) {
         // 00:00 of the birth date on the birth's own clock.
-        startT = chart.Centuries - chart.LocalHours / 24.0 / kDaysPerCentury;
-        endT = startT + 1.0 / kDaysPerCentury;
-    } else {
-        startT = chart.Centuries - result.window.minutes / kMinutesPerCentury;
-        endT = chart.Centuries + result.window.minutes / kMinutesPerCentury;
+        const double startT = chart.Centuries - chart.LocalHours / 24.0 / kDaysPerCentury;
+        return {startT, startT + 1.0 / kDaysPerCentury};
     }
-    result.start = LocalTimeAt(startT, chart);
-    result.end = LocalTimeAt(endT, chart);
+    return {chart.Centuries - window.minutes / kMinutesPerCentury,
+            chart.Centuries + window.minutes / kMinutesPerCentury};
+}
 
-    const Span& birth = birthSpan;
-    if (!window.wholeDay && result.window.minutes == 0) {
-        result.shares.push_back({birth.index, SignOrNakshatraName(of, birth.index), result.start, result.end, 0, 100});
-        return result;
-    }
-
-    // Out from the birth's own span, so that the changes next to the birth
-    // are exactly those its span shows; each crossing is kept as the span
-    // nearer the birth found it. Any sign the Moon was in at some instant
-    // of the window is listed, even for seconds: every clock time in the
-    // window, entered as the birth time, then gives a sign on the list.
+// Out from the birth's own span, so that the changes next to the birth
+// are exactly those its span shows; each crossing is kept as the span
+// nearer the birth found it. Any sign the Moon was in at some instant
+// of the window is listed, even for seconds: every clock time in the
+// window, entered as the birth time, then gives a sign on the list.
+Result<std::vector<Span>> SpansAcross(const Span& birth, const WindowInstants& window, const SpanAtInstant& spanAt) {
+    const auto [startT, endT] = window;
     std::vector<Span> spans{birth};
     while (spans.size() < kMaxSpans && spans.front().entered.centuries > startT) {
         const Crossing change = spans.front().entered;
@@ -131,19 +126,46 @@ Result<WindowResult> WindowAroundSpan(const EngineRecord& chart, const TimeWindo
         after->entered = change;
         spans.push_back(*after);
     }
+    return spans;
+}
 
+// Each span's stretch of the window, its clock minutes and whole percents,
+// and the changes between them.
+void AddShares(WindowResult& result, const std::vector<Span>& spans) {
     for (std::size_t i = 0; i < spans.size(); ++i) {
         const Span& span = spans[i];
         const LocalTime from = i == 0 ? result.start : span.entered.local;
         const LocalTime to = i + 1 == spans.size() ? result.end : span.leaves.local;
         if (i > 0) result.changes.push_back(span.entered);
-        result.shares.push_back({span.index, SignOrNakshatraName(of, span.index), from, to,
+        result.shares.push_back({span.index, SignOrNakshatraName(result.of, span.index), from, to,
                                  static_cast<int>(ClockMinute(to) - ClockMinute(from)), 0});
     }
     std::vector<int> minutes;
     for (const WindowShare& share : result.shares) minutes.push_back(share.minutes);
     const std::vector<int> percents = WholePercents(minutes);
     for (std::size_t i = 0; i < percents.size(); ++i) result.shares[i].percent = percents[i];
+}
+
+} // namespace
+
+Result<WindowResult> WindowAroundSpan(const EngineRecord& chart, const TimeWindow& window, WindowOf of,
+                                      const Span& birthSpan, const SpanAtInstant& spanAt) {
+    WindowResult result;
+    result.of = of;
+    result.window = window;
+    result.window.minutes = window.wholeDay ? 0 : std::clamp(window.minutes, 0, kMaxWindowMinutes);
+    const WindowInstants instants = InstantsOf(chart, result.window);
+    result.start = LocalTimeAt(instants.startT, chart);
+    result.end = LocalTimeAt(instants.endT, chart);
+
+    if (!window.wholeDay && result.window.minutes == 0) {
+        result.shares.push_back(
+            {birthSpan.index, SignOrNakshatraName(of, birthSpan.index), result.start, result.end, 0, 100});
+        return result;
+    }
+    const Result<std::vector<Span>> spans = SpansAcross(birthSpan, instants, spanAt);
+    if (!spans) return spans.problem();
+    AddShares(result, *spans);
     result.certain = result.shares.size() == 1;
     return result;
 }

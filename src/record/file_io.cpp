@@ -231,6 +231,11 @@ Result<bool> IsPlantedLink(const struct stat& link, const std::string& folder) {
     return shared && link.st_uid != ::geteuid() && link.st_uid != 0 && link.st_uid != folderStat.st_uid;
 }
 
+Problem PlantedLinkProblem(const std::string& link, const std::string& target) {
+    return Failure(link + " is a link to " + target +
+                   " that another user made in a shared folder, so it is not followed.");
+}
+
 Result<std::string> ReadLink(const std::string& path) {
     std::vector<char> buffer(PATH_MAX);
     const ssize_t n = ::readlink(path.c_str(), buffer.data(), buffer.size());
@@ -257,43 +262,49 @@ Result<std::string> FollowLinks(const std::string& path) {
         const std::string next = text->starts_with('/') ? *text : folder + "/" + *text;
         const Result<bool> planted = IsPlantedLink(st, folder);
         if (!planted) return planted.problem();
-        if (*planted)
-            return Failure(current + " is a link to " + next +
-                           " that another user made in a shared folder, so it is not followed.");
+        if (*planted) return PlantedLinkProblem(current, next);
         current = next;
     }
     return Failure(ELOOP);
 }
 
-Result<void> WriteToTarget(const std::string& target, std::string_view contents, FileCalls& calls) {
-    struct stat existing {};
+// What stands at the target's path: nothing yet, or a plain file that the
+// user may replace.
+struct TargetFile {
     bool exists = false;
-    if (::stat(target.c_str(), &existing) == 0) {
-        if (S_ISDIR(existing.st_mode)) return Failure(EISDIR);
+    struct stat st {};
+};
+
+Result<TargetFile> CheckTarget(const std::string& target) {
+    TargetFile file;
+    if (::stat(target.c_str(), &file.st) == 0) {
+        if (S_ISDIR(file.st.st_mode)) return Failure(EISDIR);
         // Renaming over a device or a pipe would replace it with a plain file.
-        if (!S_ISREG(existing.st_mode)) return Failure("The file is not a regular file.");
+        if (!S_ISREG(file.st.st_mode)) return Failure("The file is not a regular file.");
         // Root passes any permission check; honour what the bits say.
-        if ((existing.st_mode & kAnyWrite) == 0) return Failure("The file is read-only.");
-        exists = true;
+        if ((file.st.st_mode & kAnyWrite) == 0) return Failure("The file is read-only.");
+        file.exists = true;
     } else if (errno != ENOENT) {
         return Failure(errno);
     }
+    return file;
+}
 
-    const std::string folder = FolderOf(target);
+// Whether the user may not add files to `folder`, which must be one.
+Result<bool> FolderIsReadOnly(const std::string& folder) {
     struct stat folderStat {};
     if (::stat(folder.c_str(), &folderStat) != 0) return Failure(errno);
     if (!S_ISDIR(folderStat.st_mode)) return Failure(ENOTDIR);
     // The bits decide for root as for the file; anyone else is also asked
     // whether the folder lets them in (a group folder they are no member of).
-    const bool folderReadOnly = (folderStat.st_mode & kAnyWrite) == 0 ||
-                                (::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES);
-    if (folderReadOnly) {
-        if (!exists) return Failure("The folder is read-only.");
-        // A writable file in a folder the user may not change, such as a
-        // shared folder of records: it was always possible to update it.
-        return WriteInPlace(target, contents, calls);
-    }
+    return (folderStat.st_mode & kAnyWrite) == 0 ||
+           (::faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) != 0 && errno == EACCES);
+}
 
+// A temporary file in the target's folder, written, flushed and renamed
+// over the target: a crash leaves either the old file or the new one.
+Result<void> WriteAndRename(const std::string& target, const std::string& folder, std::string_view contents,
+                            const TargetFile& existing, FileCalls& calls) {
     RemoveAbandonedTemporaries(folder);
     // Not the target's name: that may already be near the file system's
     // length limit.
@@ -310,12 +321,12 @@ Result<void> WriteToTarget(const std::string& target, std::string_view contents,
 
     // mkstemp makes the file 0600; a saved record should look like any other
     // file the user saves, or like the one it replaces.
-    const mode_t mode = exists ? (existing.st_mode & kPermissionBits) : (0666 & ~CurrentUmask());
+    const mode_t mode = existing.exists ? (existing.st.st_mode & kPermissionBits) : (0666 & ~CurrentUmask());
     if (::fchmod(fd.get(), mode) != 0) return fail(errno);
-    if (exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())) {
+    if (existing.exists && (existing.st.st_uid != ::geteuid() || existing.st.st_gid != ::getegid())) {
         // Only root may hand a file to someone else; for anybody else the
         // file simply becomes theirs, as with any editor's save.
-        [[maybe_unused]] const int ignored = ::fchown(fd.get(), existing.st_uid, existing.st_gid);
+        [[maybe_unused]] const int ignored = ::fchown(fd.get(), existing.st.st_uid, existing.st.st_gid);
     }
 
     if (!WriteAll(calls, fd.get(), contents)) return fail(errno);
@@ -328,6 +339,21 @@ Result<void> WriteToTarget(const std::string& target, std::string_view contents,
     if (calls.SyncFolder(folder.c_str()) != 0)
         return Failure("The file was written, but its folder could not be flushed to disk: " + ErrnoText(errno));
     return {};
+}
+
+Result<void> WriteToTarget(const std::string& target, std::string_view contents, FileCalls& calls) {
+    const Result<TargetFile> existing = CheckTarget(target);
+    if (!existing) return existing.problem();
+    const std::string folder = FolderOf(target);
+    const Result<bool> folderReadOnly = FolderIsReadOnly(folder);
+    if (!folderReadOnly) return folderReadOnly.problem();
+    if (*folderReadOnly) {
+        if (!existing->exists) return Failure("The folder is read-only.");
+        // A writable file in a folder the user may not change, such as a
+        // shared folder of records: it was always possible to update it.
+        return WriteInPlace(target, contents, calls);
+    }
+    return WriteAndRename(target, folder, contents, *existing, calls);
 }
 
 } // namespace

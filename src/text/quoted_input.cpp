@@ -1,5 +1,7 @@
 #include "text/quoted_input.h"
 
+#include "text/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -33,38 +35,15 @@ struct Unit {
     char32_t character = 0;
 };
 
-bool InRange(unsigned char byte, unsigned char first, unsigned char last) { return byte >= first && byte <= last; }
-
-// Well-formed sequences as the Unicode standard's table of them gives them:
-// the second byte's range depends on the first, which rules out overlong
-// forms, surrogates and anything past U+10FFFF.
+// The character of a well-formed sequence: the lead byte's bits below its
+// length marker, then six bits from each continuation byte.
 Unit NextUnit(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) return {1, true, lead};
-
-    std::size_t length = 0;
-    unsigned char secondFirst = 0x80;
-    unsigned char secondLast = 0xBF;
-    if (InRange(lead, 0xC2, 0xDF)) {
-        length = 2;
-    } else if (InRange(lead, 0xE0, 0xEF)) {
-        length = 3;
-        if (lead == 0xE0) secondFirst = 0xA0;
-        if (lead == 0xED) secondLast = 0x9F;
-    } else if (InRange(lead, 0xF0, 0xF4)) {
-        length = 4;
-        if (lead == 0xF0) secondFirst = 0x90;
-        if (lead == 0xF4) secondLast = 0x8F;
-    } else {
-        return {};
-    }
-    if (text.size() < length || !InRange(byte(1), secondFirst, secondLast)) return {};
-    char32_t character = lead & (0x7F >> length);
-    for (std::size_t i = 1; i < length; ++i) {
-        if (!InRange(byte(i), 0x80, 0xBF)) return {};
-        character = (character << 6) | (byte(i) & 0x3F);
-    }
+    const std::size_t length = Utf8SequenceLength(text);
+    if (length == 0) return {};
+    const auto lead = static_cast<unsigned char>(text[0]);
+    char32_t character = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i)
+        character = (character << 6) | (static_cast<unsigned char>(text[i]) & 0x3F);
     return {length, true, character};
 }
 

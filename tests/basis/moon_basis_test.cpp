@@ -5,6 +5,7 @@
 
 #include "../engine/random_births.h"
 #include "../precise/ephemeris_folder.h"
+#include "../support/birth_at.h"
 
 #include <gtest/gtest.h>
 
@@ -23,6 +24,8 @@ constexpr double kSameLongitudeDeg = 1e-9;
 constexpr double kMinutesPerCentury = kDaysPerJulianCentury * 1440.0;
 
 using MoonBasis = test::InstalledEphemerisAfterEachTest;
+using test::At;
+using test::ClockMinute;
 
 BirthRecord Birth(int year, int month, int day, int hour, int minute, int lonDeg, int lonMin, bool east, int zoneH,
                   int zoneM) {
@@ -203,19 +206,6 @@ TEST(AyanamsaName, IsTheEnginesOnClassicAndTheChosenOnPrecise) {
 
 // --- Time windows on the precise basis -------------------------------------------------
 
-// The same birth at another clock time, same place and zone.
-BirthRecord At(BirthRecord b, const LocalTime& t) {
-    b.BirthYear = static_cast<std::int16_t>(t.year);
-    b.BirthMonth = static_cast<std::int16_t>(t.month);
-    b.BirthDay = static_cast<std::int16_t>(t.day);
-    b.BirthHour = static_cast<std::int16_t>(t.hour);
-    b.BirthMinute = static_cast<std::int16_t>(t.minute);
-    return b;
-}
-
-long long ClockMinute(const LocalTime& t) {
-    return static_cast<long long>(DayNumberFromDate(t.month, t.day, t.year)) * 1440 + t.hour * 60 + t.minute;
-}
 
 // Random births and windows: the changes next to the birth are the
 // reading's own, the shares cover the window, and a birth inside each share

@@ -303,6 +303,16 @@ INSTANTIATE_TEST_SUITE_P(
                           "unknown option \"--" + std::string(kQuotedInputBytes - 2, 'x') + "...\""}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// After "--" every argument is a file, however it starts; before it, "-"
+// and an empty argument are files too.
+TEST(BatchOptions, FilesAfterTheEndOfOptions) {
+    const Result<BatchOptions> parsed = ParseBatchArguments({"-", "--describe", "", "--", "--precise", "-"});
+    ASSERT_TRUE(parsed) << parsed.problem().Text();
+    EXPECT_EQ(parsed->inputs, (std::vector<std::string>{"-", "", "--precise", "-"}));
+    EXPECT_TRUE(parsed->columns.describe);
+    EXPECT_FALSE(parsed->columns.precise);
+}
+
 // A fresh folder per test, so runs of the suite side by side never meet.
 class BatchFiles : public ::testing::Test {
 protected:
@@ -424,39 +434,14 @@ std::string NamedCrLfRowOfBytes(std::size_t bytes) {
 // differ pair by pair between the two: a column echoed in another's place
 // shows.
 BirthRecord Ravi() {
-    BirthRecord b;
-    b.BirthName = "Ravi";
-    b.BirthMonth = 11;
-    b.BirthDay = 23;
-    b.BirthYear = 1988;
-    b.BirthHour = 4;
-    b.BirthMinute = 17;
-    b.ZoneHours = 5;
-    b.ZoneMinutes = 45;
-    b.ZoneIsEast = kTrue;
-    b.LonDegrees = 85;
-    b.LonMinutes = 19;
-    b.LatDegrees = 27;
-    b.LatMinutes = 42;
-    b.LonIsEast = kTrue;
-    return b;
+    return {.BirthName = "Ravi", .BirthMonth = 11, .BirthDay = 23, .BirthYear = 1988, .BirthHour = 4,
+            .BirthMinute = 17, .ZoneHours = 5, .ZoneMinutes = 45, .LonDegrees = 85, .LonMinutes = 19,
+            .LatDegrees = 27, .LatMinutes = 42, .LonIsEast = kTrue, .ZoneIsEast = kTrue};
 }
 BirthRecord Luz() {
-    BirthRecord b;
-    b.BirthName = "Luz";
-    b.BirthMonth = 6;
-    b.BirthDay = 9;
-    b.BirthYear = 2012;
-    b.BirthHour = 21;
-    b.BirthMinute = 3;
-    b.ZoneHours = 4;
-    b.ZoneMinutes = 0;
-    b.LonDegrees = 58;
-    b.LonMinutes = 22;
-    b.LatDegrees = 34;
-    b.LatMinutes = 36;
-    b.LatIsSouth = kTrue;
-    return b;
+    return {.BirthName = "Luz", .BirthMonth = 6, .BirthDay = 9, .BirthYear = 2012, .BirthHour = 21, .BirthMinute = 3,
+            .ZoneHours = 4, .ZoneMinutes = 0, .LonDegrees = 58, .LonMinutes = 22, .LatDegrees = 34, .LatMinutes = 36,
+            .LatIsSouth = kTrue};
 }
 
 // Births whose minutes from the change and crossing times have a fraction
@@ -511,24 +496,9 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 BirthRecord Zoe() {
-    BirthRecord birth;
-    birth.BirthName = "Zo\u00EB \u674E";
-    birth.BirthMonth = 8;
-    birth.BirthDay = 31;
-    birth.BirthYear = 1947;
-    birth.BirthHour = 1;
-    birth.BirthMinute = 2;
-    birth.ZoneHours = 5;
-    birth.ZoneMinutes = 30;
-    birth.ZoneIsEast = kTrue;
-    birth.LonDegrees = 77;
-    birth.LonMinutes = 13;
-    birth.LatDegrees = 28;
-    birth.LatMinutes = 39;
-    birth.LonIsEast = kTrue;
-    birth.LatIsSouth = kFalse;
-    birth.DstOn = kTrue;
-    return birth;
+    return {.BirthName = "Zo\u00EB \u674E", .BirthMonth = 8, .BirthDay = 31, .BirthYear = 1947, .BirthHour = 1,
+            .BirthMinute = 2, .ZoneHours = 5, .ZoneMinutes = 30, .LonDegrees = 77, .LonMinutes = 13, .LatDegrees = 28,
+            .LatMinutes = 39, .LonIsEast = kTrue, .LatIsSouth = kFalse, .DstOn = kTrue, .ZoneIsEast = kTrue};
 }
 
 TEST_F(BatchFiles, RecordsAreReadAsRowsWithEveryFieldInItsColumn) {

@@ -15,12 +15,7 @@ constexpr double kOneSecondInMinutes = 1.0 / 60.0;
 constexpr double kMinutesPerCentury = 36525.0 * 1440.0;
 
 BirthRecord J2000Noon() {
-    BirthRecord b;
-    b.BirthYear = 2000;
-    b.BirthMonth = 1;
-    b.BirthDay = 1;
-    b.BirthHour = 12;
-    return b;
+    return {.BirthName = {}, .BirthMonth = 1, .BirthDay = 1, .BirthYear = 2000, .BirthHour = 12};
 }
 
 double DistanceFromBoundary(double longitude, double boundary) {

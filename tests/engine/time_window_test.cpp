@@ -1,5 +1,7 @@
 #include "engine/time_window.h"
 
+#include "../support/birth_at.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +9,9 @@
 
 namespace nyra {
 namespace {
+
+using test::At;
+using test::ClockMinute;
 
 constexpr double kMinutesPerCentury = 36525.0 * 1440.0;
 // A whole percent is its exact share rounded down or up.
@@ -42,19 +47,6 @@ BirthRecord India(int year, int month, int day, int hour, int minute) {
     return b;
 }
 
-// The birth at another clock time, same place and zone.
-BirthRecord At(BirthRecord b, const LocalTime& t) {
-    b.BirthYear = static_cast<std::int16_t>(t.year);
-    b.BirthMonth = static_cast<std::int16_t>(t.month);
-    b.BirthDay = static_cast<std::int16_t>(t.day);
-    b.BirthHour = static_cast<std::int16_t>(t.hour);
-    b.BirthMinute = static_cast<std::int16_t>(t.minute);
-    return b;
-}
-
-long long ClockMinute(const LocalTime& t) {
-    return static_cast<long long>(DayNumberFromDate(t.month, t.day, t.year)) * 1440 + t.hour * 60 + t.minute;
-}
 
 WindowResult InWindow(WindowOf of, const EngineRecord& chart, const TimeWindow& window) {
     return of == WindowOf::Signs ? SignsInWindow(chart, window) : NakshatrasInWindow(chart, window);

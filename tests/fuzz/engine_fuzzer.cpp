@@ -6,6 +6,7 @@
 // side of the birth; a window of birth time is covered by contiguous shares
 // of consecutive signs that add up to 100 percent.
 #include "fuzz_check.h"
+#include "../support/birth_at.h"
 
 #include "engine/civil_date.h"
 #include "engine/ephemeris.h"
@@ -99,9 +100,7 @@ void CheckSpan(const BirthRecord& birth, const EngineRecord& chart, const Span& 
                     where + FormatIsoMinute(span.entered.local) + " .. " + FormatIsoMinute(span.leaves.local));
 }
 
-long long ClockMinute(const LocalTime& t) {
-    return static_cast<long long>(DayNumberFromDate(t.month, t.day, t.year)) * 1440 + t.hour * 60 + t.minute;
-}
+using test::ClockMinute;
 
 void CheckWindow(const BirthRecord& birth, const WindowResult& result, int birthIndex, int count) {
     const std::string where = Describe(birth) + ", window " +

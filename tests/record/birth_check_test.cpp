@@ -12,18 +12,8 @@ namespace {
 
 // 15 August 1947, 00:10, Delhi: within every row of limits.
 BirthRecord Delhi() {
-    BirthRecord b;
-    b.BirthMonth = 8;
-    b.BirthDay = 15;
-    b.BirthYear = 1947;
-    b.BirthMinute = 10;
-    b.ZoneHours = 5;
-    b.ZoneMinutes = 30;
-    b.LonDegrees = 77;
-    b.LonMinutes = 13;
-    b.LatDegrees = 28;
-    b.LatMinutes = 39;
-    return b;
+    return {.BirthName = {}, .BirthMonth = 8, .BirthDay = 15, .BirthYear = 1947, .BirthMinute = 10, .ZoneHours = 5,
+            .ZoneMinutes = 30, .LonDegrees = 77, .LonMinutes = 13, .LatDegrees = 28, .LatMinutes = 39};
 }
 
 struct CheckCase {

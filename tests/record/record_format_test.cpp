@@ -49,24 +49,9 @@ TEST(Scramble, PrintableTextNeverTurnsIntoALineEnd) {
 // ------------------------------------------------------------------ encoding
 
 BirthRecord Ann() {
-    BirthRecord r;
-    r.BirthName = "Ann";
-    r.BirthMonth = 3;
-    r.BirthDay = 9;
-    r.BirthYear = 1985;
-    r.BirthHour = 14;
-    r.BirthMinute = 5;
-    r.LonDegrees = 77;
-    r.LonMinutes = 13;
-    r.LatDegrees = 28;
-    r.LatMinutes = 39;
-    r.ZoneHours = 5;
-    r.ZoneMinutes = 30;
-    r.ZoneIsEast = kTrue;
-    r.LonIsEast = kTrue;
-    r.LatIsSouth = kFalse;
-    r.DstOn = kTrue;
-    return r;
+    return {.BirthName = "Ann", .BirthMonth = 3, .BirthDay = 9, .BirthYear = 1985, .BirthHour = 14, .BirthMinute = 5,
+            .ZoneHours = 5, .ZoneMinutes = 30, .LonDegrees = 77, .LonMinutes = 13, .LatDegrees = 28, .LatMinutes = 39,
+            .LonIsEast = kTrue, .LatIsSouth = kFalse, .DstOn = kTrue, .ZoneIsEast = kTrue};
 }
 
 TEST(EncodeRecordFile, PlainLinesInFileOrder) {

@@ -1,13 +1,12 @@
 #include "record/record_file.h"
+#include "../support/disk_faults.h"
 #include "../support/file_bytes.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -46,43 +45,16 @@ protected:
 };
 
 BirthRecord SouthEastDst() {
-    BirthRecord r;
-    r.BirthName = "Zo\u00eb \u00d1\u00fa\u00f1ez \u674e\u5c0f\u9f8d";
-    r.BirthMonth = 11;
-    r.BirthDay = 30;
-    r.BirthYear = 1972;
-    r.BirthHour = 23;
-    r.BirthMinute = 59;
-    r.LonDegrees = 151;
-    r.LonMinutes = 12;
-    r.LatDegrees = 33;
-    r.LatMinutes = 52;
-    r.ZoneHours = 10;
-    r.ZoneMinutes = 0;
-    r.LonIsEast = kTrue;
-    r.LatIsSouth = kTrue;
-    r.DstOn = kTrue;
-    return r;
+    return {.BirthName = "Zo\u00eb \u00d1\u00fa\u00f1ez \u674e\u5c0f\u9f8d", .BirthMonth = 11, .BirthDay = 30,
+            .BirthYear = 1972, .BirthHour = 23, .BirthMinute = 59, .ZoneHours = 10, .ZoneMinutes = 0,
+            .LonDegrees = 151, .LonMinutes = 12, .LatDegrees = 33, .LatMinutes = 52, .LonIsEast = kTrue,
+            .LatIsSouth = kTrue, .DstOn = kTrue};
 }
 
 BirthRecord NorthWestNoDst() {
-    BirthRecord r;
-    r.BirthName = "Ann O'Neil";
-    r.BirthMonth = 1;
-    r.BirthDay = 1;
-    r.BirthYear = 1901;
-    r.BirthHour = 0;
-    r.BirthMinute = 0;
-    r.LonDegrees = 74;
-    r.LonMinutes = 0;
-    r.LatDegrees = 40;
-    r.LatMinutes = 42;
-    r.ZoneHours = 5;
-    r.ZoneMinutes = 0;
-    r.LonIsEast = kFalse;
-    r.LatIsSouth = kFalse;
-    r.DstOn = kFalse;
-    return r;
+    return {.BirthName = "Ann O'Neil", .BirthMonth = 1, .BirthDay = 1, .BirthYear = 1901, .BirthHour = 0,
+            .BirthMinute = 0, .ZoneHours = 5, .ZoneMinutes = 0, .LonDegrees = 74, .LonMinutes = 0, .LatDegrees = 40,
+            .LatMinutes = 42, .LonIsEast = kFalse, .LatIsSouth = kFalse, .DstOn = kFalse};
 }
 
 BirthRecord ReadBack(const fs::path& path) {
@@ -215,15 +187,11 @@ TEST_F(RecordFolder, WriteErrorRemovesTheTemporaryFile) {
     const fs::path old = folder_ / "old.moo";
     const std::string oldBytes = EncodeRecordFile(NorthWestNoDst());
     WriteBytes(old, oldBytes);
-    rlimit limit {};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
-    rlimit tiny = limit;
-    tiny.rlim_cur = 8;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const Result<void> saved = WriteBirthRecord(old.string(), SouthEastDst());
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    std::signal(SIGXFSZ, previousHandler);
+    const Result<void> saved = [&] {
+        const test::FileSizeLimit tiny(8);
+        EXPECT_TRUE(tiny.active());
+        return WriteBirthRecord(old.string(), SouthEastDst());
+    }();
 
     ASSERT_FALSE(saved.ok());
     EXPECT_EQ(saved.problem(), (Problem{"", "File too large"}));

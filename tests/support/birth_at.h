@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/ephemeris.h"
+#include "engine/moon_detail.h"
 
 #include <cmath>
 #include <cstdint>
@@ -41,6 +42,22 @@ inline BirthRecord Birth(const BirthAt& at, const char* name = "Asha Rao") {
     // only said by the zone's own sign.
     if (at.zoneMinutes > 0 && at.lonDeg <= 0) b.ZoneIsEast = kTrue;
     return b;
+}
+
+// The same birth at another clock time, same place and zone.
+inline BirthRecord At(BirthRecord b, const LocalTime& t) {
+    b.BirthYear = static_cast<std::int16_t>(t.year);
+    b.BirthMonth = static_cast<std::int16_t>(t.month);
+    b.BirthDay = static_cast<std::int16_t>(t.day);
+    b.BirthHour = static_cast<std::int16_t>(t.hour);
+    b.BirthMinute = static_cast<std::int16_t>(t.minute);
+    return b;
+}
+
+// Minutes of a clock reading from the day count's origin, to compare and
+// subtract clock times across days.
+inline long long ClockMinute(const LocalTime& t) {
+    return static_cast<long long>(DayNumberFromDate(t.month, t.day, t.year)) * 1440 + t.hour * 60 + t.minute;
 }
 
 } // namespace nyra::test

@@ -230,6 +230,9 @@ TEST_P(BlockOnTheme, ReadableAndTellsCertainFromUncertain) {
         EXPECT_EQ(IsDark(block.background), IsDark(window));
     }
     EXPECT_NE(certain.background, uncertain.background);
+    // Good news in blue, a warning in amber, whichever the theme.
+    EXPECT_GT(certain.background.blue(), certain.background.red()) << certain.background.name().toStdString();
+    EXPECT_GT(uncertain.background.red(), uncertain.background.blue()) << uncertain.background.name().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Themes, BlockOnTheme,
