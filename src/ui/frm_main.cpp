@@ -79,9 +79,15 @@ void frmMain::CreateControls() {
     auto* area = new FittingScrollArea(this);
     setCentralWidget(area);
     content_ = area->widget();
-    QWidget* central = content_;
+    // Tab visits the controls in the order they are made.
+    CreateBirthControls();
+    CreatePlaceControls();
+    CreateZoneControls();
+    CreateCommands();
+}
 
-    birthFrame = Named(new QGroupBox(central), "fraBirth");
+void frmMain::CreateBirthControls() {
+    birthFrame = Named(new QGroupBox(content_), "fraBirth");
     nameCaption = Named(new QLabel(birthFrame), "lblName");
     nameBox = Named(new QLineEdit(birthFrame), "txtName");
     dateCaption = Named(new QLabel(birthFrame), "lblDateOfBirth");
@@ -110,7 +116,10 @@ void frmMain::CreateControls() {
     ayanamsaList->setCurrentIndex(ayanamsaList->findData(static_cast<int>(RememberedAyanamsa())));
     ayanamsaList->setEnabled(RememberedBasis() == BasisKind::Precise);
     calculateWithCaption->setBuddy(basisList);
+}
 
+void frmMain::CreatePlaceControls() {
+    QWidget* central = content_;
     placeFrame = Named(new QGroupBox(central), "fraPlace");
     cityCaption = Named(new QLabel(placeFrame), "lblCity");
     cityBox = Named(new QLineEdit(placeFrame), "txtMCity");
@@ -135,9 +144,11 @@ void frmMain::CreateControls() {
     lonDegreesBox = Named(new QLineEdit(longitudeFrame), "txtLonD");
     lonMinutesCaption = Named(new QLabel(longitudeFrame), "lblLonMin");
     lonMinutesBox = Named(new QLineEdit(longitudeFrame), "txtLonM");
+}
 
-    // Tab visits the controls in the order they are made: here as the frame
-    // shows them, DST and TZ Help above the zone's boxes.
+void frmMain::CreateZoneControls() {
+    QWidget* central = content_;
+    // As the frame shows them: DST and TZ Help above the zone's boxes.
     zoneFrame = Named(new QGroupBox(central), "fraZone");
     dstCheck = Named(new QCheckBox(zoneFrame), "chkDST");
     zoneHelpLink = NewLinkLabel(QStringLiteral("lblTZHelp"), QString(), zoneFrame, LinkStyle::Link);
@@ -152,6 +163,17 @@ void frmMain::CreateControls() {
     SetNoteStyle(zoneNote, NoteStyle::Quiet);
     placeCompletion_ = new PlaceCompletion(cityBox, stateBox, countryBox, this);
 
+    // Room for a few digits, whatever the font size.
+    const int digitsWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16;
+    auto* numbers = new NumericBoxFilter(dialogs_, this);
+    for (QLineEdit* box : {latDegreesBox, latMinutesBox, lonDegreesBox, lonMinutesBox, zoneHoursBox, zoneMinutesBox}) {
+        box->setMaximumWidth(digitsWidth);
+        numbers->Watch(box, box == zoneHoursBox ? kZoneHourTypingLimit : box == zoneMinutesBox ? kZoneMinuteTypingLimit : 0);
+    }
+}
+
+void frmMain::CreateCommands() {
+    QWidget* central = content_;
     openRecordButton = Named(new QPushButton(central), "cmdOpen");
     findSignButton = Named(new QPushButton(central), "cmdRashi");
     QFont strong = findSignButton->font();
@@ -171,14 +193,6 @@ void frmMain::CreateControls() {
 
     cobrandLink = NewLinkLabel(QStringLiteral("lblCobrand"), QString(), central, LinkStyle::Promotion);
     fullBrandLink = NewLinkLabel(QStringLiteral("lblFullBrand"), QString(), central, LinkStyle::Promotion);
-
-    // Room for a few digits, whatever the font size.
-    const int digitsWidth = fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16;
-    auto* numbers = new NumericBoxFilter(dialogs_, this);
-    for (QLineEdit* box : {latDegreesBox, latMinutesBox, lonDegreesBox, lonMinutesBox, zoneHoursBox, zoneMinutesBox}) {
-        box->setMaximumWidth(digitsWidth);
-        numbers->Watch(box, box == zoneHoursBox ? kZoneHourTypingLimit : box == zoneMinutesBox ? kZoneMinuteTypingLimit : 0);
-    }
 }
 
 void frmMain::CreateMenus() {
@@ -190,6 +204,20 @@ void frmMain::CreateMenus() {
 }
 
 void frmMain::ArrangeControls() {
+    ArrangeBirthFrame();
+    ArrangePlaceFrames();
+    ArrangeWindow();
+    // Screen readers name a box by the label beside it.
+    const std::pair<QLabel*, QWidget*> buddies[] = {
+        {nameCaption, nameBox},         {dateCaption, dayList}, {timeCaption, hourList},
+        {cityCaption, cityBox},        {stateCaption, stateBox},     {countryCaption, countryBox},
+        {latDegreesCaption, latDegreesBox},       {latMinutesCaption, latMinutesBox},      {lonDegreesCaption, lonDegreesBox},
+        {lonMinutesCaption, lonMinutesBox},       {zoneHoursCaption, zoneHoursBox}, {zoneMinutesCaption, zoneMinutesBox},
+    };
+    for (const auto& [label, box] : buddies) label->setBuddy(box);
+}
+
+void frmMain::ArrangeBirthFrame() {
     auto* birth = new QGridLayout(birthFrame);
     birth->addWidget(nameCaption, 0, 0);
     birth->addWidget(nameBox, 0, 1);
@@ -218,7 +246,9 @@ void frmMain::ArrangeControls() {
     birth->addWidget(calculateWithCaption, 3, 0);
     birth->addLayout(basis, 3, 1);
     birth->setColumnStretch(1, 1);
+}
 
+void frmMain::ArrangePlaceFrames() {
     auto* place = new QGridLayout(placeFrame);
     place->addWidget(cityCaption, 0, 0);
     place->addWidget(cityBox, 0, 1);
@@ -244,7 +274,9 @@ void frmMain::ArrangeControls() {
     coordinateFrame(latitudeFrame, northChoice, southChoice, latDegreesCaption, latDegreesBox, latMinutesCaption, latMinutesBox);
     coordinateFrame(longitudeFrame, eastChoice, westChoice, lonDegreesCaption, lonDegreesBox, lonMinutesCaption, lonMinutesBox);
     coordinateFrame(zoneFrame, dstCheck, zoneHelpLink, zoneHoursCaption, zoneHoursBox, zoneMinutesCaption, zoneMinutesBox);
+}
 
+void frmMain::ArrangeWindow() {
     auto* coordinates = new QHBoxLayout;
     coordinates->addWidget(latitudeFrame);
     coordinates->addWidget(longitudeFrame);
@@ -286,15 +318,6 @@ void frmMain::ArrangeControls() {
     outer->addWidget(promotions);
     // An enlarged window keeps its rows together at the top.
     outer->addStretch(1);
-
-    // Screen readers name a box by the label beside it.
-    const std::pair<QLabel*, QWidget*> buddies[] = {
-        {nameCaption, nameBox},         {dateCaption, dayList}, {timeCaption, hourList},
-        {cityCaption, cityBox},        {stateCaption, stateBox},     {countryCaption, countryBox},
-        {latDegreesCaption, latDegreesBox},       {latMinutesCaption, latMinutesBox},      {lonDegreesCaption, lonDegreesBox},
-        {lonMinutesCaption, lonMinutesBox},       {zoneHoursCaption, zoneHoursBox}, {zoneMinutesCaption, zoneMinutesBox},
-    };
-    for (const auto& [label, box] : buddies) label->setBuddy(box);
 }
 
 void frmMain::ConnectControls() {
@@ -361,11 +384,6 @@ void frmMain::SetTexts() {
     basisList->setItemText(1, tr("Swiss Ephemeris"));
     basisList->setToolTip(tr("The classic formula is the program's own series; Swiss Ephemeris gives "
                             "the Moon to the arcsecond, with the ayanamsa chosen beside it."));
-    const auto ayanamsas = Ayanamsas();
-    for (int i = 0; i < ayanamsaList->count() && i < static_cast<int>(ayanamsas.size()); ++i) {
-        const std::string_view name = ayanamsas[static_cast<std::size_t>(i)].DisplayName(TranslationLanguage());
-        ayanamsaList->setItemText(i, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
-    }
     ayanamsaList->setToolTip(tr("Ayanamsa for Swiss Ephemeris"));
     basisList->setAccessibleName(tr("Calculate with"));
     ayanamsaList->setAccessibleName(ayanamsaList->toolTip());
@@ -401,13 +419,26 @@ void frmMain::SetTexts() {
     calculateMenu->setText(tr("&Calculate"));
     SetLanguageMenuTexts(languageMenu_);
     SetHelpMenuTexts(helpMenus_);
-    // The months in the language shown; the list's index stays the month.
+    SetListTexts();
+    SetSpokenNames();
+}
+
+// The months and the ayanamsas in the language shown; each list's index
+// stays what it was.
+void frmMain::SetListTexts() {
     const Language language = TranslationLanguage();
     for (int month = 1; month <= monthList->count(); ++month) {
         const std::string_view name = MonthName(month, language);
         monthList->setItemText(month - 1, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
+    const auto ayanamsas = Ayanamsas();
+    for (int i = 0; i < ayanamsaList->count() && i < static_cast<int>(ayanamsas.size()); ++i) {
+        const std::string_view name = ayanamsas[static_cast<std::size_t>(i)].DisplayName(language);
+        ayanamsaList->setItemText(i, QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    }
+}
 
+void frmMain::SetSpokenNames() {
     // For screen readers, where one caption serves several boxes or the
     // caption alone ("Deg", "Min") would not say which box it is.
     const std::pair<QWidget*, const char*> spoken[] = {

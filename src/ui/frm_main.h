@@ -62,10 +62,19 @@ protected:
 
 private:
     void CreateControls();
+    void CreateBirthControls();
+    void CreatePlaceControls();
+    void CreateZoneControls();
+    void CreateCommands();
     void CreateMenus();
     void ArrangeControls();
+    void ArrangeBirthFrame();
+    void ArrangePlaceFrames();
+    void ArrangeWindow();
     void ConnectControls();
     void SetTexts();
+    void SetListTexts();
+    void SetSpokenNames();
     void FillLists();
 
     BirthEntry ReadEntry() const;

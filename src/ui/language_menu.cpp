@@ -39,7 +39,7 @@ void SetLanguageMenuTexts(const LanguageMenu& m) {
 
 void ConnectLanguageMenu(const LanguageMenu& m, QWidget* window, Dialogs& dialogs) {
     for (const auto& [language, item] : m.items) {
-        QObject::connect(item, &QAction::triggered, window, [language, window, &dialogs, m] {
+        QObject::connect(item, &QAction::triggered, window, [language = language, window, &dialogs, m] {
             if (const Result<void> used = ChooseLanguage(language); !used) {
                 dialogs.Message(window, QString::fromStdString(used.problem().Text()), MessageIcon::Stop);
                 SetLanguageMenuTexts(m);
