@@ -46,7 +46,7 @@ void BM_ResolveZone(benchmark::State& state) {
 }
 BENCHMARK(BM_ResolveZone)->Unit(benchmark::kMicrosecond);
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     nyra::bench::CheckedReporter reporter;

@@ -40,8 +40,9 @@ Birth BirthNumber(long long i) {
 class GeneratedTable : public std::streambuf {
 public:
     GeneratedTable(long long rows, bool window) : rows_(rows), window_(window) {
-        line_ = "BirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\tZoneHours\tZoneMinutes\t"
-                "LonDegrees\tLonMinutes\tLonIsEast\tDstOn";
+        line_ =
+            "BirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\tZoneHours\tZoneMinutes\t"
+            "LonDegrees\tLonMinutes\tLonIsEast\tDstOn";
         line_ += window_ ? "\tTimeWindowMinutes\n" : "\n";
         setg(line_.data(), line_.data(), line_.data() + line_.size());
     }
@@ -154,16 +155,15 @@ void BM_SwissEphemerisMoon(benchmark::State& state) {
 }
 BENCHMARK(BM_SwissEphemerisMoon)->Arg(0)->Arg(1);
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     const long long tableRows = nyra::bench::TakeTableRows(argc, argv, kUsualRows);
-    benchmark::internal::Benchmark* rows =
-        benchmark::RegisterBenchmark("BM_BatchRows", BM_BatchRows, tableRows)
-            ->Apply(BatchArguments)
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime()
-            ->MeasureProcessCPUTime();
+    benchmark::internal::Benchmark* rows = benchmark::RegisterBenchmark("BM_BatchRows", BM_BatchRows, tableRows)
+                                               ->Apply(BatchArguments)
+                                               ->Unit(benchmark::kMillisecond)
+                                               ->UseRealTime()
+                                               ->MeasureProcessCPUTime();
     // Whole tables several times over, for figures that hold; a short table
     // only shows that it still runs.
     if (tableRows == kUsualRows) rows->MinTime(2.0);

@@ -4,9 +4,9 @@
 // Run on a real display or under Xvfb, for the classic formula and for
 // Swiss Ephemeris ("precise"):
 //   xvfb-run -a -s '-screen 0 1280x1024x24' build-bench/bench/calculate_bench [RUNS] [classic|precise]
+#include "ui/dialogs.h"
 #include "ui/frm_main.h"
 #include "ui/frm_result.h"
-#include "ui/dialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -84,7 +84,7 @@ void CloseAll() {
     QCoreApplication::processEvents();
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -120,8 +120,9 @@ int main(int argc, char** argv) {
         CloseAll();
     }
     std::sort(ms.begin(), ms.end());
-    std::printf("Find My Moon Sign to the painted result window (%s), %d runs: median %.1f ms, fastest %.1f ms, "
-                "slowest %.1f ms\n",
-                precise ? "Swiss Ephemeris" : "classic formula", runs, ms[ms.size() / 2], ms.front(), ms.back());
+    std::printf(
+        "Find My Moon Sign to the painted result window (%s), %d runs: median %.1f ms, fastest %.1f ms, "
+        "slowest %.1f ms\n",
+        precise ? "Swiss Ephemeris" : "classic formula", runs, ms[ms.size() / 2], ms.front(), ms.back());
     return 0;
 }

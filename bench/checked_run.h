@@ -71,4 +71,4 @@ inline int RunChecked(int argc, char** argv, CheckedReporter& reporter) {
     return 0;
 }
 
-} // namespace nyra::bench
+}  // namespace nyra::bench

@@ -7,10 +7,10 @@
 // when run with --benchmark_repetitions).
 #include "basis/moon_basis.h"
 #include "batch/batch.h"
+#include "checked_run.h"
 #include "engine/ephemeris.h"
 #include "engine/moon_detail.h"
 #include "precise/precise_moon.h"
-#include "checked_run.h"
 
 #include <benchmark/benchmark.h>
 #include <swephexp.h>
@@ -99,8 +99,8 @@ void BM_SwissEphemerisFileMoon(benchmark::State& state) {
     char error[AS_MAXCH];
     int i = 0;
     for (auto _ : state) {
-        const int result = swe_calc_ut(JulianDayUt(Birth(i++)), SE_MOON, SEFLG_SWIEPH | SEFLG_SPEED | SEFLG_SIDEREAL,
-                                       position, error);
+        const int result =
+            swe_calc_ut(JulianDayUt(Birth(i++)), SE_MOON, SEFLG_SWIEPH | SEFLG_SPEED | SEFLG_SIDEREAL, position, error);
         if (result < 0 || !(result & SEFLG_SWIEPH)) {
             state.SkipWithError("no ephemeris files");
             break;
@@ -131,8 +131,8 @@ void BM_ReadMoon(benchmark::State& state) {
         benchmark::DoNotOptimize(nyra::NakshatraSpanSentence(reading->nakshatraSpan));
     }
     state.SetItemsProcessed(state.iterations());
-    state.counters["positions_per_chart"] =
-        benchmark::Counter(static_cast<double>(positions) / static_cast<double>(std::max<long long>(state.iterations(), 1)));
+    state.counters["positions_per_chart"] = benchmark::Counter(
+        static_cast<double>(positions) / static_cast<double>(std::max<long long>(state.iterations(), 1)));
     state.SetLabel(state.range(0) ? "precise" : "classic");
 }
 BENCHMARK(BM_ReadMoon)->Arg(0)->Arg(1);
@@ -157,8 +157,8 @@ void BM_ReadMoonWithWindow(benchmark::State& state) {
         benchmark::DoNotOptimize(nyra::TimeWindowSentence(signs->window));
     }
     state.SetItemsProcessed(state.iterations());
-    state.counters["positions_per_chart"] =
-        benchmark::Counter(static_cast<double>(positions) / static_cast<double>(std::max<long long>(state.iterations(), 1)));
+    state.counters["positions_per_chart"] = benchmark::Counter(
+        static_cast<double>(positions) / static_cast<double>(std::max<long long>(state.iterations(), 1)));
     state.SetLabel(std::string(state.range(0) ? "precise" : "classic") + (state.range(1) ? ", whole day" : ", 1 hour"));
 }
 BENCHMARK(BM_ReadMoonWithWindow)->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args({1, 1});
@@ -167,8 +167,9 @@ BENCHMARK(BM_ReadMoonWithWindow)->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args
 class GeneratedTable : public std::streambuf {
 public:
     explicit GeneratedTable(long long rows) : rows_(rows) {
-        line_ = "BirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\tZoneHours\tZoneMinutes\t"
-                "LonDegrees\tLonMinutes\tLonIsEast\tDstOn\n";
+        line_ =
+            "BirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\tZoneHours\tZoneMinutes\t"
+            "LonDegrees\tLonMinutes\tLonIsEast\tDstOn\n";
         setg(line_.data(), line_.data(), line_.data() + line_.size());
     }
 
@@ -235,18 +236,19 @@ public:
         const auto precise = cpuSeconds_.find("BM_ReadMoon/1");
         const auto position = cpuSeconds_.find("BM_SwissEphemerisFileMoon/");
         if (precise != cpuSeconds_.end() && position != cpuSeconds_.end()) {
-            std::printf("Precise chart with both spans: %.0f charts a second, the time of %.1f Moon positions "
-                        "from the files (%.1f us against %.1f us, CPU)\n",
-                        1.0 / precise->second, precise->second / position->second, precise->second * 1e6,
-                        position->second * 1e6);
+            std::printf(
+                "Precise chart with both spans: %.0f charts a second, the time of %.1f Moon positions "
+                "from the files (%.1f us against %.1f us, CPU)\n",
+                1.0 / precise->second, precise->second / position->second, precise->second * 1e6,
+                position->second * 1e6);
         }
         const auto chart = cpuSeconds_.find("BM_ComputeMoonChart/");
         for (const char* args : {"0", "1"}) {
             const auto moshier = cpuSeconds_.find(std::string("BM_SwissEphemerisMoshierMoon/") + args);
             if (chart == cpuSeconds_.end() || moshier == cpuSeconds_.end()) continue;
             std::printf("Engine chart against Moshier Moon (%s): %.1fx (%.2f us against %.2f us, CPU)\n",
-                        args[0] == '1' ? "sidereal" : "tropical", moshier->second / chart->second,
-                        chart->second * 1e6, moshier->second * 1e6);
+                        args[0] == '1' ? "sidereal" : "tropical", moshier->second / chart->second, chart->second * 1e6,
+                        moshier->second * 1e6);
         }
     }
 
@@ -254,7 +256,7 @@ private:
     std::map<std::string, double> cpuSeconds_;
 };
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     const long long rows = nyra::bench::TakeTableRows(argc, argv, kTableRows);

@@ -53,11 +53,11 @@ std::unique_ptr<T, decltype(&std::free)> Reply(T* reply) {
 
 // True once any pixel of the window's middle row is not black.
 bool Painted(xcb_connection_t* x, xcb_window_t window, int width, int height) {
-    const auto image = Reply(xcb_get_image_reply(
-        x,
-        xcb_get_image(x, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, static_cast<int16_t>(height / 2),
-                      static_cast<uint16_t>(width), 1, ~0u),
-        nullptr));
+    const auto image =
+        Reply(xcb_get_image_reply(x,
+                                  xcb_get_image(x, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0,
+                                                static_cast<int16_t>(height / 2), static_cast<uint16_t>(width), 1, ~0u),
+                                  nullptr));
     if (!image) return false;
     const uint8_t* data = xcb_get_image_data(image.get());
     const int length = xcb_get_image_data_length(image.get());
@@ -67,7 +67,7 @@ bool Painted(xcb_connection_t* x, xcb_window_t window, int width, int height) {
     return false;
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {

@@ -91,7 +91,7 @@ struct Parser {
     }
 };
 
-} // namespace
+}  // namespace
 
 QStringList ArgumentsOf(int argc, char** argv) {
     QStringList arguments;
@@ -134,4 +134,4 @@ void OpenRecordOnceRunning(frmMain* window, const QString& path) {
     QTimer::singleShot(0, window, [window, path] { window->OpenRecordFile(path); });
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -43,4 +43,4 @@ int Print(const TerminalAnswer& answer);
 // shown window to sit over.
 void OpenRecordOnceRunning(frmMain* window, const QString& path);
 
-} // namespace nyra
+}  // namespace nyra

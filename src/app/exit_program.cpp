@@ -10,4 +10,4 @@ void ExitProgram() {
     QCoreApplication::quit();
 }
 
-} // namespace nyra
+}  // namespace nyra

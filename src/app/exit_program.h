@@ -5,4 +5,4 @@ namespace nyra {
 // Closes every window of the program, then ends its event loop.
 void ExitProgram();
 
-} // namespace nyra
+}  // namespace nyra

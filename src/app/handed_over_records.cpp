@@ -36,7 +36,7 @@ void BringToFront(QWidget* window) {
     window->activateWindow();
 }
 
-} // namespace
+}  // namespace
 
 void OpenRecordInShownWindow(const QString& path) {
     QWidget* shown = ShownWindow();
@@ -91,4 +91,4 @@ void HandedOverRecords::OpenWaiting() {
     }
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -33,4 +33,4 @@ private:
     QTimer dialogWatch_;
 };
 
-} // namespace nyra
+}  // namespace nyra

@@ -45,8 +45,7 @@ int HandToRunningCopy(nyra::Dialogs& dialogs, const QString& socketPath, const s
     return EXIT_FAILURE;
 }
 
-} // namespace
-
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("nyra-moonsign"));
@@ -84,27 +83,26 @@ int main(int argc, char** argv) {
     nyra::SingleInstanceLock instance;
     const nyra::Result<nyra::SingleInstanceLock::Holder> holder = instance.Acquire();
     if (!holder) {
-        dialogs.Message(nullptr,
-                          QCoreApplication::translate("nyra::Start",
-                                                      "The lock file \"%1\" names no running copy of the program but "
-                                                      "cannot be replaced: %2. Remove it and start the program again.")
-                              .arg(QDir::toNativeSeparators(instance.path()),
-                                   QString::fromStdString(holder.problem().reason)),
-                          nyra::MessageIcon::Stop);
+        dialogs.Message(
+            nullptr,
+            QCoreApplication::translate("nyra::Start",
+                                        "The lock file \"%1\" names no running copy of the program but "
+                                        "cannot be replaced: %2. Remove it and start the program again.")
+                .arg(QDir::toNativeSeparators(instance.path()), QString::fromStdString(holder.problem().reason)),
+            nyra::MessageIcon::Stop);
         return EXIT_FAILURE;
     }
     const QString socketPath = nyra::HandOverSocketPath(instance.path());
-    if (*holder == nyra::SingleInstanceLock::Holder::RunningCopy) return HandToRunningCopy(dialogs, socketPath, recordPath);
+    if (*holder == nyra::SingleInstanceLock::Holder::RunningCopy)
+        return HandToRunningCopy(dialogs, socketPath, recordPath);
 
     // Without it, later starts say that they could not hand their record
     // over; this copy runs as before.
     nyra::HandOverServer handOver;
     if (const nyra::Result<void> listening = handOver.Listen(socketPath); !listening)
-        std::fprintf(stderr, "nyra-moonsign: records cannot be handed over: %s\n",
-                     listening.problem().Text().c_str());
+        std::fprintf(stderr, "nyra-moonsign: records cannot be handed over: %s\n", listening.problem().Text().c_str());
     nyra::HandedOverRecords handedOver;
-    QObject::connect(&handOver, &nyra::HandOverServer::RecordHandedOver, &handedOver,
-                     &nyra::HandedOverRecords::Open);
+    QObject::connect(&handOver, &nyra::HandOverServer::RecordHandedOver, &handedOver, &nyra::HandedOverRecords::Open);
 
     auto* window = new nyra::frmMain(dialogs);
     window->show();

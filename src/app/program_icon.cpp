@@ -8,4 +8,4 @@ QIcon ProgramIcon() {
     return QIcon::fromTheme(QStringLiteral(NYRA_APP_ID), QIcon(QStringLiteral(":/icons/nyra-moonsign.svg")));
 }
 
-} // namespace nyra
+}  // namespace nyra

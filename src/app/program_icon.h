@@ -12,4 +12,4 @@ namespace nyra {
 // desktop entry show only this.
 QIcon ProgramIcon();
 
-} // namespace nyra
+}  // namespace nyra

@@ -40,7 +40,7 @@ std::string PathProblem(const QByteArray& bytes) {
     return {};
 }
 
-} // namespace
+}  // namespace
 
 QString HandOverSocketPath(const QString& lockPath) {
     return QFileInfo(lockPath).dir().filePath(QStringLiteral("nyra-moonsign.socket"));
@@ -116,7 +116,9 @@ Result<void> HandOverRecord(const QString& socketPath, const QString& path, int 
         if (deadline.hasExpired()) return failure(socket.errorString());
         QThread::msleep(kConnectRetryMs);
     }
-    if (!PeerIsThisUser(socket)) return failure(QCoreApplication::translate("nyra::RecordHandover", "the program listening there runs as another user"));
+    if (!PeerIsThisUser(socket))
+        return failure(
+            QCoreApplication::translate("nyra::RecordHandover", "the program listening there runs as another user"));
 
     QByteArray message(kLengthBytes, '\0');
     qToBigEndian<quint32>(static_cast<quint32>(bytes.size()), message.data());
@@ -128,7 +130,8 @@ Result<void> HandOverRecord(const QString& socketPath, const QString& path, int 
     }
     while (socket.bytesAvailable() < 1) {
         if (!socket.waitForReadyRead(static_cast<int>(deadline.remainingTime())))
-            return failure(QCoreApplication::translate("nyra::RecordHandover", "the running copy did not take the file"));
+            return failure(
+                QCoreApplication::translate("nyra::RecordHandover", "the running copy did not take the file"));
     }
     char answer = 0;
     if (!socket.getChar(&answer) || answer != kTaken)
@@ -136,4 +139,4 @@ Result<void> HandOverRecord(const QString& socketPath, const QString& path, int 
     return {};
 }
 
-} // namespace nyra
+}  // namespace nyra

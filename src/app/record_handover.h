@@ -56,4 +56,4 @@ private:
 // takes it within `timeoutMs`, or the path cannot be handed over.
 Result<void> HandOverRecord(const QString& socketPath, const QString& path, int timeoutMs = kHandOverTimeoutMs);
 
-} // namespace nyra
+}  // namespace nyra

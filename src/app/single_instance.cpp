@@ -64,8 +64,8 @@ Result<Stale> RemoveIfStale(const QString& path, const QLockFile& lock) {
     if (::fstat(fd.get(), &opened) != 0) return Problem{path.toStdString(), ErrnoText(errno)};
     qint64 pid = 0;
     QString host, application;
-    if (S_ISREG(opened.st_mode) && lock.getLockInfo(&pid, &host, &application) &&
-        host == QSysInfo::machineHostName() && IsRunningCopy(pid))
+    if (S_ISREG(opened.st_mode) && lock.getLockInfo(&pid, &host, &application) && host == QSysInfo::machineHostName() &&
+        IsRunningCopy(pid))
         return Stale::HeldByRunningCopy;
 
     // Only what was looked at goes: another start may have put a fresh lock
@@ -78,7 +78,7 @@ Result<Stale> RemoveIfStale(const QString& path, const QLockFile& lock) {
     return Stale::Removed;
 }
 
-} // namespace
+}  // namespace
 
 QString SingleInstanceLock::DefaultPath() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -110,4 +110,4 @@ Result<SingleInstanceLock::Holder> SingleInstanceLock::Acquire() {
     return Holder::RunningCopy;
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -34,4 +34,4 @@ private:
     QLockFile lock_;
 };
 
-} // namespace nyra
+}  // namespace nyra

@@ -46,8 +46,8 @@ private:
     }
 };
 
-} // namespace
+}  // namespace
 
 void TraceWindowsOnStderr() { qApp->installEventFilter(new WindowTrace(qApp)); }
 
-} // namespace nyra
+}  // namespace nyra

@@ -11,4 +11,4 @@ namespace nyra {
 //   hidden frmMain
 void TraceWindowsOnStderr();
 
-} // namespace nyra
+}  // namespace nyra

@@ -17,11 +17,11 @@
 namespace nyra {
 
 struct Place {
-    QString city;         ///< As GeoNames writes it, accents kept ("São Paulo").
-    QString state;        ///< First-level division ("Tamil Nadu"); may be empty.
-    QString country;      ///< Country name ("India").
-    QString countryCode;  ///< ISO 3166 two-letter code ("IN").
-    QString timeZoneId;   ///< IANA id ("Asia/Kolkata").
+    QString city;             ///< As GeoNames writes it, accents kept ("São Paulo").
+    QString state;            ///< First-level division ("Tamil Nadu"); may be empty.
+    QString country;          ///< Country name ("India").
+    QString countryCode;      ///< ISO 3166 two-letter code ("IN").
+    QString timeZoneId;       ///< IANA id ("Asia/Kolkata").
     double latitudeDeg = 0;   ///< -90..90, north positive.
     double longitudeDeg = 0;  ///< -180..180, east positive (the engine's sense is the opposite).
     quint32 population = 0;
@@ -39,8 +39,8 @@ void LoadAtlas();
 /// accents are ignored. A non-empty stateText must begin a word of the state,
 /// a non-empty countryText a word of the country or be its two-letter code.
 /// Fewer than two letters or digits of city text give an empty list.
-QList<Place> MatchPlaces(const QString& cityText, const QString& stateText = {},
-                         const QString& countryText = {}, int limit = 20);
+QList<Place> MatchPlaces(const QString& cityText, const QString& stateText = {}, const QString& countryText = {},
+                         int limit = 20);
 
 /// The best city for free text such as "Madrid, Spain" or "Pune": the part
 /// before the first comma names the city, every further part must match its
@@ -49,19 +49,19 @@ std::optional<Place> FindPlace(const QString& text);
 
 /// The zone in force at a local date and clock time.
 struct ZoneAtLocalTime {
-    bool valid = false;            ///< False for an unknown zone id or an impossible date or time.
+    bool valid = false;  ///< False for an unknown zone id or an impossible date or time.
     QString timeZoneId;
-    QDate date;                    ///< Local civil date as asked.
-    int hour = 0;                  ///< Local clock time as asked, 0..23.
-    int minute = 0;                ///< 0..59.
-    int utcOffsetSeconds = 0;      ///< Clock minus UTC, rounded to whole minutes.
-    int standardOffsetSeconds = 0; ///< The zone's standard offset then, rounded likewise.
-    int daylightSeconds = 0;       ///< utcOffsetSeconds - standardOffsetSeconds; negative for Irish winter time.
-    bool nonexistent = false;      ///< Clocks jumped over this time; the offset before the jump is used.
-    bool ambiguous = false;        ///< This time happened twice; the first occurrence is used.
-    int otherOffsetSeconds = 0;    ///< For a gap the offset after the jump, for a repeat the second one's.
-    QString abbreviation;          ///< "IST", "CEST", "+0630", ...
-    QDateTime utc;                 ///< The local time less utcOffsetSeconds, in UTC.
+    QDate date;                     ///< Local civil date as asked.
+    int hour = 0;                   ///< Local clock time as asked, 0..23.
+    int minute = 0;                 ///< 0..59.
+    int utcOffsetSeconds = 0;       ///< Clock minus UTC, rounded to whole minutes.
+    int standardOffsetSeconds = 0;  ///< The zone's standard offset then, rounded likewise.
+    int daylightSeconds = 0;        ///< utcOffsetSeconds - standardOffsetSeconds; negative for Irish winter time.
+    bool nonexistent = false;       ///< Clocks jumped over this time; the offset before the jump is used.
+    bool ambiguous = false;         ///< This time happened twice; the first occurrence is used.
+    int otherOffsetSeconds = 0;     ///< For a gap the offset after the jump, for a repeat the second one's.
+    QString abbreviation;           ///< "IST", "CEST", "+0630", ...
+    QDateTime utc;                  ///< The local time less utcOffsetSeconds, in UTC.
 };
 
 ZoneAtLocalTime ResolveZone(const QString& timeZoneId, QDate date, int hour, int minute);
@@ -117,4 +117,4 @@ QString FormatUtcOffset(int seconds);
 /// otherwise the longitude's side decides (east ahead, west behind).
 QString TypedZoneNote(int zoneHours, int zoneMinutes, bool minusSign, bool east, bool dst);
 
-} // namespace nyra
+}  // namespace nyra

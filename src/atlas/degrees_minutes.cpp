@@ -14,4 +14,4 @@ DegreesMinutes SplitDegrees(double angleDeg) {
     return dm;
 }
 
-} // namespace nyra
+}  // namespace nyra

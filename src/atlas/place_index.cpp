@@ -58,7 +58,7 @@ struct CityRow {
     quint32 keyStart = 0;  // Folded name, in keys.
     quint32 keyLength = 0;
     qint32 keyFirstBlank = -1;  // Most names are one word: they skip the later-word pass.
-    quint32 nameStart = 0;  // Name as GeoNames writes it, in names.
+    quint32 nameStart = 0;      // Name as GeoNames writes it, in names.
     quint32 nameLength = 0;
     quint32 region = 0;
     quint32 zone = 0;
@@ -108,14 +108,13 @@ struct CityIndex {
 class GeonamesLibrary {
 public:
     GeonamesLibrary() : library_(QStringLiteral("geonames"), 0) {
-        loaded_ = library_.load() && Resolve("geonames_get_n_cities", getNCities) &&
-                  Resolve("geonames_get_city", getCity) && Resolve("geonames_city_free", free) &&
-                  Resolve("geonames_city_get_name", name) && Resolve("geonames_city_get_state", state) &&
-                  Resolve("geonames_city_get_country", country) &&
-                  Resolve("geonames_city_get_country_code", countryCode) &&
-                  Resolve("geonames_city_get_timezone", timezone) && Resolve("geonames_city_get_latitude", latitude) &&
-                  Resolve("geonames_city_get_longitude", longitude) &&
-                  Resolve("geonames_city_get_population", population);
+        loaded_ =
+            library_.load() && Resolve("geonames_get_n_cities", getNCities) && Resolve("geonames_get_city", getCity) &&
+            Resolve("geonames_city_free", free) && Resolve("geonames_city_get_name", name) &&
+            Resolve("geonames_city_get_state", state) && Resolve("geonames_city_get_country", country) &&
+            Resolve("geonames_city_get_country_code", countryCode) && Resolve("geonames_city_get_timezone", timezone) &&
+            Resolve("geonames_city_get_latitude", latitude) && Resolve("geonames_city_get_longitude", longitude) &&
+            Resolve("geonames_city_get_population", population);
         if (!loaded_) qWarning("The city list cannot be read: %s", qPrintable(library_.errorString()));
     }
 
@@ -193,10 +192,12 @@ CityIndex LoadCities() {
         index.names += name;
         row.zone = IndexOf(zoneIndex, zone, [&] { index.zones.append(zone); });
         const quint32 country = IndexOf(countryIndex, qMakePair(countryName, countryCode), [&] {
-            index.countries.push_back({countryName, countryCode, FoldForSearch(countryName), FoldForSearch(countryCode)});
+            index.countries.push_back(
+                {countryName, countryCode, FoldForSearch(countryName), FoldForSearch(countryCode)});
         });
-        row.region = IndexOf(regionIndex, qMakePair(state, country),
-                             [&] { index.regions.push_back({state, FoldForSearch(state), country}); });
+        row.region = IndexOf(regionIndex, qMakePair(state, country), [&] {
+            index.regions.push_back({state, FoldForSearch(state), country});
+        });
         index.rows.push_back(row);
     }
     // Stable, so cities of equal population keep GeoNames' order and every
@@ -221,7 +222,8 @@ const CityIndex& Cities() {
 // checked before anything else in this, the search's innermost loop.
 bool BeginsWith(QStringView key, QStringView folded) {
     const qsizetype n = folded.size();
-    return key.size() >= n && (n == 0 || (key[0] == folded[0] && std::equal(folded.begin() + 1, folded.end(), key.begin() + 1)));
+    return key.size() >= n &&
+           (n == 0 || (key[0] == folded[0] && std::equal(folded.begin() + 1, folded.end(), key.begin() + 1)));
 }
 
 // True when a word after the first one in key begins with folded (which is
@@ -242,8 +244,7 @@ public:
     explicit Qualifier(const QString& text) : folded_(FoldForSearch(text)), aliasCodeKey_(folded_) {
         for (const CountryAlias& alias : kCountryAliases)
             if (QStringView(folded_) == QStringView(alias.folded))
-                aliasCodeKey_ = QString::fromUtf16(alias.codeKey.data(),
-                                                   static_cast<qsizetype>(alias.codeKey.size()));
+                aliasCodeKey_ = QString::fromUtf16(alias.codeKey.data(), static_cast<qsizetype>(alias.codeKey.size()));
     }
 
     bool isEmpty() const { return folded_.isEmpty(); }
@@ -282,11 +283,9 @@ private:
     std::vector<signed char> verdicts_;
 };
 
-int LettersAndDigits(QStringView folded) {
-    return static_cast<int>(folded.size() - folded.count(QLatin1Char(' ')));
-}
+int LettersAndDigits(QStringView folded) { return static_cast<int>(folded.size() - folded.count(QLatin1Char(' '))); }
 
-} // namespace
+}  // namespace
 
 void LoadAtlas() { Cities(); }
 
@@ -297,8 +296,7 @@ QString Place::displayText() const {
     return parts.join(QStringLiteral(", "));
 }
 
-QList<Place> MatchPlaces(const QString& cityText, const QString& stateText, const QString& countryText,
-                         int limit) {
+QList<Place> MatchPlaces(const QString& cityText, const QString& stateText, const QString& countryText, int limit) {
     QList<Place> found;
     const QString folded = FoldForSearch(cityText);
     if (limit <= 0 || LettersAndDigits(folded) < 2) return found;
@@ -337,9 +335,8 @@ std::optional<Place> FindPlace(const QString& text) {
     }
     const CityIndex& index = Cities();
     RegionFilter qualifies(index, [&](const Region& region, const Country& country) {
-        return std::all_of(qualifiers.begin(), qualifiers.end(), [&](const Qualifier& q) {
-            return q.matchesState(region) || q.matchesCountry(country);
-        });
+        return std::all_of(qualifiers.begin(), qualifiers.end(),
+                           [&](const Qualifier& q) { return q.matchesState(region) || q.matchesCountry(country); });
     });
 
     // The list runs largest first, so the first hit of each kind is the best.
@@ -354,4 +351,4 @@ std::optional<Place> FindPlace(const QString& text) {
     return std::nullopt;
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -7,16 +7,14 @@
 namespace nyra {
 namespace {
 
-bool IsApostrophe(char32_t c) {
-    return std::find(kApostrophes.begin(), kApostrophes.end(), c) != kApostrophes.end();
-}
+bool IsApostrophe(char32_t c) { return std::find(kApostrophes.begin(), kApostrophes.end(), c) != kApostrophes.end(); }
 
 bool IsMark(QChar::Category category) {
     return category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
            category == QChar::Mark_Enclosing;
 }
 
-} // namespace
+}  // namespace
 
 QString FoldForSearch(QStringView text) {
     const QString decomposed = text.toString().normalized(QString::NormalizationForm_KD);
@@ -46,4 +44,4 @@ QString FoldForSearch(QStringView text) {
     return key;
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -17,18 +17,18 @@ struct Respelling {
     const char* plain;
 };
 inline constexpr auto kRespellings = std::to_array<Respelling>({
-    {U'\u00DF', "ss"}, // ß
-    {U'\u00E6', "ae"}, // æ
-    {U'\u00F0', "d"},  // ð
-    {U'\u00F8', "o"},  // ø
-    {U'\u00FE', "th"}, // þ
-    {U'\u0111', "d"},  // đ
-    {U'\u0127', "h"},  // ħ
-    {U'\u0131', "i"},  // dotless ı
-    {U'\u0142', "l"},  // ł
-    {U'\u0153', "oe"}, // œ
-    {U'\u0167', "t"},  // ŧ
-    {U'\u0251', "a"},  // ɑ
+    {U'\u00DF', "ss"},  // ß
+    {U'\u00E6', "ae"},  // æ
+    {U'\u00F0', "d"},   // ð
+    {U'\u00F8', "o"},   // ø
+    {U'\u00FE', "th"},  // þ
+    {U'\u0111', "d"},   // đ
+    {U'\u0127', "h"},   // ħ
+    {U'\u0131', "i"},   // dotless ı
+    {U'\u0142', "l"},   // ł
+    {U'\u0153', "oe"},  // œ
+    {U'\u0167', "t"},   // ŧ
+    {U'\u0251', "a"},   // ɑ
 });
 static_assert(kRespellings.size() == 12);
 
@@ -45,4 +45,4 @@ static_assert(kApostrophes.size() == 4);
 /// "Saint-Étienne" and "saint etienne" give the same key.
 QString FoldForSearch(QStringView text);
 
-} // namespace nyra
+}  // namespace nyra

@@ -27,9 +27,7 @@ int RoundToMinute(int seconds) {
     return minutes * 60;
 }
 
-QDateTime UtcAt(qint64 secondsSinceEpoch) {
-    return QDateTime::fromSecsSinceEpoch(secondsSinceEpoch, QTimeZone::utc());
-}
+QDateTime UtcAt(qint64 secondsSinceEpoch) { return QDateTime::fromSecsSinceEpoch(secondsSinceEpoch, QTimeZone::utc()); }
 
 // A stretch of UTC during which one offset is in force.
 struct Period {
@@ -47,8 +45,7 @@ std::vector<Period> PeriodsAround(const QTimeZone& zone, qint64 localAsUtc) {
     for (const QTimeZone::OffsetData& transition : zone.transitions(from, to)) {
         const qint64 at = transition.atUtc.toSecsSinceEpoch();
         // Some transitions change only the name or the daylight flag.
-        if (at <= periods.back().startUtc || transition.offsetFromUtc == periods.back().offsetSeconds)
-            continue;
+        if (at <= periods.back().startUtc || transition.offsetFromUtc == periods.back().offsetSeconds) continue;
         periods.push_back({at, transition.offsetFromUtc});
     }
     return periods;
@@ -89,7 +86,7 @@ QString HoursMinutesText(int seconds) {
     return QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
-} // namespace
+}  // namespace
 
 ZoneAtLocalTime ResolveZone(const QString& timeZoneId, QDate date, int hour, int minute) {
     ZoneAtLocalTime result;
@@ -97,8 +94,7 @@ ZoneAtLocalTime ResolveZone(const QString& timeZoneId, QDate date, int hour, int
     result.date = date;
     result.hour = hour;
     result.minute = minute;
-    if (timeZoneId.isEmpty() || !date.isValid() || hour < 0 || hour > 23 || minute < 0 || minute > 59)
-        return result;
+    if (timeZoneId.isEmpty() || !date.isValid() || hour < 0 || hour > 23 || minute < 0 || minute > 59) return result;
     const QTimeZone zone(timeZoneId.toUtf8());
     if (!zone.isValid()) return result;
 
@@ -159,7 +155,8 @@ QString ZoneNote(const ZoneAtLocalTime& zone) {
     const Result<ZoneOffset> offset = ZoneOffsetOf(zone);
     if (!offset) {
         return QCoreApplication::translate("nyra::ZoneNote", "%1: no time zone data for that date and time")
-            .arg(zone.timeZoneId.isEmpty() ? QCoreApplication::translate("nyra::ZoneNote", "No time zone") : zone.timeZoneId);
+            .arg(zone.timeZoneId.isEmpty() ? QCoreApplication::translate("nyra::ZoneNote", "No time zone")
+                                           : zone.timeZoneId);
     }
     //: The locale whose month names the zone note's dates are written with ("hi_IN" in Hindi); its digits must be Western.
     const QLocale dates(QCoreApplication::translate("nyra::ZoneNote", "C"));
@@ -169,13 +166,16 @@ QString ZoneNote(const ZoneAtLocalTime& zone) {
     if (offset->dstOn)
         note += QCoreApplication::translate("nyra::ZoneNote", " (daylight saving)");
     else if (zone.daylightSeconds > 0)
-        note += QCoreApplication::translate("nyra::ZoneNote", " (daylight saving of %1 included)").arg(HoursMinutesText(zone.daylightSeconds));
+        note += QCoreApplication::translate("nyra::ZoneNote", " (daylight saving of %1 included)")
+                    .arg(HoursMinutesText(zone.daylightSeconds));
     const QString clock = ClockText(zone.hour, zone.minute);
     if (zone.nonexistent)
-        note += QCoreApplication::translate("nyra::ZoneNote", " \u2014 %1 did not exist (clocks went forward); UTC%2 used")
-                    .arg(clock, FormatUtcOffset(zone.utcOffsetSeconds));
+        note +=
+            QCoreApplication::translate("nyra::ZoneNote", " \u2014 %1 did not exist (clocks went forward); UTC%2 used")
+                .arg(clock, FormatUtcOffset(zone.utcOffsetSeconds));
     else if (zone.ambiguous)
-        note += QCoreApplication::translate("nyra::ZoneNote", " \u2014 %1 happened twice (clocks went back); the first, UTC%2, used")
+        note += QCoreApplication::translate("nyra::ZoneNote",
+                                            " \u2014 %1 happened twice (clocks went back); the first, UTC%2, used")
                     .arg(clock, FormatUtcOffset(zone.utcOffsetSeconds));
     return note;
 }
@@ -200,4 +200,4 @@ QString TypedZoneNote(int zoneHours, int zoneMinutes, bool minusSign, bool east,
                             : QCoreApplication::translate("nyra::ZoneNote", "Clock behind UTC by %1").arg(size);
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -15,9 +15,7 @@ inline constexpr auto kLanguages = std::to_array({Language::English, Language::H
 
 // The language's ISO 639-1 code, as locales and translation files name it
 // ("hi" in hi_IN and in nyra_hi.qm).
-constexpr std::string_view LanguageCode(Language language) {
-    return language == Language::Hindi ? "hi" : "en";
-}
+constexpr std::string_view LanguageCode(Language language) { return language == Language::Hindi ? "hi" : "en"; }
 
 // The language's name in its own words, as a menu of languages lists it.
 constexpr std::string_view LanguageOwnName(Language language) {
@@ -32,9 +30,7 @@ struct Bilingual {
     T english;
     T hindi;
 
-    constexpr const T& operator[](Language language) const {
-        return language == Language::Hindi ? hindi : english;
-    }
+    constexpr const T& operator[](Language language) const { return language == Language::Hindi ? hindi : english; }
 };
 
-} // namespace nyra
+}  // namespace nyra

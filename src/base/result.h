@@ -19,9 +19,7 @@ struct Problem {
     /// "where: reason", or the reason alone.
     std::string Text() const { return where.empty() ? reason : where + ": " + reason; }
     /// The same problem, placed inside a larger one: "line 3" + "BirthDay: ..."
-    Problem Within(const std::string& outer) const {
-        return {where.empty() ? outer : outer + ": " + where, reason};
-    }
+    Problem Within(const std::string& outer) const { return {where.empty() ? outer : outer + ": " + where, reason}; }
     friend bool operator==(const Problem&, const Problem&) = default;
 };
 
@@ -65,4 +63,4 @@ private:
     bool failed_ = false;
 };
 
-} // namespace nyra
+}  // namespace nyra

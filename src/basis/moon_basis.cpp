@@ -42,8 +42,8 @@ Result<BasisWindow> InWindow(const MoonReading& reading, const TimeWindow& windo
     BasisWindow result;
     result.library.usedMoshier = reading.library.usedMoshier;
     if (reading.basis.kind == BasisKind::Classic) {
-        result.window = of == WindowOf::Signs ? SignsInWindow(reading.chart, window)
-                                              : NakshatrasInWindow(reading.chart, window);
+        result.window =
+            of == WindowOf::Signs ? SignsInWindow(reading.chart, window) : NakshatrasInWindow(reading.chart, window);
         return result;
     }
     const auto spanAt = [&](double centuries, double fromCenturies, double toCenturies) {
@@ -57,7 +57,7 @@ Result<BasisWindow> InWindow(const MoonReading& reading, const TimeWindow& windo
     return result;
 }
 
-} // namespace
+}  // namespace
 
 Result<MoonReading> ReadMoon(const BirthRecord& birth, const Basis& basis) {
     if (basis.kind == BasisKind::Precise) return PreciseReading(birth, basis.ayanamsa);
@@ -87,4 +87,4 @@ Result<BasisWindow> NakshatrasInWindow(const MoonReading& reading, const TimeWin
     return InWindow(reading, window, WindowOf::Nakshatras);
 }
 
-} // namespace nyra
+}  // namespace nyra

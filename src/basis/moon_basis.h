@@ -90,4 +90,4 @@ struct BasisWindow {
 Result<BasisWindow> SignsInWindow(const MoonReading& reading, const TimeWindow& window);
 Result<BasisWindow> NakshatrasInWindow(const MoonReading& reading, const TimeWindow& window);
 
-} // namespace nyra
+}  // namespace nyra

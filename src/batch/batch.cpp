@@ -29,8 +29,7 @@ namespace {
 
 constexpr std::string_view kProgram = "nyra-moonsign-batch";
 // Said once a run, after the program's name and the first row it concerns.
-constexpr std::string_view kFallbackNote =
-    "Swiss Ephemeris files not found; the Moshier theory was used from here on";
+constexpr std::string_view kFallbackNote = "Swiss Ephemeris files not found; the Moshier theory was used from here on";
 // Spreadsheets put this UTF-8 byte-order mark before the header.
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
@@ -165,8 +164,7 @@ std::optional<TableLayout> BatchRun::ReadHeader(std::streambuf& in, const std::s
     LineRead read = LineRead::End;
     while ((read = ReadTableLine(in, line)) != LineRead::End) {
         ++lineNumber;
-        if (lineNumber == 1 && std::string_view(line).starts_with(kByteOrderMark))
-            line.erase(0, kByteOrderMark.size());
+        if (lineNumber == 1 && std::string_view(line).starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
         if (read == LineRead::TooLong || !line.empty()) break;
     }
     if (read == LineRead::TooLong) {
@@ -321,8 +319,9 @@ bool IsOptionWithValue(const std::vector<std::string>& args, std::size_t& i, std
 Result<void> TakeAyanamsa(const std::optional<std::string>& value, RowOptions& columns) {
     const std::optional<Ayanamsa> ayanamsa = value ? AyanamsaFromKey(*value) : std::nullopt;
     if (!ayanamsa) {
-        return Problem{{}, (value ? "unknown ayanamsa " + QuoteInput(*value) : "--ayanamsa needs a name") + " (" +
-                               AyanamsaKeys(" or ") + ")"};
+        return Problem{{},
+                       (value ? "unknown ayanamsa " + QuoteInput(*value) : "--ayanamsa needs a name") + " (" +
+                           AyanamsaKeys(" or ") + ")"};
     }
     columns.ayanamsa = *ayanamsa;
     return {};
@@ -337,9 +336,9 @@ struct Choice {
 
 constexpr auto kBasisChoices =
     std::to_array<Choice<BasisKind>>({{"classic", BasisKind::Classic}, {"precise", BasisKind::Precise}});
-constexpr auto kFormatChoices = std::to_array<Choice<RowFormat>>({{"tsv", RowFormat::Tsv}, {"jsonl", RowFormat::Jsonl}});
-constexpr auto kLanguageChoices =
-    std::to_array<Choice<Language>>({{"en", Language::English}, {"hi", Language::Hindi}});
+constexpr auto kFormatChoices =
+    std::to_array<Choice<RowFormat>>({{"tsv", RowFormat::Tsv}, {"jsonl", RowFormat::Jsonl}});
+constexpr auto kLanguageChoices = std::to_array<Choice<Language>>({{"en", Language::English}, {"hi", Language::Hindi}});
 static_assert(kLanguageChoices.size() == kLanguages.size());
 
 // "classic or precise"
@@ -363,9 +362,10 @@ Result<void> TakeChoice(std::string_view option, std::string_view what, const st
             return {};
         }
     }
-    return Problem{{}, (value ? "unknown " + std::string(what) + " " + QuoteInput(*value)
-                              : std::string(option) + " needs a name") +
-                           " (" + ChoiceKeys(choices) + ")"};
+    return Problem{
+        {},
+        (value ? "unknown " + std::string(what) + " " + QuoteInput(*value) : std::string(option) + " needs a name") +
+            " (" + ChoiceKeys(choices) + ")"};
 }
 
 std::optional<int> ParseJobs(const std::string& text) {
@@ -378,8 +378,9 @@ std::optional<int> ParseJobs(const std::string& text) {
 Result<void> TakeJobs(const std::optional<std::string>& value, BatchOptions& options) {
     const std::optional<int> jobs = value ? ParseJobs(*value) : std::nullopt;
     if (!jobs) {
-        return Problem{{}, "--jobs needs a whole number of threads 1.." + std::to_string(kMaxJobs) +
-                               (value ? ", not " + QuoteInput(*value) : std::string())};
+        return Problem{{},
+                       "--jobs needs a whole number of threads 1.." + std::to_string(kMaxJobs) +
+                           (value ? ", not " + QuoteInput(*value) : std::string())};
     }
     options.jobs = *jobs;
     return {};
@@ -393,8 +394,9 @@ Result<void> CheckTogether(const BatchOptions& options, bool ayanamsaGiven) {
     const bool preciseBasis = options.columns.basis == BasisKind::Precise;
     // Both would be the same figures twice, one column agreeing with itself.
     if (options.columns.precise && preciseBasis) {
-        return Problem{{}, "--precise sets Swiss Ephemeris beside the classic formula; with --basis precise "
-                           "every column comes from Swiss Ephemeris already"};
+        return Problem{{},
+                       "--precise sets Swiss Ephemeris beside the classic formula; with --basis precise "
+                       "every column comes from Swiss Ephemeris already"};
     }
     // Without Swiss Ephemeris' figures the choice would change nothing, unseen.
     if (ayanamsaGiven && !options.columns.precise && !preciseBasis)
@@ -405,8 +407,10 @@ Result<void> CheckTogether(const BatchOptions& options, bool ayanamsaGiven) {
 // How the tool is called and what it writes.
 std::string UsageSynopsis() {
     return "Usage: nyra-moonsign-batch [OPTION...] [FILE...]\n"
+           // clang-format off
            "       nyra-moonsign-batch [OPTION...] --records FILE.moo...\n"
            "       nyra-moonsign-batch --help | --version\n"
+           // clang-format on
            "\n"
            "Computes the Moon sign of every row of a tab-separated table read from the\n"
            "FILEs, or from standard input when none is named, and writes a table to\n"
@@ -426,18 +430,24 @@ std::string UsageInput() {
            "before it is allowed). Required: BirthMonth BirthDay BirthYear BirthHour\n"
            "BirthMinute ZoneHours ZoneMinutes LonDegrees LonMinutes LonIsEast DstOn.\n"
            "Optional: BirthName LatDegrees LatMinutes LatIsSouth TimeWindowMinutes. Lines\n"
-           "may end in LF or CR LF and hold at most " + std::to_string(kMaxTableLineBytes) + " bytes.\n"
+           "may end in LF or CR LF and hold at most " +
+           std::to_string(kMaxTableLineBytes) +
+           " bytes.\n"
            "Numbers are whole and fit 16 bits (blanks around them, a leading + or - and\n"
            "leading zeros are allowed); flags are 0 (false), 1 or -1 (true).\n"
            "Zones are sizes: the clock is ahead of universal time east of Greenwich,\n"
            "behind it west; a negative ZoneHours or ZoneMinutes (as the desktop\n"
            "program's zone picker writes them) always means ahead.\n"
            "\n"
-           "Accepted values: years " + span(kBatchLimits) + " (wider than the desktop program's\n"
-           + span(kWindowListLimits) + "), a day that its month has in that year, hours 0..23, minutes\n"
-           "0..59, zones up to " + std::to_string(kMaxZoneHours) + " hours and 59 minutes, longitudes up to " +
-           std::to_string(kMaxLongitudeDeg) + " and latitudes\n"
-           "up to " + std::to_string(kMaxLatitudeDeg) + " degrees with minutes 0..59. The same holds for records.\n";
+           "Accepted values: years " +
+           span(kBatchLimits) + " (wider than the desktop program's\n" + span(kWindowListLimits) +
+           "), a day that its month has in that year, hours 0..23, minutes\n"
+           "0..59, zones up to " +
+           std::to_string(kMaxZoneHours) + " hours and 59 minutes, longitudes up to " +
+           std::to_string(kMaxLongitudeDeg) +
+           " and latitudes\n"
+           "up to " +
+           std::to_string(kMaxLatitudeDeg) + " degrees with minutes 0..59. The same holds for records.\n";
 }
 
 // The Place and TimeWindowMinutes columns, and records with a time window.
@@ -448,7 +458,9 @@ std::string UsagePlaceAndWindow() {
            "ResolvedPlace, TimeZoneId and UtcOffset are then written after the input.\n"
            "\n"
            "A TimeWindowMinutes column says how well the clock time is known: to within\n"
-           "that many minutes either way (0.." + std::to_string(kMaxWindowMinutes) + "; 0 is exact), or day when it is\n"
+           "that many minutes either way (0.." +
+           std::to_string(kMaxWindowMinutes) +
+           "; 0 is exact), or day when it is\n"
            "not known at all (the whole local day). PossibleSigns (every sign the Moon was\n"
            "in during that window, in time order, with its share: \"Thula 35%; Vrischika\n"
            "65%\") and SignCertain (1 when one sign covers the whole window, else 0) are\n"
@@ -466,6 +478,7 @@ std::string UsageOptions() {
            "(with the nakshatra's times after SignLeaves); the precise ones (--precise);\n"
            "PossibleSigns and SignCertain; the sign description's (--describe).\n"
            "\n"
+           // clang-format off
            "  --basis NAME     what the chart's columns are computed with: classic (the\n"
            "                   default), the program's own formula, or precise, Swiss\n"
            "                   Ephemeris' apparent Moon with --ayanamsa's ayanamsa; the\n"
@@ -501,8 +514,11 @@ std::string UsageOptions() {
            "  --records        read saved record files (.moo) instead of tables\n"
            "  --help           show this text\n"
            "  --version        show the version\n"
+           // clang-format on
            "\n"
-           "Swiss Ephemeris reads its files from " + std::string(kDefaultEphemerisFolder) + " (universal\n"
+           "Swiss Ephemeris reads its files from " +
+           std::string(kDefaultEphemerisFolder) +
+           " (universal\n"
            "time 1800 to 2399). Without them it falls back to its built-in Moshier\n"
            "theory, which a note on standard error says once, before the first row it\n"
            "gave figures for. A row it cannot compute is refused, naming MoonLongitude\n"
@@ -523,7 +539,7 @@ std::string UsageMessagesAndStatus() {
            "without a message).\n";
 }
 
-} // namespace
+}  // namespace
 
 std::string BatchUsage() {
     return UsageSynopsis() + "\n" + UsageInput() + "\n" + UsagePlaceAndWindow() + "\n" + UsageOptions() + "\n" +
@@ -621,4 +637,4 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
     return run.Finish();
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -23,8 +23,8 @@ inline constexpr int kMaxJobs = 256;
 
 struct BatchOptions {
     RowOptions columns;
-    int jobs = 0;                     ///< Threads computing rows, 1..kMaxJobs; 0: one per core.
-    bool records = false;             ///< Inputs are saved record files, not tables.
+    int jobs = 0;          ///< Threads computing rows, 1..kMaxJobs; 0: one per core.
+    bool records = false;  ///< Inputs are saved record files, not tables.
     bool help = false;
     bool version = false;
     std::vector<std::string> inputs;  ///< Files; none means standard input (tables only).
@@ -46,4 +46,4 @@ int RunBatch(const std::vector<std::string>& args, std::istream& in, std::ostrea
 // closed the pipe, and returns kBatchOutputFailed.
 int ReportOutputFailure(int errnoValue, std::ostream& err);
 
-} // namespace nyra
+}  // namespace nyra

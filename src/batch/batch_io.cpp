@@ -10,7 +10,7 @@ namespace {
 // Large enough that a table of short rows costs few system calls.
 constexpr std::size_t kBufferBytes = 64 * 1024;
 
-} // namespace
+}  // namespace
 
 FdInBuffer::FdInBuffer(int fd) : fd_(fd), buffer_(kBufferBytes) {
     setg(buffer_.data(), buffer_.data(), buffer_.data());
@@ -113,4 +113,4 @@ int OutputError(const std::streambuf& out) {
     return fd != nullptr ? fd->Error() : 0;
 }
 
-} // namespace nyra
+}  // namespace nyra

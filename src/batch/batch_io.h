@@ -67,4 +67,4 @@ LineRead ReadTableLine(std::streambuf& in, std::string& line);
 int InputError(const std::streambuf& in);
 int OutputError(const std::streambuf& out);
 
-} // namespace nyra
+}  // namespace nyra

@@ -27,8 +27,18 @@ constexpr auto kPlaceCells = std::to_array<std::string_view>({"ResolvedPlace", "
 // The chart's columns, the nakshatra's times (--nakshatra-times) between
 // SignLeaves and MinutesFromSignChange.
 constexpr auto kChartColumns = std::to_array<std::string_view>({
-    "UniversalHours", "Centuries", "TropicalLongitude", "AyanamsaShift", "MoonLongitude", "MoonPositionText",
-    "RashiName", "Nakshatra", "Pada", "NakshatraLord", "SignEntered", "SignLeaves",
+    "UniversalHours",
+    "Centuries",
+    "TropicalLongitude",
+    "AyanamsaShift",
+    "MoonLongitude",
+    "MoonPositionText",
+    "RashiName",
+    "Nakshatra",
+    "Pada",
+    "NakshatraLord",
+    "SignEntered",
+    "SignLeaves",
 });
 constexpr auto kNakshatraTimeColumns = std::to_array<std::string_view>({"NakshatraEntered", "NakshatraLeaves"});
 constexpr std::string_view kNearerChangeColumn = "MinutesFromSignChange";
@@ -150,8 +160,8 @@ Result<void> AppendPreciseCells(RowCells& cells, const MoonReading& classic, con
     return {};
 }
 
-Result<void> AppendWindowCells(RowCells& cells, const MoonReading& reading, const TimeWindow& window,
-                               Language language, LibraryUse& library) {
+Result<void> AppendWindowCells(RowCells& cells, const MoonReading& reading, const TimeWindow& window, Language language,
+                               LibraryUse& library) {
     Result<BasisWindow> found = SignsInWindow(reading, window);
     if (!found) return LibraryProblem(kWindowCells[0], found.problem());
     library += found->library;
@@ -213,8 +223,7 @@ void AppendInputCell(RowCells& cells, const RowOptions& options, const RecordFie
                 return;
             }
             break;
-        case RecordLineKind::Name:
-            break;
+        case RecordLineKind::Name: break;
         }
     }
     cells.Text(text);
@@ -253,7 +262,7 @@ Result<std::int16_t> ParseFlag(std::string_view text) {
 // The birth record from the row's cells; a failure names the column.
 struct ParsedRow {
     BirthRecord birth;
-    bool zoneMinus = false;  ///< A zone cell carries a minus sign.
+    bool zoneMinus = false;            ///< A zone cell carries a minus sign.
     std::optional<TimeWindow> window;  ///< With a TimeWindowMinutes column.
 };
 
@@ -261,9 +270,7 @@ struct ParsedRow {
 Result<void> ParseCell(const RecordField& field, std::string_view cell, ParsedRow& row) {
     Result<std::int16_t> value = std::int16_t{0};
     switch (field.kind) {
-    case RecordLineKind::Name:
-        row.birth.BirthName = std::string(TrimBlanks(cell));
-        return {};
+    case RecordLineKind::Name: row.birth.BirthName = std::string(TrimBlanks(cell)); return {};
     case RecordLineKind::TimeWindow: {
         Result<TimeWindow> window = ParseTimeWindowMinutes(cell);
         if (!window) return window.problem();
@@ -277,9 +284,7 @@ Result<void> ParseCell(const RecordField& field, std::string_view cell, ParsedRo
         // later in the row ("-0" hours and 30 minutes is half an hour ahead).
         if (field.kind == RecordLineKind::ZoneSize) row.zoneMinus = row.zoneMinus || HasMinusSign(cell);
         break;
-    case RecordLineKind::Flag:
-        value = ParseFlag(cell);
-        break;
+    case RecordLineKind::Flag: value = ParseFlag(cell); break;
     }
     if (!value) return value.problem();
     row.birth.*field.member = *value;
@@ -305,12 +310,11 @@ Result<std::array<std::string, 3>> ResolvePlace(std::string_view text, BirthReco
     const std::optional<Place> place = FindPlace(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     if (!place) return PlaceProblem("no place matches " + QuoteInput(text));
     if (!options.zoneDatabaseReadable) return PlaceProblem("the time zone database could not be read");
-    const Result<ZoneOffset> zone = ZoneOffsetOf(
-        ResolveZone(place->timeZoneId, QDate(birth.BirthYear, birth.BirthMonth, birth.BirthDay), birth.BirthHour,
-                    birth.BirthMinute));
+    const Result<ZoneOffset> zone =
+        ZoneOffsetOf(ResolveZone(place->timeZoneId, QDate(birth.BirthYear, birth.BirthMonth, birth.BirthDay),
+                                 birth.BirthHour, birth.BirthMinute));
     if (!zone) {
-        return PlaceProblem("no time zone known for " + place->displayText().toStdString() +
-                            " on that date and time");
+        return PlaceProblem("no time zone known for " + place->displayText().toStdString() + " on that date and time");
     }
     const DegreesMinutes lon = SplitDegrees(place->longitudeDeg);
     const DegreesMinutes lat = SplitDegrees(place->latitudeDeg);
@@ -334,15 +338,12 @@ Result<std::array<std::string, 3>> ResolvePlace(std::string_view text, BirthReco
 // TimeWindowMinutes cell says it ("0" for an exact time).
 std::string RecordCell(const RecordField& field, const SavedRecord& saved) {
     switch (field.kind) {
-    case RecordLineKind::Name:
-        return Cell(saved.birth.BirthName);
+    case RecordLineKind::Name: return Cell(saved.birth.BirthName);
     case RecordLineKind::ZoneSize:
         return RecordLinesFrom(saved.birth)[static_cast<std::size_t>(RecordLineOf(field) - 1)];
     case RecordLineKind::Number:
-    case RecordLineKind::Flag:
-        return std::to_string(saved.birth.*field.member);
-    case RecordLineKind::TimeWindow:
-        return TimeWindowMinutesText(saved.timeKnown);
+    case RecordLineKind::Flag: return std::to_string(saved.birth.*field.member);
+    case RecordLineKind::TimeWindow: return TimeWindowMinutesText(saved.timeKnown);
     }
     return {};
 }
@@ -366,7 +367,7 @@ Result<TableLayout> ReadHeaderColumns(std::string_view line) {
     return layout;
 }
 
-} // namespace
+}  // namespace
 
 Result<TableLayout> ReadTableHeader(std::string_view line, const RowOptions& options) {
     Result<TableLayout> read = ReadHeaderColumns(line);
@@ -382,7 +383,8 @@ Result<TableLayout> ReadTableHeader(std::string_view line, const RowOptions& opt
         if (!(field.fromPlace && layout.placeColumn)) return Problem{{}, "missing column " + QuoteInput(field.column)};
     }
     layout.output = layout.names;
-    for (std::string& column : ComputedColumns(options, layout.placeColumn.has_value(), layout.windowColumn.has_value()))
+    for (std::string& column :
+         ComputedColumns(options, layout.placeColumn.has_value(), layout.windowColumn.has_value()))
         layout.output.push_back(std::move(column));
     return read;
 }
@@ -473,4 +475,4 @@ RowResult ComputeRecordRow(const Result<SavedRecord>& loaded, const RowOptions& 
                              layout.withWindow ? std::optional<TimeWindow>(loaded->timeKnown) : std::nullopt);
 }
 
-} // namespace nyra
+}  // namespace nyra

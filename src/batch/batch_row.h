@@ -49,14 +49,14 @@ struct RowOptions {
 
 // The columns of one table, as its header names them.
 struct TableLayout {
-    std::vector<std::string> names;            ///< Trimmed, in the header's order.
+    std::vector<std::string> names;  ///< Trimmed, in the header's order.
     /// The output's columns: the input's names, then the computed ones. The
     /// header line joins them; a JSON line takes its keys from them.
     std::vector<std::string> output;
-    std::vector<const RecordField*> fields;    ///< Per column; null for Place.
+    std::vector<const RecordField*> fields;  ///< Per column; null for Place.
     std::optional<std::size_t> placeColumn;
-    std::optional<std::size_t> windowColumn;   ///< TimeWindowMinutes.
-    bool hasPlaceFields = false;  ///< Every required column a place can stand in for is there.
+    std::optional<std::size_t> windowColumn;  ///< TimeWindowMinutes.
+    bool hasPlaceFields = false;              ///< Every required column a place can stand in for is there.
 };
 
 // The header line without its line end and byte-order mark, for a run with
@@ -99,4 +99,4 @@ RowResult ComputeTableRow(const TableLayout& layout, const RowOptions& options, 
 // TimeWindowMinutes column would.
 RowResult ComputeRecordRow(const Result<SavedRecord>& loaded, const RowOptions& options, const RecordLayout& layout);
 
-} // namespace nyra
+}  // namespace nyra

@@ -23,7 +23,7 @@ void AppendChars(std::string& line, Format... format) {
 constexpr long long kMicro = 1000000;
 constexpr long long kMicroPerSign = 30 * kMicro;
 
-} // namespace
+}  // namespace
 
 void AppendRoundTrip(std::string& line, double value) { AppendChars(line, value, std::chars_format::general, 17); }
 
@@ -69,4 +69,4 @@ void AppendIsoMinute(std::string& line, const LocalTime& t) {
     line.append(text, sizeof text - 1);
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -28,4 +28,4 @@ void AppendLongitudeSixDecimals(std::string& line, double longitudeDeg, int sign
 // A clock time as FormatIsoMinute writes it, "2000-01-02 09:51".
 void AppendIsoMinute(std::string& line, const LocalTime& t);
 
-} // namespace nyra
+}  // namespace nyra

@@ -63,7 +63,7 @@ private:
     bool ended_ = false;  // read said so: asking again could wait on a terminal
 };
 
-} // namespace ordered_pipeline
+}  // namespace ordered_pipeline
 
 // Calls read(item) for each next item until it returns false, compute(item)
 // on each item read, and emit(item) on each computed item in the order read.
@@ -118,4 +118,4 @@ void RunInOrder(int jobs, Read&& read, Compute&& compute, Emit&& emit, Stopped&&
     });
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -12,7 +12,7 @@ constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";
 constexpr std::string_view kLineSeparator = "\xE2\x80\xA8";
 constexpr std::string_view kParagraphSeparator = "\xE2\x80\xA9";
 
-} // namespace
+}  // namespace
 
 void AppendJsonString(std::string& out, std::string_view text) {
     static constexpr char kHex[] = "0123456789abcdef";
@@ -87,7 +87,7 @@ void BlankControls(std::string& line, std::size_t from, bool keepTabs) {
     }
 }
 
-} // namespace
+}  // namespace
 
 void RowCells::Text(std::string_view text) {
     if (format_ == RowFormat::Jsonl) {
@@ -123,4 +123,4 @@ std::string RowCells::Finish() && {
     return std::move(line_);
 }
 
-} // namespace nyra
+}  // namespace nyra

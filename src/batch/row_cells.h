@@ -77,4 +77,4 @@ private:
     std::string line_;
 };
 
-} // namespace nyra
+}  // namespace nyra

@@ -12,4 +12,4 @@ std::string BirthPlace::Names() const {
     return names;
 }
 
-} // namespace nyra
+}  // namespace nyra

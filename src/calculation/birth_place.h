@@ -15,7 +15,7 @@ enum class PlaceSource {
 
 // The birth place as the entry gave it.
 struct BirthPlace {
-    std::string city;     ///< As typed, trimmed; empty when not given.
+    std::string city;  ///< As typed, trimmed; empty when not given.
     std::string state;
     std::string country;
     PlaceSource coordinatesFrom = PlaceSource::Typed;
@@ -32,4 +32,4 @@ struct BirthPlace {
     friend bool operator==(const BirthPlace&, const BirthPlace&) = default;
 };
 
-} // namespace nyra
+}  // namespace nyra

@@ -30,8 +30,7 @@ Result<Calculation> Calculate(const CalculationInput& input) {
 }
 
 CalculationInput InputOf(const Calculation& calculation) {
-    return {calculation.birth, calculation.place, calculation.timeKnown, calculation.basis.kind,
-            calculation.ayanamsa};
+    return {calculation.birth, calculation.place, calculation.timeKnown, calculation.basis.kind, calculation.ayanamsa};
 }
 
 Result<Calculation> WithAyanamsa(const Calculation& calculation, Ayanamsa ayanamsa) {
@@ -40,4 +39,4 @@ Result<Calculation> WithAyanamsa(const Calculation& calculation, Ayanamsa ayanam
     return Calculate(input);
 }
 
-} // namespace nyra
+}  // namespace nyra

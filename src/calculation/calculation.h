@@ -70,4 +70,4 @@ CalculationInput InputOf(const Calculation& calculation);
 // everything anew, on the Classic basis the second opinion.
 Result<Calculation> WithAyanamsa(const Calculation& calculation, Ayanamsa ayanamsa);
 
-} // namespace nyra
+}  // namespace nyra

@@ -32,9 +32,8 @@ constexpr CalculationWords kWords{
     .within = {"within %1", "%1 के भीतर"},
     .wholeDayHeading = {"Time not known: the whole day of birth", "समय ज्ञात नहीं: जन्म का पूरा दिन"},
     .windowHeading = {"Time known within %1 of %2", "समय %2 के %1 आगे-पीछे तक ज्ञात"},
-    .descriptionsFor =
-        {"\nThe descriptions below are for %1, the Moon sign at the time entered, %2.",
-         "\nनीचे दिए गए विवरण %1 राशि के हैं, जो दर्ज किए गए समय %2 की चन्द्र राशि है।"},
+    .descriptionsFor = {"\nThe descriptions below are for %1, the Moon sign at the time entered, %2.",
+                        "\nनीचे दिए गए विवरण %1 राशि के हैं, जो दर्ज किए गए समय %2 की चन्द्र राशि है।"},
     .timeNotKnown = {"not known (%2 used for the descriptions)", "ज्ञात नहीं (विवरण %2 के अनुसार)"},
     .timeWithin = {"within %1 of %2 (%2 used for the descriptions)", "%2 के %1 आगे-पीछे तक (विवरण %2 के अनुसार)"},
     .certainSign = {"%1, certain all through that time", "%1, पूरी अवधि में निश्चित"},
@@ -44,9 +43,8 @@ constexpr CalculationWords kWords{
     .ayanamsa = {"%1 ayanamsa", "%1 अयनांश"},
     .classicFormula = {"Classic formula, %1", "पारम्परिक सूत्र, %1"},
     .swissEphemeris = {"Swiss Ephemeris, %1", "Swiss Ephemeris, %1"},
-    .swissEphemerisOnMoshier =
-        {"Swiss Ephemeris (Moshier theory: ephemeris files not found), %1",
-         "Swiss Ephemeris (Moshier सिद्धान्त: उसकी फ़ाइलें नहीं मिलीं), %1"},
+    .swissEphemerisOnMoshier = {"Swiss Ephemeris (Moshier theory: ephemeris files not found), %1",
+                                "Swiss Ephemeris (Moshier सिद्धान्त: उसकी फ़ाइलें नहीं मिलीं), %1"},
     .classicLine = {"Classic formula: %2", "पारम्परिक सूत्र: %2"},
     .sameSign = {" \u2014 same sign.", " \u2014 वही राशि।"},
     .differentSign = {".", "।"},
@@ -55,9 +53,8 @@ constexpr CalculationWords kWords{
          "below are for %3.",
          "प्रोग्राम के पारम्परिक सूत्र के अनुसार चन्द्रमा %2 पर था। Swiss Ephemeris %3 राशि बताता है; नीचे दिए गए "
          "विवरण %3 राशि के हैं।"},
-    .classicToolTip =
-        {"The Moon by the program's own traditional series and its %1 ayanamsa.",
-         "प्रोग्राम की अपनी पारम्परिक श्रेणी और उसके %1 अयनांश से निकाली गई चन्द्रमा की स्थिति।"},
+    .classicToolTip = {"The Moon by the program's own traditional series and its %1 ayanamsa.",
+                       "प्रोग्राम की अपनी पारम्परिक श्रेणी और उसके %1 अयनांश से निकाली गई चन्द्रमा की स्थिति।"},
 };
 
 // The width as it stands before a postposition: Hindi's "1 घण्टे के भीतर"
@@ -67,7 +64,7 @@ std::string WidthBeforeAPostposition(int minutes, Language language) {
     return WindowWidthText(minutes, language);
 }
 
-} // namespace
+}  // namespace
 
 std::string ClockText(int hour, int minute) {
     char text[16];
@@ -163,4 +160,4 @@ PreciseTexts SecondOpinionTexts(const Calculation& calculation, Language languag
     return texts;
 }
 
-} // namespace nyra
+}  // namespace nyra

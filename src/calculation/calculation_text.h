@@ -60,4 +60,4 @@ std::string CalculatedWithText(const Calculation& calculation, Language language
 // Moon in another sign than the one described.
 PreciseTexts SecondOpinionTexts(const Calculation& calculation, Language language = Language::English);
 
-} // namespace nyra
+}  // namespace nyra

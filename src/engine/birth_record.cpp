@@ -14,4 +14,4 @@ bool StoreSignedZone(BirthRecord& record, int hours, int minutes, bool minusSign
     return true;
 }
 
-} // namespace nyra
+}  // namespace nyra

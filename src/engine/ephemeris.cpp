@@ -15,11 +15,10 @@ bool IsSet(std::int16_t flag) { return flag != 0; }
 // d·D + m·M + m'·M' + f·F, left to right. Zero multipliers add exact zeros,
 // so each argument is evaluated as its written form would be (2D − M − M').
 double TermArgument(const LongitudeTerm& term, const EngineRecord& r) {
-    return term.d * r.MoonElongation + term.m * r.SunAnomaly +
-           term.mp * r.MoonAnomaly + term.f * r.MoonArgLatitude;
+    return term.d * r.MoonElongation + term.m * r.SunAnomaly + term.mp * r.MoonAnomaly + term.f * r.MoonArgLatitude;
 }
 
-} // namespace
+}  // namespace
 
 double DayNumberFromDate(int month, int day, int year) {
     // Months counted from March of year -4800, carried in doubles so that
@@ -38,8 +37,8 @@ double AyanamsaShiftAt(double t) {
     const double ascendingNode = (125.044555 - 1934.1361849 * t) + t * (t * 0.0020762);
     const double sunMeanLongitude = (280.466449 + 36000.7698231 * t) + t * (t * 0.0003106);
     // Nutation-like periodic part and general precession, arcseconds.
-    const double periodicArcsec = 1.27 * std::sin(sunMeanLongitude * DegToRad) +
-                                  17.23 * std::sin(ascendingNode * DegToRad);
+    const double periodicArcsec =
+        1.27 * std::sin(sunMeanLongitude * DegToRad) + 17.23 * std::sin(ascendingNode * DegToRad);
     const double precessionArcsec = t * (1.11 * t + 5025.64);
     return ((periodicArcsec - precessionArcsec) - 85886.27) / 3600.0;
 }
@@ -138,4 +137,4 @@ EngineRecord ComputeMoonChart(const BirthRecord& birth) {
     return r;
 }
 
-} // namespace nyra
+}  // namespace nyra

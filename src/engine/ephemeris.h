@@ -18,17 +18,17 @@ inline constexpr double kDaysPerJulianCentury = 36525.0;
 
 // Everything one run computes, in the order the run writes it.
 struct EngineRecord {
-    double LocalHours = 0;     ///< Clock time of birth, hours.
-    double ZoneOffset = 0;     ///< Zone size in hours, one more or less for daylight saving.
-    double Longitude = 0;      ///< Degrees, west positive, east negative.
-    double UniversalHours = 0; ///< Universal time of birth, hours; may lie outside 0..24.
-    double DayNumber = 0;      ///< Julian day number of the civil birth date.
-    double Centuries = 0;      ///< Julian centuries from J2000.0 to the birth instant.
-    double AyanamsaShift = 0;  ///< Minus the ayanamsa, degrees (about -22.5 .. -24.6).
-    double MeanLongitude = 0;  ///< The Moon's mean longitude L', degrees.
-    double MoonElongation = 0; ///< D, radians.
-    double SunAnomaly = 0;     ///< M, radians.
-    double MoonAnomaly = 0;    ///< M', radians.
+    double LocalHours = 0;          ///< Clock time of birth, hours.
+    double ZoneOffset = 0;          ///< Zone size in hours, one more or less for daylight saving.
+    double Longitude = 0;           ///< Degrees, west positive, east negative.
+    double UniversalHours = 0;      ///< Universal time of birth, hours; may lie outside 0..24.
+    double DayNumber = 0;           ///< Julian day number of the civil birth date.
+    double Centuries = 0;           ///< Julian centuries from J2000.0 to the birth instant.
+    double AyanamsaShift = 0;       ///< Minus the ayanamsa, degrees (about -22.5 .. -24.6).
+    double MeanLongitude = 0;       ///< The Moon's mean longitude L', degrees.
+    double MoonElongation = 0;      ///< D, radians.
+    double SunAnomaly = 0;          ///< M, radians.
+    double MoonAnomaly = 0;         ///< M', radians.
     double MoonArgLatitude = 0;     ///< F, radians.
     double EccentricityFactor = 0;  ///< E, applied to terms containing M.
     double TropicalLongitude = 0;   ///< Geocentric ecliptic longitude of the Moon, 0..360 degrees.
@@ -49,9 +49,11 @@ struct RashiNameRow {
     std::string_view name;
 };
 inline constexpr auto RashiNames = std::to_array<RashiNameRow>({
+    // clang-format off
     {"Ari", "Mesha"},  {"Tau", "Vrishabha"}, {"Gem", "Mithuna"},   {"Can", "Kataka"},
     {"Leo", "Simha"},  {"Vir", "Kanya"},     {"Lib", "Thula"},     {"Sco", "Vrischika"},
     {"Sag", "Dhanus"}, {"Cap", "Makara"},    {"Aqu", "Kumbha"},    {"Pis", "Meena"},
+    // clang-format on
 });
 static_assert(RashiNames.size() * 3 == SignAbbrevs.size());
 
@@ -78,4 +80,4 @@ void ComputeMoonAt(double centuries, EngineRecord& record);
 // Moon sign.
 EngineRecord ComputeMoonChart(const BirthRecord& birth);
 
-} // namespace nyra
+}  // namespace nyra

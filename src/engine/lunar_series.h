@@ -15,11 +15,11 @@ struct MeanElement {
 };
 
 // Linear in T, without the higher-order terms of the publication below.
-inline constexpr MeanElement kMeanLongitude{218.3164591, 481267.88134236};   // L'
-inline constexpr MeanElement kMoonElongation{297.8502042, 445267.1115168};   // D
-inline constexpr MeanElement kSunAnomaly{357.5291092, 35999.0502909};        // M
-inline constexpr MeanElement kMoonAnomaly{134.9634114, 477198.8676313};      // M'
-inline constexpr MeanElement kMoonArgLatitude{93.2720993, 483202.0175273};   // F
+inline constexpr MeanElement kMeanLongitude{218.3164591, 481267.88134236};  // L'
+inline constexpr MeanElement kMoonElongation{297.8502042, 445267.1115168};  // D
+inline constexpr MeanElement kSunAnomaly{357.5291092, 35999.0502909};       // M
+inline constexpr MeanElement kMoonAnomaly{134.9634114, 477198.8676313};     // M'
+inline constexpr MeanElement kMoonArgLatitude{93.2720993, 483202.0175273};  // F
 
 // One periodic term of the Moon's longitude: coefficient (degrees) times the
 // sine of D, M, M', F combined with these multipliers; `useE` marks terms
@@ -35,6 +35,7 @@ struct LongitudeTerm {
 // The chart sums them in this order.
 inline constexpr auto kLongitudeTerms = std::to_array<LongitudeTerm>({
     // D   M  M'   F   coefficient  ×E
+    // clang-format off
     {2,  0, -1,  0,  1.274027, false},
     {0,  0,  1,  0,  6.288774, false},
     {2,  0,  0,  0,  0.658314, false},
@@ -60,6 +61,7 @@ inline constexpr auto kLongitudeTerms = std::to_array<LongitudeTerm>({
     {1,  1,  0,  0,  0.004987, true},
     {2, -1,  1,  0,  0.004036, true},
     {2,  0,  2,  0,  0.003994, false},
+    // clang-format on
 });
 static_assert(kLongitudeTerms.size() == 25);
 
@@ -87,4 +89,4 @@ inline double IntoOneTurn(double lonDeg) {
     return lonDeg;
 }
 
-} // namespace nyra::lunar
+}  // namespace nyra::lunar

@@ -32,9 +32,7 @@ struct UnitTurn {
     double sin = 0.0;
 };
 
-UnitTurn operator*(UnitTurn a, UnitTurn b) {
-    return {a.cos * b.cos - a.sin * b.sin, a.sin * b.cos + a.cos * b.sin};
-}
+UnitTurn operator*(UnitTurn a, UnitTurn b) { return {a.cos * b.cos - a.sin * b.sin, a.sin * b.cos + a.cos * b.sin}; }
 
 UnitTurn Inverse(UnitTurn a) { return {a.cos, -a.sin}; }
 
@@ -426,22 +424,21 @@ std::string ChangeNotice(const Span& span, int count, const NoticeWords& words,
     if (std::fabs(span.minutesFromNearerChange) > kNoticeMinutes) return {};
     const bool afterEntry = span.minutesFromNearerChange <= 0.0;
     const int neighbour = (span.index + (afterEntry ? count - 1 : 1)) % count;
-    return FillIn((afterEntry ? words.afterEntry : words.beforeLeaving)[language],
-                  {Duration(span.minutesFromNearerChange, language), nameOf(span.index, language),
-                   nameOf(neighbour, language)});
+    return FillIn(
+        (afterEntry ? words.afterEntry : words.beforeLeaving)[language],
+        {Duration(span.minutesFromNearerChange, language), nameOf(span.index, language), nameOf(neighbour, language)});
 }
 
 constexpr Bilingual<std::string_view> kLongMinute{"%1 at %2", "%1 को %2 बजे"};
 constexpr Bilingual<std::string_view> kPositionInSign{"%1 in %2", "%2 राशि में %1"};
 constexpr Bilingual<std::string_view> kEngineAyanamsa{kAyanamsaName, "लाहिड़ी (चित्रपक्ष)"};
 // %1 the sign, %2 and %3 when the Moon entered and left it (FormatLongMinute).
-constexpr Bilingual<std::string_view> kSignSpan{
-    "The Moon entered %1 on %2 and leaves it on %3 (local time).",
-    "चन्द्रमा %1 राशि में %2 आया और %3 उससे निकला (स्थानीय समय)।"};
+constexpr Bilingual<std::string_view> kSignSpan{"The Moon entered %1 on %2 and leaves it on %3 (local time).",
+                                                "चन्द्रमा %1 राशि में %2 आया और %3 उससे निकला (स्थानीय समय)।"};
 // %1 the nakshatra, %2 and %3 its day and clock time.
 constexpr Bilingual<std::string_view> kNakshatraSpan{"Nakshatra %1 from %2 to %3", "%1 नक्षत्र %2 से %3 तक"};
 
-} // namespace
+}  // namespace
 
 Nakshatra NakshatraAt(double siderealDeg) {
     Nakshatra n;
@@ -528,4 +525,4 @@ std::string NakshatraChangeNotice(const Span& nakshatra, Language language) {
     return ChangeNotice(nakshatra, 27, kNakshatraNotice, NakshatraName, language);
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -13,18 +13,29 @@
 namespace nyra {
 
 inline constexpr auto kNakshatraNames = std::to_array<std::string_view>({
+    // clang-format off
     "Ashwini",       "Bharani",         "Krittika",       "Rohini",           "Mrigashira",
     "Ardra",         "Punarvasu",       "Pushya",         "Ashlesha",         "Magha",
     "Purva Phalguni", "Uttara Phalguni", "Hasta",          "Chitra",           "Swati",
     "Vishakha",      "Anuradha",        "Jyeshtha",       "Mula",             "Purva Ashadha",
     "Uttara Ashadha", "Shravana",       "Dhanishta",      "Shatabhisha",      "Purva Bhadrapada",
-    "Uttara Bhadrapada", "Revati",
+    // clang-format on
+    "Uttara Bhadrapada",
+    "Revati",
 });
 static_assert(kNakshatraNames.size() == 27);
 
 // Lords of the nakshatras, repeating three times from Ashwini.
 inline constexpr auto kNakshatraLords = std::to_array<std::string_view>({
-    "Ketu", "Venus", "Sun", "Moon", "Mars", "Rahu", "Jupiter", "Saturn", "Mercury",
+    "Ketu",
+    "Venus",
+    "Sun",
+    "Moon",
+    "Mars",
+    "Rahu",
+    "Jupiter",
+    "Saturn",
+    "Mercury",
 });
 static_assert(kNakshatraNames.size() == 3 * kNakshatraLords.size());
 
@@ -51,9 +62,9 @@ struct Crossing {
 
 // The stretch of sky the Moon was in at birth, between two boundaries.
 struct Span {
-    int index = 0;      ///< Sign 0..11 or nakshatra 0..26.
-    Crossing entered;   ///< When the Moon crossed the lower boundary.
-    Crossing leaves;    ///< When it crosses the upper boundary.
+    int index = 0;     ///< Sign 0..11 or nakshatra 0..26.
+    Crossing entered;  ///< When the Moon crossed the lower boundary.
+    Crossing leaves;   ///< When it crosses the upper boundary.
     /// Signed minutes from the birth to the nearer crossing: negative when
     /// that crossing lies before the birth.
     double minutesFromNearerChange = 0;
@@ -110,4 +121,4 @@ std::string SignChangeNotice(const Span& sign, Language language = Language::Eng
 // The same for the nakshatra, or "".
 std::string NakshatraChangeNotice(const Span& nakshatra, Language language = Language::English);
 
-} // namespace nyra
+}  // namespace nyra

@@ -13,18 +13,22 @@ namespace {
 // The Hindi zodiac names are the Vedic ones; the English column is
 // RashiNames' (checked below).
 constexpr auto kSigns = std::to_array<Bilingual<std::string_view>>({
-    {"Mesha",     "मेष"},
+    {"Mesha", "मेष"},
     {"Vrishabha", "वृषभ"},
+    // clang-format off
     {"Mithuna",   "मिथुन"},
     {"Kataka",    "कर्क"},
     {"Simha",     "सिंह"},
     {"Kanya",     "कन्या"},
     {"Thula",     "तुला"},
+    // clang-format on
     {"Vrischika", "वृश्चिक"},
+    // clang-format off
     {"Dhanus",    "धनु"},
     {"Makara",    "मकर"},
     {"Kumbha",    "कुम्भ"},
     {"Meena",     "मीन"},
+    // clang-format on
 });
 
 constexpr bool SignsFollowTheEngine() {
@@ -40,6 +44,7 @@ static_assert(SignsFollowTheEngine());
 // the two tables together (below), so the Hindi can neither slip a row
 // nor drift from a renamed nakshatra.
 constexpr auto kNakshatras = std::to_array<Bilingual<std::string_view>>({
+    // clang-format off
     {"Ashwini",           "अश्विनी"},
     {"Bharani",           "भरणी"},
     {"Krittika",          "कृत्तिका"},
@@ -65,8 +70,9 @@ constexpr auto kNakshatras = std::to_array<Bilingual<std::string_view>>({
     {"Dhanishta",         "धनिष्ठा"},
     {"Shatabhisha",       "शतभिषा"},
     {"Purva Bhadrapada",  "पूर्वाभाद्रपद"},
+    // clang-format on
     {"Uttara Bhadrapada", "उत्तराभाद्रपद"},
-    {"Revati",            "रेवती"},
+    {"Revati", "रेवती"},
 });
 
 constexpr bool NakshatrasFollowTheEngine() {
@@ -81,15 +87,19 @@ static_assert(NakshatrasFollowTheEngine());
 // The nine grahas under the English names the engine's nakshatra lords and
 // the signs' RullingPlanet use. Jupiter is बृहस्पति (also called गुरु).
 constexpr auto kPlanets = std::to_array<Bilingual<std::string_view>>({
+    // clang-format off
     {"Sun",     "सूर्य"},
     {"Moon",    "चन्द्र"},
     {"Mars",    "मंगल"},
+    // clang-format on
     {"Mercury", "बुध"},
     {"Jupiter", "बृहस्पति"},
+    // clang-format off
     {"Venus",   "शुक्र"},
     {"Saturn",  "शनि"},
     {"Rahu",    "राहु"},
     {"Ketu",    "केतु"},
+    // clang-format on
 });
 static_assert(kPlanets.size() == 9);
 
@@ -106,6 +116,7 @@ static_assert(NamesEveryNakshatraLord());
 // The English are kMonthNames, which the main window's month list and the
 // messages about a day its month lacks spell out (checked below).
 constexpr auto kMonths = std::to_array<Bilingual<std::string_view>>({
+    // clang-format off
     {"January",   "जनवरी"},
     {"February",  "फ़रवरी"},
     {"March",     "मार्च"},
@@ -114,10 +125,13 @@ constexpr auto kMonths = std::to_array<Bilingual<std::string_view>>({
     {"June",      "जून"},
     {"July",      "जुलाई"},
     {"August",    "अगस्त"},
+    // clang-format on
     {"September", "सितम्बर"},
+    // clang-format off
     {"October",   "अक्टूबर"},
     {"November",  "नवम्बर"},
     {"December",  "दिसम्बर"},
+    // clang-format on
 });
 
 constexpr bool MonthsFollowTheCalendar() {
@@ -129,7 +143,7 @@ constexpr bool MonthsFollowTheCalendar() {
 }
 static_assert(MonthsFollowTheCalendar());
 
-} // namespace
+}  // namespace
 
 std::string_view SignName(int sign, Language language) {
     if (sign < 0 || sign >= static_cast<int>(kSigns.size())) return {};
@@ -160,4 +174,4 @@ std::string_view MonthName(int month, Language language) {
     return kMonths[static_cast<std::size_t>(month - 1)][language];
 }
 
-} // namespace nyra
+}  // namespace nyra

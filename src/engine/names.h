@@ -33,4 +33,4 @@ std::string_view PlanetName(std::string_view englishName, Language language);
 // empty for any other number.
 std::string_view MonthName(int month, Language language);
 
-} // namespace nyra
+}  // namespace nyra

@@ -63,15 +63,14 @@ struct WindowWords {
 };
 
 constexpr WindowWords kWindowWords{
-    .certain =
-        {{{"The Moon stayed in %1 all through that window, so your Moon sign is certain.",
-           "उस पूरी अवधि में चन्द्रमा %1 राशि में ही रहा, इसलिए आपकी चन्द्र राशि निश्चित है।"},
-          {"The Moon stayed in %1 all through that day, so your Moon sign is certain.",
-           "उस पूरे दिन चन्द्रमा %1 राशि में ही रहा, इसलिए आपकी चन्द्र राशि निश्चित है।"}},
-         {{"The Moon stayed in %1 all through that window, so your nakshatra is certain.",
-           "उस पूरी अवधि में चन्द्रमा %1 नक्षत्र में ही रहा, इसलिए आपका नक्षत्र निश्चित है।"},
-          {"The Moon stayed in %1 all through that day, so your nakshatra is certain.",
-           "उस पूरे दिन चन्द्रमा %1 नक्षत्र में ही रहा, इसलिए आपका नक्षत्र निश्चित है।"}}},
+    .certain = {{{"The Moon stayed in %1 all through that window, so your Moon sign is certain.",
+                  "उस पूरी अवधि में चन्द्रमा %1 राशि में ही रहा, इसलिए आपकी चन्द्र राशि निश्चित है।"},
+                 {"The Moon stayed in %1 all through that day, so your Moon sign is certain.",
+                  "उस पूरे दिन चन्द्रमा %1 राशि में ही रहा, इसलिए आपकी चन्द्र राशि निश्चित है।"}},
+                {{"The Moon stayed in %1 all through that window, so your nakshatra is certain.",
+                  "उस पूरी अवधि में चन्द्रमा %1 नक्षत्र में ही रहा, इसलिए आपका नक्षत्र निश्चित है।"},
+                 {"The Moon stayed in %1 all through that day, so your nakshatra is certain.",
+                  "उस पूरे दिन चन्द्रमा %1 नक्षत्र में ही रहा, इसलिए आपका नक्षत्र निश्चित है।"}}},
     .notExact = {"Your birth time is not exact. ", "आपके जन्म का समय ठीक-ठीक ज्ञात नहीं है। "},
     .notKnown = {"Your birth time is not known. ", "आपके जन्म का समय ज्ञात नहीं है। "},
     .named = {{"%1", "%1 राशि"}, {"%1", "%1 नक्षत्र"}},
@@ -81,7 +80,7 @@ constexpr WindowWords kWindowWords{
     .lastStage = {" and then in %1", " और फिर %1 में"},
 };
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -146,7 +145,7 @@ void AddShares(WindowResult& result, const std::vector<Span>& spans) {
     for (std::size_t i = 0; i < percents.size(); ++i) result.shares[i].percent = percents[i];
 }
 
-} // namespace
+}  // namespace
 
 Result<WindowResult> WindowAroundSpan(const EngineRecord& chart, const TimeWindow& window, WindowOf of,
                                       const Span& birthSpan, const SpanAtInstant& spanAt) {
@@ -179,7 +178,7 @@ WindowResult InWindow(const EngineRecord& chart, const TimeWindow& window, Windo
     return WindowAroundSpan(chart, window, of, findSpan(chart), spanAt).value();
 }
 
-} // namespace
+}  // namespace
 
 std::vector<int> WholePercents(const std::vector<int>& parts) {
     std::vector<int> percents(parts.size(), 0);
@@ -224,9 +223,7 @@ std::string TimeWindowSentence(const WindowResult& result, Language language) {
     const bool wholeDay = result.window.wholeDay;
     if (result.shares.empty() || (!wholeDay && result.window.minutes == 0)) return {};
     const int kind = result.of == WindowOf::Signs ? 0 : 1;
-    const auto nameOf = [&](const WindowShare& share) {
-        return SignOrNakshatraName(result.of, share.index, language);
-    };
+    const auto nameOf = [&](const WindowShare& share) { return SignOrNakshatraName(result.of, share.index, language); };
     if (result.certain) {
         return FillIn(kWindowWords.certain[kind][wholeDay ? 1 : 0][language], {nameOf(result.shares.front())});
     }
@@ -261,4 +258,4 @@ std::string TimeWindowCell(const WindowResult& result) {
     return cell;
 }
 
-} // namespace nyra
+}  // namespace nyra

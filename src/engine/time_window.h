@@ -113,4 +113,4 @@ std::string TimeWindowSentence(const WindowResult& result, Language language = L
 // "Thula 35%; Vrischika 65%", in time order.
 std::string TimeWindowCell(const WindowResult& result);
 
-} // namespace nyra
+}  // namespace nyra

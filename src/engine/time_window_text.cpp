@@ -16,7 +16,7 @@ bool IsDigitString(std::string_view text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-} // namespace
+}  // namespace
 
 Result<TimeWindow> ParseTimeWindowMinutes(std::string_view cell) {
     const std::string_view text = TrimBlanks(cell);
@@ -27,8 +27,8 @@ Result<TimeWindow> ParseTimeWindowMinutes(std::string_view cell) {
     const Result<std::int16_t> minutes = ParseInt16(text);
     if (minutes && *minutes >= 0 && *minutes <= kMaxWindowMinutes) return TimeWindow::PlusMinus(*minutes);
     if (minutes || IsDigitString(text)) {
-        return Problem{{}, QuoteInput(text) + " is outside " + range + " minutes (" + word +
-                               " stands for an unknown time)"};
+        return Problem{
+            {}, QuoteInput(text) + " is outside " + range + " minutes (" + word + " stands for an unknown time)"};
     }
     return Problem{{}, QuoteInput(text) + " is neither a whole number of minutes nor " + word};
 }
@@ -37,4 +37,4 @@ std::string TimeWindowMinutesText(const TimeWindow& window) {
     return window.wholeDay ? std::string(kWholeDayWord) : std::to_string(window.minutes);
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -27,4 +27,4 @@ Result<TimeWindow> ParseTimeWindowMinutes(std::string_view text);
 // "0" for an exact time).
 std::string TimeWindowMinutesText(const TimeWindow& window);
 
-} // namespace nyra
+}  // namespace nyra

@@ -16,9 +16,7 @@ QString Translated(const char* message) { return QCoreApplication::translate("ny
 
 EntryProblem Stop(const char* message, EntryBox focus) { return {Translated(message), MessageIcon::Stop, focus}; }
 
-EntryProblem Information(const char* message) {
-    return {Translated(message), MessageIcon::Information, std::nullopt};
-}
+EntryProblem Information(const char* message) { return {Translated(message), MessageIcon::Information, std::nullopt}; }
 
 bool IsBlank(const QString& text) { return text.trimmed().isEmpty(); }
 
@@ -55,12 +53,14 @@ struct NumberBox {
 };
 const auto kNumberBoxes = std::to_array<NumberBox>({
     // text                   title                                                        box                   size   field                      values
+    // clang-format off
     {&BirthEntry::lonDegrees, QT_TRANSLATE_NOOP("nyra::EntryCheck", "Degree of Longitude"), EntryBox::LonDegrees, false, &BirthRecord::LonDegrees,  {0, kMaxLongitudeDeg}},
     {&BirthEntry::lonMinutes, QT_TRANSLATE_NOOP("nyra::EntryCheck", "Minute of Longitude"), EntryBox::LonMinutes, false, &BirthRecord::LonMinutes,  {0, kLastMinute}},
     {&BirthEntry::latDegrees, QT_TRANSLATE_NOOP("nyra::EntryCheck", "Degree of Latitude"),  EntryBox::LatDegrees, false, &BirthRecord::LatDegrees,  {0, kMaxLatitudeDeg}},
     {&BirthEntry::latMinutes, QT_TRANSLATE_NOOP("nyra::EntryCheck", "Minute of Latitude"),  EntryBox::LatMinutes, false, &BirthRecord::LatMinutes,  {0, kLastMinute}},
     {&BirthEntry::zoneHour,   QT_TRANSLATE_NOOP("nyra::EntryCheck", "Hour of Time Zone"),   EntryBox::ZoneHour,   true,  &BirthRecord::ZoneHours,   {0, kMaxZoneHours}},
     {&BirthEntry::zoneMinute, QT_TRANSLATE_NOOP("nyra::EntryCheck", "Minute of Time Zone"), EntryBox::ZoneMinute, true,  &BirthRecord::ZoneMinutes, {0, kLastMinute}},
+    // clang-format on
 });
 static_assert(kNumberBoxes.size() == 6);
 
@@ -77,16 +77,21 @@ bool IsDigits(const QString& text) {
     return !text.isEmpty();
 }
 
-} // namespace
+}  // namespace
 
 std::optional<EntryProblem> FindEntryProblem(const BirthEntry& entry) {
     if (IsBlank(entry.name)) return Stop(QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Name"), EntryBox::Name);
     if (IsBlank(entry.zoneHour) || IsBlank(entry.zoneMinute))
-        return Stop(QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Hour and Minute of Time Zone"), EntryBox::ZoneHour);
-    if (IsBlank(entry.lonDegrees)) return Stop(QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Degree of Longitude"), EntryBox::LonDegrees);
-    if (IsBlank(entry.lonMinutes)) return Stop(QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Minute of Longitude"), EntryBox::LonMinutes);
-    if (IsBlank(entry.latDegrees)) return Stop(QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Degree of Latitude"), EntryBox::LatDegrees);
-    if (IsBlank(entry.latMinutes)) return Stop(QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Minute of Latitude"), EntryBox::LatMinutes);
+        return Stop(QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Hour and Minute of Time Zone"),
+                    EntryBox::ZoneHour);
+    if (IsBlank(entry.lonDegrees))
+        return Stop(QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Degree of Longitude"), EntryBox::LonDegrees);
+    if (IsBlank(entry.lonMinutes))
+        return Stop(QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Minute of Longitude"), EntryBox::LonMinutes);
+    if (IsBlank(entry.latDegrees))
+        return Stop(QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Degree of Latitude"), EntryBox::LatDegrees);
+    if (IsBlank(entry.latMinutes))
+        return Stop(QT_TRANSLATE_NOOP("nyra::EntryCheck", "Please Enter Minute of Latitude"), EntryBox::LatMinutes);
 
     // The lists give the date and clock time; only the calendar can refuse
     // them, by the one check of a birth's values. Over the year list its
@@ -158,8 +163,8 @@ std::optional<BoxValues> BoxValuesFor(std::int16_t BirthRecord::*field) {
     return std::nullopt;
 }
 
-KeyVerdict JudgeNumericKey(int key, const QString& keyText, qsizetype textLength,
-                           qsizetype selectedLength, int typingLimit) {
+KeyVerdict JudgeNumericKey(int key, const QString& keyText, qsizetype textLength, qsizetype selectedLength,
+                           int typingLimit) {
     // Tab and Delete carry a control character on some platforms, but they
     // move the focus and delete: they are not typed characters.
     if (keyText.isEmpty() || key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Delete)
@@ -198,4 +203,4 @@ std::optional<QString> DigitsToPaste(const QString& pasted, qsizetype textLength
     return digits;
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -77,10 +77,10 @@ std::optional<BoxValues> BoxValuesFor(std::int16_t BirthRecord::*field);
 
 // How the numeric boxes treat one typed key.
 enum class KeyVerdict {
-    Pass,          ///< Let the box handle it (digits, Backspace, keys without text).
-    NotANumber,    ///< Discard and say OnlyNumbersMessage().
-    TooLong,       ///< Discard silently: the box already holds its typing limit.
-    Dropped,       ///< Discard silently: a chord that would type what the box does not take.
+    Pass,        ///< Let the box handle it (digits, Backspace, keys without text).
+    NotANumber,  ///< Discard and say OnlyNumbersMessage().
+    TooLong,     ///< Discard silently: the box already holds its typing limit.
+    Dropped,     ///< Discard silently: a chord that would type what the box does not take.
 };
 
 // "Only Numbers Are Accepted", in the language shown.
@@ -89,8 +89,8 @@ QString OnlyNumbersMessage();
 // `key` is the Qt::Key code, `keyText` the character(s) it types; the box
 // holds `textLength` characters of which `selectedLength` are selected (a
 // typed character replaces them). `typingLimit` 0 means no limit.
-KeyVerdict JudgeNumericKey(int key, const QString& keyText, qsizetype textLength,
-                           qsizetype selectedLength, int typingLimit);
+KeyVerdict JudgeNumericKey(int key, const QString& keyText, qsizetype textLength, qsizetype selectedLength,
+                           int typingLimit);
 
 // Whether a key pressed with these modifiers is a chord (Ctrl, Alt or Meta
 // held) rather than a typed character.
@@ -114,4 +114,4 @@ KeyVerdict JudgeNumericChord(Qt::KeyboardModifiers modifiers, const QString& key
 std::optional<QString> DigitsToPaste(const QString& pasted, qsizetype textLength, qsizetype selectedLength,
                                      int typingLimit);
 
-} // namespace nyra
+}  // namespace nyra

@@ -19,15 +19,15 @@ constexpr int kMinutesPerUnit = 60;
 struct PairCheck {
     QString BirthEntry::*whole;
     QString BirthEntry::*minutes;
-    bool sizes;           ///< The boxes store sizes (the zone's), as the calculation reads them.
-    int limit;            ///< Degrees or hours.
+    bool sizes;  ///< The boxes store sizes (the zone's), as the calculation reads them.
+    int limit;   ///< Degrees or hours.
     EntryBox wholeBox;
     EntryBox minutesBox;
     // The three texts are marked for translation and translated when said.
-    const char* shown;    ///< The value, from the whole (%1) and the minutes (%2).
-    int minutesWidth;     ///< Digits the minutes are shown with.
-    const char* beyond;   ///< Said of a value past the limit.
-    const char* sixty;    ///< That the unit has only 60 minutes.
+    const char* shown;   ///< The value, from the whole (%1) and the minutes (%2).
+    int minutesWidth;    ///< Digits the minutes are shown with.
+    const char* beyond;  ///< Said of a value past the limit.
+    const char* sixty;   ///< That the unit has only 60 minutes.
 };
 
 static_assert(kMaxLongitudeDeg == 180 && kMaxZoneHours == 14, "the sentences below name these limits");
@@ -62,9 +62,8 @@ std::optional<ImpossibleValue> Check(const BirthEntry& entry, const PairCheck& c
     if (!tooManyMinutes && !pastLimit) return std::nullopt;
 
     const auto translated = [](const char* text) { return QCoreApplication::translate("nyra::ImpossiblePlace", text); };
-    const QString value = translated(check.shown)
-                              .arg(*whole)
-                              .arg(static_cast<int>(*minutes), check.minutesWidth, 10, QLatin1Char('0'));
+    const QString value =
+        translated(check.shown).arg(*whole).arg(static_cast<int>(*minutes), check.minutesWidth, 10, QLatin1Char('0'));
     const QString beyond = translated(check.beyond);
     const QString sixty = translated(check.sixty);
     QString sentence;
@@ -79,7 +78,7 @@ std::optional<ImpossibleValue> Check(const BirthEntry& entry, const PairCheck& c
     return ImpossibleValue{sentence, wholeWrong ? check.wholeBox : check.minutesBox};
 }
 
-} // namespace
+}  // namespace
 
 std::vector<ImpossibleValue> FindImpossiblePlace(const BirthEntry& entry) {
     std::vector<ImpossibleValue> found;
@@ -98,4 +97,4 @@ QString PlaceQuestion(const std::vector<ImpossibleValue>& impossible, const Plac
     return parts.join(u' ');
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -29,4 +29,4 @@ std::vector<ImpossibleValue> FindImpossiblePlace(const BirthEntry& entry);
 // neither applies.
 QString PlaceQuestion(const std::vector<ImpossibleValue>& impossible, const PlaceLink& link);
 
-} // namespace nyra
+}  // namespace nyra

@@ -6,4 +6,4 @@ namespace nyra {
 
 enum class MessageIcon { Stop, Information };
 
-} // namespace nyra
+}  // namespace nyra

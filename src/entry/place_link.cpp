@@ -11,7 +11,7 @@ bool SameName(const QString& typed, const QString& name) { return FoldForSearch(
 
 enum class Part { City, State, Country };
 
-} // namespace
+}  // namespace
 
 void PlaceLink::Pick(const Place& place) {
     picked_ = place;
@@ -71,8 +71,7 @@ BirthPlace PlaceLink::Current() const {
 
 bool PlaceLink::NamesMatchPick() const {
     return SameName(city_, picked_->city) && (state_.isEmpty() || SameName(state_, picked_->state)) &&
-           (country_.isEmpty() || SameName(country_, picked_->country) ||
-            SameName(country_, picked_->countryCode));
+           (country_.isEmpty() || SameName(country_, picked_->country) || SameName(country_, picked_->countryCode));
 }
 
 bool PlaceLink::Mismatched() const {
@@ -121,4 +120,4 @@ QString PlaceLink::MismatchQuestion() const {
                                                    : tr("Calculate with these coordinates?"));
 }
 
-} // namespace nyra
+}  // namespace nyra

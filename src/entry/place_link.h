@@ -71,4 +71,4 @@ private:
     bool namesKnown_ = true;
 };
 
-} // namespace nyra
+}  // namespace nyra

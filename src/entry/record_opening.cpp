@@ -35,11 +35,12 @@ std::string Reason(const Problem& problem, const RecordField* field, const Recor
     return QuoteInput(TrimBlanks(line)) + " is not a whole number " + FromTo(*values).toStdString();
 }
 
-} // namespace
+}  // namespace
 
 std::variant<SavedRecord, RecordRefusal> RecordFromFile(const Result<RecordFileLines>& read) {
     if (!read) return RecordRefusal{RecordProblemText(read.problem())};
-    if (read->linesInFile == 0) return RecordRefusal{QCoreApplication::translate("nyra::RecordOpening", "the file is empty.")};
+    if (read->linesInFile == 0)
+        return RecordRefusal{QCoreApplication::translate("nyra::RecordOpening", "the file is empty.")};
     if (!HoldsANumber(*read)) return RecordRefusal{QString(), true};
     Result<SavedRecord> record = SavedRecordFromLines(*read);
     if (!record) return RecordRefusal{RecordProblemText(record.problem(), &read->lines)};
@@ -51,10 +52,12 @@ QString RecordProblemText(const Problem& problem, const RecordLines* lines) {
     // The core quotes what it echoes as valid UTF-8.
     QString message = QString::fromStdString(Reason(problem, field, lines));
     if (field) {
-        message = QCoreApplication::translate("nyra::RecordOpening", "Line %1 (%2): %3").arg(RecordLineOf(*field)).arg(FromUtf8(field->description), message);
+        message = QCoreApplication::translate("nyra::RecordOpening", "Line %1 (%2): %3")
+                      .arg(RecordLineOf(*field))
+                      .arg(FromUtf8(field->description), message);
     }
     if (!message.endsWith(u'.')) message += u'.';
     return message;
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -30,4 +30,4 @@ std::variant<SavedRecord, RecordRefusal> RecordFromFile(const Result<RecordFileL
 // one.
 QString RecordProblemText(const Problem& problem, const RecordLines* lines = nullptr);
 
-} // namespace nyra
+}  // namespace nyra

@@ -15,4 +15,4 @@ Language TranslationLanguage() {
     return Language::English;
 }
 
-} // namespace nyra
+}  // namespace nyra

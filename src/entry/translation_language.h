@@ -13,4 +13,4 @@ namespace nyra {
 // this language are always of one language.
 Language TranslationLanguage();
 
-} // namespace nyra
+}  // namespace nyra

@@ -30,7 +30,9 @@ QString ClockAgainstUtc(int aheadMinutes) {
     if (aheadMinutes == 0) return QCoreApplication::translate("nyra::ZoneNote", "on UTC");
     const int size = std::abs(aheadMinutes);
     const QString hours = QStringLiteral("%1:%2").arg(size / 60).arg(size % 60, 2, 10, QLatin1Char('0'));
-    return (aheadMinutes > 0 ? QCoreApplication::translate("nyra::ZoneNote", "ahead of UTC by %1") : QCoreApplication::translate("nyra::ZoneNote", "behind UTC by %1")).arg(hours);
+    return (aheadMinutes > 0 ? QCoreApplication::translate("nyra::ZoneNote", "ahead of UTC by %1")
+                             : QCoreApplication::translate("nyra::ZoneNote", "behind UTC by %1"))
+        .arg(hours);
 }
 
 // A zone typed without a sign west of Greenwich is a clock behind UTC, which
@@ -38,14 +40,19 @@ QString ClockAgainstUtc(int aheadMinutes) {
 // to say the other.
 QString WestZoneNote(const BirthEntry& entry, int sizeMinutes) {
     // 0° 0' reads as west whatever East/West says (CountsAsEast).
-    QString note = entry.east ? QCoreApplication::translate("nyra::ZoneNote", "On the Greenwich meridian, read as west: clock ")
-                              : QCoreApplication::translate("nyra::ZoneNote", "West of Greenwich: clock ");
+    QString note =
+        entry.east ? QCoreApplication::translate("nyra::ZoneNote", "On the Greenwich meridian, read as west: clock ")
+                   : QCoreApplication::translate("nyra::ZoneNote", "West of Greenwich: clock ");
     note += ClockAgainstUtc(-sizeMinutes);
-    if (entry.dst) note += QCoreApplication::translate("nyra::ZoneNote", ", less 1:00 of daylight saving = ") + ClockAgainstUtc(-sizeMinutes + 60);
-    return note + QCoreApplication::translate("nyra::ZoneNote", ". For a clock ahead of UTC, type the hours with a minus sign or pick the place.");
+    if (entry.dst)
+        note += QCoreApplication::translate("nyra::ZoneNote", ", less 1:00 of daylight saving = ") +
+                ClockAgainstUtc(-sizeMinutes + 60);
+    return note +
+           QCoreApplication::translate(
+               "nyra::ZoneNote", ". For a clock ahead of UTC, type the hours with a minus sign or pick the place.");
 }
 
-} // namespace
+}  // namespace
 
 std::optional<int> ClockAheadMinutes(const BirthEntry& entry) {
     const std::optional<std::int16_t> hours = TextToInt16Magnitude(entry.zoneHour);
@@ -59,11 +66,14 @@ QString TypedZoneNoteFor(const BirthEntry& entry) {
     const bool hourBlank = entry.zoneHour.trimmed().isEmpty();
     const bool minuteBlank = entry.zoneMinute.trimmed().isEmpty();
     if (hourBlank && minuteBlank)
-        return QCoreApplication::translate("nyra::ZoneNote", "Enter the time zone, or pick a place or a zone from TZ Help.");
-    if (hourBlank || minuteBlank) return QCoreApplication::translate("nyra::ZoneNote", "Enter both the hours and the minutes of the time zone.");
+        return QCoreApplication::translate("nyra::ZoneNote",
+                                           "Enter the time zone, or pick a place or a zone from TZ Help.");
+    if (hourBlank || minuteBlank)
+        return QCoreApplication::translate("nyra::ZoneNote", "Enter both the hours and the minutes of the time zone.");
     const std::optional<std::int16_t> hours = TextToInt16Magnitude(entry.zoneHour);
     const std::optional<std::int16_t> minutes = TextToInt16Magnitude(entry.zoneMinute);
-    if (!hours || !minutes) return QCoreApplication::translate("nyra::ZoneNote", "The time zone boxes take whole numbers only.");
+    if (!hours || !minutes)
+        return QCoreApplication::translate("nyra::ZoneNote", "The time zone boxes take whole numbers only.");
     const bool minus = HasMinusSign(entry.zoneHour) || HasMinusSign(entry.zoneMinute);
     const bool east = CountsAsEast(entry);
     const int sizeMinutes = std::abs(*hours) * 60 + std::abs(*minutes);
@@ -88,4 +98,4 @@ ZoneBoxes ZoneBoxesFor(const ZoneAtLocalTime& zone) {
     return boxes;
 }
 
-} // namespace nyra
+}  // namespace nyra

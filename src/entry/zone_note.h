@@ -38,4 +38,4 @@ struct ZoneBoxes {
 };
 ZoneBoxes ZoneBoxesFor(const ZoneAtLocalTime& zone);
 
-} // namespace nyra
+}  // namespace nyra

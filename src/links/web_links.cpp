@@ -6,9 +6,7 @@ namespace nyra {
 
 QString ProductPageUrl() { return QStringLiteral(NYRA_PRODUCT_PAGE_URL); }
 
-QUrl WebPageUrl(const QString& pageKey) {
-    return QUrl(ProductPageUrl() + QStringLiteral("?page=") + pageKey);
-}
+QUrl WebPageUrl(const QString& pageKey) { return QUrl(ProductPageUrl() + QStringLiteral("?page=") + pageKey); }
 
 void OpenWebPage(const QString& pageKey) { QDesktopServices::openUrl(WebPageUrl(pageKey)); }
 
@@ -31,4 +29,4 @@ void LookUpCoordinates(const QString& searchText, const QString& homePageAddress
     QDesktopServices::openUrl(MapSearchUrl(searchText));
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -24,4 +24,4 @@ void OpenCoBrandPage();       // "co-brand"
 QUrl MapSearchUrl(const QString& searchText);
 void LookUpCoordinates(const QString& searchText, const QString& homePageAddress);
 
-} // namespace nyra
+}  // namespace nyra

@@ -44,4 +44,4 @@ std::string UniversalTimeText(double julianDayUt);
 // An instant the files do not cover, as a Problem naming `what`.
 Problem OutsideEphemerisYears(const std::string& what);
 
-} // namespace nyra::precise
+}  // namespace nyra::precise

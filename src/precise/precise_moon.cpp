@@ -24,12 +24,14 @@ struct AyanamsaRow {
 // The Hindi names as Hindi astrologers write them; "True" is स्पष्ट, the
 // word for a true (not mean) longitude.
 constexpr auto kAyanamsaRows = std::to_array<AyanamsaRow>({
+    // clang-format off
     {{Ayanamsa::Lahiri,           "lahiri",        "Lahiri",            "लाहिड़ी"},              SE_SIDM_LAHIRI},
     {{Ayanamsa::Krishnamurti,     "kp",            "Krishnamurti (KP)", "कृष्णमूर्ति (केपी)"},    SE_SIDM_KRISHNAMURTI},
     {{Ayanamsa::Raman,            "raman",         "Raman",             "रमन"},                 SE_SIDM_RAMAN},
     {{Ayanamsa::TrueChitrapaksha, "true-chitra",   "True Chitrapaksha", "स्पष्ट चित्रपक्ष"},       SE_SIDM_TRUE_CITRA},
     {{Ayanamsa::FaganBradley,     "fagan-bradley", "Fagan/Bradley",     "फ़ेगन/ब्रैडली"},        SE_SIDM_FAGAN_BRADLEY},
     {{Ayanamsa::Yukteshwar,       "yukteshwar",    "Yukteshwar",        "युक्तेश्वर"},            SE_SIDM_YUKTESHWAR},
+    // clang-format on
 });
 static_assert(kAyanamsaRows.size() == 6);
 
@@ -112,7 +114,7 @@ bool WithinEphemerisYears(double julianDayUt) {
     return julianDayUt >= kEphemerisFirstJulianDayUt && julianDayUt < kEphemerisEndJulianDayUt;
 }
 
-} // namespace
+}  // namespace
 
 std::span<const AyanamsaInfo> Ayanamsas() { return kAyanamsaInfos; }
 
@@ -145,7 +147,9 @@ std::string UniversalTimeText(double julianDayUt) {
            FormatLongMinute(LocalTimeAt((julianDayUt - kJ2000JulianDate) / kDaysPerJulianCentury, universal));
 }
 
-Problem OutsideEphemerisYears(const std::string& what) { return {"", what + " " + std::string(kOutsideEphemerisYears)}; }
+Problem OutsideEphemerisYears(const std::string& what) {
+    return {"", what + " " + std::string(kOutsideEphemerisYears)};
+}
 
 LibrarySession::LibrarySession(Ayanamsa ayanamsa) : lock_(TheLibrary().lock) {
     ApplyFolder(TheLibrary());
@@ -157,14 +161,15 @@ Result<MoonPosition> LibrarySession::Moon(double julianDayUt, bool sidereal) {
     if (!WithinEphemerisYears(julianDayUt)) return OutsideEphemerisYears(UniversalTimeText(julianDayUt));
     char message[AS_MAXCH] = "";
     double position[6] = {};
-    const int32 flags = swe_calc_ut(julianDayUt, SE_MOON, kMoonFlags | (sidereal ? SEFLG_SIDEREAL : 0), position,
-                                    message);
+    const int32 flags =
+        swe_calc_ut(julianDayUt, SE_MOON, kMoonFlags | (sidereal ? SEFLG_SIDEREAL : 0), position, message);
     ++use_.moonPositions;
     if (flags < 0) return Problem{"", Reason(message)};
     const std::optional<EphemerisSource> source = SourceOf(flags);
     if (!source) return Problem{"", "Swiss Ephemeris used neither its files nor its built-in ephemeris"};
     if (*source == EphemerisSource::Moshier) use_.usedMoshier = true;
-    if (!std::isfinite(position[0]) || !std::isfinite(position[3])) return Problem{"", "Swiss Ephemeris returned no number"};
+    if (!std::isfinite(position[0]) || !std::isfinite(position[3]))
+        return Problem{"", "Swiss Ephemeris returned no number"};
     return MoonPosition{position[0], position[3]};
 }
 
@@ -182,7 +187,7 @@ Result<double> LibrarySession::TrueAyanamsa(double julianDayUt) {
     return ayanamsaDeg;
 }
 
-} // namespace precise
+}  // namespace precise
 
 PreciseMoon PreciseMoonAt(double julianDayUt, Ayanamsa ayanamsa) {
     PreciseMoon moon;
@@ -217,9 +222,7 @@ PreciseMoon PreciseMoonAt(double julianDayUt, Ayanamsa ayanamsa) {
 
 double ChartJulianDayUt(const EngineRecord& chart) { return chart.DayNumber - 0.5 + chart.UniversalHours / 24.0; }
 
-int SignOfLongitude(double siderealDeg) {
-    return std::clamp(static_cast<int>(std::floor(siderealDeg / 30.0)), 0, 11);
-}
+int SignOfLongitude(double siderealDeg) { return std::clamp(static_cast<int>(std::floor(siderealDeg / 30.0)), 0, 11); }
 
 std::string DegreesInSignText(double siderealDeg) {
     constexpr long long kSecondsPerSign = 30 * 3600;
@@ -240,4 +243,4 @@ void SetEphemerisFolder(std::string_view folder) {
     ++library.folderNumber;
 }
 
-} // namespace nyra
+}  // namespace nyra

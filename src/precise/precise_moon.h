@@ -28,7 +28,7 @@ struct AyanamsaInfo {
     Ayanamsa id;
     std::string_view key;          ///< For command lines and settings: "lahiri", "kp", ...
     std::string_view displayName;  ///< For people: "Lahiri", "Krishnamurti (KP)", ...
-    std::string_view hindiName;    ///< The same in Hindi: "लाहिड़ी", "कृष्णमूर्ति (केपी)", ...
+    std::string_view hindiName;  ///< The same in Hindi: "लाहिड़ी", "कृष्णमूर्ति (केपी)", ...
 
     /// displayName or hindiName.
     constexpr std::string_view DisplayName(Language language) const {
@@ -117,4 +117,4 @@ inline constexpr std::string_view kDefaultEphemerisFolder = "/usr/share/libswe/e
 // missing folder makes it fall back to Moshier).
 void SetEphemerisFolder(std::string_view folder);
 
-} // namespace nyra
+}  // namespace nyra

@@ -79,8 +79,7 @@ struct Sample {
 // the library's motion's own small error.
 double NewtonErrorBoundDays(double behindDeg, double degPerDay) {
     const double distanceDays = std::fabs(behindDeg) / kSlowestDegPerDay;
-    return kMostDegPerDayPerDay / (2.0 * degPerDay) * distanceDays * distanceDays +
-           kMotionRelativeError * distanceDays;
+    return kMostDegPerDayPerDay / (2.0 * degPerDay) * distanceDays * distanceDays + kMotionRelativeError * distanceDays;
 }
 
 // The root of the Hermite polynomial through `nodes` (their longitudes and
@@ -183,7 +182,8 @@ private:
             return Problem{"", "Swiss Ephemeris gave the Moon a daily motion of " + std::to_string(at->degPerDay) +
                                    " degrees, which is not the Moon's"};
         }
-        const double deg = samples_.empty() ? at->longitudeDeg : originDeg_ + SignedDistance(at->longitudeDeg, originDeg_);
+        const double deg =
+            samples_.empty() ? at->longitudeDeg : originDeg_ + SignedDistance(at->longitudeDeg, originDeg_);
         samples_.push_back({days, deg, at->degPerDay});
         return samples_.back();
     }
@@ -246,8 +246,8 @@ private:
             const Sample& near = Nearest(estimate);
             const double behindDeg = near.deg - boundaryDeg;
             const double landed = near.days - behindDeg / near.degPerDay;
-            const bool wanted = landed >= std::max(lo, earliest_) - kAcceptDays &&
-                                landed <= std::min(hi, latest_) + kAcceptDays;
+            const bool wanted =
+                landed >= std::max(lo, earliest_) - kAcceptDays && landed <= std::min(hi, latest_) + kAcceptDays;
             if (wanted && NewtonErrorBoundDays(behindDeg, near.degPerDay) <= kAcceptDays)
                 return std::clamp(landed, lo, hi);
 
@@ -267,8 +267,8 @@ private:
     precise::LibrarySession& library_;
     double originJulianDayUt_;
     DayLimits limits_;
-    double first_, last_;        // the files' years
-    double earliest_, latest_;   // the files' years within the limits
+    double first_, last_;                // the files' years
+    double earliest_, latest_;           // the files' years within the limits
     bool beforeIsLimit_, afterIsLimit_;  // a limit, not the files, ends the search
     double originDeg_ = 0;
     std::vector<Sample> samples_;
@@ -332,7 +332,7 @@ Result<Span> SpanAround(MoonNear& moon, WindowOf of, const EngineRecord& chart, 
     return SpanOf(moon, division, chart, originCenturies);
 }
 
-} // namespace
+}  // namespace
 
 Result<PreciseChart> PreciseChartOf(const EngineRecord& chart, Ayanamsa ayanamsa) {
     precise::LibrarySession library(ayanamsa);
@@ -387,4 +387,4 @@ Result<Span> PreciseSpanAt(const EngineRecord& chart, double centuries, WindowOf
     return span;
 }
 
-} // namespace nyra
+}  // namespace nyra

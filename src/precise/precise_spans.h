@@ -18,12 +18,12 @@ namespace nyra {
 inline constexpr double kPreciseCrossingSeconds = 1.0;
 
 struct PreciseChart {
-    double siderealDeg = 0;     ///< Apparent sidereal longitude at the birth, 0..360.
-    double ayanamsaDeg = 0;     ///< True ayanamsa at the birth, degrees.
-    double degPerDay = 0;       ///< Daily motion in sidereal longitude at the birth.
-    Span sign;                  ///< The sign at the birth and its crossings.
-    Span nakshatra;             ///< The nakshatra at the birth and its crossings.
-    LibraryUse library;         ///< Typically 7 Moon positions: the birth's and three a side.
+    double siderealDeg = 0;  ///< Apparent sidereal longitude at the birth, 0..360.
+    double ayanamsaDeg = 0;  ///< True ayanamsa at the birth, degrees.
+    double degPerDay = 0;    ///< Daily motion in sidereal longitude at the birth.
+    Span sign;               ///< The sign at the birth and its crossings.
+    Span nakshatra;          ///< The nakshatra at the birth and its crossings.
+    LibraryUse library;      ///< Typically 7 Moon positions: the birth's and three a side.
 };
 
 // The precise Moon of `chart`'s birth: its instant is ChartJulianDayUt(chart)
@@ -42,4 +42,4 @@ Result<PreciseChart> PreciseChartOf(const EngineRecord& chart, Ayanamsa ayanamsa
 Result<Span> PreciseSpanAt(const EngineRecord& chart, double centuries, WindowOf of, Ayanamsa ayanamsa,
                            double fromCenturies, double toCenturies, LibraryUse& use);
 
-} // namespace nyra
+}  // namespace nyra

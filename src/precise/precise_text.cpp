@@ -18,28 +18,25 @@ struct PreciseWords {
 };
 
 constexpr PreciseWords kWords{
-    .unavailable =
-        {"Precise position: not available \u2014 Swiss Ephemeris could not compute the Moon for this birth.",
-         "सटीक स्थिति: उपलब्ध नहीं \u2014 Swiss Ephemeris इस जन्म के लिए चन्द्रमा की स्थिति नहीं निकाल सका।"},
+    .unavailable = {"Precise position: not available \u2014 Swiss Ephemeris could not compute the Moon for this birth.",
+                    "सटीक स्थिति: उपलब्ध नहीं \u2014 Swiss Ephemeris इस जन्म के लिए चन्द्रमा की स्थिति नहीं निकाल सका।"},
     .reason = {"Swiss Ephemeris: %1", "Swiss Ephemeris का सन्देश: %1"},
     .line = {"Precise position: %1 in %2 (%3, %4)", "सटीक स्थिति: %2 राशि में %1 (%3, %4)"},
     .lineOnMoshier = {"Precise position: %1 in %2, %4 %3", "सटीक स्थिति: %2 राशि में %1, %4 %3"},
     .sameSign = {" \u2014 same sign.", " \u2014 वही राशि।"},
-    .notice =
-        {"A precise ephemeris puts the Moon in %2 (%1). This program's traditional formula gives %5; the "
-         "descriptions below are for %5.",
-         "सटीक गणना के अनुसार चन्द्रमा %2 राशि में %1 पर था। इस प्रोग्राम का पारम्परिक सूत्र %5 राशि बताता है; नीचे "
-         "दिए गए विवरण %5 राशि के हैं।"},
+    .notice = {"A precise ephemeris puts the Moon in %2 (%1). This program's traditional formula gives %5; the "
+               "descriptions below are for %5.",
+               "सटीक गणना के अनुसार चन्द्रमा %2 राशि में %1 पर था। इस प्रोग्राम का पारम्परिक सूत्र %5 राशि बताता है; नीचे "
+               "दिए गए विवरण %5 राशि के हैं।"},
     .fromTheFiles =
         {"The Moon's apparent position from Swiss Ephemeris, in the sidereal zodiac of the chosen ayanamsa.",
          "Swiss Ephemeris से चन्द्रमा की दृश्य स्थिति, चुने गए अयनांश के निरयण राशिचक्र में।"},
-    .fromMoshier =
-        {"No Swiss Ephemeris files were found in %1, so the library's built-in Moshier ephemeris was used.",
-         "%1 में Swiss Ephemeris की फ़ाइलें नहीं मिलीं, इसलिए लाइब्रेरी में ही निहित Moshier सिद्धान्त से गणना की "
-         "गई।"},
+    .fromMoshier = {"No Swiss Ephemeris files were found in %1, so the library's built-in Moshier ephemeris was used.",
+                    "%1 में Swiss Ephemeris की फ़ाइलें नहीं मिलीं, इसलिए लाइब्रेरी में ही निहित Moshier सिद्धान्त से गणना की "
+                    "गई।"},
 };
 
-} // namespace
+}  // namespace
 
 PreciseTexts DescribePrecise(const PreciseMoon& moon, std::string_view describedSign, Language language) {
     PreciseTexts texts;
@@ -69,4 +66,4 @@ PreciseTexts DescribePrecise(const PreciseMoon& moon, std::string_view described
     return texts;
 }
 
-} // namespace nyra
+}  // namespace nyra

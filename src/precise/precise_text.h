@@ -25,4 +25,4 @@ struct PreciseTexts {
 PreciseTexts DescribePrecise(const PreciseMoon& moon, std::string_view describedSign,
                              Language language = Language::English);
 
-} // namespace nyra
+}  // namespace nyra

@@ -84,12 +84,12 @@ Result<void> CheckAngle(const BirthRecord& b, Member degrees, Member minutes, in
 }
 
 Result<void> CheckPlace(const BirthRecord& b) {
-    if (Result<void> lon = CheckAngle(b, &BirthRecord::LonDegrees, &BirthRecord::LonMinutes, kMaxLongitudeDeg,
-                                      "longitude");
+    if (Result<void> lon =
+            CheckAngle(b, &BirthRecord::LonDegrees, &BirthRecord::LonMinutes, kMaxLongitudeDeg, "longitude");
         !lon)
         return lon;
-    if (Result<void> lat = CheckAngle(b, &BirthRecord::LatDegrees, &BirthRecord::LatMinutes, kMaxLatitudeDeg,
-                                      "latitude");
+    if (Result<void> lat =
+            CheckAngle(b, &BirthRecord::LatDegrees, &BirthRecord::LatMinutes, kMaxLatitudeDeg, "latitude");
         !lat)
         return lat;
     if (std::abs(static_cast<int>(b.ZoneHours)) > kMaxZoneHours)
@@ -99,7 +99,7 @@ Result<void> CheckPlace(const BirthRecord& b) {
     return {};
 }
 
-} // namespace
+}  // namespace
 
 Result<void> CheckBirthValues(const BirthRecord& birth, const BirthLimits& limits) {
     if (Result<void> dateAndTime = CheckDateAndTime(birth, limits); !dateAndTime) return dateAndTime;
@@ -107,4 +107,4 @@ Result<void> CheckBirthValues(const BirthRecord& birth, const BirthLimits& limit
     return {};
 }
 
-} // namespace nyra
+}  // namespace nyra

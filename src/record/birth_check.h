@@ -51,4 +51,4 @@ inline constexpr int kMaxLatitudeDeg = 90;
 // Zone sizes are checked as given, with any minus sign.
 Result<void> CheckBirthValues(const BirthRecord& birth, const BirthLimits& limits);
 
-} // namespace nyra
+}  // namespace nyra

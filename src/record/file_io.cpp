@@ -356,7 +356,7 @@ Result<void> WriteToTarget(const std::string& target, std::string_view contents,
     return WriteAndRename(target, folder, contents, *existing, calls);
 }
 
-} // namespace
+}  // namespace
 
 std::string ErrnoText(int err) {
     char buffer[256] = "";
@@ -410,4 +410,4 @@ Result<void> WriteFileAtomically(const std::string& path, std::string_view conte
     return written;
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -40,12 +40,12 @@ private:
 class FileCalls {
 public:
     virtual ~FileCalls() = default;
-    virtual ssize_t Write(int fd, const void* bytes, std::size_t size);                 // write(2)
-    virtual ssize_t WriteAt(int fd, const void* bytes, std::size_t size, off_t offset); // pwrite(2)
-    virtual int Truncate(int fd, off_t size);                                          // ftruncate(2)
-    virtual int SyncFile(int fd);                                                      // fsync(2)
-    virtual int Close(int fd);                                                         // close(2)
-    virtual int Rename(const char* from, const char* to);                              // rename(2)
+    virtual ssize_t Write(int fd, const void* bytes, std::size_t size);                  // write(2)
+    virtual ssize_t WriteAt(int fd, const void* bytes, std::size_t size, off_t offset);  // pwrite(2)
+    virtual int Truncate(int fd, off_t size);                                            // ftruncate(2)
+    virtual int SyncFile(int fd);                                                        // fsync(2)
+    virtual int Close(int fd);                                                           // close(2)
+    virtual int Rename(const char* from, const char* to);                                // rename(2)
     // Flushes a folder's entries to disk: open(2), fsync(2), close(2). A file
     // system that cannot flush folders, or a folder the user may write but
     // not read, counts as done: nothing more can be done there.
@@ -84,4 +84,4 @@ std::string TemporaryFilePrefix(long pid);
 Result<void> WriteFileAtomically(const std::string& path, std::string_view contents,
                                  FileCalls& calls = SystemFileCalls());
 
-} // namespace nyra
+}  // namespace nyra

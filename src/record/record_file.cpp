@@ -21,9 +21,7 @@ namespace {
 
 constexpr std::size_t kMostLines = kRecordLayout.size();
 
-bool IsUtf8Continuation(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
+bool IsUtf8Continuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 std::string StoredName(std::string_view name) {
     std::string kept;
@@ -134,9 +132,7 @@ Result<void> ReadLine(const RecordField& field, const std::string& line, int pre
                       bool& zoneMinus) {
     const auto refuse = [&field](std::string reason) { return Problem{std::string(field.column), std::move(reason)}; };
     switch (field.kind) {
-    case RecordLineKind::Name:
-        saved.birth.BirthName = line;
-        break;
+    case RecordLineKind::Name: saved.birth.BirthName = line; break;
     case RecordLineKind::Number:
     case RecordLineKind::ZoneSize: {
         if (RecordLineOf(field) > present && line.empty()) return refuse("missing, the file ends before this line");
@@ -146,9 +142,7 @@ Result<void> ReadLine(const RecordField& field, const std::string& line, int pre
         if (field.kind == RecordLineKind::ZoneSize) zoneMinus = zoneMinus || HasMinusSign(line);
         break;
     }
-    case RecordLineKind::Flag:
-        saved.birth.*field.member = line == "1" ? kTrue : kFalse;
-        break;
+    case RecordLineKind::Flag: saved.birth.*field.member = line == "1" ? kTrue : kFalse; break;
     case RecordLineKind::TimeWindow: {
         // Optional: an exact time has no such line (or an empty one).
         if (TrimBlanks(line).empty()) break;
@@ -161,7 +155,7 @@ Result<void> ReadLine(const RecordField& field, const std::string& line, int pre
     return {};
 }
 
-} // namespace
+}  // namespace
 
 std::string ScrambleRecordLine(std::string_view text) {
     std::string stored;
@@ -188,21 +182,11 @@ RecordLines RecordLinesFrom(const BirthRecord& record, const TimeWindow& timeKno
     for (std::size_t i = 0; i < kRecordLayout.size(); ++i) {
         const RecordField& field = kRecordLayout[i];
         switch (field.kind) {
-        case RecordLineKind::Name:
-            lines[i] = StoredName(record.BirthName);
-            break;
-        case RecordLineKind::Number:
-            lines[i] = std::to_string(record.*field.member);
-            break;
-        case RecordLineKind::ZoneSize:
-            lines[i] = ZoneLine(record, field.member);
-            break;
-        case RecordLineKind::Flag:
-            lines[i] = FlagText(record.*field.member);
-            break;
-        case RecordLineKind::TimeWindow:
-            lines[i] = WindowLine(timeKnown);
-            break;
+        case RecordLineKind::Name: lines[i] = StoredName(record.BirthName); break;
+        case RecordLineKind::Number: lines[i] = std::to_string(record.*field.member); break;
+        case RecordLineKind::ZoneSize: lines[i] = ZoneLine(record, field.member); break;
+        case RecordLineKind::Flag: lines[i] = FlagText(record.*field.member); break;
+        case RecordLineKind::TimeWindow: lines[i] = WindowLine(timeKnown); break;
         }
     }
     return lines;
@@ -275,4 +259,4 @@ Problem AtRecordLine(const Problem& problem) {
     return {"line " + std::to_string(RecordLineOf(*field)) + ": " + problem.where, problem.reason};
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -99,4 +99,4 @@ Result<SavedRecord> LoadSavedRecord(const std::string& path);
 // the problem of a line, as it was for the whole file.
 Problem AtRecordLine(const Problem& problem);
 
-} // namespace nyra
+}  // namespace nyra

@@ -28,8 +28,8 @@ struct RecordField {
     std::string_view description;  ///< For messages: "month", "zone hours".
     RecordLineKind kind;
     std::int16_t BirthRecord::*member;  ///< Null for the name and the time window.
-    bool usedByEngine;  ///< False for the name, the latitude and the window, which change no chart.
-    bool fromPlace;     ///< Coordinates, zone and DST: what a birth place gives.
+    bool usedByEngine;                  ///< False for the name, the latitude and the window, which change no chart.
+    bool fromPlace;                     ///< Coordinates, zone and DST: what a birth place gives.
     /// Position among the batch tool's record columns, which follow the
     /// BirthRecord's own order (the zone before the coordinates).
     std::size_t columnOrder;
@@ -42,6 +42,7 @@ struct RecordField {
 // which stop after fifteen lines, open.
 inline constexpr auto kRecordLayout = std::to_array<RecordField>({
     // column             description          kind                        member                     engine place  order
+    // clang-format off
     {"BirthName",         "name",              RecordLineKind::Name,       nullptr,                   false, false, 0},
     {"BirthMonth",        "month",             RecordLineKind::Number,     &BirthRecord::BirthMonth,  true,  false, 1},
     {"BirthDay",          "day",               RecordLineKind::Number,     &BirthRecord::BirthDay,    true,  false, 2},
@@ -58,6 +59,7 @@ inline constexpr auto kRecordLayout = std::to_array<RecordField>({
     {"LatIsSouth",        "North/South",       RecordLineKind::Flag,       &BirthRecord::LatIsSouth,  false, true,  13},
     {"DstOn",             "DST",               RecordLineKind::Flag,       &BirthRecord::DstOn,       true,  true,  14},
     {"TimeWindowMinutes", "time known",        RecordLineKind::TimeWindow, nullptr,                   false, false, 15},
+    // clang-format on
 });
 static_assert(kRecordLayout.size() == 16);
 
@@ -79,9 +81,7 @@ constexpr bool ColumnOrderIsAPermutation() {
 static_assert(ColumnOrderIsAPermutation());
 
 // The 1-based line of a layout row.
-constexpr int RecordLineOf(const RecordField& field) {
-    return static_cast<int>(&field - kRecordLayout.data()) + 1;
-}
+constexpr int RecordLineOf(const RecordField& field) { return static_cast<int>(&field - kRecordLayout.data()) + 1; }
 
 // The row of a column ("BirthDay"), or null for a name the table lacks.
 constexpr const RecordField* RecordFieldNamed(std::string_view column) {
@@ -106,4 +106,4 @@ constexpr std::array<const RecordField*, kRecordLayout.size()> RecordFieldsInCol
     return ordered;
 }
 
-} // namespace nyra
+}  // namespace nyra

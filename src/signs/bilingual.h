@@ -20,4 +20,4 @@ constexpr std::size_t CodePoints(std::string_view utf8) {
     return count;
 }
 
-} // namespace nyra::signs_detail
+}  // namespace nyra::signs_detail

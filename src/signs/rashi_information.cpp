@@ -30,6 +30,7 @@ struct NameRow {
 };
 
 constexpr Bilingual<NameRow> kNameRows[] = {
+    // clang-format off
     {{"Aries",       "Mars",    "The Ram",           "Fire",  "Red, Brown, Copper"},
      {"एरीज़",        "मंगल",     "मेढ़ा",               "अग्नि",  "लाल, भूरा, ताँबई"}},
     {{"Taurus",      "Venus",   "The Bull",          "Earth", "White"},
@@ -54,12 +55,13 @@ constexpr Bilingual<NameRow> kNameRows[] = {
      {"एक्वेरियस",     "शनि",     "घड़ा लिए पुरुष",       "वायु",   "गहरा भूरा"}},
     {{"Pisces",      "Jupiter", "The Double Fish",   "Water", "Blue"},
      {"पाइसीज़",      "बृहस्पति",  "मछलियों का जोड़ा",    "जल",    "नीला"}},
+    // clang-format on
 };
 static_assert(std::size(kNameRows) == kSignCount);
 
 struct ClassRow {
-    std::string_view typeOfSign, gender, bestPeriodOfActivity, barren, signCaste, signPosition,
-        constituentCharacter, partOfTheBody, physique;
+    std::string_view typeOfSign, gender, bestPeriodOfActivity, barren, signCaste, signPosition, constituentCharacter,
+        partOfTheBody, physique;
 };
 
 // TypeOfSign, SignPosition and ConstituentCharacter go round every three
@@ -67,6 +69,7 @@ struct ClassRow {
 // BestDirection, every four (with the element). The other columns follow
 // no cycle.
 constexpr Bilingual<ClassRow> kClassRows[] = {
+    // clang-format off
     {{"Movable",  "Male",   "Night", "Barren",        "Kshatriya", "Dwara",  "Mineral (Dhatu)",   "Head",                  "Short"},
      {"चर",       "पुरुष",    "रात",   "बन्ध्या",         "क्षत्रिय",    "द्वार",   "धातु (खनिज)",        "सिर",                   "छोटा क़द"}},
     {{"Fixed",    "Female", "Night", "Semi-Fruitful", "Vaisya",    "Bahya",  "Vegetable (Moola)", "Face",                  "Short"},
@@ -91,6 +94,7 @@ constexpr Bilingual<ClassRow> kClassRows[] = {
      {"स्थिर",     "पुरुष",    "दिन",   "अर्ध-फलदायी",    "शूद्र",       "बाह्य",   "मूल (वनस्पति)",       "पिण्डलियाँ",              "छोटा क़द"}},
     {{"Mixed",    "Female", "Day",   "Fruitful",      "Brahmana",  "Garbha", "Animal (Jeeva)",    "Feet",                  "Short"},
      {"द्विस्वभाव", "स्त्री",   "दिन",   "फलदायी",        "ब्राह्मण",    "गर्भ",    "जीव (प्राणी)",       "पैर",                    "छोटा क़द"}},
+    // clang-format on
 };
 static_assert(std::size(kClassRows) == kSignCount);
 
@@ -99,6 +103,7 @@ struct LuckRow {
 };
 
 constexpr Bilingual<LuckRow> kLuckRows[] = {
+    // clang-format off
     {{"Monday, Tuesday",             "9, 1",       "East",  "Red, Brown, Copper",        "Coral"},
      {"सोमवार, मंगलवार",              "9, 1",       "पूर्व",   "लाल, भूरा, ताँबई",            "मूँगा"}},
     {{"Thursday, Friday",            "2, 8",       "South", "Pink, Green",               "Diamond"},
@@ -123,6 +128,7 @@ constexpr Bilingual<LuckRow> kLuckRows[] = {
      {"गुरुवार, शुक्रवार, शनिवार",       "2, 3, 7, 9", "पश्चिम", "नीला, काला",                "नीलम"}},
     {{"Thursday, Monday, Tuesday",   "1, 3, 4",    "North", "Pink, Cream",               "Yellow Sapphire"},
      {"गुरुवार, सोमवार, मंगलवार",       "1, 3, 4",    "उत्तर",  "गुलाबी, क्रीम",               "पुखराज"}},
+    // clang-format on
 };
 static_assert(std::size(kLuckRows) == kSignCount);
 
@@ -131,6 +137,7 @@ struct CompatibilityRow {
 };
 
 constexpr Bilingual<CompatibilityRow> kCompatibilityRows[] = {
+    // clang-format off
     {{"Leo, Sagittarius, Gemini, Aquarius, Libra",   "Scorpio, Pisces, Cancer"},
      {"सिंह, धनु, मिथुन, कुम्भ, तुला",                     "वृश्चिक, मीन, कर्क"}},
     {{"Cancer, Virgo, Scorpio, Capricorn, Pisces",   "Gemini, Aquarius, Libra"},
@@ -139,7 +146,9 @@ constexpr Bilingual<CompatibilityRow> kCompatibilityRows[] = {
      {"मेष, सिंह, तुला, धनु, कुम्भ",                       "वृषभ, कन्या, मकर"}},
     {{"Virgo, Scorpio, Capricorn, Pisces, Taurus",   "Aries, Leo, Sagittarius"},
      {"कन्या, वृश्चिक, मकर, मीन, वृषभ",                  "मेष, सिंह, धनु"}},
+    // clang-format on
     {{"Libra, Sagittarius, Aquarius, Aries, Gemini", "Scorpio, Pisces, Cancer"},
+     // clang-format off
      {"तुला, धनु, कुम्भ, मेष, मिथुन",                      "वृश्चिक, मीन, कर्क"}},
     {{"Scorpio, Capricorn, Pisces, Cancer",          "Gemini, Aquarius, Libra"},
      {"वृश्चिक, मकर, मीन, कर्क",                        "मिथुन, कुम्भ, तुला"}},
@@ -155,13 +164,15 @@ constexpr Bilingual<CompatibilityRow> kCompatibilityRows[] = {
      {"कुम्भ, तुला, मिथुन",                              "वृषभ, कन्या, मकर"}},
     {{"Taurus, Cancer, Virgo, Scorpio, Capricorn",   "Aries, Leo, Sagittarius"},
      {"वृषभ, कर्क, कन्या, वृश्चिक, मकर",                  "मेष, सिंह, धनु"}},
+    // clang-format on
 };
 static_assert(std::size(kCompatibilityRows) == kSignCount);
 
-} // namespace
+}  // namespace
 
 // Declared in the header with its length, so a missing row does not compile.
 constexpr std::array<SignField, kSignFieldCount> kSignFields = std::to_array<SignField>({
+    // clang-format off
     {"VedicName",            &SignDescription::VedicName},
     {"EnglishName",          &SignDescription::EnglishName},
     {"RullingPlanet",        &SignDescription::RullingPlanet},
@@ -170,11 +181,15 @@ constexpr std::array<SignField, kSignFieldCount> kSignFields = std::to_array<Sig
     {"SignColor",            &SignDescription::SignColor},
     {"TypeOfSign",           &SignDescription::TypeOfSign},
     {"Gender",               &SignDescription::Gender},
+    // clang-format on
     {"BestPeriodOfActivity", &SignDescription::BestPeriodOfActivity},
+    // clang-format off
     {"Barren",               &SignDescription::Barren},
     {"SignCaste",            &SignDescription::SignCaste},
     {"SignPosition",         &SignDescription::SignPosition},
+    // clang-format on
     {"ConstituentCharacter", &SignDescription::ConstituentCharacter},
+    // clang-format off
     {"LuckyDays",            &SignDescription::LuckyDays},
     {"LuckyNumbers",         &SignDescription::LuckyNumbers},
     {"BestDirection",        &SignDescription::BestDirection},
@@ -189,6 +204,7 @@ constexpr std::array<SignField, kSignFieldCount> kSignFields = std::to_array<Sig
     {"Health",               &SignDescription::Health},
     {"CompatibleWith",       &SignDescription::CompatibleWith},
     {"NotCompatibleWith",    &SignDescription::NotCompatibleWith},
+    // clang-format on
 });
 
 SignDescription SignDescriptionAt(int sign) { return SignDescriptionAt(sign, Language::English); }
@@ -249,4 +265,4 @@ std::string_view WesternSignName(int sign, Language language) {
     return kNameRows[sign][language].englishName;
 }
 
-} // namespace nyra
+}  // namespace nyra

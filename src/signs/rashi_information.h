@@ -17,33 +17,33 @@ namespace nyra {
 // as Hindi writes it ("एरीज़" .. "पाइसीज़"), the sign lists by their Hindi
 // names.
 struct SignDescription {
-    std::string VedicName;            ///< Sanskrit sign name, "Mesha" .. "Meena".
-    std::string EnglishName;          ///< Western sign name, "Aries" .. "Pisces".
-    std::string RullingPlanet;        ///< Ruling planet.
-    std::string Symbol;               ///< Symbol of the sign.
-    std::string InbornNature;         ///< Element.
-    std::string SignColor;            ///< Colour of the sign.
-    std::string TypeOfSign;           ///< Movable, fixed or mixed.
-    std::string Gender;               ///< Male or female sign.
-    std::string BestPeriodOfActivity; ///< Day or night sign.
-    std::string Barren;               ///< Fertility class.
-    std::string SignCaste;            ///< Caste class.
-    std::string SignPosition;         ///< Position class.
-    std::string ConstituentCharacter; ///< Constituent class.
-    std::string LuckyDays;            ///< Lucky week days.
-    std::string LuckyNumbers;         ///< Lucky numbers.
-    std::string BestDirection;        ///< Lucky direction.
-    std::string LuckyColors;          ///< Lucky colours.
-    std::string LuckyGemstone;        ///< Lucky gemstone.
-    std::string PartOfTheBody;        ///< Part of the body ruled.
-    std::string Physique;             ///< Stature.
-    std::string Looks;                ///< Paragraph: physical appearance.
-    std::string Nature;               ///< Paragraph: character.
-    std::string CareerAndFinance;     ///< Paragraph: career and money habits.
-    std::string LoveAndDomesticLife;  ///< Paragraph: love, marriage, family.
-    std::string Health;               ///< Paragraph: health weaknesses.
-    std::string CompatibleWith;       ///< Compatible signs (Western names).
-    std::string NotCompatibleWith;    ///< Incompatible signs (Western names).
+    std::string VedicName;             ///< Sanskrit sign name, "Mesha" .. "Meena".
+    std::string EnglishName;           ///< Western sign name, "Aries" .. "Pisces".
+    std::string RullingPlanet;         ///< Ruling planet.
+    std::string Symbol;                ///< Symbol of the sign.
+    std::string InbornNature;          ///< Element.
+    std::string SignColor;             ///< Colour of the sign.
+    std::string TypeOfSign;            ///< Movable, fixed or mixed.
+    std::string Gender;                ///< Male or female sign.
+    std::string BestPeriodOfActivity;  ///< Day or night sign.
+    std::string Barren;                ///< Fertility class.
+    std::string SignCaste;             ///< Caste class.
+    std::string SignPosition;          ///< Position class.
+    std::string ConstituentCharacter;  ///< Constituent class.
+    std::string LuckyDays;             ///< Lucky week days.
+    std::string LuckyNumbers;          ///< Lucky numbers.
+    std::string BestDirection;         ///< Lucky direction.
+    std::string LuckyColors;           ///< Lucky colours.
+    std::string LuckyGemstone;         ///< Lucky gemstone.
+    std::string PartOfTheBody;         ///< Part of the body ruled.
+    std::string Physique;              ///< Stature.
+    std::string Looks;                 ///< Paragraph: physical appearance.
+    std::string Nature;                ///< Paragraph: character.
+    std::string CareerAndFinance;      ///< Paragraph: career and money habits.
+    std::string LoveAndDomesticLife;   ///< Paragraph: love, marriage, family.
+    std::string Health;                ///< Paragraph: health weaknesses.
+    std::string CompatibleWith;        ///< Compatible signs (Western names).
+    std::string NotCompatibleWith;     ///< Incompatible signs (Western names).
 
     friend bool operator==(const SignDescription&, const SignDescription&) = default;
 };
@@ -74,4 +74,4 @@ std::optional<SignDescription> DescribeMoonSign(std::string_view name, Language 
 // ("Mesha", "मेष") is SignName (engine/names.h).
 std::string_view WesternSignName(int sign, Language language);
 
-} // namespace nyra
+}  // namespace nyra

@@ -35,7 +35,7 @@ constexpr bool AllWithin(const SignTexts& texts, Range english) {
     return true;
 }
 
-} // namespace
+}  // namespace
 
 // Physical appearance; 103..221 characters in English.
 constexpr SignTexts kLooks = {{
@@ -826,4 +826,4 @@ constexpr SignTexts kHealth = {{
 }};
 static_assert(AllWithin(kHealth, {81, 166}));
 
-} // namespace nyra::signs_detail
+}  // namespace nyra::signs_detail

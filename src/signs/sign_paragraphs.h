@@ -20,4 +20,4 @@ extern const SignTexts kCareerAndFinance;
 extern const SignTexts kLoveAndDomesticLife;
 extern const SignTexts kHealth;
 
-} // namespace nyra::signs_detail
+}  // namespace nyra::signs_detail

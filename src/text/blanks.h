@@ -14,4 +14,4 @@ constexpr std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -21,4 +21,4 @@ std::string FillIn(std::string_view pattern, std::initializer_list<std::string_v
     return text;
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -15,4 +15,4 @@ namespace nyra {
 // was given shows the unfilled placeholder rather than hiding it.
 std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> values);
 
-} // namespace nyra
+}  // namespace nyra

@@ -16,7 +16,7 @@ constexpr long kHighest = std::numeric_limits<std::int16_t>::max();
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-} // namespace
+}  // namespace
 
 Result<std::int16_t> ParseInt16(std::string_view text) {
     const std::string_view trimmed = TrimBlanks(text);
@@ -34,8 +34,8 @@ Result<std::int16_t> ParseInt16(std::string_view text) {
     }
     const long value = negative ? -magnitude : magnitude;
     if (value < kLowest || value > kHighest) {
-        return Problem{{}, QuoteInput(trimmed) + " is outside " + std::to_string(kLowest) + ".." +
-                               std::to_string(kHighest)};
+        return Problem{
+            {}, QuoteInput(trimmed) + " is outside " + std::to_string(kLowest) + ".." + std::to_string(kHighest)};
     }
     return static_cast<std::int16_t>(value);
 }
@@ -51,4 +51,4 @@ bool HasMinusSign(std::string_view text) {
     return !trimmed.empty() && trimmed.front() == '-';
 }
 
-} // namespace nyra
+}  // namespace nyra

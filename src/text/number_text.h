@@ -30,4 +30,4 @@ bool IsWholeNumberText(std::string_view text);
 // " -5" do): zone sizes keep it as their direction.
 bool HasMinusSign(std::string_view text);
 
-} // namespace nyra
+}  // namespace nyra

@@ -14,11 +14,11 @@ namespace {
 // reorder the text after them, so that a message could read other than it
 // is. C0, DEL and C1 are tested by their ranges.
 constexpr auto kHiddenCharacters = std::to_array<char32_t>({
-    U'\u061C',                                                  // Arabic letter mark
-    U'\u200E', U'\u200F',                                       // left-to-right and right-to-left marks
-    U'\u2028', U'\u2029',                                       // line and paragraph separators
-    U'\u202A', U'\u202B', U'\u202C', U'\u202D', U'\u202E',      // embeddings and overrides
-    U'\u2066', U'\u2067', U'\u2068', U'\u2069',                 // isolates
+    U'\u061C',                                              // Arabic letter mark
+    U'\u200E', U'\u200F',                                   // left-to-right and right-to-left marks
+    U'\u2028', U'\u2029',                                   // line and paragraph separators
+    U'\u202A', U'\u202B', U'\u202C', U'\u202D', U'\u202E',  // embeddings and overrides
+    U'\u2066', U'\u2067', U'\u2068', U'\u2069',             // isolates
 });
 static_assert(kHiddenCharacters.size() == 14);
 
@@ -83,7 +83,7 @@ std::size_t AppendUnits(std::string& out, std::string_view text, std::size_t lim
     return at;
 }
 
-} // namespace
+}  // namespace
 
 std::string EscapeInput(std::string_view text) {
     std::string escaped;
@@ -99,4 +99,4 @@ std::string QuoteInput(std::string_view text) {
     return quoted;
 }
 
-} // namespace nyra
+}  // namespace nyra

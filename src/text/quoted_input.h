@@ -30,4 +30,4 @@ std::string EscapeInput(std::string_view text);
 // the cut.
 std::string QuoteInput(std::string_view text);
 
-} // namespace nyra
+}  // namespace nyra

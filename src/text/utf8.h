@@ -43,4 +43,4 @@ constexpr std::size_t Utf8SequenceLength(std::string_view text) {
     return length;
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -11,7 +11,7 @@ const QString kAyanamsaSetting = QStringLiteral("precise/ayanamsa");
 const QString kBasisSetting = QStringLiteral("calculation/basis");
 const QString kPreciseKey = QStringLiteral("precise");
 
-} // namespace
+}  // namespace
 
 Ayanamsa RememberedAyanamsa() {
     const QString key = QSettings().value(kAyanamsaSetting).toString();
@@ -31,4 +31,4 @@ void RememberBasis(BasisKind basis) {
     QSettings().setValue(kBasisSetting, basis == BasisKind::Precise ? kPreciseKey : QStringLiteral("classic"));
 }
 
-} // namespace nyra
+}  // namespace nyra

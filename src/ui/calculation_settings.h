@@ -15,4 +15,4 @@ void RememberAyanamsa(Ayanamsa ayanamsa);
 BasisKind RememberedBasis();
 void RememberBasis(BasisKind basis);
 
-} // namespace nyra
+}  // namespace nyra

@@ -44,7 +44,7 @@ QAccessibleInterface* LinkAccessibleFactory(const QString& className, QObject* o
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : WrappingLabel(parent) {
     setText(text);
@@ -75,8 +75,7 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event) {
             return;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     WrappingLabel::keyPressEvent(event);
 }
@@ -109,4 +108,4 @@ void ClickableLabel::FollowLinkColour() {
     setPalette(own);
 }
 
-} // namespace nyra
+}  // namespace nyra

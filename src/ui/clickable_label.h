@@ -26,4 +26,4 @@ private:
     void FollowLinkColour();
 };
 
-} // namespace nyra
+}  // namespace nyra

@@ -22,7 +22,7 @@ QColor Mix(const QColor& from, const QColor& to, double share) {
     return QColor(channel(a.red(), b.red()), channel(a.green(), b.green()), channel(a.blue(), b.blue()));
 }
 
-} // namespace
+}  // namespace
 
 double ContrastRatio(const QColor& a, const QColor& b) {
     const double la = RelativeLuminance(a), lb = RelativeLuminance(b);
@@ -32,9 +32,8 @@ double ContrastRatio(const QColor& a, const QColor& b) {
 QColor ReadableOn(const QColor& text, const QColor& background, double minimum) {
     if (ContrastRatio(text, background) >= minimum) return text;
     // Whichever end is further from the background gives the most room.
-    const QColor end = ContrastRatio(Qt::white, background) >= ContrastRatio(Qt::black, background)
-                           ? QColor(Qt::white)
-                           : QColor(Qt::black);
+    const QColor end = ContrastRatio(Qt::white, background) >= ContrastRatio(Qt::black, background) ? QColor(Qt::white)
+                                                                                                    : QColor(Qt::black);
     // The first of 64 steps towards that end that reads. Not a halving: a
     // text on the wrong side of the background loses contrast before it
     // gains it. On a mid grey not even the end may reach `minimum`; the end
@@ -47,4 +46,4 @@ QColor ReadableOn(const QColor& text, const QColor& background, double minimum) 
     return end;
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -19,4 +19,4 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // white or black itself when nothing less does.
 QColor ReadableOn(const QColor& text, const QColor& background, double minimum = kReadableContrast);
 
-} // namespace nyra
+}  // namespace nyra

@@ -3,8 +3,8 @@
 #include "ui/messages.h"
 #include "ui/replace_question.h"
 
-#include <QFileDialog>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -38,7 +38,6 @@ int RunMessageBox(QMessageBox::Icon icon, QWidget* parent, const QString& text, 
     }
     return box.exec();
 }
-
 
 // Gives the chosen name its suffix before the question about replacing an
 // existing file, so the question is about the file that will be written.
@@ -88,7 +87,7 @@ QString RunSaveDialog(QWidget* parent, const SaveRequest& request) {
     return dialog.chosenPath();
 }
 
-} // namespace
+}  // namespace
 
 QString WithSuffix(const QString& path, const SaveRequest& request) {
     const QString ending = u'.' + request.defaultSuffix;
@@ -125,4 +124,4 @@ Dialogs& SystemDialogs() {
     return dialogs;
 }
 
-} // namespace nyra
+}  // namespace nyra

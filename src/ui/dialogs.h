@@ -18,10 +18,10 @@ namespace nyra {
 // What a save dialog asks for.
 struct SaveRequest {
     QString title;
-    QString filter;         ///< Qt name filter, "Shown text (*.ext)".
-    QString defaultSuffix;  ///< Added, after a ".", to a name not ending so.
+    QString filter;                                      ///< Qt name filter, "Shown text (*.ext)".
+    QString defaultSuffix;                               ///< Added, after a ".", to a name not ending so.
     Qt::CaseSensitivity suffixCase = Qt::CaseSensitive;  ///< For that ending.
-    QString proposedPath;   ///< The folder the dialog opens in and the name it offers; empty for neither.
+    QString proposedPath;  ///< The folder the dialog opens in and the name it offers; empty for neither.
 };
 
 class Dialogs {
@@ -47,4 +47,4 @@ Dialogs& SystemDialogs();
 // "Trap.MOO" gets the suffix too.
 QString WithSuffix(const QString& path, const SaveRequest& request);
 
-} // namespace nyra
+}  // namespace nyra

@@ -72,7 +72,7 @@ QPixmap MoonPicture(int size, qreal ratio) {
     return pixmap;
 }
 
-} // namespace
+}  // namespace
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent) {
     CreateControls();
@@ -168,20 +168,24 @@ void frmAbout::changeEvent(QEvent* event) {
 void frmAbout::SetTexts() {
     setWindowTitle(kWindowTitle);
     productHeading->setText(kWindowTitle);
-    productDescription->setText(tr("Nyra Moon Sign is a moon sign software based on Vedic Astrology. This program "
-                       "tells us in detail the characteristics and features of people born under a "
-                       "particular moon sign. This is different from the sun sign calculated in western "
-                       "astrology. This helps you understand your positive and negative traits, thus "
-                       "helping you improve your personality."));
-    promotionText->setText(tr("Home Business Opportunity. Start your own Internet business and make money "
-                       "online. Get this software fully branded for your website."));
+    productDescription->setText(
+        tr("Nyra Moon Sign is a moon sign software based on Vedic Astrology. This program "
+           "tells us in detail the characteristics and features of people born under a "
+           "particular moon sign. This is different from the sun sign calculated in western "
+           "astrology. This helps you understand your positive and negative traits, thus "
+           "helping you improve your personality."));
+    promotionText->setText(
+        tr("Home Business Opportunity. Start your own Internet business and make money "
+           "online. Get this software fully branded for your website."));
     cobrandLink->setText(tr("Click here for more details."));
     homePageLink->setText(tr("Visit us at %1").arg(QUrl(ProductPageUrl()).host()));
-    dataSources->setText(tr("Place data: GeoNames (geonames.org), CC BY 4.0; "
-                               "time zones: the IANA tz database."));
-    ephemerisCredit->setText(tr("Precise Moon positions: Swiss Ephemeris, \u00A9 Astrodienst AG "
-                                   "(astro.com/swisseph), AGPL-3.0."));
+    dataSources->setText(
+        tr("Place data: GeoNames (geonames.org), CC BY 4.0; "
+           "time zones: the IANA tz database."));
+    ephemerisCredit->setText(
+        tr("Precise Moon positions: Swiss Ephemeris, \u00A9 Astrodienst AG "
+           "(astro.com/swisseph), AGPL-3.0."));
     okButton->setText(tr("OK"));
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -27,7 +27,7 @@ private:
     void SetTexts();
 
     QLabel* Picture1 = nullptr;
-    QLabel* productHeading = nullptr;  // heading
+    QLabel* productHeading = nullptr;      // heading
     QLabel* productDescription = nullptr;  // description
     QFrame* Line1 = nullptr;
     QLabel* promotionText = nullptr;  // promotion, not a link
@@ -38,4 +38,4 @@ private:
     QPushButton* okButton = nullptr;
 };
 
-} // namespace nyra
+}  // namespace nyra

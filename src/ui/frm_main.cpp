@@ -1,28 +1,28 @@
 #include "ui/frm_main.h"
 
+#include "engine/civil_date.h"
+#include "engine/names.h"
+#include "entry/translation_language.h"
+#include "entry/zone_note.h"
 #include "links/web_links.h"
+#include "record/birth_check.h"
+#include "ui/calculation_settings.h"
 #include "ui/clickable_label.h"
 #include "ui/frm_about.h"
 #include "ui/frm_time_zone.h"
 #include "ui/keyboard_access.h"
 #include "ui/language_menu.h"
 #include "ui/messages.h"
-#include "ui/note_style.h"
-#include "ui/calculation_settings.h"
 #include "ui/named.h"
+#include "ui/note_style.h"
 #include "ui/numeric_box_filter.h"
 #include "ui/place_completion.h"
 #include "ui/promotions.h"
-#include "ui/time_known_list.h"
-#include "ui/wrapping_label.h"
 #include "ui/screen_fit.h"
 #include "ui/screen_reader.h"
 #include "ui/sign_pictures.h"
-#include "engine/civil_date.h"
-#include "engine/names.h"
-#include "entry/translation_language.h"
-#include "entry/zone_note.h"
-#include "record/birth_check.h"
+#include "ui/time_known_list.h"
+#include "ui/wrapping_label.h"
 
 #include <QAction>
 #include <QApplication>
@@ -61,7 +61,7 @@ void FillNumbers(QComboBox* list, int first, int last) {
     list->setCurrentIndex(0);
 }
 
-} // namespace
+}  // namespace
 
 frmMain::frmMain(Dialogs& dialogs, QWidget* parent) : QMainWindow(parent), dialogs_(dialogs) {
     setAttribute(Qt::WA_DeleteOnClose);
@@ -111,8 +111,9 @@ void frmMain::CreateBirthControls() {
     basisList->setCurrentIndex(basisList->findData(static_cast<int>(RememberedBasis())));
     ayanamsaList = Named(new QComboBox(birthFrame), "cboAyanamsa");
     for (const AyanamsaInfo& info : Ayanamsas())
-        ayanamsaList->addItem(QString::fromUtf8(info.displayName.data(), static_cast<qsizetype>(info.displayName.size())),
-                             static_cast<int>(info.id));
+        ayanamsaList->addItem(
+            QString::fromUtf8(info.displayName.data(), static_cast<qsizetype>(info.displayName.size())),
+            static_cast<int>(info.id));
     ayanamsaList->setCurrentIndex(ayanamsaList->findData(static_cast<int>(RememberedAyanamsa())));
     ayanamsaList->setEnabled(RememberedBasis() == BasisKind::Precise);
     calculateWithCaption->setBuddy(basisList);
@@ -168,7 +169,9 @@ void frmMain::CreateZoneControls() {
     auto* numbers = new NumericBoxFilter(dialogs_, this);
     for (QLineEdit* box : {latDegreesBox, latMinutesBox, lonDegreesBox, lonMinutesBox, zoneHoursBox, zoneMinutesBox}) {
         box->setMaximumWidth(digitsWidth);
-        numbers->Watch(box, box == zoneHoursBox ? kZoneHourTypingLimit : box == zoneMinutesBox ? kZoneMinuteTypingLimit : 0);
+        numbers->Watch(box, box == zoneHoursBox     ? kZoneHourTypingLimit
+                            : box == zoneMinutesBox ? kZoneMinuteTypingLimit
+                                                    : 0);
     }
 }
 
@@ -209,10 +212,12 @@ void frmMain::ArrangeControls() {
     ArrangeWindow();
     // Screen readers name a box by the label beside it.
     const std::pair<QLabel*, QWidget*> buddies[] = {
+        // clang-format off
         {nameCaption, nameBox},         {dateCaption, dayList}, {timeCaption, hourList},
         {cityCaption, cityBox},        {stateCaption, stateBox},     {countryCaption, countryBox},
         {latDegreesCaption, latDegreesBox},       {latMinutesCaption, latMinutesBox},      {lonDegreesCaption, lonDegreesBox},
         {lonMinutesCaption, lonMinutesBox},       {zoneHoursCaption, zoneHoursBox}, {zoneMinutesCaption, zoneMinutesBox},
+        // clang-format on
     };
     for (const auto& [label, box] : buddies) label->setBuddy(box);
 }
@@ -259,8 +264,8 @@ void frmMain::ArrangePlaceFrames() {
     place->addWidget(findPlaceButton, 3, 1, Qt::AlignLeft);
     place->setColumnStretch(1, 1);
 
-    const auto coordinateFrame = [](QGroupBox* frame, QWidget* first, QWidget* second, QLabel* degLabel,
-                                    QLineEdit* deg, QLabel* minLabel, QLineEdit* min) {
+    const auto coordinateFrame = [](QGroupBox* frame, QWidget* first, QWidget* second, QLabel* degLabel, QLineEdit* deg,
+                                    QLabel* minLabel, QLineEdit* min) {
         auto* grid = new QGridLayout(frame);
         grid->addWidget(first, 0, 0, 1, 2);
         grid->addWidget(second, 0, 2, 1, 2);
@@ -271,9 +276,12 @@ void frmMain::ArrangePlaceFrames() {
         // Extra width goes beyond the boxes, not between a label and its box.
         grid->setColumnStretch(4, 1);
     };
-    coordinateFrame(latitudeFrame, northChoice, southChoice, latDegreesCaption, latDegreesBox, latMinutesCaption, latMinutesBox);
-    coordinateFrame(longitudeFrame, eastChoice, westChoice, lonDegreesCaption, lonDegreesBox, lonMinutesCaption, lonMinutesBox);
-    coordinateFrame(zoneFrame, dstCheck, zoneHelpLink, zoneHoursCaption, zoneHoursBox, zoneMinutesCaption, zoneMinutesBox);
+    coordinateFrame(latitudeFrame, northChoice, southChoice, latDegreesCaption, latDegreesBox, latMinutesCaption,
+                    latMinutesBox);
+    coordinateFrame(longitudeFrame, eastChoice, westChoice, lonDegreesCaption, lonDegreesBox, lonMinutesCaption,
+                    lonMinutesBox);
+    coordinateFrame(zoneFrame, dstCheck, zoneHelpLink, zoneHoursCaption, zoneHoursBox, zoneMinutesCaption,
+                    zoneMinutesBox);
 }
 
 void frmMain::ArrangeWindow() {
@@ -382,8 +390,9 @@ void frmMain::SetTexts() {
     calculateWithCaption->setText(tr("Calculate with:"));
     basisList->setItemText(0, tr("Classic formula"));
     basisList->setItemText(1, tr("Swiss Ephemeris"));
-    basisList->setToolTip(tr("The classic formula is the program's own series; Swiss Ephemeris gives "
-                            "the Moon to the arcsecond, with the ayanamsa chosen beside it."));
+    basisList->setToolTip(
+        tr("The classic formula is the program's own series; Swiss Ephemeris gives "
+           "the Moon to the arcsecond, with the ayanamsa chosen beside it."));
     ayanamsaList->setToolTip(tr("Ayanamsa for Swiss Ephemeris"));
     basisList->setAccessibleName(tr("Calculate with"));
     ayanamsaList->setAccessibleName(ayanamsaList->toolTip());
@@ -442,12 +451,15 @@ void frmMain::SetSpokenNames() {
     // For screen readers, where one caption serves several boxes or the
     // caption alone ("Deg", "Min") would not say which box it is.
     const std::pair<QWidget*, const char*> spoken[] = {
+        // clang-format off
         {dayList, QT_TR_NOOP("Day of birth")},        {monthList, QT_TR_NOOP("Month of birth")},
         {yearList, QT_TR_NOOP("Year of birth")},       {hourList, QT_TR_NOOP("Hour of birth")},
         {minuteList, QT_TR_NOOP("Minute of birth")},       {secondList, QT_TR_NOOP("Second of birth")},
         {latDegreesBox, QT_TR_NOOP("Latitude: degrees")},   {latMinutesBox, QT_TR_NOOP("Latitude: minutes")},
         {lonDegreesBox, QT_TR_NOOP("Longitude: degrees")},  {lonMinutesBox, QT_TR_NOOP("Longitude: minutes")},
-        {zoneHoursBox, QT_TR_NOOP("Time Zone: hours")}, {zoneMinutesBox, QT_TR_NOOP("Time Zone: minutes")},
+        // clang-format on
+        {zoneHoursBox, QT_TR_NOOP("Time Zone: hours")},
+        {zoneMinutesBox, QT_TR_NOOP("Time Zone: minutes")},
     };
     for (const auto& [widget, name] : spoken) widget->setAccessibleName(tr(name));
 }
@@ -493,4 +505,4 @@ void frmMain::ShowAbout() {
     about.exec();
 }
 
-} // namespace nyra
+}  // namespace nyra

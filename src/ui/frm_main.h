@@ -195,4 +195,4 @@ private:
     QString pickedZoneNote_;
 };
 
-} // namespace nyra
+}  // namespace nyra

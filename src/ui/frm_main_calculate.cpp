@@ -106,4 +106,4 @@ bool frmMain::ConfirmPlace(const BirthEntry& entry) {
     return false;
 }
 
-} // namespace nyra
+}  // namespace nyra

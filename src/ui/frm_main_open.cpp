@@ -25,7 +25,7 @@ int EntryIndex(const QComboBox* list, int value) {
     return list->findText(QString::number(value), Qt::MatchExactly | Qt::MatchCaseSensitive);
 }
 
-} // namespace
+}  // namespace
 
 void frmMain::OpenBirthRecord() {
     const QString path = dialogs_.OpenPath(this);
@@ -45,16 +45,14 @@ void frmMain::OpenRecordFile(const QString& path) {
         RecordFromFile(ReadRecordFileLines(QFile::encodeName(path).toStdString()));
     if (const auto* refusal = std::get_if<RecordRefusal>(&loaded); refusal && refusal->notARecord) {
         dialogs_.Message(this,
-                         tr("\u201C%1\u201D is not a %2 record.")
-                             .arg(Escaped(QFileInfo(path).fileName()), kAppTitle),
+                         tr("\u201C%1\u201D is not a %2 record.").arg(Escaped(QFileInfo(path).fileName()), kAppTitle),
                          MessageIcon::Stop);
         return;
     }
     const auto* record = std::get_if<SavedRecord>(&loaded);
     const QString problem = record ? UnshowableLine(record->birth) : std::get<RecordRefusal>(loaded).reason;
     if (!problem.isEmpty()) {
-        dialogs_.Message(this,
-                         tr("Could not open \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), problem),
+        dialogs_.Message(this, tr("Could not open \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), problem),
                          MessageIcon::Stop);
         return;
     }
@@ -101,4 +99,4 @@ void frmMain::ShowRecord(const BirthRecord& record) {
     dstCheck->setChecked(record.DstOn != 0);
 }
 
-} // namespace nyra
+}  // namespace nyra

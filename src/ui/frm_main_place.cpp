@@ -88,13 +88,14 @@ void frmMain::FollowPickedZone() {
         // 31 April and the like: the checks refuse the date anyway, and the
         // boxes keep what they hold until the date makes sense.
         pickedZone_ = ZoneAtLocalTime{};
-        pickedZoneNote_ = tr("There is no %1 %2 %3: choose a valid date for the zone of %4.")
-                              .arg(dayList->currentText(), monthList->currentText(), yearList->currentText(),
-                                   picked->timeZoneId);
+        pickedZoneNote_ =
+            tr("There is no %1 %2 %3: choose a valid date for the zone of %4.")
+                .arg(dayList->currentText(), monthList->currentText(), yearList->currentText(), picked->timeZoneId);
         UpdateZoneNote();
         return;
     }
-    pickedZone_ = ResolveZone(picked->timeZoneId, date, hourList->currentText().toInt(), minuteList->currentText().toInt());
+    pickedZone_ =
+        ResolveZone(picked->timeZoneId, date, hourList->currentText().toInt(), minuteList->currentText().toInt());
     const ZoneBoxes zone = ZoneBoxesFor(pickedZone_);
     pickedZoneNote_ = zone.note;
     if (pickedZone_.valid) {
@@ -143,8 +144,8 @@ QString frmMain::ZoneNoteText() const {
     const int pickedAheadMinutes = pickedZone_.utcOffsetSeconds / 60;
     if (ClockAheadMinutes(entry) == pickedAheadMinutes) return pickedZoneNote_;
     // The pick's values, read another way: East/West was changed since.
-    return typed + tr(", though %1 had UTC%2 then")
-                       .arg(pickedZone_.timeZoneId, FormatUtcOffset(pickedZone_.utcOffsetSeconds));
+    return typed +
+           tr(", though %1 had UTC%2 then").arg(pickedZone_.timeZoneId, FormatUtcOffset(pickedZone_.utcOffsetSeconds));
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -43,17 +43,17 @@ namespace {
 constexpr int kAboutPictureSize = 96;
 constexpr int kPreferredHeightPx = 600;
 
-const char* const kAboutDescription = QT_TRANSLATE_NOOP(
-    "nyra::frmResult",
-    "Nyra Free Moon Sign is a moon sign software based on Vedic Astrology. This program tells us in "
-    "detail the characteristics and features of people born under a particular moon sign. This is "
-    "different from the sun sign calculated in western astrology. This helps you understand your "
-    "positive and negative traits, thus helping you improve your personality.");
+const char* const kAboutDescription =
+    QT_TRANSLATE_NOOP("nyra::frmResult",
+                      "Nyra Free Moon Sign is a moon sign software based on Vedic Astrology. This program tells us in "
+                      "detail the characteristics and features of people born under a particular moon sign. This is "
+                      "different from the sun sign calculated in western astrology. This helps you understand your "
+                      "positive and negative traits, thus helping you improve your personality.");
 
-const char* const kDiscussionInvitation = QT_TRANSLATE_NOOP(
-    "nyra::frmResult",
-    "Share your Moon sign and your questions with other readers on the Orrelin discussion board. "
-    "Click here to join in.");
+const char* const kDiscussionInvitation =
+    QT_TRANSLATE_NOOP("nyra::frmResult",
+                      "Share your Moon sign and your questions with other readers on the Orrelin discussion board. "
+                      "Click here to join in.");
 
 QLabel* NewHeading(const QString& name, qreal scale, QWidget* parent) {
     auto* label = Named(new QLabel(parent), name);
@@ -64,7 +64,7 @@ QLabel* NewHeading(const QString& name, qreal scale, QWidget* parent) {
     return label;
 }
 
-} // namespace
+}  // namespace
 
 frmResult::frmResult(Calculation calculation, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), calculation_(std::move(calculation)), dialogs_(dialogs) {
@@ -313,4 +313,4 @@ void frmResult::Save() {
 
 void frmResult::ShowAboutTab() { signTabs->setCurrentIndex(SignTabs::kAboutTab); }
 
-} // namespace nyra
+}  // namespace nyra

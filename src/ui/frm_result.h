@@ -98,4 +98,4 @@ private:
     HelpMenus helpMenus_;
 };
 
-} // namespace nyra
+}  // namespace nyra

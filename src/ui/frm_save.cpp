@@ -62,7 +62,7 @@ SaveRequest PdfRequest() {
 // Long enough to read a path; a screen reader has read it out at once.
 constexpr int kStatusShownMs = 8000;
 
-} // namespace
+}  // namespace
 
 frmSave::frmSave(const Calculation& calculation, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), calculation_(calculation), dialogs_(dialogs) {
@@ -87,12 +87,12 @@ void frmSave::CreateControls() {
     discussionHeading->setAlignment(Qt::AlignCenter);
     discussionInvitation->setAlignment(Qt::AlignCenter);
 
-    timeKnownNotice = new NoticeFrame(QStringLiteral("fraTimeKnown"), QStringLiteral("lblTimeKnown"), 20, 1.0, false,
-                                   this);
+    timeKnownNotice =
+        new NoticeFrame(QStringLiteral("fraTimeKnown"), QStringLiteral("lblTimeKnown"), 20, 1.0, false, this);
     reportText = Named(new QTextEdit(this), QStringLiteral("RTB"));
     reportText->setReadOnly(true);
     reportText->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard |
-                                 Qt::LinksAccessibleByMouse);
+                                        Qt::LinksAccessibleByMouse);
     reportText->setFont(ReportFont());
     // Small enough for the window to fit a 1366 x 768 screen at 150 %.
     reportText->setMinimumSize(480, 220);
@@ -176,7 +176,7 @@ void frmSave::SetTexts() {
     cobrandLink->setText(CoBrandInvitation());
     discussionHeading->setText(tr("The Most Popular Online Orrelin Discussion Board"));
     discussionInvitation->setText(tr("Talk about your Moon sign with others: visit our discussion board now at %1")
-                        .arg(QUrl(ProductPageUrl()).host()));
+                                      .arg(QUrl(ProductPageUrl()).host()));
 }
 
 void frmSave::showEvent(QShowEvent* event) {
@@ -197,13 +197,9 @@ void frmSave::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
 }
 
-ReportTitle frmSave::Title() const {
-    return TitleOf(calculation_, Description(), TranslationLanguage());
-}
+ReportTitle frmSave::Title() const { return TitleOf(calculation_, Description(), TranslationLanguage()); }
 
-SignDescription frmSave::Description() const {
-    return DescriptionIn(calculation_, TranslationLanguage());
-}
+SignDescription frmSave::Description() const { return DescriptionIn(calculation_, TranslationLanguage()); }
 
 void frmSave::ComposeReport() {
     nyra::ComposeReport(reportText->document(), Description());
@@ -216,15 +212,16 @@ void frmSave::ComposeReport() {
         title.birthTime.isEmpty()
             ? QString()
             : tr("Birth time: %1\nPossible Moon signs: %2").arg(title.birthTime, title.possibleSigns);
-    timeKnownNotice->SetTone(calculation_.possibleSigns && calculation_.possibleSigns->certain ? NoticeFrame::Tone::Calm
-                                                                                           : NoticeFrame::Tone::Warning);
+    timeKnownNotice->SetTone(calculation_.possibleSigns && calculation_.possibleSigns->certain
+                                 ? NoticeFrame::Tone::Calm
+                                 : NoticeFrame::Tone::Warning);
     timeKnownNotice->SetText(timeKnown);
 }
 
 SaveRequest frmSave::Proposed(SaveRequest request) const {
-    const QString name = ProposedFileName(QString::fromStdString(calculation_.birth.BirthName),
-                                          QString::fromStdString(calculation_.description.VedicName),
-                                          request.defaultSuffix);
+    const QString name =
+        ProposedFileName(QString::fromStdString(calculation_.birth.BirthName),
+                         QString::fromStdString(calculation_.description.VedicName), request.defaultSuffix);
     request.proposedPath = QDir(SaveFolder()).filePath(name);
     return request;
 }
@@ -236,10 +233,11 @@ void frmSave::SaveRecord() {
     const Result<void> saved =
         WriteBirthRecord(QFile::encodeName(path).toStdString(), calculation_.birth, calculation_.timeKnown);
     if (!saved) {
-        dialogs_.Message(this,
-                         tr("Could not save \"%1\": %2")
-                             .arg(Escaped(QDir::toNativeSeparators(path)), QString::fromStdString(saved.problem().reason)),
-                         MessageIcon::Stop);
+        dialogs_.Message(
+            this,
+            tr("Could not save \"%1\": %2")
+                .arg(Escaped(QDir::toNativeSeparators(path)), QString::fromStdString(saved.problem().reason)),
+            MessageIcon::Stop);
         return;
     }
     RememberSaveFolder(path);
@@ -275,8 +273,7 @@ void frmSave::ExportPdf() {
     const QString path = WithSuffix(dialogs_.SavePath(this, request), request);
     if (path.isEmpty()) return;
     if (const auto error = WriteReportPdf(*reportText->document(), path, Title())) {
-        dialogs_.Message(this,
-                         tr("Could not export \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), *error),
+        dialogs_.Message(this, tr("Could not export \"%1\": %2").arg(Escaped(QDir::toNativeSeparators(path)), *error),
                          MessageIcon::Stop);
         return;
     }
@@ -284,4 +281,4 @@ void frmSave::ExportPdf() {
     statusLine->Show(tr("Exported to %1").arg(Escaped(QDir::toNativeSeparators(path))));
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -65,4 +65,4 @@ private:
     ClickableLabel* discussionInvitation = nullptr;
 };
 
-} // namespace nyra
+}  // namespace nyra

@@ -135,7 +135,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 frmTimeZone::frmTimeZone(QWidget* parent) : QDialog(parent) {
     CreateControls();
@@ -203,8 +203,8 @@ QString frmTimeZone::ZoneText(const TimeZoneRow& row) {
     const std::string_view text = row.text;
     const std::string name(text.substr(0, text.find(',')));
     const std::string_view rest = text.substr(name.size());
-    const auto marked = std::find_if(std::begin(kZoneNames), std::end(kZoneNames),
-                                     [&name](const char* zone) { return name == zone; });
+    const auto marked =
+        std::find_if(std::begin(kZoneNames), std::end(kZoneNames), [&name](const char* zone) { return name == zone; });
     const QString shown = marked == std::end(kZoneNames) ? QString::fromStdString(name) : tr(*marked);
     return shown + QString::fromUtf8(rest.data(), static_cast<qsizetype>(rest.size()));
 }
@@ -241,4 +241,4 @@ void frmTimeZone::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-} // namespace nyra
+}  // namespace nyra

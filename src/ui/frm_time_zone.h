@@ -47,4 +47,4 @@ private:
     QPushButton* quitButton = nullptr;
 };
 
-} // namespace nyra
+}  // namespace nyra

@@ -48,4 +48,4 @@ void ConnectHelpMenus(const HelpMenus& m, QObject* context) {
     QObject::connect(m.donateItem, &QAction::triggered, context, &OpenDonatePage);
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -30,4 +30,4 @@ HelpMenus CreateHelpMenus(QMenuBar* bar);
 void SetHelpMenuTexts(const HelpMenus& menus);
 void ConnectHelpMenus(const HelpMenus& menus, QObject* context);
 
-} // namespace nyra
+}  // namespace nyra

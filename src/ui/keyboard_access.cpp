@@ -23,11 +23,11 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 void PressButtonsOnEnter(QWidget* window) {
     auto* filter = new EnterPresses(window);
     for (QPushButton* button : window->findChildren<QPushButton*>()) button->installEventFilter(filter);
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -11,4 +11,4 @@ namespace nyra {
 // Enter, and a dialog's default button is not changed.
 void PressButtonsOnEnter(QWidget* window);
 
-} // namespace nyra
+}  // namespace nyra

@@ -40,7 +40,7 @@ bool Install(const QString& file, const QString& folder) {
     return true;
 }
 
-} // namespace
+}  // namespace
 
 Language LanguageOfLocale(const QLocale& locale) {
     return locale.language() == QLocale::Hindi ? Language::Hindi : Language::English;
@@ -53,9 +53,7 @@ std::optional<Language> RememberedLanguage() {
     return std::nullopt;
 }
 
-Language StartingLanguage(const QLocale& locale) {
-    return RememberedLanguage().value_or(LanguageOfLocale(locale));
-}
+Language StartingLanguage(const QLocale& locale) { return RememberedLanguage().value_or(LanguageOfLocale(locale)); }
 
 Result<void> UseLanguage(Language language) {
     RemoveTranslators();
@@ -77,4 +75,4 @@ Result<void> ChooseLanguage(Language language) {
     return UseLanguage(language);
 }
 
-} // namespace nyra
+}  // namespace nyra

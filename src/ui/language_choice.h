@@ -30,4 +30,4 @@ Result<void> UseLanguage(Language language);
 // The menu's choice: remembered, then used.
 Result<void> ChooseLanguage(Language language);
 
-} // namespace nyra
+}  // namespace nyra

@@ -21,8 +21,9 @@ LanguageMenu CreateLanguageMenu(QMenuBar* bar) {
     for (const Language language : kLanguages) {
         const std::string_view code = LanguageCode(language);
         const std::string_view own = LanguageOwnName(language);
-        QAction* item = Named(m.languageMenu->addAction(QString::fromUtf8(own.data(), static_cast<qsizetype>(own.size()))),
-                              QStringLiteral("mnuLanguage_") + QLatin1String(code.data(), static_cast<qsizetype>(code.size())));
+        QAction* item =
+            Named(m.languageMenu->addAction(QString::fromUtf8(own.data(), static_cast<qsizetype>(own.size()))),
+                  QStringLiteral("mnuLanguage_") + QLatin1String(code.data(), static_cast<qsizetype>(code.size())));
         item->setCheckable(true);
         group->addAction(item);
         m.items.emplace_back(language, item);
@@ -48,4 +49,4 @@ void ConnectLanguageMenu(const LanguageMenu& m, QWidget* window, Dialogs& dialog
     }
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -29,4 +29,4 @@ LanguageMenu CreateLanguageMenu(QMenuBar* bar);
 void SetLanguageMenuTexts(const LanguageMenu& menu);
 void ConnectLanguageMenu(const LanguageMenu& menu, QWidget* window, Dialogs& dialogs);
 
-} // namespace nyra
+}  // namespace nyra

@@ -6,4 +6,4 @@ namespace nyra {
 
 QString Escaped(const QString& text) { return QString::fromStdString(EscapeInput(text.toStdString())); }
 
-} // namespace nyra
+}  // namespace nyra

@@ -14,4 +14,4 @@ inline const QString kWindowTitle = QStringLiteral("Nyra Moon Sign v2.10");
 // reorders text is escaped, never acted on.
 QString Escaped(const QString& text);
 
-} // namespace nyra
+}  // namespace nyra

@@ -12,4 +12,4 @@ T* Named(T* object, const QString& name) {
     return object;
 }
 
-} // namespace nyra
+}  // namespace nyra

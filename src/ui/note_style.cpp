@@ -12,7 +12,7 @@ constexpr float kQuietAlpha = 0.72f;
 constexpr const char* kLightWarning = "#8a5a00";
 constexpr const char* kDarkWarning = "#e0a526";
 
-} // namespace
+}  // namespace
 
 void SetNoteStyle(QLabel* label, NoteStyle style) {
     const QPalette base = label->parentWidget() ? label->parentWidget()->palette() : QPalette();
@@ -33,4 +33,4 @@ void SetNoteStyle(QLabel* label, NoteStyle style) {
     label->setPalette(palette);
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -13,4 +13,4 @@ enum class NoteStyle { Quiet, Warning };
 // light or dark theme gets a readable colour either way.
 void SetNoteStyle(QLabel* label, NoteStyle style);
 
-} // namespace nyra
+}  // namespace nyra

@@ -28,13 +28,13 @@ constexpr NoticeColours kLightCalmNotice{"#e7f1fb", "#2f6ea8", "#0d2a47"};
 constexpr NoticeColours kDarkCalmNotice{"#12324f", "#6aa8e0", "#dcecff"};
 
 QString NoticeStyleSheet(const QString& frameName, const NoticeColours& colours) {
-    return QStringLiteral("QFrame#%1 { background-color: %2; border: 1px solid %3; border-radius: 4px; }"
-                          " QFrame#%1 QLabel { background: transparent; border: none; color: %4; }")
-        .arg(frameName, QLatin1String(colours.background), QLatin1String(colours.border),
-             QLatin1String(colours.text));
+    return QStringLiteral(
+               "QFrame#%1 { background-color: %2; border: 1px solid %3; border-radius: 4px; }"
+               " QFrame#%1 QLabel { background: transparent; border: none; color: %4; }")
+        .arg(frameName, QLatin1String(colours.background), QLatin1String(colours.border), QLatin1String(colours.text));
 }
 
-} // namespace
+}  // namespace
 
 NoticeFrame::NoticeFrame(const QString& frameName, const QString& textName, int iconPx, qreal textScale, bool bold,
                          QWidget* parent, const QString& headingName, const QString& iconName)
@@ -121,11 +121,11 @@ void NoticeFrame::Colour() {
     // below colours that, and would keep a frame light under a dark theme.
     const QPalette& colours = window()->palette();
     const bool dark = colours.color(QPalette::Window).lightness() < colours.color(QPalette::WindowText).lightness();
-    const NoticeColours& chosen = tone_ == Tone::Calm ? (dark ? kDarkCalmNotice : kLightCalmNotice)
-                                                      : (dark ? kDarkNotice : kLightNotice);
+    const NoticeColours& chosen =
+        tone_ == Tone::Calm ? (dark ? kDarkCalmNotice : kLightCalmNotice) : (dark ? kDarkNotice : kLightNotice);
     // A style sheet change sends a palette change of its own: only set a new one.
     const QString sheet = NoticeStyleSheet(objectName(), chosen);
     if (styleSheet() != sheet) setStyleSheet(sheet);
 }
 
-} // namespace nyra
+}  // namespace nyra

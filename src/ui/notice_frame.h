@@ -49,4 +49,4 @@ private:
     Tone tone_ = Tone::Warning;
 };
 
-} // namespace nyra
+}  // namespace nyra

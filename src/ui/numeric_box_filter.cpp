@@ -27,7 +27,7 @@ int TypingLimit(const QLineEdit* box) { return box->property(kTypingLimitPropert
 
 qsizetype SelectedLength(const QLineEdit* box) { return box->hasSelectedText() ? box->selectedText().size() : 0; }
 
-} // namespace
+}  // namespace
 
 NumericBoxFilter::NumericBoxFilter(Dialogs& dialogs, QObject* parent) : QObject(parent), dialogs_(dialogs) {}
 
@@ -40,17 +40,11 @@ bool NumericBoxFilter::eventFilter(QObject* watched, QEvent* event) {
     auto* box = qobject_cast<QLineEdit*>(watched);
     if (!box) return QObject::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::KeyPress:
-        return FilterKey(box, static_cast<QKeyEvent*>(event));
-    case QEvent::ContextMenu:
-        ShowMenu(box, static_cast<QContextMenuEvent*>(event));
-        return true;
-    case QEvent::MouseButtonRelease:
-        return FilterMiddleClick(box, static_cast<QMouseEvent*>(event));
-    case QEvent::Drop:
-        return FilterDrop(box, static_cast<QDropEvent*>(event));
-    default:
-        return QObject::eventFilter(watched, event);
+    case QEvent::KeyPress: return FilterKey(box, static_cast<QKeyEvent*>(event));
+    case QEvent::ContextMenu: ShowMenu(box, static_cast<QContextMenuEvent*>(event)); return true;
+    case QEvent::MouseButtonRelease: return FilterMiddleClick(box, static_cast<QMouseEvent*>(event));
+    case QEvent::Drop: return FilterDrop(box, static_cast<QDropEvent*>(event));
+    default: return QObject::eventFilter(watched, event);
     }
 }
 
@@ -71,14 +65,10 @@ bool NumericBoxFilter::FilterKey(QLineEdit* box, const QKeyEvent* key) {
             ? JudgeNumericChord(key->modifiers(), key->text(), box->text().size(), SelectedLength(box), limit)
             : JudgeNumericKey(key->key(), key->text(), box->text().size(), SelectedLength(box), limit);
     switch (verdict) {
-    case KeyVerdict::Pass:
-        return false;
-    case KeyVerdict::NotANumber:
-        RefuseNonNumbers(box);
-        return true;
+    case KeyVerdict::Pass: return false;
+    case KeyVerdict::NotANumber: RefuseNonNumbers(box); return true;
     case KeyVerdict::TooLong:
-    case KeyVerdict::Dropped:
-        return true;
+    case KeyVerdict::Dropped: return true;
     }
     return false;
 }
@@ -128,7 +118,8 @@ bool NumericBoxFilter::FilterDrop(QLineEdit* box, QDropEvent* drop) {
 }
 
 void NumericBoxFilter::Paste(QLineEdit* box, const QString& text) {
-    const std::optional<QString> digits = DigitsToPaste(text, box->text().size(), SelectedLength(box), TypingLimit(box));
+    const std::optional<QString> digits =
+        DigitsToPaste(text, box->text().size(), SelectedLength(box), TypingLimit(box));
     if (!digits) {
         RefuseNonNumbers(box);
         return;
@@ -141,4 +132,4 @@ void NumericBoxFilter::RefuseNonNumbers(QLineEdit* box) {
     dialogs_.Message(box->window(), OnlyNumbersMessage(), MessageIcon::Stop);
 }
 
-} // namespace nyra
+}  // namespace nyra

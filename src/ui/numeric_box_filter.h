@@ -45,4 +45,4 @@ private:
     Dialogs& dialogs_;
 };
 
-} // namespace nyra
+}  // namespace nyra

@@ -24,7 +24,9 @@ QString AngleText(double angleDeg, QChar positive, QChar negative, QChar onZero)
     return QStringLiteral("%1\u00B0%2\u2032%3")
         .arg(dm.degrees)
         .arg(dm.minutes, 2, 10, QLatin1Char('0'))
-        .arg(zero ? onZero : dm.negative ? negative : positive);
+        .arg(zero          ? onZero
+             : dm.negative ? negative
+                           : positive);
 }
 
 // Draws a row as the place, then its coordinates greyed at the right edge,
@@ -39,7 +41,8 @@ public:
         initStyleOption(&opt, index);
         // The completer makes its likeliest row current without selecting
         // it; Enter takes that row, so it is drawn as selected.
-        if (const auto* view = qobject_cast<const QAbstractItemView*>(opt.widget); view && view->currentIndex() == index)
+        if (const auto* view = qobject_cast<const QAbstractItemView*>(opt.widget);
+            view && view->currentIndex() == index)
             opt.state |= QStyle::State_Selected;
         opt.text.clear();
         const QWidget* widget = opt.widget;
@@ -95,7 +98,7 @@ private:
     }
 };
 
-} // namespace
+}  // namespace
 
 QString PlaceCoordinatesText(const Place& place) {
     return AngleText(place.latitudeDeg, QLatin1Char('N'), QLatin1Char('S'), QLatin1Char('N')) + QLatin1Char(' ') +
@@ -107,7 +110,11 @@ QString PlaceListText(const Place& place) {
 }
 
 PlaceCompletion::PlaceCompletion(QLineEdit* city, QLineEdit* state, QLineEdit* country, QObject* parent)
-    : QObject(parent), city_(city), state_(state), country_(country), completer_(new QCompleter(this)),
+    : QObject(parent),
+      city_(city),
+      state_(state),
+      country_(country),
+      completer_(new QCompleter(this)),
       model_(new QStandardItemModel(this)) {
     completer_->setModel(model_);
     // The atlas has already chosen and ordered the rows.
@@ -210,4 +217,4 @@ void PlaceCompletion::Choose(const QModelIndex& index) {
     emit placeChosen(place);
 }
 
-} // namespace nyra
+}  // namespace nyra

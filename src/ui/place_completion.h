@@ -71,4 +71,4 @@ private:
     bool popupPrepared_ = false;
 };
 
-} // namespace nyra
+}  // namespace nyra

@@ -62,7 +62,7 @@ std::optional<QString> LastRequestRefusal() {
     return reason;
 }
 
-} // namespace
+}  // namespace
 
 std::optional<QString> PrintQueueRefusal(const QString& printer) {
     const CupsCalls* cups = Cups();
@@ -70,8 +70,8 @@ std::optional<QString> PrintQueueRefusal(const QString& printer) {
     const qsizetype slash = printer.indexOf(u'/');
     const QByteArray name = printer.left(slash).toLocal8Bit();
     const QByteArray instance = slash < 0 ? QByteArray() : printer.mid(slash + 1).toLocal8Bit();
-    cups_dest_t* dest = cups->getNamedDest(CUPS_HTTP_DEFAULT, name.constData(),
-                                         instance.isEmpty() ? nullptr : instance.constData());
+    cups_dest_t* dest =
+        cups->getNamedDest(CUPS_HTTP_DEFAULT, name.constData(), instance.isEmpty() ? nullptr : instance.constData());
     // A queue CUPS cannot find now is left to the job itself to tell.
     if (dest == nullptr) return std::nullopt;
     const char* accepting = cups->getOption("printer-is-accepting-jobs", dest->num_options, dest->options);
@@ -101,4 +101,4 @@ PrintOutcome PrintReport(const QTextDocument& document) {
     return outcome;
 }
 
-} // namespace nyra
+}  // namespace nyra

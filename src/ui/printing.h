@@ -14,8 +14,8 @@ namespace nyra {
 
 // What became of a print request.
 struct PrintOutcome {
-    QString printer;                ///< The printer used; empty when none is installed.
-    std::optional<QString> refusal; ///< Why the report did not reach it.
+    QString printer;                 ///< The printer used; empty when none is installed.
+    std::optional<QString> refusal;  ///< Why the report did not reach it.
 };
 
 // Prints `document` as one job on the default printer, or on the first
@@ -26,4 +26,4 @@ PrintOutcome PrintReport(const QTextDocument& document);
 // nothing when it takes them or when CUPS does not know the queue.
 std::optional<QString> PrintQueueRefusal(const QString& printer);
 
-} // namespace nyra
+}  // namespace nyra

@@ -9,8 +9,10 @@ namespace nyra {
 QString CoBrandInvitation() {
     return QCoreApplication::translate(
         "nyra::Promotions",
+        // clang-format off
         "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
         "site's name &  link here. See \"Help\" for details.    Click Here for more info on co-branding.");
+    // clang-format on
 }
 
 QString FullBrandOffer() {
@@ -32,4 +34,4 @@ ClickableLabel* NewLinkLabel(const QString& objectName, const QString& text, QWi
     return label;
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -25,4 +25,4 @@ enum class LinkStyle {
 // as a link on light and dark themes alike.
 ClickableLabel* NewLinkLabel(const QString& objectName, const QString& text, QWidget* parent, LinkStyle style);
 
-} // namespace nyra
+}  // namespace nyra

@@ -23,4 +23,4 @@ std::optional<QString> ReplaceQuestion(const QString& path) {
         .arg(asked.fileName(), QDir::toNativeSeparators(replaced.canonicalFilePath()), replaced.fileName());
 }
 
-} // namespace nyra
+}  // namespace nyra

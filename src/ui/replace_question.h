@@ -15,4 +15,4 @@ namespace nyra {
 // planted in a shared folder) and say why.
 std::optional<QString> ReplaceQuestion(const QString& path);
 
-} // namespace nyra
+}  // namespace nyra

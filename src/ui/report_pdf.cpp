@@ -90,7 +90,8 @@ void InsertLines(QTextCursor& cursor, std::initializer_list<TitleLine> lines) {
         if (line.value.isEmpty()) continue;
         if (!first) cursor.insertBlock();
         first = false;
-        cursor.insertText(QCoreApplication::translate("nyra::ReportTitle", line.label), ReportFormat(ReportRole::Label));
+        cursor.insertText(QCoreApplication::translate("nyra::ReportTitle", line.label),
+                          ReportFormat(ReportRole::Label));
         QTextCharFormat format = ReportFormat(ReportRole::Value);
         if (line.strong) format.setFontWeight(QFont::Bold);
         cursor.insertText(line.value, format);
@@ -148,8 +149,10 @@ struct Section {
 std::vector<Section> SectionsOf(const QTextDocument& document) {
     std::vector<Section> sections;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (block.blockFormat().boolProperty(kSectionHeadingProperty)) sections.push_back({block, block});
-        else if (!sections.empty() && !block.text().isEmpty()) sections.back().last = block;
+        if (block.blockFormat().boolProperty(kSectionHeadingProperty))
+            sections.push_back({block, block});
+        else if (!sections.empty() && !block.text().isEmpty())
+            sections.back().last = block;
     }
     return sections;
 }
@@ -168,7 +171,8 @@ void KeepSectionsWhole(QTextDocument* document) {
             const qreal top = layout->blockBoundingRect(section.heading).top();
             const qreal bottom = layout->blockBoundingRect(section.last).bottom();
             const bool split = page(top) != page(std::nextafter(bottom, top));
-            const bool startsPage = section.heading.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
+            const bool startsPage =
+                section.heading.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore;
             if (!split || startsPage || bottom - top > pageHeight) continue;
             QTextBlockFormat breakBefore;
             breakBefore.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
@@ -208,11 +212,11 @@ void PaintPages(QTextDocument* document, QPdfWriter* writer, qreal margin) {
     }
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 bool IsDevanagari(QChar c) { return c.script() == QChar::Script_Devanagari; }
-} // namespace
+}  // namespace
 
 // Shaping would join "f" and "l" into one ligature glyph, which a PDF
 // viewer copies (and pdftotext extracts) as one odd character. Devanagari
@@ -240,8 +244,8 @@ void PlainLetters(QTextDocument* document) {
             }
             qsizetype end = i + 1;
             // Joiners, blanks and the danda belong to the run they stand in.
-            while (end < text.size() && (IsDevanagari(text[end]) || text[end].isSpace() ||
-                                         text[end] == QChar(0x200C) || text[end] == QChar(0x200D)))
+            while (end < text.size() && (IsDevanagari(text[end]) || text[end].isSpace() || text[end] == QChar(0x200C) ||
+                                         text[end] == QChar(0x200D)))
                 ++end;
             QTextCursor run(document);
             run.setPosition(block.position() + static_cast<int>(i));
@@ -260,10 +264,11 @@ ReportTitle TitleOf(const Calculation& calculation, const SignDescription& sign,
     title.birthTime = QString::fromStdString(BirthTimeText(calculation, language));
     const QString coordinates = CoordinatesText(birth);
     const std::string names = calculation.place.Names();
-    title.place = names.empty() ? coordinates : QString::fromStdString(names) + QStringLiteral(" (") + coordinates + u')';
+    title.place =
+        names.empty() ? coordinates : QString::fromStdString(names) + QStringLiteral(" (") + coordinates + u')';
     if (!sign.VedicName.empty())
         title.moonSign = QStringLiteral("%1 (%2)").arg(QString::fromStdString(sign.VedicName),
-                                                        QString::fromStdString(sign.EnglishName));
+                                                       QString::fromStdString(sign.EnglishName));
     // The picture goes by the English name whatever the language.
     title.englishName = QString::fromStdString(calculation.description.EnglishName);
     title.possibleSigns = QString::fromStdString(PossibleSignsText(calculation, language));
@@ -314,7 +319,7 @@ QByteArray ReportPdf(const QTextDocument& report, const ReportTitle& title) {
         document.setPageSize(QSizeF(writer.width() - 2 * margin, writer.height() - 2 * margin));
         KeepSectionsWhole(&document);
         PaintPages(&document, &writer, margin);
-    } // the writer completes the file when it goes
+    }  // the writer completes the file when it goes
     return buffer.data();
 }
 
@@ -323,8 +328,7 @@ bool IsCompletePdf(const QByteArray& pdf) {
     constexpr qsizetype kMinimumBytes = 1024;
     // A PDF ends with its end-of-file marker, give or take a line end.
     constexpr qsizetype kMarkerWindow = 16;
-    return pdf.size() >= kMinimumBytes && pdf.startsWith("%PDF-") &&
-           pdf.right(kMarkerWindow).contains("%%EOF");
+    return pdf.size() >= kMinimumBytes && pdf.startsWith("%PDF-") && pdf.right(kMarkerWindow).contains("%%EOF");
 }
 
 std::optional<QString> WriteReportPdf(const QTextDocument& report, const QString& path, const ReportTitle& title) {
@@ -333,11 +337,12 @@ std::optional<QString> WriteReportPdf(const QTextDocument& report, const QString
     // file itself: the PDF is made in memory and saved like a record.
     const QByteArray pdf = ReportPdf(report, title);
     if (!IsCompletePdf(pdf)) return QCoreApplication::translate("nyra::ReportTitle", "The PDF could not be made.");
-    if (const Result<void> written = WriteFileAtomically(
-            QFile::encodeName(path).toStdString(), std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
+    if (const Result<void> written =
+            WriteFileAtomically(QFile::encodeName(path).toStdString(),
+                                std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
         !written)
         return QString::fromLocal8Bit(written.problem().reason.c_str());
     return std::nullopt;
 }
 
-} // namespace nyra
+}  // namespace nyra

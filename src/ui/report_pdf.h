@@ -22,16 +22,16 @@ struct Calculation;
 // What the title block says besides the program's name; an empty text
 // leaves its line out.
 struct ReportTitle {
-    QString name;         ///< "Asha Rao"
-    QString born;         ///< "14 April 1985, 06:30 (UTC+5:30)"
-    QString birthTime;    ///< "not known (12:00 used for the descriptions)"; empty for an exact time.
-    QString place;        ///< "New Delhi, Delhi, India (28° 36′ N, 77° 13′ E)"
-    QString moonSign;     ///< "Mesha (Aries)"
-    QString possibleSigns;  ///< "Kataka 72% until 17:19, then Simha 28%"; empty for an exact time.
-    QString calculatedWith; ///< "Swiss Ephemeris, Lahiri ayanamsa"
-    QString englishName;  ///< Picks the sign's picture: "Aries".
-    QString moonPosition; ///< "23° 07′ 10″ in Mesha"
-    QString nakshatra;    ///< "Bharani, pada 3"
+    QString name;            ///< "Asha Rao"
+    QString born;            ///< "14 April 1985, 06:30 (UTC+5:30)"
+    QString birthTime;       ///< "not known (12:00 used for the descriptions)"; empty for an exact time.
+    QString place;           ///< "New Delhi, Delhi, India (28° 36′ N, 77° 13′ E)"
+    QString moonSign;        ///< "Mesha (Aries)"
+    QString possibleSigns;   ///< "Kataka 72% until 17:19, then Simha 28%"; empty for an exact time.
+    QString calculatedWith;  ///< "Swiss Ephemeris, Lahiri ayanamsa"
+    QString englishName;     ///< Picks the sign's picture: "Aries".
+    QString moonPosition;    ///< "23° 07′ 10″ in Mesha"
+    QString nakshatra;       ///< "Bharani, pada 3"
 };
 
 // The title of a calculation's report, in `language`, with `sign` the
@@ -56,7 +56,6 @@ bool IsCompletePdf(const QByteArray& pdf);
 
 // Writes ReportPdf to `path` with WriteFileAtomically (record/file_io.h): a
 // failure leaves an existing file as it was. Returns the reason on failure.
-std::optional<QString> WriteReportPdf(const QTextDocument& report, const QString& path,
-                                      const ReportTitle& title = {});
+std::optional<QString> WriteReportPdf(const QTextDocument& report, const QString& path, const ReportTitle& title = {});
 
-} // namespace nyra
+}  // namespace nyra

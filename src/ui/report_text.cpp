@@ -32,14 +32,17 @@ struct ReportSection {
 // the report. The labels' spelling ("Rulling", "Compatible with") is the
 // report's and must stay as it is.
 constexpr ReportItem kCommon[] = {
+    // clang-format off
     {QT_TRANSLATE_NOOP("nyra::Report", "Vedic Name: "),              &SignDescription::VedicName},
     {QT_TRANSLATE_NOOP("nyra::Report", "English Name: "),            &SignDescription::EnglishName},
     {QT_TRANSLATE_NOOP("nyra::Report", "Rulling Planet / Lord: "),   &SignDescription::RullingPlanet},
     {QT_TRANSLATE_NOOP("nyra::Report", "Symbol: "),                  &SignDescription::Symbol},
+    // clang-format on
     {QT_TRANSLATE_NOOP("nyra::Report", "Element / Inborn Nature: "), &SignDescription::InbornNature},
-    {QT_TRANSLATE_NOOP("nyra::Report", "Sign Color: "),              &SignDescription::SignColor},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Sign Color: "), &SignDescription::SignColor},
 };
 constexpr ReportItem kCharacteristics[] = {
+    // clang-format off
     {QT_TRANSLATE_NOOP("nyra::Report", "Type Of Sign: "),            &SignDescription::TypeOfSign},
     {QT_TRANSLATE_NOOP("nyra::Report", "Gender: "),                  &SignDescription::Gender},
     {QT_TRANSLATE_NOOP("nyra::Report", "Fruitful / Barren: "),       &SignDescription::Barren},
@@ -47,43 +50,54 @@ constexpr ReportItem kCharacteristics[] = {
     {QT_TRANSLATE_NOOP("nyra::Report", "Sign Position: "),           &SignDescription::SignPosition},
     {QT_TRANSLATE_NOOP("nyra::Report", "Constituent Characters: "),  &SignDescription::ConstituentCharacter},
     {QT_TRANSLATE_NOOP("nyra::Report", "Part of the Body: "),        &SignDescription::PartOfTheBody},
+    // clang-format on
 };
 constexpr ReportItem kPhysique[] = {
+    // clang-format off
     {QT_TRANSLATE_NOOP("nyra::Report", "Physique: "),                &SignDescription::Physique},
     {QT_TRANSLATE_NOOP("nyra::Report", "Looks: "),                   &SignDescription::Looks},
+    // clang-format on
 };
 constexpr ReportItem kNature[] = {
-    {QT_TRANSLATE_NOOP("nyra::Report", "Nature: "),                  &SignDescription::Nature},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Nature: "), &SignDescription::Nature},
 };
 constexpr ReportItem kCareer[] = {
-    {QT_TRANSLATE_NOOP("nyra::Report", "Career And Finance: "),      &SignDescription::CareerAndFinance},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Career And Finance: "), &SignDescription::CareerAndFinance},
 };
 constexpr ReportItem kLove[] = {
+    // clang-format off
     {QT_TRANSLATE_NOOP("nyra::Report", "Love And Domestic Life: "),  &SignDescription::LoveAndDomesticLife},
     {QT_TRANSLATE_NOOP("nyra::Report", "Compatible with: "),         &SignDescription::CompatibleWith},
     {QT_TRANSLATE_NOOP("nyra::Report", "Not Compatible with: "),     &SignDescription::NotCompatibleWith},
+    // clang-format on
 };
 constexpr ReportItem kHealth[] = {
-    {QT_TRANSLATE_NOOP("nyra::Report", "Health: "),                  &SignDescription::Health},
+    {QT_TRANSLATE_NOOP("nyra::Report", "Health: "), &SignDescription::Health},
 };
 constexpr ReportItem kLucky[] = {
+    // clang-format off
     {QT_TRANSLATE_NOOP("nyra::Report", "Lucky Days: "),              &SignDescription::LuckyDays},
     {QT_TRANSLATE_NOOP("nyra::Report", "Lucky Numbers: "),           &SignDescription::LuckyNumbers},
     {QT_TRANSLATE_NOOP("nyra::Report", "Best Direction: "),          &SignDescription::BestDirection},
     {QT_TRANSLATE_NOOP("nyra::Report", "Lucky Colors: "),            &SignDescription::LuckyColors},
     {QT_TRANSLATE_NOOP("nyra::Report", "Lucky Gemstone: "),          &SignDescription::LuckyGemstone},
+    // clang-format on
     {QT_TRANSLATE_NOOP("nyra::Report", "Best Period of Activity: "), &SignDescription::BestPeriodOfActivity},
 };
 
 constexpr ReportSection kSections[] = {
+    // clang-format off
     {QT_TRANSLATE_NOOP("nyra::Report", "Common: "),                 kCommon},
     {QT_TRANSLATE_NOOP("nyra::Report", "Sign Characteristics: "),   kCharacteristics},
     {QT_TRANSLATE_NOOP("nyra::Report", "Physique And Looks: "),     kPhysique},
     {QT_TRANSLATE_NOOP("nyra::Report", "Human Nature: "),           kNature},
     {QT_TRANSLATE_NOOP("nyra::Report", "Career And Finance: "),     kCareer},
+    // clang-format on
     {QT_TRANSLATE_NOOP("nyra::Report", "Love And Compatibility: "), kLove},
+    // clang-format off
     {QT_TRANSLATE_NOOP("nyra::Report", "Health: "),                 kHealth},
     {QT_TRANSLATE_NOOP("nyra::Report", "Lucky For....Rashi: "),     kLucky},
+    // clang-format on
 };
 static_assert(std::size(kSections) == 8);
 
@@ -106,9 +120,7 @@ QString Value(const SignDescription& description, const ReportItem& item) {
 }
 
 // Characters that end a sentence rather than an address.
-bool IsTrailingPunctuation(QChar c) {
-    return QStringLiteral(".,;:!?'\")]}>").contains(c);
-}
+bool IsTrailingPunctuation(QChar c) { return QStringLiteral(".,;:!?'\")]}>").contains(c); }
 
 QUrl WebAddressUrl(const QString& address) {
     if (address.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
@@ -116,7 +128,7 @@ QUrl WebAddressUrl(const QString& address) {
     return QUrl(address, QUrl::TolerantMode);
 }
 
-} // namespace
+}  // namespace
 
 QFont ReportFont() {
     QFont font(kReportFontFamily);
@@ -150,9 +162,7 @@ void ComposeReport(QTextDocument* document, const SignDescription& description) 
     cursor.setCharFormat(value);
     // Every line is a block of its own, so the plain text has one "\n" per
     // line and the last value's line end leaves an empty final block.
-    const auto endLine = [&cursor](const QTextCharFormat& format) {
-        cursor.insertBlock(QTextBlockFormat(), format);
-    };
+    const auto endLine = [&cursor](const QTextCharFormat& format) { cursor.insertBlock(QTextBlockFormat(), format); };
     QTextBlockFormat headingBlock;
     headingBlock.setProperty(kSectionHeadingProperty, true);
     for (std::size_t s = 0; s < std::size(kSections); ++s) {
@@ -188,8 +198,8 @@ std::vector<WebAddress> FindWebAddresses(const QString& text) {
                                    ? QStringLiteral("www.")
                                    : address.left(address.indexOf(u'/') + 2);
         if (address.size() <= prefix.size()) continue;
-        found.push_back({static_cast<int>(match.capturedStart()), static_cast<int>(address.size()),
-                         WebAddressUrl(address)});
+        found.push_back(
+            {static_cast<int>(match.capturedStart()), static_cast<int>(address.size()), WebAddressUrl(address)});
     }
     return found;
 }
@@ -235,13 +245,10 @@ bool ReportMouseWatcher::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-        EmptyClipboard();
-        break;
-    default:
-        break;
+    case QEvent::MouseMove: EmptyClipboard(); break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -24,9 +24,9 @@ inline const QString kReportFontFamily = QStringLiteral("Verdana");
 QFont ReportFont();
 
 enum class ReportRole {
-    Heading, ///< Bold purple (128, 0, 128).
-    Label,   ///< Teal (0, 128, 128).
-    Value,   ///< Black; also the empty lines between sections.
+    Heading,  ///< Bold purple (128, 0, 128).
+    Label,    ///< Teal (0, 128, 128).
+    Value,    ///< Black; also the empty lines between sections.
 };
 QTextCharFormat ReportFormat(ReportRole role);
 
@@ -40,9 +40,9 @@ void ComposeReport(QTextDocument* document, const SignDescription& description);
 
 // A web address found in a text: where it stands and the address it opens.
 struct WebAddress {
-    int start = 0;  ///< Index of its first character.
-    int length = 0; ///< Characters, without trailing punctuation.
-    QUrl url;       ///< "www." addresses are opened as "http://www.".
+    int start = 0;   ///< Index of its first character.
+    int length = 0;  ///< Characters, without trailing punctuation.
+    QUrl url;        ///< "www." addresses are opened as "http://www.".
 };
 std::vector<WebAddress> FindWebAddresses(const QString& text);
 
@@ -67,4 +67,4 @@ private:
     QTextEdit* view_;
 };
 
-} // namespace nyra
+}  // namespace nyra

@@ -38,7 +38,7 @@ QFrame* NewSeparator(QWidget* parent) {
     return line;
 }
 
-} // namespace
+}  // namespace
 
 SignHeadline::SignHeadline(QWidget* parent) : QWidget(parent) {
     signPictures = SharedSignPictures(kSignPictureSize, devicePixelRatioF());
@@ -100,12 +100,12 @@ void SignHeadline::Show(const Calculation& calculation, const SignDescription& s
     const MoonReading& moon = calculation.moon;
     moonPositionLine->setText(tr("Moon at %1").arg(QString::fromStdString(PositionInSignText(moon, language))));
     nakshatraLine->setText(tr("Nakshatra %1, pada %2 (lord %3)")
-                              .arg(Text(NakshatraName(moon.nakshatra.index, language)))
-                              .arg(moon.nakshatra.pada)
-                              .arg(Text(PlanetName(moon.nakshatra.lord, language))));
-    ayanamsaLine->setText(tr("Ayanamsa: %1 %2")
-                             .arg(Text(AyanamsaName(calculation.basis, language)),
-                                  QString::fromStdString(AyanamsaText(moon))));
+                               .arg(Text(NakshatraName(moon.nakshatra.index, language)))
+                               .arg(moon.nakshatra.pada)
+                               .arg(Text(PlanetName(moon.nakshatra.lord, language))));
+    ayanamsaLine->setText(
+        tr("Ayanamsa: %1 %2")
+            .arg(Text(AyanamsaName(calculation.basis, language)), QString::fromStdString(AyanamsaText(moon))));
     basisLine->setText(tr("Calculated with %1").arg(QString::fromStdString(CalculatedWithText(calculation, language))));
     signSpanLine->setText(QString::fromStdString(SignSpanSentence(moon.signSpan, language)));
     nakshatraSpanLine->setText(QString::fromStdString(NakshatraSpanSentence(moon.nakshatraSpan, language)));
@@ -113,8 +113,8 @@ void SignHeadline::Show(const Calculation& calculation, const SignDescription& s
 
 MoonNotices::MoonNotices(QWidget* parent) : QWidget(parent) {
     signNotice = new NoticeFrame(QStringLiteral("fraSignNotice"), QStringLiteral("lblSignNotice"), 20, 1.0, true, this);
-    nakshatraNotice = new NoticeFrame(QStringLiteral("fraNakshatraNotice"), QStringLiteral("lblNakshatraNotice"),
-                                         16, 0.9, false, this);
+    nakshatraNotice = new NoticeFrame(QStringLiteral("fraNakshatraNotice"), QStringLiteral("lblNakshatraNotice"), 16,
+                                      0.9, false, this);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(4);
@@ -124,8 +124,7 @@ MoonNotices::MoonNotices(QWidget* parent) : QWidget(parent) {
 
 void MoonNotices::Show(const Calculation& calculation, Language language) {
     signNotice->SetText(QString::fromStdString(SignChangeNotice(calculation.moon.signSpan, language)));
-    nakshatraNotice->SetText(
-        QString::fromStdString(NakshatraChangeNotice(calculation.moon.nakshatraSpan, language)));
+    nakshatraNotice->SetText(QString::fromStdString(NakshatraChangeNotice(calculation.moon.nakshatraSpan, language)));
 }
 
 PreciseLine::PreciseLine(QWidget* parent) : QWidget(parent) {
@@ -171,9 +170,8 @@ void PreciseLine::Show(const Calculation& calculation, Language language) {
     }
     // On the Precise basis the list chooses the whole calculation's
     // ayanamsa, on the Classic basis only the precise position's.
-    ayanamsaList->setToolTip(calculation.basis.kind == BasisKind::Precise
-                                ? tr("Ayanamsa of the calculation")
-                                : tr("Ayanamsa for the precise position"));
+    ayanamsaList->setToolTip(calculation.basis.kind == BasisKind::Precise ? tr("Ayanamsa of the calculation")
+                                                                          : tr("Ayanamsa for the precise position"));
     ayanamsaList->setAccessibleName(ayanamsaList->toolTip());
     const PreciseTexts texts = SecondOpinionTexts(calculation, language);
     preciseLine->setText(QString::fromStdString(texts.line));
@@ -199,4 +197,4 @@ void ShowTimeWindow(NoticeFrame* block, const Calculation& calculation, Language
                    QString::fromStdString(TimeWindowHeading(calculation, language)));
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -87,4 +87,4 @@ SignDescription DescriptionIn(const Calculation& calculation, Language language)
 NoticeFrame* NewTimeWindowBlock(QWidget* parent);
 void ShowTimeWindow(NoticeFrame* block, const Calculation& calculation, Language language);
 
-} // namespace nyra
+}  // namespace nyra

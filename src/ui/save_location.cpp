@@ -51,7 +51,7 @@ QString Shortened(const QString& name) {
 
 bool IsFolder(const QString& path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
 
-} // namespace
+}  // namespace
 
 QString ProposedFileName(const QString& person, const QString& sign, const QString& suffix) {
     const QString name = Shortened(Cleaned(person));
@@ -73,4 +73,4 @@ void RememberSaveFolder(const QString& savedPath) {
     QSettings().setValue(kFolderSetting, QFileInfo(savedPath).absolutePath());
 }
 
-} // namespace nyra
+}  // namespace nyra

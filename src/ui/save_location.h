@@ -19,4 +19,4 @@ QString SaveFolder();
 // Remembers the folder of `savedPath` for the next save (QSettings).
 void RememberSaveFolder(const QString& savedPath);
 
-} // namespace nyra
+}  // namespace nyra

@@ -2,10 +2,10 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QResizeEvent>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMainWindow>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
 #include <QWindow>
@@ -90,7 +90,7 @@ QRect MovedWithin(QRect framed, QRect free) {
     return framed;
 }
 
-} // namespace
+}  // namespace
 
 QMargins WithTitleBarAllowance(QMargins reported) {
     return QMargins(reported.left(), std::max(reported.top(), kTitleBarAllowancePx), reported.right(),
@@ -242,4 +242,4 @@ void PlaceNewWindow(QWidget* window, const QWidget* opener, QSize wanted) {
     new FrameCheck(window);
 }
 
-} // namespace nyra
+}  // namespace nyra

@@ -84,4 +84,4 @@ void SettleLayout(QWidget* window);
 // frame reaches past the screen's edge.
 void PlaceNewWindow(QWidget* window, const QWidget* opener, QSize wanted = QSize());
 
-} // namespace nyra
+}  // namespace nyra

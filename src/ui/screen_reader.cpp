@@ -101,8 +101,7 @@ QAccessibleInterface* ProgramInterface(const QString& className, QObject* object
     if (!object || !object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
     if (className == QLatin1String("QComboBox")) return new NamedList(static_cast<QComboBox*>(widget));
-    if (className == QLatin1String("nyra::StatusLine"))
-        return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (className == QLatin1String("nyra::StatusLine")) return new QAccessibleWidget(widget, QAccessible::Notification);
     // Where Qt would describe the widget as a plain one, a frame or a dialog.
     if (className == QLatin1String("QWidget")) return new WithoutDecorations(widget);
     if (className == QLatin1String("QFrame")) return new WithoutDecorations(widget, QAccessible::Border);
@@ -110,7 +109,7 @@ QAccessibleInterface* ProgramInterface(const QString& className, QObject* object
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 void UseProgramAccessibility() {
     static const bool installed = [] {
@@ -125,4 +124,4 @@ void MarkDecorative(QWidget* picture) {
     picture->setAccessibleName(QString());
 }
 
-} // namespace nyra
+}  // namespace nyra

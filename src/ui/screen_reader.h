@@ -20,4 +20,4 @@ void UseProgramAccessibility();
 // Leaves `picture` out of what screen readers are told: it only decorates.
 void MarkDecorative(QWidget* picture);
 
-} // namespace nyra
+}  // namespace nyra

@@ -11,9 +11,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <map>
 #include <tuple>
-#include <cmath>
 
 namespace nyra {
 namespace {
@@ -27,6 +27,7 @@ struct SignGlyph {
 };
 
 constexpr auto kSigns = std::to_array<SignGlyph>({
+    // clang-format off
     {"Aries",       u'\u2648', Element::Fire},
     {"Taurus",      u'\u2649', Element::Earth},
     {"Gemini",      u'\u264A', Element::Air},
@@ -35,10 +36,13 @@ constexpr auto kSigns = std::to_array<SignGlyph>({
     {"Virgo",       u'\u264D', Element::Earth},
     {"Libra",       u'\u264E', Element::Air},
     {"Scorpio",     u'\u264F', Element::Water},
+    // clang-format on
     {"Sagittarius", u'\u2650', Element::Fire},
+    // clang-format off
     {"Capricorn",   u'\u2651', Element::Earth},
     {"Aquarius",    u'\u2652', Element::Air},
     {"Pisces",      u'\u2653', Element::Water},
+    // clang-format on
 });
 static_assert(kSigns.size() * 3 == SignAbbrevs.size());
 
@@ -50,9 +54,9 @@ struct ElementColours {
 
 ElementColours ColoursOf(Element element) {
     switch (element) {
-    case Element::Fire:  return {0xffffa040, 0xffd32f2f, 0xff8e1b1b};
+    case Element::Fire: return {0xffffa040, 0xffd32f2f, 0xff8e1b1b};
     case Element::Earth: return {0xff9ccc65, 0xff4e7a2a, 0xff6d4c41};
-    case Element::Air:   return {0xff8fd8fb, 0xff2196d8, 0xfff2bd1d};
+    case Element::Air: return {0xff8fd8fb, 0xff2196d8, 0xfff2bd1d};
     case Element::Water: return {0xff64b5f6, 0xff1546a0, 0xff0d2c6b};
     }
     return {0xff888888, 0xff444444, 0xff222222};
@@ -86,7 +90,7 @@ void PaintDisc(QPainter& painter, const QRectF& area, const ElementColours& colo
     painter.drawEllipse(disc);
 }
 
-} // namespace
+}  // namespace
 
 QPixmap PaintSignPicture(const QString& englishName, int sizePx, qreal devicePixelRatio) {
     for (std::size_t k = 0; k < kSigns.size(); ++k) {
@@ -100,8 +104,8 @@ QPixmap PaintSignPicture(const QString& englishName, int sizePx, qreal devicePix
         PaintDisc(painter, area, ColoursOf(sign.element));
 
         QFont font;
-        font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans Symbols"),
-                          QStringLiteral("Segoe UI Symbol")});
+        font.setFamilies(
+            {QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans Symbols"), QStringLiteral("Segoe UI Symbol")});
         font.setPixelSize(std::max(1, static_cast<int>(sizePx * 0.52)));
         QString text(QChar(sign.glyph));
         if (!QFontMetricsF(font).inFont(QChar(sign.glyph))) {
@@ -197,4 +201,4 @@ QPixmap PaintMoonPicture(int sizePx, qreal devicePixelRatio) {
     return pixmap;
 }
 
-} // namespace nyra
+}  // namespace nyra

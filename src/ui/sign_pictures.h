@@ -36,4 +36,4 @@ QPixmap FindPicture(const std::vector<KeyedPicture>& pictures, const QString& ke
 // A crescent Moon and a few stars on a deep blue disc.
 QPixmap PaintMoonPicture(int sizePx, qreal devicePixelRatio);
 
-} // namespace nyra
+}  // namespace nyra

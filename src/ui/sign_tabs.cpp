@@ -38,39 +38,99 @@ constexpr BoxKind kParagraph = BoxKind::Paragraph;
 
 // Tool tips are the program's own texts, trailing blanks included.
 const auto kFieldRows = std::to_array<SignFieldRow>({
-    {kUpper, "EnglishName", QT_TRANSLATE_NOOP("nyra::SignTabs", "English Name"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the English name for the Vedic moon sign."), &D::EnglishName, kLine},
-    {kUpper, "RullingPlanet", QT_TRANSLATE_NOOP("nyra::SignTabs", "Rulling Planet"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the planet that exercises a powerful energy on the sign."), &D::RullingPlanet, kLine},
-    {kUpper, "Symbol", QT_TRANSLATE_NOOP("nyra::SignTabs", "Symbol"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the picture associated with the moon sign."), &D::Symbol, kLine},
-    {kUpper, "InbornNature", QT_TRANSLATE_NOOP("nyra::SignTabs", "Inborn Nature"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This describes the human characteristics of this sign."), &D::InbornNature, kLine},
-    {kUpper, "SignColor", QT_TRANSLATE_NOOP("nyra::SignTabs", "Sign Color"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the color associated with the sign."), &D::SignColor, kLine},
+    {kUpper, "EnglishName", QT_TRANSLATE_NOOP("nyra::SignTabs", "English Name"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the English name for the Vedic moon sign."), &D::EnglishName,
+     kLine},
+    {kUpper, "RullingPlanet", QT_TRANSLATE_NOOP("nyra::SignTabs", "Rulling Planet"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the planet that exercises a powerful energy on the sign."),
+     &D::RullingPlanet, kLine},
+    {kUpper, "Symbol", QT_TRANSLATE_NOOP("nyra::SignTabs", "Symbol"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the picture associated with the moon sign."), &D::Symbol,
+     kLine},
+    {kUpper, "InbornNature", QT_TRANSLATE_NOOP("nyra::SignTabs", "Inborn Nature"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This describes the human characteristics of this sign."), &D::InbornNature,
+     kLine},
+    {kUpper, "SignColor", QT_TRANSLATE_NOOP("nyra::SignTabs", "Sign Color"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the color associated with the sign."), &D::SignColor, kLine},
 
-    {0, "TypeOfSign", QT_TRANSLATE_NOOP("nyra::SignTabs", "Type Of Sign"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the attitude of the people under this sign."), &D::TypeOfSign, kLine},
-    {0, "Gender", QT_TRANSLATE_NOOP("nyra::SignTabs", "Gender"), QT_TRANSLATE_NOOP("nyra::SignTabs", "The male rashis are more dynamic in nature while the female rashis are passive by nature."), &D::Gender, kLine},
-    {0, "Barren", QT_TRANSLATE_NOOP("nyra::SignTabs", "Barren / Fruitful"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This classifies the signs on basis of fertility."), &D::Barren, kLine},
-    {0, "SignCaste", QT_TRANSLATE_NOOP("nyra::SignTabs", "Sign Caste"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This classifies the sign based on caste into Brahmana (the seeker and teacher of knowledge), Kshatriya (warriors, rulers), Vaisya (the industrialists, wealth creators) and the Sudras (the workers)."), &D::SignCaste, kLine},
-    {0, "SignPosition", QT_TRANSLATE_NOOP("nyra::SignTabs", "Sign Position"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This classifies the sign based on position into Dwara (Entrance), Bahya (Outside), Garbha (Inside)."), &D::SignPosition, kLine},
-    {0, "ConstituentCharacter", QT_TRANSLATE_NOOP("nyra::SignTabs", "Constituent Character"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This classifies the sign based on constituent making into Dhatu (Mineral), Moola (Vegetable) and Jeeva (Animal). "), &D::ConstituentCharacter, kLine},
-    {0, "PartOfTheBody", QT_TRANSLATE_NOOP("nyra::SignTabs", "Part Of The Body"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This shows the parts of the bodies that the different signs represent."), &D::PartOfTheBody, kLine},
+    {0, "TypeOfSign", QT_TRANSLATE_NOOP("nyra::SignTabs", "Type Of Sign"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the attitude of the people under this sign."), &D::TypeOfSign,
+     kLine},
+    {0, "Gender", QT_TRANSLATE_NOOP("nyra::SignTabs", "Gender"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs",
+                       "The male rashis are more dynamic in nature while the female rashis are passive by nature."),
+     &D::Gender, kLine},
+    {0, "Barren", QT_TRANSLATE_NOOP("nyra::SignTabs", "Barren / Fruitful"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This classifies the signs on basis of fertility."), &D::Barren, kLine},
+    {0, "SignCaste", QT_TRANSLATE_NOOP("nyra::SignTabs", "Sign Caste"),
+     QT_TRANSLATE_NOOP(
+         "nyra::SignTabs",
+         "This classifies the sign based on caste into Brahmana (the seeker and teacher of knowledge), Kshatriya "
+         "(warriors, rulers), Vaisya (the industrialists, wealth creators) and the Sudras (the workers)."),
+     &D::SignCaste, kLine},
+    {0, "SignPosition", QT_TRANSLATE_NOOP("nyra::SignTabs", "Sign Position"),
+     QT_TRANSLATE_NOOP(
+         "nyra::SignTabs",
+         "This classifies the sign based on position into Dwara (Entrance), Bahya (Outside), Garbha (Inside)."),
+     &D::SignPosition, kLine},
+    {0, "ConstituentCharacter", QT_TRANSLATE_NOOP("nyra::SignTabs", "Constituent Character"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs",
+                       "This classifies the sign based on constituent making into Dhatu (Mineral), Moola (Vegetable) "
+                       "and Jeeva (Animal). "),
+     &D::ConstituentCharacter, kLine},
+    {0, "PartOfTheBody", QT_TRANSLATE_NOOP("nyra::SignTabs", "Part Of The Body"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This shows the parts of the bodies that the different signs represent."),
+     &D::PartOfTheBody, kLine},
 
-    {1, "Physique", QT_TRANSLATE_NOOP("nyra::SignTabs", "Physique"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the general stature of people born under this sign. "), &D::Physique, kLine},
-    {1, "Looks", QT_TRANSLATE_NOOP("nyra::SignTabs", "Looks"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the physical appearance of people born under this sign."), &D::Looks, kParagraph},
+    {1, "Physique", QT_TRANSLATE_NOOP("nyra::SignTabs", "Physique"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the general stature of people born under this sign. "),
+     &D::Physique, kLine},
+    {1, "Looks", QT_TRANSLATE_NOOP("nyra::SignTabs", "Looks"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the physical appearance of people born under this sign."),
+     &D::Looks, kParagraph},
 
-    {2, "Nature", QT_TRANSLATE_NOOP("nyra::SignTabs", "Nature"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the human nature of people born under this sign. "), &D::Nature, kParagraph},
+    {2, "Nature", QT_TRANSLATE_NOOP("nyra::SignTabs", "Nature"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the human nature of people born under this sign. "),
+     &D::Nature, kParagraph},
 
-    {3, "CareerAndFinance", QT_TRANSLATE_NOOP("nyra::SignTabs", "Career And Finance"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This shows their career interests and financial habits."), &D::CareerAndFinance, kParagraph},
+    {3, "CareerAndFinance", QT_TRANSLATE_NOOP("nyra::SignTabs", "Career And Finance"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This shows their career interests and financial habits."),
+     &D::CareerAndFinance, kParagraph},
 
-    {4, "LoveAndDomesticLife", QT_TRANSLATE_NOOP("nyra::SignTabs", "Love And Domestic Life"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies born under this sign."), &D::LoveAndDomesticLife, kParagraph},
-    {4, "CompatibleWith", QT_TRANSLATE_NOOP("nyra::SignTabs", "Compatible With"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the other rashis/ moon signs that are compatible with this sign."), &D::CompatibleWith, kLine},
-    {4, "NotCompatibleWith", QT_TRANSLATE_NOOP("nyra::SignTabs", "Not Compatible With"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the other rashis/ moon signs that are not compatible with this sign."), &D::NotCompatibleWith, kLine},
+    {4, "LoveAndDomesticLife", QT_TRANSLATE_NOOP("nyra::SignTabs", "Love And Domestic Life"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies born under this sign."), &D::LoveAndDomesticLife, kParagraph},
+    {4, "CompatibleWith", QT_TRANSLATE_NOOP("nyra::SignTabs", "Compatible With"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs",
+                       "This signifies the other rashis/ moon signs that are compatible with this sign."),
+     &D::CompatibleWith, kLine},
+    {4, "NotCompatibleWith", QT_TRANSLATE_NOOP("nyra::SignTabs", "Not Compatible With"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs",
+                       "This signifies the other rashis/ moon signs that are not compatible with this sign."),
+     &D::NotCompatibleWith, kLine},
 
-    {5, "Health", QT_TRANSLATE_NOOP("nyra::SignTabs", "Health"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the health issues of people born under this rashi."), &D::Health, kParagraph},
+    {5, "Health", QT_TRANSLATE_NOOP("nyra::SignTabs", "Health"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the health issues of people born under this rashi."),
+     &D::Health, kParagraph},
 
-    {kLuckyTab, "LuckyDays", QT_TRANSLATE_NOOP("nyra::SignTabs", "Lucky Days"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the lucky days for people born under this sign."), &D::LuckyDays, kLine},
-    {kLuckyTab, "LuckyNumbers", QT_TRANSLATE_NOOP("nyra::SignTabs", "Lucky Numbers"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the lucky numbers for people born under this sign."), &D::LuckyNumbers, kLine},
-    {kLuckyTab, "BestDirection", QT_TRANSLATE_NOOP("nyra::SignTabs", "Best Direction"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the lucky directions for people born under this sign."), &D::BestDirection, kLine},
-    {kLuckyTab, "LuckyColors", QT_TRANSLATE_NOOP("nyra::SignTabs", "Lucky Colors"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the lucky colors for people born under this sign."), &D::LuckyColors, kLine},
-    {kLuckyTab, "LuckyGemstone", QT_TRANSLATE_NOOP("nyra::SignTabs", "Lucky Gemstone"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the lucky gemstones for people born under this sign."), &D::LuckyGemstone, kLine},
-    {kLuckyTab, "BestPeriodOfActivity", QT_TRANSLATE_NOOP("nyra::SignTabs", "Best Period Of Activity"), QT_TRANSLATE_NOOP("nyra::SignTabs", "This shows the best period of the day when people of this sign are more active."), &D::BestPeriodOfActivity, kLine},
+    {kLuckyTab, "LuckyDays", QT_TRANSLATE_NOOP("nyra::SignTabs", "Lucky Days"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the lucky days for people born under this sign."),
+     &D::LuckyDays, kLine},
+    {kLuckyTab, "LuckyNumbers", QT_TRANSLATE_NOOP("nyra::SignTabs", "Lucky Numbers"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the lucky numbers for people born under this sign."),
+     &D::LuckyNumbers, kLine},
+    {kLuckyTab, "BestDirection", QT_TRANSLATE_NOOP("nyra::SignTabs", "Best Direction"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the lucky directions for people born under this sign."),
+     &D::BestDirection, kLine},
+    {kLuckyTab, "LuckyColors", QT_TRANSLATE_NOOP("nyra::SignTabs", "Lucky Colors"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the lucky colors for people born under this sign."),
+     &D::LuckyColors, kLine},
+    {kLuckyTab, "LuckyGemstone", QT_TRANSLATE_NOOP("nyra::SignTabs", "Lucky Gemstone"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs", "This signifies the lucky gemstones for people born under this sign."),
+     &D::LuckyGemstone, kLine},
+    {kLuckyTab, "BestPeriodOfActivity", QT_TRANSLATE_NOOP("nyra::SignTabs", "Best Period Of Activity"),
+     QT_TRANSLATE_NOOP("nyra::SignTabs",
+                       "This shows the best period of the day when people of this sign are more active."),
+     &D::BestPeriodOfActivity, kLine},
 });
 // With VedicName, shown as the window's heading, these are all the sign's texts.
 static_assert(kFieldRows.size() + 1 == kSignFieldCount);
@@ -128,7 +188,7 @@ void ShowField(const SignFieldView& view, const SignDescription& sign) {
     }
 }
 
-} // namespace
+}  // namespace
 
 SignFieldsPanel::SignFieldsPanel(QWidget* parent) : QWidget(parent) {
     auto* grid = new QGridLayout(this);
@@ -208,4 +268,4 @@ void SignTabs::Show(const SignDescription& sign) {
     SetTexts();
 }
 
-} // namespace nyra
+}  // namespace nyra

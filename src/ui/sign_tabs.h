@@ -58,4 +58,4 @@ private:
     QString vedicName_;
 };
 
-} // namespace nyra
+}  // namespace nyra

@@ -44,8 +44,6 @@ void StatusLine::resizeEvent(QResizeEvent* event) {
     Fit();
 }
 
-void StatusLine::Fit() {
-    setText(fontMetrics().elidedText(text_, Qt::ElideMiddle, std::max(width(), 1)));
-}
+void StatusLine::Fit() { setText(fontMetrics().elidedText(text_, Qt::ElideMiddle, std::max(width(), 1))); }
 
-} // namespace nyra
+}  // namespace nyra

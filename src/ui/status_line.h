@@ -31,4 +31,4 @@ private:
     QTimer timer_;
 };
 
-} // namespace nyra
+}  // namespace nyra

@@ -15,18 +15,20 @@ struct TimeKnownChoice {
     TimeWindow window;
 };
 constexpr auto kTimeKnownChoices = std::to_array<TimeKnownChoice>({
+    // clang-format off
     {QT_TRANSLATE_NOOP("nyra::TimeKnownList", "exactly"),        TimeWindow{}},
     {QT_TRANSLATE_NOOP("nyra::TimeKnownList", "within 15 min"),  TimeWindow{false, 15}},
     {QT_TRANSLATE_NOOP("nyra::TimeKnownList", "within 1 hour"),  TimeWindow{false, 60}},
+    // clang-format on
     {QT_TRANSLATE_NOOP("nyra::TimeKnownList", "within 2 hours"), TimeWindow{false, 120}},
-    {QT_TRANSLATE_NOOP("nyra::TimeKnownList", "not known"),      TimeWindow{true, 0}},
+    {QT_TRANSLATE_NOOP("nyra::TimeKnownList", "not known"), TimeWindow{true, 0}},
 });
 static_assert(kTimeKnownChoices.size() == 5);
 
 // An entry's window, as its data: minutes, or -1 for the whole day.
 int WindowData(const TimeWindow& window) { return window.wholeDay ? -1 : window.minutes; }
 
-} // namespace
+}  // namespace
 
 TimeKnownList::TimeKnownList(QWidget* parent) : QComboBox(parent) {
     setObjectName(QStringLiteral("cboTimeKnown"));
@@ -42,8 +44,9 @@ void TimeKnownList::SetTexts() {
         else
             setItemText(i, QString::fromStdString(WithinWindowText(data, TranslationLanguage())));
     }
-    setToolTip(tr("If you know the time of birth only roughly or not at all, say how well, and the "
-                  "result lists every Moon sign of that stretch of time with its share."));
+    setToolTip(
+        tr("If you know the time of birth only roughly or not at all, say how well, and the "
+           "result lists every Moon sign of that stretch of time with its share."));
 }
 
 TimeWindow TimeKnownList::window() const {
@@ -63,4 +66,4 @@ void TimeKnownList::SetWindow(const TimeWindow& window) {
     setCurrentIndex(index);
 }
 
-} // namespace nyra
+}  // namespace nyra

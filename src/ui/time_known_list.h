@@ -21,4 +21,4 @@ public:
     void SetWindow(const TimeWindow& window);
 };
 
-} // namespace nyra
+}  // namespace nyra

@@ -36,13 +36,10 @@ void WrappingLabel::changeEvent(QEvent* event) {
     case QEvent::FontChange:
     case QEvent::StyleChange:
     case QEvent::LocaleChange:
-    case QEvent::LayoutDirectionChange:
-        Forget();
-        break;
-    default:
-        break;
+    case QEvent::LayoutDirectionChange: Forget(); break;
+    default: break;
     }
     QLabel::changeEvent(event);
 }
 
-} // namespace nyra
+}  // namespace nyra

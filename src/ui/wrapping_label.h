@@ -46,4 +46,4 @@ private:
     mutable std::size_t next_ = 0;
 };
 
-} // namespace nyra
+}  // namespace nyra

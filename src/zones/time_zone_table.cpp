@@ -7,4 +7,4 @@ const TimeZoneRow* TimeZoneAt(int row) {
     return &kTimeZoneTable[static_cast<std::size_t>(row)];
 }
 
-} // namespace nyra
+}  // namespace nyra

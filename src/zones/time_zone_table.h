@@ -13,16 +13,16 @@ namespace nyra {
 // the longitude; only a zone typed without a sign takes its direction from
 // the East/West choice.
 struct SignedZone {
-    std::int16_t hour;   ///< Whole hours of the offset, west positive.
-    std::int16_t minute; ///< -30, 0 or 30, with the sign of the hour.
+    std::int16_t hour;    ///< Whole hours of the offset, west positive.
+    std::int16_t minute;  ///< -30, 0 or 30, with the sign of the hour.
 
     friend bool operator==(const SignedZone&, const SignedZone&) = default;
 };
 
 struct TimeZoneRow {
-    std::string_view text; ///< Shown in the picker exactly as written, irregular blanks included.
-    std::int16_t hour;     ///< Whole hours of the offset, west positive.
-    std::int16_t minute;   ///< -30, 0 or 30, with the sign of the hour.
+    std::string_view text;  ///< Shown in the picker exactly as written, irregular blanks included.
+    std::int16_t hour;      ///< Whole hours of the offset, west positive.
+    std::int16_t minute;    ///< -30, 0 or 30, with the sign of the hour.
 
     constexpr SignedZone offset() const { return {hour, minute}; }
 };
@@ -32,12 +32,15 @@ struct TimeZoneRow {
 // same positions. The pairs are stored, never read from the text: the text
 // of "Indian Time, IST, +5.3" means five and a half hours.
 inline constexpr auto kTimeZoneTable = std::to_array<TimeZoneRow>({
+    // clang-format off
     {"Alaska/Hawaii Daylight Time,AHDT,-9.0",         9,   0},
     {"Alaska/Hawaii Standard Time,AHST,-10.0",       10,   0},
     {"Alaska/Hawaii War Time,AHWT,-9.0",              9,   0},
     {"Atlantic Standard Time,AST,-4.0",               4,   0},
     {"Atlantic War Time,AWT,-3.0",                    3,   0},
+    // clang-format on
     {"Australian Central Daylight Time,ACDT,+10.5", -10, -30},
+    // clang-format off
     {"Australian Central Standard Time,ACST,+9.5",   -9, -30},
     {"Australian Eastern Daylight Time,AEDT,+11.0", -11,   0},
     {"Australian Eastern Standard Time,AEST,+10.0", -10,   0},
@@ -103,6 +106,7 @@ inline constexpr auto kTimeZoneTable = std::to_array<TimeZoneRow>({
     {"Yukon Daylight Time,YDT,-8.0",                  8,   0},
     {"Yukon Standard Time,YST,-9.0",                  9,   0},
     {"Yukon War Time,YWT,-8.0",                       8,   0},
+    // clang-format on
 });
 static_assert(kTimeZoneTable.size() == 71);
 
@@ -110,4 +114,4 @@ static_assert(kTimeZoneTable.size() == 71);
 // list reports -1 while nothing is selected).
 const TimeZoneRow* TimeZoneAt(int row);
 
-} // namespace nyra
+}  // namespace nyra

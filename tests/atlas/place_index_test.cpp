@@ -37,6 +37,7 @@ TEST_P(Folding, GivesTheKeyAPersonWouldType) {
     EXPECT_EQ(FoldForSearch(QString::fromUtf8(GetParam().text)).toStdString(), GetParam().key);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Atlas, Folding,
     testing::Values(FoldCase{"Accents", "São Paulo", "sao paulo"},
@@ -54,6 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FoldCase{"Digits", "10th of Ramadan", "10th of ramadan"},
                     FoldCase{"OnlyPunctuation", " - . ", ""}),
     [](const testing::TestParamInfo<FoldCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---------------------------------------------------------------------------
 
@@ -128,17 +130,15 @@ TEST(MatchPlaces, LimitIsKept) {
     EXPECT_TRUE(MatchPlaces(QStringLiteral("sa"), {}, {}, -1).isEmpty());
 }
 
-TEST(MatchPlaces, NothingMatchesGibberish) {
-    EXPECT_TRUE(MatchPlaces(QStringLiteral("qxqzv"), {}, {}).isEmpty());
-}
+TEST(MatchPlaces, NothingMatchesGibberish) { EXPECT_TRUE(MatchPlaces(QStringLiteral("qxqzv"), {}, {}).isEmpty()); }
 
 struct NarrowingCase {
     const char* name;
     const char* city;
     const char* state;
     const char* country;
-    const char* first;          // Display text of the first match.
-    const char* everyCountry;   // Every match lies in this country ("" = not checked).
+    const char* first;         // Display text of the first match.
+    const char* everyCountry;  // Every match lies in this country ("" = not checked).
 };
 
 std::ostream& operator<<(std::ostream& out, const NarrowingCase& c) { return out << c.name; }
@@ -147,8 +147,8 @@ class Narrowing : public testing::TestWithParam<NarrowingCase> {};
 
 TEST_P(Narrowing, KeepsOnlyMatchingStatesAndCountries) {
     const NarrowingCase& c = GetParam();
-    const QList<Place> places = MatchPlaces(QString::fromUtf8(c.city), QString::fromUtf8(c.state),
-                                            QString::fromUtf8(c.country));
+    const QList<Place> places =
+        MatchPlaces(QString::fromUtf8(c.city), QString::fromUtf8(c.state), QString::fromUtf8(c.country));
     ASSERT_FALSE(places.isEmpty());
     EXPECT_EQ(Text(places.front()), c.first);
     if (*c.everyCountry) {
@@ -156,6 +156,7 @@ TEST_P(Narrowing, KeepsOnlyMatchingStatesAndCountries) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Atlas, Narrowing,
     testing::Values(
@@ -173,6 +174,7 @@ INSTANTIATE_TEST_SUITE_P(
         NarrowingCase{"StateAndCountry", "madrid", "madrid", "spain", "Madrid, Madrid, Spain", "Spain"},
         NarrowingCase{"AccentedState", "zgierz", "lodz", "poland", "Zgierz, Łódź Voivodeship, Poland", "Poland"}),
     [](const testing::TestParamInfo<NarrowingCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(MatchPlaces, NarrowingToNothing) {
     EXPECT_TRUE(MatchPlaces(QStringLiteral("london"), {}, QStringLiteral("Narnia")).isEmpty());
@@ -211,6 +213,7 @@ TEST_P(FindingAPlace, FromFreeText) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Atlas, FindingAPlace,
     testing::Values(
@@ -233,6 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
         FindCase{"Empty", "", ""},
         FindCase{"CountryOnly", ", Spain", ""}),
     [](const testing::TestParamInfo<FindCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(PlaceText, LeavesOutAnEmptyState) {
     Place place;
@@ -250,10 +254,14 @@ TEST(PlaceZones, FoundPlacesCarryTheirZones) {
         const char* text;
         const char* zoneId;
     } rows[] = {
-        {"Madrid, Spain", "Europe/Madrid"},       {"Kolkata, India", "Asia/Kolkata"},
-        {"London, United Kingdom", "Europe/London"}, {"New York, USA", "America/New_York"},
+        {"Madrid, Spain", "Europe/Madrid"},
+        {"Kolkata, India", "Asia/Kolkata"},
+        {"London, United Kingdom", "Europe/London"},
+        {"New York, USA", "America/New_York"},
+        // clang-format off
         {"Kathmandu", "Asia/Kathmandu"},          {"Adelaide, Australia", "Australia/Adelaide"},
         {"Apia, Samoa", "Pacific/Apia"},          {"Dublin, Ireland", "Europe/Dublin"},
+        // clang-format on
     };
     for (const auto& row : rows) {
         const std::optional<Place> place = FindPlace(QString::fromUtf8(row.text));
@@ -294,5 +302,5 @@ TEST(Concurrency, SearchesFromManyThreadsAgree) {
     for (int count : mismatches) EXPECT_EQ(count, 0);
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

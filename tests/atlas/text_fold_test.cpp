@@ -72,6 +72,7 @@ TEST_P(CaseFolding, GivesEverySpellingOneKey) {
         EXPECT_EQ(FoldForSearch(QString::fromUtf8(spelling)).toStdString(), GetParam().key) << spelling;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Table, CaseFolding,
     ::testing::Values(FoldCase{"GreekFinalSigma",
@@ -85,6 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FoldCase{"TurkishDottedCapitalI", {"\u0130zmir", "izmir", "IZMIR"}, "izmir"},
                       FoldCase{"TurkishDotlessI", {"Diyarbak\u0131r", "DIYARBAKIR"}, "diyarbakir"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

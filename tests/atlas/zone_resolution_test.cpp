@@ -30,8 +30,7 @@ int MinutesAheadFromBoxes(const ZoneBoxes& entry, bool eastLongitude) {
     bool minutesOk = false;
     const int hours = std::abs(entry.zoneHourText.toInt(&hoursOk));
     const int minutes = std::abs(entry.zoneMinuteText.toInt(&minutesOk));
-    EXPECT_TRUE(hoursOk && minutesOk) << entry.zoneHourText.toStdString() << " "
-                                      << entry.zoneMinuteText.toStdString();
+    EXPECT_TRUE(hoursOk && minutesOk) << entry.zoneHourText.toStdString() << " " << entry.zoneMinuteText.toStdString();
     const bool minus = entry.zoneHourText.startsWith(u'-') || entry.zoneMinuteText.startsWith(u'-');
     const bool ahead = minus || eastLongitude;
     return (ahead ? 1 : -1) * (hours * 60 + minutes) + (entry.dst ? 60 : 0);
@@ -123,8 +122,8 @@ TEST_P(HistoricalBirths, TypedNoteAgreesWithTheAtlas) {
     const HistoricalCase& c = GetParam();
     const ZoneBoxes entry = ZoneBoxesFor(ResolveZone(QString::fromLatin1(c.zoneId), c.date, c.hour, c.minute));
     const bool minus = entry.zoneHourText.startsWith(u'-') || entry.zoneMinuteText.startsWith(u'-');
-    const QString typed = TypedZoneNote(entry.zoneHourText.toInt(), entry.zoneMinuteText.toInt(), minus,
-                                        c.east, entry.dst);
+    const QString typed =
+        TypedZoneNote(entry.zoneHourText.toInt(), entry.zoneMinuteText.toInt(), minus, c.east, entry.dst);
     const int minutes = std::abs(c.offsetSeconds) / kMinute;
     const QString size = QStringLiteral("%1:%2").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
     const QString expected = c.offsetSeconds > 0   ? QStringLiteral("Clock ahead of UTC by ") + size
@@ -134,6 +133,7 @@ TEST_P(HistoricalBirths, TypedNoteAgreesWithTheAtlas) {
 }
 
 // Offsets from the IANA time zone database (tzdata 2025b) as Qt reads it.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Atlas, HistoricalBirths,
     testing::Values(
@@ -195,6 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
         HistoricalCase{"Utc", "UTC", {2000, 1, 1}, 0, 0, false,
                        0, Utc(2000, 1, 1, 0, 0), "0", "0", false}),
     [](const testing::TestParamInfo<HistoricalCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---------------------------------------------------------------------------
 // Clock times that a change of clocks skipped or repeated, and the minutes
@@ -208,7 +209,7 @@ struct ClockChangeCase {
     QDate date;
     int hour;
     int minute;
-    bool east;               // Side of the zone's longitude.
+    bool east;  // Side of the zone's longitude.
     Kind kind;
     int offsetSeconds;       // The one used.
     int otherOffsetSeconds;  // After the jump, or the second occurrence's; unused when Ordinary.
@@ -247,6 +248,7 @@ TEST_P(ClockChanges, NoteSaysWhatHappened) {
         << note.toStdString();
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Atlas, ClockChanges,
     testing::Values(
@@ -285,6 +287,7 @@ INSTANTIATE_TEST_SUITE_P(
         ClockChangeCase{"ApiaDayAfterSkip", "Pacific/Apia", {2011, 12, 31}, 0, 0, false, Kind::Ordinary,
                         14 * kHour, 0, Utc(2011, 12, 30, 10, 0)}),
     [](const testing::TestParamInfo<ClockChangeCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(ClockChangeNotes, SkippedTimeInFull) {
     EXPECT_EQ(ZoneNote(ResolveZone(QStringLiteral("Europe/Berlin"), {2021, 3, 28}, 2, 30)),
@@ -343,9 +346,8 @@ TEST_P(EveryDateAgrees, FromNineteenOhOneToTwentyFifty) {
                 if (!zone.nonexistent) {
                     // Mean-time offsets were rounded, so allow the half minute.
                     const QDateTime backToLocal = zone.utc.toTimeZone(qtZone);
-                    const qint64 drift =
-                        QDateTime(date, QTime(hour, 30), qtZone.utc()).secsTo(
-                            QDateTime(backToLocal.date(), backToLocal.time(), qtZone.utc()));
+                    const qint64 drift = QDateTime(date, QTime(hour, 30), qtZone.utc())
+                                             .secsTo(QDateTime(backToLocal.date(), backToLocal.time(), qtZone.utc()));
                     EXPECT_LE(std::abs(drift), 30) << entry.note.toStdString();
                 }
                 ++checked;
@@ -355,6 +357,7 @@ TEST_P(EveryDateAgrees, FromNineteenOhOneToTwentyFifty) {
     EXPECT_EQ(checked, 50 * 12 * 2);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Atlas, EveryDateAgrees,
                          testing::Values(SweepZone{"Europe/London", false},
                                          SweepZone{"America/New_York", false},
@@ -374,6 +377,7 @@ INSTANTIATE_TEST_SUITE_P(Atlas, EveryDateAgrees,
                                  if (c == '/') c = '_';
                              return name;
                          });
+// clang-format on
 
 // ---------------------------------------------------------------------------
 
@@ -400,6 +404,7 @@ TEST_P(InvalidRequests, AreMarkedAndFillNoBox) {
     EXPECT_FALSE(entry.note.isEmpty());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Atlas, InvalidRequests,
     testing::Values(InvalidCase{"UnknownZone", "Mars/Olympus_Mons", {2000, 1, 1}, 12, 0},
@@ -410,6 +415,7 @@ INSTANTIATE_TEST_SUITE_P(
                     InvalidCase{"NegativeHour", "Europe/London", {2000, 1, 1}, -1, 0},
                     InvalidCase{"Minute60", "Europe/London", {2000, 1, 1}, 12, 60}),
     [](const testing::TestParamInfo<InvalidCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---------------------------------------------------------------------------
 
@@ -425,6 +431,7 @@ class UtcOffsetText : public testing::TestWithParam<OffsetTextCase> {};
 
 TEST_P(UtcOffsetText, Formats) { EXPECT_EQ(FormatUtcOffset(GetParam().seconds).toStdString(), GetParam().text); }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Atlas, UtcOffsetText,
     testing::Values(OffsetTextCase{"India", 19800, "+05:30"}, OffsetTextCase{"NewYorkSummer", -14400, "-04:00"},
@@ -437,6 +444,7 @@ INSTANTIATE_TEST_SUITE_P(
                     OffsetTextCase{"AmsterdamMeanTime", 1172, "+00:20"},
                     OffsetTextCase{"UnderHalfMinuteBehind", -29, "+00:00"}),
     [](const testing::TestParamInfo<OffsetTextCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct TypedCase {
     const char* name;
@@ -457,6 +465,7 @@ TEST_P(TypedZones, SayWhatTheCalculationUses) {
     EXPECT_EQ(TypedZoneNote(c.hours, c.minutes, c.minusSign, c.east, c.dst).toStdString(), c.note);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Atlas, TypedZones,
     testing::Values(
@@ -476,9 +485,10 @@ INSTANTIATE_TEST_SUITE_P(
         TypedCase{"OneBehindWithDst", 1, 0, false, false, true, "Clock on UTC"},
         TypedCase{"DublinMeanTime", 0, 25, false, false, false, "Clock behind UTC by 0:25"}),
     [](const testing::TestParamInfo<TypedCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra
 
 namespace nyra {
 namespace {
@@ -495,5 +505,5 @@ TEST(SplitDegrees, RoundsToTheNearestArcMinuteAndKeepsTheSide) {
     EXPECT_FALSE(SplitDegrees(-0.001).negative);
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -132,12 +132,12 @@ TEST_P(PreciseBasis, EveryFigureComesFromTheLibrarysLongitude) {
         EXPECT_EQ(reading->nakshatra.pada, nakshatra.pada) << what;
         EXPECT_EQ(reading->nakshatra.lord, nakshatra.lord) << what;
         EXPECT_EQ(reading->positionText.substr(reading->positionText.size() - 3),
-                  SignAbbrevs.substr(static_cast<std::size_t>(sign) * 3, 3)) << what;
+                  SignAbbrevs.substr(static_cast<std::size_t>(sign) * 3, 3))
+            << what;
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Schools, PreciseBasis,
-                         ::testing::ValuesIn(test::EveryAyanamsa()), test::AyanamsaTestName);
+INSTANTIATE_TEST_SUITE_P(Schools, PreciseBasis, ::testing::ValuesIn(test::EveryAyanamsa()), test::AyanamsaTestName);
 
 // --- What a person reads --------------------------------------------------------------
 
@@ -172,6 +172,7 @@ TEST_P(ReadingTexts, SayWhatTheBasisSays) {
     EXPECT_EQ(SignChangeNotice(reading->signSpan), c.signNotice);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Births, ReadingTexts,
     ::testing::Values(
@@ -197,6 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "Born 3 min after the Moon entered Vrishabha. If the birth time or time zone may be off by that "
                  "much, the Moon sign may be Mesha."}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(AyanamsaName, IsTheEnginesOnClassicAndTheChosenOnPrecise) {
     EXPECT_EQ(AyanamsaName(Basis::Classic()), kAyanamsaName);
@@ -205,7 +207,6 @@ TEST(AyanamsaName, IsTheEnginesOnClassicAndTheChosenOnPrecise) {
 }
 
 // --- Time windows on the precise basis -------------------------------------------------
-
 
 // Random births and windows: the changes next to the birth are the
 // reading's own, the shares cover the window, and a birth inside each share
@@ -249,8 +250,7 @@ TEST_F(MoonBasis, PreciseWindowsAgreeWithPreciseReadingsInside) {
             if (share.minutes < 2) continue;
             const double offset = (ClockMinute(share.from) + ClockMinute(share.to)) / 2 -
                                   ClockMinute(LocalTimeAt(birthT, reading->chart));
-            const BirthRecord inside =
-                At(birth, LocalTimeAt(birthT + offset / kMinutesPerCentury, reading->chart));
+            const BirthRecord inside = At(birth, LocalTimeAt(birthT + offset / kMinutesPerCentury, reading->chart));
             const Result<MoonReading> there = ReadMoon(inside, basis);
             ASSERT_TRUE(there.ok()) << there.problem().Text();
             const Span& span = nakshatras ? there->nakshatraSpan : there->signSpan;
@@ -296,8 +296,7 @@ TEST_F(MoonBasis, WithoutTheFilesTheReadingAndItsWindowSayMoshier) {
     const Result<MoonReading> reading = ReadMoon(birth, Basis::Precise());
     ASSERT_TRUE(reading.ok()) << reading.problem().Text();
     EXPECT_TRUE(reading->library.usedMoshier);
-    EXPECT_EQ(EphemerisNote(reading->library.source()),
-              "(Swiss Ephemeris, Moshier theory: ephemeris files not found)");
+    EXPECT_EQ(EphemerisNote(reading->library.source()), "(Swiss Ephemeris, Moshier theory: ephemeris files not found)");
     const Result<BasisWindow> window = SignsInWindow(*reading, TimeWindow::WholeDay());
     ASSERT_TRUE(window.ok()) << window.problem().Text();
     EXPECT_TRUE(window->library.usedMoshier);
@@ -328,6 +327,7 @@ TEST_P(WindowAtTheEdge, IsComputedOrRefusedWithTheRange) {
     EXPECT_EQ(window.ok() ? TimeWindowCell(window->window) : window.problem().Text(), GetParam().outcome);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Windows, WindowAtTheEdge,
     ::testing::Values(EdgeWindow{"FirstDayOfTheFiles", Greenwich(1800, 1, 1, 12, 0), TimeWindow::PlusMinus(720),
@@ -336,6 +336,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  TimeWindow::WholeDay(),
                                  "the Moon's entry into Kumbha is outside the ephemeris files' years 1800\u20132399"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(PreciseReadingRange, ABirthBefore1800InUniversalTimeIsRefusedNotTakenForMissingFiles) {
     BirthRecord birth = Greenwich(1800, 1, 1, 0, 0);
@@ -347,5 +348,5 @@ TEST(PreciseReadingRange, ABirthBefore1800InUniversalTimeIsRefusedNotTakenForMis
     EXPECT_TRUE(ReadMoon(birth, Basis::Classic()).ok());
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

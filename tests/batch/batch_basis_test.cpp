@@ -36,7 +36,9 @@ const std::vector<std::string> kNakshatraTimes{"NakshatraEntered", "NakshatraLea
 // side and daylight saving; at Greenwich on its own clock when `greenwich`.
 std::string RandomRows(int count, unsigned seed, bool greenwich = false) {
     std::mt19937 random(seed);
-    const auto any = [&](int first, int last) { return std::to_string(std::uniform_int_distribution(first, last)(random)); };
+    const auto any = [&](int first, int last) {
+        return std::to_string(std::uniform_int_distribution(first, last)(random));
+    };
     std::string rows;
     for (int i = 0; i < count; ++i) {
         rows += any(1, 12) + "\t" + any(1, 28) + "\t" + any(1801, 2398) + "\t" + any(0, 23) + "\t" + any(0, 59) + "\t";
@@ -59,7 +61,8 @@ struct LayoutCase {
 };
 void PrintTo(const LayoutCase& c, std::ostream* os) { *os << c.name; }
 
-class NakshatraTimes : public test::InstalledEphemerisAfterEachTest, public ::testing::WithParamInterface<LayoutCase> {};
+class NakshatraTimes : public test::InstalledEphemerisAfterEachTest,
+                       public ::testing::WithParamInterface<LayoutCase> {};
 
 TEST_P(NakshatraTimes, FollowSignLeavesAndLeaveEveryOtherColumnAsItWas) {
     const std::string table = kHeader + kJ2000 + "2\t30\t2000\t0\t0\t0\t0\t0\t0\t0\t0\n" + kDelhi;
@@ -81,10 +84,12 @@ TEST_P(NakshatraTimes, FollowSignLeavesAndLeaveEveryOtherColumnAsItWas) {
     EXPECT_EQ(Cell(lines[0], lines[1], "NakshatraLeaves").substr(0, 13), "2000-01-01 13");
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Bases, NakshatraTimes,
                          ::testing::Values(LayoutCase{"Classic", {}}, LayoutCase{"Precise", {"--basis", "precise"}},
                                            LayoutCase{"ClassicWithPreciseColumns", {"--precise", "--describe"}}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 using PreciseBasis = test::InstalledEphemerisAfterEachTest;
 
@@ -102,14 +107,14 @@ TEST_F(PreciseBasis, KeepsTheColumnsNamesAndOrder) {
 // --- The values, against the library -----------------------------------------------
 
 class PreciseBasisValues : public test::InstalledEphemerisAfterEachTest,
-                      public ::testing::WithParamInterface<Ayanamsa> {};
+                           public ::testing::WithParamInterface<Ayanamsa> {};
 
 TEST_P(PreciseBasisValues, AreSwissEphemerisMoonAtTheRowsInstant) {
     const Ayanamsa ayanamsa = GetParam();
     // 3:37 UT on 13 October 1958: the classic formula leaves the Moon 27″
     // short of Thula, the library puts it 1′ into it (Lahiri).
-    const std::string table = kHeader + "10\t13\t1958\t3\t37\t0\t0\t0\t0\t0\t0\n" +
-                              RandomRows(60, 2300 + static_cast<unsigned>(ayanamsa));
+    const std::string table =
+        kHeader + "10\t13\t1958\t3\t37\t0\t0\t0\t0\t0\t0\n" + RandomRows(60, 2300 + static_cast<unsigned>(ayanamsa));
     const ToolRun r = RunTool(table, {"--basis", "precise", "--nakshatra-times", "--describe", "--ayanamsa",
                                       std::string(InfoOf(ayanamsa).key)});
     ASSERT_EQ(r.status, kBatchOk) << r.err;
@@ -157,8 +162,8 @@ void PrintTo(const WindowCase& c, std::ostream* os) { *os << c.name; }
 class PreciseWindow : public test::InstalledEphemerisAfterEachTest, public ::testing::WithParamInterface<WindowCase> {};
 
 TEST_P(PreciseWindow, FollowsTheBasisChanges) {
-    const ToolRun r = RunTool(kHeader.substr(0, kHeader.size() - 1) + "\tTimeWindowMinutes\n" + GetParam().row,
-                              GetParam().args);
+    const ToolRun r =
+        RunTool(kHeader.substr(0, kHeader.size() - 1) + "\tTimeWindowMinutes\n" + GetParam().row, GetParam().args);
     ASSERT_EQ(r.status, kBatchOk) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 2u);
@@ -169,6 +174,7 @@ TEST_P(PreciseWindow, FollowsTheBasisChanges) {
 const std::string kBeforeThula = "12\t30\t1999\t21\t0\t0\t0\t0\t0\t0\t0\t60\n";
 const std::string kEndOfKanya1958 = "10\t13\t1958\t3\t37\t0\t0\t0\t0\t0\t0\t";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Windows, PreciseWindow,
     ::testing::Values(
@@ -184,6 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"RamanWholeDay", kEndOfKanya1958 + "day\n", {"--basis", "precise", "--ayanamsa", "raman"},
                    "Kanya 5%; Thula 95%", "0"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Degrees the library's Moon is past `boundaryDeg` at `julianDayUt`, in
 // (-180, 180].
@@ -293,7 +300,8 @@ class MoshierFallback : public test::InstalledEphemerisAfterEachTest,
 TEST_P(MoshierFallback, IsNotedOnceBeforeTheFirstRowItGaveForEveryJobs) {
     // Refused rows first: neither a bad cell nor an instant before the
     // files' years is the fallback's.
-    const std::string table = kHeader + kBadRow + kBefore1800 + kJ2000 + kDelhi + GeneratedTable(300).substr(kHeader.size());
+    const std::string table =
+        kHeader + kBadRow + kBefore1800 + kJ2000 + kDelhi + GeneratedTable(300).substr(kHeader.size());
     const std::string outside = "line 3: " + GetParam().column +
                                 ": Swiss Ephemeris could not compute the Moon: universal time 31 Dec 1799 at 09:01 "
                                 "is outside the ephemeris files' years 1800\u20132399";
@@ -310,7 +318,8 @@ TEST_P(MoshierFallback, IsNotedOnceBeforeTheFirstRowItGaveForEveryJobs) {
         ASSERT_GE(lines.size(), 6u);
         EXPECT_EQ(lines[1], "line 2: BirthDay: \"x\" is not a whole number");
         EXPECT_EQ(lines[2], outside);
-        EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.find("Moshier") != std::string::npos; }),
+        EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                                [](const std::string& l) { return l.find("Moshier") != std::string::npos; }),
                   filesMissing ? 1 : 0);
         if (filesMissing) {
             EXPECT_EQ(lines[3], kNote);
@@ -325,11 +334,13 @@ TEST_P(MoshierFallback, IsNotedOnceBeforeTheFirstRowItGaveForEveryJobs) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Bases, MoshierFallback,
     ::testing::Values(FallbackCase{"PreciseColumns", {"--precise"}, "PreciseLongitude"},
                       FallbackCase{"PreciseBasis", {"--basis", "precise", "--nakshatra-times"}, "MoonLongitude"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(PreciseBasis, TheFallbackNoteNamesTheRecordItCameWith) {
     test::EmptyFolder folder;
@@ -358,8 +369,11 @@ void PrintTo(const UsageCase& c, std::ostream* os) { *os << c.name; }
 
 class NewOptions : public ::testing::TestWithParam<UsageCase> {};
 
-TEST_P(NewOptions, AreCheckedBeforeAnyRow) { ExpectArgumentsOutcome(RunTool(kHeader + kJ2000, GetParam().args), GetParam().message); }
+TEST_P(NewOptions, AreCheckedBeforeAnyRow) {
+    ExpectArgumentsOutcome(RunTool(kHeader + kJ2000, GetParam().args), GetParam().message);
+}
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Arguments, NewOptions,
     ::testing::Values(
@@ -385,6 +399,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageCase{"NoLanguage", {"--lang"}, "--lang needs a name (en or hi)"},
         UsageCase{"NakshatraTimesTakeNoValue", {"--nakshatra-times=1"}, "unknown option \"--nakshatra-times=1\""}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(NewOptionsHelp, NamesEveryChoice) {
     const std::string help = RunTool("", {"--help"}).out;
@@ -393,5 +408,5 @@ TEST(NewOptionsHelp, NamesEveryChoice) {
         EXPECT_NE(help.find(word), std::string::npos) << word;
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

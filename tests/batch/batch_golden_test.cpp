@@ -64,6 +64,7 @@ TEST_P(GoldenOutput, IsByteForByteWhatTheToolAlwaysWrote) {
 // everything at once for four births.
 const std::vector<std::string> kDefaults{"--basis", "classic", "--lang", "en", "--format", "tsv"};
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Tables, GoldenOutput,
     ::testing::Values(GoldenCase{"Default", "default", {}, kBatchRowErrors},
@@ -73,6 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                       GoldenCase{"Places", "place", {}, kBatchRowErrors},
                       GoldenCase{"Everything", "everything", {"--describe", "--precise"}, kBatchOk}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -1,9 +1,9 @@
 // --format jsonl: each row one JSON object with the table's columns as keys
 // and its cells as values, numbers as numbers.
-#include "batch_tool_support.h"
-#include "json_line.h"
 #include "../precise/ephemeris_folder.h"
 #include "../support/birth_at.h"
+#include "batch_tool_support.h"
+#include "json_line.h"
 #include "record/record_file.h"
 #include "record/record_layout.h"
 #include "text/blanks.h"
@@ -23,8 +23,8 @@ using namespace batch_testing;
 
 // The computed columns a table writes as numbers (flags too).
 const std::set<std::string> kComputedNumbers{
-    "UniversalHours", "Centuries", "TropicalLongitude", "AyanamsaShift", "MoonLongitude",  "Pada",
-    "MinutesFromSignChange", "PreciseLongitude", "PreciseAyanamsa", "SignsAgree", "SignCertain"};
+    "UniversalHours",        "Centuries",        "TropicalLongitude", "AyanamsaShift", "MoonLongitude", "Pada",
+    "MinutesFromSignChange", "PreciseLongitude", "PreciseAyanamsa",   "SignsAgree",    "SignCertain"};
 
 bool IsInputNumber(const std::string& column) {
     const RecordField* field = RecordFieldNamed(column);
@@ -109,6 +109,7 @@ TEST_P(JsonLines, HoldTheTablesValuesUnderItsColumnNames) {
     ExpectTheTablesValues(table, RunInFormat(kEveryColumnTable, GetParam().args, "jsonl"), 5);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Options, JsonLines,
     ::testing::Values(JsonCase{"Classic", {}},
@@ -117,6 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                                {"--basis", "precise", "--ayanamsa", "raman", "--nakshatra-times", "--describe", "--lang",
                                 "hi", "--jobs", "2"}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(JsonLinesOfRecords, HoldTheTablesValues) {
     test::EmptyFolder folder;
@@ -130,5 +132,5 @@ TEST(JsonLinesOfRecords, HoldTheTablesValues) {
     ExpectTheTablesValues(RunInFormat("", args, "tsv"), RunInFormat("", args, "jsonl"), 2);
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

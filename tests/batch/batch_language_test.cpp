@@ -22,7 +22,9 @@ int SignNumber(const std::string& english) {
     return -1;
 }
 
-std::string HindiSign(const std::string& english) { return std::string(SignName(SignNumber(english), Language::Hindi)); }
+std::string HindiSign(const std::string& english) {
+    return std::string(SignName(SignNumber(english), Language::Hindi));
+}
 
 std::string HindiNakshatra(const std::string& english) {
     for (int i = 0; i < 27; ++i)
@@ -58,17 +60,19 @@ std::vector<HindiColumn> HindiColumns() {
     std::vector<HindiColumn> columns{
         translated("RashiName", HindiSign),
         translated("Nakshatra", HindiNakshatra),
-        translated("NakshatraLord", [](const std::string& lord) { return std::string(PlanetName(lord, Language::Hindi)); }),
+        translated("NakshatraLord",
+                   [](const std::string& lord) { return std::string(PlanetName(lord, Language::Hindi)); }),
         translated("PreciseRashi", HindiSign),
         translated("PossibleSigns", HindiShares),
     };
     // The description of the row's sign, in Hindi.
     for (const SignField& field : kSignFields) {
-        columns.push_back({std::string(field.name), [member = field.member](const std::string& header, const std::string& row) {
-                               const SignDescription hindi =
-                                   SignDescriptionAt(SignNumber(Cell(header, row, "RashiName")), Language::Hindi);
-                               return hindi.*member;
-                           }});
+        columns.push_back(
+            {std::string(field.name), [member = field.member](const std::string& header, const std::string& row) {
+                 const SignDescription hindi =
+                     SignDescriptionAt(SignNumber(Cell(header, row, "RashiName")), Language::Hindi);
+                 return hindi.*member;
+             }});
     }
     return columns;
 }
@@ -77,9 +81,10 @@ const std::string kWindowHeader = kHeader.substr(0, kHeader.size() - 1) + "\tTim
 
 TEST(HindiNames, TranslateTheirColumnsAndLeaveEveryOtherByte) {
     // A refused row, and births whose windows span one sign or three.
-    const std::string table = kWindowHeader + "1\t1\t2000\t12\t0\t0\t0\t0\t0\t0\t0\t0\n" +
-                              "8\t15\t1947\t0\t0\t5\t30\t77\t13\t1\t0\tday\n" + "2\t30\t2000\t0\t0\t0\t0\t0\t0\t0\t0\t0\n" +
-                              "12\t30\t1999\t21\t0\t0\t0\t0\t0\t0\t0\t60\n" + "10\t13\t1958\t3\t37\t0\t0\t0\t0\t0\t0\t720\n";
+    const std::string table =
+        kWindowHeader + "1\t1\t2000\t12\t0\t0\t0\t0\t0\t0\t0\t0\n" + "8\t15\t1947\t0\t0\t5\t30\t77\t13\t1\t0\tday\n" +
+        "2\t30\t2000\t0\t0\t0\t0\t0\t0\t0\t0\t0\n" + "12\t30\t1999\t21\t0\t0\t0\t0\t0\t0\t0\t60\n" +
+        "10\t13\t1958\t3\t37\t0\t0\t0\t0\t0\t0\t720\n";
     for (const std::vector<std::string>& options :
          {std::vector<std::string>{"--precise", "--describe", "--nakshatra-times"},
           {"--basis", "precise", "--describe", "--ayanamsa", "yukteshwar"}}) {
@@ -110,5 +115,5 @@ TEST(HindiNames, TranslateTheirColumnsAndLeaveEveryOtherByte) {
     }
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -66,6 +66,7 @@ TEST_P(PipelineTables, GiveTheBytesMessagesAndStatusOfOneThread) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Tables, PipelineTables,
     ::testing::Values(PipelineCase{"RowsWithErrors", [] { return GeneratedTable(3000); }, {}},
@@ -81,6 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                                    [] { return GeneratedTable(300, WindowCell, "TimeWindowMinutes"); },
                                    {"--basis", "precise", "--nakshatra-times", "--lang", "hi", "--format", "jsonl"}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // The tool's two streams into one, as a terminal or `2>&1` shows them: each
 // message lands between the rows where one thread would have put it.
@@ -248,7 +250,7 @@ TEST_F(PipelineFiles, RecordsGiveTheBytesMessagesAndStatusOfOneThread) {
         birth.LonIsEast = kTrue;
         if (i % 13 == 6) {
             std::ofstream(path) << "";  // empty: refused
-        } else if (i % 17 != 8) {  // otherwise missing
+        } else if (i % 17 != 8) {       // otherwise missing
             ASSERT_TRUE(WriteBirthRecord(path, birth).ok());
         }
         paths.push_back(path);
@@ -312,6 +314,7 @@ TEST_P(JobsOption, TakesAWholeNumberOfThreads) {
 
 const std::string kNeedsJobs = "--jobs needs a whole number of threads 1..256";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Arguments, JobsOption,
                          ::testing::Values(JobsCase{"One", {"--jobs", "1"}, ""},
                                            JobsCase{"AfterAnEqualsSign", {"--jobs=3"}, ""},
@@ -323,6 +326,7 @@ INSTANTIATE_TEST_SUITE_P(Arguments, JobsOption,
                                            JobsCase{"Word", {"--jobs", "all"}, kNeedsJobs + ", not \"all\""},
                                            JobsCase{"Missing", {"--jobs"}, kNeedsJobs}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -54,6 +54,7 @@ TEST_P(PreciseColumnsAdded, FollowTheChartAndLeaveEveryOtherByteAsItWas) {
 
 const std::string kPlaceHeader = "BirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\tPlace\n";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Tables, PreciseColumnsAdded,
     ::testing::Values(TableCase{"Plain", kHeader + kJ2000 + kDelhi, {}},
@@ -62,6 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TableCase{"Places", kPlaceHeader + "3\t15\t1990\t8\t30\tPune\n7\t1\t1975\t12\t0\tMadrid, Spain\n",
                                 {}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- The values ---------------------------------------------------------------
 
@@ -98,6 +100,7 @@ TEST_P(PreciseValues, AreTheLibrarysMoonForTheChartsInstant) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Births, PreciseValues,
     ::testing::Values(ValueCase{"J2000", kJ2000, "Thula", "Thula", "1"},
@@ -107,6 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"DisagreeAtTheEndOfKanya", "10\t13\t1958\t3\t37\t0\t0\t0\t0\t0\t0\n", "Kanya",
                                 "Thula", "0"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Each school's ayanamsa less Lahiri's at J2000, in arc minutes, as the
 // library's own modes give them (the precise module's tests check these
@@ -139,6 +143,7 @@ TEST_P(AyanamsaOption, MovesTheZeroPointByItsSchoolsAmount) {
     EXPECT_EQ(WithoutColumns(school.out, kPreciseColumns), WithoutColumns(lahiri.out, kPreciseColumns));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Schools, AyanamsaOption,
                          ::testing::Values(SchoolCase{"lahiri", 0.0}, SchoolCase{"kp", -5.81},
                                            SchoolCase{"raman", -86.78}, SchoolCase{"true-chitra", -1.02},
@@ -148,6 +153,7 @@ INSTANTIATE_TEST_SUITE_P(Schools, AyanamsaOption,
                              std::replace(name.begin(), name.end(), '-', '_');
                              return name;
                          });
+// clang-format on
 
 TEST_F(PreciseBatch, EveryOfferedAyanamsaIsInTheHelp) {
     const ToolRun help = RunTool("", {"--help"});
@@ -173,6 +179,7 @@ TEST_P(PreciseUsage, NamesAreCheckedBeforeAnyRow) {
 
 const std::string kKeys = "(lahiri, kp, raman, true-chitra, fagan-bradley or yukteshwar)";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Arguments, PreciseUsage,
     ::testing::Values(
@@ -186,6 +193,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"--ayanamsa", "kp"},
                   "--ayanamsa chooses Swiss Ephemeris' ayanamsa; add --basis precise or --precise"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- When the library cannot answer ----------------------------------------------
 
@@ -207,8 +215,8 @@ TEST_P(DamagedFiles, RefuseTheRowNamingTheColumn) {
     const auto errors = Lines(r.err);
     ASSERT_EQ(errors.size(), 2u) << r.err;
     for (std::size_t i = 0; i < errors.size(); ++i) {
-        const std::string start = "line " + std::to_string(i + 2) + ": " + column +
-                                  ": Swiss Ephemeris could not compute the Moon: ";
+        const std::string start =
+            "line " + std::to_string(i + 2) + ": " + column + ": Swiss Ephemeris could not compute the Moon: ";
         EXPECT_EQ(errors[i].substr(0, start.size()), start) << errors[i];
         EXPECT_NE(errors[i].find("damaged"), std::string::npos) << errors[i];
     }
@@ -218,10 +226,12 @@ TEST_P(DamagedFiles, RefuseTheRowNamingTheColumn) {
     EXPECT_EQ(plain.status, kBatchOk) << plain.err;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Options, DamagedFiles,
                          ::testing::Values(std::pair{"--precise", "PreciseLongitude"},
                                            std::pair{"--basis=precise", "MoonLongitude"}),
                          [](const auto& info) { return std::string(info.param.second); });
+// clang-format on
 
 TEST_F(PreciseBatch, MissingFilesFallBackWithOneNote) {
     ScratchFolder empty;
@@ -240,5 +250,5 @@ TEST_F(PreciseBatch, MissingFilesFallBackWithOneNote) {
     EXPECT_EQ(RunTool(kHeader + kJ2000, {"--precise"}).err, "");
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -1,9 +1,9 @@
 #include "batch/batch.h"
 
-#include "batch_tool_support.h"
 #include "batch/batch_io.h"
-#include "text/quoted_input.h"
+#include "batch_tool_support.h"
 #include "record/record_file.h"
+#include "text/quoted_input.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -12,9 +12,9 @@
 
 #include <csignal>
 #include <cstdio>
-#include <iterator>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -42,8 +42,9 @@ TEST(BatchTable, ComputesEveryRowWithFullPrecision) {
 }
 
 TEST(BatchTable, KeepsInputColumnsAsGivenInAnyOrder) {
-    const std::string header = "DstOn\tBirthName\tLonIsEast\tLonMinutes\tLonDegrees\tZoneMinutes\tZoneHours\t"
-                               "BirthMinute\tBirthHour\tBirthYear\tBirthDay\tBirthMonth\tLatDegrees\r\n";
+    const std::string header =
+        "DstOn\tBirthName\tLonIsEast\tLonMinutes\tLonDegrees\tZoneMinutes\tZoneHours\t"
+        "BirthMinute\tBirthHour\tBirthYear\tBirthDay\tBirthMonth\tLatDegrees\r\n";
     const ToolRun r = RunTool(header + "0\t Ann Lee \t1\t13\t77\t30\t5\t0\t0\t1947\t15\t8\t28\r\n");
     ASSERT_EQ(r.status, kBatchOk) << r.err;
     const auto lines = Lines(r.out);
@@ -75,8 +76,7 @@ TEST(BatchTable, MoonDetailColumnsFollowRashiName) {
 TEST(BatchTable, NegativeZoneMeansAheadOfUtcWhateverTheLongitude) {
     // Madrid, 3° 42' west, on Central European summer time.
     const ToolRun r = RunTool(kHeader + "7\t1\t1975\t12\t0\t-1\t0\t3\t42\t0\t1\n" +
-                                  "7\t1\t1975\t12\t0\t1\t0\t3\t42\t0\t1\n" +
-                                  "7\t1\t1975\t12\t0\t-32768\t0\t3\t42\t0\t1\n");
+                              "7\t1\t1975\t12\t0\t1\t0\t3\t42\t0\t1\n" + "7\t1\t1975\t12\t0\t-32768\t0\t3\t42\t0\t1\n");
     EXPECT_EQ(r.status, kBatchRowErrors);
     EXPECT_NE(r.err.find("line 4: ZoneHours"), std::string::npos) << r.err;
     const auto lines = Lines(r.out);
@@ -121,6 +121,7 @@ std::string Row(const std::string& date, const std::string& time = "12\t0",
     return date + "\t" + time + "\t" + place;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, BatchBadRow,
     ::testing::Values(
@@ -170,6 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadRow{"LongitudeMinutesPast59", Row("1\t1\t2000", "12\t0", "0\t0\t10\t60\t0\t0"),
                "line 3: LonMinutes: \"60\" is beyond 59 minutes of arc"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Rows at the edges of what is accepted give the same chart as the plain
 // form of the same birth.
@@ -192,6 +194,7 @@ TEST_P(BatchEdgeRow, IsComputed) {
     EXPECT_NE(Cell(lines[0], lines[1], "RashiName"), "");
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, BatchEdgeRow,
     ::testing::Values(EdgeRow{"LeapDay2000", Row("2\t29\t2000"), ""}, EdgeRow{"LeapDay1904", Row("2\t29\t1904"), ""},
@@ -203,6 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EdgeRow{"PlusSignAndLeadingZeros", Row("+08\t05\t1947", " +0\t00", "05\t30\t077\t13\t1\t0"),
                               Row("8\t5\t1947", "0\t0", "5\t30\t77\t13\t1\t0")}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(BatchTable, EmptyLinesAreSkippedButCounted) {
     const ToolRun r = RunTool(kHeader + "\n\r\n" + kJ2000 + "\n1\tx\t2000\t12\t0\t0\t0\t0\t0\t0\t0\n");
@@ -215,14 +219,20 @@ TEST(BatchTable, LatitudeIsCheckedWhenGiven) {
     const std::string header = "LatDegrees\tLatMinutes\t" + kHeader;
     const ToolRun r = RunTool(header + "90\t0\t" + kJ2000 + "91\t0\t" + kJ2000 + "90\t1\t" + kJ2000);
     EXPECT_EQ(r.status, kBatchRowErrors);
-    EXPECT_EQ(r.err, "line 3: LatDegrees: \"91\" is beyond 90 degrees of latitude\n"
-                     "line 4: LatMinutes: \"1\" takes the latitude beyond 90 degrees\n");
+    EXPECT_EQ(r.err,
+              "line 3: LatDegrees: \"91\" is beyond 90 degrees of latitude\n"
+              "line 4: LatMinutes: \"1\" takes the latitude beyond 90 degrees\n");
     EXPECT_EQ(Lines(r.out).size(), 2u);
 }
 
 TEST(BatchTable, EchoedCellsKeepEveryOutputLineOneRow) {
     const std::string header = "BirthName\t" + kHeader;
-    const ToolRun r = RunTool(header + std::string("A\rB\x0b" "C\x00" "D\x7f\t", 9) + kJ2000);
+    const ToolRun r = RunTool(header +
+                              std::string("A\rB\x0b"
+                                          "C\x00"
+                                          "D\x7f\t",
+                                          9) +
+                              kJ2000);
     ASSERT_EQ(r.status, kBatchOk) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 2u);
@@ -292,6 +302,7 @@ TEST_P(UnknownOption, IsRefusedQuoted) {
     ExpectArgumentsOutcome(RunTool(kHeader + kJ2000, {GetParam().arg}), GetParam().message);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Arguments, UnknownOption,
     ::testing::Values(
@@ -302,6 +313,7 @@ INSTANTIATE_TEST_SUITE_P(
         UnknownOptionCase{"Long", "--" + std::string(100, 'x'),
                           "unknown option \"--" + std::string(kQuotedInputBytes - 2, 'x') + "...\""}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // After "--" every argument is a file, however it starts; before it, "-"
 // and an empty argument are files too.
@@ -367,8 +379,8 @@ struct InputsCase {
     const char* name;
     std::vector<std::string> tables;  ///< Contents of each input; "<folder>" for a folder.
     int status;
-    std::string err;       ///< Exact; FILE1, FILE2 stand for the inputs' paths.
-    std::size_t outLines;  ///< Header included.
+    std::string err;                          ///< Exact; FILE1, FILE2 stand for the inputs' paths.
+    std::size_t outLines;                     ///< Header included.
     std::vector<std::string> options = {};    ///< Before the inputs.
     bool brokenOutput = false;                ///< Every write of the output fails.
     std::vector<std::string> rowStarts = {};  ///< How output rows 1, 2, ... start.
@@ -421,9 +433,7 @@ const std::string kBadHeaderTable = "Nonsense\n" + kJ2000;
 const std::string kByteOrderMark = "\xEF\xBB\xBF";
 // A row exactly at the line limit: the name pads it.
 const std::string kNamedHeader = "BirthName\t" + kHeader;
-std::string NamedRowOfBytes(std::size_t bytes) {
-    return std::string(bytes - kJ2000.size(), 'n') + "\t" + kJ2000;
-}
+std::string NamedRowOfBytes(std::size_t bytes) { return std::string(bytes - kJ2000.size(), 'n') + "\t" + kJ2000; }
 // The same row ended by CR LF: the CR is no part of the line's bytes.
 std::string NamedCrLfRowOfBytes(std::size_t bytes) {
     std::string row = NamedRowOfBytes(bytes);
@@ -434,22 +444,44 @@ std::string NamedCrLfRowOfBytes(std::size_t bytes) {
 // differ pair by pair between the two: a column echoed in another's place
 // shows.
 BirthRecord Ravi() {
-    return {.BirthName = "Ravi", .BirthMonth = 11, .BirthDay = 23, .BirthYear = 1988, .BirthHour = 4,
-            .BirthMinute = 17, .ZoneHours = 5, .ZoneMinutes = 45, .LonDegrees = 85, .LonMinutes = 19,
-            .LatDegrees = 27, .LatMinutes = 42, .LonIsEast = kTrue, .ZoneIsEast = kTrue};
+    return {.BirthName = "Ravi",
+            .BirthMonth = 11,
+            .BirthDay = 23,
+            .BirthYear = 1988,
+            .BirthHour = 4,
+            .BirthMinute = 17,
+            .ZoneHours = 5,
+            .ZoneMinutes = 45,
+            .LonDegrees = 85,
+            .LonMinutes = 19,
+            .LatDegrees = 27,
+            .LatMinutes = 42,
+            .LonIsEast = kTrue,
+            .ZoneIsEast = kTrue};
 }
 BirthRecord Luz() {
-    return {.BirthName = "Luz", .BirthMonth = 6, .BirthDay = 9, .BirthYear = 2012, .BirthHour = 21, .BirthMinute = 3,
-            .ZoneHours = 4, .ZoneMinutes = 0, .LonDegrees = 58, .LonMinutes = 22, .LatDegrees = 34, .LatMinutes = 36,
+    return {.BirthName = "Luz",
+            .BirthMonth = 6,
+            .BirthDay = 9,
+            .BirthYear = 2012,
+            .BirthHour = 21,
+            .BirthMinute = 3,
+            .ZoneHours = 4,
+            .ZoneMinutes = 0,
+            .LonDegrees = 58,
+            .LonMinutes = 22,
+            .LatDegrees = 34,
+            .LatMinutes = 36,
             .LatIsSouth = kTrue};
 }
 
 // Births whose minutes from the change and crossing times have a fraction
 // past a half: the Moon entered Makara at 00:59:10 on 2 March 2000 and
 // leaves Vrishabha at 08:25:43 on 13 March, both universal time.
-const std::string kRoundingTable = kHeader + "3\t2\t2000\t6\t0\t0\t0\t0\t0\t0\t0\n" +
-                                   "3\t13\t2000\t6\t0\t0\t0\t0\t0\t0\t0\n";
+const std::string kRoundingTable =
+    kHeader + "3\t2\t2000\t6\t0\t0\t0\t0\t0\t0\t0\n" + "3\t13\t2000\t6\t0\t0\t0\t0\t0\t0\t0\n";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Tables, BatchInputs,
     ::testing::Values(
@@ -494,11 +526,25 @@ INSTANTIATE_TEST_SUITE_P(
                    {{1, "SignEntered", "2000-03-02 00:59"}, {1, "MinutesFromSignChange", "-301"},
                     {2, "SignLeaves", "2000-03-13 08:26"}, {2, "MinutesFromSignChange", "146"}}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 BirthRecord Zoe() {
-    return {.BirthName = "Zo\u00EB \u674E", .BirthMonth = 8, .BirthDay = 31, .BirthYear = 1947, .BirthHour = 1,
-            .BirthMinute = 2, .ZoneHours = 5, .ZoneMinutes = 30, .LonDegrees = 77, .LonMinutes = 13, .LatDegrees = 28,
-            .LatMinutes = 39, .LonIsEast = kTrue, .LatIsSouth = kFalse, .DstOn = kTrue, .ZoneIsEast = kTrue};
+    return {.BirthName = "Zo\u00EB \u674E",
+            .BirthMonth = 8,
+            .BirthDay = 31,
+            .BirthYear = 1947,
+            .BirthHour = 1,
+            .BirthMinute = 2,
+            .ZoneHours = 5,
+            .ZoneMinutes = 30,
+            .LonDegrees = 77,
+            .LonMinutes = 13,
+            .LatDegrees = 28,
+            .LatMinutes = 39,
+            .LonIsEast = kTrue,
+            .LatIsSouth = kFalse,
+            .DstOn = kTrue,
+            .ZoneIsEast = kTrue};
 }
 
 TEST_F(BatchFiles, RecordsAreReadAsRowsWithEveryFieldInItsColumn) {
@@ -546,6 +592,7 @@ TEST_P(BatchBadRecord, IsReportedWithItsLineAndColumn) {
     EXPECT_EQ(Lines(r.out).size(), 2u);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Records, BatchBadRecord,
     ::testing::Values(
@@ -560,6 +607,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadRecordCase{"WindowNotAWindow", 16, "soon",
                       "line 16: TimeWindowMinutes: \"soon\" is neither a whole number of minutes nor day"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Records of births whose time was not known exactly: their window gives
 // the window's columns for every record, exactly as a TimeWindowMinutes
@@ -689,8 +737,10 @@ TEST_P(BatchProgram, EndsWithItsStatusAndMessage) {
     table += "1\tx\t2000\t12\t0\t0\t0\t0\t0\t0\t0\n";
     const std::string tablePath = Write("many.tsv", table);
     std::string arguments = GetParam().arguments;
-    for (const auto& [mark, value] : {std::pair<std::string, std::string>{"TABLE", tablePath}, {"DIR", dir_.string()}}) {
-        for (std::size_t at; (at = arguments.find(mark)) != std::string::npos;) arguments.replace(at, mark.size(), value);
+    for (const auto& [mark, value] :
+         {std::pair<std::string, std::string>{"TABLE", tablePath}, {"DIR", dir_.string()}}) {
+        for (std::size_t at; (at = arguments.find(mark)) != std::string::npos;)
+            arguments.replace(at, mark.size(), value);
     }
     std::string err = GetParam().err;
     for (std::size_t at; (at = err.find("DIR")) != std::string::npos;) err.replace(at, 3, dir_.string());
@@ -701,6 +751,7 @@ TEST_P(BatchProgram, EndsWithItsStatusAndMessage) {
     EXPECT_EQ(r.out.substr(0, GetParam().firstOut.size()), GetParam().firstOut);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Exit, BatchProgram,
     ::testing::Values(
@@ -716,6 +767,7 @@ INSTANTIATE_TEST_SUITE_P(
         ProgramCase{"FolderAsTable", "DIR", "", SIG_DFL, kBatchFailed, "DIR: cannot be opened: Is a directory\n", ""},
         ProgramCase{"Version", "--version", "", SIG_DFL, kBatchOk, "", "nyra-moonsign-batch 2.10\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

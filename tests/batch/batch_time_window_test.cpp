@@ -44,6 +44,7 @@ TEST_P(WindowValues, ListEverySignOfTheWindowWithItsShare) {
 }
 
 // Shares are whole percents of whole minutes, by largest remainder.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Windows, WindowValues,
     ::testing::Values(
@@ -61,6 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"WidestWindowInsideOneSign", GreenwichRow("1\t1\t2000", "12\t0", "720"), "Thula 100%", "1"},
         WindowCase{"WholeDayInsideOneSign", "8\t15\t1947\t0\t0\t5\t30\t77\t13\t1\t0\tday\n", "Kataka 100%", "1"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- What the one rule for numbers accepts ---------------------------------------
 
@@ -84,6 +86,7 @@ TEST_P(WindowSpelling, GivesTheSameSignsAsThePlainSpelling) {
     EXPECT_EQ(Cell(s[0], s[1], "TimeWindowMinutes"), GetParam().cell);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Cells, WindowSpelling,
                          ::testing::Values(SpellingCase{"PlusSign", "+60", "60"},
                                            SpellingCase{"LeadingZeros", "0060", "60"},
@@ -91,6 +94,7 @@ INSTANTIATE_TEST_SUITE_P(Cells, WindowSpelling,
                                            SpellingCase{"MinusZero", "-0", "0"},
                                            SpellingCase{"DayWithBlanks", " day ", "day"}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- Errors ---------------------------------------------------------------------------
 
@@ -104,9 +108,9 @@ void PrintTo(const BadWindowCase& c, std::ostream* os) { *os << c.name; }
 class BadWindow : public ::testing::TestWithParam<BadWindowCase> {};
 
 TEST_P(BadWindow, RefusesTheRowNamingTheColumn) {
-    const ToolRun r = RunTool(kWindowHeader + GreenwichRow("1\t1\t2000", "12\t0", "0") +
-                              GreenwichRow("1\t1\t2000", "12\t0", GetParam().cell) +
-                              GreenwichRow("1\t1\t2000", "12\t0", "day"));
+    const ToolRun r =
+        RunTool(kWindowHeader + GreenwichRow("1\t1\t2000", "12\t0", "0") +
+                GreenwichRow("1\t1\t2000", "12\t0", GetParam().cell) + GreenwichRow("1\t1\t2000", "12\t0", "day"));
     EXPECT_EQ(r.status, kBatchRowErrors);
     EXPECT_EQ(r.err, "line 3: TimeWindowMinutes: " + GetParam().reason + "\n");
     EXPECT_EQ(Lines(r.out).size(), 3u) << r.out;  // header and the two good rows
@@ -115,6 +119,7 @@ TEST_P(BadWindow, RefusesTheRowNamingTheColumn) {
 const std::string kOutside = " is outside 0..720 minutes (day stands for an unknown time)";
 const std::string kNeither = " is neither a whole number of minutes nor day";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cells, BadWindow,
     ::testing::Values(BadWindowCase{"Negative", "-1", "\"-1\"" + kOutside},
@@ -128,6 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadWindowCase{"CapitalDay", "Day", "\"Day\"" + kNeither},
                       BadWindowCase{"ControlByte", "6\x01", "\"6\\x01\"" + kNeither}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(BadWindowOrder, TheFirstBadCellInHeaderOrderIsNamed) {
     const std::string header = "TimeWindowMinutes\t" + kHeader;
@@ -172,6 +178,7 @@ TEST_P(WindowLayout, AddsTwoCellsAfterTheChartAndPreciseOnesOnly) {
               GetParam().following);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Options, WindowLayout,
     ::testing::Values(LayoutCase{"Plain", {}, {"PossibleSigns", "SignCertain"}},
@@ -181,11 +188,13 @@ INSTANTIATE_TEST_SUITE_P(
                                   "SignCertain"}},
                       LayoutCase{"DescribedAfterwards", {"--describe"}, {"PossibleSigns", "SignCertain", "VedicName"}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(WindowWithPlace, UsesTheZoneOfThePlaceAtTheBirth) {
     // Pune keeps India's 5:30 all year: the same window as the typed zone.
-    const ToolRun place = RunTool("BirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\tPlace\tTimeWindowMinutes\n"
-                                  "8\t15\t1947\t0\t0\tPune\tday\n");
+    const ToolRun place = RunTool(
+        "BirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\tPlace\tTimeWindowMinutes\n"
+        "8\t15\t1947\t0\t0\tPune\tday\n");
     const ToolRun typed = RunTool(kWindowHeader + "8\t15\t1947\t0\t0\t5\t30\t73\t51\t1\t0\tday\n");
     ASSERT_EQ(place.status, kBatchOk) << place.err;
     const auto p = Lines(place.out);
@@ -195,5 +204,5 @@ TEST(WindowWithPlace, UsesTheZoneOfThePlaceAtTheBirth) {
     EXPECT_EQ(Cell(p[0], p[1], "PossibleSigns"), "Kataka 100%");
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -108,14 +108,14 @@ inline const std::string kDelhi = "8\t15\t1947\t0\t0\t5\t30\t77\t13\t1\t0\n";
 // Dates spread over the tool's years; zones, sides and daylight saving vary.
 inline std::string GeneratedRow(int i) {
     if (i % 97 == 13) return std::string(kMaxTableLineBytes + 10, '7') + "\n";  // too long
-    if (i % 50 == 7) return "\n";                                                // blank, skipped
+    if (i % 50 == 7) return "\n";                                               // blank, skipped
     if (i % 89 == 5) return "1\t1\t2000\t12\t0\t0\t0\t0\t0\t0\n";               // a cell short
     const int month = 1 + i % 12;
     const int day = i % 7 == 3 ? 31 : 1 + i % 28;  // 31 is refused in short months
     std::string row = std::to_string(month) + "\t" + std::to_string(day) + "\t" + std::to_string(1800 + i * 7 % 600) +
                       "\t" + std::to_string(i % 24) + "\t" + std::to_string(i * 13 % 60) + "\t" +
-                      std::to_string(i % 5) + "\t" + (i % 2 ? "30" : "0") + "\t" + std::to_string(i * 11 % 180) +
-                      "\t" + std::to_string(i % 60) + "\t" + std::to_string(i % 2) + "\t" + (i % 3 ? "0" : "1");
+                      std::to_string(i % 5) + "\t" + (i % 2 ? "30" : "0") + "\t" + std::to_string(i * 11 % 180) + "\t" +
+                      std::to_string(i % 60) + "\t" + std::to_string(i % 2) + "\t" + (i % 3 ? "0" : "1");
     return row + (i % 11 == 0 ? "\r\n" : "\n");
 }
 
@@ -136,4 +136,4 @@ inline std::string GeneratedTable(int rows, const std::function<std::string(int)
     return table;
 }
 
-} // namespace nyra::batch_testing
+}  // namespace nyra::batch_testing

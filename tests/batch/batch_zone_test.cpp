@@ -32,9 +32,9 @@ class TypedZoneSign : public ::testing::TestWithParam<TypedZoneCase> {};
 
 TEST_P(TypedZoneSign, AMinusSignOnEitherCellMeansAhead) {
     const TypedZoneCase& c = GetParam();
-    const ToolRun r = RunTool("BirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\t" + c.header +
-                              "\tLonDegrees\tLonMinutes\tLonIsEast\tDstOn\n" + "1\t1\t2000\t12\t0\t" + c.zone +
-                              "\t3\t0\t0\t0\n");
+    const ToolRun r =
+        RunTool("BirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\t" + c.header +
+                "\tLonDegrees\tLonMinutes\tLonIsEast\tDstOn\n" + "1\t1\t2000\t12\t0\t" + c.zone + "\t3\t0\t0\t0\n");
     ASSERT_EQ(r.status, kBatchOk) << r.err;
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 2u);
@@ -44,6 +44,7 @@ TEST_P(TypedZoneSign, AMinusSignOnEitherCellMeansAhead) {
 const std::string kHoursFirst = "ZoneHours\tZoneMinutes";
 const std::string kMinutesFirst = "ZoneMinutes\tZoneHours";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, TypedZoneSign,
     ::testing::Values(
@@ -58,6 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         TypedZoneCase{"MinusZeroMinutesBeforeTheHours", kMinutesFirst, "-0\t1", "11"},
         TypedZoneCase{"MinusZeroHoursAfterTheMinutes", kMinutesFirst, "30\t-0", "11.5"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ------------------------------------------------------- zones of places
 
@@ -87,6 +89,7 @@ TEST_P(PlaceZone, GivesTheOffsetInForceWithItsSign) {
     EXPECT_EQ(Cell(lines[0], lines[1], "UniversalHours"), c.universalHours);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Places, PlaceZone,
     ::testing::Values(
@@ -104,14 +107,16 @@ INSTANTIATE_TEST_SUITE_P(
         PlaceZoneCase{"LondonDoubleSummerTime", "7\t1\t1944\t12\t0\tLondon, United Kingdom", "Europe/London",
                       "+02:00", "10"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(PlaceZone, ARowThePlaceCannotServeSaysWhy) {
     const std::string header = "BirthName\tBirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\tPlace\n";
     const ToolRun r = RunTool(header + "Ana\t7\t1\t1975\t12\t0\tMadrid, Spain\n" +
                               "Nobody\t1\t1\t1990\t12\t0\tXqzzyville\n" + "Ana\t2\t30\t1975\t12\t0\tMadrid\n");
     EXPECT_EQ(r.status, kBatchRowErrors);
-    EXPECT_EQ(r.err, "line 3: Place: no place matches \"Xqzzyville\"\n"
-                     "line 4: BirthDay: \"30\" is not a day of February 1975 (1..28)\n");
+    EXPECT_EQ(r.err,
+              "line 3: Place: no place matches \"Xqzzyville\"\n"
+              "line 4: BirthDay: \"30\" is not a day of February 1975 (1..28)\n");
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_NE(Cell(lines[0], lines[1], "ResolvedPlace").find("Madrid"), std::string::npos);
@@ -119,8 +124,9 @@ TEST(PlaceZone, ARowThePlaceCannotServeSaysWhy) {
 
 // ------------------------------------------- without a time zone database
 
-const std::string kPlaceHeader = "BirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\tPlace\tZoneHours\t"
-                                 "ZoneMinutes\tLonDegrees\tLonMinutes\tLonIsEast\tDstOn\n";
+const std::string kPlaceHeader =
+    "BirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\tPlace\tZoneHours\t"
+    "ZoneMinutes\tLonDegrees\tLonMinutes\tLonIsEast\tDstOn\n";
 
 TEST(NoZoneDatabase, PlaceRowsSaySoAndTypedZonesStillWork) {
     RowOptions without;
@@ -150,8 +156,10 @@ TEST(NoZoneDatabase, TheToolTellsWhenTheSystemHasNone) {
     std::filesystem::create_directory(empty);
     std::ofstream(table) << kPlaceHeader << "7\t1\t1975\t12\t0\tMadrid, Spain\t0\t0\t0\t0\t0\t0\n";
 
-    const std::string hide = "mount --bind " + empty.string() + " /usr/share/zoneinfo && { [ ! -d /usr/lib/zoneinfo ] "
-                             "|| mount --bind " + empty.string() + " /usr/lib/zoneinfo; }";
+    const std::string hide = "mount --bind " + empty.string() +
+                             " /usr/share/zoneinfo && { [ ! -d /usr/lib/zoneinfo ] "
+                             "|| mount --bind " +
+                             empty.string() + " /usr/lib/zoneinfo; }";
     const auto run = [&](const std::string& command) {
         std::string out;
         if (FILE* pipe = popen(("unshare -rm sh -c '" + hide + " && " + command + "' 2>&1").c_str(), "r")) {
@@ -168,5 +176,5 @@ TEST(NoZoneDatabase, TheToolTellsWhenTheSystemHasNone) {
     EXPECT_EQ(said, "line 2: Place: the time zone database could not be read\n");
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

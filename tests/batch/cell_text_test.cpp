@@ -35,9 +35,20 @@ std::string Appended(Append append, double value) {
 // would show.
 std::vector<double> ManyDoubles() {
     std::mt19937_64 random(20240607);
-    std::vector<double> values{0.0, -0.0, 1.0, -5.5, 12.0, 0.1, 1e-5, 1e16, 1e17, 123456789012345678.0,
-                               std::numeric_limits<double>::min(), std::numeric_limits<double>::denorm_min(),
-                               std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest()};
+    std::vector<double> values{0.0,
+                               -0.0,
+                               1.0,
+                               -5.5,
+                               12.0,
+                               0.1,
+                               1e-5,
+                               1e16,
+                               1e17,
+                               123456789012345678.0,
+                               std::numeric_limits<double>::min(),
+                               std::numeric_limits<double>::denorm_min(),
+                               std::numeric_limits<double>::max(),
+                               std::numeric_limits<double>::lowest()};
     while (values.size() < 100000) {
         const std::uint64_t bits = random();
         double value;
@@ -109,6 +120,7 @@ TEST_P(LongitudeText, IsCutToSixDecimalsInsideItsSign) {
     EXPECT_EQ(line.substr(1), GetParam().text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Longitudes, LongitudeText,
     ::testing::Values(LongitudeCase{"Whole", 12.5, 0, "12.500000"},
@@ -121,6 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LongitudeCase{"ProductRoundsIntoTheNextSign", std::nextafter(30.0, 0.0), 0, "29.999999"},
                       LongitudeCase{"ThreeDigitsAndSmallFraction", 200.000001, 6, "200.000001"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

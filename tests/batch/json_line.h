@@ -101,8 +101,10 @@ private:
         char32_t value = 0;
         for (int i = 0; i < 4; ++i) {
             const char c = rest_[static_cast<std::size_t>(i)];
-            const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                              : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+            const int digit = c >= '0' && c <= '9'   ? c - '0'
+                              : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                              : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                     : -1;
             if (digit < 0) return std::nullopt;
             value = value * 16 + static_cast<char32_t>(digit);
         }
@@ -114,8 +116,11 @@ private:
     std::size_t Utf8Length() const {
         const auto byte = [&](std::size_t i) { return static_cast<std::uint8_t>(rest_[i]); };
         const std::uint8_t lead = byte(0);
-        std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                             : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+        std::size_t length = lead < 0x80                    ? 1
+                             : lead >= 0xC2 && lead <= 0xDF ? 2
+                             : lead >= 0xE0 && lead <= 0xEF ? 3
+                             : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                            : 0;
         if (length == 0 || rest_.size() < length) return 0;
         for (std::size_t i = 1; i < length; ++i)
             if ((byte(i) & 0xC0) != 0x80) return 0;
@@ -144,7 +149,9 @@ private:
             const char escaped = rest_.front();
             rest_.remove_prefix(1);
             switch (escaped) {
-            case '"': case '\\': case '/': text += escaped; break;
+            case '"':
+            case '\\':
+            case '/': text += escaped; break;
             case 'b': text += '\b'; break;
             case 'f': text += '\f'; break;
             case 'n': text += '\n'; break;
@@ -164,8 +171,7 @@ private:
                 AppendUtf8(text, *c1);
                 break;
             }
-            default:
-                return Fail("an unknown escape");
+            default: return Fail("an unknown escape");
             }
         }
         return text;
@@ -182,4 +188,4 @@ inline std::optional<JsonObject> ReadJsonLine(std::string_view line, std::string
     return object;
 }
 
-} // namespace nyra::batch_testing
+}  // namespace nyra::batch_testing

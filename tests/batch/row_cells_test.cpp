@@ -36,6 +36,7 @@ TEST_P(JsonString, IsEscapedAndReadsBack) {
 
 const std::string kReplacement = "\xEF\xBF\xBD";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Texts, JsonString,
     ::testing::Values(
@@ -59,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                        "\"" + kReplacement + kReplacement + kReplacement + kReplacement + "\"",
                        kReplacement + kReplacement + kReplacement + kReplacement}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(RowCells, WriteTheSameCellsAsATableLineOrAJsonObject) {
     const std::vector<std::string> columns{"Name", "Pada", "Flag", "Entered"};
@@ -74,5 +76,5 @@ TEST(RowCells, WriteTheSameCellsAsATableLineOrAJsonObject) {
     EXPECT_EQ(row(RowFormat::Jsonl), "{\"Name\":\"A B \\\"\",\"Pada\":-4,\"Flag\":1,\"Entered\":\"2000-01-02 09:05\"}");
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

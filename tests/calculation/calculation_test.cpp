@@ -112,6 +112,7 @@ TEST_P(ChangeNotices, OnlyNearAChange) {
     EXPECT_EQ(NakshatraChangeNotice(c.moon.nakshatraSpan).empty(), !GetParam().nakshatraNotice);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Births, ChangeNotices,
     ::testing::Values(
@@ -126,6 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "much, the Moon sign may be Vrischika.",
                    false}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(NakshatraNotice, NamesTheNextNakshatra) {
     // At J2000 noon the Moon stands half a degree short of Vishakha.
@@ -158,6 +160,7 @@ TEST_P(TimeWindowBlock, HeadingAndText) {
     EXPECT_EQ(c.description, exact.description);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, TimeWindowBlock,
     ::testing::Values(
@@ -193,6 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "Time not known: the whole day of birth",
                    "The Moon stayed in Thula all through that day, so your Moon sign is certain."}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

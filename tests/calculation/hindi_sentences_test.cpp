@@ -79,14 +79,14 @@ class PinnedHindi : public ::testing::TestWithParam<PinnedCase> {};
 
 TEST_P(PinnedHindi, ReadsAsWritten) {
     const PinnedCase& c = GetParam();
-    const Calculation calculation =
-        Made({test::Birth(c.birth), {}, c.timeKnown, c.basis.kind, c.basis.ayanamsa});
+    const Calculation calculation = Made({test::Birth(c.birth), {}, c.timeKnown, c.basis.kind, c.basis.ayanamsa});
     EXPECT_EQ(c.hindiOf(calculation), c.hindi);
 }
 
 const TimeWindow kExact = TimeWindow::Exact();
 constexpr Basis kClassic = Basis::Classic();
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Births, PinnedHindi,
     ::testing::Values(
@@ -188,15 +188,14 @@ INSTANTIATE_TEST_SUITE_P(
                    "फिर वृषभ राशि में रहा: मेष 40%, वृषभ 60%।\n"
                    "नीचे दिए गए विवरण वृषभ राशि के हैं, जो दर्ज किए गए समय 00:44 की चन्द्र राशि है।"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Hindi has no short month names in common use: the whole name, from the
 // one table, for the month the date has.
 TEST(HindiDates, NameTheMonthInFull) {
     const std::pair<LocalTime, const char*> dates[] = {
-        {{2000, 1, 2, 9, 51}, "2 जनवरी 2000 को 09:51 बजे"},
-        {{1984, 2, 29, 0, 5}, "29 फ़रवरी 1984 को 00:05 बजे"},
-        {{1947, 8, 15, 23, 59}, "15 अगस्त 1947 को 23:59 बजे"},
-        {{2001, 9, 11, 7, 0}, "11 सितम्बर 2001 को 07:00 बजे"},
+        {{2000, 1, 2, 9, 51}, "2 जनवरी 2000 को 09:51 बजे"},      {{1984, 2, 29, 0, 5}, "29 फ़रवरी 1984 को 00:05 बजे"},
+        {{1947, 8, 15, 23, 59}, "15 अगस्त 1947 को 23:59 बजे"},    {{2001, 9, 11, 7, 0}, "11 सितम्बर 2001 को 07:00 बजे"},
         {{1999, 12, 31, 22, 14}, "31 दिसम्बर 1999 को 22:14 बजे"},
     };
     for (const auto& [date, hindi] : dates) EXPECT_EQ(FormatLongMinute(date, kHindi), hindi);
@@ -216,8 +215,7 @@ TEST(HindiNames, AyanamsasAndTheLibrary) {
         {EphemerisName(EphemerisSource::SwissEphemeris, kHindi), "Swiss Ephemeris"},
         {EphemerisName(EphemerisSource::Moshier, kHindi), "Moshier सिद्धान्त"},
         {EphemerisNote(EphemerisSource::SwissEphemeris, kHindi), "(Swiss Ephemeris)"},
-        {EphemerisNote(EphemerisSource::Moshier, kHindi),
-         "(Swiss Ephemeris, Moshier सिद्धान्त: उसकी फ़ाइलें नहीं मिलीं)"},
+        {EphemerisNote(EphemerisSource::Moshier, kHindi), "(Swiss Ephemeris, Moshier सिद्धान्त: उसकी फ़ाइलें नहीं मिलीं)"},
     };
     for (const auto& [actual, expected] : names) EXPECT_EQ(actual, expected);
     for (const AyanamsaInfo& info : Ayanamsas()) {
@@ -252,10 +250,12 @@ TEST_F(HindiWithoutTheFiles, TheLinesNameTheFallback) {
     SetEphemerisFolder(empty.path());
     const Calculation classic = Made({test::Birth(kJ2000Noon), {}, {}, BasisKind::Classic});
     const PreciseTexts texts = SecondOpinionTexts(classic, kHindi);
-    EXPECT_EQ(texts.line, "सटीक स्थिति: तुला राशि में 19\u00B0 28\u2032 13\u2033, लाहिड़ी (Swiss Ephemeris, Moshier सिद्धान्त: "
-                          "उसकी फ़ाइलें नहीं मिलीं) \u2014 वही राशि।");
-    EXPECT_EQ(texts.toolTip, "/usr/share/libswe/ephe में Swiss Ephemeris की फ़ाइलें नहीं मिलीं, इसलिए लाइब्रेरी में ही "
-                             "निहित Moshier सिद्धान्त से गणना की गई।");
+    EXPECT_EQ(texts.line,
+              "सटीक स्थिति: तुला राशि में 19\u00B0 28\u2032 13\u2033, लाहिड़ी (Swiss Ephemeris, Moshier सिद्धान्त: "
+              "उसकी फ़ाइलें नहीं मिलीं) \u2014 वही राशि।");
+    EXPECT_EQ(texts.toolTip,
+              "/usr/share/libswe/ephe में Swiss Ephemeris की फ़ाइलें नहीं मिलीं, इसलिए लाइब्रेरी में ही "
+              "निहित Moshier सिद्धान्त से गणना की गई।");
     const Calculation precise = Made({test::Birth(kJ2000Noon), {}, {}, BasisKind::Precise});
     EXPECT_EQ(CalculatedWithText(precise, kHindi),
               "Swiss Ephemeris (Moshier सिद्धान्त: उसकी फ़ाइलें नहीं मिलीं), लाहिड़ी अयनांश");
@@ -354,8 +354,10 @@ class HindiSweep : public test::InstalledEphemerisAfterEachTest {};
 TEST_F(HindiSweep, EverySentenceOfRandomBirthsIsHindiThroughout) {
     const test::EmptyFolder empty;
     ASSERT_FALSE(empty.path().empty());
+    // clang-format off
     const TimeWindow windows[] = {TimeWindow::Exact(),        TimeWindow::PlusMinus(15),  TimeWindow::PlusMinus(60),
                                   TimeWindow::PlusMinus(90),  TimeWindow::PlusMinus(120), TimeWindow::PlusMinus(720),
+                                  // clang-format on
                                   TimeWindow::WholeDay()};
     std::mt19937_64 random(26);
     int uncertain = 0, notices = 0, checked = 0;
@@ -372,8 +374,10 @@ TEST_F(HindiSweep, EverySentenceOfRandomBirthsIsHindiThroughout) {
             notices += pair.label.ends_with("ChangeNotice") && !pair.hindi.empty();
             ++checked;
             for (const std::string& fault : Faults(pair)) {
+                // clang-format off
                 ADD_FAILURE() << "birth " << i << ", " << pair.label << ": " << fault << "\n  " << pair.english
                               << "\n  " << pair.hindi;
+                // clang-format on
             }
         }
     }
@@ -383,5 +387,5 @@ TEST_F(HindiSweep, EverySentenceOfRandomBirthsIsHindiThroughout) {
     EXPECT_GT(checked, 5000);
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

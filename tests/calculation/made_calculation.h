@@ -16,4 +16,4 @@ inline Calculation Made(const CalculationInput& input) {
     return made.ok() ? std::move(made).value() : Calculation{};
 }
 
-} // namespace nyra::test
+}  // namespace nyra::test

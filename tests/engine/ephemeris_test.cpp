@@ -42,7 +42,7 @@ TEST(DayNumberFromDate, StandardJulianDayNumbers) {
     EXPECT_EQ(DayNumberFromDate(10, 4, 1582), 2299160.0);   // last Julian day
     EXPECT_EQ(DayNumberFromDate(1, 1, 1901), 2415386.0);
     EXPECT_EQ(DayNumberFromDate(12, 31, 2050), 2470172.0);
-    EXPECT_EQ(DayNumberFromDate(3, 1, 1900), 2415080.0);    // 1900 is no leap year
+    EXPECT_EQ(DayNumberFromDate(3, 1, 1900), 2415080.0);  // 1900 is no leap year
     EXPECT_EQ(DayNumberFromDate(2, 29, 2000), 2451604.0);
 }
 
@@ -87,6 +87,7 @@ TEST_P(FormatSignPositionTest, WritesDegreesMinutesSecondsAndSign) {
     EXPECT_EQ(FormatSignPosition(GetParam().longitude), GetParam().text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Positions, FormatSignPositionTest,
     ::testing::Values(
@@ -98,6 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
         PositionCase{"NegativeTakesTheMagnitude", -45.5, "15\u00B0 30' 0\" Tau"},
         PositionCase{"SignBoundary", 30.0, "0\u00B0 0' 0\" Tau"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(RashiNameFromPosition, FindsTheSignFromTheLastThreeCharacters) {
     EXPECT_EQ(RashiNameFromPosition("19\u00B0 27' 44\" Lib"), "Thula");
@@ -239,8 +241,8 @@ TEST(ComputeMoonChart, EveryWorkingQuantityIsFilled) {
     EXPECT_NEAR(r.MoonLongitude, r.TropicalLongitude + r.AyanamsaShift, 1e-9);
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra
 
 namespace nyra {
 namespace {
@@ -263,8 +265,8 @@ TEST(ComputeMoonChart, ZoneWrittenAsEastPutsTheClockAheadWhateverTheLongitude) {
     EXPECT_EQ(ComputeMoonChart(delhi).MoonLongitude, plain.MoonLongitude);
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra
 
 namespace nyra {
 namespace {
@@ -283,5 +285,5 @@ TEST(StoreSignedZone, KeepsSizesAndTakesAnyMinusSignAsEast) {
     EXPECT_EQ(r.ZoneHours, 4);  // unchanged
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -90,7 +90,7 @@ Span FindSpan(const EngineRecord& chart, int index, double lowerDeg, double uppe
     return span;
 }
 
-} // namespace
+}  // namespace
 
 Span FalsePositionSignSpan(const EngineRecord& chart) {
     const int sign = std::clamp(static_cast<int>(std::floor(chart.MoonLongitude / 30.0)), 0, 11);
@@ -102,4 +102,4 @@ Span FalsePositionNakshatraSpan(const EngineRecord& chart) {
     return FindSpan(chart, index, index * kNakshatraWidthDeg, (index + 1) * kNakshatraWidthDeg);
 }
 
-} // namespace nyra::reference
+}  // namespace nyra::reference

@@ -11,4 +11,4 @@ namespace nyra::reference {
 Span FalsePositionSignSpan(const EngineRecord& chart);
 Span FalsePositionNakshatraSpan(const EngineRecord& chart);
 
-} // namespace nyra::reference
+}  // namespace nyra::reference

@@ -42,6 +42,7 @@ TEST_P(NakshatraAtTest, DividesTheZodiacIn27PartsOfFourQuarters) {
     EXPECT_EQ(n.lord, GetParam().lord);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Boundaries, NakshatraAtTest,
     ::testing::Values(NakshatraCase{"StartOfMesha", 0.0, 0, 1, "Ketu"},
@@ -55,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NakshatraCase{"Mula", 240.5, 18, 1, "Ketu"},
                       NakshatraCase{"EndOfRevati", 359.99, 26, 4, "Mercury"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(NakshatraLords, RepeatThreeTimesFromAshwini) {
     for (int i = 0; i < 27; ++i) {
@@ -184,11 +186,13 @@ TEST_P(FarYears, CrossingsStillBracketTheBirth) {
 
 // The engine's sidereal longitude stays within 0..360 only while the
 // ayanamsa does: from about AD 190 to AD 24,900.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Years, FarYears,
                          ::testing::Values(FarYearCase{"Year200", 200}, FarYearCase{"Year1582", 1582},
                                            FarYearCase{"Year3000", 3000}, FarYearCase{"Year9999", 9999},
                                            FarYearCase{"Year24000", 24000}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(SignChangeNotice, NamesTheNeighbourOnlyNearAChange) {
     const Span sign = FindSignSpan(ComputeMoonChart(J2000Noon()));
@@ -226,12 +230,13 @@ TEST(NakshatraChangeNotice, UsesTheNakshatraNames) {
     Span nakshatra = FindNakshatraSpan(chart);
     nakshatra.minutesFromNearerChange = -40.0;
     const std::string notice = NakshatraChangeNotice(nakshatra);
-    EXPECT_EQ(notice.rfind("Born 40 min after the Moon entered " + std::string(NakshatraAt(chart.MoonLongitude).name), 0), 0u)
+    EXPECT_EQ(
+        notice.rfind("Born 40 min after the Moon entered " + std::string(NakshatraAt(chart.MoonLongitude).name), 0), 0u)
         << notice;
     EXPECT_NE(notice.find("the nakshatra may be "), std::string::npos);
     nakshatra.minutesFromNearerChange = 121.0;
     EXPECT_EQ(NakshatraChangeNotice(nakshatra), "");
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -33,4 +33,4 @@ inline BirthRecord RandomBirth(std::mt19937_64& random) {
     return b;
 }
 
-} // namespace nyra::testing_births
+}  // namespace nyra::testing_births

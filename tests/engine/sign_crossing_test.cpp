@@ -103,27 +103,31 @@ TEST_P(Crossings, MatchTheReferenceInTimeAndInLocalDate) {
         const double leaves = ReferenceCrossing(chart.Centuries, upperDeg, true);
         const char* what = nakshatra ? "nakshatra" : "sign";
         EXPECT_NEAR(span.entered.centuries * kSecondsPerCentury, entered * kSecondsPerCentury,
-                    kCrossingToleranceSeconds) << what;
-        EXPECT_NEAR(span.leaves.centuries * kSecondsPerCentury, leaves * kSecondsPerCentury,
-                    kCrossingToleranceSeconds) << what;
+                    kCrossingToleranceSeconds)
+            << what;
+        EXPECT_NEAR(span.leaves.centuries * kSecondsPerCentury, leaves * kSecondsPerCentury, kCrossingToleranceSeconds)
+            << what;
         for (const Crossing& crossing : {span.entered, span.leaves}) {
             const LocalTime& local = crossing.local;
             const LocalTime expected = ReferenceLocalTime(crossing.centuries, chart);
             EXPECT_TRUE(local == expected) << what << ": " << Pair(local, expected);
             ASSERT_TRUE(local.month >= 1 && local.month <= 12) << FormatIsoMinute(local);
             EXPECT_NE(FormatLongMinute(local).find(std::string(" ") + kMonthAbbreviations[local.month - 1] + " "),
-                      std::string::npos) << FormatLongMinute(local);
+                      std::string::npos)
+                << FormatLongMinute(local);
         }
         const double sinceEntered = (chart.Centuries - entered) * kMinutesPerCentury;
         const double untilLeaves = (leaves - chart.Centuries) * kMinutesPerCentury;
         EXPECT_NEAR(span.minutesFromNearerChange, sinceEntered <= untilLeaves ? -sinceEntered : untilLeaves,
-                    kMinutesTolerance) << what;
+                    kMinutesTolerance)
+            << what;
     }
 }
 
 // Noon on the 14th of every month, so that every month holds crossings, in a
 // leap year east of Greenwich and a common year west of it; and births whose
 // crossings fall across the end of February and of the year.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     EveryMonth, Crossings,
     ::testing::Values(
@@ -156,6 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
         CrossingBirth{"NewYearsEve2049", 2049, 12, 31, -13, 0, 175, true},
         CrossingBirth{"NewYearsDay1950", 1950, 1, 1, 10, 0, 150, false}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---- The notice near a change ---------------------------------------------------
 
@@ -197,6 +202,7 @@ TEST_P(NearAChange, GetsANoticeOnlyWithinTwoHours) {
 }
 
 // Fractions of .3 and .7 tell rounding from cutting off.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     J2000Thula, NearAChange,
     ::testing::Values(NoticeCase{"HalfAnHourAfterEntry", true, 30.7, "Born 31 min "},
@@ -207,6 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NoticeCase{"AMomentBeforeExit", false, 0.7, "Born 1 min "},
                       NoticeCase{"AnHourBeforeExit", false, 65.3, "Born 1 h 5 min "}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

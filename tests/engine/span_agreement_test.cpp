@@ -42,9 +42,9 @@ std::string Printed(const Span& span, Kind kind) {
 
 void Compare(const Span& fast, const Span& reference, Kind kind, const std::string& what, Agreement& agreement) {
     ++agreement.spans;
-    agreement.worstSeconds = std::max({agreement.worstSeconds,
-                                       std::fabs(fast.entered.centuries - reference.entered.centuries) * kSecondsPerCentury,
-                                       std::fabs(fast.leaves.centuries - reference.leaves.centuries) * kSecondsPerCentury});
+    agreement.worstSeconds = std::max(
+        {agreement.worstSeconds, std::fabs(fast.entered.centuries - reference.entered.centuries) * kSecondsPerCentury,
+         std::fabs(fast.leaves.centuries - reference.leaves.centuries) * kSecondsPerCentury});
     const bool same = fast.index == reference.index && fast.entered.local == reference.entered.local &&
                       fast.leaves.local == reference.leaves.local &&
                       std::llround(fast.minutesFromNearerChange) == std::llround(reference.minutesFromNearerChange) &&
@@ -52,10 +52,9 @@ void Compare(const Span& fast, const Span& reference, Kind kind, const std::stri
                       Printed(fast, kind) == Printed(reference, kind);
     if (same) return;
     if (agreement.differing++ == 0)
-        agreement.firstDifference = what + ": " + FormatIsoMinute(fast.entered.local) + " .. " +
-                                    FormatIsoMinute(fast.leaves.local) + " against " +
-                                    FormatIsoMinute(reference.entered.local) + " .. " +
-                                    FormatIsoMinute(reference.leaves.local);
+        agreement.firstDifference =
+            what + ": " + FormatIsoMinute(fast.entered.local) + " .. " + FormatIsoMinute(fast.leaves.local) +
+            " against " + FormatIsoMinute(reference.entered.local) + " .. " + FormatIsoMinute(reference.leaves.local);
 }
 
 struct Sample {
@@ -78,8 +77,8 @@ TEST_P(SpanAgreement, EveryPrintedMinuteIsTheReplacedSearchs) {
                 what + " nakshatra", agreement);
     }
     // For the record of how the check went (BENCHMARKS.md quotes it).
-    std::printf("%lld spans, %lld differing, crossings at most %.2g s apart\n", agreement.spans,
-                agreement.differing, agreement.worstSeconds);
+    std::printf("%lld spans, %lld differing, crossings at most %.2g s apart\n", agreement.spans, agreement.differing,
+                agreement.worstSeconds);
     EXPECT_EQ(agreement.differing, 0) << "of " << agreement.spans << " spans; first " << agreement.firstDifference;
     EXPECT_LT(agreement.worstSeconds, kCrossingAgreementSeconds);
 }
@@ -90,5 +89,5 @@ INSTANTIATE_TEST_SUITE_P(Births, SpanAgreement, testing::Values(Sample{"TwentyTh
 INSTANTIATE_TEST_SUITE_P(DISABLED_Births, SpanAgreement, testing::Values(Sample{"AMillion", 1000000, 1901}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -47,7 +47,6 @@ BirthRecord India(int year, int month, int day, int hour, int minute) {
     return b;
 }
 
-
 WindowResult InWindow(WindowOf of, const EngineRecord& chart, const TimeWindow& window) {
     return of == WindowOf::Signs ? SignsInWindow(chart, window) : NakshatrasInWindow(chart, window);
 }
@@ -81,6 +80,7 @@ TEST_P(WindowCases, ListEverySignWithItsShare) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Births, WindowCases,
     ::testing::Values(
@@ -137,6 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "2001-01-06 10:00", "2001-01-06 14:00", "Krittika 100%",
                    "The Moon stayed in Krittika all through that window, so your nakshatra is certain."}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct PercentCase {
     const char* name;
@@ -151,6 +152,7 @@ TEST_P(WholePercentCases, AddUpTo100ByLargestRemainder) {
     EXPECT_EQ(WholePercents(GetParam().parts), GetParam().percents);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Splits, WholePercentCases,
     ::testing::Values(PercentCase{"ThirdsFavourTheEarliest", {480, 480, 480}, {34, 33, 33}},
@@ -162,6 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PercentCase{"OneMinuteOfADayRoundsToNothing", {1, 1439}, {0, 100}},
                       PercentCase{"NothingAtAll", {0, 0}, {100, 0}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Random births all over the world and the years the program takes: every
 // window is covered by its shares without gap, and every change agrees to
@@ -184,7 +187,8 @@ TEST_P(RandomBirths, SharesCoverTheWindowAndChangesAgreeWithTheSpans) {
         b.DstOn = uniform(0, 1) ? kTrue : kFalse;
         const EngineRecord chart = ComputeMoonChart(b);
         const bool wholeDay = n % 3 == 0;
-        const TimeWindow window = wholeDay ? TimeWindow::WholeDay() : TimeWindow::PlusMinus(uniform(1, kMaxWindowMinutes));
+        const TimeWindow window =
+            wholeDay ? TimeWindow::WholeDay() : TimeWindow::PlusMinus(uniform(1, kMaxWindowMinutes));
         const WindowResult result = InWindow(of, chart, window);
         SCOPED_TRACE(FormatIsoMinute(LocalTimeAt(chart.Centuries, chart)) + " " + TimeWindowCell(result));
 
@@ -255,5 +259,5 @@ TEST_P(RandomBirths, SharesCoverTheWindowAndChangesAgreeWithTheSpans) {
 INSTANTIATE_TEST_SUITE_P(Both, RandomBirths, ::testing::Values(WindowOf::Signs, WindowOf::Nakshatras),
                          [](const auto& info) { return info.param == WindowOf::Signs ? "Signs" : "Nakshatras"; });
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

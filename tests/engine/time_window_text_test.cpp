@@ -31,6 +31,7 @@ TEST_P(TimeWindowWords, AreMinutesByTheNumberRuleOrDay) {
 const std::string kOutside = " is outside 0..720 minutes (day stands for an unknown time)";
 const std::string kNeither = " is neither a whole number of minutes nor day";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Words, TimeWindowWords,
     ::testing::Values(
@@ -48,6 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"CapitalDay", "Day", std::nullopt, "\"Day\"" + kNeither},
         ParseCase{"NotUtf8", "6\xFF", std::nullopt, "\"6\\xff\"" + kNeither}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(TimeWindowWords, ReadBackWhatIsWritten) {
     for (const TimeWindow window : {TimeWindow::Exact(), TimeWindow::PlusMinus(1), TimeWindow::PlusMinus(120),
@@ -61,5 +63,5 @@ TEST(TimeWindowWords, ReadBackWhatIsWritten) {
     EXPECT_EQ(TimeWindowMinutesText(TimeWindow::PlusMinus(60)), "60");
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -42,6 +42,7 @@ TEST_P(IntoOneTurn, LandsWhereTurnByTurnLands) {
 }
 
 // L' is about -476,000 degrees in 1901 and +240,000 in 2050.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Longitudes, IntoOneTurn,
     testing::Values(TurnCase{"Zero", 0.0}, TurnCase{"ExactlyOneTurnStays", 360.0},
@@ -55,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TurnCase{"JustAboveMinusTwoTurns", Up(-720.0)}, TurnCase{"Year1901", -476512.125},
                     TurnCase{"Year2050", 240852.40625}, TurnCase{"Year32767", 1.4768e8 + 0.3}),
     [](const testing::TestParamInfo<TurnCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(IntoOneTurnSweep, LandsWhereTurnByTurnLandsAcrossTheYears) {
     std::mt19937_64 random(360);
@@ -93,5 +95,5 @@ TEST(ComputeMoonChart, TwentyThousandChartsKeepTheirFingerprint) {
     EXPECT_EQ(hash, kRecordedFingerprint) << std::hex << hash;
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

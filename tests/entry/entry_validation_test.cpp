@@ -61,6 +61,7 @@ TEST_P(RequiredBoxes, FirstFailingCheckIsReported) {
 const QString kNone;
 const QString kBlanks = QStringLiteral("   ");
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Checks, RequiredBoxes,
     ::testing::Values(
@@ -100,6 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
         RequiredCase{"NoRangeCheckOnCoordinates", [](BirthEntry& e) { e.lonMinutes = QStringLiteral("99"); },
                      nullptr, EntryBox::Name}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // The checks in the order the user is told about them, each with what makes
 // it fail; the last makes a date check fail.
@@ -168,6 +170,7 @@ TEST_P(Calendar, DayMustExistInItsMonth) {
     EXPECT_FALSE(problem->focus.has_value());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Checks, Calendar,
     ::testing::Values(DateCase{"Feb29In2000", 2, 29, 2000, nullptr},
@@ -186,6 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DateCase{"Dec31", 12, 31, 2050, nullptr},
                       DateCase{"Jan31", 1, 31, 1901, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // The year list is where the four-year rule the window promises and the
 // calendar it shares with the batch tool must agree.
@@ -221,6 +225,7 @@ TEST_P(TextToNumber, NearestWithHalvesToEven) {
 using I = std::optional<std::int16_t>;
 const I kRefused = std::nullopt;
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Conversions, TextToNumber,
     ::testing::Values(NumberCase{"Plain", "77", I(77), I(77)},
@@ -241,6 +246,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberCase{"NotANumber", "nan", kRefused, kRefused},
                       NumberCase{"HugeDigitRun", "123456789012345678901234567890", kRefused, kRefused}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---- Entry to record ---------------------------------------------------------
 
@@ -329,6 +335,7 @@ TEST_P(UnstorableValue, IsRefusedNamingTheBox) {
 }
 
 // The message names what the box is for, never what 16 bits could hold.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     PastedText, UnstorableValue,
     ::testing::Values(
@@ -353,6 +360,7 @@ INSTANTIATE_TEST_SUITE_P(
                        "The value in Minute of Longitude is not a whole number from 0 to 59.",
                        EntryBox::LonMinutes}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // The boxes in the order the record's fields are filled, each with its
 // title in the message.
@@ -411,6 +419,7 @@ constexpr int kHourLimit = 3;
 constexpr int kMinuteLimit = 2;
 constexpr int kNoLimit = 0;
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Keys, NumericKey,
     ::testing::Values(
@@ -436,6 +445,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyCase{"LetterAtLimitStillSaysNumbers", Qt::Key_A, "a", 2, 0, kMinuteLimit, KeyVerdict::NotANumber},
         KeyCase{"NoLimitOnCoordinates", Qt::Key_1, "1", 12, 0, kNoLimit, KeyVerdict::Pass}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---- Chords and pastes ---------------------------------------------------------
 
@@ -459,6 +469,7 @@ TEST_P(NumericChord, Verdict) {
 }
 
 // The box's own commands are never "Only Numbers Are Accepted".
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Chords, NumericChord,
     ::testing::Values(ChordCase{"SelectAll", Qt::ControlModifier, "\x01", 2, kNoLimit, KeyVerdict::Pass},
@@ -475,6 +486,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ChordCase{"AltDigitTypesIt", Qt::AltModifier, "5", 0, kNoLimit, KeyVerdict::Pass},
                       ChordCase{"AltDigitPastTheLimit", Qt::AltModifier, "5", 2, kMinuteLimit, KeyVerdict::TooLong}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct PasteCase {
     const char* name;
@@ -500,6 +512,7 @@ TEST_P(NumericPaste, InsertsDigitsOnly) {
     EXPECT_EQ(inserted->toStdString(), c.inserted);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Pastes, NumericPaste,
     ::testing::Values(PasteCase{"Digits", "45", 0, 0, kNoLimit, "45"},
@@ -516,6 +529,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PasteCase{"OverTheSelection", "45", 2, 2, kMinuteLimit, "45"},
                       PasteCase{"NoLimitOnCoordinates", "1234567", 3, 0, kNoLimit, "1234567"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

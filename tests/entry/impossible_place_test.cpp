@@ -46,6 +46,7 @@ TEST_P(ImpossiblePlace, NamesWhatIsImpossible) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Places, ImpossiblePlace,
     ::testing::Values(
@@ -84,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                         {"Longitude 77\u00B0 75\u2032: a degree has only 60 minutes.", EntryBox::LonMinutes},
                         {"A time zone of 15:00 is beyond the 14 hours of any zone on Earth.", EntryBox::ZoneHour}}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---- The one question -------------------------------------------------------------
 
@@ -109,5 +111,5 @@ TEST(PlaceQuestion, AsksOnceAboutEverything) {
     EXPECT_TRUE(PlaceQuestion({}, PlaceLink()).isEmpty());
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -121,5 +121,5 @@ TEST(PlaceLink, ARecordsPlaceHasNoNamesUntilSomeAreTyped) {
     EXPECT_EQ(link.Current().zoneFrom, PlaceSource::Typed);
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

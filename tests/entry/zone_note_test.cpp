@@ -17,7 +17,6 @@ namespace {
 // anything beyond rounding means a wrong zone.
 constexpr double kHoursTolerance = 1e-9;
 
-
 struct ZoneReadingCase {
     const char* name;
     const char* zoneHour;
@@ -67,6 +66,7 @@ TEST_P(ZoneReading, AgreesWithTheEngine) {
     EXPECT_NEAR(chart.LocalHours - chart.UniversalHours, c.aheadMinutes / 60.0, kHoursTolerance);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, ZoneReading,
     ::testing::Values(
@@ -91,6 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                         "On the Greenwich meridian, read as west: clock behind UTC by 5:00. For a clock ahead of UTC, type the hours with a minus sign or pick the place."},
         ZoneReadingCase{"OnUtc", "0", "0", "0", "5", true, false, 0, "Clock on UTC"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct IncompleteZoneCase {
     const char* name;
@@ -111,6 +112,7 @@ TEST_P(IncompleteZone, SaysWhatIsMissing) {
     EXPECT_EQ(TypedZoneNoteFor(entry).toStdString(), GetParam().note);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, IncompleteZone,
     ::testing::Values(
@@ -118,6 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         IncompleteZoneCase{"MinutesBlank", "5", "", "Enter both the hours and the minutes of the time zone."},
         IncompleteZoneCase{"PastedLetters", "five", "30", "The time zone boxes take whole numbers only."}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -53,10 +53,10 @@ bool BeginsAWord(const QString& key, const QString& folded) {
 bool IsSubsequence(const QList<Place>& part, const QList<Place>& whole) {
     qsizetype next = 0;
     for (const Place& place : part) {
-        while (next < whole.size() && !(whole[next].city == place.city && whole[next].state == place.state &&
-                                         whole[next].country == place.country &&
-                                         whole[next].latitudeDeg == place.latitudeDeg &&
-                                         whole[next].longitudeDeg == place.longitudeDeg))
+        while (next < whole.size() &&
+               !(whole[next].city == place.city && whole[next].state == place.state &&
+                 whole[next].country == place.country && whole[next].latitudeDeg == place.latitudeDeg &&
+                 whole[next].longitudeDeg == place.longitudeDeg))
             ++next;
         if (next == whole.size()) return false;
         ++next;
@@ -103,12 +103,13 @@ void CheckFindPlace(const QString& text) {
         return;
     }
     if (place) {
-        NYRA_FUZZ_CHECK(FoldForSearch(place->city).startsWith(city), Shown(text) + " found " + Shown(place->displayText()));
+        NYRA_FUZZ_CHECK(FoldForSearch(place->city).startsWith(city),
+                        Shown(text) + " found " + Shown(place->displayText()));
     }
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace nyra;

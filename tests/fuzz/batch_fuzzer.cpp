@@ -122,8 +122,8 @@ bool HasControlBytes(std::string_view text, bool allowTabs) {
     });
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace nyra;
@@ -197,9 +197,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             NYRA_FUZZ_CHECK(object.has_value(), error + " in " + QuoteInput(row));
             std::vector<std::string> keys;
             for (const auto& [key, value] : *object) keys.push_back(key);
-            NYRA_FUZZ_CHECK(keys.size() > inputColumns.size() &&
-                                std::equal(inputColumns.begin(), inputColumns.end(), keys.begin()),
-                            "keys do not start with the header's columns: " + QuoteInput(row));
+            NYRA_FUZZ_CHECK(
+                keys.size() > inputColumns.size() && std::equal(inputColumns.begin(), inputColumns.end(), keys.begin()),
+                "keys do not start with the header's columns: " + QuoteInput(row));
             if (firstKeys.empty()) firstKeys = keys;
             NYRA_FUZZ_CHECK(keys == firstKeys, "keys differ from the first line's: " + QuoteInput(row));
         }
@@ -208,8 +208,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto cells = [](const std::string& row) { return std::count(row.begin(), row.end(), '\t') + 1; };
         for (const std::string& row : rows) {
             NYRA_FUZZ_CHECK(!HasControlBytes(row, true), "raw control bytes in output " + QuoteInput(row));
-            NYRA_FUZZ_CHECK(cells(row) == cells(rows.front()), std::to_string(cells(row)) + " cells under a header of " +
-                                                                   std::to_string(cells(rows.front())));
+            NYRA_FUZZ_CHECK(
+                cells(row) == cells(rows.front()),
+                std::to_string(cells(row)) + " cells under a header of " + std::to_string(cells(rows.front())));
         }
     }
 

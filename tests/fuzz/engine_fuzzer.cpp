@@ -5,8 +5,8 @@
 // Moon's speed allows; the crossings' clock times are real dates on either
 // side of the birth; a window of birth time is covered by contiguous shares
 // of consecutive signs that add up to 100 percent.
-#include "fuzz_check.h"
 #include "../support/birth_at.h"
+#include "fuzz_check.h"
 
 #include "engine/civil_date.h"
 #include "engine/ephemeris.h"
@@ -41,7 +41,8 @@ BirthRecord RecordFrom(FuzzedDataProvider& input) {
     BirthRecord b;
     b.BirthYear = input.ConsumeIntegralInRange<std::int16_t>(kBatchLimits.firstYear, kBatchLimits.lastYear);
     b.BirthMonth = input.ConsumeIntegralInRange<std::int16_t>(1, 12);
-    b.BirthDay = static_cast<std::int16_t>(input.ConsumeIntegralInRange<int>(1, DaysInMonth(b.BirthYear, b.BirthMonth)));
+    b.BirthDay =
+        static_cast<std::int16_t>(input.ConsumeIntegralInRange<int>(1, DaysInMonth(b.BirthYear, b.BirthMonth)));
     b.BirthHour = input.ConsumeIntegralInRange<std::int16_t>(0, 23);
     b.BirthMinute = input.ConsumeIntegralInRange<std::int16_t>(0, 59);
     b.ZoneHours = input.ConsumeIntegralInRange<std::int16_t>(0, kMaxZoneHours);
@@ -57,10 +58,9 @@ BirthRecord RecordFrom(FuzzedDataProvider& input) {
 
 std::string Describe(const BirthRecord& b) {
     char text[160];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d zone %s%d:%02d%s lon %d %d' %s",
-                  b.BirthYear, b.BirthMonth, b.BirthDay, b.BirthHour, b.BirthMinute, b.ZoneIsEast ? "-" : "",
-                  b.ZoneHours, b.ZoneMinutes, b.DstOn ? " DST" : "", b.LonDegrees, b.LonMinutes,
-                  b.LonIsEast ? "E" : "W");
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d zone %s%d:%02d%s lon %d %d' %s", b.BirthYear,
+                  b.BirthMonth, b.BirthDay, b.BirthHour, b.BirthMinute, b.ZoneIsEast ? "-" : "", b.ZoneHours,
+                  b.ZoneMinutes, b.DstOn ? " DST" : "", b.LonDegrees, b.LonMinutes, b.LonIsEast ? "E" : "W");
     return text;
 }
 
@@ -137,15 +137,16 @@ void CheckWindow(const BirthRecord& birth, const WindowResult& result, int birth
     NYRA_FUZZ_CHECK(birthListed, where + "the birth's own sign is not listed");
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace nyra;
     FuzzedDataProvider input(data, size);
     const BirthRecord birth = RecordFrom(input);
-    const TimeWindow window = input.ConsumeBool() ? TimeWindow::WholeDay()
-                                                  : TimeWindow::PlusMinus(input.ConsumeIntegralInRange(0, kMaxWindowMinutes));
+    const TimeWindow window = input.ConsumeBool()
+                                  ? TimeWindow::WholeDay()
+                                  : TimeWindow::PlusMinus(input.ConsumeIntegralInRange(0, kMaxWindowMinutes));
 
     const EngineRecord chart = ComputeMoonChart(birth);
     const std::string where = Describe(birth) + ": ";

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <string>
 
-#define NYRA_FUZZ_CHECK(condition, detail)                                                    \
-    do {                                                                                      \
-        if (!(condition)) {                                                                   \
-            std::fprintf(stderr, "%s:%d: property failed: %s\n  %s\n", __FILE__, __LINE__, \
-                         #condition, std::string(detail).c_str());                            \
-            std::abort();                                                                     \
-        }                                                                                     \
+#define NYRA_FUZZ_CHECK(condition, detail)                                                             \
+    do {                                                                                               \
+        if (!(condition)) {                                                                            \
+            std::fprintf(stderr, "%s:%d: property failed: %s\n  %s\n", __FILE__, __LINE__, #condition, \
+                         std::string(detail).c_str());                                                 \
+            std::abort();                                                                              \
+        }                                                                                              \
     } while (false)

@@ -68,12 +68,11 @@ std::string Describe(const SavedRecord& saved) {
     for (const RecordField& field : kRecordLayout) {
         if (field.member != nullptr) text += " " + std::string(field.column) + "=" + std::to_string(r.*field.member);
     }
-    return text + " ZoneIsEast=" + std::to_string(r.ZoneIsEast) + " window " +
-           TimeWindowMinutesText(saved.timeKnown);
+    return text + " ZoneIsEast=" + std::to_string(r.ZoneIsEast) + " window " + TimeWindowMinutesText(saved.timeKnown);
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace nyra;

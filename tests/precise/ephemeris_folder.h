@@ -55,4 +55,4 @@ protected:
     void TearDown() override { SetEphemerisFolder(kDefaultEphemerisFolder); }
 };
 
-} // namespace nyra::test
+}  // namespace nyra::test

@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <optional>
 #include <latch>
+#include <optional>
 #include <ostream>
 #include <set>
 #include <string>
@@ -80,11 +80,13 @@ TEST_P(PublishedLunarPosition, MatchesTheWorkedExampleAndNamesItsEphemeris) {
     EXPECT_EQ(moon.ephemeris, GetParam().expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Ephemerides, PublishedLunarPosition,
     ::testing::Values(SourceCase{"InstalledFiles", false, EphemerisSource::SwissEphemeris},
                       SourceCase{"MoshierWithoutFiles", true, EphemerisSource::Moshier}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(PreciseMoonTest, FilesAreReadAgainOnceTheFolderIsRestored) {
     EmptyFolder empty;
@@ -126,12 +128,12 @@ TEST_P(EachAyanamsa, SiderealIsTropicalLessItsOwnAyanamsa) {
     EXPECT_EQ(moon.ayanamsa, GetParam().ayanamsa);
     EXPECT_NEAR(Wrapped(moon.tropicalDeg - moon.ayanamsaDeg - moon.siderealDeg), 0.0, kIdentityToleranceDeg);
     EXPECT_EQ(moon.tropicalDeg, lahiri.tropicalDeg);  // the school moves only the zero point
-    EXPECT_NEAR((moon.ayanamsaDeg - lahiri.ayanamsaDeg) * 60.0, GetParam().minutesFromLahiri,
-                kSchoolToleranceMinutes);
+    EXPECT_NEAR((moon.ayanamsaDeg - lahiri.ayanamsaDeg) * 60.0, GetParam().minutesFromLahiri, kSchoolToleranceMinutes);
     EXPECT_GE(moon.siderealDeg, 0.0);
     EXPECT_LT(moon.siderealDeg, 360.0);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Schools, EachAyanamsa,
                          ::testing::Values(SchoolCase{"Lahiri", Ayanamsa::Lahiri, 0.0},
                                            SchoolCase{"Krishnamurti", Ayanamsa::Krishnamurti, -5.81},
@@ -140,6 +142,7 @@ INSTANTIATE_TEST_SUITE_P(Schools, EachAyanamsa,
                                            SchoolCase{"FaganBradley", Ayanamsa::FaganBradley, 52.99},
                                            SchoolCase{"Yukteshwar", Ayanamsa::Yukteshwar, -82.70}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(AyanamsaKeys, EveryKeyLeadsBackToItsAyanamsa) {
     std::set<std::string_view> keys, names;
@@ -166,8 +169,7 @@ struct ChartCase {
 
 void PrintTo(const ChartCase& c, std::ostream* os) { *os << c.name; }
 
-BirthRecord Birth(int year, int month, int day, int hour, int minute, int lonDeg, bool east, int zoneH,
-                  int zoneM) {
+BirthRecord Birth(int year, int month, int day, int hour, int minute, int lonDeg, bool east, int zoneH, int zoneM) {
     BirthRecord b;
     b.BirthYear = static_cast<std::int16_t>(year);
     b.BirthMonth = static_cast<std::int16_t>(month);
@@ -196,6 +198,7 @@ TEST_P(ChartInstant, IsTheEnginesUniversalTimeAndFindsTheEnginesMoon) {
     EXPECT_NEAR(Wrapped(moon.siderealDeg - chart.MoonLongitude), 0.0, kEngineAgreementDeg);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Births, ChartInstant,
     ::testing::Values(ChartCase{"J2000NoonAtGreenwich", Birth(2000, 1, 1, 12, 0, 0, false, 0, 0), 2451545.0},
@@ -208,6 +211,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ChartCase{"LastDayOf2050", Birth(2050, 12, 31, 23, 59, 0, false, 0, 0),
                                 2470171.5 + (23.0 + 59.0 / 60.0) / 24.0}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- Motion ---------------------------------------------------------------------
 
@@ -268,6 +272,7 @@ TEST_P(FilesYears, AnswerFromTheFilesOrRefuseWithTheRange) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Edges, FilesYears,
     ::testing::Values(
@@ -278,6 +283,7 @@ INSTANTIATE_TEST_SUITE_P(
         EdgeCase{"TheEnd", kEphemerisEndJulianDayUt,
                  "universal time 1 Jan 2400 at 00:00 is outside the ephemeris files' years 1800\u20132399"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- Several threads -------------------------------------------------------------
 
@@ -307,7 +313,8 @@ TEST_F(PreciseMoonTest, ConcurrentCallersEachGetTheirOwnAyanamsa) {
     const auto instant = [](int i) { return kJ2000 + 0.37 * i; };
     std::vector<std::vector<double>> expected(schools.size()), got(schools.size());
     for (std::size_t s = 0; s < schools.size(); ++s)
-        for (int i = 0; i < kCallsPerThread; ++i) expected[s].push_back(PreciseMoonAt(instant(i), schools[s]).siderealDeg);
+        for (int i = 0; i < kCallsPerThread; ++i)
+            expected[s].push_back(PreciseMoonAt(instant(i), schools[s]).siderealDeg);
 
     // All threads start at once, so their calls overlap from the first.
     std::latch start(static_cast<std::ptrdiff_t>(schools.size()));
@@ -315,7 +322,8 @@ TEST_F(PreciseMoonTest, ConcurrentCallersEachGetTheirOwnAyanamsa) {
     for (std::size_t s = 0; s < schools.size(); ++s) {
         threads.emplace_back([&, s] {
             start.arrive_and_wait();
-            for (int i = 0; i < kCallsPerThread; ++i) got[s].push_back(PreciseMoonAt(instant(i), schools[s]).siderealDeg);
+            for (int i = 0; i < kCallsPerThread; ++i)
+                got[s].push_back(PreciseMoonAt(instant(i), schools[s]).siderealDeg);
         });
     }
     for (std::thread& t : threads) t.join();
@@ -340,6 +348,7 @@ TEST_P(PositionText, TruncatedWithinItsSign) {
     EXPECT_EQ(DegreesInSignText(GetParam().siderealDeg), GetParam().text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Longitudes, PositionText,
     ::testing::Values(TextCase{"StartOfMesha", 0.0, 0, "0\u00B0 00\u2032 00\u2033"},
@@ -350,6 +359,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"MidSimha", 135.5, 4, "15\u00B0 30\u2032 00\u2033"},
                       TextCase{"EndOfMeena", 360.0 - 1e-9, 11, "29\u00B0 59\u2032 59\u2033"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

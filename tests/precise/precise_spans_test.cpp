@@ -100,7 +100,8 @@ void ExpectSpanMatchesTheLibrary(const Span& span, double widthDeg, const Engine
     const double sinceEntered = (birth - entered) * 1440.0;
     const double untilLeaves = (leaves - birth) * 1440.0;
     EXPECT_NEAR(span.minutesFromNearerChange, sinceEntered <= untilLeaves ? -sinceEntered : untilLeaves,
-                kPreciseCrossingSeconds / 60.0) << what;
+                kPreciseCrossingSeconds / 60.0)
+        << what;
 }
 
 // --- Change times ------------------------------------------------------------------
@@ -114,7 +115,8 @@ TEST_P(SpansOfEachAyanamsa, EveryChangeLiesWithinASecondOfTheLibrarysCrossing) {
         const EngineRecord chart = ComputeMoonChart(testing_births::RandomBirth(random));
         const Result<PreciseChart> moon = PreciseChartOf(chart, GetParam());
         ASSERT_TRUE(moon.ok()) << moon.problem().Text();
-        const std::string what = "birth " + std::to_string(i) + " at " + FormatIsoMinute(LocalTimeAt(chart.Centuries, chart));
+        const std::string what =
+            "birth " + std::to_string(i) + " at " + FormatIsoMinute(LocalTimeAt(chart.Centuries, chart));
         EXPECT_EQ(moon->sign.index, SignOfLongitude(moon->siderealDeg)) << what;
         EXPECT_EQ(moon->nakshatra.index, NakshatraAt(moon->siderealDeg).index) << what;
         ExpectSpanMatchesTheLibrary(moon->sign, 30.0, chart, GetParam(), what + ", sign");
@@ -124,8 +126,8 @@ TEST_P(SpansOfEachAyanamsa, EveryChangeLiesWithinASecondOfTheLibrarysCrossing) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Schools, SpansOfEachAyanamsa,
-                         ::testing::ValuesIn(test::EveryAyanamsa()), test::AyanamsaTestName);
+INSTANTIATE_TEST_SUITE_P(Schools, SpansOfEachAyanamsa, ::testing::ValuesIn(test::EveryAyanamsa()),
+                         test::AyanamsaTestName);
 
 // The same chart at another instant, with the same clock: what a birth at
 // that moment would have been.
@@ -198,6 +200,7 @@ TEST_P(NearAChange, ItsSpansMatchTheLibrary) {
     ExpectSpanMatchesTheLibrary(there->nakshatra, kNakshatraWidthDeg, birth, kDefaultAyanamsa, "nakshatra");
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     J2000, NearAChange,
     ::testing::Values(NearChangeCase{"SignEnteredThreeMinutesAgo", false, true, 3.0},
@@ -205,6 +208,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NearChangeCase{"NakshatraEnteredHalfAMinuteAgo", true, true, 0.5},
                       NearChangeCase{"NakshatraLeavesInSixMinutes", true, false, 6.0}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- Cost -----------------------------------------------------------------------------
 
@@ -290,6 +294,7 @@ TEST_P(EdgeOfTheFiles, IsRefusedWithTheRangeNotAFallback) {
     EXPECT_EQ(moon.problem().Text(), c.refusal);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Births, EdgeOfTheFiles,
     ::testing::Values(
@@ -302,6 +307,7 @@ INSTANTIATE_TEST_SUITE_P(
         EdgeBirth{"SignEndsIn2400", 2399, 12, 31, 12, 0, 0, 0,
                   "the Moon's exit from Makara is outside the ephemeris files' years 1800\u20132399"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

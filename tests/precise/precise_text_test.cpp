@@ -58,6 +58,7 @@ TEST_P(PreciseLine, SaysWhereTheMoonIsAndWhetherTheSignsAgree) {
               "The Moon's apparent position from Swiss Ephemeris, in the sidereal zodiac of the chosen ayanamsa.");
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Births, PreciseLine,
     ::testing::Values(
@@ -77,6 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "same sign.",
                  ""}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(PreciseText, BeyondEveryEphemerisSaysSoAndGivesTheReason) {
     const PreciseTexts texts = Described(kYear9000, Ayanamsa::Lahiri);
@@ -91,12 +93,14 @@ TEST(PreciseText, WithoutTheFilesTheLineNamesTheFallback) {
     SetEphemerisFolder("/nonexistent/nyra-ephemeris");
     const PreciseTexts texts = Described(kEarlyThula, Ayanamsa::Lahiri);
     SetEphemerisFolder(kDefaultEphemerisFolder);
-    EXPECT_EQ(texts.line,
-              "Precise position: 0\u00B0 38\u2032 01\u2033 in Thula, Lahiri (Swiss Ephemeris, Moshier theory: ephemeris "
-              "files not found) \u2014 same sign.");
-    EXPECT_EQ(texts.toolTip, "No Swiss Ephemeris files were found in /usr/share/libswe/ephe, so the library's "
-                             "built-in Moshier ephemeris was used.");
+    EXPECT_EQ(
+        texts.line,
+        "Precise position: 0\u00B0 38\u2032 01\u2033 in Thula, Lahiri (Swiss Ephemeris, Moshier theory: ephemeris "
+        "files not found) \u2014 same sign.");
+    EXPECT_EQ(texts.toolTip,
+              "No Swiss Ephemeris files were found in /usr/share/libswe/ephe, so the library's "
+              "built-in Moshier ephemeris was used.");
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -12,15 +12,24 @@ namespace {
 
 // 15 August 1947, 00:10, Delhi: within every row of limits.
 BirthRecord Delhi() {
-    return {.BirthName = {}, .BirthMonth = 8, .BirthDay = 15, .BirthYear = 1947, .BirthMinute = 10, .ZoneHours = 5,
-            .ZoneMinutes = 30, .LonDegrees = 77, .LonMinutes = 13, .LatDegrees = 28, .LatMinutes = 39};
+    return {.BirthName = {},
+            .BirthMonth = 8,
+            .BirthDay = 15,
+            .BirthYear = 1947,
+            .BirthMinute = 10,
+            .ZoneHours = 5,
+            .ZoneMinutes = 30,
+            .LonDegrees = 77,
+            .LonMinutes = 13,
+            .LatDegrees = 28,
+            .LatMinutes = 39};
 }
 
 struct CheckCase {
     const char* name;
     const BirthLimits* limits;
     std::function<void(BirthRecord&)> change;
-    const char* where;   ///< "" when accepted.
+    const char* where;  ///< "" when accepted.
     const char* reason;
 };
 void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.name; }
@@ -43,6 +52,7 @@ const BirthLimits* const kLists = &kWindowListLimits;
 const BirthLimits* const kDate = &kWindowDateLimits;
 const BirthLimits* const kBatch = &kBatchLimits;
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Limits, BirthCheck,
     ::testing::Values(
@@ -108,6 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"BatchDateBeforePlace", kBatch, [](BirthRecord& b) { b.BirthHour = 24; b.ZoneHours = 15; },
                   "BirthHour", "\"24\" is not an hour (0..23)"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -61,8 +61,10 @@ protected:
         ::chmod(folder_.c_str(), 0755);
         std::error_code ignored;
         for (const auto& entry : fs::directory_iterator(folder_, ignored)) fs::remove_all(entry.path(), ignored);
-        if (disk_) disk_.reset(); // unmounts and removes the mount point
-        else fs::remove_all(folder_, ignored);
+        if (disk_)
+            disk_.reset();  // unmounts and removes the mount point
+        else
+            fs::remove_all(folder_, ignored);
     }
 
     // Empty when the folder is ready, else why the test must be skipped.
@@ -101,7 +103,7 @@ protected:
 struct FailedWriteCase {
     const char* name;
     Fault fault;
-    const char* target; ///< in the folder that holds old.moo
+    const char* target;  ///< in the folder that holds old.moo
     bool readOnlyFolder;
     mode_t oldMode;
     const char* reason;
@@ -132,6 +134,7 @@ TEST_P(FailedWrite, KeepsTheOldFileAndSaysWhy) {
     EXPECT_EQ(Listing(folder_), before);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     FileIo, FailedWrite,
     ::testing::Values(
@@ -147,6 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailedWriteCase{"NewFileInReadOnlyFolder", Fault::None, "new.moo", true, 0644,
                         "The folder is read-only."}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct InPlaceCase {
     const char* name;
@@ -176,6 +180,7 @@ TEST_P(InPlace, ReplacesTheWholeFile) {
     EXPECT_EQ(Listing(folder_), before);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(FileIo, InPlace,
                          ::testing::Values(InPlaceCase{"Longer", Fault::None, 100, 5000},
                                            InPlaceCase{"Shorter", Fault::None, 5000, 100},
@@ -185,6 +190,7 @@ INSTANTIATE_TEST_SUITE_P(FileIo, InPlace,
                                            InPlaceCase{"ShorterOnAFullDisk", Fault::FullDisk, 5000, 100},
                                            InPlaceCase{"WithinTheSizeLimit", Fault::SizeLimit, 100, 900}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ------------------------------------------------------------ planted faults
 
@@ -237,6 +243,7 @@ TEST_P(PlantedFault, IsReportedAndKeepsTheOldFile) {
 
 using test::WriterCall;
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     FileIo, PlantedFault,
     ::testing::Values(
@@ -270,6 +277,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlantedFaultCase{"FlushingWhatWasPutBack", true, 100, 5000,
                          {{WriterCall::WriteAt, 2}, {WriterCall::SyncFile, 2}}, kNotPutBack, Afterwards::Damaged}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ------------------------------------------------------ links in shared folders
 
@@ -325,6 +333,7 @@ TEST_P(SharedLink, IsFollowedOnlyWhereTheKernelWouldFollowIt) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     FileIo, SharedLink,
     ::testing::Values(SharedLinkCase{"PlantedInAStickyFolder", 01777, 0, kOtherUser, false, false},
@@ -334,6 +343,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SharedLinkCase{"AnotherUsersInAFolderWithoutStickyBit", 0777, 0, kOtherUser, false, true},
                       SharedLinkCase{"AnotherUsersInAGroupFolder", 01775, 0, kOtherUser, false, true}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---------------------------------------------------- temporaries left behind
 
@@ -362,7 +372,8 @@ TEST_F(FileIo, TheNextSaveRemovesWhatAKilledSaveLeftBehind) {
     ASSERT_GE(saver, 0);
     if (saver == 0) {
         StallingDisk stalling;
-        [[maybe_unused]] const Result<void> never = WriteFileAtomically(Old().string(), NewContents(kNewBytes), stalling);
+        [[maybe_unused]] const Result<void> never =
+            WriteFileAtomically(Old().string(), NewContents(kNewBytes), stalling);
         ::_exit(1);
     }
     const std::string prefix = TemporaryFilePrefix(saver);
@@ -396,17 +407,17 @@ TEST_F(FileIo, NothingButLeftoversIsRemoved) {
     ASSERT_FALSE(MakeFolder(Fault::None, OldContents(kOldBytes), 0644).has_value());
     const pid_t endedPid = EndedProcess();
     const std::string endedId = std::to_string(endedPid);
-    const std::string ended = TemporaryFilePrefix(endedPid);              // ".nyra-save-HOST-PID-"
-    const std::string host = ended.substr(0, ended.size() - endedId.size() - 1); // ".nyra-save-HOST-"
+    const std::string ended = TemporaryFilePrefix(endedPid);                      // ".nyra-save-HOST-PID-"
+    const std::string host = ended.substr(0, ended.size() - endedId.size() - 1);  // ".nyra-save-HOST-"
     const auto plant = [&](const std::string& name) { WriteBytes(folder_ / name, "partial"); };
     plant(ended + "a1B2c3");
-    plant(TemporaryFilePrefix(1) + "a1B2c3");          // a live process
-    plant(TemporaryFilePrefix(::getpid()) + "a1B2c3"); // a save of this process under way
+    plant(TemporaryFilePrefix(1) + "a1B2c3");           // a live process
+    plant(TemporaryFilePrefix(::getpid()) + "a1B2c3");  // a save of this process under way
     plant(ended + "a1B2c");
     plant(ended + "a1B2c3.bak");
     plant(ended + "a1-2c3");
-    plant(".nyra-save-a1B2c3");                        // owner unknown
-    plant(".nyra-save-x" + host.substr(11) + endedId + "-a1B2c3"); // another machine's, in a shared folder
+    plant(".nyra-save-a1B2c3");                                     // owner unknown
+    plant(".nyra-save-x" + host.substr(11) + endedId + "-a1B2c3");  // another machine's, in a shared folder
     plant(host + "0" + endedId + "-a1B2c3");
     plant(ended + "other1");
     ASSERT_EQ(::chown((folder_ / (ended + "other1")).c_str(), kOtherUser, kOtherUser), 0);
@@ -423,5 +434,5 @@ TEST_F(FileIo, NothingButLeftoversIsRemoved) {
     EXPECT_EQ(ReadBytes(Old()), OldContents(kOldBytes));
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

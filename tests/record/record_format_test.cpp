@@ -30,7 +30,10 @@ TEST(Scramble, NamesInAnyScriptSurvive) {
 }
 
 TEST(Scramble, BytesThatWouldPass255AreLeftOut) {
-    EXPECT_EQ(ScrambleRecordLine("a\xf9" "b\xff" "c"), "hij");
+    EXPECT_EQ(ScrambleRecordLine("a\xf9"
+                                 "b\xff"
+                                 "c"),
+              "hij");
     EXPECT_EQ(ScrambleRecordLine("\xf8"), "\xff");
 }
 
@@ -49,14 +52,29 @@ TEST(Scramble, PrintableTextNeverTurnsIntoALineEnd) {
 // ------------------------------------------------------------------ encoding
 
 BirthRecord Ann() {
-    return {.BirthName = "Ann", .BirthMonth = 3, .BirthDay = 9, .BirthYear = 1985, .BirthHour = 14, .BirthMinute = 5,
-            .ZoneHours = 5, .ZoneMinutes = 30, .LonDegrees = 77, .LonMinutes = 13, .LatDegrees = 28, .LatMinutes = 39,
-            .LonIsEast = kTrue, .LatIsSouth = kFalse, .DstOn = kTrue, .ZoneIsEast = kTrue};
+    return {.BirthName = "Ann",
+            .BirthMonth = 3,
+            .BirthDay = 9,
+            .BirthYear = 1985,
+            .BirthHour = 14,
+            .BirthMinute = 5,
+            .ZoneHours = 5,
+            .ZoneMinutes = 30,
+            .LonDegrees = 77,
+            .LonMinutes = 13,
+            .LatDegrees = 28,
+            .LatMinutes = 39,
+            .LonIsEast = kTrue,
+            .LatIsSouth = kFalse,
+            .DstOn = kTrue,
+            .ZoneIsEast = kTrue};
 }
 
 TEST(EncodeRecordFile, PlainLinesInFileOrder) {
+    // clang-format off
     const RecordLines expected = {"Ann", "3",  "9",  "1985", "14", "5",  "77", "13",
                                   "28",  "39", "-5", "-30",  "1",  "0",  "1"};
+    // clang-format on
     EXPECT_EQ(RecordLinesFrom(Ann()), expected);
 }
 
@@ -100,10 +118,12 @@ TEST_P(FlagText, NonzeroIsOne) {
     EXPECT_EQ(lines[14], GetParam().text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Record, FlagText,
                          ::testing::Values(FlagCase{"False", 0, "0"}, FlagCase{"TrueMinusOne", -1, "1"},
                                            FlagCase{"TruePlusOne", 1, "1"}, FlagCase{"OtherNonzero", 5, "1"}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(EncodeRecordFile, ControlCharactersInTheNameCannotSplitTheFile) {
     // 3 and 6 would be stored as LF and CR.
@@ -132,12 +152,14 @@ TEST_P(LongName, IsCutToTheReadersLimitOnACharacterBoundary) {
     EXPECT_EQ(stored, r.BirthName.substr(0, stored.size()));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Record, LongName,
                          ::testing::Values(LongNameCase{"Ascii", "ab", kMaxRecordLineBytes},
                                            LongNameCase{"TwoByte", "\u00eb", kMaxRecordLineBytes},
                                            LongNameCase{"ThreeByte", "\u674e", 4095},
                                            LongNameCase{"FourByte", "\U0001F319", kMaxRecordLineBytes}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ------------------------------------------------------------ lines to record
 
@@ -187,6 +209,7 @@ TEST_P(WindowLine, IsWrittenOnlyForATimeNotKnownExactlyAndReadsBack) {
     EXPECT_EQ(*back, (SavedRecord{Ann(), c.read}));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Record, WindowLine,
     ::testing::Values(WindowLineCase{"Exact", TimeWindow::Exact(), "", TimeWindow::Exact()},
@@ -198,6 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
                       WindowLineCase{"WiderIsNarrowed", TimeWindow::PlusMinus(900), "720", TimeWindow::PlusMinus(720)},
                       WindowLineCase{"NegativeIsExact", TimeWindow::PlusMinus(-5), "", TimeWindow::Exact()}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(WindowLine, ExactBytesOfAnHourEitherWay) {
     // '6' is stored as '=', '0' as '7'.
@@ -229,6 +253,7 @@ TEST_P(BadWindowLine, IsRefusedNamingTheLine) {
 const std::string kOutside = " is outside 0..720 minutes (day stands for an unknown time)";
 const std::string kNeither = " is neither a whole number of minutes nor day";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Record, BadWindowLine,
     ::testing::Values(
@@ -239,6 +264,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadWindowLineCase{"Blanks", " \t", ""},
         BadWindowLineCase{"Zero", "0", ""}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Every number line: its place in the file, the column a message names, and
 // the field it fills, at both 16-bit edges (a zone size has no -32768).
@@ -275,6 +301,7 @@ TEST_P(NumberLine, ABadValueIsReportedWithItsLineAndColumn) {
               "line " + std::to_string(c.line) + ": " + c.column + ": \"1\\r2\" is not a whole number");
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Record, NumberLine,
     ::testing::Values(NumberLineCase{"BirthMonth", 2, &BirthRecord::BirthMonth, -32768},
@@ -289,6 +316,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberLineCase{"ZoneHours", 11, &BirthRecord::ZoneHours, 0},
                       NumberLineCase{"ZoneMinutes", 12, &BirthRecord::ZoneMinutes, 0}),
     [](const auto& info) { return std::string(info.param.column); });
+// clang-format on
 
 TEST(SavedRecordFromLines, FirstBadLineIsReported) {
     RecordLines lines = ValidLines();
@@ -406,6 +434,7 @@ TEST_P(FlagLine, IsTrueExactlyForOne) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Record, FlagLine,
                          ::testing::Values(FlagLineCase{"One", "1", kTrue}, FlagLineCase{"Zero", "0", kFalse},
                                            FlagLineCase{"MinusOne", "-1", kFalse},
@@ -413,6 +442,7 @@ INSTANTIATE_TEST_SUITE_P(Record, FlagLine,
                                            FlagLineCase{"Word", "True", kFalse},
                                            FlagLineCase{"Empty", "", kFalse}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -1,6 +1,6 @@
-#include "record/record_file.h"
 #include "../support/disk_faults.h"
 #include "../support/file_bytes.h"
+#include "record/record_file.h"
 
 #include <gtest/gtest.h>
 
@@ -45,16 +45,39 @@ protected:
 };
 
 BirthRecord SouthEastDst() {
-    return {.BirthName = "Zo\u00eb \u00d1\u00fa\u00f1ez \u674e\u5c0f\u9f8d", .BirthMonth = 11, .BirthDay = 30,
-            .BirthYear = 1972, .BirthHour = 23, .BirthMinute = 59, .ZoneHours = 10, .ZoneMinutes = 0,
-            .LonDegrees = 151, .LonMinutes = 12, .LatDegrees = 33, .LatMinutes = 52, .LonIsEast = kTrue,
-            .LatIsSouth = kTrue, .DstOn = kTrue};
+    return {.BirthName = "Zo\u00eb \u00d1\u00fa\u00f1ez \u674e\u5c0f\u9f8d",
+            .BirthMonth = 11,
+            .BirthDay = 30,
+            .BirthYear = 1972,
+            .BirthHour = 23,
+            .BirthMinute = 59,
+            .ZoneHours = 10,
+            .ZoneMinutes = 0,
+            .LonDegrees = 151,
+            .LonMinutes = 12,
+            .LatDegrees = 33,
+            .LatMinutes = 52,
+            .LonIsEast = kTrue,
+            .LatIsSouth = kTrue,
+            .DstOn = kTrue};
 }
 
 BirthRecord NorthWestNoDst() {
-    return {.BirthName = "Ann O'Neil", .BirthMonth = 1, .BirthDay = 1, .BirthYear = 1901, .BirthHour = 0,
-            .BirthMinute = 0, .ZoneHours = 5, .ZoneMinutes = 0, .LonDegrees = 74, .LonMinutes = 0, .LatDegrees = 40,
-            .LatMinutes = 42, .LonIsEast = kFalse, .LatIsSouth = kFalse, .DstOn = kFalse};
+    return {.BirthName = "Ann O'Neil",
+            .BirthMonth = 1,
+            .BirthDay = 1,
+            .BirthYear = 1901,
+            .BirthHour = 0,
+            .BirthMinute = 0,
+            .ZoneHours = 5,
+            .ZoneMinutes = 0,
+            .LonDegrees = 74,
+            .LonMinutes = 0,
+            .LatDegrees = 40,
+            .LatMinutes = 42,
+            .LonIsEast = kFalse,
+            .LatIsSouth = kFalse,
+            .DstOn = kFalse};
 }
 
 BirthRecord ReadBack(const fs::path& path) {
@@ -81,10 +104,12 @@ TEST_P(RecordRoundTrip, ReproducesEveryField) {
     EXPECT_EQ(ReadBack(path), record);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Record, RecordRoundTrip,
                          ::testing::Values(RoundTripCase{"SouthEastDst", SouthEastDst},
                                            RoundTripCase{"NorthWestNoDst", NorthWestNoDst}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(RecordFolder, OverwritingReplacesTheWholeFile) {
     const fs::path path = folder_ / "person.moo";
@@ -159,6 +184,7 @@ TEST_P(FailedSave, LeavesTheFolderAsItWas) {
     EXPECT_EQ(Listing(folder_), before);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Record, FailedSave,
     ::testing::Values(
@@ -180,6 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
                        [](const fs::path& f) { fs::create_symlink(f / "nowhere" / "x.moo", f / "dangling.moo"); },
                        "No such file or directory"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(RecordFolder, WriteErrorRemovesTheTemporaryFile) {
     // A file size limit makes the write itself fail once the temporary file
@@ -299,11 +326,13 @@ TEST_P(LongLine, IsCutAndTheFollowingLinesStillRead) {
     for (std::size_t i = 1; i < plain.size(); ++i) EXPECT_EQ(read->lines[i], plain[i]) << "line " << i + 1;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Record, LongLine,
                          ::testing::Values(LongLineCase{"AtTheLimit", kMaxRecordLineBytes, kMaxRecordLineBytes},
                                            LongLineCase{"OneOver", kMaxRecordLineBytes + 1, kMaxRecordLineBytes},
                                            LongLineCase{"FarOver", 300'000, kMaxRecordLineBytes}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(RecordFolder, ReadingStopsAtTheFileCap) {
     // One line larger than the cap, then a line that is never reached.
@@ -328,9 +357,11 @@ TEST_P(EndlessDevice, ReturnsWithBoundedLines) {
     for (const std::string& line : read->lines) EXPECT_LE(line.size(), kMaxRecordLineBytes);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Record, EndlessDevice,
                          ::testing::Values(DeviceCase{"Zero", "/dev/zero"}, DeviceCase{"Random", "/dev/urandom"}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(ReadRecordFileLines, ZeroBytesAllFallBelowTheOffset) {
     const Result<RecordFileLines> read = ReadRecordFileLines("/dev/zero");
@@ -371,6 +402,7 @@ TEST_P(LoadRecord, NamesTheLineThatCannotBeUsed) {
 }
 
 // "Ann" is stored as "Huu", "7" as ">".
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Record, LoadRecord,
     ::testing::Values(LoadCase{"Empty", "", "", "the file is empty"},
@@ -381,6 +413,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LoadCase{"EmptyMonthLine", "Huu\r\n\r\n>\r\n", "BirthMonth", "missing value"},
                       LoadCase{"OnlyLineEnds", "\r\n\r\n", "BirthMonth", "missing value"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(RecordFolder, LoadsWhatTheProgramWroteWithItsTimeWindow) {
     const fs::path path = folder_ / "person.moo";
@@ -405,5 +438,5 @@ TEST_F(RecordFolder, MissingFileIsRefused) {
     EXPECT_EQ(read.problem().reason, "No such file or directory");
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

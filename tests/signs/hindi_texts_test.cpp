@@ -19,9 +19,9 @@
 namespace nyra {
 namespace {
 
-using testing_support::DecodeUtf8;
 using test::IsAnusvaraForAHalfNasal;
 using test::IsNuktaLetterInOneCodePoint;
+using testing_support::DecodeUtf8;
 using testing_support::IsParagraphField;
 using testing_support::ListItems;
 
@@ -88,13 +88,13 @@ TEST(HindiText, IsDevanagariSpelledOneWay) {
 }
 
 TEST(HindiText, ChecksCatchWhatTheyAreFor) {
-    EXPECT_FALSE(DecodeUtf8("\xE0\xA4").has_value());           // cut short
-    EXPECT_FALSE(DecodeUtf8("\xC0\xAF").has_value());           // overlong '/'
+    EXPECT_FALSE(DecodeUtf8("\xE0\xA4").has_value());  // cut short
+    EXPECT_FALSE(DecodeUtf8("\xC0\xAF").has_value());  // overlong '/'
     EXPECT_EQ(DecodeUtf8("कुम्भ"), std::u32string(U"कुम्भ"));
     const std::u32string halfNasal = U"कुंभ", nasalVowel = U"नींद";
     EXPECT_TRUE(IsAnusvaraForAHalfNasal(halfNasal, 2));
     EXPECT_FALSE(IsAnusvaraForAHalfNasal(nasalVowel, 2));
-    EXPECT_TRUE(IsNuktaLetterInOneCodePoint(U'\u095B'));       // ज़ in one code point
+    EXPECT_TRUE(IsNuktaLetterInOneCodePoint(U'\u095B'));  // ज़ in one code point
     EXPECT_EQ(test::HindiWritingFaults("चंद्र x", kAllowedOutsideDevanagari).size(), 2u);
     EXPECT_EQ(test::HindiWritingFaults("कुम्भ.", kAllowedOutsideDevanagari).size(), 1u);
     EXPECT_TRUE(test::HindiWritingFaults("कुम्भ (3)", kAllowedOutsideDevanagari).empty());
@@ -139,7 +139,8 @@ TEST(HindiSignTables, ListsRenderTheEnglishItemByItem) {
 // the same signs, as SignName gives them.
 TEST(HindiSignTables, SignListsUseTheSignsHindiNames) {
     std::map<std::string, int> signOfWesternName;
-    for (int sign = 0; sign < kSignCount; ++sign) signOfWesternName[std::string(WesternSignName(sign, Language::English))] = sign;
+    for (int sign = 0; sign < kSignCount; ++sign)
+        signOfWesternName[std::string(WesternSignName(sign, Language::English))] = sign;
     for (int sign = 0; sign < kSignCount; ++sign) {
         const SignDescription english = SignDescriptionAt(sign, Language::English);
         const SignDescription hindi = SignDescriptionAt(sign, Language::Hindi);
@@ -178,7 +179,8 @@ TEST(Names, EveryNumberHasADistinctNameInEachLanguage) {
         }
         EXPECT_EQ(nakshatras.count(""), 0u);
         EXPECT_EQ(months.count(""), 0u);
-        for (int outside : {-1, static_cast<int>(kNakshatraNames.size())}) EXPECT_EQ(NakshatraName(outside, language), "");
+        for (int outside : {-1, static_cast<int>(kNakshatraNames.size())})
+            EXPECT_EQ(NakshatraName(outside, language), "");
         for (int outside : {0, 13}) EXPECT_EQ(MonthName(outside, language), "");
         for (std::string_view lord : kNakshatraLords) EXPECT_NE(PlanetName(lord, language), "") << lord;
         for (std::string_view unknown : {"Pluto", "ketu", "", "Ketu "}) EXPECT_EQ(PlanetName(unknown, language), "");
@@ -218,5 +220,5 @@ TEST(Names, HindiSpellings) {
     for (const auto& [actual, expected] : names) EXPECT_EQ(actual, expected);
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -67,6 +67,7 @@ TEST_P(DescribeMoonSignUnknown, FindsNothing) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Names, DescribeMoonSignUnknown,
     ::testing::Values(
@@ -82,6 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
         UnknownName{"Abbreviation", "Ari"},
         UnknownName{"HindiName", "मेष"}),
     [](const auto& info) { return std::string(info.param.label); });
+// clang-format on
 
 // The engine's name chooses the sign whatever the language of the texts.
 TEST(DescribeMoonSign, GivesTheTextsInTheLanguageAsked) {
@@ -153,6 +155,7 @@ TEST_P(SignCellTest, IsAsPublished) {
     EXPECT_EQ(FieldText(SignDescriptionAt(cell.sign, cell.language), cell.field), cell.text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Cells, SignCellTest,
     ::testing::Values(
@@ -230,6 +233,7 @@ INSTANTIATE_TEST_SUITE_P(
         SignCell{"HindiMeshaNotCompatible", 0, "NotCompatibleWith", "वृश्चिक, मीन, कर्क",
                  Language::Hindi}),
     [](const auto& info) { return std::string(info.param.label); });
+// clang-format on
 
 // ---------------------------------------------------------------- whole tables
 
@@ -328,12 +332,14 @@ TEST_P(CyclicColumnTest, RepeatsWithItsPeriod) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Columns, CyclicColumnTest,
     ::testing::Values(CyclicColumn{"TypeOfSign", 3}, CyclicColumn{"SignPosition", 3},
                       CyclicColumn{"ConstituentCharacter", 3}, CyclicColumn{"InbornNature", 4},
                       CyclicColumn{"SignCaste", 4}, CyclicColumn{"BestDirection", 4}),
     [](const auto& info) { return std::string(info.param.field); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

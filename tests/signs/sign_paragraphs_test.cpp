@@ -71,10 +71,12 @@ TEST_P(ParagraphFieldTest, EverySignInHindiIsWholeSentencesToTheReader) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Fields, ParagraphFieldTest,
     ::testing::Values("Looks", "Nature", "CareerAndFinance", "LoveAndDomesticLife", "Health"),
     [](const auto& info) { return std::string(info.param); });
+// clang-format on
 
 // Each sign's description must be its own, in either language: a sentence
 // copied from one sign into another (an easy slip when writing twelve of
@@ -125,6 +127,7 @@ TEST_P(MeshaParagraphTest, IsKeptExactly) {
     EXPECT_EQ(FieldText(*mesha, GetParam().field), GetParam().text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Fields, MeshaParagraphTest,
     ::testing::Values(
@@ -138,6 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
                        "and BP issues.   "
                        "Your eyes also may create problems."}),
     [](const auto& info) { return std::string(info.param.field); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

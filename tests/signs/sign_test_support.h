@@ -18,11 +18,9 @@
 
 namespace nyra {
 
-inline void PrintTo(Language language, std::ostream* os) {
-    *os << (language == Language::Hindi ? "Hindi" : "English");
-}
+inline void PrintTo(Language language, std::ostream* os) { *os << (language == Language::Hindi ? "Hindi" : "English"); }
 
-} // namespace nyra
+}  // namespace nyra
 
 namespace nyra::testing_support {
 
@@ -36,8 +34,8 @@ inline std::string FieldText(const SignDescription& description, std::string_vie
     return {};
 }
 
-inline constexpr std::array<std::string_view, 5> kParagraphFields = {
-    "Looks", "Nature", "CareerAndFinance", "LoveAndDomesticLife", "Health"};
+inline constexpr std::array<std::string_view, 5> kParagraphFields = {"Looks", "Nature", "CareerAndFinance",
+                                                                     "LoveAndDomesticLife", "Health"};
 
 inline bool IsParagraphField(std::string_view name) {
     for (std::string_view paragraph : kParagraphFields) {
@@ -65,9 +63,8 @@ inline constexpr std::string_view kDanda = "।";
 // danda ! ?) that ends the text or is followed by blanks. The blanks
 // between sentences are not part of either.
 inline std::vector<std::string> Sentences(std::string_view paragraph, Language language) {
-    const auto stops = language == Language::Hindi
-                           ? std::array<std::string_view, 3>{kDanda, "!", "?"}
-                           : std::array<std::string_view, 3>{".", "!", "?"};
+    const auto stops = language == Language::Hindi ? std::array<std::string_view, 3>{kDanda, "!", "?"}
+                                                   : std::array<std::string_view, 3>{".", "!", "?"};
     std::vector<std::string> sentences;
     std::size_t start = 0;
     for (std::size_t i = 0; i < paragraph.size(); ++i) {
@@ -88,4 +85,4 @@ inline std::vector<std::string> Sentences(std::string_view paragraph, Language l
 
 using test::DecodeUtf8;
 
-} // namespace nyra::testing_support
+}  // namespace nyra::testing_support

@@ -60,4 +60,4 @@ inline long long ClockMinute(const LocalTime& t) {
     return static_cast<long long>(DayNumberFromDate(t.month, t.day, t.year)) * 1440 + t.hour * 60 + t.minute;
 }
 
-} // namespace nyra::test
+}  // namespace nyra::test

@@ -167,4 +167,4 @@ private:
     std::array<int, static_cast<std::size_t>(WriterCall::SyncFolder) + 1> calls_{};
 };
 
-} // namespace nyra::test
+}  // namespace nyra::test

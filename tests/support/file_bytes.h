@@ -37,4 +37,4 @@ inline mode_t PermissionBits(const std::filesystem::path& path) {
     return st.st_mode & 0777;
 }
 
-} // namespace nyra::test
+}  // namespace nyra::test

@@ -19,8 +19,11 @@ inline std::optional<std::u32string> DecodeUtf8(std::string_view text) {
     std::u32string codePoints;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                 : (lead >> 3) == 0x1E ? 4 : 0;
+        const std::size_t length = lead < 0x80           ? 1
+                                   : (lead >> 5) == 0x6  ? 2
+                                   : (lead >> 4) == 0xE  ? 3
+                                   : (lead >> 3) == 0x1E ? 4
+                                                         : 0;
         if (length == 0 || text.size() - i < length) return std::nullopt;
         char32_t c = length == 1 ? lead : lead & (0x7Fu >> length);
         for (std::size_t k = 1; k < length; ++k) {
@@ -88,4 +91,4 @@ inline std::vector<std::string> HindiWritingFaults(std::string_view text, std::u
     return faults;
 }
 
-} // namespace nyra::test
+}  // namespace nyra::test

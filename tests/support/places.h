@@ -17,4 +17,4 @@ inline Place Auckland() {
     return place;
 }
 
-} // namespace nyra::test
+}  // namespace nyra::test

@@ -21,5 +21,5 @@ TEST(FillIn, KeepsPercentSignsAndShowsWhatWasNotGiven) {
     EXPECT_EQ(FillIn("%1 and %2", {"%2", "b"}), "%2 and b");
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -32,6 +32,7 @@ TEST_P(NumberText, FollowsTheOneRule) {
     EXPECT_EQ(IsWholeNumberText(GetParam().text), parsed.ok() || tooLarge);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Text, NumberText,
     ::testing::Values(
@@ -59,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         NumberTextCase{"ManyDigits", "99999999999999999999999", std::nullopt,
                        "\"99999999999999999999999\" is outside -32768..32767"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // The sign is what a zone size keeps as its direction, so it must be seen
 // past blanks and on a zero.
@@ -67,5 +69,5 @@ TEST(HasMinusSign, SeesTheSignAfterBlanksAndOnZero) {
     for (const char* text : {"0", "+0", " 5", "", " ", "5-"}) EXPECT_FALSE(HasMinusSign(text)) << text;
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

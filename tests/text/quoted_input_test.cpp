@@ -21,6 +21,7 @@ TEST_P(Escape, KeepsPrintableUtf8AndWritesEveryOtherByteAsHex) {
     EXPECT_EQ(QuoteInput(GetParam().text), "\"" + GetParam().escaped + "\"");
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Text, Escape,
     ::testing::Values(
@@ -47,6 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         EscapeCase{"RightToLeftOverride", "\u202Eevil", "\\xe2\\x80\\xaeevil"},
         EscapeCase{"FirstStrongIsolate", "\u2068x\u2069", "\\xe2\\x81\\xa8x\\xe2\\x81\\xa9"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Every one- and two-byte input: what comes out is printable UTF-8, so a
 // second pass leaves it as it is, and no control byte or stray byte past
@@ -82,5 +84,5 @@ TEST(QuoteInput, CutsLongInputOnACharacterBoundary) {
     EXPECT_EQ(QuoteInput(stray), "\"" + std::string(kQuotedInputBytes - 1, 'x') + "\\x80...\"");
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

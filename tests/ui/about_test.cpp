@@ -34,7 +34,6 @@ protected:
     static std::string PageAddress(const char* key) {
         return (ProductPageUrl() + QStringLiteral("?page=") + QString::fromLatin1(key)).toStdString();
     }
-
 };
 
 TEST_F(AboutBox, TitleAndHeading) {
@@ -109,5 +108,5 @@ TEST_F(AboutBox, EnterOnOpeningClosesWithoutOpeningAPage) {
     EXPECT_TRUE(browser.opened.isEmpty());
 }
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

@@ -64,6 +64,7 @@ TEST_P(PlaceCoordinates, AreWrittenAsTheBoxesWillReceiveThem) {
     EXPECT_EQ(PlaceCoordinatesText(MakePlace(c.latitudeDeg, c.longitudeDeg)).toStdString(), c.text);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, PlaceCoordinates,
     ::testing::Values(CoordinatesCase{"KolkataNorthEast", 22.5626, 88.3630, "22°34′N 88°22′E"},
@@ -72,6 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CoordinatesCase{"ZeroLongitudeReadsWestAsTheBoxesWill", 51.5, 0.008, "51°30′N 0°00′W"},
                       CoordinatesCase{"ZeroLatitudeReadsNorth", -0.004, 10.0, "0°00′N 10°00′E"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(PlaceListText, TwoPlacesOfOneNameDifferInTheirCoordinates) {
     const QList<Place> ashfords = MatchPlaces(QStringLiteral("Ashford"), {}, QStringLiteral("United Kingdom"));
@@ -331,6 +333,7 @@ TEST_P(AtlasPick, CalculatesWithTheTrueOffset) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, AtlasPick,
     ::testing::Values(PickCase{"KolkataWarTime", "Kolkata", "India", 1, 5, 1943, 5.5},
@@ -341,6 +344,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PickCase{"AdelaideHalfHourDaylight", "Adelaide", "Australia", 15, 1, 2000, 1.5},
                       PickCase{"ApiaBeforeTheDateLineMove", "Apia", "Samoa", 1, 6, 2012, -1}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---- The zone follows the date until the user takes it over ---------------------------------
 
@@ -449,6 +453,7 @@ void ChooseTheSameZoneFromPicker(AtlasEntry& test) {
     ChooseZoneFromPicker(test, "British Double Summer Time,BDST,+2.0");
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, ZoneTakenOver,
                          ::testing::Values(TakeOverCase{"TypedZoneHour", &TypeZoneHour},
                                            TakeOverCase{"ClickedDst", &ClickDst},
@@ -456,6 +461,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, ZoneTakenOver,
                                            TakeOverCase{"ZoneFromPicker", &ChooseFromPicker},
                                            TakeOverCase{"SameZoneFromPicker", &ChooseTheSameZoneFromPicker}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---- Names that no longer name the picked place -----------------------------------------
 
@@ -527,8 +533,9 @@ TEST_F(PickThenChennai, YesCalculatesWithTheTypedNamesAndThePicksCoordinates) {
 TEST_F(PickThenChennai, AnImpossibleLatitudeTooIsStillOneQuestion) {
     TypeChennai();
     SetBoxes(window, {{"txtLatD", "95"}});
-    EXPECT_TRUE(Note().starts_with("Latitude 95\u00B0 51\u2032 is beyond the pole. The coordinates and zone are "
-                                   "still those of Auckland, New Zealand. "))
+    EXPECT_TRUE(
+        Note().starts_with("Latitude 95\u00B0 51\u2032 is beyond the pole. The coordinates and zone are "
+                           "still those of Auckland, New Zealand. "))
         << Note();
     dialogs.answers = {true};
     const Calculation calculation = Calculate();
@@ -561,15 +568,16 @@ TEST_F(AtlasEntry, NoteFollowsTheTypedZone) {
     // West of Greenwich a typed size is a clock behind UTC, which the note
     // says, and how to say ahead.
     Child<QRadioButton>("optLong(1)")->setChecked(true);
-    EXPECT_EQ(Note(), "West of Greenwich: clock behind UTC by 5:30, less 1:00 of daylight saving = behind UTC by "
-                      "4:30. For a clock ahead of UTC, type the hours with a minus sign or pick the place.");
+    EXPECT_EQ(Note(),
+              "West of Greenwich: clock behind UTC by 5:30, less 1:00 of daylight saving = behind UTC by "
+              "4:30. For a clock ahead of UTC, type the hours with a minus sign or pick the place.");
 }
 
 TEST_F(AtlasEntry, TypedDigitsCalculateAsBefore) {
     SetDate(15, 3, 1980, 6, 45);
-    for (const auto& [box, text] : {std::pair{"txtZoneHour", "5"}, std::pair{"txtZoneMinute", "30"},
-                                    std::pair{"txtLonD", "77"}, std::pair{"txtLonM", "13"},
-                                    std::pair{"txtLatD", "28"}, std::pair{"txtLatM", "39"}})
+    for (const auto& [box, text] :
+         {std::pair{"txtZoneHour", "5"}, std::pair{"txtZoneMinute", "30"}, std::pair{"txtLonD", "77"},
+          std::pair{"txtLonM", "13"}, std::pair{"txtLatD", "28"}, std::pair{"txtLatM", "39"}})
         QTest::keyClicks(Box(box), QString::fromLatin1(text));
     EXPECT_EQ(Note(), "Clock ahead of UTC by 5:30");
     const Calculation calculation = Calculate();
@@ -597,5 +605,5 @@ TEST_F(AtlasEntry, NoteSitsBelowTheZoneFrame) {
     EXPECT_TRUE(note->isVisible());
 }
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

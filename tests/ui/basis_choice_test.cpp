@@ -107,5 +107,5 @@ TEST_F(BasisChoice, OnSwissEphemerisTheResultsAyanamsaRecalculatesEverything) {
     EXPECT_EQ(RememberedAyanamsa(), Ayanamsa::Raman);
 }
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

@@ -46,8 +46,10 @@ TEST_P(Captions, ReadAsWritten) {
 }
 
 constexpr const char* kCoBrand =
+    // clang-format off
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site's name &  "
     "link here. See \"Help\" for details.    Click Here for more info on co-branding.";
+// clang-format on
 constexpr const char* kFullBrandOffer =
     "Home Business Opportunity. Start your own Internet business and make money online. Get this software fully "
     "branded for your website.";
@@ -55,6 +57,7 @@ constexpr const char* kFullBrand =
     "Home Business Opportunity. Start your own Internet business and make money online. Get this software fully "
     "branded for your website. Click here for more details.";
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Windows, Captions,
     ::testing::Values(
@@ -118,6 +121,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "Precise Moon positions: Swiss Ephemeris, \u00A9 Astrodienst AG (astro.com/swisseph), "
                     "AGPL-3.0."}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

@@ -3,9 +3,9 @@
 // running, --help and --version.
 #include "engine/ephemeris.h"
 #include "record/record_file.h"
-#include "ui_test_support.h"
 #include "ui/frm_main.h"
 #include "ui/frm_result.h"
+#include "ui_test_support.h"
 
 #include <QApplication>
 #include <QDir>
@@ -169,6 +169,7 @@ TEST_P(RecordOnCommandLine, OpensTheResultOfThatRecord) {
     EXPECT_TRUE(program->Running());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Naming, RecordOnCommandLine,
     ::testing::Values(
@@ -178,6 +179,7 @@ INSTANTIATE_TEST_SUITE_P(
         NamingRow{"FileAddress",
                   [](const QString& path, const QString&) { return QUrl::fromLocalFile(path).toString(); }}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // A file the open command refuses: the argument as given, and the file (if
 // any) to make first, relative to the working folder.
@@ -218,10 +220,10 @@ TEST_P(BadRecordOnCommandLine, SaysWhatTheOpenCommandSaysAndKeepsTheMainWindow) 
     ASSERT_TRUE(program->WaitForLine(message)) << program->Errors().toStdString();
     program->Settle();
     EXPECT_TRUE(program->Running()) << program->Errors().toStdString();
-    EXPECT_EQ(program->WindowLines(), QStringList{QStringLiteral("shown frmMain")})
-        << program->Errors().toStdString();
+    EXPECT_EQ(program->WindowLines(), QStringList{QStringLiteral("shown frmMain")}) << program->Errors().toStdString();
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Files, BadRecordOnCommandLine,
     ::testing::Values(BadFileRow{"UpperCaseExtension", "zoe.MOO", BadFileRow::Record},
@@ -229,6 +231,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFileRow{"Folder", "folder.moo", BadFileRow::Folder},
                       BadFileRow{"NotARecord", "notes.moo", BadFileRow::Text}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Arguments answered on the terminal without any window, and without the
 // window system: no display is reachable.
@@ -260,6 +263,7 @@ TEST_P(CommandLineUsage, AnswersWithoutTheWindowSystem) {
     EXPECT_TRUE(program->WindowLines().isEmpty()) << program->Errors().toStdString();
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Arguments, CommandLineUsage,
     ::testing::Values(
@@ -273,6 +277,7 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{"UnknownOption", {"--calculate"}, 1, false, "nyra-moonsign: Unknown option 'calculate'."},
         UsageRow{"MissingValue", {"a.moo", "-platform"}, 1, false, "Missing value after '-platform'."}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 class SecondStart : public CommandLine {
 protected:
@@ -334,5 +339,5 @@ TEST_F(SecondStart, AnUnusableRecordLeavesTheResultWindowWithTheMessage) {
     EXPECT_TRUE(first->Running());
 }
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

@@ -1,10 +1,10 @@
 // Readable text on dark desktop themes: the contrast measure itself, and
 // every window's own colours (the report's, the links', the zone note's)
 // as they are drawn under a dark palette.
+#include "theme_support.h"
 #include "ui/clickable_label.h"
 #include "ui/contrast.h"
 #include "ui/report_text.h"
-#include "theme_support.h"
 #include "ui_test_support.h"
 
 #include <QAbstractScrollArea>
@@ -46,6 +46,7 @@ TEST_P(Contrast, MatchesTheGuidelinesFormula) {
                 GetParam().ratio, kRatioTolerance);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, Contrast,
                          ::testing::Values(RatioCase{"BlackOnWhite", 0xff000000, 0xffffffff, 21.0},
                                            RatioCase{"Same", 0xff777777, 0xff777777, 1.0},
@@ -54,6 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Contrast,
                                            RatioCase{"GreyJustBelowAA", 0xff777777, 0xffffffff, 4.48},
                                            RatioCase{"PureBlueOnDarkGrey", 0xff0000ff, 0xff353535, 1.43}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct ReadableCase {
     const char* name;
@@ -84,6 +86,7 @@ TEST_P(Readable, ReachesAAOnItsBackground) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, Readable,
     ::testing::Values(ReadableCase{"QtBlueLinkOnDark", 0xff0000ff, 0xff353535, false},
@@ -93,6 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadableCase{"BlueLinkOnLight", 0xff0000ff, 0xfff0f0f0, true},
                       ReadableCase{"LightLinkOnDark", 0xff8ab4f8, 0xff202124, true}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---- The windows under dark themes ------------------------------------------------
 
@@ -171,6 +175,7 @@ std::vector<WindowKind> WindowsWithLinks() {
     return kinds;
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     EveryWindow, DarkTheme,
     ::testing::Combine(::testing::Values(ThemeCase{"FusionDark", true}, ThemeCase{"DarkWithoutLinkColour", false}),
@@ -178,6 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) {
         return std::string(std::get<0>(info.param).name) + "_" + std::get<1>(info.param).name;
     });
+// clang-format on
 
 class DarkReport : public WindowTest, public ::testing::WithParamInterface<ThemeCase> {};
 
@@ -195,9 +201,11 @@ TEST_P(DarkReport, ColoursAreReadable) {
     EXPECT_GE(ContrastRatio(page.text, page.background), kReadableContrast);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Themes, DarkReport,
                          ::testing::Values(ThemeCase{"FusionDark", true}, ThemeCase{"DarkWithoutLinkColour", false}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

@@ -77,8 +77,9 @@ TEST_F(HandedOverRecord, AnUnusableRecordLeavesTheResultWindowAsItWas) {
     EXPECT_EQ(Shown(), QStringList{QStringLiteral("frmResult Thula")});
     EXPECT_FALSE(result.isNull());
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
-              QStringLiteral("Could not open \"%1\": No such file or directory.").arg(QDir::toNativeSeparators(missing)));
+    EXPECT_EQ(
+        dialogs.messages[0].text,
+        QStringLiteral("Could not open \"%1\": No such file or directory.").arg(QDir::toNativeSeparators(missing)));
     // The main window made to open it went with it.
     for (QWidget* w : QApplication::topLevelWidgets()) EXPECT_EQ(qobject_cast<frmMain*>(w), nullptr);
 }
@@ -102,5 +103,5 @@ TEST_F(HandedOverRecord, WaitsForAnOpenDialog) {
         << Shown().join(u',').toStdString();
 }
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

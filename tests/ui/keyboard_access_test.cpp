@@ -156,6 +156,7 @@ TEST_P(EnterOnButton, PressesIt) {
     EXPECT_EQ(pressed.size(), 1);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     EveryWindow, EnterOnButton,
     ::testing::Values(ButtonCase{"MainFindLatitude", kMainWindow, "cmdBrowser", Qt::Key_Return},
@@ -169,6 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ButtonCase{"AboutOk", kAboutBox, "cmdOK", Qt::Key_Return},
                       ButtonCase{"PickerQuit", kZonePicker, "cmdQuit", Qt::Key_Return}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Enter in the report itself presses no button: only a focused button takes
 // Enter, the dialog still has no default one.
@@ -286,6 +288,7 @@ TEST_P(TabOrder, FollowsTheScreen) {
     EXPECT_EQ(stops.join(u' ').toStdString(), GetParam().stops.join(u' ').toStdString());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     EveryWindow, TabOrder,
     ::testing::Values(
@@ -306,6 +309,7 @@ INSTANTIATE_TEST_SUITE_P(
                          .split(u' ')},
         TabOrderCase{"About", kAboutBox, QStringLiteral("cmdOK lblCoBrand lblHomePage").split(u' ')}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

@@ -66,6 +66,7 @@ TEST_P(StartingIn, FollowsTheChoiceElseTheLocale) {
     EXPECT_EQ(StartingLanguage(QLocale(QString::fromLatin1(c.locale))), c.expected);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Locales, StartingIn,
     ::testing::Values(StartCase{"HindiIndia", "hi_IN", "", Language::Hindi},
@@ -78,6 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                       StartCase{"HindiChosenOnAnEnglishDesktop", "en_US", "hi", Language::Hindi},
                       StartCase{"UnknownChoiceLeavesItToTheLocale", "hi_IN", "xx", Language::Hindi}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---- Every text in the language shown ---------------------------------------
 
@@ -105,7 +107,8 @@ bool ReadsAsHindi(QString text) {
 QList<std::pair<QString, QString>> TextsOf(const QWidget* window) {
     QList<std::pair<QString, QString>> texts;
     const auto add = [&texts](const QObject* where, const QString& text) {
-        if (!text.trimmed().isEmpty()) texts.append({where->objectName() + u'/' + where->metaObject()->className(), text});
+        if (!text.trimmed().isEmpty())
+            texts.append({where->objectName() + u'/' + where->metaObject()->className(), text});
     };
     for (const QWidget* w : window->findChildren<QWidget*>()) {
         add(w, w->toolTip());
@@ -152,8 +155,8 @@ TEST_F(LanguageTest, EveryWindowSpeaksHindiWithWesternDigits) {
         const auto texts = TextsOf(window);
         EXPECT_GT(texts.size(), 5) << window->metaObject()->className();
         for (const auto& [where, text] : texts) {
-            EXPECT_TRUE(ReadsAsHindi(text)) << window->metaObject()->className() << " " << where.toStdString()
-                                            << ": " << text.toStdString();
+            EXPECT_TRUE(ReadsAsHindi(text))
+                << window->metaObject()->className() << " " << where.toStdString() << ": " << text.toStdString();
             EXPECT_FALSE(text.contains(kDevanagariDigit)) << where.toStdString() << ": " << text.toStdString();
         }
         // A name, not a word: the program's name stays in Latin letters.
@@ -236,5 +239,5 @@ TEST_F(LanguageTest, QtsButtonsAndEditMenuInHindi) {
     }
 }
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

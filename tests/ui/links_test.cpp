@@ -41,6 +41,7 @@ TEST_P(Link, OpensItsPage) {
               WebPageUrl(QString::fromLatin1(GetParam().page)).toString().toStdString());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     EveryWindow, Link,
     ::testing::Values(LinkCase{"MainOnlineHelp", kMainWindow, "mnuOnline", "help-web-page"},
@@ -63,6 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LinkCase{"ReportDiscussionBoard", kReportWindow, "Label14", "home-page"},
                       LinkCase{"ReportSite", kReportWindow, "Label3", "home-page"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

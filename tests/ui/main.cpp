@@ -19,7 +19,7 @@ void DropOffscreenPlatformWarnings(QtMsgType type, const QMessageLogContext& con
     gQtMessages(type, context, message);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);

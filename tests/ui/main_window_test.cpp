@@ -77,8 +77,12 @@ struct ListCase {
 
 TEST_F(MainWindow, ListsHoldTheirEntriesAndCannotBeTypedInto) {
     const ListCase lists[] = {
-        {"cboMonth", 12, "January", "December"}, {"cboDate", 31, "1", "31"}, {"cboYear", 150, "1901", "2050"},
-        {"cboHH", 24, "0", "23"},                {"cboMM", 60, "0", "59"},   {"cboSS", 60, "0", "59"},
+        {"cboMonth", 12, "January", "December"},
+        {"cboDate", 31, "1", "31"},
+        {"cboYear", 150, "1901", "2050"},
+        {"cboHH", 24, "0", "23"},
+        {"cboMM", 60, "0", "59"},
+        {"cboSS", 60, "0", "59"},
     };
     for (const ListCase& c : lists) {
         QComboBox* list = List(c.list);
@@ -124,7 +128,7 @@ TEST_F(MainWindow, Menus) {
 
     const QList<QAction*> help = Child<QMenu>("mnuHelp")->actions();
     const char* const names[] = {"mnuOnline", "mnuVisit", "mnuHelp1", "mnuUpdate", "mnuHelp2", "mnuAbout"};
-    const char* const texts[] = {"&Online Help", "&Visit Us Online", "", "Check for Software &Update", "",
+    const char* const texts[] = {"&Online Help",   "&Visit Us Online", "", "Check for Software &Update", "",
                                  "&About Software"};
     ASSERT_EQ(help.size(), 6);
     for (int i = 0; i < 6; ++i) {
@@ -172,6 +176,7 @@ TEST_P(MainWindowValidation, MessageAndFocus) {
     EXPECT_TRUE(window->isVisible());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, MainWindowValidation,
     ::testing::Values(FocusCase{"ZoneMinute", "txtZoneMinute", "Please Enter Hour and Minute of Time Zone", "txtZoneHour"},
@@ -181,6 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FocusCase{"LatDegrees", "txtLatD", "Please Enter Degree of Latitude", "txtLatD"},
                       FocusCase{"LatMinutes", "txtLatM", "Please Enter Minute of Latitude", "txtLatM"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(MainWindow, DateMessagesComeFromTheSelectedLists) {
     FillValidEntry();
@@ -387,7 +393,8 @@ TEST_F(MainWindow, UnstorableValueIsRefusedAndNothingIsCalculated) {
 // calculated as it stands on Yes.
 TEST_F(MainWindow, ImpossiblePlaceIsNamedAndAskedAbout) {
     FillValidEntry();
-    const QString said = QStringLiteral("Latitude 95\u00B0 75\u2032 is beyond the pole, and a degree has only 60 minutes.");
+    const QString said =
+        QStringLiteral("Latitude 95\u00B0 75\u2032 is beyond the pole, and a degree has only 60 minutes.");
     EXPECT_FALSE(Child<QLabel>("lblZoneNote")->font().bold());
     TypeBoxes(window, {{"txtLatD", "95"}, {"txtLatM", "75"}});
     EXPECT_TRUE(Child<QLabel>("lblZoneNote")->text().startsWith(said + u' '));
@@ -456,12 +463,14 @@ TEST_P(CoordinateLookup, PlaceBoxesAreRequired) {
     EXPECT_TRUE(browser.opened.isEmpty());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, CoordinateLookup,
     ::testing::Values(LookupCase{"AllEmptySaysCityOnly", "", "", "", "Please Enter City", "txtMCity"},
                       LookupCase{"State", "Pune", "", "India", "Please Enter State", "txtMState"},
                       LookupCase{"Country", "Pune", "MH", "", "Please Enter Country", "txtMCountry"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(MainWindow, LookupSearchesThePlaceAsTyped) {
     UrlRecorder browser;
@@ -486,5 +495,5 @@ TEST_F(MainWindow, AboutOpensTheAboutBoxModally) {
     EXPECT_EQ(ModalOpenedBy([&] { Child<QAction>("mnuAbout")->trigger(); }).toStdString(), "nyra::frmAbout");
 }
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

@@ -90,11 +90,13 @@ TEST_P(ChangeNotices, ShownOnlyNearAChange) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Births, ChangeNotices,
                          ::testing::Values(NoticeCase{"NakshatraOnlyAtJ2000Noon", kJ2000Noon, false, true},
                                            NoticeCase{"NoneOnAQuietMorning", kQuietMorning, false, false},
                                            NoticeCase{"SignOnlyJustInThula", kJustInThula, true, false}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST_F(MoonDetailView, NakshatraNoticeInSmallerType) {
     OpenFor(kJ2000Noon);
@@ -159,9 +161,11 @@ TEST_P(NoticeOnTheme, FollowsAThemeChangeWhileOpen) {
     EXPECT_EQ(IsDark(notice.background), IsDark(other.color(QPalette::Window)));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Themes, NoticeOnTheme,
                          ::testing::Values(ThemeCase{"Light", LightPalette}, ThemeCase{"Dark", DarkPalette}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

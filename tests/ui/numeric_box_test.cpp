@@ -74,18 +74,10 @@ protected:
     void PasteBy(PastePath path, QLineEdit* box, const QString& text) {
         QApplication::clipboard()->setText(text);
         switch (path) {
-        case PastePath::CtrlV:
-            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-            break;
-        case PastePath::ShiftInsert:
-            QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
-            break;
-        case PastePath::BoxMenu:
-            ChooseMenuPaste(box);
-            break;
-        case PastePath::Drop:
-            Drop(box, text);
-            break;
+        case PastePath::CtrlV: QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier); break;
+        case PastePath::ShiftInsert: QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier); break;
+        case PastePath::BoxMenu: ChooseMenuPaste(box); break;
+        case PastePath::Drop: Drop(box, text); break;
         }
     }
 
@@ -140,6 +132,7 @@ TEST_P(PasteInto, TakesDigitsThatFitOnly) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     EveryPath, PasteInto,
     ::testing::Values(
@@ -157,6 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
         PasteCase{"DropWords", PastePath::Drop, "txtLonD", "1", false, "seventy", "1", true},
         PasteCase{"DropPastTheHourLimit", PastePath::Drop, "txtZoneHour", "12", false, "34", "12", true}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

@@ -128,7 +128,7 @@ TEST_F(OpenRecord, UnreadableFilesAreNamedAndChangeNothing) {
     ASSERT_TRUE(QDir(ScratchFolder()).mkdir(QStringLiteral("folder.moo")));
     for (const QString& path : {Scratch(QStringLiteral("folder.moo")), Scratch(QStringLiteral("missing.moo"))}) {
         dialogs.messages.clear();
-            Child<QLineEdit>("txtName")->setText(QStringLiteral("Kept"));
+        Child<QLineEdit>("txtName")->setText(QStringLiteral("Kept"));
         Open(path);
         ASSERT_EQ(dialogs.messages.size(), 1u) << path.toStdString();
         EXPECT_TRUE(dialogs.messages[0].text.startsWith(QStringLiteral("Could not open \"") + path))
@@ -190,12 +190,14 @@ TEST_P(OpenBadRecord, SaysWhichLineAndChangesNothing) {
 
     Open(path);
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Could not open \"%1\": %2").arg(path, QString::fromUtf8(c.message)));
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("Could not open \"%1\": %2").arg(path, QString::fromUtf8(c.message)));
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
     EXPECT_EQ(ScreenOf(*window), before);
     EXPECT_FALSE(ResultShown());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Lines, OpenBadRecord,
     ::testing::Values(
@@ -220,6 +222,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"EmptyFile", -1, "", "the file is empty."},
         BadFileCase{"ShortFile", -1, "Huu\r\n:\r\n", "Line 3 (day): missing, the file ends before this line."}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // A file that is no record at all is called so by its name, instead of
 // quoting what its second line would be as a month; a record with one
@@ -237,6 +240,7 @@ TEST_P(NotARecord, SaysSoByTheFilesName) {
     EXPECT_FALSE(ResultShown());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Files, NotARecord,
     ::testing::Values(std::pair{"TextFile", QByteArray("Dear Ann,\nhere is your chart.\nLove, Ravi\n")},
@@ -244,6 +248,7 @@ INSTANTIATE_TEST_SUITE_P(
                       std::pair{"NameAlone", QByteArray("Huu\r\n")},
                       std::pair{"LinesOfBlanks", QByteArray("\r\n''\r\n\r\n")}),
     [](const auto& info) { return std::string(info.param.first); });
+// clang-format on
 
 TEST_F(OpenRecord, AFileNameIsShownEscaped) {
     const QString path = Scratch(QStringLiteral("two\nlines\u202E.moo"));
@@ -284,5 +289,5 @@ TEST_F(OpenRecord, ADayItsMonthLacksFillsAndIsRefusedByTheDateCheck) {
     EXPECT_FALSE(ResultShown());
 }
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

@@ -79,6 +79,7 @@ TEST_P(ShownLine, IsTheCalculationsSecondOpinion) {
     EXPECT_TRUE(Shown("lblMoonPosition"));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Births, ShownLine,
     ::testing::Values(LineCase{"Agree", kEarlyThula, Ayanamsa::Lahiri, "Lahiri"},
@@ -86,6 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"DifferForAnotherAyanamsa", kEarlyThula, Ayanamsa::FaganBradley, "Fagan/Bradley"},
                       LineCase{"BeyondEveryEphemeris", kYear9000, Ayanamsa::Krishnamurti, "Krishnamurti (KP)"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // --- Choosing another ayanamsa ------------------------------------------------
 
@@ -94,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(PreciseView, ChoosingAnAyanamsaGivesTheCalculationItsSecondOpinion) {
     OpenFor(kEarlyThula);
     const Calculation before = window->calculation();
-    const char* const untouched[] = {"lblVedicName", "lblMoonPosition", "lblNakshatra", "lblAyanamsa",
+    const char* const untouched[] = {"lblVedicName", "lblMoonPosition", "lblNakshatra",  "lblAyanamsa",
                                      "lblSignSpan",  "lblSignNotice",   "txtEnglishName"};
     std::vector<std::string> texts;
     for (const char* name : untouched) texts.push_back(Text(name));
@@ -103,7 +105,8 @@ TEST_F(PreciseView, ChoosingAnAyanamsaGivesTheCalculationItsSecondOpinion) {
     const Calculation& after = window->calculation();
     EXPECT_EQ(after.ayanamsa, Ayanamsa::FaganBradley);
     EXPECT_EQ(after.precise.ayanamsa, Ayanamsa::FaganBradley);
-    EXPECT_EQ(after.precise.siderealDeg, PreciseMoonAt(ChartJulianDayUt(before.chart), Ayanamsa::FaganBradley).siderealDeg);
+    EXPECT_EQ(after.precise.siderealDeg,
+              PreciseMoonAt(ChartJulianDayUt(before.chart), Ayanamsa::FaganBradley).siderealDeg);
     EXPECT_EQ(RememberedAyanamsa(), Ayanamsa::FaganBradley);
     EXPECT_EQ(Text("lblPrecise"), DescribePrecise(after.precise, after.RashiName()).line);
     EXPECT_TRUE(Shown("fraPreciseNotice"));
@@ -160,5 +163,5 @@ TEST_F(PreciseView, LineAndChooserSitSideBySideAboveTheNotices) {
     EXPECT_LE(bottom("fraPreciseNotice"), top("SST"));
 }
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

@@ -28,5 +28,5 @@ TEST(ProgramIcon, DrawsWithoutAnInstalledIconTheme) {
     EXPECT_EQ(drawn.pixelColor(drawn.width() / 2, drawn.height() / 2).alpha(), 255);
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -97,9 +97,11 @@ TEST_P(PathsThatCross, ArriveAsSent) {
     EXPECT_EQ(handed_, QStringList{path});
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(HandOver, PathsThatCross,
                          ::testing::Values("/home/asha/Birth r\xC3\xA9" "cords/zo\xC3\xAB.moo",
                                            "/home/asha/two\nlines.moo", LongPath(kMaxHandedPathBytes)));
+// clang-format on
 
 struct DroppedRow {
     const char* name;
@@ -117,6 +119,7 @@ TEST_P(DroppedMessage, GetsNoAnswerAndOpensNothing) {
     EXPECT_EQ(Exchange(Message("/zoe.moo")), QByteArray(1, '\x01'));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     HandOver, DroppedMessage,
     ::testing::Values(DroppedRow{"Empty", Message({})},
@@ -128,6 +131,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DroppedRow{"CutShort", Message("/zoe.moo", 20)},
                       DroppedRow{"HalfALength", QByteArray(2, '\0')}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct RefusedRow {
     const char* name;
@@ -147,11 +151,13 @@ TEST_P(RefusedPath, IsNotHandedOver) {
     EXPECT_EQ(handed.problem(), (Problem{path.toStdString(), GetParam().reason}));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     HandOverRecord, RefusedPath,
     ::testing::Values(RefusedRow{"Relative", "zoe.moo", "it is not an absolute path"},
                       RefusedRow{"TooLong", LongPath(kMaxHandedPathBytes + 1), "the path is longer than 4095 bytes"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(HandOverRecord, WithNoCopyListeningSaysSo) {
     QTemporaryDir runtime;
@@ -196,5 +202,5 @@ TEST_F(HandOver, AnotherUserHandsNothingOver) {
     EXPECT_EQ(handed_, QStringList());
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

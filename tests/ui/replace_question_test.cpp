@@ -58,6 +58,7 @@ TEST_P(ReplaceQuestionTest, NamesTheFileThatIsReplaced) {
 bool Nothing(const QString&, const QString&) { return true; }
 bool LinkToThesis(const QString& chosen, const QString& thesis) { return QFile::link(thesis, chosen); }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Files, ReplaceQuestionTest,
     ::testing::Values(
@@ -81,6 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -58,6 +58,7 @@ TEST_P(Title, SaysTheBirthAsEntered) {
     EXPECT_TRUE(title.possibleSigns.isEmpty());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, Title,
     ::testing::Values(
@@ -86,6 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   "14 April 1985, 06:30 (UTC)", "New Delhi, Delhi, India (28\u00B0 36\u2032 N, 77\u00B0 13\u2032 E)"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---- The file ----------------------------------------------------------------------
 
@@ -197,8 +199,8 @@ TEST_F(ReportPdfFile, ShortSectionsAreNotSplitAcrossPages) {
         for (const Section& section : sections) {
             const qsizetype heading = all.indexOf(QString::fromLatin1(section.heading).trimmed(), at);
             ASSERT_GE(heading, 0) << sign.name << ": " << section.heading;
-            const qsizetype label =
-                all.indexOf(QString::fromLatin1(section.lastLabel).trimmed(), heading + (section.heading == std::string(section.lastLabel) ? 1 : 0));
+            const qsizetype label = all.indexOf(QString::fromLatin1(section.lastLabel).trimmed(),
+                                                heading + (section.heading == std::string(section.lastLabel) ? 1 : 0));
             const QString value = QString::fromStdString(calculation.description.*section.lastValue).trimmed();
             const QString lastWord = value.section(u' ', -1);
             const qsizetype end = all.indexOf(lastWord, label);
@@ -251,5 +253,5 @@ TEST_F(PlaceOfTheCalculation, AnOpenedRecordHasNone) {
     EXPECT_EQ(results[0]->calculation().place.coordinatesFrom, PlaceSource::Record);
 }
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

@@ -135,15 +135,17 @@ TEST_P(EverySign, MatchesLineByLine) {
     ExpectSameLines(DocumentLines(document), ExpectedLines(description));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Report, EverySign, ::testing::Range(0, kSignCount),
                          [](const ::testing::TestParamInfo<int>& info) {
                              return SignDescriptionAt(info.param).VedicName;
                          });
+// clang-format on
 
 struct FormatRow {
     const char* name;
-    int line;   ///< 0-based line (block) of the report.
-    int column; ///< Character within the line; -1 for an empty line.
+    int line;    ///< 0-based line (block) of the report.
+    int column;  ///< Character within the line; -1 for an empty line.
     bool bold;
     QColor colour;
 };
@@ -176,6 +178,7 @@ TEST_P(ReportFormats, PieceHasItsRoleFormat) {
     EXPECT_DOUBLE_EQ(format.fontPointSize(), 9.75);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Report, ReportFormats,
                          ::testing::Values(FormatRow{"FirstHeading", 0, 3, true, kPurple},
                                            FormatRow{"FirstLabel", 1, 0, false, kTeal},
@@ -187,6 +190,7 @@ INSTANTIATE_TEST_SUITE_P(Report, ReportFormats,
                                            FormatRow{"LastLabel", 48, 0, false, kTeal},
                                            FormatRow{"LastValue", 48, 25, false, kBlack}),
                          [](const ::testing::TestParamInfo<FormatRow>& info) { return info.param.name; });
+// clang-format on
 
 TEST(ReportFont, FontNeverChangesAndOnlyHeadingsAreBold) {
     QTextDocument document;
@@ -214,7 +218,7 @@ TEST(ReportFont, FontNeverChangesAndOnlyHeadingsAreBold) {
 struct AddressRow {
     const char* name;
     const char* text;
-    const char* address; ///< As it stands in the text; nullptr: none.
+    const char* address;  ///< As it stands in the text; nullptr: none.
     const char* url;
 };
 
@@ -235,6 +239,7 @@ TEST_P(WebAddresses, FoundWithoutSentencePunctuation) {
     EXPECT_EQ(found[0].url, QUrl(QString::fromUtf8(row.url)));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Report, WebAddresses,
     ::testing::Values(
@@ -250,6 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
         AddressRow{"PlainText", "A fiery and energetic nature.", nullptr, nullptr},
         AddressRow{"MailIsNotWeb", "write to someone@example.org", nullptr, nullptr}),
     [](const ::testing::TestParamInfo<AddressRow>& info) { return info.param.name; });
+// clang-format on
 
 TEST(WebAddressLinks, EveryAddressOfALineIsFound) {
     const std::vector<WebAddress> found = FindWebAddresses(QStringLiteral("www.a.example and https://b.example/x"));
@@ -283,5 +289,5 @@ TEST(WebAddressLinks, BecomeLinksCoveringExactlyTheAddress) {
     EXPECT_DOUBLE_EQ(formatOf(found.selectionStart()).fontPointSize(), 9.75);
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -26,8 +26,8 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTest>
-#include <QTextEdit>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -156,6 +156,7 @@ TEST_P(ReportMouse, EmptiesTheClipboard) {
     EXPECT_EQ(ReportText(), ExpectedText());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Report, ReportMouse,
                          ::testing::Values(MouseRow{"Press", QEvent::MouseButtonPress, Qt::LeftButton},
                                            MouseRow{"Move", QEvent::MouseMove, Qt::NoButton},
@@ -163,6 +164,7 @@ INSTANTIATE_TEST_SUITE_P(Report, ReportMouse,
                                            MouseRow{"DoubleClick", QEvent::MouseButtonDblClick, Qt::LeftButton},
                                            MouseRow{"RightPress", QEvent::MouseButtonPress, Qt::RightButton}),
                          [](const ::testing::TestParamInfo<MouseRow>& info) { return info.param.name; });
+// clang-format on
 
 class ReportLinks : public ReportWindow {
 protected:
@@ -341,7 +343,7 @@ enum class Fault { FullDisk, SizeLimit };
 struct ExportFaultCase {
     const char* name;
     Fault fault;
-    const char* target; ///< in the folder that holds report.pdf
+    const char* target;  ///< in the folder that holds report.pdf
     bool readOnlyFolder;
     const char* reason;
 };
@@ -397,6 +399,7 @@ TEST_P(ExportFault, TellsAndKeepsTheOldFile) {
     EXPECT_TRUE(window->isVisible());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Report, ExportFault,
     ::testing::Values(
@@ -408,6 +411,7 @@ INSTANTIATE_TEST_SUITE_P(
         ExportFaultCase{"SizeLimitNewFile", Fault::SizeLimit, "new.pdf", false, "File too large"},
         ExportFaultCase{"SizeLimitInReadOnlyFolder", Fault::SizeLimit, "report.pdf", true, "File too large"}),
     [](const ::testing::TestParamInfo<ExportFaultCase>& info) { return info.param.name; });
+// clang-format on
 
 struct CompletePdfCase {
     const char* name;
@@ -426,6 +430,7 @@ TEST_P(CompletePdf, OnlyAWholeFilePasses) {
     EXPECT_EQ(IsCompletePdf(GetParam().cut(whole)), GetParam().complete);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Report, CompletePdf,
     ::testing::Values(
@@ -436,14 +441,15 @@ INSTANTIATE_TEST_SUITE_P(
         CompletePdfCase{"OnlyTheEnds", [](const QByteArray& pdf) { return pdf.left(16) + pdf.right(16); }, false},
         CompletePdfCase{"Empty", [](const QByteArray&) { return QByteArray(); }, false}),
     [](const ::testing::TestParamInfo<CompletePdfCase>& info) { return info.param.name; });
+// clang-format on
 
 // ------------------------------------------------ names and folders
 
 struct SaveTarget {
     const char* name;
     const char* button;
-    const char* typed;   ///< the name the dialog returns
-    const char* written; ///< the only file in the folder afterwards
+    const char* typed;    ///< the name the dialog returns
+    const char* written;  ///< the only file in the folder afterwards
 };
 
 void PrintTo(const SaveTarget& row, std::ostream* os) { *os << row.name; }
@@ -464,6 +470,7 @@ TEST_P(SaveName, EndsInTheSuffixOpenWants) {
     EXPECT_TRUE(IsUsable(GetParam(), PathOf(GetParam().written)));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Report, SaveName,
                          ::testing::Values(SaveTarget{"RecordAsText", "cmdSave", "notes.txt", "notes.txt.moo"},
                                            SaveTarget{"RecordUpperCase", "cmdSave", "Trap.MOO", "Trap.MOO.moo"},
@@ -471,6 +478,7 @@ INSTANTIATE_TEST_SUITE_P(Report, SaveName,
                                            SaveTarget{"PdfAsText", "cmdExportPdf", "report.txt", "report.txt.pdf"},
                                            SaveTarget{"PdfUpperCase", "cmdExportPdf", "Report.PDF", "Report.PDF"}),
                          [](const ::testing::TestParamInfo<SaveTarget>& info) { return info.param.name; });
+// clang-format on
 
 class ReadOnlyFolder : public ReportFiles, public ::testing::WithParamInterface<SaveTarget> {
 protected:
@@ -492,10 +500,12 @@ TEST_P(ReadOnlyFolder, WritableFileIsUpdated) {
     EXPECT_TRUE(IsUsable(GetParam(), path));
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Report, ReadOnlyFolder,
                          ::testing::Values(SaveTarget{"Record", "cmdSave", "kept.moo", "kept.moo"},
                                            SaveTarget{"Pdf", "cmdExportPdf", "kept.pdf", "kept.pdf"}),
                          [](const ::testing::TestParamInfo<SaveTarget>& info) { return info.param.name; });
+// clang-format on
 
 // Steps through the modal windows the program opens: each step waits for
 // the top modal window to be of its type and then acts on it. Whatever is
@@ -513,8 +523,10 @@ public:
         Arm();
         QTimer::singleShot(kTimeLimitMs, this, [] {
             while (QWidget* modal = QApplication::activeModalWidget()) {
-                if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
-                else modal->close();
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->reject();
+                else
+                    modal->close();
                 QCoreApplication::processEvents();
             }
         });
@@ -553,8 +565,8 @@ private:
 
 struct ReplaceCase {
     const char* name;
-    bool exists;                       ///< notes.txt.moo is there before
-    QMessageBox::StandardButton answer; ///< to the question about replacing it
+    bool exists;                         ///< notes.txt.moo is there before
+    QMessageBox::StandardButton answer;  ///< to the question about replacing it
     bool written;
 };
 
@@ -580,7 +592,7 @@ TEST_P(SaveDialogSuffix, AsksAboutTheFileItWrites) {
         ASSERT_NE(name, nullptr);
         EXPECT_EQ(name->text(), QStringLiteral("Asha Rao - Mesha.moo"));
         name->setText(QStringLiteral("notes.txt"));
-        static_cast<QDialog*>(dialog)->accept(); // as the Save button does
+        static_cast<QDialog*>(dialog)->accept();  // as the Save button does
         // "No" leaves the dialog open for another name; the user cancels.
         if (dialog->isVisible()) dialog->reject();
     });
@@ -607,18 +619,20 @@ TEST_P(SaveDialogSuffix, AsksAboutTheFileItWrites) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Report, SaveDialogSuffix,
                          ::testing::Values(ReplaceCase{"NewFile", false, QMessageBox::NoButton, true},
                                            ReplaceCase{"ReplaceAnswered", true, QMessageBox::Yes, true},
                                            ReplaceCase{"ReplaceRefused", true, QMessageBox::No, false}),
                          [](const ::testing::TestParamInfo<ReplaceCase>& info) { return info.param.name; });
+// clang-format on
 
 // ----------------------------------------------------------- printing
 
 struct PrintCase {
     const char* name;
     PrintOutcome outcome;
-    const char* message; ///< nullptr: none
+    const char* message;  ///< nullptr: none
 };
 
 void PrintTo(const PrintCase& row, std::ostream* os) { *os << row.name; }
@@ -651,6 +665,7 @@ TEST_P(ReportPrint, TellsWhenTheReportDidNotReachThePrinter) {
     EXPECT_EQ(ReportText(), ExpectedText());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Report, ReportPrint,
     ::testing::Values(
@@ -665,6 +680,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "The report could not be printed on \"Office\": Destination \"Office\" is not accepting jobs. "
                   "Use Export PDF to keep the report."}),
     [](const ::testing::TestParamInfo<PrintCase>& info) { return info.param.name; });
+// clang-format on
 
 // Against a real CUPS queue that refuses jobs (cupsreject), when one is
 // given: NYRA_TEST_REFUSING_PRINTER names it, and it must be the default
@@ -747,6 +763,7 @@ TEST_P(ReportTimeKnown, EveryOutputSaysItOrNone) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Report, ReportTimeKnown,
     ::testing::Values(TimeKnownCase{"Exact", TimeWindow::Exact(), "", ""},
@@ -757,6 +774,7 @@ INSTANTIATE_TEST_SUITE_P(
                                     "within 1 hour of 12:00 (12:00 used for the descriptions)",
                                     "Kataka, certain all through that time"}),
     [](const ::testing::TestParamInfo<TimeKnownCase>& info) { return info.param.name; });
+// clang-format on
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

@@ -104,8 +104,10 @@ INSTANTIATE_TEST_SUITE_P(Signs, EveryField, ::testing::Values("Mesha", "Kanya", 
 TEST_F(ResultWindow, TabCaptionsInOrder) {
     Open(Describe("Simha"));
     const char* const captions[] = {"Sign Characteristics", "Physique And Looks", "Human Nature",
+                                    // clang-format off
                                     "Career and Finance",   "Love And Compatibility", "Health",
                                     "Lucky for Simha",      "About Software"};
+    // clang-format on
     ASSERT_EQ(Tabs()->count(), 8);
     for (int i = 0; i < 8; ++i) EXPECT_EQ(Tabs()->tabText(i).toStdString(), captions[i]);
 }
@@ -126,6 +128,7 @@ TEST_P(FieldLabel, CaptionAndToolTip) {
     EXPECT_EQ(Child<QLabel>(GetParam().label)->toolTip().toStdString(), GetParam().toolTip);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, FieldLabel,
     ::testing::Values(
@@ -144,6 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
         LabelCase{"lblBestPeriodOfActivity", "Best Period Of Activity for Mesha",
                   "This shows the best period of the day when people of this sign are more active."}),
     [](const auto& info) { return std::string(info.param.label); });
+// clang-format on
 
 TEST_F(ResultWindow, AboutTabTexts) {
     Open(Describe("Mesha"));
@@ -244,5 +248,5 @@ TEST_F(ResultWindow, SaveOpensTheReportModally) {
     EXPECT_TRUE(window->isVisible());
 }
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

@@ -34,10 +34,12 @@ class ProposedName : public ::testing::TestWithParam<NameCase> {};
 
 TEST_P(ProposedName, HoldsNothingAFileNameCannot) {
     const NameCase& c = GetParam();
-    EXPECT_EQ(ProposedFileName(QString::fromUtf8(c.person), QStringLiteral("Kataka"), QStringLiteral("moo")).toStdString(),
-              c.proposed);
+    EXPECT_EQ(
+        ProposedFileName(QString::fromUtf8(c.person), QStringLiteral("Kataka"), QStringLiteral("moo")).toStdString(),
+        c.proposed);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Names, ProposedName,
     ::testing::Values(
@@ -73,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "\xF0\x9D\x90\x80\xF0\x9D\x90\x80\xF0\x9D\x90\x80\xF0\x9D\x90\x80\xF0\x9D\x90\x80"
                  " - Kataka.moo"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---- The report window's Save and Export ------------------------------------------
 
@@ -161,5 +164,5 @@ TEST(StatusLineAlone, GoesAfterItsTime) {
     EXPECT_TRUE(status->accessibleName().isEmpty());
 }
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

@@ -1,18 +1,18 @@
 // Windows on small and scaled screens: each fits, opens wholly on the
 // screen over the window that opened it, and keeps tidy when enlarged;
 // message boxes show their caption whole.
+#include "ui/screen_fit.h"
 #include "ui/frm_main.h"
 #include "ui/frm_result.h"
 #include "ui/language_choice.h"
 #include "ui/messages.h"
-#include "ui/screen_fit.h"
 #include "ui_test_support.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QMainWindow>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -82,8 +82,8 @@ protected:
         child.setProcessChannelMode(QProcess::MergedChannels);
         const ::testing::TestInfo* me = ::testing::UnitTest::GetInstance()->current_test_info();
         child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--gtest_filter=%1.%2").arg(QString::fromLatin1(me->test_suite_name()),
-                                                                 QString::fromLatin1(me->name()))});
+                    {QStringLiteral("--gtest_filter=%1.%2")
+                         .arg(QString::fromLatin1(me->test_suite_name()), QString::fromLatin1(me->name()))});
         ASSERT_TRUE(child.waitForFinished(kChildDeadlineMs));
         const QString output = QString::fromLocal8Bit(child.readAll());
         EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
@@ -142,6 +142,7 @@ TEST_P(SmallScreen, EveryWindowFits) {
     expectFits(result, "frmResult with a time window");
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Screens, SmallScreen,
                          ::testing::Values(ScreenCase{"Netbook1024x600", 1024, 600, "1", Language::English, true},
                                            ScreenCase{"Laptop1366x768At150", 1366, 768, "1.5", Language::English, false},
@@ -151,6 +152,7 @@ INSTANTIATE_TEST_SUITE_P(Screens, SmallScreen,
                                            ScreenCase{"Laptop1366x768At150Hindi", 1366, 768, "1.5", Language::Hindi,
                                                       false}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---- Where a window goes: the arithmetic --------------------------------------------
 
@@ -205,10 +207,10 @@ TEST_P(Placing, WholeFrameOnTheFreeAreaTitleBarNeverAbove) {
     };
     expect(c.across, frame.center().x(), c.over.center().x(), frame.left(), c.free.left(), frame.right(),
            c.free.right());
-    expect(c.down, frame.center().y(), c.over.center().y(), frame.top(), c.free.top(), frame.bottom(),
-           c.free.bottom());
+    expect(c.down, frame.center().y(), c.over.center().y(), frame.top(), c.free.top(), frame.bottom(), c.free.bottom());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Screens, Placing,
     ::testing::Values(
@@ -242,12 +244,13 @@ INSTANTIATE_TEST_SUITE_P(
         PlaceCase{"SecondScreenOverItsCorner", kSecondNetbook, kThinTitleBar, {500, 300}, {2300, 500, 200, 200},
                   Lies::AtFarEdge, Lies::AtFarEdge}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 struct KeepCase {
     const char* name;
-    QRect client;    ///< Where the window is, its frame just known.
-    QSize minimum;   ///< Its minimum size.
-    QRect kept;      ///< Where it must go.
+    QRect client;   ///< Where the window is, its frame just known.
+    QSize minimum;  ///< Its minimum size.
+    QRect kept;     ///< Where it must go.
 };
 
 void PrintTo(const KeepCase& c, std::ostream* os) { *os << c.name; }
@@ -262,6 +265,7 @@ TEST_P(KeepingOnScreen, ChangesOnlyAsMuchAsTheFrameNeeds) {
 
 constexpr QSize kSmallMinimum(400, 300);
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Frames, KeepingOnScreen,
     ::testing::Values(
@@ -273,6 +277,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeepCase{"TooTallShrinks", {100, 32, 805, 600}, kSmallMinimum, {100, 20, 805, 575}},
         KeepCase{"TooTallEvenAtItsMinimum", {100, 32, 805, 600}, {400, 590}, {100, 20, 805, 590}}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // A window that the window system puts with its title bar above the screen
 // is brought down once its frame is known.
@@ -409,5 +414,5 @@ TEST_F(Placement, MainWindowStaysTidyWhenEnlarged) {
     EXPECT_EQ(at("cmdRashi").y() - at("txtZoneHour").y(), boxesApart);
 }
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

@@ -5,9 +5,9 @@
 #include "ui/sign_tabs.h"
 #include "ui_test_support.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -67,6 +67,7 @@ TEST_P(ControlName, SaysWhatTheControlIs) {
     EXPECT_EQ(Spoken(control, QAccessible::Name).toStdString(), GetParam().spoken);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, ControlName,
     ::testing::Values(NameCase{"NameBox", kMainWindow, "txtName", "Name"},
@@ -92,6 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"ExportButton", kReportWindow, "cmdExportPdf", "Export PDF..."},
                       NameCase{"ZoneList", kZonePicker, "lstTimeZone", "Time zones"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // The entry stays the list's value, and a list with no name of its own is
 // still named by it.
@@ -141,6 +143,7 @@ TEST_P(Pictures, OnlyThoseThatTellSomethingAreReached) {
     EXPECT_EQ(found.contains(picture), GetParam().reached);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Rows, Pictures,
     ::testing::Values(PictureCase{"MainMoon", kMainWindow, "picMain", false},
@@ -149,6 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PictureCase{"NoticeToneIcon", kResultWindow, "picTimeWindow", false},
                       PictureCase{"SignPicture", kResultWindow, "picRashi", true}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // The report reads as a document: a text that cannot be changed, read line
 // by line, not one label of the whole report.
@@ -218,5 +222,5 @@ TEST_F(ControlName, NoNoticeNoDescription) {
     EXPECT_TRUE(Spoken(window, QAccessible::Description).isEmpty());
 }
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

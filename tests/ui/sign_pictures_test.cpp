@@ -112,5 +112,5 @@ TEST(MoonPicture, PaintedAtTheAskedSize) {
     EXPECT_EQ(qAlpha(moon.toImage().pixel(0, 0)), 0);
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

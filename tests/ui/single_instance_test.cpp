@@ -11,8 +11,8 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <csignal>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <functional>
@@ -125,6 +125,7 @@ TEST_P(LeftLock, KeepsTheProgramFromStartingOnlyWhenACopyRuns) {
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     SingleInstanceLock, LeftLock,
     ::testing::Values(
@@ -165,6 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
                     [](const QString& p) { return QDir().mkdir(p) && LeaveFile(p + QStringLiteral("/keep"), "k"); },
                     "%1: Directory not empty"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(SingleInstanceLock, LivesInTheUsersRuntimeFolder) {
     const QString path = SingleInstanceLock::DefaultPath();
@@ -220,7 +222,8 @@ protected:
         running.push_back(std::move(next));
         for (int waited = 0; waited < kProcessDeadlineMs; waited += 20) {
             QFile lock(LockPath());
-            if (lock.open(QIODevice::ReadOnly) && QString::fromLatin1(lock.readLine()).trimmed() == nextPid) return true;
+            if (lock.open(QIODevice::ReadOnly) && QString::fromLatin1(lock.readLine()).trimmed() == nextPid)
+                return true;
             if (running.back()->state() != QProcess::Running) {
                 ADD_FAILURE() << running.back()->readAllStandardError().toStdString();
                 return false;
@@ -299,5 +302,5 @@ TEST_F(DesktopProgram, ALockThatCannotBeReplacedIsNamed) {
     EXPECT_TRUE(QFileInfo::exists(LockPath() + QStringLiteral("/inside")));
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -45,4 +45,4 @@ Drawn Measure(QWidget* widget) {
     return {QColor::fromRgb(background), text};
 }
 
-} // namespace nyra::theme_test
+}  // namespace nyra::theme_test

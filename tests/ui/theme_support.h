@@ -32,4 +32,4 @@ Drawn Measure(QWidget* widget);
 
 inline bool IsDark(QColor c) { return c.lightness() < 128; }
 
-} // namespace nyra::theme_test
+}  // namespace nyra::theme_test

@@ -5,11 +5,11 @@
 #include "ui/frm_main.h"
 
 #include "calculation/calculation_text.h"
+#include "record/record_file.h"
 #include "theme_support.h"
 #include "ui/contrast.h"
 #include "ui/frm_result.h"
 #include "ui/frm_save.h"
-#include "record/record_file.h"
 #include "ui_test_support.h"
 
 #include <QComboBox>
@@ -125,12 +125,14 @@ TEST_P(PossibleSigns, BlockAboveTheTabs) {
               Child<QLabel>(result, "lblVedicName")->mapTo(result, QPoint(0, 0)).y());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, PossibleSigns,
                          ::testing::Values(WindowCase{"Within15Min", kWithin15Min, TimeWindow::PlusMinus(15)},
                                            WindowCase{"Within1Hour", kWithin1Hour, TimeWindow::PlusMinus(60)},
                                            WindowCase{"Within2Hours", kWithin2Hours, TimeWindow::PlusMinus(120)},
                                            WindowCase{"NotKnown", kNotKnown, TimeWindow::WholeDay()}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // A record of an exact time keeps the fifteen lines older readers know, byte
 // for byte; one of a time not known exactly adds a sixteenth saying how well
@@ -235,9 +237,11 @@ TEST_P(BlockOnTheme, ReadableAndTellsCertainFromUncertain) {
     EXPECT_GT(uncertain.background.red(), uncertain.background.blue()) << uncertain.background.name().toStdString();
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Themes, BlockOnTheme,
                          ::testing::Values(ThemeCase{"Light", LightPalette}, ThemeCase{"Dark", DarkPalette}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

@@ -140,6 +140,7 @@ TEST_P(TimeZonePickerKeys, KeyClosesWithoutPicking) {
     ExpectClosedWithoutAZone();
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Keys, TimeZonePickerKeys,
                          ::testing::Values(Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape),
                          [](const ::testing::TestParamInfo<Qt::Key>& info) {
@@ -149,6 +150,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, TimeZonePickerKeys,
                              default: return std::string("Escape");
                              }
                          });
+// clang-format on
 
 struct Pick {
     const char* name;
@@ -173,6 +175,7 @@ TEST_P(TimeZonePickerPicks, DoubleClickHandsOverTheRowsOffsetAndCloses) {
     EXPECT_EQ(picker->result(), QDialog::Accepted);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Zones, TimeZonePickerPicks,
     ::testing::Values(
@@ -189,6 +192,7 @@ INSTANTIATE_TEST_SUITE_P(
         Pick{"SouthAustraliaDaylightSDT", "South Australia Daylight Time,SDT,+10.5", -10, -30},
         Pick{"LastRow", "Yukon War Time,YWT,-8.0", 8, 0}),
     [](const ::testing::TestParamInfo<Pick>& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---- Without a mouse ---------------------------------------------------------------------
 
@@ -324,5 +328,5 @@ TEST_F(TimeZonePicker, OpensCentredOnTheScreenNotOnTheMainWindow) {
     EXPECT_LE(offset.manhattanLength(), 2);
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

@@ -67,16 +67,19 @@ TEST_P(TranslationFile, KeepsPlaceholdersAndAccessKeys) {
     for (const Message& m : messages) {
         const std::string where = m.context.toStdString() + ": " + m.source.toStdString();
         EXPECT_FALSE(m.translation.trimmed().isEmpty()) << where;
-        EXPECT_EQ(Placeholders(m.translation), Placeholders(m.source)) << where << " -> " << m.translation.toStdString();
+        EXPECT_EQ(Placeholders(m.translation), Placeholders(m.source))
+            << where << " -> " << m.translation.toStdString();
         EXPECT_EQ(AccessKeys(m.translation), std::min(AccessKeys(m.source), 1))
             << where << " -> " << m.translation.toStdString();
     }
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Hindi, TranslationFile, ::testing::Values("nyra_hi.ts", "qt_hi.ts"),
                          [](const auto& info) {
                              std::string name = info.param;
                              return name.substr(0, name.find('.'));
                          });
+// clang-format on
 
-} // namespace
+}  // namespace

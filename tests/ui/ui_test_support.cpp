@@ -1,15 +1,15 @@
 #include "ui_test_support.h"
 
+#include "record/record_file.h"
 #include "ui/frm_about.h"
 #include "ui/frm_main.h"
 #include "ui/frm_result.h"
 #include "ui/frm_save.h"
 #include "ui/frm_time_zone.h"
-#include "record/record_file.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDesktopServices>
@@ -169,7 +169,7 @@ void EnterBirth(QWidget* main, const BirthAt& at, const char* name) {
     // A clock ahead of UTC west of Greenwich is typed with a minus sign.
     const std::string sign = b.ZoneIsEast ? "-" : "";
     const std::string boxes[] = {sign + number(b.ZoneHours), number(b.ZoneMinutes), number(b.LonDegrees),
-                                 number(b.LonMinutes), number(b.LatDegrees), number(b.LatMinutes)};
+                                 number(b.LonMinutes),       number(b.LatDegrees),  number(b.LatMinutes)};
     SetBoxes(main, {{"txtName", name},
                     {"txtZoneHour", boxes[0].c_str()},
                     {"txtZoneMinute", boxes[1].c_str()},
@@ -216,7 +216,7 @@ namespace {
 // Generous bound for poppler on a loaded machine; not what is tested.
 constexpr int kToolDeadlineMs = 60000;
 
-} // namespace
+}  // namespace
 
 std::optional<QString> Poppler(const QString& tool, const QStringList& arguments) {
     QProcess process;
@@ -243,7 +243,7 @@ QWidget* Shown(Window* window) {
     return window;
 }
 
-} // namespace
+}  // namespace
 
 const std::array<WindowKind, 5>& Windows() {
     static const std::array<WindowKind, 5> kinds{{
@@ -282,4 +282,4 @@ void WindowTest::Activate(QWidget* window) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
 }
 
-} // namespace nyra::test
+}  // namespace nyra::test

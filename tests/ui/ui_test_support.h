@@ -35,7 +35,7 @@ class QWidget;
 namespace nyra {
 class frmMain;
 class frmResult;
-} // namespace nyra
+}  // namespace nyra
 
 namespace nyra::test {
 
@@ -94,8 +94,7 @@ BirthRecord AshaAtDelhi();
 BirthRecord Zoe();
 
 // The calculation the main window makes of these.
-Calculation CalculationOf(const BirthRecord& birth, const TimeWindow& timeKnown = {},
-                          const BirthPlace& place = {});
+Calculation CalculationOf(const BirthRecord& birth, const TimeWindow& timeKnown = {}, const BirthPlace& place = {});
 // A birth 72 minutes after the Moon entered Thula (30 Dec 1999, 22:49 at
 // Greenwich), so that the result window shows its notice too; typed place
 // names included.
@@ -218,4 +217,4 @@ protected:
     QPointer<W> window;
 };
 
-} // namespace nyra::test
+}  // namespace nyra::test

@@ -40,11 +40,13 @@ TEST_P(MixedColour, ChannelsAreRoundedToTheNearest) {
     EXPECT_EQ(made.name().toStdString(), QColor::fromRgb(GetParam().made).name().toStdString());
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, MixedColour,
                          ::testing::Values(MixCase{"FusionDarkLinkStep17", 0xff2a82da, 0xff353535, 0xff63a3e4},
                                            MixCase{"PaleTextOnWhiteStep29", 0xffb0e0e6, 0xffffffff, 0xff607b7e},
                                            MixCase{"QtBlueOnDarkStep37", 0xff0000ff, 0xff353535, 0xff9393ff}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // ---- The exported PDF's page numbers ------------------------------------------------
 
@@ -96,12 +98,14 @@ TEST_P(KeypadEnter, PressesTheFocusedButton) {
     EXPECT_EQ(pressed.size(), 1);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(WindowsWithButtons, KeypadEnter,
                          ::testing::Values(KeypadCase{"MainFindMoonSign", kMainWindow, "cmdRashi"},
                                            KeypadCase{"ResultBack", kResultWindow, "cmdBack"},
                                            KeypadCase{"ReportExport", kReportWindow, "cmdExportPdf"},
                                            KeypadCase{"PickerQuit", kZonePicker, "cmdQuit"}),
                          [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra::test
+}  // namespace
+}  // namespace nyra::test

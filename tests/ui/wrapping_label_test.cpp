@@ -31,16 +31,18 @@ protected:
 };
 
 TEST_F(WrappingLabelHeights, FollowTextFontAndMargins) {
-    SetBoth(QStringLiteral("Born 1 h 2 min after the Moon entered Pushya. If the birth time or time zone may be "
-                           "off by that much, the nakshatra may be Punarvasu."));
+    SetBoth(
+        QStringLiteral("Born 1 h 2 min after the Moon entered Pushya. If the birth time or time zone may be "
+                       "off by that much, the nakshatra may be Punarvasu."));
     ExpectSameHeights("first text");
     ASSERT_GT(remembering.heightForWidth(60), remembering.heightForWidth(900));
 
     SetBoth(QStringLiteral("Short."));
     ExpectSameHeights("shorter text");
 
-    SetBoth(QStringLiteral("A longer sentence again, long enough to wrap onto several lines at the narrow widths "
-                           "asked for here, and more than once."));
+    SetBoth(
+        QStringLiteral("A longer sentence again, long enough to wrap onto several lines at the narrow widths "
+                       "asked for here, and more than once."));
     ExpectSameHeights("longer text");
     QFont bigger = plain.font();
     bigger.setPointSizeF(bigger.pointSizeF() * 2);
@@ -57,5 +59,5 @@ TEST_F(WrappingLabelHeights, FollowTextFontAndMargins) {
     ExpectSameHeights("contents margins");
 }
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra

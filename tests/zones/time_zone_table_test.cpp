@@ -50,8 +50,7 @@ int StoredOffsetMinutes(const TimeZoneRow& row) { return row.hour * 60 + row.min
 TEST(TimeZoneTable, RowsAreInCaseInsensitiveAlphabeticalOrder) {
     // Strictly increasing, so no text appears twice either.
     for (std::size_t i = 1; i < kTimeZoneTable.size(); ++i)
-        EXPECT_LT(Lower(kTimeZoneTable[i - 1].text), Lower(kTimeZoneTable[i].text))
-            << "rows " << i - 1 << " and " << i;
+        EXPECT_LT(Lower(kTimeZoneTable[i - 1].text), Lower(kTimeZoneTable[i].text)) << "rows " << i - 1 << " and " << i;
 }
 
 TEST(TimeZoneTable, MinuteIsAHalfHourWithTheSignOfTheHour) {
@@ -110,6 +109,7 @@ TEST_P(TimeZoneEdgeRows, RowHoldsItsTextAndPair) {
     EXPECT_EQ(row->minute, p.minute);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Named, TimeZoneEdgeRows,
     ::testing::Values(
@@ -127,6 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
         EdgeRow{"UssrZone10BeforeZone3", 62, "USSR Zone 10,UZ10,+11.0", -11, 0},
         EdgeRow{"Last", 70, "Yukon War Time,YWT,-8.0", 8, 0}),
     [](const ::testing::TestParamInfo<EdgeRow>& info) { return std::string(info.param.name); });
+// clang-format on
 
-} // namespace
-} // namespace nyra
+}  // namespace
+}  // namespace nyra
