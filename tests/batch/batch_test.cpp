@@ -444,35 +444,18 @@ std::string NamedCrLfRowOfBytes(std::size_t bytes) {
 // differ pair by pair between the two: a column echoed in another's place
 // shows.
 BirthRecord Ravi() {
-    return {.BirthName = "Ravi",
-            .BirthMonth = 11,
-            .BirthDay = 23,
-            .BirthYear = 1988,
-            .BirthHour = 4,
-            .BirthMinute = 17,
-            .ZoneHours = 5,
-            .ZoneMinutes = 45,
-            .LonDegrees = 85,
-            .LonMinutes = 19,
-            .LatDegrees = 27,
-            .LatMinutes = 42,
-            .LonIsEast = kTrue,
-            .ZoneIsEast = kTrue};
+    // clang-format off
+    return {.BirthName = "Ravi", .BirthMonth = 11, .BirthDay = 23, .BirthYear = 1988, .BirthHour = 4,
+            .BirthMinute = 17, .ZoneHours = 5, .ZoneMinutes = 45, .LonDegrees = 85, .LonMinutes = 19,
+            .LatDegrees = 27, .LatMinutes = 42, .LonIsEast = kTrue, .ZoneIsEast = kTrue};
+    // clang-format on
 }
 BirthRecord Luz() {
-    return {.BirthName = "Luz",
-            .BirthMonth = 6,
-            .BirthDay = 9,
-            .BirthYear = 2012,
-            .BirthHour = 21,
-            .BirthMinute = 3,
-            .ZoneHours = 4,
-            .ZoneMinutes = 0,
-            .LonDegrees = 58,
-            .LonMinutes = 22,
-            .LatDegrees = 34,
-            .LatMinutes = 36,
+    // clang-format off
+    return {.BirthName = "Luz", .BirthMonth = 6, .BirthDay = 9, .BirthYear = 2012, .BirthHour = 21, .BirthMinute = 3,
+            .ZoneHours = 4, .ZoneMinutes = 0, .LonDegrees = 58, .LonMinutes = 22, .LatDegrees = 34, .LatMinutes = 36,
             .LatIsSouth = kTrue};
+    // clang-format on
 }
 
 // Births whose minutes from the change and crossing times have a fraction
@@ -529,22 +512,11 @@ INSTANTIATE_TEST_SUITE_P(
 // clang-format on
 
 BirthRecord Zoe() {
-    return {.BirthName = "Zo\u00EB \u674E",
-            .BirthMonth = 8,
-            .BirthDay = 31,
-            .BirthYear = 1947,
-            .BirthHour = 1,
-            .BirthMinute = 2,
-            .ZoneHours = 5,
-            .ZoneMinutes = 30,
-            .LonDegrees = 77,
-            .LonMinutes = 13,
-            .LatDegrees = 28,
-            .LatMinutes = 39,
-            .LonIsEast = kTrue,
-            .LatIsSouth = kFalse,
-            .DstOn = kTrue,
-            .ZoneIsEast = kTrue};
+    // clang-format off
+    return {.BirthName = "Zo\u00EB \u674E", .BirthMonth = 8, .BirthDay = 31, .BirthYear = 1947, .BirthHour = 1,
+            .BirthMinute = 2, .ZoneHours = 5, .ZoneMinutes = 30, .LonDegrees = 77, .LonMinutes = 13, .LatDegrees = 28,
+            .LatMinutes = 39, .LonIsEast = kTrue, .LatIsSouth = kFalse, .DstOn = kTrue, .ZoneIsEast = kTrue};
+    // clang-format on
 }
 
 TEST_F(BatchFiles, RecordsAreReadAsRowsWithEveryFieldInItsColumn) {

@@ -12,17 +12,10 @@ namespace {
 
 // 15 August 1947, 00:10, Delhi: within every row of limits.
 BirthRecord Delhi() {
-    return {.BirthName = {},
-            .BirthMonth = 8,
-            .BirthDay = 15,
-            .BirthYear = 1947,
-            .BirthMinute = 10,
-            .ZoneHours = 5,
-            .ZoneMinutes = 30,
-            .LonDegrees = 77,
-            .LonMinutes = 13,
-            .LatDegrees = 28,
-            .LatMinutes = 39};
+    // clang-format off
+    return {.BirthName = {}, .BirthMonth = 8, .BirthDay = 15, .BirthYear = 1947, .BirthMinute = 10, .ZoneHours = 5,
+            .ZoneMinutes = 30, .LonDegrees = 77, .LonMinutes = 13, .LatDegrees = 28, .LatMinutes = 39};
+    // clang-format on
 }
 
 struct CheckCase {

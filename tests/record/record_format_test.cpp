@@ -52,22 +52,11 @@ TEST(Scramble, PrintableTextNeverTurnsIntoALineEnd) {
 // ------------------------------------------------------------------ encoding
 
 BirthRecord Ann() {
-    return {.BirthName = "Ann",
-            .BirthMonth = 3,
-            .BirthDay = 9,
-            .BirthYear = 1985,
-            .BirthHour = 14,
-            .BirthMinute = 5,
-            .ZoneHours = 5,
-            .ZoneMinutes = 30,
-            .LonDegrees = 77,
-            .LonMinutes = 13,
-            .LatDegrees = 28,
-            .LatMinutes = 39,
-            .LonIsEast = kTrue,
-            .LatIsSouth = kFalse,
-            .DstOn = kTrue,
-            .ZoneIsEast = kTrue};
+    // clang-format off
+    return {.BirthName = "Ann", .BirthMonth = 3, .BirthDay = 9, .BirthYear = 1985, .BirthHour = 14, .BirthMinute = 5,
+            .ZoneHours = 5, .ZoneMinutes = 30, .LonDegrees = 77, .LonMinutes = 13, .LatDegrees = 28, .LatMinutes = 39,
+            .LonIsEast = kTrue, .LatIsSouth = kFalse, .DstOn = kTrue, .ZoneIsEast = kTrue};
+    // clang-format on
 }
 
 TEST(EncodeRecordFile, PlainLinesInFileOrder) {

@@ -45,39 +45,20 @@ protected:
 };
 
 BirthRecord SouthEastDst() {
-    return {.BirthName = "Zo\u00eb \u00d1\u00fa\u00f1ez \u674e\u5c0f\u9f8d",
-            .BirthMonth = 11,
-            .BirthDay = 30,
-            .BirthYear = 1972,
-            .BirthHour = 23,
-            .BirthMinute = 59,
-            .ZoneHours = 10,
-            .ZoneMinutes = 0,
-            .LonDegrees = 151,
-            .LonMinutes = 12,
-            .LatDegrees = 33,
-            .LatMinutes = 52,
-            .LonIsEast = kTrue,
-            .LatIsSouth = kTrue,
-            .DstOn = kTrue};
+    // clang-format off
+    return {.BirthName = "Zo\u00eb \u00d1\u00fa\u00f1ez \u674e\u5c0f\u9f8d", .BirthMonth = 11, .BirthDay = 30,
+            .BirthYear = 1972, .BirthHour = 23, .BirthMinute = 59, .ZoneHours = 10, .ZoneMinutes = 0,
+            .LonDegrees = 151, .LonMinutes = 12, .LatDegrees = 33, .LatMinutes = 52, .LonIsEast = kTrue,
+            .LatIsSouth = kTrue, .DstOn = kTrue};
+    // clang-format on
 }
 
 BirthRecord NorthWestNoDst() {
-    return {.BirthName = "Ann O'Neil",
-            .BirthMonth = 1,
-            .BirthDay = 1,
-            .BirthYear = 1901,
-            .BirthHour = 0,
-            .BirthMinute = 0,
-            .ZoneHours = 5,
-            .ZoneMinutes = 0,
-            .LonDegrees = 74,
-            .LonMinutes = 0,
-            .LatDegrees = 40,
-            .LatMinutes = 42,
-            .LonIsEast = kFalse,
-            .LatIsSouth = kFalse,
-            .DstOn = kFalse};
+    // clang-format off
+    return {.BirthName = "Ann O'Neil", .BirthMonth = 1, .BirthDay = 1, .BirthYear = 1901, .BirthHour = 0,
+            .BirthMinute = 0, .ZoneHours = 5, .ZoneMinutes = 0, .LonDegrees = 74, .LonMinutes = 0, .LatDegrees = 40,
+            .LatMinutes = 42, .LonIsEast = kFalse, .LatIsSouth = kFalse, .DstOn = kFalse};
+    // clang-format on
 }
 
 BirthRecord ReadBack(const fs::path& path) {
