@@ -69,6 +69,7 @@ TEST(PlaceLink, SaysWhatIsStillThePicksAndWhichNameDiffers) {
               QStringLiteral("The coordinates are those of Auckland, New Zealand, but the country now reads India. "
                              "Calculate with these coordinates?"));
     EXPECT_EQ(zoneTyped.Current().zoneFrom, PlaceSource::Typed);
+    EXPECT_EQ(zoneTyped.Current().timeZoneId, "") << "the zone typed is not the atlas place's";
 
     PlaceLink coordinatesTyped;
     coordinatesTyped.Pick(Auckland());
