@@ -105,15 +105,16 @@ private:
 // make fail.
 enum class WriterCall { Write, WriteAt, Truncate, SyncFile, Close, Rename, SyncFolder };
 
-// The `nth` call (from 1) of one kind fails with EIO.
+// The `nth` call (from 1) of one kind fails with `error`: EIO as a failing
+// disk, EINTR as a call that a signal interrupted.
 struct PlantedFault {
     WriterCall call;
     int nth = 1;
+    int error = EIO;
 };
 
-// The real calls but for the planted faults, which fail as a failing disk
-// does: nothing is written or flushed, and errno says EIO. A failing close
-// still closes, as close(2) does. Met() tells whether every fault was
+// The real calls but for the planted faults, which do nothing and set errno
+// to their error. A failing close still closes, as close(2) does. Met() tells whether every fault was
 // reached, so a test knows its fault was not planted where the writer never
 // goes.
 class FaultyDisk : public FileCalls {
@@ -138,8 +139,9 @@ public:
     int SyncFile(int fd) override { return Fails(WriterCall::SyncFile) ? -1 : FileCalls::SyncFile(fd); }
     int Close(int fd) override {
         if (!Fails(WriterCall::Close)) return FileCalls::Close(fd);
+        const int error = errno;
         FileCalls::Close(fd);
-        errno = EIO;
+        errno = error;
         return -1;
     }
     int Rename(const char* from, const char* to) override {
@@ -155,7 +157,7 @@ private:
         for (std::size_t i = 0; i < faults_.size(); ++i) {
             if (faults_[i].call == call && faults_[i].nth == n) {
                 met_[i] = true;
-                errno = EIO;
+                errno = faults_[i].error;
                 return true;
             }
         }
