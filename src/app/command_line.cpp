@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "record/file_io.h"
 #include "ui/frm_main.h"
 
 #include <QCommandLineParser>
@@ -10,6 +11,7 @@
 #include <QUrl>
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
@@ -123,11 +125,17 @@ std::variant<StartRequest, TerminalAnswer> ReadCommandLine(const QStringList& ar
 int Print(const TerminalAnswer& answer) {
     std::FILE* stream = answer.onStandardError ? stderr : stdout;
     const QByteArray text = answer.text.toLocal8Bit();
+    errno = 0;
     const bool written = std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stream) ==
                              static_cast<std::size_t>(text.size()) &&
                          std::fflush(stream) == 0;
-    // A help text that did not reach its reader (a closed pipe) is no success.
-    return written ? answer.exitStatus : EXIT_FAILURE;
+    // A help text that did not reach its reader (a full disk, a closed pipe)
+    // is no success; a reader that went away has no need to hear why.
+    if (written) return answer.exitStatus;
+    if (errno != EPIPE && stream == stdout)
+        std::fprintf(stderr, "%s: cannot write output: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     ErrnoText(errno).c_str());
+    return EXIT_FAILURE;
 }
 
 void OpenRecordOnceRunning(frmMain* window, const QString& path) {

@@ -87,6 +87,8 @@ public:
         }
     }
 
+    void OutputTo(const QString& file) { process_.setStandardOutputFile(file); }
+
     bool Start(const QStringList& arguments) {
         process_.start(QStringLiteral(NYRA_DESKTOP_EXE), arguments);
         return process_.waitForStarted(kProcessDeadlineMs);
@@ -278,6 +280,18 @@ INSTANTIATE_TEST_SUITE_P(
         UsageRow{"MissingValue", {"a.moo", "-platform"}, 1, false, "Missing value after '-platform'."}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+// An answer that never reached its reader is no success, and says why.
+TEST_F(CommandLine, AnAnswerIntoAFullDiskFails) {
+    for (const QString& option : {QStringLiteral("--help"), QStringLiteral("--version")}) {
+        RunningCopy program(ScratchFolder(), ScratchFolder(), Display::None);
+        program.OutputTo(QStringLiteral("/dev/full"));
+        ASSERT_TRUE(program.Start({option}));
+        ASSERT_TRUE(program.Finish());
+        EXPECT_EQ(program.ExitCode(), 1) << option.toStdString();
+        EXPECT_EQ(program.Errors(), QStringLiteral("nyra-moonsign: cannot write output: No space left on device\n"));
+    }
+}
 
 class SecondStart : public CommandLine {
 protected:
