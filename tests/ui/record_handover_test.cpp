@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -166,6 +168,18 @@ TEST(HandOverRecord, WithNoCopyListeningSaysSo) {
     const Result<void> handed = HandOverRecord(socket, QStringLiteral("/zoe.moo"), 200);
     ASSERT_FALSE(handed.ok());
     EXPECT_EQ(handed.problem().where, socket.toStdString());
+}
+
+// A copy that answers anything but "taken" has not taken the file.
+TEST(HandOverRecord, AnyOtherAnswerIsNoHandOver) {
+    QTemporaryDir runtime;
+    const QString socket = QDir(runtime.path()).filePath(QStringLiteral("nyra-moonsign.socket"));
+    QLocalServer copy;
+    ASSERT_TRUE(copy.listen(socket));
+    QObject::connect(&copy, &QLocalServer::newConnection, [&copy] { copy.nextPendingConnection()->write("\x02"); });
+    auto handed = std::async(std::launch::async, [&] { return HandOverRecord(socket, QStringLiteral("/zoe.moo")); });
+    while (handed.wait_for(std::chrono::seconds(0)) != std::future_status::ready) QTest::qWait(10);
+    EXPECT_EQ(handed.get().problem(), (Problem{socket.toStdString(), "the running copy did not take the file"}));
 }
 
 // Even where another user can reach the socket (here on purpose), the
