@@ -104,6 +104,14 @@ bool LeaveFile(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+// The lock of a copy that has ended.
+bool LeaveLockOfEndedCopy(const QString& path) {
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    return LeaveFile(path, LockRecord(ended, ThisProgram()));
+}
+
 class LeftLock : public ::testing::TestWithParam<LeftLockRow> {};
 
 // Only a running copy of this program keeps another from starting; what
@@ -134,12 +142,13 @@ INSTANTIATE_TEST_SUITE_P(
         LeftLockRow{"EmptyFolder", [](const QString& p) { return QDir().mkdir(p); }, "this copy"},
         LeftLockRow{"LinkToNothing", [](const QString& p) { return QFile::link(p + QStringLiteral(".gone"), p); },
                     "this copy"},
-        LeftLockRow{"EndedProcess",
+        LeftLockRow{"EndedProcess", LeaveLockOfEndedCopy, "this copy"},
+        // Another start is removing the same lock (it holds the .rmlock), so
+        // QLockFile leaves it to this copy's own look at the process.
+        LeftLockRow{"EndedProcessWhileAnotherStartRemovesIt",
                     [](const QString& p) {
-                        const pid_t ended = ::fork();
-                        if (ended == 0) ::_exit(0);
-                        ::waitpid(ended, nullptr, 0);
-                        return LeaveFile(p, LockRecord(ended, ThisProgram()));
+                        return LeaveFile(p + QStringLiteral(".rmlock"), LockRecord(::getpid(), ThisProgram())) &&
+                               LeaveLockOfEndedCopy(p);
                     },
                     "this copy"},
         // A process id used again, by a program that gives its own name.
