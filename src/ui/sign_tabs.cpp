@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTabBar>
 
 #include <array>
 
@@ -259,6 +260,13 @@ void SignTabs::SetTexts() {
     // The sign's name completes the lucky captions.
     if (!vedicName_.isEmpty()) setTabText(kLuckyTab, tr("Lucky for %1").arg(vedicName_));
     for (const SignFieldView& view : fields_) SetCaption(view, view.row->tab == kLuckyTab ? vedicName_ : QString());
+    // Qt names its tab bar's scroll buttons, in its own words, only when it
+    // makes them.
+    for (const char* side : {"Left", "Right"}) {
+        const QByteArray name = QByteArray("Scroll ") + side;
+        if (auto* button = tabBar()->findChild<QWidget*>(QString::fromLatin1("Scroll%1Button").arg(side)))
+            button->setAccessibleName(QCoreApplication::translate("QTabBar", name.constData()));
+    }
 }
 
 void SignTabs::Show(const SignDescription& sign) {

@@ -149,9 +149,8 @@ QList<QWidget*> OpenEveryWindow(Dialogs& dialogs) {
 
 const QRegularExpression kDevanagariDigit(QStringLiteral("[\u0966-\u096F]"));
 
-TEST_F(LanguageTest, EveryWindowSpeaksHindiWithWesternDigits) {
-    Use(Language::Hindi);
-    for (QWidget* window : OpenEveryWindow(dialogs)) {
+void ExpectHindi(const QList<QWidget*>& windows) {
+    for (QWidget* window : windows) {
         const auto texts = TextsOf(window);
         EXPECT_GT(texts.size(), 5) << window->metaObject()->className();
         for (const auto& [where, text] : texts) {
@@ -162,6 +161,17 @@ TEST_F(LanguageTest, EveryWindowSpeaksHindiWithWesternDigits) {
         // A name, not a word: the program's name stays in Latin letters.
         EXPECT_EQ(window->windowTitle().toStdString(), "Nyra Moon Sign v2.10");
     }
+}
+
+TEST_F(LanguageTest, EveryWindowSpeaksHindiWithWesternDigits) {
+    Use(Language::Hindi);
+    ExpectHindi(OpenEveryWindow(dialogs));
+}
+
+TEST_F(LanguageTest, EveryOpenWindowFollowsASwitchToHindi) {
+    const QList<QWidget*> windows = OpenEveryWindow(dialogs);
+    Use(Language::Hindi);
+    ExpectHindi(windows);
 }
 
 TEST_F(LanguageTest, EnglishHasNoHindiButTheMenuItem) {
