@@ -4,6 +4,7 @@
 #include "ui/frm_result.h"
 #include "ui/frm_save.h"
 #include "ui/report_text.h"
+#include "ui/result_blocks.h"
 #include "ui_test_support.h"
 
 #include <QPushButton>
@@ -88,6 +89,15 @@ INSTANTIATE_TEST_SUITE_P(
                   "14 April 1985, 06:30 (UTC)", "New Delhi, Delhi, India (28\u00B0 36\u2032 N, 77\u00B0 13\u2032 E)"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+// The title in Hindi says the birth, the time known and the signs in Hindi.
+TEST(Title, InHindiSaysTheTimeInHindi) {
+    const Calculation uncertain = CalculationOf(AshaAtDelhi(), TimeWindow::PlusMinus(120));
+    const ReportTitle title = TitleOf(uncertain, DescriptionIn(uncertain, Language::Hindi), Language::Hindi);
+    static const QRegularExpression devanagari(QStringLiteral("[\u0900-\u097F]"));
+    for (const QString& line : {title.born, title.birthTime, title.possibleSigns, title.nakshatra})
+        EXPECT_TRUE(line.contains(devanagari)) << line.toStdString();
+}
 
 // ---- The file ----------------------------------------------------------------------
 
