@@ -802,6 +802,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>%1 for %2</source>
+        <translatorcomment>Order: %2 %1</translatorcomment>
         <translation>%2 के लिए %1</translation>
     </message>
     <message>
@@ -912,6 +913,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>%1: UTC%2 on %3</source>
+        <translatorcomment>Order: %1 %3 %2</translatorcomment>
         <translation>%1: %3 को UTC%2</translation>
     </message>
     <message>
