@@ -10,6 +10,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 #include <optional>
@@ -17,9 +18,11 @@
 namespace nyra {
 
 struct Place {
-    QString city;             ///< As GeoNames writes it, accents kept ("São Paulo").
+    QString city;             ///< As GeoNames writes it, accents kept ("São Paulo"), or as NamedIn names it.
     QString state;            ///< First-level division ("Tamil Nadu"); may be empty.
     QString country;          ///< Country name ("India").
+    quint32 geonameId = 0;    ///< GeoNames' number of the city; 0 for a place not from the atlas.
+    QString stateCode;        ///< GeoNames' code of the division within the country ("25").
     QString countryCode;      ///< ISO 3166 two-letter code ("IN").
     QString timeZoneId;       ///< IANA id ("Asia/Kolkata").
     double latitudeDeg = 0;   ///< -90..90, north positive.
@@ -33,14 +36,36 @@ struct Place {
 /// Builds the city index now rather than on the first search, which would
 /// otherwise take a fifth of a second or so longer. Any thread may call it.
 void LoadAtlas();
+/// Reads the names of places in other scripts than Latin, in every
+/// language installed, which the first search in such a script would
+/// otherwise wait for (about as long as LoadAtlas). Any thread may call it.
+void LoadPlaceNamesInOtherScripts();
 
 /// Cities whose name begins with cityText, then (to fill up to limit) those
-/// with a later word beginning with it, each group largest first. Case and
-/// accents are ignored. A non-empty stateText must begin a word of the state,
+/// with a later word beginning with it, each group largest first. Text in
+/// another script than Latin finds the names in it of every installed
+/// language ("चेन्नई", "Ченнаи") the same way, after GeoNames' own. Case and
+/// accents are ignored. The places come with GeoNames' own names (NamedIn
+/// gives others). A non-empty stateText must begin a word of the state,
 /// a non-empty countryText a word of the country or be its two-letter code.
 /// Fewer than two letters or digits of city text give an empty list.
 QList<Place> MatchPlaces(const QString& cityText, const QString& stateText = {}, const QString& countryText = {},
                          int limit = 20);
+
+/// The place named in `language` where GeoNames names its city, state (if
+/// any) and country in it; otherwise, and for English, with GeoNames' own
+/// names, so that its line is in one language. A place not from the atlas
+/// comes back as it is.
+Place NamedIn(const Place& place, const QLocale& language);
+
+/// The folded names (text_fold.h) that find a place's city and its state,
+/// GeoNames' own first, then those in other languages. Empty for a place not
+/// from the atlas.
+struct PlaceKeys {
+    QStringList city;
+    QStringList state;
+};
+PlaceKeys SearchKeysOf(const Place& place);
 
 /// The best city for free text such as "Madrid, Spain" or "Pune": the part
 /// before the first comma names the city, every further part must match its

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLocale>
 #include <QTimeZone>
 
 #include <ostream>
@@ -131,6 +132,40 @@ TEST(MatchPlaces, LimitIsKept) {
 }
 
 TEST(MatchPlaces, NothingMatchesGibberish) { EXPECT_TRUE(MatchPlaces(QStringLiteral("qxqzv"), {}, {}).isEmpty()); }
+
+// A name in any script finds the place in any language, ranked as the
+// same text would be in English, and its line is in one script.
+struct ScriptCase {
+    const char* typed;
+    const char* language;
+    const char* first;  // The first place offered, named in the language.
+};
+
+std::ostream& operator<<(std::ostream& out, const ScriptCase& c) { return out << c.typed << " in " << c.language; }
+
+class AnyScript : public testing::TestWithParam<ScriptCase> {};
+
+TEST_P(AnyScript, FirstOfferedPlace) {
+    const QList<Place> places = MatchPlaces(QString::fromUtf8(GetParam().typed));
+    ASSERT_FALSE(places.isEmpty());
+    EXPECT_EQ(Text(NamedIn(places.front(), QLocale(QString::fromUtf8(GetParam().language)))), GetParam().first);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Atlas, AnyScript, testing::Values(
+    ScriptCase{"Chennai",   "hi", "चेन्नई, तमिल नाडु, भारत"},
+    ScriptCase{"Chenn",     "hi", "चेन्नई, तमिल नाडु, भारत"},
+    ScriptCase{"चेन्नई",    "hi", "चेन्नई, तमिल नाडु, भारत"},
+    ScriptCase{"चेन्नई",    "en", "Chennai, Tamil Nadu, India"},
+    ScriptCase{"Ченнаи",    "en", "Chennai, Tamil Nadu, India"},
+    ScriptCase{"Delhi",     "hi", "दिल्ली, दिल्ली, भारत"},
+    ScriptCase{"New Delhi", "hi", "नई दिल्ली, दिल्ली, भारत"},
+    ScriptCase{"delhi",     "en", "Delhi, National Capital Territory of Delhi, India"},
+    ScriptCase{"Москва",    "hi", "Moscow, Moscow, Russia"},
+    ScriptCase{"Auckland",  "hi", "Auckland, Auckland, New Zealand"},
+    ScriptCase{"ऑक्लैण्ड",   "en", "Auckland, Auckland, New Zealand"},
+    ScriptCase{"Chenn",     "en", "Chennai, Tamil Nadu, India"}));
+// clang-format on
 
 struct NarrowingCase {
     const char* name;

@@ -1,10 +1,11 @@
 // Any text, as UTF-8 or as raw UTF-16 (lone surrogates included), through
 // the atlas's folding and its searches. A search key is its own key, in
 // lower case, of letters and digits with single blanks between words; every
-// city found begins a word with the typed text and keeps to the state
-// typed; a qualified search finds a part of what the unqualified one finds,
-// in the same order: names beginning with the text first, then names with a
-// later word beginning with it, each group largest first.
+// city found has a name (in some language) a word of which begins with the
+// typed text, and keeps to the state typed; a qualified search finds a part of what the unqualified one finds,
+// in the same order: GeoNames' own names before those in other languages,
+// in each names beginning with the text first, then names with a later word
+// beginning with it, each group largest first.
 #include "fuzz_check.h"
 
 #include "atlas/atlas.h"
@@ -49,6 +50,24 @@ bool BeginsAWord(const QString& key, const QString& folded) {
     return key.startsWith(folded) || key.contains(u' ' + folded);
 }
 
+bool AnyBeginsAWord(const QStringList& keys, const QString& folded) {
+    return std::any_of(keys.begin(), keys.end(), [&](const QString& key) { return BeginsAWord(key, folded); });
+}
+
+bool AnyBegins(const QStringList& keys, const QString& folded) {
+    return std::any_of(keys.begin(), keys.end(), [&](const QString& key) { return key.startsWith(folded); });
+}
+
+// 0 for GeoNames' own name beginning with the text, 1 for a later word of
+// it; 2 and 3 alike for a name in another language.
+int GroupOf(const QStringList& cityKeys, const QString& folded) {
+    const QStringList own = cityKeys.mid(0, 1);
+    const QStringList others = cityKeys.mid(1);
+    if (AnyBegins(own, folded)) return 0;
+    if (AnyBeginsAWord(own, folded)) return 1;
+    return AnyBegins(others, folded) ? 2 : 3;
+}
+
 // `part` in `whole`, in the same order.
 bool IsSubsequence(const QList<Place>& part, const QList<Place>& whole) {
     qsizetype next = 0;
@@ -74,20 +93,20 @@ void CheckMatches(const QString& city, const QString& state, const QString& coun
         NYRA_FUZZ_CHECK(found.isEmpty(), where + "found with fewer than two letters");
         return;
     }
-    bool laterWords = false;
+    int lastGroup = 0;
     for (qsizetype i = 0; i < found.size(); ++i) {
         const Place& place = found[i];
-        const QString key = FoldForSearch(place.city);
-        NYRA_FUZZ_CHECK(BeginsAWord(key, folded), where + "found " + Shown(place.displayText()));
-        NYRA_FUZZ_CHECK(foldedState.isEmpty() || BeginsAWord(FoldForSearch(place.state), foldedState),
+        const PlaceKeys keys = SearchKeysOf(place);
+        NYRA_FUZZ_CHECK(AnyBeginsAWord(keys.city, folded), where + "found " + Shown(place.displayText()));
+        NYRA_FUZZ_CHECK(foldedState.isEmpty() || AnyBeginsAWord(keys.state, foldedState),
                         where + "found " + Shown(place.displayText()) + " in another state");
-        const bool laterWord = !key.startsWith(folded);
-        NYRA_FUZZ_CHECK(!laterWords || laterWord, where + Shown(place.displayText()) + " out of order");
-        if (i > 0 && laterWord == laterWords) {
+        const int group = GroupOf(keys.city, folded);
+        NYRA_FUZZ_CHECK(group >= lastGroup, where + Shown(place.displayText()) + " out of order");
+        if (i > 0 && group == lastGroup) {
             NYRA_FUZZ_CHECK(found[i - 1].population >= place.population,
                             where + Shown(place.displayText()) + " after a smaller city");
         }
-        laterWords = laterWord;
+        lastGroup = group;
     }
     if (!state.isEmpty() || !country.isEmpty()) {
         NYRA_FUZZ_CHECK(IsSubsequence(found, MatchPlaces(city, {}, {}, INT_MAX)),
@@ -103,7 +122,7 @@ void CheckFindPlace(const QString& text) {
         return;
     }
     if (place) {
-        NYRA_FUZZ_CHECK(FoldForSearch(place->city).startsWith(city),
+        NYRA_FUZZ_CHECK(AnyBegins(SearchKeysOf(*place).city, city),
                         Shown(text) + " found " + Shown(place->displayText()));
     }
 }
