@@ -23,6 +23,22 @@ void PlaceLink::Pick(const Place& place) {
     namesKnown_ = true;
 }
 
+bool PlaceLink::Rename(const Place& place) {
+    if (!picked_) return false;
+    const bool namesShown =
+        namesKnown_ && city_ == picked_->city && state_ == picked_->state && country_ == picked_->country;
+    // Names typed to match the pick stay the user's, and name it still.
+    if (!namesShown && namesKnown_ && NamesMatchPick()) return false;
+    picked_->city = place.city;
+    picked_->state = place.state;
+    picked_->country = place.country;
+    if (!namesShown) return false;
+    city_ = place.city;
+    state_ = place.state;
+    country_ = place.country;
+    return true;
+}
+
 void PlaceLink::OpenRecord() {
     picked_.reset();
     coordinatesFromPick_ = zoneFromPick_ = following_ = false;

@@ -24,6 +24,10 @@ public:
     // An atlas place was picked: the names, coordinates and zone on screen
     // are its own.
     void Pick(const Place& place);
+    // The picked place with its names in another language. The names on
+    // screen, while they are still the pick's own, follow: then true, and
+    // the boxes are to show the new ones.
+    bool Rename(const Place& place);
     // A saved record was opened: coordinates and zone are the record's, and
     // the names on screen, which a record does not hold, belong to nothing.
     void OpenRecord();

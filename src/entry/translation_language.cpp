@@ -5,9 +5,19 @@
 
 namespace nyra {
 
-Language TranslationLanguage() {
+namespace {
+
+QString TranslationCode() {
     //: The ISO 639-1 code of this translation's language ("hi" for Hindi), nothing else.
-    const QString code = QCoreApplication::translate("nyra::Language", "en");
+    return QCoreApplication::translate("nyra::Language", "en");
+}
+
+}  // namespace
+
+QLocale TranslationLocale() { return QLocale(TranslationCode()); }
+
+Language TranslationLanguage() {
+    const QString code = TranslationCode();
     for (const Language language : kLanguages) {
         const std::string_view own = LanguageCode(language);
         if (code == QLatin1String(own.data(), static_cast<qsizetype>(own.size()))) return language;

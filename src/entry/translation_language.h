@@ -4,6 +4,8 @@
 
 #include "base/language.h"
 
+#include <QLocale>
+
 namespace nyra {
 
 // English while no translation is installed, else the translation's own
@@ -12,5 +14,9 @@ namespace nyra {
 // QCoreApplication::translate gives and the core's sentences written for
 // this language are always of one language.
 Language TranslationLanguage();
+
+// The locale of the translation installed (English while none is): what the
+// names of places and the order of lists follow.
+QLocale TranslationLocale();
 
 }  // namespace nyra

@@ -477,6 +477,7 @@ void frmMain::FillLists() {
 
 void frmMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
+        NamePickedPlace();
         // The picked place's zone note is worded when the pick is followed.
         FollowPickedZone();
         SetTexts();

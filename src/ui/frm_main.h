@@ -101,6 +101,9 @@ private:
     // Sets the zone and DST boxes from the picked place for the date and
     // time on screen, for as long as the pick sets the zone.
     void FollowPickedZone();
+    // The picked place's names in the language now shown, where the boxes
+    // still hold the pick's own.
+    void NamePickedPlace();
     void NamesEdited();
     void CoordinatesEdited();
     void ZoneEdited();

@@ -7,6 +7,7 @@
 #include "ui/frm_main.h"
 
 #include "entry/impossible_place.h"
+#include "entry/translation_language.h"
 #include "entry/zone_note.h"
 #include "links/web_links.h"
 #include "ui/frm_time_zone.h"
@@ -74,6 +75,17 @@ void frmMain::UsePlace(const Place& place) {
 
     placeLink_.Pick(place);
     FollowPickedZone();
+}
+
+void frmMain::NamePickedPlace() {
+    const Place* picked = placeLink_.Picked();
+    if (!picked) return;
+    const Place named = NamedIn(*picked, TranslationLocale());
+    if (!placeLink_.Rename(named)) return;
+    cityBox->setText(named.city);
+    stateBox->setText(named.state);
+    countryBox->setText(named.country);
+    UpdateZoneNote();
 }
 
 QDate frmMain::DateOnScreen() const {

@@ -1,9 +1,11 @@
 #include "ui/frm_time_zone.h"
 
+#include "entry/translation_language.h"
 #include "ui/messages.h"
 #include "ui/named.h"
 #include "ui/screen_fit.h"
 
+#include <QCollator>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QListWidget>
@@ -14,6 +16,8 @@
 #include <functional>
 #include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace nyra {
 namespace {
@@ -193,11 +197,38 @@ void frmTimeZone::SetTexts() {
 
 void frmTimeZone::FillList() {
     zoneList->clear();
-    for (const TimeZoneRow& row : kTimeZoneTable) zoneList->addItem(ZoneText(row));
+    for (std::size_t i = 0; i < kTimeZoneTable.size(); ++i) {
+        auto* item = new QListWidgetItem(zoneList);
+        item->setData(kTableRowRole, static_cast<int>(i));
+    }
+    NameRows();
     zoneList->setCurrentRow(-1);
     zoneList->clearSelection();
     ShowWhetherARowIsHighlighted();
 }
+
+void frmTimeZone::NameRows() {
+    // The table is in English alphabetical order; another language has its
+    // own names and its own order of letters.
+    std::vector<std::pair<QString, int>> rows;
+    for (int i = 0; i < zoneList->count(); ++i) {
+        const int k = zoneList->item(i)->data(kTableRowRole).toInt();
+        rows.emplace_back(ZoneText(kTimeZoneTable[static_cast<std::size_t>(k)]), k);
+    }
+    QCollator collator(TranslationLocale());
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](const auto& a, const auto& b) { return collator.compare(a.first, b.first) < 0; });
+    const int selected = TableRowOf(zoneList->selectedItems().value(0));
+    for (int i = 0; i < zoneList->count(); ++i) {
+        QListWidgetItem* item = zoneList->item(i);
+        item->setText(rows[static_cast<std::size_t>(i)].first);
+        item->setData(kTableRowRole, rows[static_cast<std::size_t>(i)].second);
+        if (selected >= 0 && rows[static_cast<std::size_t>(i)].second == selected) zoneList->setCurrentItem(item);
+    }
+}
+
+int frmTimeZone::TableRowOf(const QListWidgetItem* item) { return item ? item->data(kTableRowRole).toInt() : -1; }
 
 QString frmTimeZone::ZoneText(const TimeZoneRow& row) {
     const std::string_view text = row.text;
@@ -213,7 +244,7 @@ void frmTimeZone::ShowWhetherARowIsHighlighted() { useZoneButton->setEnabled(!zo
 
 void frmTimeZone::PickZone() {
     const QList<QListWidgetItem*> selected = zoneList->selectedItems();
-    const int k = selected.isEmpty() ? -1 : zoneList->row(selected.front());
+    const int k = selected.isEmpty() ? -1 : TableRowOf(selected.front());
     if (const TimeZoneRow* row = TimeZoneAt(k)) emit ZoneChosen(row->offset());
     accept();
 }
@@ -223,8 +254,7 @@ void frmTimeZone::Quit() { reject(); }
 void frmTimeZone::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         SetTexts();
-        for (int i = 0; i < zoneList->count() && i < static_cast<int>(kTimeZoneTable.size()); ++i)
-            zoneList->item(i)->setText(ZoneText(kTimeZoneTable[static_cast<std::size_t>(i)]));
+        NameRows();
     }
     QDialog::changeEvent(event);
 }

@@ -8,6 +8,7 @@
 #include <QDialog>
 
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 namespace nyra {
@@ -39,6 +40,12 @@ private:
     void SetTexts();
     // Runs on every opening: the picker remembers nothing between openings.
     void FillList();
+    // Names the rows in the language shown, in its order; the highlighted
+    // zone stays highlighted.
+    void NameRows();
+    // The row of kTimeZoneTable an item shows; -1 for none.
+    static int TableRowOf(const QListWidgetItem* item);
+    static constexpr int kTableRowRole = Qt::UserRole;
     void Quit();
     void ShowWhetherARowIsHighlighted();
 

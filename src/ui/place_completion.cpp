@@ -1,5 +1,7 @@
 #include "ui/place_completion.h"
 
+#include "entry/translation_language.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCompleter>
@@ -158,6 +160,9 @@ void PlaceCompletion::PrepareAtlas() {
     if (atlasRequested_) return;
     atlasRequested_ = true;
     QThreadPool::globalInstance()->start(&LoadAtlas);
+    // In another language than English, names in its script are likely.
+    if (TranslationLocale().language() != QLocale::English)
+        QThreadPool::globalInstance()->start(&LoadPlaceNamesInOtherScripts);
 }
 
 void PlaceCompletion::PreparePopup() {
@@ -173,11 +178,18 @@ void PlaceCompletion::Offer(const QString& cityText) {
     PreparePopup();
     offered_ = MatchPlaces(cityText, stateFromChoice_ ? QString() : state_->text(),
                            countryFromChoice_ ? QString() : country_->text(), kMaxOffered);
+    const QLocale language = TranslationLocale();
     model_->clear();
     for (qsizetype i = 0; i < offered_.size(); ++i) {
+        const QString ownCity = offered_[i].city;
+        offered_[i] = NamedIn(offered_[i], language);
         const Place& place = offered_[i];
         auto* row = new QStandardItem(PlaceListText(place));
-        row->setData(place.city, CityRole);
+        // A place found by a name other than the one it shows ("Chenn" for
+        // "चेन्नई") takes the typed text here, which makes it current like
+        // a city that begins with it, so that Enter takes it.
+        const bool foundByAnother = place.city != ownCity && !place.city.startsWith(cityText, Qt::CaseInsensitive);
+        row->setData(foundByAnother ? cityText : place.city, CityRole);
         row->setData(place.displayText(), PlaceTextRole);
         row->setData(PlaceCoordinatesText(place), CoordinatesRole);
         row->setData(static_cast<int>(i), OfferIndexRole);

@@ -1,6 +1,7 @@
 // The place list under the main window's city box: from the second letter
 // typed it offers the atlas's matching places, largest first, narrowed by
-// what the user typed into the state and country boxes.
+// what the user typed into the state and country boxes. A name in any
+// language finds a place; the list names it in the language shown.
 #pragma once
 
 #include "atlas/atlas.h"

@@ -6,11 +6,14 @@
 #include "entry/translation_language.h"
 #include "signs/rashi_information.h"
 #include "ui/frm_result.h"
+#include "ui/frm_time_zone.h"
 #include "ui/language_choice.h"
+#include "ui/place_completion.h"
 #include "ui_test_support.h"
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCollator>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -189,6 +192,7 @@ TEST_F(LanguageTest, TheMenuSwitchesTheMainWindowAtOnceAndIsRemembered) {
     QWidget* main = Open(kMainWindow);
     auto* month = Child<QComboBox>(main, "cboMonth");
     month->setCurrentIndex(3);
+    emit main->findChild<PlaceCompletion*>()->placeChosen(*FindPlace(QStringLiteral("Chennai")));
     const auto item = [main](const char* name) { return Child<QAction>(main, name); };
     EXPECT_TRUE(item("mnuLanguage_en")->isChecked());
     EXPECT_EQ(item("mnuLanguage_hi")->text().toStdString(), "हिन्दी");
@@ -201,6 +205,8 @@ TEST_F(LanguageTest, TheMenuSwitchesTheMainWindowAtOnceAndIsRemembered) {
     // The month keeps its place; only its name changes.
     EXPECT_EQ(month->currentIndex(), 3);
     for (int m = 1; m <= 12; ++m) EXPECT_EQ(month->itemText(m - 1).toStdString(), MonthName(m, Language::Hindi));
+    // The picked place follows.
+    EXPECT_EQ(Child<QLineEdit>(main, "txtMCity")->text().toStdString(), "चेन्नई");
     EXPECT_TRUE(item("mnuLanguage_hi")->isChecked());
     EXPECT_FALSE(item("mnuLanguage_en")->isChecked());
     EXPECT_EQ(QSettings().value(QStringLiteral("ui/language")).toString().toStdString(), "hi");
@@ -209,7 +215,19 @@ TEST_F(LanguageTest, TheMenuSwitchesTheMainWindowAtOnceAndIsRemembered) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     EXPECT_EQ(TextOf(main, "lblName"), "Name");
     EXPECT_EQ(month->itemText(3).toStdString(), "April");
+    EXPECT_EQ(Child<QLineEdit>(main, "txtMCountry")->text().toStdString(), "India");
     EXPECT_EQ(QSettings().value(QStringLiteral("ui/language")).toString().toStdString(), "en");
+}
+
+TEST_F(LanguageTest, TheZonePickerListsInTheLanguagesOwnOrder) {
+    Use(Language::Hindi);
+    frmTimeZone picker;
+    picker.show();
+    const auto* list = Child<QListWidget>(&picker, "lstTimeZone");
+    QCollator order(QLocale(QStringLiteral("hi")));
+    order.setCaseSensitivity(Qt::CaseInsensitive);
+    for (int i = 1; i < list->count(); ++i)
+        EXPECT_LE(order.compare(list->item(i - 1)->text(), list->item(i)->text()), 0) << i;
 }
 
 TEST_F(LanguageTest, TheResultWindowShowsTheSignsHindiTextsAndKeepsItsPage) {
