@@ -219,9 +219,8 @@ void frmSave::ComposeReport() {
 }
 
 SaveRequest frmSave::Proposed(SaveRequest request) const {
-    const QString name =
-        ProposedFileName(QString::fromStdString(calculation_.birth.BirthName),
-                         QString::fromStdString(calculation_.description.VedicName), request.defaultSuffix);
+    const QString name = ProposedFileName(QString::fromStdString(calculation_.birth.BirthName),
+                                          QString::fromStdString(Description().VedicName), request.defaultSuffix);
     request.proposedPath = QDir(SaveFolder()).filePath(name);
     return request;
 }
