@@ -65,6 +65,115 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>nyra::CommandLine</name>
+    <message>
+        <source>The window system plugin: xcb, wayland, offscreen, ...</source>
+        <translation>विंडो सिस्टम प्लगइन: xcb, wayland, offscreen, ...</translation>
+    </message>
+    <message>
+        <source>Where to look for window system plugins.</source>
+        <translation>विंडो सिस्टम प्लगइन कहाँ खोजे जाएँ।</translation>
+    </message>
+    <message>
+        <source>The desktop theme plugin.</source>
+        <translation>डेस्कटॉप थीम प्लगइन।</translation>
+    </message>
+    <message>
+        <source>An input plugin to load; may be given more than once.</source>
+        <translation>लोड करने के लिए इनपुट प्लगइन; एक से अधिक बार दिया जा सकता है।</translation>
+    </message>
+    <message>
+        <source>Size and place of the first window, as 800x600+20+20.</source>
+        <translation>पहली विंडो का आकार और स्थान, जैसे 800x600+20+20।</translation>
+    </message>
+    <message>
+        <source>The same as -qwindowgeometry.</source>
+        <translation>-qwindowgeometry के समान।</translation>
+    </message>
+    <message>
+        <source>The windows&apos; icon.</source>
+        <translation>विंडो का आइकन।</translation>
+    </message>
+    <message>
+        <source>The same as -qwindowicon.</source>
+        <translation>-qwindowicon के समान।</translation>
+    </message>
+    <message>
+        <source>Title of the first window.</source>
+        <translation>पहली विंडो का शीर्षक।</translation>
+    </message>
+    <message>
+        <source>The same as -qwindowtitle.</source>
+        <translation>-qwindowtitle के समान।</translation>
+    </message>
+    <message>
+        <source>Lays the windows out from right to left.</source>
+        <translation>विंडो को दाएँ से बाएँ सजाता है।</translation>
+    </message>
+    <message>
+        <source>Restores a session of the desktop&apos;s session manager.</source>
+        <translation>डेस्कटॉप के सत्र प्रबंधक का सत्र फिर से खोलता है।</translation>
+    </message>
+    <message>
+        <source>The X display to use instead of $DISPLAY.</source>
+        <translation>$DISPLAY के स्थान पर उपयोग होने वाला X डिस्प्ले।</translation>
+    </message>
+    <message>
+        <source>The program&apos;s name towards the X window manager.</source>
+        <translation>X विंडो मैनेजर के लिए प्रोग्राम का नाम।</translation>
+    </message>
+    <message>
+        <source>The X visual to use.</source>
+        <translation>उपयोग होने वाला X विज़ुअल।</translation>
+    </message>
+    <message>
+        <source>Never grabs the mouse.</source>
+        <translation>माउस को कभी नहीं पकड़ता।</translation>
+    </message>
+    <message>
+        <source>Grabs the mouse even under a debugger.</source>
+        <translation>डीबगर में भी माउस को पकड़ता है।</translation>
+    </message>
+    <message>
+        <source>The widget style, such as Fusion.</source>
+        <translation>विजेट की शैली, जैसे Fusion।</translation>
+    </message>
+    <message>
+        <source>A style sheet for the windows.</source>
+        <translation>विंडो के लिए स्टाइल शीट।</translation>
+    </message>
+    <message>
+        <source>Says at the end how many widgets were left.</source>
+        <translation>अंत में बताता है कि कितने विजेट बचे रह गए।</translation>
+    </message>
+    <message>
+        <source>Shows this help.</source>
+        <translation>यह सहायता दिखाता है।</translation>
+    </message>
+    <message>
+        <source>Shows this help with Qt&apos;s own options.</source>
+        <translation>यह सहायता Qt के अपने विकल्पों के साथ दिखाता है।</translation>
+    </message>
+    <message>
+        <source>Shows the program&apos;s version.</source>
+        <translation>प्रोग्राम का संस्करण दिखाता है।</translation>
+    </message>
+    <message>
+        <source>Finds a Vedic Moon sign from birth data. Given a saved record, opens it as
+&quot;Open Previously Saved Record&quot; would and shows the result.</source>
+        <translation>जन्म विवरण से वैदिक चन्द्र राशि बताता है। सहेजा गया रिकॉर्ड दिया जाए तो उसे
+“पहले सहेजा गया रिकॉर्ड खोलें” की तरह खोलकर परिणाम दिखाता है।</translation>
+    </message>
+    <message>
+        <source>A saved birth record to open.</source>
+        <translation>खोलने के लिए सहेजा गया जन्म रिकॉर्ड।</translation>
+    </message>
+    <message>
+        <source>only one record file can be opened at a time</source>
+        <translation>एक बार में केवल एक रिकॉर्ड फ़ाइल खोली जा सकती है</translation>
+    </message>
+</context>
+<context>
     <name>nyra::Dialogs</name>
     <message>
         <source>Select the source file</source>

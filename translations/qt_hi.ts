@@ -17,6 +17,41 @@
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>उपयोग: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[विकल्प]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>विकल्प:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>तर्क:</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>अज्ञात विकल्प &apos;%1&apos;।</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>अज्ञात विकल्प: %1।</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; के बाद मान नहीं दिया गया।</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; के बाद अनपेक्षित मान।</translation>
+    </message>
+</context>
+<context>
     <name>QComboBox</name>
     <message>
         <source>True</source>

@@ -29,26 +29,30 @@ struct QtOption {
 // They are known here only so that they do not count as unknown; --help-all
 // lists them.
 constexpr auto kQtOptions = std::to_array<QtOption>({
-    {"platform", "name[:options]", "The window system plugin: xcb, wayland, offscreen, ..."},
-    {"platformpluginpath", "path", "Where to look for window system plugins."},
-    {"platformtheme", "theme", "The desktop theme plugin."},
-    {"plugin", "plugin", "An input plugin to load; may be given more than once."},
-    {"qwindowgeometry", "geometry", "Size and place of the first window, as 800x600+20+20."},
-    {"geometry", "geometry", "The same as -qwindowgeometry."},
-    {"qwindowicon", "icon", "The windows' icon."},
-    {"icon", "icon", "The same as -qwindowicon."},
-    {"qwindowtitle", "title", "Title of the first window."},
-    {"title", "title", "The same as -qwindowtitle."},
-    {"reverse", nullptr, "Lays the windows out from right to left."},
-    {"session", "session", "Restores a session of the desktop's session manager."},
-    {"display", "display", "The X display to use instead of $DISPLAY."},
-    {"name", "name", "The program's name towards the X window manager."},
-    {"visual", "id", "The X visual to use."},
-    {"nograb", nullptr, "Never grabs the mouse."},
-    {"dograb", nullptr, "Grabs the mouse even under a debugger."},
-    {"style", "style", "The widget style, such as Fusion."},
-    {"stylesheet", "file", "A style sheet for the windows."},
-    {"widgetcount", nullptr, "Says at the end how many widgets were left."},
+    {"platform", "name[:options]",
+     QT_TRANSLATE_NOOP("nyra::CommandLine", "The window system plugin: xcb, wayland, offscreen, ...")},
+    {"platformpluginpath", "path", QT_TRANSLATE_NOOP("nyra::CommandLine", "Where to look for window system plugins.")},
+    {"platformtheme", "theme", QT_TRANSLATE_NOOP("nyra::CommandLine", "The desktop theme plugin.")},
+    {"plugin", "plugin",
+     QT_TRANSLATE_NOOP("nyra::CommandLine", "An input plugin to load; may be given more than once.")},
+    {"qwindowgeometry", "geometry",
+     QT_TRANSLATE_NOOP("nyra::CommandLine", "Size and place of the first window, as 800x600+20+20.")},
+    {"geometry", "geometry", QT_TRANSLATE_NOOP("nyra::CommandLine", "The same as -qwindowgeometry.")},
+    {"qwindowicon", "icon", QT_TRANSLATE_NOOP("nyra::CommandLine", "The windows' icon.")},
+    {"icon", "icon", QT_TRANSLATE_NOOP("nyra::CommandLine", "The same as -qwindowicon.")},
+    {"qwindowtitle", "title", QT_TRANSLATE_NOOP("nyra::CommandLine", "Title of the first window.")},
+    {"title", "title", QT_TRANSLATE_NOOP("nyra::CommandLine", "The same as -qwindowtitle.")},
+    {"reverse", nullptr, QT_TRANSLATE_NOOP("nyra::CommandLine", "Lays the windows out from right to left.")},
+    {"session", "session",
+     QT_TRANSLATE_NOOP("nyra::CommandLine", "Restores a session of the desktop's session manager.")},
+    {"display", "display", QT_TRANSLATE_NOOP("nyra::CommandLine", "The X display to use instead of $DISPLAY.")},
+    {"name", "name", QT_TRANSLATE_NOOP("nyra::CommandLine", "The program's name towards the X window manager.")},
+    {"visual", "id", QT_TRANSLATE_NOOP("nyra::CommandLine", "The X visual to use.")},
+    {"nograb", nullptr, QT_TRANSLATE_NOOP("nyra::CommandLine", "Never grabs the mouse.")},
+    {"dograb", nullptr, QT_TRANSLATE_NOOP("nyra::CommandLine", "Grabs the mouse even under a debugger.")},
+    {"style", "style", QT_TRANSLATE_NOOP("nyra::CommandLine", "The widget style, such as Fusion.")},
+    {"stylesheet", "file", QT_TRANSLATE_NOOP("nyra::CommandLine", "A style sheet for the windows.")},
+    {"widgetcount", nullptr, QT_TRANSLATE_NOOP("nyra::CommandLine", "Says at the end how many widgets were left.")},
 });
 
 // A desktop entry's %f is a local path, but some launchers hand over a
@@ -63,27 +67,33 @@ QString LocalPath(const QString& argument) {
     return argument.isEmpty() ? argument : QFileInfo(argument).absoluteFilePath();
 }
 
+QString Tr(const char* text) { return QCoreApplication::translate("nyra::CommandLine", text); }
+
 struct Parser {
     QCommandLineParser parser;
-    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Shows this help.")};
-    QCommandLineOption helpAll{QStringLiteral("help-all"), QStringLiteral("Shows this help with Qt's own options.")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            Tr(QT_TRANSLATE_NOOP("nyra::CommandLine", "Shows this help."))};
+    QCommandLineOption helpAll{QStringLiteral("help-all"),
+                               Tr(QT_TRANSLATE_NOOP("nyra::CommandLine", "Shows this help with Qt's own options."))};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               QStringLiteral("Shows the program's version.")};
+                               Tr(QT_TRANSLATE_NOOP("nyra::CommandLine", "Shows the program's version."))};
 
     explicit Parser(bool showQtOptions) {
         // Qt's options are single words after one dash ("-platform").
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.setApplicationDescription(
-            QStringLiteral("Finds a Vedic Moon sign from birth data. Given a saved record, opens it as\n"
-                           "\"Open Previously Saved Record\" would and shows the result."));
+            QCoreApplication::translate("nyra::CommandLine",
+                                        "Finds a Vedic Moon sign from birth data. Given a saved record, opens it as\n"
+                                        "\"Open Previously Saved Record\" would and shows the result."));
         parser.addOptions({help, helpAll, version});
         for (const QtOption& qt : kQtOptions) {
-            QCommandLineOption option(QString::fromLatin1(qt.name), QString::fromUtf8(qt.description));
+            QCommandLineOption option(QString::fromLatin1(qt.name), Tr(qt.description));
             if (qt.valueName) option.setValueName(QString::fromLatin1(qt.valueName));
             if (!showQtOptions) option.setFlags(QCommandLineOption::HiddenFromHelp);
             parser.addOption(option);
         }
-        parser.addPositionalArgument(QStringLiteral("FILE.moo"), QStringLiteral("A saved birth record to open."),
+        parser.addPositionalArgument(QStringLiteral("FILE.moo"),
+                                     QCoreApplication::translate("nyra::CommandLine", "A saved birth record to open."),
                                      QStringLiteral("[FILE.moo]"));
     }
 
@@ -116,7 +126,9 @@ std::variant<StartRequest, TerminalAnswer> ReadCommandLine(const QStringList& ar
         return TerminalAnswer{program + u' ' + QCoreApplication::applicationVersion() + u'\n'};
 
     const QStringList files = read.parser.positionalArguments();
-    if (files.size() > 1) return mistake(QStringLiteral("only one record file can be opened at a time"));
+    if (files.size() > 1)
+        return mistake(
+            QCoreApplication::translate("nyra::CommandLine", "only one record file can be opened at a time"));
     StartRequest request;
     if (!files.isEmpty()) request.recordPath = LocalPath(files.constFirst());
     return request;

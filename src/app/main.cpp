@@ -10,7 +10,9 @@
 #include "ui/language_choice.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QDir>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstdlib>
@@ -55,9 +57,20 @@ int main(int argc, char** argv) {
 
     // Before the window system, which aborts without a display, and before
     // the lock: --help and --version answer on any console, also while a
-    // copy runs.
-    const auto request = nyra::ReadCommandLine(nyra::ArgumentsOf(argc, argv));
-    if (const auto* answer = std::get_if<nyra::TerminalAnswer>(&request)) return nyra::Print(*answer);
+    // copy runs, in the language of the locale. Its translation needs an
+    // application object, though not one with windows.
+    const QStringList arguments = nyra::ArgumentsOf(argc, argv);
+    const auto request = nyra::ReadCommandLine(arguments);
+    if (std::holds_alternative<nyra::TerminalAnswer>(request)) {
+        // Named as the program, not by its path: the usage line names it so.
+        QByteArray name = QCoreApplication::applicationName().toLocal8Bit();
+        int consoleArgc = 1;
+        char* consoleArgv[] = {name.data(), nullptr};
+        const QCoreApplication console(consoleArgc, consoleArgv);
+        if (const nyra::Result<void> language = nyra::UseLanguage(nyra::LanguageOfLocale(QLocale::system())); !language)
+            std::fprintf(stderr, "nyra-moonsign: %s\n", language.problem().Text().c_str());
+        return nyra::Print(std::get<nyra::TerminalAnswer>(nyra::ReadCommandLine(arguments)));
+    }
     const std::optional<QString> recordPath = std::get<nyra::StartRequest>(request).recordPath;
 
     QApplication app(argc, argv);
