@@ -304,7 +304,7 @@ bool InOtherScript(QStringView text) {
 
 // The names of the cities, states and countries in scripts other than
 // Latin, from every installed language's GeoNames catalogue, folded: what
-// finds "चेन्नई" or "Ченнаи". Built apart from the index, when text in such
+// finds "Ченнаи" or "Τσεννάι". Built apart from the index, when text in such
 // a script is first searched for (or LoadPlaceNamesInOtherScripts asks),
 // so that a search in Latin letters never waits for them nor costs more.
 struct OtherScripts {

@@ -186,7 +186,7 @@ void PlaceCompletion::Offer(const QString& cityText) {
         const Place& place = offered_[i];
         auto* row = new QStandardItem(PlaceListText(place));
         // A place found by a name other than the one it shows ("Chenn" for
-        // "चेन्नई") takes the typed text here, which makes it current like
+        // "Ченнаи") takes the typed text here, which makes it current like
         // a city that begins with it, so that Enter takes it.
         const bool foundByAnother = place.city != ownCity && !place.city.startsWith(cityText, Qt::CaseInsensitive);
         row->setData(foundByAnother ? cityText : place.city, CityRole);
