@@ -151,12 +151,22 @@ Result<void> AppendPreciseCells(RowCells& cells, const MoonReading& classic, con
         return Problem{std::string(kPreciseColumns[0]),
                        "Swiss Ephemeris could not compute the Moon: " + Cell(moon.error)};
     }
+    // SignsAgree holds the formula to Swiss Ephemeris under the formula's
+    // own ayanamsa, whichever one the other columns are for.
+    const PreciseMoon lahiri = options.ayanamsa == Ayanamsa::Lahiri
+                                   ? moon
+                                   : PreciseMoonAt(ChartJulianDayUt(classic.chart), Ayanamsa::Lahiri);
+    if (!lahiri.ok()) {
+        return Problem{std::string(kPreciseColumns[3]),
+                       "Swiss Ephemeris could not compute the Moon with Lahiri: " + Cell(lahiri.error)};
+    }
     const int preciseSign = SignOfLongitude(moon.siderealDeg);
     AppendLongitudeSixDecimals(cells.Number(), moon.siderealDeg, preciseSign);
     cells.OwnText(SignName(preciseSign, options.language));
     AppendSixDecimals(cells.Number(), moon.ayanamsaDeg);
-    cells.Flag(preciseSign == classic.sign);
-    library.usedMoshier = library.usedMoshier || moon.ephemeris == EphemerisSource::Moshier;
+    cells.Flag(SignOfLongitude(lahiri.siderealDeg) == classic.sign);
+    for (const PreciseMoon* used : {&moon, &lahiri})
+        library.usedMoshier = library.usedMoshier || used->ephemeris == EphemerisSource::Moshier;
     return {};
 }
 

@@ -23,7 +23,10 @@ Result<Calculation> Calculate(const CalculationInput& input) {
         calculation.possibleSigns = std::move(signs->window);
         calculation.moon.library.usedMoshier |= signs->library.usedMoshier;
     }
-    calculation.precise = PreciseMoonAt(ChartJulianDayUt(calculation.chart), input.ayanamsa);
+    const double julianDayUt = ChartJulianDayUt(calculation.chart);
+    calculation.precise = PreciseMoonAt(julianDayUt, input.ayanamsa);
+    calculation.preciseLahiri = input.ayanamsa == Ayanamsa::Lahiri ? calculation.precise
+                                                                   : PreciseMoonAt(julianDayUt, Ayanamsa::Lahiri);
     if (std::optional<SignDescription> description = DescribeMoonSign(calculation.moon.rashiName))
         calculation.description = std::move(*description);
     return calculation;

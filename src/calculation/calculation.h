@@ -38,6 +38,10 @@ struct Calculation {
     std::optional<WindowResult> possibleSigns;
     /// Swiss Ephemeris for `ayanamsa`: the second opinion on Classic.
     PreciseMoon precise;
+    /// Swiss Ephemeris with Lahiri, the classic formula's own ayanamsa: what
+    /// the formula is checked against, so that a difference of ayanamsas is
+    /// never taken for the formula's. `precise` again when that is Lahiri.
+    PreciseMoon preciseLahiri;
     /// The description of the sign on `basis`.
     SignDescription description;
 

@@ -20,8 +20,12 @@ struct CalculationWords {
     Bilingual<std::string_view> timeNotKnown, timeWithin;        ///< %1 the width, %2 the time entered.
     Bilingual<std::string_view> certainSign, share, shareUntil, thenShare;
     Bilingual<std::string_view> ayanamsa, classicFormula, swissEphemeris, swissEphemerisOnMoshier;
-    /// %1 the classic sign, %2 the classic position, %3 the sign described.
+    /// %1 the classic sign, %2 the classic position, %3 the sign described,
+    /// %4 the ayanamsa chosen, %5 Swiss Ephemeris' sign with Lahiri.
     Bilingual<std::string_view> classicLine, sameSign, differentSign, classicNotice, classicToolTip;
+    /// Another ayanamsa than Lahiri chosen: the formula against Lahiri, and
+    /// a difference that is the ayanamsa's alone.
+    Bilingual<std::string_view> classicNoticeWithLahiri, classicAyanamsaDiffers;
 };
 
 constexpr CalculationWords kWords{
@@ -55,6 +59,16 @@ constexpr CalculationWords kWords{
          "विवरण %3 राशि के हैं।"},
     .classicToolTip = {"The Moon by the program's own traditional series and its %1 ayanamsa.",
                        "प्रोग्राम की अपनी पारम्परिक श्रेणी और उसके %1 अयनांश से निकाली गई चन्द्रमा की स्थिति।"},
+    .classicNoticeWithLahiri =
+        {"The program's classic formula puts the Moon at %2; Swiss Ephemeris with Lahiri, the formula's own "
+         "ayanamsa, gives %5. With %4 Swiss Ephemeris gives %3; the descriptions below are for %3.",
+         "प्रोग्राम के पारम्परिक सूत्र के अनुसार चन्द्रमा %2 पर था; सूत्र के अपने अयनांश लाहिड़ी से Swiss Ephemeris %5 "
+         "राशि बताता है। %4 अयनांश से Swiss Ephemeris %3 राशि बताता है; नीचे दिए गए विवरण %3 राशि के हैं।"},
+    .classicAyanamsaDiffers =
+        {"With %4 the Moon is in %3; the ayanamsa is what differs. The program's classic formula gives %1, as Swiss "
+         "Ephemeris does with Lahiri, the formula's own ayanamsa; the descriptions below are for %3.",
+         "%4 अयनांश से चन्द्रमा %3 राशि में है; अन्तर अयनांश का है। प्रोग्राम का पारम्परिक सूत्र %1 राशि बताता है, जैसा "
+         "सूत्र के अपने अयनांश लाहिड़ी से Swiss Ephemeris भी बताता है; नीचे दिए गए विवरण %3 राशि के हैं।"},
 };
 
 // The width as it stands before a postposition: Hindi's "1 घण्टे के भीतर"
@@ -140,21 +154,28 @@ std::string CalculatedWithText(const Calculation& calculation, Language language
 
 PreciseTexts SecondOpinionTexts(const Calculation& calculation, Language language) {
     const std::string described = calculation.RashiName();
-    if (calculation.basis.kind == BasisKind::Classic) return DescribePrecise(calculation.precise, described, language);
+    if (calculation.basis.kind == BasisKind::Classic)
+        return DescribePrecise(calculation.precise, calculation.preciseLahiri, described, language);
     PreciseTexts texts;
     const EngineRecord& chart = calculation.chart;
     const std::string position = PositionInSignText(chart, language);
+    const PreciseMoon& lahiri = calculation.preciseLahiri;
+    const bool otherAyanamsa = calculation.ayanamsa != Ayanamsa::Lahiri;
+    // The formula is held to Swiss Ephemeris under its own ayanamsa, Lahiri;
+    // where the library cannot say, to the sign described.
+    const std::string_view lahiriSign = otherAyanamsa && lahiri.ok()
+                                            ? SignName(SignOfLongitude(lahiri.siderealDeg), Language::English)
+                                            : std::string_view(described);
     const std::initializer_list<std::string_view> values = {
-        SignNameFor(chart.RashiName, language),
-        position,
-        SignNameFor(described, language),
+        SignNameFor(chart.RashiName, language), position, SignNameFor(described, language),
+        InfoOf(calculation.ayanamsa).DisplayName(language), SignNameFor(lahiriSign, language),
     };
     texts.line = FillIn(kWords.classicLine[language], values);
-    if (chart.RashiName == described) {
-        texts.line += kWords.sameSign[language];
-    } else {
-        texts.line += kWords.differentSign[language];
-        texts.notice = FillIn(kWords.classicNotice[language], values);
+    texts.line += (chart.RashiName == described ? kWords.sameSign : kWords.differentSign)[language];
+    if (chart.RashiName != lahiriSign) {
+        texts.notice = FillIn((otherAyanamsa ? kWords.classicNoticeWithLahiri : kWords.classicNotice)[language], values);
+    } else if (chart.RashiName != described) {
+        texts.notice = FillIn(kWords.classicAyanamsaDiffers[language], values);
     }
     texts.toolTip = FillIn(kWords.classicToolTip[language], {EngineAyanamsaName(language)});
     return texts;

@@ -24,5 +24,12 @@ struct PreciseTexts {
 // as it came, in English.
 PreciseTexts DescribePrecise(const PreciseMoon& moon, std::string_view describedSign,
                              Language language = Language::English);
+// The same for `moon` with any ayanamsa, checked against `lahiri`, the same
+// instant with Lahiri, the ayanamsa of the program's formula: the formula is
+// blamed only where `lahiri` differs from it; where only `moon` does, the
+// notice says the ayanamsa is what differs ("With Fagan/Bradley the Moon is
+// in Vrishabha; the ayanamsa is what differs. ...").
+PreciseTexts DescribePrecise(const PreciseMoon& moon, const PreciseMoon& lahiri, std::string_view describedSign,
+                             Language language = Language::English);
 
 }  // namespace nyra

@@ -112,6 +112,20 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
+// SignsAgree is the formula against the ephemeris under the formula's own
+// ayanamsa: Chennai, 16 Aug 1990, 06:00 is Mithuna by both with Lahiri,
+// Vrishabha with Fagan/Bradley, which is no fault of the formula.
+TEST_F(PreciseBatch, SignsAgreeHoldsTheFormulaToLahiriWhateverTheAyanamsa) {
+    const ToolRun r = RunTool(kHeader + "8\t16\t1990\t6\t0\t5\t30\t80\t17\t1\t0\n",
+                              {"--precise", "--ayanamsa", "fagan-bradley"});
+    ASSERT_EQ(r.status, kBatchOk) << r.err;
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(Cell(lines[0], lines[1], "RashiName"), "Mithuna");
+    EXPECT_EQ(Cell(lines[0], lines[1], "PreciseRashi"), "Vrishabha");
+    EXPECT_EQ(Cell(lines[0], lines[1], "SignsAgree"), "1");
+}
+
 // Each school's ayanamsa less Lahiri's at J2000, in arc minutes, as the
 // library's own modes give them (the precise module's tests check these
 // against the modes; here they show that each name reaches its mode).

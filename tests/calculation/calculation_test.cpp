@@ -198,5 +198,57 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
+// --- The second opinion: the formula is held to Swiss Ephemeris under its
+// own ayanamsa, Lahiri; another ayanamsa's sign is said to be the ayanamsa's.
+
+// Chennai, 16 Aug 1990, 06:00: Mithuna by the formula and by Swiss Ephemeris
+// with Lahiri, Vrishabha with Fagan/Bradley.
+constexpr When kMithunaAtChennai{1990, 8, 16, 6, 0, 80 + 17 / 60.0, 330};
+// 4 Nov 1990, 00:44 at Chennai: the formula 56″ short of Vrishabha, Swiss
+// Ephemeris past it with Lahiri, back in Mesha with Fagan/Bradley.
+constexpr When kFormulaSaysMesha{1990, 11, 4, 0, 44, 80 + 17 / 60.0, 330};
+
+struct OpinionCase {
+    const char* name;
+    When birth;
+    BasisKind basis;
+    Ayanamsa ayanamsa;
+    const char* notice;
+};
+
+void PrintTo(const OpinionCase& c, std::ostream* os) { *os << c.name; }
+
+class SecondOpinion : public ::testing::TestWithParam<OpinionCase> {};
+
+TEST_P(SecondOpinion, BlamesTheFormulaOnlyUnderItsOwnAyanamsa) {
+    const OpinionCase& row = GetParam();
+    const Calculation c = Made({Birth(row.birth), {}, {}, row.basis, row.ayanamsa});
+    EXPECT_EQ(SecondOpinionTexts(c).notice, row.notice);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SecondOpinion,
+    ::testing::Values(
+        OpinionCase{"ClassicLahiriAgrees", kMithunaAtChennai, BasisKind::Classic, Ayanamsa::Lahiri, ""},
+        OpinionCase{"ClassicFaganBradley", kMithunaAtChennai, BasisKind::Classic, Ayanamsa::FaganBradley,
+                    "With Fagan/Bradley the Moon is in Vrishabha; the ayanamsa is what differs. With Lahiri, the "
+                    "ayanamsa of this program's traditional formula, Swiss Ephemeris also gives Mithuna; the "
+                    "descriptions below are for Mithuna."},
+        OpinionCase{"PreciseFaganBradley", kMithunaAtChennai, BasisKind::Precise, Ayanamsa::FaganBradley,
+                    "With Fagan/Bradley the Moon is in Vrishabha; the ayanamsa is what differs. The program's classic "
+                    "formula gives Mithuna, as Swiss Ephemeris does with Lahiri, the formula's own ayanamsa; the "
+                    "descriptions below are for Vrishabha."},
+        OpinionCase{"ClassicFaganBradleyFormulaOff", kFormulaSaysMesha, BasisKind::Classic, Ayanamsa::FaganBradley,
+                    "With Lahiri, the ayanamsa of this program's traditional formula, a precise ephemeris puts the "
+                    "Moon in Vrishabha (0\u00B0 01\u2032 41\u2033). The formula gives Mesha; the descriptions below "
+                    "are for Mesha."},
+        OpinionCase{"PreciseFaganBradleyFormulaOff", kFormulaSaysMesha, BasisKind::Precise, Ayanamsa::FaganBradley,
+                    "The program's classic formula puts the Moon at 29\u00B0 59\u2032 4\u2033 in Mesha; Swiss "
+                    "Ephemeris with Lahiri, the formula's own ayanamsa, gives Vrishabha. With Fagan/Bradley Swiss "
+                    "Ephemeris gives Mesha; the descriptions below are for Mesha."}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
 }  // namespace
 }  // namespace nyra

@@ -25,7 +25,9 @@ EngineRecord ChartAtChennai(When when) {
 
 PreciseTexts Described(const When& when, Ayanamsa ayanamsa) {
     const EngineRecord chart = ChartAtChennai(when);
-    return DescribePrecise(PreciseMoonAt(ChartJulianDayUt(chart), ayanamsa), chart.RashiName);
+    const double julianDayUt = ChartJulianDayUt(chart);
+    return DescribePrecise(PreciseMoonAt(julianDayUt, ayanamsa), PreciseMoonAt(julianDayUt, Ayanamsa::Lahiri),
+                           chart.RashiName);
 }
 
 // The engine has the Moon 36′ into Thula; Swiss Ephemeris 38′ (Lahiri).
@@ -71,8 +73,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "traditional formula gives Mesha; the descriptions below are for Mesha."},
         LineCase{"FaganBradleyDiffers", kEarlyThula, Ayanamsa::FaganBradley,
                  "Precise position: 29\u00B0 45\u2032 02\u2033 in Kanya (Swiss Ephemeris, Fagan/Bradley)",
-                 "A precise ephemeris puts the Moon in Kanya (29\u00B0 45\u2032 02\u2033). This program's "
-                 "traditional formula gives Thula; the descriptions below are for Thula."},
+                 "With Fagan/Bradley the Moon is in Kanya; the ayanamsa is what differs. With Lahiri, the "
+                 "ayanamsa of this program's traditional formula, Swiss Ephemeris also gives Thula; the "
+                 "descriptions below are for Thula."},
         LineCase{"KpAgrees", kEarlyThula, Ayanamsa::Krishnamurti,
                  "Precise position: 0\u00B0 43\u2032 50\u2033 in Thula (Swiss Ephemeris, Krishnamurti (KP)) \u2014 "
                  "same sign.",
