@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
     // A message or a question means the entry was not calculated.
     struct Unexpected : nyra::Dialogs {
         void Message(QWidget*, const QString& text, nyra::MessageIcon) override { Fail(text); }
-        bool Ask(QWidget*, const QString& question) override { return Fail(question); }
+        bool Ask(QWidget*, const QString& question, nyra::Answer) override { return Fail(question); }
         static bool Fail(const QString& text) {
             std::fprintf(stderr, "calculate_bench: the program said \"%s\"\n", qPrintable(text));
             std::exit(1);

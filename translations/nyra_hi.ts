@@ -40,12 +40,16 @@
         <translation>समय क्षेत्र %1 का है, लेकिन %2।</translation>
     </message>
     <message>
-        <source>Calculate with this time zone?</source>
-        <translation>क्या इसी समय क्षेत्र से गणना करें?</translation>
+        <source>Calculate with the coordinates %1 and the time zone %2?</source>
+        <translation>क्या निर्देशांक %1 और समय क्षेत्र %2 से गणना करें?</translation>
     </message>
     <message>
-        <source>Calculate with these coordinates?</source>
-        <translation>क्या इन्हीं निर्देशांकों से गणना करें?</translation>
+        <source>Calculate with the coordinates %1?</source>
+        <translation>क्या निर्देशांक %1 से गणना करें?</translation>
+    </message>
+    <message>
+        <source>Calculate with the time zone %1?</source>
+        <translation>क्या समय क्षेत्र %1 से गणना करें?</translation>
     </message>
 </context>
 <context>
@@ -174,6 +178,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>nyra::BirthLine</name>
+    <message>
+        <source>Born %1 at %2</source>
+        <translation>जन्म %1, स्थान %2</translation>
+    </message>
+    <message>
+        <source>%1, born %2 at %3</source>
+        <translation>%1, जन्म %2, स्थान %3</translation>
+    </message>
+</context>
+<context>
     <name>nyra::Dialogs</name>
     <message>
         <source>Select the source file</source>
@@ -253,6 +268,10 @@ Do you want to replace it?</source>
     <message>
         <source>Only Numbers Are Accepted</source>
         <translation>केवल अंक ही स्वीकार किए जाते हैं</translation>
+    </message>
+    <message>
+        <source>This box takes at most %1 digits.</source>
+        <translation>इस खाने में अधिक से अधिक %1 अंक आ सकते हैं।</translation>
     </message>
 </context>
 <context>
@@ -351,6 +370,25 @@ Do you want to replace it?</source>
         <source>&amp;Language</source>
         <extracomment>The menu of languages; a translation may keep the English word beside its own, for whoever cannot read it.</extracomment>
         <translation>भाषा / &amp;Language</translation>
+    </message>
+</context>
+<context>
+    <name>nyra::NoticeFrame</name>
+    <message>
+        <source>Less</source>
+        <translation>कम</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>विवरण</translation>
+    </message>
+    <message>
+        <source>Show less</source>
+        <translation>कम दिखाएँ</translation>
+    </message>
+    <message>
+        <source>Show the whole notice</source>
+        <translation>पूरी सूचना दिखाएँ</translation>
     </message>
 </context>
 <context>
@@ -669,6 +707,14 @@ Do you want to replace it?</source>
     <message>
         <source>Calculated with %1</source>
         <translation>गणना का आधार: %1</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 या %2</translation>
+    </message>
+    <message>
+        <source>At %1, the clock time used: %2</source>
+        <translation>प्रयुक्त घड़ी के समय %1 पर: %2</translation>
     </message>
 </context>
 <context>
@@ -1407,6 +1453,10 @@ Possible Moon signs: %2</source>
     <message>
         <source>Exported to %1</source>
         <translation>यहाँ निर्यात किया गया: %1</translation>
+    </message>
+    <message>
+        <source>Sent to %1</source>
+        <translation>यहाँ भेजा गया: %1</translation>
     </message>
 </context>
 <context>

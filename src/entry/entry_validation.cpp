@@ -156,6 +156,11 @@ QString FromTo(const BoxValues& values) {
 
 QString OnlyNumbersMessage() { return QCoreApplication::translate("nyra::EntryCheck", "Only Numbers Are Accepted"); }
 
+QString PasteRefusal(const QString& pasted, int typingLimit) {
+    if (!IsDigits(pasted.trimmed()) || typingLimit <= 0) return OnlyNumbersMessage();
+    return QCoreApplication::translate("nyra::EntryCheck", "This box takes at most %1 digits.").arg(typingLimit);
+}
+
 std::optional<BoxValues> BoxValuesFor(std::int16_t BirthRecord::*field) {
     for (const NumberBox& b : kNumberBoxes) {
         if (b.field == field) return b.values;

@@ -85,6 +85,10 @@ enum class KeyVerdict {
 
 // "Only Numbers Are Accepted", in the language shown.
 QString OnlyNumbersMessage();
+// Why DigitsToPaste refused `pasted` in a box of `typingLimit`: "Only
+// Numbers Are Accepted" for what is not digits once its blanks are
+// trimmed, "This box takes at most 3 digits." for digits that do not fit.
+QString PasteRefusal(const QString& pasted, int typingLimit);
 
 // `key` is the Qt::Key code, `keyText` the character(s) it types; the box
 // holds `textLength` characters of which `selectedLength` are selected (a

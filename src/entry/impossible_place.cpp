@@ -88,8 +88,9 @@ std::vector<ImpossibleValue> FindImpossiblePlace(const BirthEntry& entry) {
     return found;
 }
 
-QString PlaceQuestion(const std::vector<ImpossibleValue>& impossible, const PlaceLink& link) {
-    if (impossible.empty()) return link.MismatchQuestion();
+QString PlaceQuestion(const std::vector<ImpossibleValue>& impossible, const PlaceLink& link,
+                      const QString& coordinates, const QString& zone) {
+    if (impossible.empty()) return link.MismatchQuestion(coordinates, zone);
     QStringList parts;
     for (const ImpossibleValue& value : impossible) parts.append(value.sentence);
     if (const QString mismatch = link.MismatchStatement(); !mismatch.isEmpty()) parts.append(mismatch);

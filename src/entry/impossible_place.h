@@ -25,8 +25,9 @@ std::vector<ImpossibleValue> FindImpossiblePlace(const BirthEntry& entry);
 
 // The one question before calculating: what is impossible, then what the
 // names claim against the coordinates or zone, then "Calculate anyway?";
-// with nothing impossible, the place link's own question. Empty when
-// neither applies.
-QString PlaceQuestion(const std::vector<ImpossibleValue>& impossible, const PlaceLink& link);
+// with nothing impossible, the place link's own question, which names the
+// `coordinates` and `zone` calculated with. Empty when neither applies.
+QString PlaceQuestion(const std::vector<ImpossibleValue>& impossible, const PlaceLink& link,
+                      const QString& coordinates, const QString& zone);
 
 }  // namespace nyra

@@ -128,12 +128,20 @@ QString PlaceLink::MismatchStatement() const {
     return tr("The time zone is that of %1, but %2.").arg(PickedName(), reads);
 }
 
-QString PlaceLink::MismatchQuestion() const {
+QString PlaceLink::MismatchQuestion(const QString& coordinates, const QString& zone) const {
     const QString statement = MismatchStatement();
     if (statement.isEmpty()) return {};
-    return statement + u' ' +
-           (zoneFromPick_ && !coordinatesFromPick_ ? tr("Calculate with this time zone?")
-                                                   : tr("Calculate with these coordinates?"));
+    // The question names what would be calculated with, all that came with
+    // the pick: the zone too, where it came along with the coordinates.
+    QString question;
+    if (coordinatesFromPick_ && zoneFromPick_) {
+        question = tr("Calculate with the coordinates %1 and the time zone %2?").arg(coordinates, zone);
+    } else if (coordinatesFromPick_) {
+        question = tr("Calculate with the coordinates %1?").arg(coordinates);
+    } else {
+        question = tr("Calculate with the time zone %1?").arg(zone);
+    }
+    return statement + u' ' + question;
 }
 
 }  // namespace nyra

@@ -51,8 +51,10 @@ public:
     // zone are still in the boxes: "The coordinates and zone are still those
     // of Auckland, New Zealand." Empty otherwise.
     QString MismatchNote() const;
-    // The question to ask before calculating with such an entry, or empty.
-    QString MismatchQuestion() const;
+    // The question to ask before calculating with such an entry, naming
+    // the `coordinates` and `zone` in the boxes ("13° 05′ N, 80° 17′ E",
+    // "UTC+5:30") that came with the pick; or empty.
+    QString MismatchQuestion(const QString& coordinates, const QString& zone) const;
     // That question's statement alone ("The coordinates are those of
     // Auckland, New Zealand, but the city now reads Pune."), for a question
     // that asks about more; or empty.

@@ -8,19 +8,24 @@ namespace {
 
 // Stored by its key ("lahiri", "kp", ...), as AyanamsaFromKey reads it.
 const QString kAyanamsaSetting = QStringLiteral("precise/ayanamsa");
+const QString kSecondOpinionSetting = QStringLiteral("precise/secondOpinionAyanamsa");
 const QString kBasisSetting = QStringLiteral("calculation/basis");
 const QString kPreciseKey = QStringLiteral("precise");
 
 }  // namespace
 
-Ayanamsa RememberedAyanamsa() {
-    const QString key = QSettings().value(kAyanamsaSetting).toString();
+const QString& SettingOf(AyanamsaUse use) {
+    return use == AyanamsaUse::SecondOpinion ? kSecondOpinionSetting : kAyanamsaSetting;
+}
+
+Ayanamsa RememberedAyanamsa(AyanamsaUse use) {
+    const QString key = QSettings().value(SettingOf(use)).toString();
     return AyanamsaFromKey(key.toStdString()).value_or(kDefaultAyanamsa);
 }
 
-void RememberAyanamsa(Ayanamsa ayanamsa) {
+void RememberAyanamsa(Ayanamsa ayanamsa, AyanamsaUse use) {
     const std::string_view key = InfoOf(ayanamsa).key;
-    QSettings().setValue(kAyanamsaSetting, QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
+    QSettings().setValue(SettingOf(use), QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
 }
 
 BasisKind RememberedBasis() {

@@ -6,12 +6,14 @@
 
 namespace nyra {
 
-// The person's ayanamsa (the Precise basis's, and the precise second
-// opinion's on the Classic basis), and the basis they calculate with. A
-// missing or unknown setting (an older or hand-edited file) means the
-// default: Lahiri, and the classic formula.
-Ayanamsa RememberedAyanamsa();
-void RememberAyanamsa(Ayanamsa ayanamsa);
+// The person's two ayanamsas, chosen apart: the Swiss Ephemeris basis's,
+// on the main window (and on the result window of that basis), and the
+// precise second opinion's on the classic basis, on the result window. And
+// the basis they calculate with. A missing or unknown setting (an older or
+// hand-edited file) means the default: Lahiri, and the classic formula.
+enum class AyanamsaUse { Basis, SecondOpinion };
+Ayanamsa RememberedAyanamsa(AyanamsaUse use = AyanamsaUse::Basis);
+void RememberAyanamsa(Ayanamsa ayanamsa, AyanamsaUse use = AyanamsaUse::Basis);
 BasisKind RememberedBasis();
 void RememberBasis(BasisKind basis);
 

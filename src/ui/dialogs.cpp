@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSpacerItem>
 
 namespace nyra {
@@ -37,6 +39,17 @@ int RunMessageBox(QMessageBox::Icon icon, QWidget* parent, const QString& text, 
                       grid->columnCount());
     }
     return box.exec();
+}
+
+// Qt's own file dialog opens at about 620 px, too narrow for its name, size,
+// kind and date columns side by side: it opens as wide as they need where
+// the screen allows.
+constexpr QSize kFileDialogSize(920, 540);
+
+void SizeToShowColumns(QFileDialog& dialog, QWidget* parent) {
+    QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableGeometry().size() * 0.9 : kFileDialogSize;
+    dialog.resize(kFileDialogSize.boundedTo(room).expandedTo(dialog.minimumSizeHint()));
 }
 
 // Gives the chosen name its suffix before the question about replacing an
@@ -78,6 +91,7 @@ QString RunSaveDialog(QWidget* parent, const SaveRequest& request) {
     // A fresh dialog every time, with the folder and name the request
     // proposes. Replacing a file asks first.
     SaveDialog dialog(parent, request);
+    SizeToShowColumns(dialog, parent);
     if (!request.proposedPath.isEmpty()) {
         const QFileInfo proposed(request.proposedPath);
         dialog.setDirectory(proposed.absolutePath());
@@ -100,9 +114,9 @@ void Dialogs::Message(QWidget* parent, const QString& text, MessageIcon icon) {
                   QMessageBox::Ok, QMessageBox::Ok);
 }
 
-bool Dialogs::Ask(QWidget* parent, const QString& question) {
+bool Dialogs::Ask(QWidget* parent, const QString& question, Answer byDefault) {
     return RunMessageBox(QMessageBox::Question, parent, question, QMessageBox::Yes | QMessageBox::No,
-                         QMessageBox::Yes) == QMessageBox::Yes;
+                         byDefault == Answer::No ? QMessageBox::No : QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 QString Dialogs::OpenPath(QWidget* parent) {
@@ -111,6 +125,7 @@ QString Dialogs::OpenPath(QWidget* parent) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(QCoreApplication::translate("nyra::Dialogs", "Nyra Free Moon Sign Astrology (*.moo)"));
     dialog.setDefaultSuffix(QStringLiteral("moo"));
+    SizeToShowColumns(dialog, parent);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }

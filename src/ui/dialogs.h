@@ -24,13 +24,17 @@ struct SaveRequest {
     QString proposedPath;  ///< The folder the dialog opens in and the name it offers; empty for neither.
 };
 
+// The button a question's Enter presses.
+enum class Answer { Yes, No };
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
     // Caption kAppTitle, the icon, one OK button.
     virtual void Message(QWidget* parent, const QString& text, MessageIcon icon);
-    // Caption kAppTitle, Yes and No; true for Yes.
-    virtual bool Ask(QWidget* parent, const QString& question);
+    // Caption kAppTitle, Yes and No, `byDefault` the default button; true
+    // for Yes.
+    virtual bool Ask(QWidget* parent, const QString& question, Answer byDefault = Answer::Yes);
     // The record to open, or an empty text for a cancel.
     virtual QString OpenPath(QWidget* parent);
     // Where to save, with the request's suffix, or an empty text for a cancel.

@@ -481,6 +481,7 @@ void frmMain::changeEvent(QEvent* event) {
         // The picked place's zone note is worded when the pick is followed.
         FollowPickedZone();
         SetTexts();
+        RefitToTexts(this);
     }
     QMainWindow::changeEvent(event);
 }

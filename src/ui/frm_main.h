@@ -113,7 +113,7 @@ private:
     // names claim another place than the coordinates' or the zone's: asks
     // once whether to calculate anyway, and on No sends the user back to
     // what the question named first. True to go on.
-    bool ConfirmPlace(const BirthEntry& entry);
+    bool ConfirmPlace(const BirthEntry& entry, const BirthRecord& birth);
     // The date the three lists show; invalid for a day its month lacks.
     QDate DateOnScreen() const;
 

@@ -5,8 +5,10 @@
 
 #include "calculation/calculation.h"
 #include "entry/impossible_place.h"
+#include "ui/calculation_settings.h"
 #include "ui/frm_result.h"
 #include "ui/place_completion.h"
+#include "ui/report_pdf.h"
 #include "ui/time_known_list.h"
 
 #include <QCheckBox>
@@ -72,14 +74,17 @@ void frmMain::Calculate() {
         return;
     }
 
-    if (!ConfirmPlace(entry)) return;
+    if (!ConfirmPlace(entry, std::get<BirthRecord>(converted))) return;
 
     CalculationInput input;
     input.birth = std::get<BirthRecord>(converted);
     input.place = placeLink_.Current();
     input.timeKnown = timeKnownList->window();
     input.basis = static_cast<BasisKind>(basisList->currentData().toInt());
-    input.ayanamsa = static_cast<Ayanamsa>(ayanamsaList->currentData().toInt());
+    // The list beside the basis is the Swiss Ephemeris basis's; the classic
+    // formula's second opinion keeps the ayanamsa chosen for it.
+    input.ayanamsa = input.basis == BasisKind::Precise ? static_cast<Ayanamsa>(ayanamsaList->currentData().toInt())
+                                                       : RememberedAyanamsa(AyanamsaUse::SecondOpinion);
     Result<Calculation> calculation = nyra::Calculate(input);
     if (!calculation) {
         dialogs_.Message(this, QString::fromStdString(calculation.problem().Text()), MessageIcon::Stop);
@@ -92,10 +97,11 @@ void frmMain::Calculate() {
     close();
 }
 
-bool frmMain::ConfirmPlace(const BirthEntry& entry) {
+bool frmMain::ConfirmPlace(const BirthEntry& entry, const BirthRecord& birth) {
     const std::vector<ImpossibleValue> impossible = FindImpossiblePlace(entry);
-    const QString question = PlaceQuestion(impossible, placeLink_);
-    if (question.isEmpty() || dialogs_.Ask(this, question)) return true;
+    const QString question = PlaceQuestion(impossible, placeLink_, CoordinatesText(birth), ZoneText(birth));
+    // Calculating for another place than the person meant takes a deliberate Yes.
+    if (question.isEmpty() || dialogs_.Ask(this, question, Answer::No)) return true;
     // Back to what the question named first.
     if (!impossible.empty()) {
         BoxFor(impossible.front().box)->setFocus();

@@ -2,6 +2,7 @@
 
 #include "entry/translation_language.h"
 #include "links/web_links.h"
+#include "ui/birth_line.h"
 #include "ui/calculation_settings.h"
 #include "ui/clickable_label.h"
 #include "ui/frm_main.h"
@@ -29,6 +30,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QStyle>
 #include <QTabBar>
@@ -42,6 +44,9 @@ namespace {
 
 constexpr int kAboutPictureSize = 96;
 constexpr int kPreferredHeightPx = 600;
+// Below this many free lines (a 1024 x 600 netbook's, a 1366 x 768 laptop's
+// at 125 %) the notices fold.
+constexpr int kRoomyScreenHeightPx = 640;
 
 const char* const kAboutDescription =
     QT_TRANSLATE_NOOP("nyra::frmResult",
@@ -84,6 +89,7 @@ void frmResult::CreateControls() {
     setCentralWidget(area);
     content_ = area->widget();
 
+    birthLine = NewBirthLine(QStringLiteral("lblBirth"), content_);
     headline_ = new SignHeadline(content_);
     notices_ = new MoonNotices(content_);
     precise_ = new PreciseLine(content_);
@@ -137,6 +143,7 @@ void frmResult::CreateMenus() {
 }
 
 void frmResult::ArrangeControls() {
+    headline_->AddBesideTheName(birthLine);
     QVBoxLayout* column = headline_->column();
     column->addWidget(notices_);
     column->addWidget(precise_);
@@ -222,12 +229,14 @@ void frmResult::ShowCalculation() {
     // The core words its own texts, in the language of the translation shown.
     const Language language = TranslationLanguage();
     const SignDescription sign = DescriptionIn(calculation_, language);
+    birthLine->setText(BirthLineText(TitleOf(calculation_, sign, language)));
     headline_->Show(calculation_, sign, language);
     notices_->Show(calculation_, language);
     precise_->Show(calculation_, language);
     upperFields_->Show(sign);
     ShowTimeWindow(timeWindowBlock, calculation_, language);
     signTabs->Show(sign);
+    FoldNoticesToScreen();
 }
 
 void frmResult::changeEvent(QEvent* event) {
@@ -237,6 +246,7 @@ void frmResult::changeEvent(QEvent* event) {
         ShowCalculation();
         signTabs->setCurrentIndex(tab);
         SpeakNotices(false);
+        RefitToTexts(this, WantedSize());
     }
     QMainWindow::changeEvent(event);
 }
@@ -248,7 +258,8 @@ void frmResult::ChooseAyanamsa(Ayanamsa ayanamsa) {
         precise_->Show(calculation_, TranslationLanguage());
         return;
     }
-    RememberAyanamsa(ayanamsa);
+    RememberAyanamsa(ayanamsa, calculation_.basis.kind == BasisKind::Precise ? AyanamsaUse::Basis
+                                                                             : AyanamsaUse::SecondOpinion);
     const bool sameSign = again->RashiName() == calculation_.RashiName();
     const int tab = signTabs->currentIndex();
     calculation_ = std::move(again).value();
@@ -260,15 +271,30 @@ void frmResult::ChooseAyanamsa(Ayanamsa ayanamsa) {
     SpeakNotices(isVisible());
 }
 
+std::vector<NoticeFrame*> frmResult::Notices() const {
+    std::vector<NoticeFrame*> frames = notices_->frames();
+    frames.insert(frames.begin(), precise_->notice());
+    frames.push_back(timeWindowBlock);
+    return frames;
+}
+
+void frmResult::FoldNoticesToScreen() {
+    // On a netbook's few lines, two notices or more would leave the tabs a
+    // sliver: each folds to a line, its details a click away.
+    const std::vector<NoticeFrame*> frames = Notices();
+    const auto shown = std::count_if(frames.begin(), frames.end(),
+                                     [](const NoticeFrame* frame) { return !frame->text().isEmpty(); });
+    const QScreen* where = screen();
+    const bool small = where && where->availableGeometry().height() < kRoomyScreenHeightPx;
+    for (NoticeFrame* frame : frames) frame->SetFolded(small && shown >= 2);
+}
+
 void frmResult::SpeakNotices(bool announce) {
     // The notices carry no focus, so a screen reader could pass them by:
     // each is named as a notice, the window's description repeats them
     // (read out with the window), and an alert reads out a new one at once.
-    std::vector<NoticeFrame*> frames = notices_->frames();
-    frames.insert(frames.begin(), precise_->notice());
-    frames.push_back(timeWindowBlock);
     QStringList shown;
-    for (NoticeFrame* frame : frames) {
+    for (NoticeFrame* frame : Notices()) {
         const bool on = frame->isVisibleTo(this);
         const QString said = frame->Spoken();
         frame->textLabel()->setAccessibleName(on && !said.isEmpty() ? tr("Notice: %1").arg(said) : QString());
@@ -289,15 +315,23 @@ void frmResult::showEvent(QShowEvent* event) {
     // Over the main window whose calculation opened it; tall enough for the
     // long pages where the screen allows.
     SettleLayout(this);
+    PlaceNewWindow(this, QApplication::activeWindow(), WantedSize());
+    // The keyboard starts on the tabs, with its focus drawn: not on the
+    // first box that takes focus, the ayanamsa list, where one key would
+    // choose another ayanamsa unseen.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    signTabs->tabBar()->setFocus(Qt::TabFocusReason);
+    SpeakNotices(true);
+}
+
+QSize frmResult::WantedSize() const {
     // Wide enough for all eight tab captions, which a tab widget with
     // scroll buttons does not ask for.
     const QMargins margins = content_->layout()->contentsMargins();
     const int paneFrame = signTabs->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, signTabs);
     const int tabsWidth = signTabs->tabBar()->sizeHint().width() + 2 * paneFrame + margins.left() + margins.right();
     const QSize wanted = sizeHint();
-    PlaceNewWindow(this, QApplication::activeWindow(),
-                   QSize(std::max(wanted.width(), tabsWidth), std::max(wanted.height(), kPreferredHeightPx)));
-    SpeakNotices(true);
+    return {std::max(wanted.width(), tabsWidth), std::max(wanted.height(), kPreferredHeightPx)};
 }
 
 void frmResult::Back() {

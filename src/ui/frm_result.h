@@ -12,6 +12,8 @@
 
 #include <QMainWindow>
 
+#include <vector>
+
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -58,8 +60,15 @@ private:
     void ConnectControls();
     void SetTexts();
     void ShowCalculation();
+    // Its content's size, wide enough for every tab caption and tall
+    // enough for the long pages.
+    QSize WantedSize() const;
     // Another ayanamsa for the second opinion: remembered, and shown at once.
     void ChooseAyanamsa(Ayanamsa ayanamsa);
+    // The notices: the second opinion's, a change near the birth (sign,
+    // nakshatra), and the block of possible signs.
+    std::vector<NoticeFrame*> Notices() const;
+    void FoldNoticesToScreen();
     // Tells screen readers of the notices shown; with `announce`, reads
     // them out at once.
     void SpeakNotices(bool announce);
@@ -70,6 +79,8 @@ private:
     QWidget* content_ = nullptr;
     bool placed_ = false;  // sized and placed on its first showing
 
+    // Whose result this is: the person, the birth and the place.
+    QLabel* birthLine = nullptr;
     SignHeadline* headline_ = nullptr;
     MoonNotices* notices_ = nullptr;
     PreciseLine* precise_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include "calculation/calculation_text.h"
 #include "links/web_links.h"
+#include "ui/birth_line.h"
 #include "record/record_file.h"
 #include "ui/clickable_label.h"
 #include "ui/keyboard_access.h"
@@ -24,6 +25,8 @@
 #include <QFile>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTextEdit>
@@ -87,6 +90,7 @@ void frmSave::CreateControls() {
     discussionHeading->setAlignment(Qt::AlignCenter);
     discussionInvitation->setAlignment(Qt::AlignCenter);
 
+    birthLine = NewBirthLine(QStringLiteral("lblBirth"), this);
     timeKnownNotice =
         new NoticeFrame(QStringLiteral("fraTimeKnown"), QStringLiteral("lblTimeKnown"), 20, 1.0, false, this);
     reportText = Named(new QTextEdit(this), QStringLiteral("RTB"));
@@ -124,6 +128,8 @@ void frmSave::CreateControls() {
     fullBrandFrame->setFrameShadow(QFrame::Sunken);
     fullBrandLink = NewLinkLabel(QStringLiteral("lblFullBrand"), QString(), fullBrandFrame, LinkStyle::Promotion);
     cobrandLink = NewLinkLabel(QStringLiteral("lblCobrand"), QString(), this, LinkStyle::Promotion);
+    menuBar_ = new QMenuBar(this);
+    languageMenu_ = CreateLanguageMenu(menuBar_);
 }
 
 void frmSave::ArrangeControls() {
@@ -143,9 +149,11 @@ void frmSave::ArrangeControls() {
     buttonRow->addWidget(saveButton);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar_);
     layout->addWidget(discussionHeading);
     layout->addWidget(discussionInvitation);
     layout->addSpacing(4);
+    layout->addWidget(birthLine);
     layout->addWidget(timeKnownNotice);
     layout->addWidget(reportText, 1);
     layout->addLayout(buttonRow);
@@ -162,6 +170,7 @@ void frmSave::ConnectControls() {
     connect(cobrandLink, &ClickableLabel::clicked, this, &OpenCoBrandPage);
     connect(discussionHeading, &ClickableLabel::clicked, this, &OpenHomePage);
     connect(discussionInvitation, &ClickableLabel::clicked, this, &OpenHomePage);
+    ConnectLanguageMenu(languageMenu_, this, dialogs_);
     PressButtonsOnEnter(this);
 }
 
@@ -177,6 +186,7 @@ void frmSave::SetTexts() {
     discussionHeading->setText(tr("The Most Popular Online Orrelin Discussion Board"));
     discussionInvitation->setText(tr("Talk about your Moon sign with others: visit our discussion board now at %1")
                                       .arg(QUrl(ProductPageUrl()).host()));
+    SetLanguageMenuTexts(languageMenu_);
 }
 
 void frmSave::showEvent(QShowEvent* event) {
@@ -193,6 +203,7 @@ void frmSave::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         SetTexts();
         ComposeReport();
+        RefitToTexts(this);
     }
     QDialog::changeEvent(event);
 }
@@ -206,8 +217,9 @@ void frmSave::ComposeReport() {
     reportText->moveCursor(QTextCursor::Start);
     // The report's text must not be carried off through the clipboard;
     // composing is the report's one change of text.
-    EmptyClipboard();
+    EmptyOwnClipboard();
     const ReportTitle title = Title();
+    birthLine->setText(BirthLineText(title));
     const QString timeKnown =
         title.birthTime.isEmpty()
             ? QString()
@@ -255,7 +267,9 @@ void frmSave::PrintReport() {
     QTextDocument page;
     ComposeTitledReport(&page, *reportText->document(), Title());
     const PrintOutcome outcome = dialogs_.Print(page);
-    if (outcome.printer.isEmpty()) {
+    if (!outcome.printer.isEmpty() && !outcome.refusal) {
+        statusLine->Show(tr("Sent to %1").arg(Escaped(outcome.printer)));
+    } else if (outcome.printer.isEmpty()) {
         dialogs_.Message(this, tr("No printer is available. Use Export PDF to keep the report."),
                          MessageIcon::Information);
     } else if (outcome.refusal) {

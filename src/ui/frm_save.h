@@ -6,11 +6,14 @@
 
 #include "calculation/calculation.h"
 #include "ui/dialogs.h"
+#include "ui/language_menu.h"
 #include "ui/report_pdf.h"
 
 #include <QDialog>
 
 class QFrame;
+class QLabel;
+class QMenuBar;
 class QPushButton;
 class QTextEdit;
 
@@ -49,6 +52,8 @@ private:
 
     const Calculation& calculation_;
     Dialogs& dialogs_;
+    // Whose report this is: the person, the birth and the place.
+    QLabel* birthLine = nullptr;
     NoticeFrame* timeKnownNotice = nullptr;
     // Read-only, with a caret the keyboard moves, so that a screen reader
     // reads it as a document, line by line.
@@ -63,6 +68,10 @@ private:
     ClickableLabel* cobrandLink = nullptr;
     ClickableLabel* discussionHeading = nullptr;
     ClickableLabel* discussionInvitation = nullptr;
+    // Modal, the window keeps the person from the other windows' Language
+    // menus: it has its own.
+    QMenuBar* menuBar_ = nullptr;
+    LanguageMenu languageMenu_;
 };
 
 }  // namespace nyra

@@ -8,7 +8,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
+#include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace nyra {
 namespace {
@@ -34,6 +37,18 @@ QString NoticeStyleSheet(const QString& frameName, const NoticeColours& colours)
         .arg(frameName, QLatin1String(colours.background), QLatin1String(colours.border), QLatin1String(colours.text));
 }
 
+// Up to the end of the first sentence or line: ". ", "। " or a line break.
+QString FirstSentence(const QString& text) {
+    qsizetype end = text.size();
+    for (const char16_t mark : {u'.', u'\u0964'}) {
+        const qsizetype at = text.indexOf(QString(QChar(mark)) + u' ');
+        if (at >= 0) end = std::min(end, at + 1);
+    }
+    const qsizetype lineEnd = text.indexOf(u'\n');
+    if (lineEnd >= 0) end = std::min(end, lineEnd);
+    return text.left(end).trimmed();
+}
+
 }  // namespace
 
 NoticeFrame::NoticeFrame(const QString& frameName, const QString& textName, int iconPx, qreal textScale, bool bold,
@@ -45,12 +60,12 @@ NoticeFrame::NoticeFrame(const QString& frameName, const QString& textName, int 
     // The text says what the notice is; the icon only shows its tone.
     MarkDecorative(icon_);
     icon_->setAlignment(Qt::AlignTop);
-    text_ = Named(new WrappingLabel(this), textName);
-    text_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont font = text_->font();
+    textLabel_ = Named(new WrappingLabel(this), textName);
+    textLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont font = textLabel_->font();
     font.setBold(bold);
     font.setPointSizeF(font.pointSizeF() * textScale);
-    text_->setFont(font);
+    textLabel_->setFont(font);
 
     auto* texts = new QVBoxLayout;
     texts->setSpacing(2);
@@ -62,21 +77,56 @@ NoticeFrame::NoticeFrame(const QString& frameName, const QString& textName, int 
         heading_->setFont(strong);
         texts->addWidget(heading_);
     }
-    texts->addWidget(text_);
+    texts->addWidget(textLabel_);
+    details_ = Named(new QToolButton(this), textName + QStringLiteral("Details"));
+    details_->setCheckable(true);
+    details_->setAutoRaise(true);
+    details_->hide();
+    connect(details_, &QToolButton::toggled, this, [this] { ShowText(); });
+    textLabel_->installEventFilter(this);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(8, 5, 8, 5);
     row->setSpacing(8);
     row->addWidget(icon_, 0, Qt::AlignTop);
     row->addLayout(texts, 1);
+    row->addWidget(details_, 0, Qt::AlignTop);
     SetTone(Tone::Warning);
     WatchWindow();
     hide();
 }
 
 void NoticeFrame::SetText(const QString& text, const QString& heading) {
-    text_->setText(text);
+    text_ = text;
     if (heading_) heading_->setText(heading);
+    ShowText();
     setVisible(!text.isEmpty());
+}
+
+void NoticeFrame::SetFolded(bool folded) {
+    if (folded == folded_) return;
+    folded_ = folded;
+    details_->setChecked(false);
+    ShowText();
+}
+
+void NoticeFrame::ShowText() {
+    details_->setText(details_->isChecked() ? tr("Less") : tr("Details"));
+    details_->setAccessibleName(details_->isChecked() ? tr("Show less") : tr("Show the whole notice"));
+    const QString first = FirstSentence(text_);
+    const bool foldable = folded_ && first != text_;
+    details_->setVisible(foldable);
+    const bool oneLine = foldable && !details_->isChecked();
+    // Cut to the width it gets, the line must not ask for the whole of it;
+    // wrapped, its height follows its width.
+    QSizePolicy policy = textLabel_->sizePolicy();
+    policy.setHorizontalPolicy(oneLine ? QSizePolicy::Ignored : QSizePolicy::Preferred);
+    policy.setHeightForWidth(!oneLine);
+    textLabel_->setSizePolicy(policy);
+    textLabel_->setWordWrap(!oneLine);
+    textLabel_->setToolTip(oneLine ? text_ : QString());
+    textLabel_->setText(oneLine ? textLabel_->fontMetrics().elidedText(first + QStringLiteral(" \u2026"), Qt::ElideRight,
+                                                                      std::max(textLabel_->width(), 1))
+                                : text_);
 }
 
 void NoticeFrame::SetTone(Tone tone) {
@@ -87,12 +137,12 @@ void NoticeFrame::SetTone(Tone tone) {
     Colour();
 }
 
-QLabel* NoticeFrame::textLabel() const { return text_; }
+QLabel* NoticeFrame::textLabel() const { return textLabel_; }
 
 QString NoticeFrame::Spoken() const {
-    if (text_->text().isEmpty()) return {};
-    if (!heading_ || heading_->text().isEmpty()) return text_->text();
-    return heading_->text() + QStringLiteral(". ") + text_->text();
+    if (text_.isEmpty()) return {};
+    if (!heading_ || heading_->text().isEmpty()) return text_;
+    return heading_->text() + QStringLiteral(". ") + text_;
 }
 
 void NoticeFrame::changeEvent(QEvent* event) {
@@ -103,6 +153,7 @@ void NoticeFrame::changeEvent(QEvent* event) {
 
 bool NoticeFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched == watchedWindow_ && event->type() == QEvent::PaletteChange) Colour();
+    if (watched == textLabel_ && event->type() == QEvent::Resize && folded_ && !details_->isChecked()) ShowText();
     return QFrame::eventFilter(watched, event);
 }
 

@@ -1,7 +1,9 @@
 // A framed notice of the result window: the style's icon beside a wrapped,
 // selectable text, in amber for a warning or in a quiet blue for good news,
 // with colours that keep their contrast under light and dark themes. The
-// frame hides itself while its text is empty.
+// frame hides itself while its text is empty. Folded, for a small screen,
+// it shows one line, its first sentence cut to the width, and a Details
+// button that unfolds the rest.
 #pragma once
 
 #include <QFrame>
@@ -9,6 +11,7 @@
 #include <QString>
 
 class QLabel;
+class QToolButton;
 
 namespace nyra {
 
@@ -27,9 +30,13 @@ public:
 
     void SetText(const QString& text, const QString& heading = {});
     void SetTone(Tone tone);
+    void SetFolded(bool folded);
+    bool folded() const { return folded_; }
     Tone tone() const { return tone_; }
 
     QLabel* textLabel() const;
+    // The whole text, folded or not.
+    QString text() const { return text_; }
     // "Heading. Text", as a screen reader is to read it; empty when hidden.
     QString Spoken() const;
 
@@ -40,10 +47,15 @@ protected:
 private:
     void Colour();
     void WatchWindow();
+    // The label's text and wrapping for the state the frame is in.
+    void ShowText();
 
     QLabel* icon_ = nullptr;
     QLabel* heading_ = nullptr;
-    WrappingLabel* text_ = nullptr;
+    WrappingLabel* textLabel_ = nullptr;
+    QToolButton* details_ = nullptr;
+    QString text_;
+    bool folded_ = false;
     int iconPx_ = 20;
     QPointer<QWidget> watchedWindow_;  // Whose palette says light or dark.
     Tone tone_ = Tone::Warning;

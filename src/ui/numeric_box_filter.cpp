@@ -66,7 +66,7 @@ bool NumericBoxFilter::FilterKey(QLineEdit* box, const QKeyEvent* key) {
             : JudgeNumericKey(key->key(), key->text(), box->text().size(), SelectedLength(box), limit);
     switch (verdict) {
     case KeyVerdict::Pass: return false;
-    case KeyVerdict::NotANumber: RefuseNonNumbers(box); return true;
+    case KeyVerdict::NotANumber: Refuse(box, OnlyNumbersMessage()); return true;
     case KeyVerdict::TooLong:
     case KeyVerdict::Dropped: return true;
     }
@@ -113,7 +113,7 @@ bool NumericBoxFilter::FilterDrop(QLineEdit* box, QDropEvent* drop) {
     if (digits && *digits == text) return false;
     drop->ignore();
     // Said once the drag is over: the other program waits for the drop to end.
-    QTimer::singleShot(0, box, [this, box] { RefuseNonNumbers(box); });
+    QTimer::singleShot(0, box, [this, box, text] { Refuse(box, PasteRefusal(text, TypingLimit(box))); });
     return true;
 }
 
@@ -121,15 +121,15 @@ void NumericBoxFilter::Paste(QLineEdit* box, const QString& text) {
     const std::optional<QString> digits =
         DigitsToPaste(text, box->text().size(), SelectedLength(box), TypingLimit(box));
     if (!digits) {
-        RefuseNonNumbers(box);
+        Refuse(box, PasteRefusal(text, TypingLimit(box)));
         return;
     }
     // insert() is the user's edit: textEdited follows, as for typing.
     if (!digits->isEmpty() || box->hasSelectedText()) box->insert(*digits);
 }
 
-void NumericBoxFilter::RefuseNonNumbers(QLineEdit* box) {
-    dialogs_.Message(box->window(), OnlyNumbersMessage(), MessageIcon::Stop);
+void NumericBoxFilter::Refuse(QLineEdit* box, const QString& why) {
+    dialogs_.Message(box->window(), why, MessageIcon::Stop);
 }
 
 }  // namespace nyra

@@ -4,10 +4,13 @@
 // than that from the keyboard (text the program sets is never cut). The
 // box's own commands (Ctrl+A, Ctrl+C, Ctrl+Z, ...) pass without a word, and
 // a paste, by the keys, the box's menu, the middle button or a drop, goes
-// in only when it is digits that fit the box (entry/entry_validation.h).
+// in only when it is digits that fit the box, blanks around them trimmed
+// (entry/entry_validation.h); otherwise a message says which of the two
+// it was not.
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QContextMenuEvent;
 class QDropEvent;
@@ -38,9 +41,9 @@ private:
     bool FilterMiddleClick(QLineEdit* box, const QMouseEvent* mouse);
     bool FilterDrop(QLineEdit* box, QDropEvent* drop);
     // Inserts `text` over the selection when DigitsToPaste lets it in;
-    // otherwise says "Only Numbers Are Accepted" and changes nothing.
+    // otherwise says why (PasteRefusal) and changes nothing.
     void Paste(QLineEdit* box, const QString& text);
-    void RefuseNonNumbers(QLineEdit* box);
+    void Refuse(QLineEdit* box, const QString& why);
 
     Dialogs& dialogs_;
 };

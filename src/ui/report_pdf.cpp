@@ -46,11 +46,9 @@ constexpr qreal kTouchingPx = 0.5;
 
 QString Padded(int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
 
-QString BornText(const BirthRecord& birth, Language language) {
-    const std::string_view monthName = MonthName(birth.BirthMonth, language);
-    const QString month = monthName.empty()
-                              ? QString::number(birth.BirthMonth)
-                              : QString::fromUtf8(monthName.data(), static_cast<qsizetype>(monthName.size()));
+}  // namespace
+
+QString ZoneText(const BirthRecord& birth) {
     QString zone = QStringLiteral("UTC");
     // The zone is entered as a size; its side is the longitude's (the
     // engine's rule), so an eastern place is ahead of Greenwich.
@@ -58,11 +56,19 @@ QString BornText(const BirthRecord& birth, Language language) {
         zone += (birth.LonIsEast != 0 ? QStringLiteral("+") : QStringLiteral("\u2212")) +
                 QStringLiteral("%1:%2").arg(birth.ZoneHours).arg(Padded(birth.ZoneMinutes));
     if (birth.DstOn != 0) zone += QCoreApplication::translate("nyra::ReportTitle", ", daylight saving time");
+    return zone;
+}
+
+QString BornText(const BirthRecord& birth, Language language) {
+    const std::string_view monthName = MonthName(birth.BirthMonth, language);
+    const QString month = monthName.empty()
+                              ? QString::number(birth.BirthMonth)
+                              : QString::fromUtf8(monthName.data(), static_cast<qsizetype>(monthName.size()));
     return QStringLiteral("%1 %2 %3, %4:%5 (%6)")
         .arg(birth.BirthDay)
         .arg(month)
         .arg(birth.BirthYear)
-        .arg(Padded(birth.BirthHour), Padded(birth.BirthMinute), zone);
+        .arg(Padded(birth.BirthHour), Padded(birth.BirthMinute), ZoneText(birth));
 }
 
 QString CoordinatesText(const BirthRecord& birth) {
@@ -76,6 +82,8 @@ QString CoordinatesText(const BirthRecord& birth) {
         .arg(birth.LonIsEast != 0 ? QCoreApplication::translate("nyra::ReportTitle", "E", "east")
                                   : QCoreApplication::translate("nyra::ReportTitle", "W", "west"));
 }
+
+namespace {
 
 struct TitleLine {
     const char* label;

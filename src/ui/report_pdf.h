@@ -18,6 +18,14 @@ class QTextDocument;
 namespace nyra {
 
 struct Calculation;
+struct BirthRecord;
+
+// The birth's zone as entered: "UTC+5:30", "UTC−4:00, daylight saving time".
+QString ZoneText(const BirthRecord& birth);
+// The birth as entered, with its zone: "14 April 1985, 06:30 (UTC+5:30)".
+QString BornText(const BirthRecord& birth, Language language);
+// "28° 36′ N, 77° 13′ E"
+QString CoordinatesText(const BirthRecord& birth);
 
 // What the title block says besides the program's name; an empty text
 // leaves its line out.

@@ -220,8 +220,26 @@ void MarkWebAddresses(QTextDocument* document) {
     }
 }
 
-void EmptyClipboard() {
-    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->clear();
+namespace {
+
+// Whether what the clipboard holds in `mode` was put there by this program.
+// A platform without a system clipboard (offscreen, minimal) keeps it
+// inside the program, so whatever it holds is the program's.
+bool ProgramOwns(const QClipboard& clipboard, QClipboard::Mode mode) {
+    const QString platform = QGuiApplication::platformName();
+    if (platform == u"offscreen" || platform == u"minimal") return true;
+    return mode == QClipboard::Selection ? clipboard.ownsSelection() : clipboard.ownsClipboard();
+}
+
+}  // namespace
+
+void EmptyOwnClipboard() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard) return;
+    if (ProgramOwns(*clipboard, QClipboard::Clipboard)) clipboard->clear(QClipboard::Clipboard);
+    // On X11 a selection is offered for the middle button as it is made.
+    if (clipboard->supportsSelection() && ProgramOwns(*clipboard, QClipboard::Selection))
+        clipboard->clear(QClipboard::Selection);
 }
 
 ReportMouseWatcher::ReportMouseWatcher(QTextEdit* view) : QObject(view), view_(view) {
@@ -240,12 +258,12 @@ bool ReportMouseWatcher::eventFilter(QObject* watched, QEvent* event) {
             const QString href = view_->anchorAt(mouse->position().toPoint());
             if (!href.isEmpty()) QDesktopServices::openUrl(QUrl(href));
         }
-        EmptyClipboard();
+        EmptyOwnClipboard();
         break;
     }
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove: EmptyClipboard(); break;
+    case QEvent::MouseMove: EmptyOwnClipboard(); break;
     default: break;
     }
     return QObject::eventFilter(watched, event);

@@ -50,11 +50,15 @@ std::vector<WebAddress> FindWebAddresses(const QString& text);
 // with the address to open as its anchor).
 void MarkWebAddresses(QTextDocument* document);
 
-void EmptyClipboard();
+// Keeps the report from being carried off: empties the clipboard (and on
+// X11 the selection) of what this program itself put there, a copy of the
+// report above all. What the person copied in other programs stays.
+void EmptyOwnClipboard();
 
 // Watches the viewport of a text view: a press of the left button on a link
 // opens it at once, and every press, move and release of the mouse over the
-// text empties the clipboard. The events go on to the view unchanged.
+// text empties the program's own clipboard (EmptyOwnClipboard). The events
+// go on to the view unchanged.
 class ReportMouseWatcher : public QObject {
     Q_OBJECT
 public:

@@ -2,6 +2,7 @@
 
 #include "calculation/calculation_text.h"
 #include "engine/names.h"
+#include "ui/choice_guard.h"
 #include "ui/named.h"
 #include "ui/notice_frame.h"
 #include "ui/wrapping_label.h"
@@ -11,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include <string_view>
@@ -70,10 +72,15 @@ SignHeadline::SignHeadline(QWidget* parent) : QWidget(parent) {
     facts->addStretch();
     // What it was calculated with beside the name, where a small screen
     // has the room to spare.
+    // Beside the large name, whose height has room for two lines of text.
+    aside_ = new QVBoxLayout;
+    aside_->setSpacing(0);
+    aside_->addStretch();
+    aside_->addWidget(basisLine, 0, Qt::AlignRight);
     auto* name = new QHBoxLayout;
     name->setSpacing(16);
     name->addWidget(signName);
-    name->addWidget(basisLine, 1, Qt::AlignRight | Qt::AlignBottom);
+    name->addLayout(aside_, 1);
     column_ = new QVBoxLayout;
     column_->setSpacing(4);
     column_->addLayout(name);
@@ -87,9 +94,32 @@ SignHeadline::SignHeadline(QWidget* parent) : QWidget(parent) {
     row->addLayout(column_, 1);
 }
 
+namespace {
+
+// "Kataka or Simha": every sign the time known leaves possible, in time
+// order; the one sign of an exact time or a certain one.
+QString PossibleSignNames(const Calculation& calculation, const QString& vedicName, Language language) {
+    if (!calculation.possibleSigns || calculation.possibleSigns->certain) return vedicName;
+    const WindowResult& signs = *calculation.possibleSigns;
+    QStringList names;
+    for (const WindowShare& share : signs.shares) {
+        const QString name = Text(SignOrNakshatraName(signs.of, share.index, language));
+        if (!names.contains(name)) names.append(name);
+    }
+    QString text = names.takeLast();
+    if (!names.isEmpty()) text = SignHeadline::tr("%1 or %2").arg(names.join(QStringLiteral(", ")), text);
+    return text;
+}
+
+}  // namespace
+
+void SignHeadline::AddBesideTheName(QWidget* line) { aside_->insertWidget(0, line, 0, Qt::AlignRight); }
+
 void SignHeadline::Show(const Calculation& calculation, const SignDescription& sign, Language language) {
     const QString vedicName = QString::fromStdString(sign.VedicName);
-    signName->setText(vedicName);
+    // A time not known exactly leads with every sign it leaves possible;
+    // the descriptions below stay those of the clock time used.
+    signName->setText(PossibleSignNames(calculation, vedicName, language));
     // The pictures go by the English name, whatever the language shown. An
     // unknown name leaves the picture as it is.
     const QPixmap picture = FindPicture(signPictures, QString::fromStdString(calculation.description.EnglishName));
@@ -98,7 +128,12 @@ void SignHeadline::Show(const Calculation& calculation, const SignDescription& s
     signPicture->setAccessibleDescription(tr("%1, symbol of %2").arg(QString::fromStdString(sign.Symbol), vedicName));
 
     const MoonReading& moon = calculation.moon;
-    moonPositionLine->setText(tr("Moon at %1").arg(QString::fromStdString(PositionInSignText(moon, language))));
+    const QString position = tr("Moon at %1").arg(QString::fromStdString(PositionInSignText(moon, language)));
+    // The exact figures hold for the clock time entered only.
+    moonPositionLine->setText(calculation.TimeIsExact()
+                                  ? position
+                                  : tr("At %1, the clock time used: %2")
+                                        .arg(QString::fromStdString(EnteredTimeText(calculation)), position));
     nakshatraLine->setText(tr("Nakshatra %1, pada %2 (lord %3)")
                                .arg(Text(NakshatraName(moon.nakshatra.index, language)))
                                .arg(moon.nakshatra.pada)
@@ -123,8 +158,12 @@ MoonNotices::MoonNotices(QWidget* parent) : QWidget(parent) {
 }
 
 void MoonNotices::Show(const Calculation& calculation, Language language) {
-    signNotice->SetText(QString::fromStdString(SignChangeNotice(calculation.moon.signSpan, language)));
-    nakshatraNotice->SetText(QString::fromStdString(NakshatraChangeNotice(calculation.moon.nakshatraSpan, language)));
+    // A birth near a change matters only for an exact time; for any other
+    // the block of possible signs says what the change means.
+    const bool exact = calculation.TimeIsExact();
+    signNotice->SetText(exact ? QString::fromStdString(SignChangeNotice(calculation.moon.signSpan, language)) : QString());
+    nakshatraNotice->SetText(
+        exact ? QString::fromStdString(NakshatraChangeNotice(calculation.moon.nakshatraSpan, language)) : QString());
 }
 
 PreciseLine::PreciseLine(QWidget* parent) : QWidget(parent) {
@@ -132,6 +171,8 @@ PreciseLine::PreciseLine(QWidget* parent) : QWidget(parent) {
     ayanamsaList = Named(new QComboBox(this), "cboAyanamsa");
     ayanamsaList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     for (const AyanamsaInfo& info : Ayanamsas()) ayanamsaList->addItem(Text(info.displayName), Text(info.key));
+    // Another ayanamsa recalculates and is remembered: never by a stray key.
+    GuardChoice(ayanamsaList);
     preciseNotice =
         new NoticeFrame(QStringLiteral("fraPreciseNotice"), QStringLiteral("lblPreciseNotice"), 20, 1.0, true, this);
 
@@ -146,7 +187,7 @@ PreciseLine::PreciseLine(QWidget* parent) : QWidget(parent) {
     column->addLayout(line);
     column->addWidget(preciseNotice);
 
-    connect(ayanamsaList, &QComboBox::currentIndexChanged, this, [this](int index) {
+    connect(ayanamsaList, &QComboBox::activated, this, [this](int index) {
         const std::string key = ayanamsaList->itemData(index).toString().toStdString();
         if (const std::optional<Ayanamsa> ayanamsa = AyanamsaFromKey(key)) emit ayanamsaChosen(*ayanamsa);
     });

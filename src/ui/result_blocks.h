@@ -31,6 +31,8 @@ public:
     // The column right of the picture, under the headline's own lines, where
     // the window stacks its further blocks.
     QVBoxLayout* column() const { return column_; }
+    // A line right of the sign's name, above what it was calculated with.
+    void AddBesideTheName(QWidget* line);
 
 private:
     QLabel* signPicture = nullptr;
@@ -42,6 +44,7 @@ private:
     QLabel* signSpanLine = nullptr;
     QLabel* nakshatraSpanLine = nullptr;
     QVBoxLayout* column_ = nullptr;
+    QVBoxLayout* aside_ = nullptr;
     // The image list: one picture per sign, under its English name.
     std::vector<KeyedPicture> signPictures;
 };

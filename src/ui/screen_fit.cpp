@@ -1,5 +1,6 @@
 #include "ui/screen_fit.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
@@ -240,6 +241,26 @@ void PlaceNewWindow(QWidget* window, const QWidget* opener, QSize wanted) {
     if (framed || !handle) return;
     delete window->findChild<QObject*>(QString::fromLatin1(FrameCheck::kName), Qt::FindDirectChildrenOnly);
     new FrameCheck(window);
+}
+
+void RefitToTexts(QWidget* window, QSize wanted) {
+    // A list measures its entries once; one told of another way to measure
+    // forgets that size, and told of its own way again measures anew.
+    for (QComboBox* list : window->findChildren<QComboBox*>()) {
+        const QComboBox::SizeAdjustPolicy policy = list->sizeAdjustPolicy();
+        list->setSizeAdjustPolicy(policy == QComboBox::AdjustToContents ? QComboBox::AdjustToMinimumContentsLengthWithIcon
+                                                                        : QComboBox::AdjustToContents);
+        list->setSizeAdjustPolicy(policy);
+    }
+    SettleLayout(window);
+    if (!wanted.isValid()) wanted = window->sizeHint();
+    const QSize grown = window->size().expandedTo(wanted);
+    if (!window->isVisible() || grown == window->size()) return;
+    const QRect free = FreeAreaOf(window);
+    if (!free.isValid()) return;
+    const QMargins frame = ReportedFrameOf(window);
+    const QSize size = FittedSize(grown, window->minimumSize(), frame, free);
+    window->setGeometry(KeptWithin(QRect(window->geometry().topLeft(), size), window->minimumSize(), frame, free));
 }
 
 }  // namespace nyra

@@ -84,4 +84,10 @@ void SettleLayout(QWidget* window);
 // frame reaches past the screen's edge.
 void PlaceNewWindow(QWidget* window, const QWidget* opener, QSize wanted = QSize());
 
+// After the texts of a shown window changed, to another language above all:
+// its lists measure their entries anew, and the window grows to `wanted`
+// (or the size it asks for) where it is smaller, within its screen, so that
+// no word is cut to the old language's width. It never shrinks.
+void RefitToTexts(QWidget* window, QSize wanted = QSize());
+
 }  // namespace nyra

@@ -89,6 +89,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- The one question -------------------------------------------------------------
 
+const QString kAt = QStringLiteral("36\u00B0 51\u2032 S, 174\u00B0 46\u2032 E");
+const QString kZone = QStringLiteral("UTC+12:00");
+
 PlaceLink CityRetyped() {
     PlaceLink link;
     link.Pick(test::Auckland());
@@ -98,17 +101,17 @@ PlaceLink CityRetyped() {
 
 TEST(PlaceQuestion, AsksOnceAboutEverything) {
     const std::vector<ImpossibleValue> pole = FindImpossiblePlace(EntryWith("95", "0", "77", "13", "15", "0"));
-    EXPECT_EQ(PlaceQuestion(pole, PlaceLink()).toStdString(),
+    EXPECT_EQ(PlaceQuestion(pole, PlaceLink(), kAt, kZone).toStdString(),
               "Latitude 95\u00B0 0\u2032 is beyond the pole. A time zone of 15:00 is beyond the 14 hours of any zone "
               "on Earth. Calculate anyway?");
-    EXPECT_EQ(PlaceQuestion(pole, CityRetyped()).toStdString(),
+    EXPECT_EQ(PlaceQuestion(pole, CityRetyped(), kAt, kZone).toStdString(),
               "Latitude 95\u00B0 0\u2032 is beyond the pole. A time zone of 15:00 is beyond the 14 hours of any zone "
               "on Earth. The coordinates and time zone are those of Auckland, New Zealand, but the city now reads "
               "Pune. Calculate anyway?");
     // Without anything impossible, the place link's question as it was.
-    EXPECT_EQ(PlaceQuestion({}, CityRetyped()), CityRetyped().MismatchQuestion());
-    EXPECT_FALSE(CityRetyped().MismatchQuestion().isEmpty());
-    EXPECT_TRUE(PlaceQuestion({}, PlaceLink()).isEmpty());
+    EXPECT_EQ(PlaceQuestion({}, CityRetyped(), kAt, kZone), CityRetyped().MismatchQuestion(kAt, kZone));
+    EXPECT_FALSE(CityRetyped().MismatchQuestion(kAt, kZone).isEmpty());
+    EXPECT_TRUE(PlaceQuestion({}, PlaceLink(), kAt, kZone).isEmpty());
 }
 
 }  // namespace

@@ -9,17 +9,20 @@ namespace {
 
 using test::Auckland;
 
+// What the boxes hold, as the main window words it.
+const QString kAt = QStringLiteral("36\u00B0 51\u2032 S, 174\u00B0 46\u2032 E");
+const QString kZone = QStringLiteral("UTC+12:00");
 const QString kBothStill = QStringLiteral("The coordinates and zone are still those of Auckland, New Zealand.");
 const QString kAskBoth = QStringLiteral(
     "The coordinates and time zone are those of Auckland, New Zealand, but the city now reads Chennai. "
-    "Calculate with these coordinates?");
+    "Calculate with the coordinates 36\u00B0 51\u2032 S, 174\u00B0 46\u2032 E and the time zone UTC+12:00?");
 
 TEST(PlaceLink, AnUntouchedPickIsTheAtlasPlaceAndFollowsTheZone) {
     PlaceLink link;
     link.Pick(Auckland());
     EXPECT_NE(link.ZoneToFollow(), nullptr);
     EXPECT_EQ(link.MismatchNote(), QString());
-    EXPECT_EQ(link.MismatchQuestion(), QString());
+    EXPECT_EQ(link.MismatchQuestion(kAt, kZone), QString());
     const BirthPlace place = link.Current();
     EXPECT_EQ(place.Names(), "Auckland, Auckland, New Zealand");
     EXPECT_EQ(place.coordinatesFrom, PlaceSource::Atlas);
@@ -34,7 +37,7 @@ TEST(PlaceLink, ACityTypedOverThePickWarnsAndAsks) {
     link.EditNames(QStringLiteral("Chennai"), QStringLiteral("Auckland"), QStringLiteral("New Zealand"));
     EXPECT_EQ(link.ZoneToFollow(), nullptr);
     EXPECT_EQ(link.MismatchNote(), kBothStill);
-    EXPECT_EQ(link.MismatchQuestion(), kAskBoth);
+    EXPECT_EQ(link.MismatchQuestion(kAt, kZone), kAskBoth);
     const BirthPlace place = link.Current();
     EXPECT_EQ(place.Names(), "Chennai, Auckland, New Zealand");
     EXPECT_EQ(place.coordinatesFrom, PlaceSource::Atlas);
@@ -55,7 +58,7 @@ TEST(PlaceLink, NamesThatStillNameThePickClaimNothingElse) {
         link.Pick(Auckland());
         link.EditNames(QString::fromUtf8(c.city), QString::fromUtf8(c.state), QString::fromUtf8(c.country));
         EXPECT_EQ(link.MismatchNote(), QString()) << c.city << "|" << c.state << "|" << c.country;
-        EXPECT_EQ(link.MismatchQuestion(), QString()) << c.city << "|" << c.state << "|" << c.country;
+        EXPECT_EQ(link.MismatchQuestion(kAt, kZone), QString()) << c.city << "|" << c.state << "|" << c.country;
     }
 }
 
@@ -65,9 +68,9 @@ TEST(PlaceLink, SaysWhatIsStillThePicksAndWhichNameDiffers) {
     zoneTyped.EditZone();
     zoneTyped.EditNames(QStringLiteral("Auckland"), QString(), QStringLiteral("India"));
     EXPECT_EQ(zoneTyped.MismatchNote(), QStringLiteral("The coordinates are still those of Auckland, New Zealand."));
-    EXPECT_EQ(zoneTyped.MismatchQuestion(),
+    EXPECT_EQ(zoneTyped.MismatchQuestion(kAt, kZone),
               QStringLiteral("The coordinates are those of Auckland, New Zealand, but the country now reads India. "
-                             "Calculate with these coordinates?"));
+                             "Calculate with the coordinates 36\u00B0 51\u2032 S, 174\u00B0 46\u2032 E?"));
     EXPECT_EQ(zoneTyped.Current().zoneFrom, PlaceSource::Typed);
     EXPECT_EQ(zoneTyped.Current().timeZoneId, "") << "the zone typed is not the atlas place's";
 
@@ -76,9 +79,9 @@ TEST(PlaceLink, SaysWhatIsStillThePicksAndWhichNameDiffers) {
     coordinatesTyped.EditCoordinates();
     coordinatesTyped.EditNames(QStringLiteral("Auckland"), QStringLiteral("Tamil Nadu"), QString());
     EXPECT_EQ(coordinatesTyped.MismatchNote(), QStringLiteral("The zone is still that of Auckland, New Zealand."));
-    EXPECT_EQ(coordinatesTyped.MismatchQuestion(),
+    EXPECT_EQ(coordinatesTyped.MismatchQuestion(kAt, kZone),
               QStringLiteral("The time zone is that of Auckland, New Zealand, but the state now reads Tamil Nadu. "
-                             "Calculate with this time zone?"));
+                             "Calculate with the time zone UTC+12:00?"));
     EXPECT_EQ(coordinatesTyped.Current().coordinatesFrom, PlaceSource::Typed);
 }
 
@@ -89,7 +92,7 @@ TEST(PlaceLink, CoordinatesAndZoneBothTypedLeaveNoPick) {
     link.EditZone();
     link.EditNames(QStringLiteral("Chennai"), QString(), QString());
     EXPECT_EQ(link.Picked(), nullptr);
-    EXPECT_EQ(link.MismatchQuestion(), QString());
+    EXPECT_EQ(link.MismatchQuestion(kAt, kZone), QString());
     const BirthPlace place = link.Current();
     EXPECT_EQ(place.coordinatesFrom, PlaceSource::Typed);
     EXPECT_EQ(place.zoneFrom, PlaceSource::Typed);
@@ -112,7 +115,7 @@ TEST(PlaceLink, ARecordsPlaceHasNoNamesUntilSomeAreTyped) {
     EXPECT_EQ(place.Names(), "");
     EXPECT_EQ(place.coordinatesFrom, PlaceSource::Record);
     EXPECT_EQ(place.zoneFrom, PlaceSource::Record);
-    EXPECT_EQ(link.MismatchQuestion(), QString());
+    EXPECT_EQ(link.MismatchQuestion(kAt, kZone), QString());
 
     link.EditNames(QStringLiteral("Pune"), QString(), QString());
     place = link.Current();

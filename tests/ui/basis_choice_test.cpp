@@ -99,6 +99,7 @@ TEST_F(BasisChoice, OnSwissEphemerisTheResultsAyanamsaRecalculatesEverything) {
     const double lahiri = result->calculation().moon.siderealDeg;
     auto* list = test::Child<QComboBox>(result, "cboAyanamsa");
     list->setCurrentIndex(list->findText(QStringLiteral("Raman")));
+    emit list->activated(list->currentIndex());
     const Calculation& after = result->calculation();
     EXPECT_EQ(after.basis, Basis::Precise(Ayanamsa::Raman));
     EXPECT_GT(after.moon.siderealDeg - lahiri, 1.0);  // Raman's ayanamsa is about 1.4° smaller

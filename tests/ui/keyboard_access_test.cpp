@@ -277,8 +277,8 @@ void PrintTo(const TabOrderCase& c, std::ostream* os) { *os << c.name; }
 class TabOrder : public WindowTest, public ::testing::WithParamInterface<TabOrderCase> {};
 
 // As the screen reads, top to bottom and left to right, each frame's
-// controls together; the window opens on its first entry, its report or
-// its OK.
+// controls together; the window opens on its first entry, its tabs, its
+// report or its OK.
 TEST_P(TabOrder, FollowsTheScreen) {
     // The ayanamsa list takes part only on the Precise basis.
     RememberBasis(BasisKind::Precise);
@@ -299,10 +299,11 @@ INSTANTIATE_TEST_SUITE_P(
                                     "cmdRashi lblCobrand lblFullBrand")
                          .split(u' ')},
         TabOrderCase{"Result", kResultWindow,
-                     QStringLiteral("cboAyanamsa txtEnglishName txtRullingPlanet txtSymbol txtInbornNature "
-                                    "txtSignColor qt_tabwidget_tabbar txtTypeOfSign txtGender txtBarren txtSignCaste "
+                     // Opened on its tabs, then round to the ayanamsa list.
+                     QStringLiteral("qt_tabwidget_tabbar txtTypeOfSign txtGender txtBarren txtSignCaste "
                                     "txtSignPosition txtConstituentCharacter txtPartOfTheBody cmdBack cmdSave Label61 "
-                                    "Label1 lblFullBrand")
+                                    "Label1 lblFullBrand cboAyanamsa txtEnglishName txtRullingPlanet txtSymbol "
+                                    "txtInbornNature txtSignColor")
                          .split(u' ')},
         TabOrderCase{"Report", kReportWindow,
                      QStringLiteral("RTB cmdExportPdf cmdPrint cmdSave lblFullBrand lblCobrand Label14 Label3")

@@ -6,6 +6,7 @@
 #include "entry/translation_language.h"
 #include "signs/rashi_information.h"
 #include "ui/frm_result.h"
+#include "ui/frm_save.h"
 #include "ui/frm_time_zone.h"
 #include "ui/language_choice.h"
 #include "ui/place_completion.h"
@@ -25,6 +26,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 
@@ -248,6 +250,31 @@ TEST_F(LanguageTest, TheResultWindowShowsTheSignsHindiTextsAndKeepsItsPage) {
     EXPECT_EQ(TextOf(result, "lblVedicName"), "Thula");
     EXPECT_EQ(TextOf(result, "txtNature"), Describe("Thula").Nature);
     EXPECT_EQ(tabs->tabText(6).toStdString(), "Lucky for Thula");
+}
+
+// Switched while open, the windows take the new words' widths: no list cut
+// to the old language's, no tab behind scroll arrows. The modal report
+// window has a Language menu of its own.
+TEST_F(LanguageTest, SwitchedWindowsRefitAndTheReportSwitchesToo) {
+    QWidget* main = Open(kMainWindow);
+    auto* result = new frmResult(ShowingSign("Thula"), dialogs);
+    result->show();
+    Use(Language::Hindi);
+    for (const QComboBox* list : main->findChildren<QComboBox*>()) {
+        if (list->isVisible()) {
+            EXPECT_GE(list->width(), list->sizeHint().width()) << list->objectName().toStdString();
+        }
+    }
+    const QTabBar* tabs = Child<QTabWidget>(result, "SST")->tabBar();
+    EXPECT_GE(tabs->width(), tabs->sizeHint().width());
+
+    Use(Language::English);
+    frmSave report(result->calculation(), dialogs, result);
+    report.show();
+    Child<QAction>(&report, "mnuLanguage_hi")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    EXPECT_TRUE(ReadsAsHindi(Child<QAbstractButton>(&report, "cmdPrint")->text()));
+    EXPECT_TRUE(Child<QAction>(&report, "mnuLanguage_hi")->isChecked());
 }
 
 // ---- Qt's own words ------------------------------------------------------------

@@ -64,10 +64,12 @@ struct PasteCase {
     bool over;
     const char* pasted;
     const char* after;
-    bool refused;  ///< "Only Numbers Are Accepted" was shown.
+    const char* refusal;  ///< The message shown; nullptr for none.
 };
 
 void PrintTo(const PasteCase& c, std::ostream* os) { *os << c.name; }
+
+const char* const kOnlyNumbers = "Only Numbers Are Accepted";
 
 class PasteInto : public NumericBoxes, public ::testing::WithParamInterface<PasteCase> {
 protected:
@@ -121,8 +123,8 @@ TEST_P(PasteInto, TakesDigitsThatFitOnly) {
     PasteBy(c.path, box, QString::fromLatin1(c.pasted));
 
     EXPECT_EQ(box->text().toStdString(), c.after);
-    if (c.refused) {
-        EXPECT_EQ(dialogs.MessageTexts().join(u'|').toStdString(), "Only Numbers Are Accepted");
+    if (c.refusal) {
+        EXPECT_EQ(dialogs.MessageTexts().join(u'|').toStdString(), c.refusal);
         EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Stop);
         EXPECT_EQ(edited.size(), 0);
     } else {
@@ -136,19 +138,22 @@ TEST_P(PasteInto, TakesDigitsThatFitOnly) {
 INSTANTIATE_TEST_SUITE_P(
     EveryPath, PasteInto,
     ::testing::Values(
-        PasteCase{"CtrlVDigits", PastePath::CtrlV, "txtLatD", "", false, "45", "45", false},
-        PasteCase{"CtrlVCopiedLine", PastePath::CtrlV, "txtLonM", "", false, "13\n", "13", false},
-        PasteCase{"CtrlVWords", PastePath::CtrlV, "txtLonD", "7", false, "77 E", "7", true},
-        PasteCase{"CtrlVPastTheHourLimit", PastePath::CtrlV, "txtZoneHour", "5", false, "123", "5", true},
-        PasteCase{"CtrlVOverTheMinutes", PastePath::CtrlV, "txtZoneMinute", "30", true, "45", "45", false},
-        PasteCase{"ShiftInsertDigits", PastePath::ShiftInsert, "txtLatM", "", false, "36", "36", false},
-        PasteCase{"ShiftInsertMinusSign", PastePath::ShiftInsert, "txtZoneHour", "", false, "-5", "", true},
-        PasteCase{"MenuDigits", PastePath::BoxMenu, "txtLatD", "", false, "45", "45", false},
-        PasteCase{"MenuFraction", PastePath::BoxMenu, "txtLatD", "2", false, "8.6", "2", true},
-        PasteCase{"MenuPastTheMinuteLimit", PastePath::BoxMenu, "txtZoneMinute", "3", false, "45", "3", true},
-        PasteCase{"DropDigits", PastePath::Drop, "txtLonD", "", false, "77", "77", false},
-        PasteCase{"DropWords", PastePath::Drop, "txtLonD", "1", false, "seventy", "1", true},
-        PasteCase{"DropPastTheHourLimit", PastePath::Drop, "txtZoneHour", "12", false, "34", "12", true}),
+        PasteCase{"CtrlVDigits", PastePath::CtrlV, "txtLatD", "", false, "45", "45", nullptr},
+        PasteCase{"CtrlVCopiedLine", PastePath::CtrlV, "txtLonM", "", false, "13\n", "13", nullptr},
+        PasteCase{"CtrlVBlanksAround", PastePath::CtrlV, "txtZoneMinute", "", false, " 30 ", "30", nullptr},
+        PasteCase{"CtrlVTooManyDigits", PastePath::CtrlV, "txtZoneHour", "", false, "1234", "",
+                  "This box takes at most 3 digits."},
+        PasteCase{"CtrlVWords", PastePath::CtrlV, "txtLonD", "7", false, "77 E", "7", kOnlyNumbers},
+        PasteCase{"CtrlVPastTheHourLimit", PastePath::CtrlV, "txtZoneHour", "5", false, "123", "5", "This box takes at most 3 digits."},
+        PasteCase{"CtrlVOverTheMinutes", PastePath::CtrlV, "txtZoneMinute", "30", true, "45", "45", nullptr},
+        PasteCase{"ShiftInsertDigits", PastePath::ShiftInsert, "txtLatM", "", false, "36", "36", nullptr},
+        PasteCase{"ShiftInsertMinusSign", PastePath::ShiftInsert, "txtZoneHour", "", false, "-5", "", kOnlyNumbers},
+        PasteCase{"MenuDigits", PastePath::BoxMenu, "txtLatD", "", false, "45", "45", nullptr},
+        PasteCase{"MenuFraction", PastePath::BoxMenu, "txtLatD", "2", false, "8.6", "2", kOnlyNumbers},
+        PasteCase{"MenuPastTheMinuteLimit", PastePath::BoxMenu, "txtZoneMinute", "3", false, "45", "3", "This box takes at most 2 digits."},
+        PasteCase{"DropDigits", PastePath::Drop, "txtLonD", "", false, "77", "77", nullptr},
+        PasteCase{"DropWords", PastePath::Drop, "txtLonD", "1", false, "seventy", "1", kOnlyNumbers},
+        PasteCase{"DropPastTheHourLimit", PastePath::Drop, "txtZoneHour", "12", false, "34", "12", "This box takes at most 3 digits."}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

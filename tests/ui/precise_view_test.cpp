@@ -1,15 +1,20 @@
 // The precise line of the result window: Swiss Ephemeris's position beside
 // the program's own, for the ayanamsa chosen in the box next to it, which
-// is the calculation's from then on and is remembered for the next one.
+// is the calculation's from then on and is remembered for the next one,
+// apart from the main window's; no stray key or wheel chooses one.
 // (The sentences themselves are checked in tests/precise.)
 #include "ui/frm_result.h"
 
-#include "precise/precise_text.h"
+#include "calculation/calculation_text.h"
 #include "ui/calculation_settings.h"
 #include "ui/frm_main.h"
 #include "ui_test_support.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QTabBar>
+#include <QTest>
+#include <QWheelEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
@@ -48,6 +53,7 @@ protected:
         const int index = box->findData(QString::fromLatin1(key));
         ASSERT_GE(index, 0) << key;
         box->setCurrentIndex(index);
+        emit box->activated(index);
     }
 };
 
@@ -65,7 +71,7 @@ class ShownLine : public PreciseView, public ::testing::WithParamInterface<LineC
 TEST_P(ShownLine, IsTheCalculationsSecondOpinion) {
     OpenFor(GetParam().birth, GetParam().ayanamsa);
     const Calculation& shown = window->calculation();
-    const PreciseTexts texts = DescribePrecise(shown.precise, shown.RashiName());
+    const PreciseTexts texts = SecondOpinionTexts(shown);
     EXPECT_EQ(Text("lblPrecise"), texts.line);
     EXPECT_EQ(Child("lblPrecise")->toolTip().toStdString(), texts.toolTip);
     EXPECT_EQ(Shown("fraPreciseNotice"), !texts.notice.empty());
@@ -107,13 +113,14 @@ TEST_F(PreciseView, ChoosingAnAyanamsaGivesTheCalculationItsSecondOpinion) {
     EXPECT_EQ(after.precise.ayanamsa, Ayanamsa::FaganBradley);
     EXPECT_EQ(after.precise.siderealDeg,
               PreciseMoonAt(ChartJulianDayUt(before.chart), Ayanamsa::FaganBradley).siderealDeg);
-    EXPECT_EQ(RememberedAyanamsa(), Ayanamsa::FaganBradley);
-    EXPECT_EQ(Text("lblPrecise"), DescribePrecise(after.precise, after.RashiName()).line);
+    EXPECT_EQ(RememberedAyanamsa(AyanamsaUse::SecondOpinion), Ayanamsa::FaganBradley);
+    EXPECT_EQ(RememberedAyanamsa(), kDefaultAyanamsa);
+    EXPECT_EQ(Text("lblPrecise"), SecondOpinionTexts(after).line);
     EXPECT_TRUE(Shown("fraPreciseNotice"));
 
     Choose("lahiri");
     EXPECT_EQ(window->calculation().precise.siderealDeg, before.precise.siderealDeg);
-    EXPECT_EQ(RememberedAyanamsa(), Ayanamsa::Lahiri);
+    EXPECT_EQ(RememberedAyanamsa(AyanamsaUse::SecondOpinion), Ayanamsa::Lahiri);
     EXPECT_FALSE(Shown("fraPreciseNotice"));
 
     for (std::size_t i = 0; i < std::size(untouched); ++i) EXPECT_EQ(Text(untouched[i]), texts[i]) << untouched[i];
@@ -138,6 +145,22 @@ TEST_F(PreciseView, TheChoiceIsRememberedForTheNextCalculation) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->calculation().ayanamsa, Ayanamsa::Krishnamurti);
     EXPECT_EQ(Child<QComboBox>("cboAyanamsa")->currentText().toStdString(), "Krishnamurti (KP)");
+    EXPECT_EQ(RememberedAyanamsa(), kDefaultAyanamsa);
+}
+
+// The window opens with the keyboard on its tabs; a wheel or a key that
+// would step through the closed list leaves the ayanamsa as it was.
+TEST_F(PreciseView, NoStrayKeyOrWheelChoosesAnAyanamsa) {
+    OpenFor(kEarlyThula);
+    auto* box = Child<QComboBox>("cboAyanamsa");
+    EXPECT_EQ(window->focusWidget(), Child<QTabWidget>("SST")->tabBar());
+    box->setFocus();
+    for (const Qt::Key key : {Qt::Key_Down, Qt::Key_End, Qt::Key_F}) QTest::keyClick(box, key);
+    QWheelEvent wheel(QPointF(5, 5), box->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box, &wheel);
+    EXPECT_EQ(box->currentText().toStdString(), "Lahiri");
+    EXPECT_EQ(window->calculation().ayanamsa, Ayanamsa::Lahiri);
 }
 
 // A hand-edited or future settings file: the default, no error.

@@ -5,8 +5,10 @@
 
 #include "links/web_links.h"
 #include "record/record_file.h"
+#include "ui/birth_line.h"
 #include "ui/report_pdf.h"
 #include "ui/report_text.h"
+#include "ui/status_line.h"
 #include "ui_test_support.h"
 
 #include "../support/disk_faults.h"
@@ -106,6 +108,9 @@ TEST_F(ReportWindow, ShowsTheCalculationsDescription) {
     Open();
     EXPECT_EQ(ReportText(), ExpectedText());
     EXPECT_TRUE(ReportText().startsWith(QStringLiteral("Common: \nVedic Name: Mesha\n")));
+    // Above the report, whose result it is; the report itself names nobody.
+    EXPECT_EQ(Child<QLabel>("lblBirth")->text(), BirthLineText(TitleOf(calculation)));
+    EXPECT_TRUE(Child<QLabel>("lblBirth")->text().startsWith(QStringLiteral("Asha Rao, born ")));
 }
 
 TEST_F(ReportWindow, ReopeningComposesAnewWithoutDoubling) {
@@ -131,8 +136,10 @@ TEST_F(ReportWindow, UserCannotEditTheReport) {
     EXPECT_EQ(ReportText(), ExpectedText());
 }
 
+// Offscreen the clipboard is the program's own; another program's copy,
+// which stays, is seen under X11.
 TEST_F(ReportWindow, OpeningEmptiesTheClipboard) {
-    QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("copied in this program"));
     Open();
     EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty());
 }
@@ -654,6 +661,8 @@ TEST_P(ReportPrint, TellsWhenTheReportDidNotReachThePrinter) {
     EXPECT_TRUE(dialogs.printed[0].contains(QStringLiteral("Name: Asha Rao")));
     EXPECT_TRUE(dialogs.printed[0].endsWith(ExpectedText())) << dialogs.printed[0].toStdString();
     EXPECT_FALSE(Report()->textCursor().hasSelection());
+    // A job that went out is confirmed on the status line.
+    EXPECT_EQ(Child<StatusLine>("lblStatus")->Text().toStdString(), GetParam().message ? "" : "Sent to Office");
     if (GetParam().message == nullptr) {
         EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();
     } else {

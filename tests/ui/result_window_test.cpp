@@ -1,6 +1,7 @@
 #include "ui/frm_result.h"
 
 #include "links/web_links.h"
+#include "ui/birth_line.h"
 #include "ui/frm_main.h"
 #include "ui/sign_pictures.h"
 #include "ui_test_support.h"
@@ -56,6 +57,7 @@ TEST_F(ResultWindow, MeshaAsTheUserSeesIt) {
     EXPECT_EQ(Line("txtLuckyNumbers"), "9, 1");
     EXPECT_EQ(Line("txtEnglishName"), "Aries");
     EXPECT_EQ(Picture(), Expected("Aries"));
+    EXPECT_EQ(Caption("lblBirth"), BirthLineText(TitleOf(window->calculation())).toStdString());
 }
 
 TEST_F(ResultWindow, LuckyLabelsNameTheSign) {

@@ -140,6 +140,18 @@ TEST_P(SmallScreen, EveryWindowFits) {
     result->show();
     ASSERT_TRUE(result->findChild<QWidget*>(QStringLiteral("fraTimeWindow"))->isVisibleTo(result));
     expectFits(result, "frmResult with a time window");
+    // Two notices (the change near the birth, another ayanamsa's sign) fold
+    // to a line each on a netbook's few lines.
+    auto* noticed = new frmResult(WithAyanamsa(NearAChange(), Ayanamsa::FaganBradley).value(), dialogs);
+    noticed->show();
+    expectFits(noticed, "frmResult with two notices");
+    for (const char* name : {"lblSignNotice", "lblPreciseNotice"}) {
+        const auto* label = noticed->findChild<QLabel*>(QString::fromLatin1(name));
+        ASSERT_TRUE(label && label->isVisibleTo(noticed)) << name;
+        if (screen.height() < 640) {
+            EXPECT_LT(label->height(), 2 * label->fontMetrics().lineSpacing()) << name;
+        }
+    }
 }
 
 // clang-format off

@@ -98,6 +98,7 @@ struct WindowCase {
     const char* name;
     Choice choice;
     TimeWindow carried;
+    const char* headline;  ///< What the sign's name reads.
 };
 
 void PrintTo(const WindowCase& c, std::ostream* os) { *os << c.name; }
@@ -123,14 +124,22 @@ TEST_P(PossibleSigns, BlockAboveTheTabs) {
     EXPECT_LE(blockBottom, tabs->mapTo(result, QPoint(0, 0)).y());
     EXPECT_GE(block->mapTo(result, QPoint(0, 0)).y(),
               Child<QLabel>(result, "lblVedicName")->mapTo(result, QPoint(0, 0)).y());
+    // The headline leads with the possible signs; the exact figures say
+    // which clock time they are for; no notice of a change near that time.
+    EXPECT_EQ(TextOf(result, "lblVedicName"), GetParam().headline);
+    EXPECT_TRUE(TextOf(result, "lblMoonPosition").starts_with("At 08:00, the clock time used: Moon at "))
+        << TextOf(result, "lblMoonPosition");
+    EXPECT_FALSE(ShownIn(result, "fraSignNotice"));
 }
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Rows, PossibleSigns,
-                         ::testing::Values(WindowCase{"Within15Min", kWithin15Min, TimeWindow::PlusMinus(15)},
-                                           WindowCase{"Within1Hour", kWithin1Hour, TimeWindow::PlusMinus(60)},
-                                           WindowCase{"Within2Hours", kWithin2Hours, TimeWindow::PlusMinus(120)},
-                                           WindowCase{"NotKnown", kNotKnown, TimeWindow::WholeDay()}),
+                         ::testing::Values(WindowCase{"Within15Min", kWithin15Min, TimeWindow::PlusMinus(15), "Thula"},
+                                           WindowCase{"Within1Hour", kWithin1Hour, TimeWindow::PlusMinus(60), "Thula"},
+                                           WindowCase{"Within2Hours", kWithin2Hours, TimeWindow::PlusMinus(120),
+                                                      "Thula or Vrischika"},
+                                           WindowCase{"NotKnown", kNotKnown, TimeWindow::WholeDay(),
+                                                      "Thula or Vrischika"}),
                          [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 

@@ -29,8 +29,9 @@ namespace nyra::test {
 
 void FakeDialogs::Message(QWidget*, const QString& text, MessageIcon icon) { messages.push_back({text, icon}); }
 
-bool FakeDialogs::Ask(QWidget*, const QString& question) {
+bool FakeDialogs::Ask(QWidget*, const QString& question, Answer byDefault) {
     questions.append(question);
+    defaultAnswers.push_back(byDefault);
     if (answers.empty()) return true;
     const bool answer = answers.front();
     answers.pop_front();

@@ -52,7 +52,7 @@ struct ShownMessage {
 class FakeDialogs : public Dialogs {
 public:
     void Message(QWidget* parent, const QString& text, MessageIcon icon) override;
-    bool Ask(QWidget* parent, const QString& question) override;
+    bool Ask(QWidget* parent, const QString& question, Answer byDefault) override;
     QString OpenPath(QWidget* parent) override;
     QString SavePath(QWidget* parent, const SaveRequest& request) override;
     PrintOutcome Print(const QTextDocument& document) override;
@@ -66,6 +66,7 @@ public:
 
     std::vector<ShownMessage> messages;
     QStringList questions;
+    std::vector<Answer> defaultAnswers;  ///< Each question's default button.
     int openDialogs = 0;
     std::vector<SaveRequest> saveRequests;
     QStringList printed;  ///< The plain text of every printed document.
