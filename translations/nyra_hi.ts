@@ -69,6 +69,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>nyra::BirthLine</name>
+    <message>
+        <source>Born %1 at %2</source>
+        <translation>जन्म %1, स्थान %2</translation>
+    </message>
+    <message>
+        <source>%1, born %2 at %3</source>
+        <translation>%1, जन्म %2, स्थान %3</translation>
+    </message>
+</context>
+<context>
     <name>nyra::CommandLine</name>
     <message>
         <source>The window system plugin: xcb, wayland, offscreen, ...</source>
@@ -175,17 +186,6 @@ Do you want to replace it?</source>
     <message>
         <source>only one record file can be opened at a time</source>
         <translation>एक बार में केवल एक रिकॉर्ड फ़ाइल खोली जा सकती है</translation>
-    </message>
-</context>
-<context>
-    <name>nyra::BirthLine</name>
-    <message>
-        <source>Born %1 at %2</source>
-        <translation>जन्म %1, स्थान %2</translation>
-    </message>
-    <message>
-        <source>%1, born %2 at %3</source>
-        <translation>%1, जन्म %2, स्थान %3</translation>
     </message>
 </context>
 <context>
