@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace nyra::test {
@@ -30,6 +31,14 @@ public:
     EmptyFolder& operator=(const EmptyFolder&) = delete;
 
     const std::string& path() const { return path_; }
+
+    // Links every installed ephemeris file here except `missing`.
+    void LinkInstalledFilesBut(std::string_view missing) {
+        for (const auto& entry : std::filesystem::directory_iterator(std::string(kDefaultEphemerisFolder))) {
+            if (entry.path().filename() != missing)
+                std::filesystem::create_symlink(entry.path(), std::filesystem::path(path_) / entry.path().filename());
+        }
+    }
 
 private:
     std::string path_;

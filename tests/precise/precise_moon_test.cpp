@@ -61,6 +61,7 @@ struct SourceCase {
     const char* name;
     bool emptyFolder;
     EphemerisSource expected;
+    std::string_view missingFile = {};  ///< The installed files but this one.
 };
 
 void PrintTo(const SourceCase& c, std::ostream* os) { *os << c.name; }
@@ -71,6 +72,7 @@ TEST_P(PublishedLunarPosition, MatchesTheWorkedExampleAndNamesItsEphemeris) {
     EmptyFolder empty;
     if (GetParam().emptyFolder) {
         ASSERT_FALSE(empty.path().empty());
+        if (!GetParam().missingFile.empty()) empty.LinkInstalledFilesBut(GetParam().missingFile);
         SetEphemerisFolder(empty.path());
     }
     const double julianDayUt = kMeeusJulianDayTt - kDeltaT1992Seconds / kSecondsPerDay;
@@ -84,7 +86,8 @@ TEST_P(PublishedLunarPosition, MatchesTheWorkedExampleAndNamesItsEphemeris) {
 INSTANTIATE_TEST_SUITE_P(
     Ephemerides, PublishedLunarPosition,
     ::testing::Values(SourceCase{"InstalledFiles", false, EphemerisSource::SwissEphemeris},
-                      SourceCase{"MoshierWithoutFiles", true, EphemerisSource::Moshier}),
+                      SourceCase{"MoshierWithoutFiles", true, EphemerisSource::Moshier},
+                      SourceCase{"MoshierWithoutTheMoonsFile", true, EphemerisSource::Moshier, "semo_18.se1"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
