@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -199,26 +200,68 @@ long TemporaryFileOwner(std::string_view name, std::string_view host) {
     return pid <= INT_MAX ? pid : 0;
 }
 
-bool ProcessIsGone(long pid) { return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH; }
-
-// A save that was killed while writing leaves its temporary file behind.
-// Only files that are certainly such leftovers go: named by this machine,
-// by a process that no longer exists, a plain file (never a link), and the
-// user's own. Failures are left alone; this is housekeeping, not the save.
+// A save holds an exclusive flock on its temporary file from just after it
+// makes it until the file is renamed or removed, and the kernel drops the
+// lock however the save ends. So a temporary file nobody holds is
+// abandoned, whatever process id its name carries: a save in another PID
+// namespace (a sandbox sharing the host name and the folder) has ids this
+// process cannot see. Only this machine's names, plain files and the user's
+// own are looked at, and each is removed while its lock is held here, so a
+// save cannot take it meanwhile. Failures are left alone; this is
+// housekeeping, not the save.
 void RemoveAbandonedTemporaries(const std::string& folder) {
     const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), &::closedir);
     if (!listing) return;
     const std::string host = HostNameForFiles();
     const int folderFd = ::dirfd(listing.get());
-    std::vector<std::string> leftovers;
+    std::vector<std::string> candidates;
     while (const dirent* entry = ::readdir(listing.get())) {
-        const long pid = TemporaryFileOwner(entry->d_name, host);
-        if (pid == 0 || pid == ::getpid() || !ProcessIsGone(pid)) continue;
-        struct stat st {};
-        if (::fstatat(folderFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
-        if (S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) leftovers.emplace_back(entry->d_name);
+        if (TemporaryFileOwner(entry->d_name, host) != 0) candidates.emplace_back(entry->d_name);
     }
-    for (const std::string& name : leftovers) ::unlinkat(folderFd, name.c_str(), 0);
+    for (const std::string& name : candidates) {
+        const FileDescriptor fd(
+            ::openat(folderFd, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        struct stat held {};
+        if (fd.get() < 0 || ::fstat(fd.get(), &held) != 0) continue;
+        if (!S_ISREG(held.st_mode) || held.st_uid != ::geteuid()) continue;
+        if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0) continue;  // a save is writing it
+        struct stat named {};
+        if (::fstatat(folderFd, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0 || named.st_dev != held.st_dev ||
+            named.st_ino != held.st_ino)
+            continue;
+        ::unlinkat(folderFd, name.c_str(), 0);
+    }
+}
+
+// Makes the temporary file from `pattern` (mkostemp's) and takes its lock
+// on a descriptor of its own, which stays open until the save is done:
+// closing the written descriptor, which reports delayed write errors, must
+// not free the file before it is renamed. Another save may have found the
+// file unlocked in the moment between, and removed it: then again.
+struct LockedTemporary {
+    std::vector<char> path;  ///< Ended by a NUL.
+    int fd = -1;             ///< Open for writing.
+    int lock = -1;           ///< Holding the flock.
+};
+
+Result<LockedTemporary> MakeLockedTemporary(const std::string& pattern) {
+    constexpr int kAttempts = 3;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        std::vector<char> path(pattern.begin(), pattern.end());
+        path.push_back('\0');
+        FileDescriptor fd(::mkostemp(path.data(), O_CLOEXEC));
+        if (fd.get() < 0) return Failure(errno);
+        FileDescriptor held(::open(path.data(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
+        struct stat mine {}, heldStat {};
+        if (held.get() >= 0 && ::flock(held.get(), LOCK_EX | LOCK_NB) == 0 && ::fstat(fd.get(), &mine) == 0 &&
+            ::fstat(held.get(), &heldStat) == 0 && mine.st_dev == heldStat.st_dev && mine.st_ino == heldStat.st_ino) {
+            return LockedTemporary{std::move(path), fd.release(), held.release()};
+        }
+        struct stat named {};
+        if (::lstat(path.data(), &named) == 0 && ::fstat(fd.get(), &mine) == 0 && named.st_ino == mine.st_ino)
+            ::unlink(path.data());
+    }
+    return Failure("Another save kept removing the temporary file.");
 }
 
 // The kernel's protected_symlinks rule: in a world-writable folder with the
@@ -309,10 +352,11 @@ Result<void> WriteAndRename(const std::string& target, const std::string& folder
     // Not the target's name: that may already be near the file system's
     // length limit.
     const std::string pattern = folder + "/" + TemporaryFilePrefix(::getpid()) + "XXXXXX";
-    std::vector<char> tempPath(pattern.begin(), pattern.end());
-    tempPath.push_back('\0');
-    FileDescriptor fd(::mkostemp(tempPath.data(), O_CLOEXEC));
-    if (fd.get() < 0) return Failure(errno);
+    Result<LockedTemporary> made = MakeLockedTemporary(pattern);
+    if (!made) return made.problem();
+    std::vector<char> tempPath = std::move(made->path);
+    FileDescriptor fd(made->fd);
+    const FileDescriptor lock(made->lock);  // held until the file is renamed or removed
 
     const auto fail = [&](int err) -> Result<void> {
         ::unlink(tempPath.data());

@@ -65,8 +65,8 @@ FileCalls& SystemFileCalls();
 Result<std::string> SaveTarget(const std::string& path);
 
 // How this process's temporary files begin: ".nyra-save-HOST-PID-"; six
-// random letters follow. The host and process id tell whether the save that
-// made one may still be running.
+// random letters follow. The host keeps other machines' files in a shared
+// folder out of the clean-up; the process id is for people only.
 std::string TemporaryFilePrefix(long pid);
 
 // Writes `contents` to `path` atomically: a temporary file in the same
@@ -79,8 +79,9 @@ std::string TemporaryFilePrefix(long pid);
 // the old bytes put back on failure.
 //
 // Before it writes, it removes the temporary files of earlier saves into the
-// same folder whose process has ended on this machine (a save killed while
-// writing), and nothing else.
+// same folder that no save holds any longer (a save killed while writing):
+// each save holds a flock on its temporary file while it writes, which the
+// kernel drops however the save ends. Nothing else is removed.
 Result<void> WriteFileAtomically(const std::string& path, std::string_view contents,
                                  FileCalls& calls = SystemFileCalls());
 

@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -19,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <list>
 #include <memory>
 #include <optional>
 #include <set>
@@ -420,9 +423,18 @@ TEST_F(FileIo, NothingButLeftoversIsRemoved) {
     const std::string ended = TemporaryFilePrefix(endedPid);                      // ".nyra-save-HOST-PID-"
     const std::string host = ended.substr(0, ended.size() - endedId.size() - 1);  // ".nyra-save-HOST-"
     const auto plant = [&](const std::string& name) { WriteBytes(folder_ / name, "partial"); };
+    // A save under way holds its file's lock, whatever process id its name
+    // carries; one in a sandbox of its own has ids this process cannot see.
+    std::list<FileDescriptor> held;
+    const auto plantHeld = [&](const std::string& name) {
+        plant(name);
+        held.emplace_back(::open((folder_ / name).c_str(), O_RDONLY | O_CLOEXEC));
+        ASSERT_EQ(::flock(held.back().get(), LOCK_EX | LOCK_NB), 0);
+    };
     plant(ended + "a1B2c3");
-    plant(TemporaryFilePrefix(1) + "a1B2c3");           // a live process
-    plant(TemporaryFilePrefix(::getpid()) + "a1B2c3");  // a save of this process under way
+    plantHeld(TemporaryFilePrefix(1) + "a1B2c3");           // a live process
+    plantHeld(TemporaryFilePrefix(::getpid()) + "a1B2c3");  // a save of this process under way
+    plantHeld(ended + "sndbx1");                            // a live save in another PID namespace
     plant(ended + "a1B2c");
     plant(ended + "a1B2c3.bak");
     plant(ended + "a1-2c3");
