@@ -81,9 +81,36 @@ Result<Stale> RemoveIfStale(const QString& path, const QLockFile& lock) {
 }  // namespace
 
 QString SingleInstanceLock::DefaultPath() {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty()) folder = QDir::tempPath();
-    return QDir(folder).filePath(QStringLiteral("nyra-moonsign.lock"));
+    return QDir(PrivateFolder()).filePath(QStringLiteral("nyra-moonsign.lock"));
+}
+
+bool SingleInstanceLock::IsPrivateFolder(const QString& folder) {
+    struct stat st {};
+    // lstat: a link in the folder's place could lead anywhere.
+    return !folder.isEmpty() && ::lstat(QFile::encodeName(folder).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           st.st_uid == ::geteuid() && (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
+}
+
+QString SingleInstanceLock::PrivateFolder() {
+    // Qt checks the runtime folder too, but where XDG_RUNTIME_DIR is unset
+    // it makes one in the temporary folder, and another user may have made
+    // that one first.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (IsPrivateFolder(runtime)) return runtime;
+    // Our own, made for this user alone; one someone else made first is
+    // refused, and so is the temporary folder itself, which everyone writes.
+    const QString own = QDir(QDir::tempPath()).filePath(QStringLiteral("nyra-moonsign-%1").arg(::geteuid()));
+    (void)::mkdir(QFile::encodeName(own).constData(), 0700);
+    if (IsPrivateFolder(own)) return own;
+    // The user's cache folder, which no other user can have made.
+    const QString cache = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation))
+                              .filePath(QStringLiteral("nyra-moonsign"));
+    QDir().mkpath(cache);
+    QFile::setPermissions(cache, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (IsPrivateFolder(cache)) return cache;
+    // Nowhere private: the lock cannot be written, so this copy runs alone
+    // without one rather than under another user's control.
+    return own + QStringLiteral("/not-private");
 }
 
 SingleInstanceLock::SingleInstanceLock(const QString& lockFilePath) : path_(lockFilePath), lock_(lockFilePath) {

@@ -11,9 +11,17 @@ namespace nyra {
 
 class SingleInstanceLock {
 public:
-    // The lock file lives in the user's runtime folder (the temporary folder
-    // where there is none), so it never outlives a reboot.
+    // The lock file lives in PrivateFolder(), as the hand-over socket does.
     static QString DefaultPath();
+    // A folder of this user's alone, so that no other user can put a file,
+    // a lock or a socket where the program looks for its own: the runtime
+    // folder (which never outlives a reboot); where there is none, or it is
+    // not private, nyra-moonsign-UID in the temporary folder, made here;
+    // failing that, nyra-moonsign in the user's cache folder. Each is taken
+    // only once checked to be a folder the user owns that no one else may
+    // write. Failing all, a path that cannot be written.
+    static QString PrivateFolder();
+    static bool IsPrivateFolder(const QString& folder);
 
     explicit SingleInstanceLock(const QString& lockFilePath = DefaultPath());
 

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -181,6 +183,32 @@ TEST(SingleInstanceLock, LivesInTheUsersRuntimeFolder) {
     const QString path = SingleInstanceLock::DefaultPath();
     EXPECT_TRUE(path.endsWith(QStringLiteral("/nyra-moonsign.lock"))) << path.toStdString();
     EXPECT_TRUE(QDir::isAbsolutePath(path));
+}
+
+// Without XDG_RUNTIME_DIR, in a temporary folder everyone writes (as /tmp),
+// folders another user made first where the lock would go: it still lands,
+// with the socket beside it, in a folder of this user's alone.
+TEST(SingleInstanceLock, WithoutARuntimeFolderLivesInAPrivateOneAnotherUserCannotTake) {
+    if (::geteuid() != 0) GTEST_SKIP() << "making another user's folder needs root";
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), tmp = qgetenv("TMPDIR"), cache = qgetenv("XDG_CACHE_HOME");
+    const QString user = QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name);
+    for (const QStringList& madeByAnother : {QStringList{QStringLiteral("runtime-") + user},
+                                             {QStringLiteral("runtime-") + user, QStringLiteral("nyra-moonsign-%1").arg(::geteuid())}}) {
+        QTemporaryDir temp, home;
+        ASSERT_EQ(::chmod(QFile::encodeName(temp.path()).constData(), 01777), 0);
+        qunsetenv("XDG_RUNTIME_DIR");
+        qputenv("TMPDIR", QFile::encodeName(temp.path()));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(home.path()));
+        for (const QString& name : madeByAnother) {
+            const QByteArray path = QFile::encodeName(QDir(temp.path()).filePath(name));
+            ASSERT_TRUE(::mkdir(path.constData(), 0700) == 0 && ::chown(path.constData(), 65534, 65534) == 0);
+        }
+        const QString folder = QFileInfo(SingleInstanceLock::DefaultPath()).path();
+        for (const auto& [name, value] : {std::pair{"XDG_RUNTIME_DIR", runtime}, {"TMPDIR", tmp}, {"XDG_CACHE_HOME", cache}})
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
+        EXPECT_TRUE(SingleInstanceLock::IsPrivateFolder(folder)) << folder.toStdString();
+        EXPECT_NE(QDir(folder), QDir(temp.path()));
+    }
 }
 
 // The desktop program run as a separate process without a screen, with its
