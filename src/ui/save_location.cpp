@@ -2,10 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextBoundaryFinder>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace nyra {
 namespace {
@@ -49,7 +53,16 @@ QString Shortened(const QString& name) {
     return name.left(end).trimmed();
 }
 
-bool IsFolder(const QString& path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
+// A folder a save can go to: there, and writable. A folder without any
+// write permission bit counts as read-only even for root, as the writer
+// (record/file_io.h) refuses it.
+bool IsWritableFolder(const QString& path) {
+    if (path.isEmpty()) return false;
+    const QByteArray name = QFile::encodeName(path);
+    struct stat st {};
+    return ::stat(name.constData(), &st) == 0 && S_ISDIR(st.st_mode) && (st.st_mode & 0222) != 0 &&
+           ::access(name.constData(), W_OK | X_OK) == 0;
+}
 
 }  // namespace
 
@@ -63,9 +76,10 @@ QString ProposedFileName(const QString& person, const QString& sign, const QStri
 
 QString SaveFolder() {
     const QString remembered = QSettings().value(kFolderSetting).toString();
-    if (IsFolder(remembered)) return remembered;
+    if (IsWritableFolder(remembered)) return remembered;
+    // Never a folder where the save must fail once the name is chosen.
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (IsFolder(documents)) return documents;
+    if (IsWritableFolder(documents)) return documents;
     return QDir::homePath();
 }
 

@@ -13,8 +13,8 @@ namespace nyra {
 // character's end. Without a usable name, the sign alone: "Kataka.moo".
 QString ProposedFileName(const QString& person, const QString& sign, const QString& suffix);
 
-// The folder of the last successful save or export, while it still exists;
-// otherwise Documents, otherwise the home folder.
+// The folder of the last successful save or export, while it still exists
+// and can be written; otherwise Documents, otherwise the home folder.
 QString SaveFolder();
 // Remembers the folder of `savedPath` for the next save (QSettings).
 void RememberSaveFolder(const QString& savedPath);

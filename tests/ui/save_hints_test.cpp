@@ -123,7 +123,12 @@ TEST_F(SaveHints, TheFolderLastSavedToIsOfferedNextForBoth) {
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(QFileInfo(Press("cmdSave", QString())).absolutePath(), charts);
 
-    // Nor is a folder that has gone since.
+    // Nor is a folder that cannot be written now, or has gone since: the
+    // dialog starts where the first save did.
+    const auto readWrite = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    ASSERT_TRUE(QFile::setPermissions(charts, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    EXPECT_NE(QFileInfo(Press("cmdSave", QString())).absolutePath(), charts);
+    ASSERT_TRUE(QFile::setPermissions(charts, readWrite));
     ASSERT_TRUE(QDir(charts).removeRecursively());
     EXPECT_NE(QFileInfo(Press("cmdSave", QString())).absolutePath(), charts);
 }
