@@ -68,6 +68,7 @@ public:
     bool Full() const { return count_ == kMostLines; }
     int Count() const { return static_cast<int>(count_); }
     std::array<std::string, kMostLines>& Lines() { return lines_; }
+    const std::array<bool, kMostLines>& TooLong() const { return tooLong_; }
 
     void Take(const char* bytes, std::size_t size) {
         for (std::size_t i = 0; i < size && !Full(); ++i) {
@@ -92,12 +93,16 @@ private:
     void EndLine() {
         std::string& line = lines_[count_];
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.size() > kMaxRecordLineBytes) line.resize(kMaxRecordLineBytes);
+        if (line.size() > kMaxRecordLineBytes) {
+            line.resize(kMaxRecordLineBytes);
+            tooLong_[count_] = true;
+        }
         ++count_;
         started_ = false;
     }
 
     std::array<std::string, kMostLines> lines_;
+    std::array<bool, kMostLines> tooLong_{};
     std::size_t count_ = 0;
     bool started_ = false;  // bytes since the last line end
 };
@@ -128,9 +133,10 @@ Result<void> ReadInto(int fd, LineSplitter& splitter) {
 
 // The value of one line into `saved`; a line the file lacks (beyond
 // `present`) is missing rather than empty.
-Result<void> ReadLine(const RecordField& field, const std::string& line, int present, SavedRecord& saved,
-                      bool& zoneMinus) {
+Result<void> ReadLine(const RecordField& field, const std::string& line, bool tooLong, int present,
+                      SavedRecord& saved, bool& zoneMinus) {
     const auto refuse = [&field](std::string reason) { return Problem{std::string(field.column), std::move(reason)}; };
+    if (tooLong) return refuse("longer than " + std::to_string(kMaxRecordLineBytes) + " bytes");
     switch (field.kind) {
     case RecordLineKind::Name: saved.birth.BirthName = line; break;
     case RecordLineKind::Number:
@@ -147,8 +153,16 @@ Result<void> ReadLine(const RecordField& field, const std::string& line, int pre
         // Optional: an exact time has no such line (or an empty one).
         if (TrimBlanks(line).empty()) break;
         const Result<TimeWindow> window = ParseTimeWindowMinutes(line);
-        if (!window) return refuse(window.problem().reason);
-        saved.timeKnown = *window;
+        if (window) {
+            saved.timeKnown = *window;
+        } else if (IsWholeNumberText(line)) {
+            // A number out of range ("721", "-5") was meant as a window.
+            return refuse(window.problem().reason);
+        } else {
+            // Other text is no window at all: lines after the fifteenth
+            // were free for other programs.
+            saved.unreadLine = refuse(QuoteInput(TrimBlanks(line)) + " was not understood; the time was taken as exact");
+        }
         break;
     }
     }
@@ -223,6 +237,7 @@ Result<RecordFileLines> ReadRecordFileLines(const std::string& path) {
     RecordFileLines file;
     file.linesInFile = splitter.Count();
     for (std::size_t i = 0; i < kMostLines; ++i) file.lines[i] = UnscrambleRecordLine(splitter.Lines()[i]);
+    file.tooLong = splitter.TooLong();
     return file;
 }
 
@@ -230,7 +245,7 @@ Result<SavedRecord> SavedRecordFromLines(const RecordFileLines& file) {
     SavedRecord saved;
     bool zoneMinus = false;
     for (std::size_t i = 0; i < kRecordLayout.size(); ++i) {
-        if (Result<void> read = ReadLine(kRecordLayout[i], file.lines[i], file.linesInFile, saved, zoneMinus); !read)
+        if (Result<void> read = ReadLine(kRecordLayout[i], file.lines[i], file.tooLong[i], file.linesInFile, saved, zoneMinus); !read)
             return read.problem();
     }
 

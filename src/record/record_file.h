@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,8 +21,9 @@ namespace nyra {
 // names in any script survive.
 inline constexpr int kRecordOffset = 7;
 
-// Longest stored line the reader accepts; the rest of a longer line is
-// skipped, so a huge or binary file cannot exhaust memory.
+// Longest stored line the reader accepts. A longer line is refused rather
+// than read cut (4,095 zeros and "59" are no minute 5); the reader keeps
+// only this much of it, so a huge or binary file cannot exhaust memory.
 inline constexpr std::size_t kMaxRecordLineBytes = 4096;
 
 // The reader stops after this many bytes even when it has not met sixteen
@@ -37,6 +39,10 @@ using RecordLines = std::array<std::string, kRecordLayout.size()>;
 struct SavedRecord {
     BirthRecord birth;
     TimeWindow timeKnown;  ///< Exact for a record of fifteen lines.
+    /// A sixteenth line that holds no time window (another program's text):
+    /// the record is read with an exact time, and this says so, its `where`
+    /// the line's column.
+    std::optional<Problem> unreadLine;
 
     friend bool operator==(const SavedRecord&, const SavedRecord&) = default;
 };
@@ -72,6 +78,8 @@ Result<void> WriteBirthRecord(const std::string& path, const BirthRecord& record
 struct RecordFileLines {
     RecordLines lines;    ///< Unscrambled; a line the file lacks is empty.
     int linesInFile = 0;  ///< Lines the file has, up to sixteen; 0 when it is empty.
+    /// Lines that held more than kMaxRecordLineBytes, kept cut in `lines`.
+    std::array<bool, kRecordLayout.size()> tooLong{};
 };
 
 // Reads at most sixteen lines (CR LF, or a bare LF) of at most
@@ -84,7 +92,10 @@ Result<RecordFileLines> ReadRecordFileLines(const std::string& path);
 // numbers by ParseInt16 (text/number_text.h), a minus sign on either zone
 // line as a zone east of Greenwich, flags true exactly when their line is
 // "1", the name as it is; the sixteenth line by ParseTimeWindowMinutes, an
-// empty or absent one being an exact time. A number line past the file's
+// empty or absent one being an exact time, and one that is neither a number
+// nor "day" an exact time noted in `unreadLine` (records written elsewhere
+// may carry more lines). A line longer than kMaxRecordLineBytes is refused.
+// A number line past the file's
 // `linesInFile` is missing rather than empty. The first line that cannot be
 // read is the Problem, its `where` the line's column ("BirthDay";
 // AtRecordLine names the line too). Values are not checked against any

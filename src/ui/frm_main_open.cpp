@@ -57,6 +57,12 @@ void frmMain::OpenRecordFile(const QString& path) {
         return;
     }
     ShowRecord(record->birth);
+    if (record->unreadLine) {
+        dialogs_.Message(this,
+                         tr("Opened \"%1\": %2")
+                             .arg(Escaped(QDir::toNativeSeparators(path)), RecordProblemText(*record->unreadLine)),
+                         MessageIcon::Information);
+    }
     // A record saved for a time not known exactly says how well it was known.
     timeKnownList->SetWindow(record->timeKnown);
     Calculate();

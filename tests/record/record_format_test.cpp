@@ -221,6 +221,7 @@ struct BadWindowLineCase {
     const char* name;
     const char* line;
     std::string message;  ///< "" when read as an exact time.
+    std::string note = {};  ///< What an exact time read past the line says.
 };
 void PrintTo(const BadWindowLineCase& c, std::ostream* os) { *os << c.name; }
 
@@ -233,6 +234,7 @@ TEST_P(BadWindowLine, IsRefusedNamingTheLine) {
     if (GetParam().message.empty()) {
         ASSERT_TRUE(read.ok()) << read.problem().Text();
         EXPECT_EQ(read->timeKnown, TimeWindow::Exact());
+        EXPECT_EQ(read->unreadLine ? AtRecordLine(*read->unreadLine).Text() : "", GetParam().note);
     } else {
         ASSERT_FALSE(read.ok());
         EXPECT_EQ(AtRecordLine(read.problem()).Text(), GetParam().message);
@@ -240,13 +242,14 @@ TEST_P(BadWindowLine, IsRefusedNamingTheLine) {
 }
 
 const std::string kOutside = " is outside 0..720 minutes (day stands for an unknown time)";
-const std::string kNeither = " is neither a whole number of minutes nor day";
+const std::string kNotUnderstood = " was not understood; the time was taken as exact";
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Record, BadWindowLine,
     ::testing::Values(
-        BadWindowLineCase{"Word", "soon", "line 16: TimeWindowMinutes: \"soon\"" + kNeither},
+        BadWindowLineCase{"Word", "soon", "", "line 16: TimeWindowMinutes: \"soon\"" + kNotUnderstood},
+        BadWindowLineCase{"Fraction", " 1.5 ", "", "line 16: TimeWindowMinutes: \"1.5\"" + kNotUnderstood},
         BadWindowLineCase{"TooWide", "721", "line 16: TimeWindowMinutes: \"721\"" + kOutside},
         BadWindowLineCase{"Negative", "-1", "line 16: TimeWindowMinutes: \"-1\"" + kOutside},
         BadWindowLineCase{"Empty", "", ""},

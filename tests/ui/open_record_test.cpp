@@ -155,7 +155,7 @@ QStringList ScreenOf(const frmMain& window) {
 struct BadFileCase {
     const char* name;
     int line;
-    const char* text;
+    std::string text;
     const char* message;  ///< After "Could not open \"PATH\": ".
 };
 void PrintTo(const BadFileCase& c, std::ostream* os) { *os << c.name; }
@@ -219,10 +219,33 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileCase{"LongitudeDegreesPast16Bits", 7, " 99999 ",
                     "Line 7 (longitude degrees): \"99999\" is not a whole number from 0 to 180."},
         BadFileCase{"ZoneMinutesEmpty", 12, "", "Line 12 (zone minutes): missing value."},
+        BadFileCase{"MinuteLongerThanALine", 6, std::string(4095, '0') + "59",
+                    "Line 6 (minute): longer than 4096 bytes."},
+        BadFileCase{"WindowLongerThanALine", 16, std::string(4094, '0') + "720",
+                    "Line 16 (time known): longer than 4096 bytes."},
         BadFileCase{"EmptyFile", -1, "", "the file is empty."},
         BadFileCase{"ShortFile", -1, "Huu\r\n:\r\n", "Line 3 (day): missing, the file ends before this line."}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+TEST_F(OpenRecord, ASixteenthLineOfOtherTextIsReadAsAnExactTimeAndSaysSo) {
+    RecordLines lines = RecordLinesFrom(Zoe());
+    lines[kTimeWindowLine - 1] = "junk";
+    std::string file;
+    for (const std::string& line : lines) file += ScrambleRecordLine(line) + "\r\n";
+    const QString path = Scratch(QStringLiteral("other.moo"));
+    WriteFile(path, QByteArray::fromStdString(file));
+
+    Open(path);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("Opened \"%1\": Line 16 (time known): \"junk\" was not understood; the time was taken "
+                             "as exact.")
+                  .arg(path));
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
+    ASSERT_NE(Opened(), nullptr);
+    EXPECT_EQ(Opened()->timeKnown, TimeWindow::Exact());
+}
 
 // A file that is no record at all is called so by its name, instead of
 // quoting what its second line would be as a month; a record with one
