@@ -252,7 +252,8 @@ Result<LockedTemporary> MakeLockedTemporary(const std::string& pattern) {
         FileDescriptor fd(::mkostemp(path.data(), O_CLOEXEC));
         if (fd.get() < 0) return Failure(errno);
         FileDescriptor held(::open(path.data(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-        struct stat mine {}, heldStat {};
+        struct stat mine {};
+        struct stat heldStat {};
         if (held.get() >= 0 && ::flock(held.get(), LOCK_EX | LOCK_NB) == 0 && ::fstat(fd.get(), &mine) == 0 &&
             ::fstat(held.get(), &heldStat) == 0 && mine.st_dev == heldStat.st_dev && mine.st_ino == heldStat.st_ino) {
             return LockedTemporary{std::move(path), fd.release(), held.release()};

@@ -133,8 +133,8 @@ Result<void> ReadInto(int fd, LineSplitter& splitter) {
 
 // The value of one line into `saved`; a line the file lacks (beyond
 // `present`) is missing rather than empty.
-Result<void> ReadLine(const RecordField& field, const std::string& line, bool tooLong, int present,
-                      SavedRecord& saved, bool& zoneMinus) {
+Result<void> ReadLine(const RecordField& field, const std::string& line, bool tooLong, int present, SavedRecord& saved,
+                      bool& zoneMinus) {
     const auto refuse = [&field](std::string reason) { return Problem{std::string(field.column), std::move(reason)}; };
     if (tooLong) return refuse("longer than " + std::to_string(kMaxRecordLineBytes) + " bytes");
     switch (field.kind) {
@@ -161,7 +161,8 @@ Result<void> ReadLine(const RecordField& field, const std::string& line, bool to
         } else {
             // Other text is no window at all: lines after the fifteenth
             // were free for other programs.
-            saved.unreadLine = refuse(QuoteInput(TrimBlanks(line)) + " was not understood; the time was taken as exact");
+            saved.unreadLine =
+                refuse(QuoteInput(TrimBlanks(line)) + " was not understood; the time was taken as exact");
         }
         break;
     }
@@ -245,7 +246,9 @@ Result<SavedRecord> SavedRecordFromLines(const RecordFileLines& file) {
     SavedRecord saved;
     bool zoneMinus = false;
     for (std::size_t i = 0; i < kRecordLayout.size(); ++i) {
-        if (Result<void> read = ReadLine(kRecordLayout[i], file.lines[i], file.tooLong[i], file.linesInFile, saved, zoneMinus); !read)
+        if (Result<void> read =
+                ReadLine(kRecordLayout[i], file.lines[i], file.tooLong[i], file.linesInFile, saved, zoneMinus);
+            !read)
             return read.problem();
     }
 

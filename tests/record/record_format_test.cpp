@@ -220,7 +220,7 @@ TEST(WindowLine, ExactBytesOfAnHourEitherWay) {
 struct BadWindowLineCase {
     const char* name;
     const char* line;
-    std::string message;  ///< "" when read as an exact time.
+    std::string message;    ///< "" when read as an exact time.
     std::string note = {};  ///< What an exact time read past the line says.
 };
 void PrintTo(const BadWindowLineCase& c, std::ostream* os) { *os << c.name; }

@@ -192,8 +192,9 @@ TEST(SingleInstanceLock, WithoutARuntimeFolderLivesInAPrivateOneAnotherUserCanno
     if (::geteuid() != 0) GTEST_SKIP() << "making another user's folder needs root";
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR"), tmp = qgetenv("TMPDIR"), cache = qgetenv("XDG_CACHE_HOME");
     const QString user = QString::fromLocal8Bit(::getpwuid(::geteuid())->pw_name);
-    for (const QStringList& madeByAnother : {QStringList{QStringLiteral("runtime-") + user},
-                                             {QStringLiteral("runtime-") + user, QStringLiteral("nyra-moonsign-%1").arg(::geteuid())}}) {
+    for (const QStringList& madeByAnother :
+         {QStringList{QStringLiteral("runtime-") + user},
+          {QStringLiteral("runtime-") + user, QStringLiteral("nyra-moonsign-%1").arg(::geteuid())}}) {
         QTemporaryDir temp, home;
         ASSERT_EQ(::chmod(QFile::encodeName(temp.path()).constData(), 01777), 0);
         qunsetenv("XDG_RUNTIME_DIR");
@@ -204,7 +205,8 @@ TEST(SingleInstanceLock, WithoutARuntimeFolderLivesInAPrivateOneAnotherUserCanno
             ASSERT_TRUE(::mkdir(path.constData(), 0700) == 0 && ::chown(path.constData(), 65534, 65534) == 0);
         }
         const QString folder = QFileInfo(SingleInstanceLock::DefaultPath()).path();
-        for (const auto& [name, value] : {std::pair{"XDG_RUNTIME_DIR", runtime}, {"TMPDIR", tmp}, {"XDG_CACHE_HOME", cache}})
+        for (const auto& [name, value] :
+             {std::pair{"XDG_RUNTIME_DIR", runtime}, {"TMPDIR", tmp}, {"XDG_CACHE_HOME", cache}})
             value.isNull() ? qunsetenv(name) : qputenv(name, value);
         EXPECT_TRUE(SingleInstanceLock::IsPrivateFolder(folder)) << folder.toStdString();
         EXPECT_NE(QDir(folder), QDir(temp.path()));
