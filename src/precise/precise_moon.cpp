@@ -113,16 +113,19 @@ std::optional<EphemerisSource> SourceOf(int32 returnedFlags) {
 // The library's file number for the Moon's file (semo_*.se1).
 constexpr int kMoonFileNumber = 1;
 
-// Whether the Moon just computed came from the Moon's own file. Without
-// that file the library computes the Moon from its Moshier theory yet still
-// returns the files' flag (only its message says so), so the flag alone
-// cannot tell; the file the library has open for the Moon can.
-bool MoonFileInUse() {
+// Whether the Moon just computed at `julianDayUt` came from the Moon's own
+// file. Without that file the library computes the Moon from its Moshier
+// theory yet still returns the files' flag (only its message says so), so
+// the flag alone cannot tell; the Moon's file the library has open can. A
+// file it looked for and did not find keeps its name but covers no days.
+bool MoonFileInUse(double julianDayUt) {
+    constexpr double kDeltaTMarginDays = 1;  // the file's days are dynamical time
     double startJulianDay = 0;
     double endJulianDay = 0;
     int sourceEphemeris = 0;
     const char* file = swe_get_current_file_data(kMoonFileNumber, &startJulianDay, &endJulianDay, &sourceEphemeris);
-    return file != nullptr && *file != '\0';
+    return file != nullptr && startJulianDay < endJulianDay && julianDayUt > startJulianDay - kDeltaTMarginDays &&
+           julianDayUt < endJulianDay + kDeltaTMarginDays;
 }
 
 bool WithinEphemerisYears(double julianDayUt) {
@@ -182,7 +185,7 @@ Result<MoonPosition> LibrarySession::Moon(double julianDayUt, bool sidereal) {
     if (flags < 0) return Problem{"", Reason(message)};
     const std::optional<EphemerisSource> source = SourceOf(flags);
     if (!source) return Problem{"", "Swiss Ephemeris used neither its files nor its built-in ephemeris"};
-    if (*source == EphemerisSource::Moshier || !MoonFileInUse()) use_.usedMoshier = true;
+    if (*source == EphemerisSource::Moshier || !MoonFileInUse(julianDayUt)) use_.usedMoshier = true;
     if (!std::isfinite(position[0]) || !std::isfinite(position[3]))
         return Problem{"", "Swiss Ephemeris returned no number"};
     return MoonPosition{position[0], position[3]};
