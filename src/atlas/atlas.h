@@ -6,6 +6,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "engine/zone_clock.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -112,6 +113,13 @@ struct ZoneOffset {
 /// The offset of a resolved zone; for one that is not valid a Problem whose
 /// `where` is the zone id: "no time zone data for that date and time".
 Result<ZoneOffset> ZoneOffsetOf(const ZoneAtLocalTime& zone);
+
+/// The clock of `timeZoneId` over the days around an instant (Julian
+/// centuries from J2000.0, universal time), long enough for any sign or
+/// nakshatra the Moon is in then and a day's time window: its lead on
+/// universal time, each change of it (rounded to whole minutes as
+/// ResolveZone rounds). Empty for a zone not known.
+ZoneClock ZoneClockAround(const QString& timeZoneId, double centuries);
 
 /// Whether Qt can read the system's time zone database at all. Without it
 /// (no tzdata, or its folder unreadable) every named zone is unknown, while

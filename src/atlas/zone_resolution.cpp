@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QTimeZone>
 
+#include <cmath>
 #include <cstdlib>
 #include <limits>
 #include <vector>
@@ -74,6 +75,23 @@ std::size_t PeriodBeforeJumpOver(const std::vector<Period>& periods, qint64 loca
             before = i;
     }
     return before;
+}
+
+// The Moon stays less than three days in a sign; with a day's window on
+// either side of the birth, five days cover every time a span can name.
+constexpr qint64 kClockDays = 5;
+constexpr double kUnixEpochJulianDate = 2440587.5;
+constexpr double kJ2000Julian = 2451545.0;
+constexpr double kDaysPerCentury = 36525.0;
+
+qint64 SecondsSinceEpochOf(double centuries) {
+    return static_cast<qint64>(
+        std::llround((centuries * kDaysPerCentury + kJ2000Julian - kUnixEpochJulianDate) * kSecondsPerDay));
+}
+
+double CenturiesOf(qint64 secondsSinceEpoch) {
+    return (static_cast<double>(secondsSinceEpoch) / kSecondsPerDay + kUnixEpochJulianDate - kJ2000Julian) /
+           kDaysPerCentury;
 }
 
 QString ClockText(int hour, int minute) {
@@ -198,6 +216,23 @@ QString TypedZoneNote(int zoneHours, int zoneMinutes, bool minusSign, bool east,
     const QString size = HoursMinutesText(aheadMinutes * 60);
     return aheadMinutes > 0 ? QCoreApplication::translate("nyra::ZoneNote", "Clock ahead of UTC by %1").arg(size)
                             : QCoreApplication::translate("nyra::ZoneNote", "Clock behind UTC by %1").arg(size);
+}
+
+ZoneClock ZoneClockAround(const QString& timeZoneId, double centuries) {
+    const QTimeZone zone(timeZoneId.toUtf8());
+    if (timeZoneId.isEmpty() || !zone.isValid() || !std::isfinite(centuries)) return {};
+    const qint64 at = SecondsSinceEpochOf(centuries);
+    const QDateTime from = UtcAt(at - kClockDays * kSecondsPerDay);
+    const QDateTime to = UtcAt(at + kClockDays * kSecondsPerDay);
+    ZoneClock clock;
+    clock.changes.push_back({CenturiesOf(from.toSecsSinceEpoch()), RoundToMinute(zone.offsetFromUtc(from)) / 60});
+    if (!zone.hasTransitions()) return clock;
+    for (const QTimeZone::OffsetData& transition : zone.transitions(from, to)) {
+        const int minutesEast = RoundToMinute(transition.offsetFromUtc) / 60;
+        if (minutesEast == clock.changes.back().minutesEast) continue;
+        clock.changes.push_back({CenturiesOf(transition.atUtc.toSecsSinceEpoch()), minutesEast});
+    }
+    return clock;
 }
 
 }  // namespace nyra

@@ -16,6 +16,9 @@ Result<Calculation> Calculate(const CalculationInput& input) {
     Result<MoonReading> moon = ReadMoon(input.birth, calculation.basis);
     if (!moon) return moon.problem();
     calculation.moon = std::move(moon).value();
+    calculation.clock = input.clock;
+    ReadOnClock(calculation.moon.signSpan, input.clock);
+    ReadOnClock(calculation.moon.nakshatraSpan, input.clock);
     const TimeWindow& window = input.timeKnown;
     if (window.wholeDay || window.minutes > 0) {
         Result<BasisWindow> signs = SignsInWindow(calculation.moon, window);
@@ -33,7 +36,8 @@ Result<Calculation> Calculate(const CalculationInput& input) {
 }
 
 CalculationInput InputOf(const Calculation& calculation) {
-    return {calculation.birth, calculation.place, calculation.timeKnown, calculation.basis.kind, calculation.ayanamsa};
+    return {calculation.birth,      calculation.place,    calculation.timeKnown,
+            calculation.basis.kind, calculation.ayanamsa, calculation.clock};
 }
 
 Result<Calculation> WithAyanamsa(const Calculation& calculation, Ayanamsa ayanamsa) {

@@ -10,6 +10,7 @@
 #include "engine/ephemeris.h"
 #include "engine/moon_detail.h"
 #include "engine/time_window.h"
+#include "engine/zone_clock.h"
 #include "precise/precise_moon.h"
 #include "signs/rashi_information.h"
 
@@ -22,6 +23,10 @@ struct Calculation {
     BirthRecord birth;
     BirthPlace place;
     TimeWindow timeKnown;
+    /// The atlas zone's clock around the birth, on which the sign's and the
+    /// nakshatra's change times are read; empty for a typed zone, whose
+    /// offset they keep.
+    ZoneClock clock = {};
     /// What every figure the windows name comes from: the classic formula,
     /// or Swiss Ephemeris with the chosen ayanamsa.
     Basis basis;
@@ -60,6 +65,7 @@ struct CalculationInput {
     TimeWindow timeKnown;
     BasisKind basis = BasisKind::Classic;
     Ayanamsa ayanamsa = kDefaultAyanamsa;
+    ZoneClock clock = {};  ///< ZoneClockAround (atlas/atlas.h) for an atlas zone.
 };
 
 // Computes the Moon on the chosen basis with its details, the possible signs

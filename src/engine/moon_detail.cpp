@@ -308,8 +308,8 @@ Span FindSpan(const EngineRecord& chart, int index, double lowerDeg, double uppe
     // birth between its crossings even when it lies on a boundary.
     span.entered.centuries = std::min(CrossingInstant(t, around, lowerDeg, true), t);
     span.leaves.centuries = std::max(CrossingInstant(t, around, std::fmod(upperDeg, 360.0), false), t);
-    span.entered.local = LocalTimeAt(span.entered.centuries, chart);
-    span.leaves.local = LocalTimeAt(span.leaves.centuries, chart);
+    span.entered = CrossingAt(span.entered.centuries, chart);
+    span.leaves = CrossingAt(span.leaves.centuries, chart);
     const double sinceEntered = (t - span.entered.centuries) * kMinutesPerCentury;
     const double untilLeaves = (span.leaves.centuries - t) * kMinutesPerCentury;
     span.minutesFromNearerChange = sinceEntered <= untilLeaves ? -sinceEntered : untilLeaves;
@@ -456,9 +456,9 @@ double SiderealMoonAt(double centuries) {
     return r.MoonLongitude;
 }
 
-LocalTime LocalTimeAt(double centuries, const EngineRecord& chart) {
-    const double clockAheadHours = chart.LocalHours - chart.UniversalHours;
-    const double julianDate = centuries * kDaysPerCentury + kJ2000JulianDate + clockAheadHours / 24.0;
+namespace {
+
+LocalTime LocalTimeOfJulianDate(double julianDate) {
     // Minutes since the start of the civil day of Julian day number 0.
     const long long minutes = std::llround((julianDate + 0.5) * 1440.0);
     const long long dayNumber = minutes >= 0 ? minutes / 1440 : -((-minutes + 1439) / 1440);
@@ -468,6 +468,25 @@ LocalTime LocalTimeAt(double centuries, const EngineRecord& chart) {
     t.hour = static_cast<int>(minuteOfDay / 60);
     t.minute = static_cast<int>(minuteOfDay % 60);
     return t;
+}
+
+}  // namespace
+
+LocalTime LocalTimeAt(double centuries, const EngineRecord& chart) {
+    const double clockAheadHours = chart.LocalHours - chart.UniversalHours;
+    return LocalTimeOfJulianDate(centuries * kDaysPerCentury + kJ2000JulianDate + clockAheadHours / 24.0);
+}
+
+LocalTime ClockTimeAt(double centuries, int minutesEast) {
+    return LocalTimeOfJulianDate(centuries * kDaysPerCentury + kJ2000JulianDate + minutesEast / 1440.0);
+}
+
+int BirthClockMinutesEast(const EngineRecord& chart) {
+    return static_cast<int>(std::lround((chart.LocalHours - chart.UniversalHours) * 60.0));
+}
+
+Crossing CrossingAt(double centuries, const EngineRecord& chart) {
+    return {centuries, LocalTimeAt(centuries, chart), BirthClockMinutesEast(chart)};
 }
 
 Span FindSignSpan(const EngineRecord& chart) {

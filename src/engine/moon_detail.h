@@ -58,6 +58,9 @@ struct LocalTime {
 struct Crossing {
     double centuries = 0;  ///< Julian centuries from J2000.0, as the engine counts.
     LocalTime local;       ///< Clock time at the birth place, to the nearest minute.
+    /// The lead on universal time of the clock `local` reads: the birth's
+    /// own, or that of the zone's clock then (engine/zone_clock.h).
+    int clockMinutesEast = 0;
 };
 
 // The stretch of sky the Moon was in at birth, between two boundaries.
@@ -80,6 +83,15 @@ double SiderealMoonAt(double centuries);
 // Clock time at the birth place for an instant: the birth's own difference
 // between clock and universal time (zone, daylight saving, direction).
 LocalTime LocalTimeAt(double centuries, const EngineRecord& chart);
+
+// Clock time for an instant on a clock `minutesEast` ahead of universal time.
+LocalTime ClockTimeAt(double centuries, int minutesEast);
+
+// The birth's own lead of the clock on universal time, in whole minutes.
+int BirthClockMinutesEast(const EngineRecord& chart);
+
+// An instant on the birth's clock.
+Crossing CrossingAt(double centuries, const EngineRecord& chart);
 
 // "2000-01-02 09:51"
 std::string FormatIsoMinute(const LocalTime& t);

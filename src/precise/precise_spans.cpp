@@ -313,8 +313,8 @@ Result<Span> SpanOf(MoonNear& moon, const Division& d, const EngineRecord& chart
     const double leavesDays = std::max(*leaves, 0.0);
     span.entered.centuries = originCenturies + enteredDays / kDaysPerJulianCentury;
     span.leaves.centuries = originCenturies + leavesDays / kDaysPerJulianCentury;
-    span.entered.local = LocalTimeAt(span.entered.centuries, chart);
-    span.leaves.local = LocalTimeAt(span.leaves.centuries, chart);
+    span.entered = CrossingAt(span.entered.centuries, chart);
+    span.leaves = CrossingAt(span.leaves.centuries, chart);
     const double sinceEntered = -enteredDays * 1440.0;
     const double untilLeaves = leavesDays * 1440.0;
     span.minutesFromNearerChange = sinceEntered <= untilLeaves ? -sinceEntered : untilLeaves;

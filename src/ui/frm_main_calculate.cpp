@@ -3,6 +3,7 @@
 // calculation of the entry, handed to a new result window.
 #include "ui/frm_main.h"
 
+#include "atlas/atlas.h"
 #include "calculation/calculation.h"
 #include "entry/impossible_place.h"
 #include "ui/calculation_settings.h"
@@ -85,6 +86,10 @@ void frmMain::Calculate() {
     // formula's second opinion keeps the ayanamsa chosen for it.
     input.ayanamsa = input.basis == BasisKind::Precise ? static_cast<Ayanamsa>(ayanamsaList->currentData().toInt())
                                                        : RememberedAyanamsa(AyanamsaUse::SecondOpinion);
+    if (!input.place.timeZoneId.empty()) {
+        input.clock =
+            ZoneClockAround(QString::fromStdString(input.place.timeZoneId), ComputeMoonChart(input.birth).Centuries);
+    }
     Result<Calculation> calculation = nyra::Calculate(input);
     if (!calculation) {
         dialogs_.Message(this, QString::fromStdString(calculation.problem().Text()), MessageIcon::Stop);

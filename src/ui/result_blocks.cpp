@@ -61,6 +61,7 @@ SignHeadline::SignHeadline(QWidget* parent) : QWidget(parent) {
     basisLine = NewDetail("lblBasis", this);
     signSpanLine = NewDetail<WrappingLabel>("lblSignSpan", this);
     nakshatraSpanLine = NewDetail<WrappingLabel>("lblNakshatraSpan", this);
+    clockLine = NewDetail<WrappingLabel>("lblClock", this);
 
     auto* facts = new QHBoxLayout;
     facts->setSpacing(10);
@@ -87,6 +88,7 @@ SignHeadline::SignHeadline(QWidget* parent) : QWidget(parent) {
     column_->addLayout(facts);
     column_->addWidget(signSpanLine);
     column_->addWidget(nakshatraSpanLine);
+    column_->addWidget(clockLine);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(signPicture, 0, Qt::AlignTop);
@@ -144,6 +146,13 @@ void SignHeadline::Show(const Calculation& calculation, const SignDescription& s
     basisLine->setText(tr("Calculated with %1").arg(QString::fromStdString(CalculatedWithText(calculation, language))));
     signSpanLine->setText(QString::fromStdString(SignSpanSentence(moon.signSpan, language)));
     nakshatraSpanLine->setText(QString::fromStdString(NakshatraSpanSentence(moon.nakshatraSpan, language)));
+    // A typed zone's offset holds for every time; an atlas zone's clock may
+    // change between the birth and a change of sign.
+    const bool zoneClock = !calculation.clock.changes.empty();
+    clockLine->setText(zoneClock ? tr("Times are on the clock of %1 as it read then, daylight saving changes included.")
+                                       .arg(QString::fromStdString(calculation.place.timeZoneId))
+                                 : QString());
+    clockLine->setVisible(zoneClock);
 }
 
 MoonNotices::MoonNotices(QWidget* parent) : QWidget(parent) {

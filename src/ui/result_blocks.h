@@ -43,6 +43,7 @@ private:
     QLabel* basisLine = nullptr;
     QLabel* signSpanLine = nullptr;
     QLabel* nakshatraSpanLine = nullptr;
+    QLabel* clockLine = nullptr;  ///< Whose clock the change times are on, for an atlas zone.
     QVBoxLayout* column_ = nullptr;
     QVBoxLayout* aside_ = nullptr;
     // The image list: one picture per sign, under its English name.

@@ -109,6 +109,44 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
+// A change on the other side of a change of the clocks reads as the clocks
+// did then (the table's cell is the JSON's without T and offset); a typed
+// zone keeps its offset. 02:30 on 29 March is read as after the jump.
+struct ClockChangeCase {
+    const char* name;
+    std::string row;  ///< After "BirthMonth BirthDay BirthYear BirthHour BirthMinute".
+    const char* column;
+    std::string json;
+};
+void PrintTo(const ClockChangeCase& c, std::ostream* os) { *os << c.name; }
+
+class ChangeTime : public ::testing::TestWithParam<ClockChangeCase> {};
+
+TEST_P(ChangeTime, IsOnTheClockOfItsInstant) {
+    const ClockChangeCase& c = GetParam();
+    const std::string typed = c.row.find('L') == std::string::npos
+                                  ? "ZoneHours\tZoneMinutes\tLonDegrees\tLonMinutes\tLonIsEast\tDstOn"
+                                  : "Place";
+    const std::string table = "BirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\t" + typed + "\n" + c.row + "\n";
+    const ToolRun tsv = RunTool(table, {"--nakshatra-times"});
+    ASSERT_EQ(Lines(tsv.out).size(), 2u) << tsv.err;
+    EXPECT_EQ(Cell(Lines(tsv.out)[0], Lines(tsv.out)[1], c.column), c.json.substr(0, 10) + " " + c.json.substr(11, 5));
+    EXPECT_NE(RunTool(table, {"--nakshatra-times", "--format", "jsonl"})
+                  .out.find("\"" + std::string(c.column) + "\":\"" + c.json + "\""),
+              std::string::npos);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Clocks, ChangeTime,
+    ::testing::Values(
+        ClockChangeCase{"SignEnteredBeforeClocksWentForward", "3\t29\t2026\t2\t30\tLondon", "SignEntered", "2026-03-27T04:08+00:00"},
+        ClockChangeCase{"NakshatraEnteredBeforeClocksWentForward", "3\t29\t2026\t2\t30\tLondon", "NakshatraEntered", "2026-03-28T09:23+00:00"},
+        ClockChangeCase{"SignLeavesAfterClocksWentBack", "10\t24\t2026\t12\t0\tLondon", "SignLeaves", "2026-10-25T13:53+00:00"},
+        ClockChangeCase{"TypedZoneKeepsItsOffset", "3\t29\t2026\t2\t30\t0\t0\t0\t7\t0\t1", "SignEntered", "2026-03-27T05:08+01:00"}),
+    [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
 TEST(PlaceZone, ARowThePlaceCannotServeSaysWhy) {
     const std::string header = "BirthName\tBirthMonth\tBirthDay\tBirthYear\tBirthHour\tBirthMinute\tPlace\n";
     const ToolRun r = RunTool(header + "Ana\t7\t1\t1975\t12\t0\tMadrid, Spain\n" +

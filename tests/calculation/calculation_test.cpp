@@ -43,6 +43,20 @@ TEST(Calculation, OneValueHoldsTheEntryAndEverythingComputedFromIt) {
     EXPECT_EQ(other.chart.MoonLongitude, c.chart.MoonLongitude);
 }
 
+// The zone's clock went back an hour just before the birth: the sign,
+// entered the day before, reads an hour later; its end and another
+// ayanamsa's calculation are as they were.
+TEST(Calculation, ChangeTimesAreReadOnTheZonesClockOfTheirInstant) {
+    const Calculation typed = Made({Delhi1947(0, 0), {}, TimeWindow::Exact()});
+    const double birth = typed.chart.Centuries, minute = 1.0 / (36525 * 1440);
+    CalculationInput input{Delhi1947(0, 0), {}, TimeWindow::Exact()};
+    input.clock.changes = {{birth - 14400 * minute, 390}, {birth - minute, 330}};
+    const Calculation zoned = Made(input);
+    EXPECT_EQ(zoned.moon.signSpan.entered.local, ClockTimeAt(typed.moon.signSpan.entered.centuries, 390));
+    EXPECT_EQ(zoned.moon.signSpan.leaves.local, typed.moon.signSpan.leaves.local);
+    EXPECT_EQ(WithAyanamsa(zoned, Ayanamsa::Raman)->moon.signSpan.entered.local, zoned.moon.signSpan.entered.local);
+}
+
 TEST(Calculation, ATimeNotKnownCarriesItsPossibleSignsToEveryText) {
     BirthRecord birth = Delhi1947(12, 0);
     birth.BirthDay = 16;  // the Moon leaves Kataka late that evening
