@@ -716,6 +716,10 @@ Do you want to replace it?</source>
         <source>At %1, the clock time used: %2</source>
         <translation>प्रयुक्त घड़ी के समय %1 पर: %2</translation>
     </message>
+    <message>
+        <source>Times are on the clock of %1 as it read then, daylight saving changes included.</source>
+        <translation>समय %1 की घड़ी के अनुसार हैं, जैसी वह उस समय चल रही थी; डेलाइट सेविंग के बदलाव शामिल हैं।</translation>
+    </message>
 </context>
 <context>
     <name>nyra::SignTabs</name>
@@ -1345,6 +1349,10 @@ Do you want to replace it?</source>
     <message>
         <source>, though %1 had UTC%2 then</source>
         <translation>, हालाँकि उस समय %1 में UTC%2 था</translation>
+    </message>
+    <message>
+        <source>Opened &quot;%1&quot;: %2</source>
+        <translation>&quot;%1&quot; खोली गई: %2</translation>
     </message>
 </context>
 <context>

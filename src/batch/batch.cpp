@@ -3,6 +3,7 @@
 #include "atlas/atlas.h"
 #include "batch/batch_io.h"
 #include "batch/ordered_pipeline.h"
+#include "batch/row_cells.h"
 #include "engine/time_window.h"
 #include "record/birth_check.h"
 #include "record/file_io.h"
@@ -104,6 +105,8 @@ private:
     // False when the columns differ from those already written.
     bool UseHeader(const std::vector<std::string>& columns);
     void WriteLine(const std::string& line);
+    // In JSON Lines, a refused row's object in its place (row_cells.h).
+    void WriteRefusal(const std::string& file, long long line, const std::string& problem);
     // A row, after the note on the Moshier fallback if it is the first row
     // to use it; `where` names the row in the note ("line 7", "FILE: line
     // 7", "FILE.moo").
@@ -125,6 +128,10 @@ void BatchRun::WriteLine(const std::string& line) {
     out_.write(line.data(), static_cast<std::streamsize>(line.size()));
     out_.put('\n');
     if (!out_) Fail(kBatchOutputFailed);
+}
+
+void BatchRun::WriteRefusal(const std::string& file, long long line, const std::string& problem) {
+    if (options_.columns.format == RowFormat::Jsonl) WriteLine(RefusedRowObject(file, line, problem));
 }
 
 template <typename Where>
@@ -220,16 +227,19 @@ void BatchRun::ProcessTable(std::streambuf& in, const std::string& label, const 
         }
     };
     const auto emitRow = [&](const TableItem& item) {
-        if (item.read == LineRead::TooLong) {
-            err_ << prefix << "line " << item.lineNumber << ": longer than " << kMaxTableLineBytes << " bytes\n";
+        const auto refuse = [&](const std::string& problem) {
+            err_ << prefix << "line " << item.lineNumber << ": " << problem << '\n';
             Fail(kBatchRowErrors);
+            WriteRefusal(label, item.lineNumber, problem);
+        };
+        if (item.read == LineRead::TooLong) {
+            refuse("longer than " + std::to_string(kMaxTableLineBytes) + " bytes");
         } else if (item.line.empty()) {
             // A blank line between rows is no row.
         } else if (item.row.line) {
             WriteRow(item.row, [&] { return prefix + "line " + std::to_string(item.lineNumber); });
         } else {
-            err_ << prefix << "line " << item.lineNumber << ": " << item.row.line.problem().Text() << '\n';
-            Fail(kBatchRowErrors);
+            refuse(item.row.line.problem().Text());
         }
     };
     RunInOrder<TableItem>(jobs_, readRow, computeRow, emitRow, [this] { return OutputFailed(); });
@@ -279,8 +289,10 @@ void BatchRun::ProcessRecordFiles(const std::vector<std::string>& paths) {
         if (!item.row.line) {
             err_ << EscapeInput(*item.path) << ": " << item.row.line.problem().Text() << '\n';
             Fail(kBatchRowErrors);
+            WriteRefusal(*item.path, 0, item.row.line.problem().Text());
             return;
         }
+        if (item.row.note) err_ << EscapeInput(*item.path) << ": " << item.row.note->Text() << '\n';
         UseHeader(layout.output);
         WriteRow(item.row, [&] { return EscapeInput(*item.path); });
     };
@@ -456,6 +468,10 @@ std::string UsagePlaceAndWindow() {
            "zone and DST columns: the place is found in the atlas and the zone and\n"
            "daylight saving in force there at the row's date and clock time are used;\n"
            "ResolvedPlace, TimeZoneId and UtcOffset are then written after the input.\n"
+           "The change times of a Place row (SignEntered, SignLeaves and the\n"
+           "nakshatra's) are on the clock in force there at each instant: a sign\n"
+           "entered before a change of daylight saving reads as the clocks did then.\n"
+           "Typed zone and DST columns give every time of their row the same offset.\n"
            "\n"
            "A TimeWindowMinutes column says how well the clock time is known: to within\n"
            "that many minutes either way (0.." +
@@ -508,8 +524,14 @@ std::string UsageOptions() {
            "                   line, or jsonl, one JSON object a row whose keys are the\n"
            "                   column names: a number or flag is a JSON number (an input\n"
            "                   cell as the tool reads it), any other cell a string as\n"
-           "                   the table holds it, every byte that is not UTF-8 written\n"
-           "                   as U+FFFD\n"
+           "                   the table holds it (TimeWindowMinutes always one), every\n"
+           "                   byte that is not UTF-8 written as U+FFFD; the change\n"
+           "                   times in ISO 8601 with their offset\n"
+           "                   (2026-03-27T05:06+00:00); a refused row as\n"
+           "                   {\"line\": 7, \"problem\": \"...\"} in its place (\"file\"\n"
+           "                   too when several files are read; a record file's\n"
+           "                   {\"file\": ..., \"problem\": ...}), its message and the exit\n"
+           "                   status as for a table\n"
            "  --jobs N         compute rows on N threads, 1.." + std::to_string(kMaxJobs) + " (default: one per\n"
            "                   core; 1 computes one row after another); the output is the\n"
            "                   same for every N\n"
@@ -531,7 +553,9 @@ std::string UsageOptions() {
 
 // Messages and the exit status.
 std::string UsageMessagesAndStatus() {
-    return "Messages quote the input they echo with every byte that is not printable\n"
+    return "Control characters in a cell (a stray carriage return, an escape) become\n"
+           "blanks in either format, so that a row stays one line of its columns.\n"
+           "Messages quote the input they echo with every byte that is not printable\n"
            "UTF-8 written as \\xNN (\\r, \\n and \\t for those three).\n"
            "\n"
            "Exit status: 0 all rows written; 1 some rows or files skipped (reasons on\n"

@@ -133,11 +133,11 @@ void AppendChartCells(RowCells& cells, const RowMoon& moon, const RowOptions& op
     cells.OwnText(NakshatraName(reading.nakshatra.index, options.language));
     AppendWhole(cells.Number(), reading.nakshatra.pada);
     cells.OwnText(PlanetName(reading.nakshatra.lord, options.language));
-    cells.Minute(reading.signSpan.entered.local);
-    cells.Minute(reading.signSpan.leaves.local);
+    cells.Minute(reading.signSpan.entered);
+    cells.Minute(reading.signSpan.leaves);
     if (options.nakshatraTimes) {
-        cells.Minute(reading.nakshatraSpan.entered.local);
-        cells.Minute(reading.nakshatraSpan.leaves.local);
+        cells.Minute(reading.nakshatraSpan.entered);
+        cells.Minute(reading.nakshatraSpan.leaves);
     }
     AppendWhole(cells.Number(), std::llround(reading.signSpan.minutesFromNearerChange));
 }
@@ -188,11 +188,19 @@ void AppendDescriptionCells(RowCells& cells, const MoonReading& reading, Languag
 }
 
 // The computed cells, after the input's and the place's; `window` is the
-// birth's time window, when the output has the window's columns.
+// birth's time window, when the output has the window's columns. With a
+// place's `timeZoneId` the change times are read on its clock, daylight
+// saving changes included; otherwise on the birth's.
 RowResult WithComputedCells(RowCells cells, const BirthRecord& birth, const RowOptions& options,
-                            const std::optional<TimeWindow>& window) {
+                            const std::optional<TimeWindow>& window, const std::string& timeZoneId = {}) {
     Result<RowMoon> moon = ReadRowMoon(birth, options);
     if (!moon) return {moon.problem()};
+    if (!timeZoneId.empty()) {
+        MoonReading& reading = moon->reading;
+        const ZoneClock clock = ZoneClockAround(QString::fromStdString(timeZoneId), reading.chart.Centuries);
+        ReadOnClock(reading.signSpan, clock);
+        ReadOnClock(reading.nakshatraSpan, clock);
+    }
     RowResult row;
     row.library = moon->reading.library;
     AppendChartCells(cells, *moon, options);
@@ -212,8 +220,9 @@ RowResult WithComputedCells(RowCells cells, const BirthRecord& birth, const RowO
 
 // One input cell. In a JSON line a cell the tool reads as a number is that
 // number, a zone's minus sign kept ("-0" hours with 30 minutes is half an
-// hour ahead), and TimeWindowMinutes its minutes; any other cell, and every
-// cell of a tab-separated output, is the text as given.
+// hour ahead); any other cell, TimeWindowMinutes among them (whose "day" is
+// no number), and every cell of a tab-separated output, is the text as
+// given.
 void AppendInputCell(RowCells& cells, const RowOptions& options, const RecordField* field, std::string_view text) {
     if (options.format == RowFormat::Jsonl && field != nullptr) {
         switch (field->kind) {
@@ -228,11 +237,6 @@ void AppendInputCell(RowCells& cells, const RowOptions& options, const RecordFie
             }
             break;
         case RecordLineKind::TimeWindow:
-            if (const Result<TimeWindow> window = ParseTimeWindowMinutes(text); window && !window->wholeDay) {
-                AppendWhole(cells.Number(), window->minutes);
-                return;
-            }
-            break;
         case RecordLineKind::Name: break;
         }
     }
@@ -467,7 +471,7 @@ RowResult ComputeTableRow(const TableLayout& layout, const RowOptions& options, 
     if (layout.placeColumn) {
         for (const std::string& cell : placeCells) cells.Text(cell);
     }
-    return WithComputedCells(std::move(cells), birth, options, parsed->window);
+    return WithComputedCells(std::move(cells), birth, options, parsed->window, placeCells[1]);
 }
 
 RowResult ComputeRecordRow(const Result<SavedRecord>& loaded, const RowOptions& options, const RecordLayout& layout) {
@@ -481,8 +485,10 @@ RowResult ComputeRecordRow(const Result<SavedRecord>& loaded, const RowOptions& 
         if (field->kind == RecordLineKind::TimeWindow && !layout.withWindow) continue;
         AppendInputCell(cells, options, field, RecordCell(*field, *loaded));
     }
-    return WithComputedCells(std::move(cells), birth, options,
-                             layout.withWindow ? std::optional<TimeWindow>(loaded->timeKnown) : std::nullopt);
+    RowResult row = WithComputedCells(std::move(cells), birth, options,
+                                      layout.withWindow ? std::optional<TimeWindow>(loaded->timeKnown) : std::nullopt);
+    if (loaded->unreadLine) row.note = AtRecordLine(*loaded->unreadLine);
+    return row;
 }
 
 }  // namespace nyra

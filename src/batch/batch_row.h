@@ -86,6 +86,9 @@ struct RowResult {
     /// because its files are missing (for the precise columns too, whose
     /// positions are not counted).
     LibraryUse library = {};
+    /// Something the row was read past, said before it on standard error
+    /// (a record's sixteenth line that holds no time window).
+    std::optional<Problem> note = {};
 };
 
 // One table row without its line end. A Problem names the column as its

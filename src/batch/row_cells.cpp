@@ -4,6 +4,8 @@
 #include "text/utf8.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 
 namespace nyra {
 namespace {
@@ -43,6 +45,19 @@ void AppendJsonString(std::string& out, std::string_view text) {
         text.remove_prefix(length == 0 ? 1 : length);
     }
     out += '"';
+}
+
+std::string RefusedRowObject(std::string_view file, long long line, std::string_view problem) {
+    std::string object = "{";
+    if (!file.empty()) {
+        object += "\"file\":";
+        AppendJsonString(object, file);
+        object += ',';
+    }
+    if (line > 0) object += "\"line\":" + std::to_string(line) + ',';
+    object += "\"problem\":";
+    AppendJsonString(object, problem);
+    return object += '}';
 }
 
 // Room for a default row, so that it is not moved as it grows.
@@ -110,12 +125,22 @@ void RowCells::Echo(std::string_view tabSeparated, std::size_t count) {
 
 void RowCells::Flag(bool value) { Number() += value ? '1' : '0'; }
 
-void RowCells::Minute(const LocalTime& t) {
-    // Digits, a dash, a blank and a colon need no escaping in JSON.
+void RowCells::Minute(const Crossing& change) {
     Open();
-    if (format_ == RowFormat::Jsonl) line_ += '"';
-    AppendIsoMinute(line_, t);
-    if (format_ == RowFormat::Jsonl) line_ += '"';
+    if (format_ == RowFormat::Tsv) {
+        AppendIsoMinute(line_, change.local);
+        return;
+    }
+    // Digits, a dash, a T, a colon and a sign need no escaping in JSON.
+    line_ += '"';
+    const std::size_t start = line_.size();
+    AppendIsoMinute(line_, change.local);
+    if (line_.size() > start + 10 && line_[start + 10] == ' ') line_[start + 10] = 'T';
+    const int minutes = std::abs(change.clockMinutesEast);
+    char offset[16];
+    std::snprintf(offset, sizeof offset, "%c%02d:%02d", change.clockMinutesEast < 0 ? '-' : '+', minutes / 60,
+                  minutes % 60);
+    (line_ += offset) += '"';
 }
 
 std::string RowCells::Finish() && {

@@ -22,6 +22,11 @@ namespace nyra {
 // valid UTF-8 JSON. Everything else is kept as it is.
 void AppendJsonString(std::string& out, std::string_view text);
 
+// A refused row's place in a JSON Lines output, so that there is still one
+// object per input row: {"line":7,"problem":"BirthDay: ..."}, with "file"
+// first when the row's file is named, and no "line" for a record file.
+std::string RefusedRowObject(std::string_view file, long long line, std::string_view problem);
+
 class RowCells {
 public:
     // `columns` are the output's columns, whose names a JSON object takes as
@@ -54,8 +59,10 @@ public:
     // For the tab-separated output only: `count` cells at once, separated by
     // tabs as a table row holds them, each cleaned as Text cleans it.
     void Echo(std::string_view tabSeparated, std::size_t count);
-    // A clock time to the minute, as text: "2000-01-02 09:51".
-    void Minute(const LocalTime& t);
+    // A change's clock time to the minute, as text: "2000-01-02 09:51", and
+    // in a JSON line in ISO 8601 with the clock's offset:
+    // "2000-01-02T09:51+05:30".
+    void Minute(const Crossing& change);
 
     // The row, without a line end.
     std::string Finish() &&;

@@ -42,7 +42,7 @@ struct SavedRecord {
     /// A sixteenth line that holds no time window (another program's text):
     /// the record is read with an exact time, and this says so, its `where`
     /// the line's column.
-    std::optional<Problem> unreadLine;
+    std::optional<Problem> unreadLine = {};
 
     friend bool operator==(const SavedRecord&, const SavedRecord&) = default;
 };

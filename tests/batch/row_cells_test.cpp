@@ -69,11 +69,11 @@ TEST(RowCells, WriteTheSameCellsAsATableLineOrAJsonObject) {
         cells.Text("A\tB\x7f\"");
         AppendWhole(cells.Number(), -4);
         cells.Flag(true);
-        cells.Minute({2000, 1, 2, 9, 5});
+        cells.Minute({0, {2000, 1, 2, 9, 5}, -330});
         return std::move(cells).Finish();
     };
     EXPECT_EQ(row(RowFormat::Tsv), "A B \"\t-4\t1\t2000-01-02 09:05");
-    EXPECT_EQ(row(RowFormat::Jsonl), "{\"Name\":\"A B \\\"\",\"Pada\":-4,\"Flag\":1,\"Entered\":\"2000-01-02 09:05\"}");
+    EXPECT_EQ(row(RowFormat::Jsonl), "{\"Name\":\"A B \\\"\",\"Pada\":-4,\"Flag\":1,\"Entered\":\"2000-01-02T09:05-05:30\"}");
 }
 
 }  // namespace
