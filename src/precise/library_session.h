@@ -1,4 +1,5 @@
-// The one way into Swiss Ephemeris, for the files of this folder only: a
+// The one way into Swiss Ephemeris, for the files of this folder and of
+// src/panchanga only: a
 // session holds the library's lock for one result, gives this thread the
 // ephemeris folder and the sidereal mode, and tallies what every call
 // answered (LibraryUse). Nothing else calls the library, so the tally is
@@ -18,6 +19,13 @@ struct MoonPosition {
     double degPerDay = 0;     ///< Its daily motion.
 };
 
+// The Sun at one instant, as the library gives it.
+struct SunPosition {
+    double longitudeDeg = 0;  ///< 0..360, tropical or sidereal as asked.
+    double degPerDay = 0;     ///< Its daily motion.
+    double distanceAu = 1;    ///< From the Earth, astronomical units.
+};
+
 class LibrarySession {
 public:
     explicit LibrarySession(Ayanamsa ayanamsa);
@@ -30,6 +38,9 @@ public:
     Result<MoonPosition> Moon(double julianDayUt, bool sidereal);
     // The true ayanamsa (nutation included) at `julianDayUt`, degrees.
     Result<double> TrueAyanamsa(double julianDayUt);
+    // The apparent geocentric Sun at `julianDayUt`, sidereal for the
+    // session's ayanamsa or tropical.
+    Result<SunPosition> Sun(double julianDayUt, bool sidereal);
 
     const LibraryUse& use() const { return use_; }
 

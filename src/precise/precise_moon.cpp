@@ -205,6 +205,23 @@ Result<double> LibrarySession::TrueAyanamsa(double julianDayUt) {
     return ayanamsaDeg;
 }
 
+Result<SunPosition> LibrarySession::Sun(double julianDayUt, bool sidereal) {
+    if (!std::isfinite(julianDayUt)) return Problem{"", "the instant is not a number"};
+    if (!WithinEphemerisYears(julianDayUt)) return OutsideEphemerisYears(UniversalTimeText(julianDayUt));
+    char message[AS_MAXCH] = "";
+    double position[6] = {};
+    const int32 flags =
+        swe_calc_ut(julianDayUt, SE_SUN, kMoonFlags | (sidereal ? SEFLG_SIDEREAL : 0), position, message);
+    ++use_.sunPositions;
+    if (flags < 0) return Problem{"", Reason(message)};
+    const std::optional<EphemerisSource> source = SourceOf(flags);
+    if (!source) return Problem{"", "Swiss Ephemeris used neither its files nor its built-in ephemeris"};
+    if (*source == EphemerisSource::Moshier) use_.usedMoshier = true;
+    if (!std::isfinite(position[0]) || !std::isfinite(position[3]))
+        return Problem{"", "Swiss Ephemeris returned no number"};
+    return SunPosition{position[0], position[3], position[2]};
+}
+
 }  // namespace precise
 
 PreciseMoon PreciseMoonAt(double julianDayUt, Ayanamsa ayanamsa) {

@@ -57,11 +57,13 @@ std::string_view EphemerisNote(EphemerisSource source, Language language = Langu
 // are looked at, so one position from the fallback among many shows here.
 struct LibraryUse {
     int moonPositions = 0;     ///< Moon positions computed by the library (each with its daily motion).
+    int sunPositions = 0;      ///< Sun positions, the same.
     bool usedMoshier = false;  ///< Some answer came from the built-in Moshier theory, not the files.
 
     EphemerisSource source() const { return usedMoshier ? EphemerisSource::Moshier : EphemerisSource::SwissEphemeris; }
     LibraryUse& operator+=(const LibraryUse& more) {
         moonPositions += more.moonPositions;
+        sunPositions += more.sunPositions;
         usedMoshier = usedMoshier || more.usedMoshier;
         return *this;
     }
