@@ -10,6 +10,8 @@
 #include "checked_run.h"
 #include "engine/ephemeris.h"
 #include "engine/moon_detail.h"
+#include "panchanga/dasha.h"
+#include "panchanga/panchanga.h"
 #include "precise/precise_moon.h"
 
 #include <benchmark/benchmark.h>
@@ -163,6 +165,35 @@ void BM_ReadMoonWithWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadMoonWithWindow)->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args({1, 1});
 
+// A Precise reading with the panchanga of the birth at New Delhi's latitude
+// and the dasha with its 81 periods: what a batch row with both asks
+// beyond BM_ReadMoon/1.
+void BM_ReadMoonWithPanchangaAndDasha(benchmark::State& state) {
+    nyra::SetEphemerisFolder(nyra::kDefaultEphemerisFolder);
+    long long positions = 0;
+    int i = 0;
+    for (auto _ : state) {
+        nyra::BirthRecord birth = Birth(i++);
+        birth.LatDegrees = 28;
+        birth.LatMinutes = 36;
+        const nyra::Result<nyra::MoonReading> reading = nyra::ReadMoon(birth, nyra::Basis::Precise());
+        const nyra::Result<nyra::Panchanga> panchanga = reading ? nyra::ComputePanchanga(*reading, nyra::PlaceOf(birth))
+                                                                : nyra::Result<nyra::Panchanga>(reading.problem());
+        if (!panchanga || panchanga->library.usedMoshier) {
+            state.SkipWithError("no precise panchanga from the files");
+            break;
+        }
+        positions +=
+            reading->library.moonPositions + panchanga->library.moonPositions + panchanga->library.sunPositions;
+        benchmark::DoNotOptimize(nyra::NakshatraSpanSentence(reading->nakshatraSpan));
+        benchmark::DoNotOptimize(nyra::ComputeDasha(reading->siderealDeg, reading->chart));
+    }
+    state.SetItemsProcessed(state.iterations());
+    const double charts = static_cast<double>(std::max<long long>(state.iterations(), 1));
+    state.counters["positions_per_chart"] = benchmark::Counter(static_cast<double>(positions) / charts);
+}
+BENCHMARK(BM_ReadMoonWithPanchangaAndDasha);
+
 // Generates the table rows on the fly, so the input costs no memory.
 class GeneratedTable : public std::streambuf {
 public:
@@ -241,6 +272,13 @@ public:
                 "from the files (%.1f us against %.1f us, CPU)\n",
                 1.0 / precise->second, precise->second / position->second, precise->second * 1e6,
                 position->second * 1e6);
+        }
+        const auto withPanchanga = cpuSeconds_.find("BM_ReadMoonWithPanchangaAndDasha/");
+        if (precise != cpuSeconds_.end() && withPanchanga != cpuSeconds_.end()) {
+            std::printf(
+                "Precise chart with panchanga and dasha: %.2f times as fast as the precise chart alone "
+                "(%.1f us against %.1f us, CPU; at least 0.33 wanted)\n",
+                precise->second / withPanchanga->second, withPanchanga->second * 1e6, precise->second * 1e6);
         }
         const auto chart = cpuSeconds_.find("BM_ComputeMoonChart/");
         for (const char* args : {"0", "1"}) {
