@@ -59,6 +59,9 @@ SavedRecord StoredForm(SavedRecord record) {
         if (static_cast<unsigned char>(c) >= 0x20) name.push_back(c);
     }
     record.birth.BirthName = name;
+    // A sixteenth line that was no time window is not written back: the
+    // record is saved with the exact time it was read with.
+    record.unreadLine.reset();
     return record;
 }
 
